@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vornak {
+
+// Export formats in switch order; the value fixes the verbose label and the
+// exporter (see exporters.h).
+enum class ExportKind : int {
+    None = 0,
+    Wave2VChunkV1 = 1,  // /F
+    SysEx = 2,          // /S
+    WavetermA = 3,      // /A
+    WavetermB = 4,      // /B
+    Corvel = 5,         // /W
+    Halvic = 6,         // /M
+    Wave2VParams = 7,   // /N
+    Wave2VChunkV123 = 8 // /O
+};
+
+struct Settings {
+    ExportKind exportKind = ExportKind::None;
+    std::string exportPath;
+    int rangeStart = 0;
+    int rangeEnd = 255;
+    int exportGroup = 0; // 0 = group A, 1 = group B
+    int listMode = -1;   // -1 undecided, 0 do not list, 1 list
+    bool verbose = false;
+    int modelHint = -1;  // -1 not given, 2 or 3
+    std::vector<std::string> files; // arguments left after the switch arguments were removed
+};
+
+enum class ParseOutcome {
+    Run,               // settings complete, files[0] is the input
+    Usage,             // "/?" was met
+    NotEnoughInfo,     // no input file name left
+    ExportPathMissing, // an export switch with an empty file name
+};
+
+struct ParsedCommandLine {
+    ParseOutcome outcome = ParseOutcome::Run;
+    Settings settings;
+};
+
+// Answers whether a path names something that exists; lets an absolute input
+// path stand as a file name instead of being read as switches.
+using PathExistsFn = bool (*)(const std::string& path);
+bool pathExists(const std::string& path);
+
+// Scans the arguments (argv[1] .. argv[argc - 1]) by the switch grammar:
+// "/" or "-" starts a switch argument whose letters are read one by one,
+// case-insensitively; switch arguments are removed and the first remaining
+// argument is the input file.
+ParsedCommandLine parseCommandLine(int argc, const char* const* argv, PathExistsFn exists = pathExists);
+
+// The decimal text-to-integer reading of /P: leading blanks, an optional sign,
+// digits up to the first other character; no digits give 0. Values beyond the
+// int range are held at its limits.
+int readNumber(const char* text);
+
+} // namespace vornak

@@ -1,0 +1,112 @@
+#include "cli/loader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <span>
+#include <system_error>
+
+#include "model/error.h"
+
+namespace vornak {
+
+namespace {
+
+[[noreturn]] void fail(const char* message, int code) {
+    std::fputs(message, stdout);
+    raiseCode(code);
+}
+
+void readRawImage(LoadInput& in) { in.bank.loadImage(in.data, in.modelHint); }
+
+// A format is recognised by the bytes at the very start of the file; a magic
+// matches only when the file holds at least as many bytes.
+struct InputFormat {
+    std::span<const std::uint8_t> magic;
+    void (*read)(LoadInput&);
+};
+
+constexpr std::uint8_t kSysExMagic[] = {0xF0, 0x29, 0x01, 0x0D};
+constexpr std::uint8_t kFxbMagic[] = {'C', 'c', 'n', 'K'};
+constexpr std::uint8_t kWavetermBMagic[] = {'W', 'B'};
+constexpr std::uint8_t kWavetermAMagic[] = {0x02};
+
+// Tested in this order; the first that matches decides.
+const std::array<InputFormat, 4> kInputFormats{{
+    {kSysExMagic, nullptr},
+    {kFxbMagic, nullptr},
+    {kWavetermBMagic, nullptr},
+    {kWavetermAMagic, nullptr},
+}};
+
+bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
+    if (in.size < magic.size()) return false;
+    for (std::size_t i = 0; i < magic.size(); ++i)
+        if (in.data[i] != magic[i]) return false;
+    return true;
+}
+
+} // namespace
+
+void readInput(LoadInput& in) {
+    for (const InputFormat& format : kInputFormats) {
+        if (!startsWith(in, format.magic)) continue;
+        if (format.read == nullptr) break; // recognised, but no reader for it
+        format.read(in);
+        return;
+    }
+    if (in.size >= static_cast<std::size_t>(kBankImageSize)) {
+        readRawImage(in);
+        return;
+    }
+    fail("Unknown file format\n", 6);
+}
+
+int loadInputFile(const char* path, int modelHint, PpgBank& bank) {
+    std::error_code ec;
+    std::FILE* file = std::filesystem::is_directory(path, ec) ? nullptr : std::fopen(path, "rb");
+    if (file == nullptr) {
+        std::fputs("No input file\n", stdout);
+        return 1;
+    }
+    long length = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
+    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+        std::fclose(file);
+        std::fputs("No input file\n", stdout);
+        return 1;
+    }
+    const auto size = static_cast<std::size_t>(length);
+    // The file plus two spare bytes; never less than one memory image, so that
+    // a short SysEx dump decodes in place into a whole image whose bytes
+    // beyond the file are zero.
+    const std::size_t capacity = std::max(size + 2, static_cast<std::size_t>(kBankImageSize));
+    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[capacity]);
+    if (!buffer) {
+        std::fclose(file);
+        std::fputs("Error allocating buffer\n", stdout);
+        return 2;
+    }
+    const std::size_t got = std::fread(buffer.get(), 1, size, file);
+    std::fclose(file);
+    if (got != size) {
+        std::fputs("No input file\n", stdout);
+        return 1;
+    }
+    std::fill(buffer.get() + size, buffer.get() + capacity, std::uint8_t{0});
+
+    LoadInput input{buffer.get(), size, path, modelHint, bank};
+    try {
+        readInput(input);
+    } catch (const CodeError& error) {
+        return error.code;
+    } catch (...) {
+        return 99;
+    }
+    return 0;
+}
+
+} // namespace vornak

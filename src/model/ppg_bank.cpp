@@ -1,0 +1,105 @@
+#include "model/ppg_bank.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+#include <stdexcept>
+
+#include "model/error.h"
+
+namespace vornak {
+
+namespace {
+
+// Grows `items` to `wanted` entries, keeping the first `inUse` and building the
+// rest anew; a smaller count keeps the array as it is.
+template <typename T>
+void growArray(std::vector<T>& items, std::int32_t& inUse, int wanted) {
+    wanted = std::max(wanted, 0);
+    if (wanted > inUse) {
+        std::vector<T> fresh;
+        try {
+            fresh.resize(static_cast<std::size_t>(wanted));
+        } catch (const std::bad_alloc&) {
+            raiseCode(1);
+        } catch (const std::length_error&) {
+            raiseCode(1);
+        }
+        std::copy_n(items.begin(), inUse, fresh.begin());
+        items.swap(fresh);
+    }
+    inUse = wanted;
+}
+
+} // namespace
+
+PpgBank::PpgBank(int programs, int combis) {
+    std::copy(kDefaultGlobals.begin(), kDefaultGlobals.end(), globals);
+    resize(programs, combis);
+}
+
+bool PpgBank::resize(int newProgramCount, int newCombiCount) {
+    growArray(programs, programCount, newProgramCount);
+    growArray(combis, combiCount, newCombiCount);
+    return true;
+}
+
+void PpgBank::loadImage(const std::uint8_t* image, int model) {
+    int usedCombis = 0;
+    if (model == kModelWave23) {
+        usedCombis = kImageCombis;
+    } else if (model != kModelWave22) {
+        for (int i = 0; i < kImageCombis; ++i)
+            if (image[kCombiAreaOffset + kPackedCombiSize * i + 31] == kCombiUsedMarker) ++usedCombis;
+    }
+    const bool withCombis = usedCombis > 0;
+    const int n = withCombis ? kImageProgramsWithCombis : kImageProgramsWithoutCombis;
+
+    resize(0, 0);
+    resize(n, withCombis ? kImageCombis : 0);
+    for (int j = 0; j < n; ++j) {
+        PpgProgram& program = programs[static_cast<std::size_t>(j)];
+        program.decode(image + kPackedProgramSize * j, true);
+        char label[kProgramNameSize];
+        std::snprintf(label, sizeof label, "PPG Program %03d", j);
+        setName(program.name, label);
+        program.is2V = false;
+    }
+    if (withCombis)
+        for (int i = 0; i < kImageCombis; ++i)
+            combis[static_cast<std::size_t>(i)].decode(image + kCombiAreaOffset + kPackedCombiSize * i);
+    is2V = false;
+}
+
+void PpgBank::storeImage(std::uint8_t* image, int first, int last) const {
+    int slots = std::min(programCount, kImageProgramsWithoutCombis);
+    const int storedCombis = std::min(combiCount, kImageCombis);
+    if (storedCombis > 0 && slots > kImageProgramsWithCombis) slots = kImageProgramsWithCombis;
+
+    // A negative start cannot come from a plain /P switch; it is taken as 0.
+    first = std::max(first, 0);
+    if (first >= programCount) first = programCount - 1;
+    if (last >= programCount) last = programCount - 1;
+    if (last < first) last = first;
+    int written = std::min(last - first + 1, slots);
+    if (written > 0) {
+        for (int k = 0; k < written; ++k)
+            programs[static_cast<std::size_t>(first + k)].encode(image + kPackedProgramSize * k);
+    } else {
+        written = 0;
+    }
+    if (written < slots) {
+        PpgProgram empty;
+        setName(empty.name, "Empty");
+        for (int k = written; k < slots; ++k) empty.encode(image + kPackedProgramSize * k);
+    }
+    if (storedCombis > 0) {
+        for (int i = 0; i < storedCombis; ++i)
+            combis[static_cast<std::size_t>(i)].encode(image + kCombiAreaOffset + kPackedCombiSize * i);
+        const PpgCombi cleared;
+        for (int i = storedCombis; i < kImageCombis; ++i)
+            cleared.encode(image + kCombiAreaOffset + kPackedCombiSize * i);
+    }
+}
+
+} // namespace vornak

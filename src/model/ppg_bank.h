@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "model/ppg_combi.h"
+#include "model/ppg_program.h"
+
+namespace vornak {
+
+// The PPG Wave program memory, 5120 bytes, as the V8, Waveterm and Halvic
+// formats carry it:
+//   0     51 x N   packed programs, N = 87 with combis, 100 without
+//   4437  43       with combis: unused
+//   4480  20 x 32  with combis: packed combis (byte 31 = 0x55 when in use)
+//   5100  20       without combis: unused
+constexpr int kBankImageSize = 5120;
+constexpr int kCombiAreaOffset = 4480;
+constexpr int kImageProgramsWithCombis = 87;
+constexpr int kImageProgramsWithoutCombis = 100;
+constexpr int kImageCombis = 20;
+constexpr int kGlobalCount = 11;
+
+using BankImage = std::array<std::uint8_t, kBankImageSize>;
+
+// Model hints: from /2.2 and /2.3, or decide from the data.
+constexpr int kModelWave22 = 2;
+constexpr int kModelWave23 = 3;
+constexpr int kModelDetect = -1;
+
+inline constexpr std::array<std::int32_t, kGlobalCount> kDefaultGlobals{40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7};
+
+class PpgBank {
+public:
+    PpgBank(int programs, int combis);
+    virtual ~PpgBank() = default;
+
+    // Grows or shrinks the arrays in use; growing keeps the first programCount
+    // (combiCount) entries and builds the rest anew. Raises code 1 when memory
+    // runs out. Negative counts are taken as 0.
+    bool resize(int programCount, int combiCount);
+    // Replaces every program and combi from a memory image. Model 2 or 3 fixes
+    // the layout; any other value decides it from the combi markers.
+    void loadImage(const std::uint8_t* image, int model);
+    // Stores programs first..last (clamped to the bank) and every combi into a
+    // zero-filled image.
+    void storeImage(std::uint8_t* image, int first, int last) const;
+
+    char name[kProgramNameSize] = {};
+    bool is2V = false;
+    std::int32_t programCount = 0;
+    std::int32_t combiCount = 0;
+    std::vector<PpgProgram> programs;
+    std::vector<PpgCombi> combis;
+    std::int32_t globals[kGlobalCount] = {};
+};
+
+} // namespace vornak

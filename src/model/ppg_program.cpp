@@ -1,0 +1,118 @@
+#include "model/ppg_program.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace vornak {
+
+namespace {
+
+unsigned fieldWidth(const ParamField& field) { return static_cast<unsigned>(std::popcount(field.mask)); }
+
+} // namespace
+
+std::int32_t readField(const std::uint8_t* record, unsigned& n, const ParamField& field) {
+    const unsigned byte = n / 8;
+    const unsigned t = record[byte] + 256u * record[byte + 1];
+    const auto value = static_cast<std::int32_t>((t >> (n % 8)) & field.mask) * field.scale;
+    n += fieldWidth(field);
+    return value;
+}
+
+void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const ParamField& field) {
+    const unsigned byte = n / 8;
+    const std::int32_t q = std::clamp<std::int32_t>(value / field.scale, 0, field.mask);
+    const unsigned b = (n % 8 != 0) ? record[byte] : 0u;
+    const unsigned t = b | (static_cast<unsigned>(q) << (n % 8));
+    record[byte] = static_cast<std::uint8_t>(t & 0xFF);
+    record[byte + 1] = static_cast<std::uint8_t>((t >> 8) & 0xFF);
+    n += fieldWidth(field);
+}
+
+void setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size) {
+    std::size_t len = 0;
+    const std::size_t limit = std::min<std::size_t>(size, kProgramNameSize - 1);
+    while (len < limit && src[len] != '\0') ++len;
+    std::memcpy(dest, src, len);
+    std::memset(dest + len, 0, kProgramNameSize - len);
+}
+
+PpgProgram::PpgProgram(const std::uint8_t* packed) {
+    reset();
+    if (packed != nullptr) decode(packed, true);
+}
+
+void PpgProgram::reset() {
+    is2V = false;
+    setName(name, "Basic");
+    std::copy(kDefaultProgramValues.begin(), kDefaultProgramValues.end(), programValues);
+    std::memset(groups, 0, sizeof groups);
+    decode(DefaultPackedProgram.data(), false);
+}
+
+void PpgProgram::copyFrom(const PpgProgram& other) {
+    if (this == &other) return;
+    std::memcpy(name, other.name, sizeof name);
+    std::memcpy(programValues, other.programValues, sizeof programValues);
+    std::memcpy(groups, other.groups, sizeof groups);
+    is2V = other.is2V;
+}
+
+void PpgProgram::decode(const std::uint8_t* packed, bool resetFirst) {
+    if (packed == nullptr) return;
+    if (resetFirst) reset();
+    unsigned n = 0;
+    for (const ParamField& row : kProgramFields) programValues[row.index] = readField(packed, n, row);
+    for (const ParamField& row : kGroupFields) groups[0][row.index] = readField(packed, n, row);
+    n += kGroupGapBits;
+    for (const ParamField& row : kGroupFields) groups[1][row.index] = readField(packed, n, row);
+
+    for (int g = 0; g < 2; ++g) {
+        setMode(g, groups[g][kModeNumber]);
+        for (int table = 0; table < 2; ++table) {
+            const std::int32_t flags = groups[g][kFlagByte1 + table];
+            for (int b = 0; b < 8; ++b) {
+                const std::int32_t target = flagBitTargets[table][b];
+                if (target != -1) groups[g][target] = (flags >> b) & 1;
+            }
+        }
+    }
+}
+
+void PpgProgram::encode(std::uint8_t* packed) const {
+    if (packed == nullptr) return;
+    unsigned n = 0;
+    for (const ParamField& row : kProgramFields) writeField(programValues[row.index], packed, n, row);
+    for (const ParamField& row : kGroupFields) writeField(groups[0][row.index], packed, n, row);
+    n += kGroupGapBits;
+    for (const ParamField& row : kGroupFields) writeField(groups[1][row.index], packed, n, row);
+}
+
+void PpgProgram::setMode(int group, int mode) {
+    std::int32_t* g = groups[group];
+    g[kModeNumber] = mode;
+    // The mode comes from a 3-bit field; anything else has no triple.
+    if (mode < 0 || mode >= static_cast<int>(modeTriples.size())) return;
+    const auto& triple = modeTriples[static_cast<std::size_t>(mode)];
+    g[kModeComponent0] = triple[0];
+    g[kModeComponent1] = triple[1];
+    g[kModeComponent2] = triple[2];
+}
+
+void PpgProgram::findMode(int group, int c40, int c41, int c42) {
+    std::int32_t* g = groups[group];
+    g[kModeComponent0] = c40;
+    g[kModeComponent1] = c41;
+    g[kModeComponent2] = c42;
+    g[kModeNumber] = 0;
+    for (std::size_t m = 0; m < modeTriples.size(); ++m) {
+        const auto& triple = modeTriples[m];
+        if (triple[0] == c40 && triple[1] == c41 && triple[2] == c42) {
+            g[kModeNumber] = static_cast<std::int32_t>(m);
+            return;
+        }
+    }
+}
+
+} // namespace vornak

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace vornak {
+
+// One PPG Wave 2.2/2.3 program (one sound): a name, 29 program-level values and
+// two groups (A and B) of 57 sound parameters each.
+//
+// In a memory image a program is a 51-byte bit-packed record (PackedProgram):
+//   bits   0..14   program values 0, 1, 2 (wavetable, keyboard mode, split)
+//   bits  15..204  group A, rows 0..38 of the group field table
+//   bits 205..210  unused, 0
+//   bits 211..400  group B, rows 0..38 of the group field table
+//   bits 401..407  unused, 0
+// Bit n is bit (n mod 8) of byte (n div 8). Group parameters 40..42 (mode
+// components) and 43..56 (single flags) are derived from 29, 22 and 23.
+
+constexpr int kPackedProgramSize = 51;
+constexpr int kProgramNameSize = 28;
+constexpr int kProgramValueCount = 29;
+constexpr int kGroupParamCount = 57;
+
+using PackedProgram = std::array<std::uint8_t, kPackedProgramSize>;
+
+// Program values with a name of their own.
+enum ProgramValue : int {
+    kWavetable = 0,
+    kKeyboardMode = 1,
+    kKeyboardSplit = 2,
+    kTuning = 13,
+};
+
+// Group parameters the code refers to by number.
+enum GroupParam : int {
+    kFlagByte1 = 22,
+    kFlagByte2 = 23,
+    kSwitch = 28,       // SW
+    kModeNumber = 29,   // BD
+    kModeComponent0 = 40,
+    kModeComponent1 = 41,
+    kModeComponent2 = 42,
+};
+
+// One row of a bit-field table: the value it fills, the field's bits (a run of
+// low bits) and the factor between the stored number and the in-memory value.
+struct ParamField {
+    std::uint8_t index;
+    std::uint8_t mask;
+    std::int32_t scale;
+};
+
+inline constexpr std::array<ParamField, 3> kProgramFields{{
+    {kWavetable, 0x1F, 1},
+    {kKeyboardMode, 0x0F, 1},
+    {kKeyboardSplit, 0x3F, 1},
+}};
+
+// Row r fills group parameter r.
+inline constexpr std::array<ParamField, 39> kGroupFields{{
+    {0, 0x1F, 2},   {1, 0x3F, 1},   {2, 0x3F, 1},   {3, 0x1F, 2},   {4, 0x1F, 2},
+    {5, 0x0F, 4},   {6, 0x1F, 2},   {7, 0x0F, 4},   {8, 0x0F, 4},   {9, 0x1F, 2},
+    {10, 0x1F, 2},  {11, 0x3F, 1},  {12, 0x3F, 1},  {13, 0x1F, 2},  {14, 0x1F, 2},
+    {15, 0x0F, 4},  {16, 0x0F, 4},  {17, 0x03, 16}, {18, 0x1F, 2},  {19, 0x1F, 2},
+    {20, 0x1F, 2},  {21, 0x3F, 1},  {22, 0xFF, 1},  {23, 0xFF, 1},  {24, 0x07, 1},
+    {25, 0x07, 1},  {26, 0x07, 1},  {27, 0x07, 1},  {28, 0x03, 1},  {29, 0x07, 1},
+    {30, 0x03, 1},  {31, 0x3F, 1},  {32, 0x3F, 1},  {33, 0x3F, 1},  {34, 0x3F, 1},
+    {35, 0x3F, 1},  {36, 0x3F, 1},  {37, 0x3F, 1},  {38, 0x3F, 1},
+}};
+
+// Bits between group A and group B in the packed record.
+constexpr unsigned kGroupGapBits = 6;
+
+// Mode number m (group parameter 29) expands into group parameters 40, 41, 42.
+inline constexpr std::array<std::array<std::uint8_t, 3>, 8> modeTriples{{
+    {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {2, 0, 0}, {1, 1, 0}, {1, 0, 1}, {0, 1, 1},
+}};
+
+// Entry b names the group parameter that receives bit b of flag byte 1 (group
+// parameter 22, table 0) or flag byte 2 (group parameter 23, table 1); -1: the
+// bit lives only in the flag byte.
+inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagBitTargets{{
+    {43, 44, 50, 45, 53, 54, -1, 46},
+    {47, 48, 49, -1, 51, 52, 55, 56},
+}};
+
+// The record that reset() decodes: the "Basic" program.
+inline constexpr PackedProgram DefaultPackedProgram{
+    0x00, 0x00, 0x08, 0xFC, 0xA0, 0xC3, 0x07, 0x80, 0x10, 0xF8, 0xC7, 0x00, 0x00,
+    0x02, 0x08, 0x00, 0x06, 0x80, 0xC0, 0x89, 0x61, 0x18, 0x86, 0x61, 0x18, 0x06,
+    0x80, 0xC0, 0x0F, 0x3A, 0x7C, 0x00, 0x08, 0x81, 0x7F, 0x0C, 0x00, 0x20, 0x80,
+    0x00, 0x60, 0x00, 0x08, 0x9C, 0x18, 0x86, 0x61, 0x18, 0x86, 0x61, 0x00,
+};
+
+inline constexpr std::array<std::int32_t, kProgramValueCount> kDefaultProgramValues{
+    0, 0, 0, 127, 0, 0, 1, 0, 0, 0, 0, 0x8101, 0x2000, 40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7, 0, 0, 0, 0, 0,
+};
+
+// Reads one field at bit cursor n (advanced by the field's width).
+std::int32_t readField(const std::uint8_t* record, unsigned& n, const ParamField& field);
+// Writes one field at bit cursor n (advanced). A field starting inside a byte
+// is merged with the bits already there; one starting on a byte boundary
+// overwrites that byte. The following byte is always written. A value outside
+// the field's range is reduced into it (clamped) so that it never spills into
+// the neighbouring fields.
+void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const ParamField& field);
+
+class PpgProgram {
+public:
+    explicit PpgProgram(const std::uint8_t* packed = nullptr);
+    PpgProgram(const PpgProgram& other) { copyFrom(other); }
+    PpgProgram& operator=(const PpgProgram& other) {
+        copyFrom(other);
+        return *this;
+    }
+    virtual ~PpgProgram() = default;
+
+    void reset();
+    void copyFrom(const PpgProgram& other);
+    // Fills the packed fields and the derived group parameters; a null record does nothing.
+    void decode(const std::uint8_t* packed, bool resetFirst);
+    // Writes the packed fields into a zero-filled 51-byte record; the program is not changed.
+    void encode(std::uint8_t* packed) const;
+    void setMode(int group, int mode);
+    void findMode(int group, int c40, int c41, int c42);
+
+    char name[kProgramNameSize] = {};
+    std::int32_t programValues[kProgramValueCount] = {};
+    std::int32_t groups[2][kGroupParamCount] = {};
+    bool is2V = false;
+};
+
+// Copies a name of at most `size` bytes (stopping at the first NUL) into a
+// 28-byte name field, cut to 27 characters, the rest NUL.
+void setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size);
+inline void setName(char (&dest)[kProgramNameSize], const char* src) {
+    setName(dest, src, kProgramNameSize);
+}
+
+} // namespace vornak
