@@ -8,7 +8,10 @@
 #include <new>
 #include <span>
 #include <system_error>
+#include <vector>
 
+#include "formats/sysex.h"
+#include "formats/waveterm.h"
 #include "model/error.h"
 
 namespace vornak {
@@ -21,6 +24,33 @@ namespace {
 }
 
 void readRawImage(LoadInput& in) { in.bank.loadImage(in.data, in.modelHint); }
+
+void readSysEx(LoadInput& in) {
+    decodeSysEx(in.data, in.size);
+    in.bank.loadImage(in.data, in.modelHint);
+}
+
+// Both Waveterm readers fill a zeroed work image, from which the memory image
+// and the bank name are taken.
+using WavetermParser = bool (*)(const std::uint8_t*, std::size_t, std::uint8_t*);
+
+void readWaveterm(LoadInput& in, WavetermParser parse, std::size_t skip, const char* message, int model) {
+    std::vector<std::uint8_t> work(kWorkImageSize, 0);
+    if (!parse(in.data + skip, in.size - skip, work.data())) fail(message, 5);
+    in.bank.loadImage(work.data(), model);
+    if (work[kWorkNameOffset] != 0) takeWorkImageName(work.data(), in.bank.name);
+}
+
+void readWavetermB(LoadInput& in) {
+    readWaveterm(in, parseWavetermB, 2, "Invalid Waveterm B Dxxx.USR file\n", in.modelHint);
+}
+
+// Waveterm A files carry no model hint of their own and the switch is not
+// applied to them: the image decides.
+void readWavetermA(LoadInput& in) {
+    in.data[in.size] = 0xFF; // end marker behind the data, as the record scan expects
+    readWaveterm(in, parseWavetermA, 0, "Invalid FLEX file\n", kModelDetect);
+}
 
 // A format is recognised by the bytes at the very start of the file; a magic
 // matches only when the file holds at least as many bytes.
@@ -36,10 +66,10 @@ constexpr std::uint8_t kWavetermAMagic[] = {0x02};
 
 // Tested in this order; the first that matches decides.
 const std::array<InputFormat, 4> kInputFormats{{
-    {kSysExMagic, nullptr},
+    {kSysExMagic, readSysEx},
     {kFxbMagic, nullptr},
-    {kWavetermBMagic, nullptr},
-    {kWavetermAMagic, nullptr},
+    {kWavetermBMagic, readWavetermB},
+    {kWavetermAMagic, readWavetermA},
 }};
 
 bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {

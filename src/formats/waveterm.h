@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "model/ppg_bank.h"
+
+namespace vornak {
+
+// Both Waveterm readers fill a 64 KiB work image, all zero beforehand:
+//   0x0000  5120 bytes   the memory image
+//   0xC0C0  up to a NUL  the bank name (none when the byte there is 0)
+constexpr std::size_t kWorkImageSize = 0x10000;
+constexpr std::size_t kWorkNameOffset = 0xC0C0;
+
+// Waveterm A files are FLEX binary files, a stream of load records:
+//   02 hi lo n  d0 .. d(n-1)   data record: n bytes (0..255) for address hi:lo
+//   16 hi lo                   transfer address record, no data
+// Any number of 00 bytes may stand before a record; any other byte ends the
+// stream. Written as 21 data records of 255 bytes (the last 20) and nothing
+// else: 5204 bytes.
+constexpr std::uint8_t kFlexData = 0x02;
+constexpr std::uint8_t kFlexTransfer = 0x16;
+constexpr std::size_t kWavetermAFileSize = 5204;
+
+struct FlexRecord {
+    std::uint8_t kind = 0;
+    std::uint16_t address = 0;
+    std::uint8_t count = 0;
+    std::uint8_t data[255] = {};
+};
+
+// Bytes from `pos` up to `end`; a read never passes `end`.
+struct ByteCursor {
+    const std::uint8_t* pos;
+    const std::uint8_t* end;
+};
+
+// Reads the record at the cursor and moves past it. False when no whole
+// record starts there: an end of data, a byte that starts no record, or a
+// record cut short by the end of the data.
+bool readFlexRecord(ByteCursor& cursor, FlexRecord& record);
+
+// Replays the records into the work image, later ones over earlier ones;
+// bytes beyond address 0xFFFF are dropped. False when the first record is not
+// a whole record.
+bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* work);
+
+// Waveterm B file (file offsets; `data` starts behind "WB" at offset 2):
+//   0    "WB"
+//   20   data length L, big-endian 16 bits, at least 5120
+//   38   bank name, 64 bytes padded with blanks
+//   102  the 5120-byte memory image (L - 5120 more bytes follow, not read)
+// False when L is below 5120 or the file ends before the whole image.
+bool parseWavetermB(const std::uint8_t* data, std::size_t size, std::uint8_t* work);
+constexpr std::size_t kWavetermBImageOffset = 102;
+
+// The bank name the work image holds, cut to 27 characters; empty when none.
+void takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]);
+
+int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
+// Written as the bare 5120-byte image, without the "WB" header.
+int exportWavetermB(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
+
+} // namespace vornak
