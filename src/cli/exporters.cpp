@@ -3,6 +3,7 @@
 #include <array>
 
 #include "formats/sysex.h"
+#include "formats/wave2v_bank.h"
 #include "formats/waveterm.h"
 
 namespace vornak {
@@ -15,15 +16,22 @@ int exportImage(const PpgBank& bank, const ExportRequest& r) {
     return Export(bank, r.path, r.rangeStart, r.rangeEnd);
 }
 
+// The 2.V variants: 0 parameter bank, 1 chunk bank (fxVersion 1), 2 chunk
+// bank (fxVersion 0x10204). /F writes variant 1 and /N variant 0.
+template <int Variant>
+int export2VBank(const PpgBank& bank, const ExportRequest& r) {
+    return export2V(bank, r.path, r.rangeStart, r.rangeEnd, r.group, Variant);
+}
+
 constexpr std::array<ExportFormat, 8> kExportFormats{{
-    {'f', ExportKind::Wave2VChunkV1, "Waldorf 2.V FXB <= V1.1", nullptr},
+    {'f', ExportKind::Wave2VChunkV1, "Waldorf 2.V FXB <= V1.1", export2VBank<1>},
     {'s', ExportKind::SysEx, "SysEx", exportImage<exportSysEx>},
     {'a', ExportKind::WavetermA, "Waveterm A", exportImage<exportWavetermA>},
     {'b', ExportKind::WavetermB, "Waveterm B", exportImage<exportWavetermB>},
     {'w', ExportKind::Corvel, "Corvel", nullptr},
     {'m', ExportKind::Halvic, "Halvic FXB", nullptr},
-    {'n', ExportKind::Wave2VParams, "Waldorf 2.V FXB >= V1.2", nullptr},
-    {'o', ExportKind::Wave2VChunkV123, "Waldorf 2.V FXB >= V1.2.3", nullptr},
+    {'n', ExportKind::Wave2VParams, "Waldorf 2.V FXB >= V1.2", export2VBank<0>},
+    {'o', ExportKind::Wave2VChunkV123, "Waldorf 2.V FXB >= V1.2.3", export2VBank<2>},
 }};
 
 } // namespace

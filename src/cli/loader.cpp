@@ -10,7 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "formats/fxb_file.h"
 #include "formats/sysex.h"
+#include "formats/wave2v_bank.h"
 #include "formats/waveterm.h"
 #include "model/error.h"
 
@@ -28,6 +30,13 @@ void readRawImage(LoadInput& in) { in.bank.loadImage(in.data, in.modelHint); }
 void readSysEx(LoadInput& in) {
     decodeSysEx(in.data, in.size);
     in.bank.loadImage(in.data, in.modelHint);
+}
+
+// FXB files: 2.V banks.
+void readFxb(LoadInput& in) {
+    FxbFile file;
+    if (!file.parse(in.data, in.size)) fail("Can't load .fxb file\n", 3);
+    if (!load2V(in.bank, file)) fail("Not a valid 2.V fxb-file\n", 3);
 }
 
 // Both Waveterm readers fill a zeroed work image, from which the memory image
@@ -67,7 +76,7 @@ constexpr std::uint8_t kWavetermAMagic[] = {0x02};
 // Tested in this order; the first that matches decides.
 const std::array<InputFormat, 4> kInputFormats{{
     {kSysExMagic, readSysEx},
-    {kFxbMagic, nullptr},
+    {kFxbMagic, readFxb},
     {kWavetermBMagic, readWavetermB},
     {kWavetermAMagic, readWavetermA},
 }};
@@ -84,7 +93,6 @@ bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
 void readInput(LoadInput& in) {
     for (const InputFormat& format : kInputFormats) {
         if (!startsWith(in, format.magic)) continue;
-        if (format.read == nullptr) break; // recognised, but no reader for it
         format.read(in);
         return;
     }

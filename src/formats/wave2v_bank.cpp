@@ -1,0 +1,186 @@
+#include "formats/wave2v_bank.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "formats/wave2v_program.h"
+#include "model/error.h"
+
+namespace vornak {
+
+using namespace fxb;
+
+namespace {
+
+constexpr int kGlobalsParamLimit = 50; // fewer parameters: the globals sub-chunk
+constexpr std::int32_t kLittleEndianCountUpTo = 0x00010202;
+
+// The programs that a range selects from a bank written with 128 slots:
+// first index and count.
+struct Selection {
+    int first;
+    int count;
+};
+
+Selection select(const PpgBank& bank, int lo, int hi) {
+    const int n = std::min(bank.programCount, k2VBankPrograms);
+    if (n <= 0) return {0, 0};
+    lo = std::max(lo, 0); // a negative start cannot come from a plain /P switch
+    if (lo >= n) lo = n - 1;
+    if (hi >= n) hi = n - 1;
+    if (hi < lo) hi = lo;
+    return {lo, hi - lo + 1};
+}
+
+PpgProgram defaultProgram() {
+    PpgProgram p;
+    setName(p.name, "Basic 2.2");
+    return p;
+}
+
+// Reads the globals a sub-chunk holds: parameter k + 1 carries global k.
+void readGlobals(PpgBank& bank, const std::uint8_t* params, std::int32_t count) {
+    for (int k = 0; k < kGlobalCount && k + 1 < count; ++k)
+        bank.globals[k] = paramToInt(hostFloat(params + 4 * (k + 1)), k2VGlobalMax[k]);
+}
+
+// Walks the sub-chunks of a chunk bank into programs 0 .. n - 1.
+void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n) {
+    int next = 0;
+    std::uint64_t p = 0;
+    while (p < size) {
+        if (p + kBlockHeaderSize > size) raiseCode(1);
+        std::uint8_t* sub = chunk + p;
+        for (std::size_t w = 0; w < 6; ++w) swapWord(sub + 4 * w);
+        if (hostWord(sub + kChunkMagic) != kCcnK || hostWord(sub + kFxMagic) != kFPCh || hostWord(sub + kFxId) != k2VFxId)
+            raiseCode(1);
+        const std::uint8_t* c = sub + kNumParams;
+        const bool littleEndian = hostInt(sub + kFxVersion) <= kLittleEndianCountUpTo && c[3] == 0;
+        const std::uint32_t raw = littleEndian
+                                      ? (std::uint32_t{c[3]} << 24 | std::uint32_t{c[2]} << 16 | std::uint32_t{c[1]} << 8 | c[0])
+                                      : bigEndianWord(c);
+        const auto params = static_cast<std::int32_t>(raw);
+        const std::uint64_t byteSize = hostWord(sub + kByteSize);
+        if (params < 0) raiseCode(1);
+        const std::uint64_t needed = kBlockHeaderSize + 4 * static_cast<std::uint64_t>(params);
+        // The sub-chunk must hold its own header and parameters, inside the chunk.
+        if (p + needed > size || 8 + byteSize < needed) raiseCode(1);
+        for (std::int32_t k = 0; k < params; ++k) swapWord(sub + kBlockHeaderSize + 4 * k);
+
+        if (params < kGlobalsParamLimit) {
+            readGlobals(bank, sub + kBlockHeaderSize, params);
+        } else if (params == k2VParamCount) {
+            if (next >= n) raiseCode(1);
+            setHostWord(sub + kFxMagic, kFxCk);
+            setHostWord(sub + kFxVersion, 1);
+            decode2V(bank.programs[static_cast<std::size_t>(next)], sub);
+            ++next;
+        }
+        p += 8 + byteSize;
+        if (p > size) raiseCode(1);
+    }
+}
+
+void loadParams(PpgBank& bank, FxbFile& file) {
+    const std::int32_t n = std::max<std::int32_t>(hostInt(file.image.get() + kNumPrograms), 0);
+    bank.resize(0, 0);
+    bank.resize(n, 0);
+    for (int i = 0; i < n; ++i) {
+        // Each block must hold all 89 parameters within the image.
+        const std::uint8_t* block = file.programBlock(i);
+        if (block == nullptr || hostInt(block + kNumParams) < k2VParamCount ||
+            static_cast<std::uint64_t>(block - file.image.get()) + k2VBlockSize > file.imageSize)
+            raiseCode(1);
+        PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
+        decode2V(program, block);
+        if (i == 0) std::copy_n(program.programValues + kTuning, kGlobalCount, bank.globals);
+    }
+}
+
+} // namespace
+
+bool load2V(PpgBank& bank, FxbFile& file) {
+    if (!file.image || file.headerWord(kFxId) != k2VFxId) return false;
+    if (file.isChunkBank) {
+        const std::int32_t n = hostInt(file.image.get() + kNumPrograms);
+        // No more programs than the bank's 128 slots or what the chunk could
+        // hold: a larger count comes from a damaged header.
+        const std::uint64_t room = std::max<std::uint64_t>(k2VBankPrograms, file.chunkSize() / k2VBlockSize);
+        if (n < 1 || static_cast<std::uint64_t>(n) > room) return false;
+    }
+    try {
+        if (file.isChunkBank) {
+            bank.resize(hostInt(file.image.get() + kNumPrograms), 0);
+            loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount);
+        } else {
+            loadParams(bank, file);
+        }
+    } catch (const CodeError&) {
+        bank.resize(0, 0);
+        return false;
+    }
+    bank.is2V = true;
+    return true;
+}
+
+void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group) {
+    file.setFxId(k2VFxId);
+    file.setFxVersion(1);
+    const PpgProgram fill = defaultProgram();
+    const Selection s = select(bank, rangeStart, rangeEnd);
+    for (int i = 0; i < k2VBankPrograms; ++i) {
+        const PpgProgram& program = i < s.count ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
+        encode2V(program, file.programBlock(i), group, 1, false);
+    }
+}
+
+void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
+                   std::uint32_t fxVersion) {
+    file.setFxId(k2VFxId);
+    file.setFxVersion(fxVersion);
+    file.setHeaderWord(kNumPrograms, k2VBankPrograms);
+    const PpgProgram fill = defaultProgram();
+    const Selection s = select(bank, rangeStart, rangeEnd);
+
+    // The chunk is written big-endian throughout.
+    std::uint8_t* globals = file.chunkData();
+    std::fill_n(globals, kBlockHeaderSize, 0);
+    setBigEndianWord(globals + kChunkMagic, kCcnK);
+    setBigEndianWord(globals + kByteSize, k2VGlobalsSubChunkSize - 8);
+    setBigEndianWord(globals + kFxMagic, kFPCh);
+    setBigEndianWord(globals + kVersion, 1);
+    setBigEndianWord(globals + kFxId, k2VFxId);
+    setBigEndianWord(globals + kFxVersion, fxVersion);
+    setBigEndianWord(globals + kNumParams, 12);
+    setBigEndianWord(globals + kBlockHeaderSize, 0); // parameter 0: 0.0
+    for (int k = 0; k < kGlobalCount; ++k) {
+        const float value = intToParam(bank.globals[k], k2VGlobalMax[k]);
+        std::uint32_t bits;
+        std::memcpy(&bits, &value, 4);
+        setBigEndianWord(globals + kBlockHeaderSize + 4 * (k + 1), bits);
+    }
+
+    std::uint8_t* at = globals + k2VGlobalsSubChunkSize;
+    for (int i = 0; i < k2VBankPrograms; ++i) {
+        const PpgProgram& program = i < s.count ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
+        const int size = encode2V(program, at, group, fxVersion, true);
+        setBigEndianWord(at + kFxMagic, kFPCh);
+        at += size;
+    }
+}
+
+int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant) {
+    FxbFile file;
+    if (variant == 0) {
+        if (!file.createParamBank(k2VBankPrograms, k2VParamCount)) return 1;
+        store2VParams(bank, file, rangeStart, rangeEnd, group);
+    } else if (variant == 1 || variant == 2) {
+        if (!file.createChunkBank(k2VChunkSize)) return 1;
+        store2VChunks(bank, file, rangeStart, rangeEnd, group, variant == 1 ? 1u : k2VChunkFxVersionV123);
+    } else {
+        return 1;
+    }
+    return file.save(path) ? 0 : 1;
+}
+
+} // namespace vornak

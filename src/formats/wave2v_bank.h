@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "formats/fxb_file.h"
+#include "model/ppg_bank.h"
+
+namespace vornak {
+
+// Waldorf 2.V banks are FXB files with fxID "2900", in two kinds:
+// - a parameter bank ("FxBk"): one 89-parameter block per program; the bank
+//   globals travel as program values 13..23 of program 0;
+// - a chunk bank ("FBCh"): a chunk of sub-chunks laid out like program blocks
+//   but marked "FPCh": a short one (fewer than 50 parameters) with the 12
+//   bank globals, and 89-parameter ones with programs. Other sizes are
+//   skipped. numParams is little-endian in a sub-chunk whose fxVersion is at
+//   most 0x00010202 and whose byte 27 is 0, big-endian otherwise.
+// Written banks always hold 128 programs.
+constexpr int k2VBankPrograms = 128;
+constexpr int k2VGlobalsSubChunkSize = 56 + 4 * 12;
+constexpr int k2VChunkSize = k2VGlobalsSubChunkSize + k2VBankPrograms * (56 + 4 * 89);
+constexpr std::uint32_t k2VChunkFxVersionV123 = 0x10204;
+
+// Bank globals 0..10 in globals sub-chunk parameters 1..11.
+inline constexpr std::int32_t k2VGlobalMax[kGlobalCount] = {99, 16383, 63, 127, 127, 127, 127, 127, 127, 127, 127};
+
+// Fills the bank from a parsed file (the image may be changed in place).
+// False when the file is not a 2.V bank; the bank is then either untouched
+// (wrong fxID, no programs) or emptied.
+bool load2V(PpgBank& bank, FxbFile& file);
+
+void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);
+void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
+                   std::uint32_t fxVersion);
+
+// Variant 0: parameter bank; 1: chunk bank, fxVersion 1; 2: chunk bank,
+// fxVersion 0x10204. Answers 0 or 1.
+int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant);
+
+} // namespace vornak

@@ -1,0 +1,116 @@
+#include "formats/wave2v_program.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "formats/fxb_file.h"
+#include "model/error.h"
+
+namespace vornak {
+
+namespace {
+
+constexpr bool mapIsWellFormed() {
+    for (const TwoVParam& row : k2VParamMap)
+        if (row.max <= 0 || row.param >= k2VParamCount || row.index >= (row.inGroup ? kGroupParamCount : kProgramValueCount))
+            return false;
+    return true;
+}
+static_assert(mapIsWellFormed(), "every mapped parameter needs a place and a maximum");
+
+const std::uint8_t* paramAt(const std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
+std::uint8_t* paramAt(std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
+
+} // namespace
+
+std::int32_t paramToInt(float x, std::int32_t max) {
+    const double product = max * (static_cast<double>(x) + 1.0 / (2.0 * max));
+    std::int32_t value;
+    if (std::isnan(product))
+        value = 0;
+    else if (product >= 2147483648.0)
+        value = std::numeric_limits<std::int32_t>::max();
+    else if (product <= -2147483649.0)
+        value = std::numeric_limits<std::int32_t>::min();
+    else
+        value = static_cast<std::int32_t>(product);
+    return value > max ? max : value;
+}
+
+float intToParam(std::int32_t v, std::int32_t max) {
+    return static_cast<float>(static_cast<double>(v) / max);
+}
+
+void decode2V(PpgProgram& program, const std::uint8_t* block) {
+    if (hostWord(block + fxb::kChunkMagic) != fxb::kCcnK || hostWord(block + fxb::kFxMagic) != fxb::kFxCk ||
+        hostWord(block + fxb::kFxId) != k2VFxId || hostWord(block + fxb::kFxVersion) != 1)
+        raiseCode(1);
+    auto param = [block](int k, std::int32_t max) { return paramToInt(hostFloat(paramAt(block, k)), max); };
+
+    program.reset();
+    setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
+    for (const TwoVParam& row : k2VParamMap)
+        if (!row.inGroup) program.programValues[row.index] = param(row.param, row.max);
+
+    for (int g = 0; g < 2; ++g) {
+        std::int32_t* group = program.groups[g];
+        for (const TwoVParam& row : k2VParamMap)
+            if (row.inGroup) group[row.index] = param(row.param, row.max);
+        const std::int32_t shifted = param(k2VSwitchParam, 3);
+        group[kSwitch] = shifted == 0 ? 3 : shifted - 1;
+        program.findMode(g, param(k2VModeParam, k2VModeMax[0]), param(k2VModeParam + 1, k2VModeMax[1]),
+                         param(k2VModeParam + 2, k2VModeMax[2]));
+        for (int table = 0; table < 2; ++table) {
+            std::int32_t flags = 0;
+            for (int b = 0; b < 8; ++b) {
+                const std::int32_t target = flagBitTargets[table][b];
+                if (target == -1) continue;
+                const std::int32_t on = param(flagParamIndices[table][b], 1);
+                group[target] = on;
+                if (on != 0) flags |= 1 << b;
+            }
+            group[kFlagByte1 + table] = flags;
+        }
+    }
+    program.is2V = true;
+}
+
+int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uint32_t fxVersion, bool writeHeader) {
+    const bool swap = hostIsLittleEndian();
+    if (writeHeader) {
+        setHostWord(block + fxb::kChunkMagic, fxb::kCcnK);
+        setHostWord(block + fxb::kByteSize, k2VBlockSize - 8);
+        setHostWord(block + fxb::kFxMagic, fxb::kFxCk);
+        setHostWord(block + fxb::kVersion, 1);
+        setHostWord(block + fxb::kFxId, k2VFxId);
+        setHostWord(block + fxb::kFxVersion, fxVersion);
+        setHostWord(block + fxb::kNumParams, k2VParamCount);
+    }
+    // The name: at most 28 bytes up to its NUL, the rest NUL.
+    char* name = reinterpret_cast<char*>(block + fxb::kPrgName);
+    std::size_t length = 0;
+    while (length < fxb::kPrgNameSize && program.name[length] != '\0') ++length;
+    std::memcpy(name, program.name, length);
+    std::memset(name + length, 0, fxb::kPrgNameSize - length);
+    if (writeHeader && swap) fxb::swapHeaderWords(block);
+
+    auto set = [block](int k, float value) { setHostFloat(paramAt(block, k), value); };
+    for (int k = 0; k < k2VParamCount; ++k) set(k, 0.0f);
+    const std::int32_t* values = program.programValues;
+    const std::int32_t* g = program.groups[group];
+    for (const TwoVParam& row : k2VParamMap)
+        set(row.param, intToParam(row.inGroup ? g[row.index] : values[row.index], row.max));
+    set(k2VSwitchParam, intToParam(static_cast<std::int32_t>((std::int64_t{g[kSwitch]} + 1) % 4), 3));
+    for (int c = 0; c < 3; ++c) set(k2VModeParam + c, intToParam(g[kModeComponent0 + c], k2VModeMax[static_cast<std::size_t>(c)]));
+    for (int table = 0; table < 2; ++table)
+        for (int b = 0; b < 8; ++b)
+            if (((g[kFlagByte1 + table] >> b) & 1) != 0 && flagParamIndices[table][b] != 0)
+                set(flagParamIndices[table][b], 1.0f);
+
+    if (writeHeader && swap)
+        for (int k = 0; k < k2VParamCount; ++k) swapWord(paramAt(block, k));
+    return k2VBlockSize;
+}
+
+} // namespace vornak
