@@ -91,7 +91,6 @@ int runDriver(int argc, const char* const* argv, PpgBank& bank) {
 
     const ExportFormat* format = exportFormatForKind(s.exportKind);
     if (format == nullptr) return 0;
-    if (format->run == nullptr) return 1;
     const ExportRequest request{s.exportPath.c_str(), s.rangeStart, s.rangeEnd, s.exportGroup};
     return format->run(bank, request);
 }

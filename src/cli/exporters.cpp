@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "formats/corvel.h"
+#include "formats/halvic.h"
 #include "formats/sysex.h"
 #include "formats/wave2v_bank.h"
 #include "formats/waveterm.h"
@@ -23,13 +25,16 @@ int export2VBank(const PpgBank& bank, const ExportRequest& r) {
     return export2V(bank, r.path, r.rangeStart, r.rangeEnd, r.group, Variant);
 }
 
+// Corvel files always hold the whole bank.
+int exportCorvelBank(const PpgBank& bank, const ExportRequest& r) { return exportCorvel(bank, r.path); }
+
 constexpr std::array<ExportFormat, 8> kExportFormats{{
     {'f', ExportKind::Wave2VChunkV1, "Waldorf 2.V FXB <= V1.1", export2VBank<1>},
     {'s', ExportKind::SysEx, "SysEx", exportImage<exportSysEx>},
     {'a', ExportKind::WavetermA, "Waveterm A", exportImage<exportWavetermA>},
     {'b', ExportKind::WavetermB, "Waveterm B", exportImage<exportWavetermB>},
-    {'w', ExportKind::Corvel, "Corvel", nullptr},
-    {'m', ExportKind::Halvic, "Halvic FXB", nullptr},
+    {'w', ExportKind::Corvel, "Corvel", exportCorvelBank},
+    {'m', ExportKind::Halvic, "Halvic FXB", exportImage<exportHalvic>},
     {'n', ExportKind::Wave2VParams, "Waldorf 2.V FXB >= V1.2", export2VBank<0>},
     {'o', ExportKind::Wave2VChunkV123, "Waldorf 2.V FXB >= V1.2.3", export2VBank<2>},
 }};

@@ -10,7 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "formats/corvel.h"
 #include "formats/fxb_file.h"
+#include "formats/halvic.h"
 #include "formats/sysex.h"
 #include "formats/wave2v_bank.h"
 #include "formats/waveterm.h"
@@ -32,11 +34,20 @@ void readSysEx(LoadInput& in) {
     in.bank.loadImage(in.data, in.modelHint);
 }
 
-// FXB files: 2.V banks.
+// FXB files: Corvel banks (recognised by the bank header alone and read again
+// from the file), Halvic chunk banks, and anything else as a 2.V bank.
 void readFxb(LoadInput& in) {
     FxbFile file;
     if (!file.parse(in.data, in.size)) fail("Can't load .fxb file\n", 3);
-    if (!load2V(in.bank, file)) fail("Not a valid 2.V fxb-file\n", 3);
+    const std::uint32_t id = file.headerWord(fxb::kFxId);
+    if (id == kCorvelBankId) {
+        CorvelStream stream(std::fopen(in.path, "rb"), true);
+        streamCorvel(in.bank, stream);
+    } else if (id == kHalvicFxId && file.isChunkBank) {
+        if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.modelHint)) fail("Can't load .fxb file\n", 3);
+    } else if (!load2V(in.bank, file)) {
+        fail("Not a valid 2.V fxb-file\n", 3);
+    }
 }
 
 // Both Waveterm readers fill a zeroed work image, from which the memory image

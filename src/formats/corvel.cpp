@@ -1,0 +1,299 @@
+#include "formats/corvel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "formats/fxb_file.h"
+#include "model/error.h"
+
+namespace vornak {
+
+using namespace fxb;
+
+namespace {
+
+constexpr std::size_t kGlobalsChunkSize = 68;
+constexpr std::size_t kProgramFloats = 144;
+constexpr std::size_t kProgramChunkSize = kBlockHeaderSize + 4 * kProgramFloats;
+constexpr std::size_t kCombiFloats = 30;
+constexpr std::size_t kCombiChunkSize = kBlockHeaderSize + 4 * kCombiFloats;
+constexpr std::size_t kChunkStart = kBlockHeaderSize + 4; // header, name and float 0
+constexpr std::int32_t kGlobalsFloats = 3;
+
+// What a chunk of each kind carries in its header when written.
+struct ChunkKind {
+    std::uint32_t fxMagic;
+    std::uint32_t version;
+    std::uint32_t fxId;
+    std::uint32_t fxVersion;
+    std::uint32_t count; // numPrograms or numParams
+};
+constexpr ChunkKind kGlobalsKind{kFxCk, 1, kCorvelChunkId, 1, kGlobalsFloats};
+constexpr ChunkKind kProgramKind{kFxCk, 1, kCorvelChunkId, 2, kProgramFloats};
+constexpr ChunkKind kCombiKind{kFxCk, 0, kCorvelChunkId, 1, kCombiFloats};
+
+void putHeader(std::uint8_t* chunk, const ChunkKind& kind, std::uint32_t count) {
+    setHostWord(chunk + kChunkMagic, kCcnK);
+    setHostWord(chunk + kByteSize, 0);
+    setHostWord(chunk + kFxMagic, kind.fxMagic);
+    setHostWord(chunk + kVersion, kind.version);
+    setHostWord(chunk + kFxId, kind.fxId);
+    setHostWord(chunk + kFxVersion, kind.fxVersion);
+    setHostWord(chunk + kNumParams, count);
+}
+
+bool isChunkOf(const std::uint8_t* chunk, std::uint32_t fxMagic, std::uint32_t fxId) {
+    return hostWord(chunk + kChunkMagic) == kCcnK && hostWord(chunk + kFxMagic) == fxMagic &&
+           hostWord(chunk + kFxId) == fxId;
+}
+
+void swapIfNeeded(std::uint8_t* p, std::size_t words) {
+    if (!hostIsLittleEndian()) return;
+    for (std::size_t w = 0; w < words; ++w) swapWord(p + 4 * w);
+}
+
+// A float field read as an integer: truncated toward zero; NaN gives 0 and
+// values beyond the int range its limits.
+std::int32_t floatToInt(float f) {
+    if (std::isnan(f)) return 0;
+    if (f >= 2147483648.0f) return std::numeric_limits<std::int32_t>::max();
+    if (f < -2147483648.0f) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(f);
+}
+
+// Copies a name into a 28-byte field: at most 28 characters, NUL-padded.
+void putName(std::uint8_t* chunk, const char* name) {
+    char* field = reinterpret_cast<char*>(chunk + kPrgName);
+    std::size_t length = 0;
+    while (length < kPrgNameSize && name[length] != '\0') ++length;
+    std::memcpy(field, name, length);
+    std::memset(field + length, 0, kPrgNameSize - length);
+}
+
+void takeName(char (&name)[kProgramNameSize], const std::uint8_t* chunk) {
+    setName(name, reinterpret_cast<const char*>(chunk + kPrgName), kPrgNameSize);
+}
+
+// The floats of one chunk, walked field by field in either direction.
+class FloatFields {
+public:
+    FloatFields(std::uint8_t* floats, bool reading) : at_(floats), reading_(reading) {}
+    void field(std::int32_t& v) {
+        if (reading_)
+            v = floatToInt(hostFloat(at_));
+        else
+            setHostFloat(at_, static_cast<float>(v));
+        at_ += 4;
+    }
+    void field(bool& b) {
+        std::int32_t v = b ? 1 : 0;
+        field(v);
+        b = v != 0;
+    }
+    template <std::size_t N>
+    void fields(std::int32_t (&values)[N]) {
+        for (std::int32_t& v : values) field(v);
+    }
+
+private:
+    std::uint8_t* at_;
+    bool reading_;
+};
+
+void programFields(PpgProgram& program, FloatFields& f) {
+    f.fields(program.programValues);
+    f.fields(program.groups[0]);
+    f.fields(program.groups[1]);
+    f.field(program.is2V);
+}
+
+void combiFields(PpgCombi& combi, FloatFields& f) {
+    f.field(combi.used);
+    f.fields(combi.bk);
+    f.field(combi.kbm);
+    f.field(combi.firstByte);
+    f.field(combi.multi);
+    for (CombiGroup* group : {&combi.groupA, &combi.groupB}) {
+        f.field(group->bkIndex);
+        f.field(group->det);
+        f.fields(group->split);
+    }
+}
+
+// Older program chunks (fxVersion 1) lack program value 14 (float 14) and
+// group A parameter 14 (float 43); the floats are moved into place.
+void moveFromOlderLayout(std::uint8_t* floats) {
+    std::uint8_t older[4 * kProgramFloats];
+    std::memcpy(older, floats, sizeof older);
+    std::memset(floats, 0, sizeof older);
+    std::memcpy(floats, older, 4 * 14);
+    std::memcpy(floats + 4 * 15, older + 4 * 14, 4 * 28);
+    std::memcpy(floats + 4 * 44, older + 4 * 42, 4 * 100);
+}
+
+// Bytes left in the file behind the current position; 0 when unknown.
+std::uint64_t bytesLeft(std::FILE* file) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
+    const long end = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0 || end < here) return 0;
+    return static_cast<std::uint64_t>(end - here);
+}
+
+void skipBytes(CorvelStream& stream, std::uint64_t n, int code) {
+    std::uint8_t scratch[256];
+    while (n > 0) {
+        const std::size_t step = static_cast<std::size_t>(std::min<std::uint64_t>(n, sizeof scratch));
+        stream.read(scratch, step, code);
+        n -= step;
+    }
+}
+
+void readBank(PpgBank& bank, CorvelStream& stream) {
+    std::uint8_t header[kBankHeaderSize];
+    stream.read(header, sizeof header, 1);
+    swapIfNeeded(header, kHeaderWords);
+    const std::int32_t chunks = hostInt(header + kNumPrograms);
+    if (!isChunkOf(header, kFxBk, kCorvelBankId) || hostInt(header + kFxVersion) < 1 || chunks < 1) raiseCode(2);
+
+    std::uint8_t globals[kGlobalsChunkSize];
+    stream.read(globals, sizeof globals, 3);
+    swapIfNeeded(globals, kHeaderWords);
+    const std::int32_t params = hostInt(globals + kNumParams);
+    if (!isChunkOf(globals, kFxCk, kCorvelChunkId) || hostInt(globals + kFxVersion) < 1 || params < kGlobalsFloats)
+        raiseCode(4);
+    swapIfNeeded(globals + kBlockHeaderSize, kGlobalsFloats);
+    // Parameters beyond the three known ones are skipped, so that the chunks
+    // behind them are read in step.
+    skipBytes(stream, 4 * static_cast<std::uint64_t>(params - kGlobalsFloats), 3);
+
+    takeName(bank.name, globals);
+    std::int32_t programs = 0, combis = 0;
+    bool is2V = false;
+    FloatFields counts(globals + kBlockHeaderSize, true);
+    counts.field(programs);
+    counts.field(combis);
+    counts.field(is2V);
+    // Counts the file cannot hold are rejected before anything is allocated:
+    // a program chunk takes at least 60 bytes, a combi chunk 176.
+    if (programs < 0 || combis < 0 ||
+        std::uint64_t(programs) * kChunkStart + std::uint64_t(combis) * kCombiChunkSize > bytesLeft(stream.file))
+        raiseCode(4);
+    bank.resize(programs, combis);
+    bank.is2V = is2V;
+    if (std::int64_t{chunks} != std::int64_t{programs} + combis + 1) raiseCode(6);
+    for (int j = 0; j < programs; ++j) streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
+    for (int i = 0; i < combis; ++i) streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
+}
+
+void writeBank(PpgBank& bank, CorvelStream& stream) {
+    std::uint8_t header[kBankHeaderSize] = {};
+    const std::int64_t chunks = std::int64_t{bank.programCount} + bank.combiCount + 1;
+    putHeader(header, ChunkKind{kFxBk, 1, kCorvelBankId, 1, 0}, static_cast<std::uint32_t>(chunks));
+    swapIfNeeded(header, kHeaderWords);
+    stream.write(header, sizeof header);
+
+    std::uint8_t globals[kGlobalsChunkSize] = {};
+    putHeader(globals, kGlobalsKind, kGlobalsKind.count);
+    putName(globals, bank.name);
+    FloatFields counts(globals + kBlockHeaderSize, false);
+    counts.field(bank.programCount);
+    counts.field(bank.combiCount);
+    counts.field(bank.is2V);
+    swapIfNeeded(globals, kHeaderWords);
+    swapIfNeeded(globals + kBlockHeaderSize, kGlobalsFloats);
+    stream.write(globals, sizeof globals);
+
+    for (int j = 0; j < bank.programCount; ++j) streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
+    for (int i = 0; i < bank.combiCount; ++i) streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
+}
+
+} // namespace
+
+bool CorvelStream::close() {
+    if (file == nullptr) return false;
+    const bool closed = std::fclose(file) == 0;
+    file = nullptr;
+    return closed;
+}
+
+void CorvelStream::read(std::uint8_t* p, std::size_t n, int code) {
+    if (file == nullptr || std::fread(p, 1, n, file) != n) raiseCode(code);
+}
+
+void CorvelStream::write(const std::uint8_t* p, std::size_t n) {
+    if (file == nullptr || std::fwrite(p, 1, n, file) != n) raiseCode(99);
+}
+
+void streamCorvel(PpgBank& bank, CorvelStream& stream) {
+    if (stream.reading)
+        readBank(bank, stream);
+    else
+        writeBank(bank, stream);
+}
+
+void streamCorvel(PpgProgram& program, CorvelStream& stream) {
+    std::uint8_t chunk[kProgramChunkSize] = {};
+    if (stream.reading) {
+        stream.read(chunk, kChunkStart, 10);
+        swapIfNeeded(chunk, kHeaderWords);
+        const std::int32_t version = hostInt(chunk + kFxVersion);
+        const std::int32_t params = hostInt(chunk + kNumParams);
+        if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || version > 2 || params < 1 ||
+            params > static_cast<std::int32_t>(kProgramFloats))
+            raiseCode(11);
+        stream.read(chunk + kChunkStart, 4 * static_cast<std::size_t>(params - 1), 12);
+        if (version == 1) moveFromOlderLayout(chunk + kBlockHeaderSize);
+        swapIfNeeded(chunk + kBlockHeaderSize, kProgramFloats);
+        takeName(program.name, chunk);
+        FloatFields fields(chunk + kBlockHeaderSize, true);
+        programFields(program, fields);
+    } else {
+        putHeader(chunk, kProgramKind, kProgramKind.count);
+        putName(chunk, program.name);
+        FloatFields fields(chunk + kBlockHeaderSize, false);
+        programFields(program, fields);
+        swapIfNeeded(chunk, kHeaderWords);
+        swapIfNeeded(chunk + kBlockHeaderSize, kProgramFloats);
+        stream.write(chunk, sizeof chunk);
+    }
+}
+
+void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
+    std::uint8_t chunk[kCombiChunkSize] = {};
+    if (stream.reading) {
+        stream.read(chunk, kChunkStart, 10);
+        swapIfNeeded(chunk, kHeaderWords);
+        if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || hostInt(chunk + kFxVersion) != 1 ||
+            hostInt(chunk + kNumParams) != static_cast<std::int32_t>(kCombiFloats))
+            raiseCode(11);
+        stream.read(chunk + kChunkStart, sizeof chunk - kChunkStart, 12);
+        swapIfNeeded(chunk + kBlockHeaderSize, kCombiFloats);
+        takeName(combi.name, chunk);
+        FloatFields fields(chunk + kBlockHeaderSize, true);
+        combiFields(combi, fields);
+    } else {
+        putHeader(chunk, kCombiKind, kCombiKind.count);
+        putName(chunk, combi.name);
+        FloatFields fields(chunk + kBlockHeaderSize, false);
+        combiFields(combi, fields);
+        swapIfNeeded(chunk, kHeaderWords);
+        swapIfNeeded(chunk + kBlockHeaderSize, kCombiFloats);
+        stream.write(chunk, sizeof chunk);
+    }
+}
+
+int exportCorvel(const PpgBank& bank, const char* path) {
+    CorvelStream stream(std::fopen(path, "wb"), false);
+    try {
+        // Writing only reads the bank; the routine is shared with reading.
+        streamCorvel(const_cast<PpgBank&>(bank), stream);
+    } catch (const CodeError&) {
+        return 1;
+    }
+    return stream.close() ? 0 : 1;
+}
+
+} // namespace vornak

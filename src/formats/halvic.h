@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "formats/byte_order.h"
+#include "model/ppg_bank.h"
+
+namespace vornak {
+
+// Halvic banks are FXB chunk banks (fxID "Hvic", fxVersion 0) whose 65768-byte
+// chunk is the plug-in's memory snapshot:
+//   13           tuning byte (bank global 0)
+//   1024         the 5120-byte memory image
+//   6148..12287  fixed bytes the plug-in expects (written, never read)
+//   16384..65535 scanned on reading: any nonzero byte makes the model byte at
+//                61437 count (0: Wave 2.2; 5 or 0x45: Wave 2.3); written zero
+//   65540        FE (written, never read)
+constexpr std::uint32_t kHalvicFxId = fourCC("Hvic");
+constexpr std::size_t kHalvicChunkSize = 65768;
+constexpr std::size_t kHalvicTuningOffset = 13;
+constexpr std::size_t kHalvicImageOffset = 1024;
+constexpr std::size_t kHalvicScanStart = 16384;
+constexpr std::size_t kHalvicScanEnd = 65536;
+constexpr std::size_t kHalvicModelOffset = 61437;
+// Shortest chunk that holds the memory image.
+constexpr std::size_t kHalvicMinimumChunk = kHalvicImageOffset + kBankImageSize;
+
+// Loads the memory image and the tuning from a chunk of at least
+// kHalvicMinimumChunk bytes (false, bank untouched, when it is shorter). A
+// model hint of -1 is decided from the bytes the chunk holds.
+bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, int modelHint);
+
+int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
+
+} // namespace vornak
