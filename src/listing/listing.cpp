@@ -6,8 +6,22 @@ namespace vornak {
 
 namespace {
 
+// Names come from files. Control bytes (0x01..0x1F and 0x7F) are shown as "?"
+// so that a crafted name cannot drive the terminal; everything else is
+// printed as it stands.
+struct PrintableName {
+    char text[kProgramNameSize];
+    explicit PrintableName(const char (&name)[kProgramNameSize]) {
+        for (std::size_t i = 0; i < kProgramNameSize; ++i) {
+            const auto c = static_cast<unsigned char>(name[i]);
+            text[i] = (c != 0 && (c < 0x20 || c == 0x7F)) ? '?' : name[i];
+        }
+        text[kProgramNameSize - 1] = '\0';
+    }
+};
+
 void printCombi(std::FILE* out, int c, const PpgCombi& combi) {
-    if (combi.name[0] != '\0') std::fprintf(out, "CP:%-3d\"%s\"\n\n", c, combi.name);
+    if (combi.name[0] != '\0') std::fprintf(out, "CP:%-3d\"%s\"\n\n", c, PrintableName(combi.name).text);
     const std::int32_t* bk = combi.bk;
     std::fprintf(out, "CP:%-3dBK:%2da %2da %2da %2da %2da %2da %2da %2da\n", c, bk[0], bk[1], bk[2], bk[3],
                  bk[4], bk[5], bk[6], bk[7]);
@@ -28,7 +42,7 @@ void printCombi(std::FILE* out, int c, const PpgCombi& combi) {
 // group B; `prefix` is "" for A and four blanks for B.
 void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGroupB, char model, char version) {
     const std::int32_t* v = program.programValues;
-    if (program.name[0] != '\0') std::fprintf(out, "PROG:%d \"%s\"\n\n", p, program.name);
+    if (program.name[0] != '\0') std::fprintf(out, "PROG:%d \"%s\"\n\n", p, PrintableName(program.name).text);
     std::fprintf(out, "PROG:%-3dWAVETABLE:%2d DTF:0 KEYB-SPLIT:%2d\n", p, v[kWavetable], v[kKeyboardSplit]);
     std::fprintf(out, "KEYB:%d TTUNE:4%02d CASS:0  PPG-WAVE 2.%c V%c\n", v[kKeyboardMode], v[kTuning], model,
                  version);
@@ -80,7 +94,7 @@ void printListing(const PpgBank& bank, int first, int last, std::FILE* out) {
     if (last > n - 1) last = n - 1;
     if (last < first) last = first;
 
-    if (bank.name[0] != '\0') std::fprintf(out, "Bank \"%s\"\n\n", bank.name);
+    if (bank.name[0] != '\0') std::fprintf(out, "Bank \"%s\"\n\n", PrintableName(bank.name).text);
     if (bank.combiCount != 0) {
         std::fputs("Combiprograms:\n\n", out);
         for (int c = 0; c < bank.combiCount; ++c) {
