@@ -57,8 +57,10 @@ void decode2V(PpgProgram& program, const std::uint8_t* block) {
         std::int32_t* group = program.groups[g];
         for (const TwoVParam& row : k2VParamMap)
             if (row.inGroup) group[row.index] = param(row.param, row.max);
+        // SW travels shifted by one: 0 stands for 3. A hugely negative float
+        // gives the lowest int, which stays where it is.
         const std::int32_t shifted = param(k2VSwitchParam, 3);
-        group[kSwitch] = shifted == 0 ? 3 : shifted - 1;
+        group[kSwitch] = shifted == 0 ? 3 : shifted == std::numeric_limits<std::int32_t>::min() ? shifted : shifted - 1;
         program.findMode(g, param(k2VModeParam, k2VModeMax[0]), param(k2VModeParam + 1, k2VModeMax[1]),
                          param(k2VModeParam + 2, k2VModeMax[2]));
         for (int table = 0; table < 2; ++table) {
