@@ -1,0 +1,170 @@
+// A property rather than a crash: whatever bank an input loads, writing it in
+// each output format and reading that back gives the same bank again, as far
+// as the format can carry it. A difference aborts.
+//
+// - SysEx, Waveterm A/B and Halvic carry the memory image (and Halvic the
+//   tuning byte); compared image to image.
+// - 2.V banks carry one group of up to 128 programs and the values within
+//   each parameter's 0..max, the name, and the globals.
+// - Corvel carries every field, each as a float.
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "cli/loader.h"
+#include "formats/corvel.h"
+#include "formats/fxb_file.h"
+#include "formats/halvic.h"
+#include "formats/sysex.h"
+#include "formats/wave2v_bank.h"
+#include "formats/wave2v_program.h"
+#include "formats/waveterm.h"
+#include "fuzz_support.h"
+
+using namespace vornak;
+
+namespace {
+
+void check(bool ok, const char* what) {
+    if (ok) return;
+    std::fprintf(stderr, "round trip lost: %s\n", what);
+    std::abort();
+}
+
+std::vector<std::uint8_t> readAll(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    check(f != nullptr, "written file cannot be opened");
+    for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<std::uint8_t>(c));
+    std::fclose(f);
+    return bytes;
+}
+
+bool sameName(const char* a, const char* b) { return std::strncmp(a, b, kProgramNameSize - 1) == 0; }
+
+void checkImageFormats(const PpgBank& bank, const std::string& out) {
+    BankImage expected{};
+    bank.storeImage(expected.data(), 0, 255);
+
+    check(exportSysEx(bank, out.c_str(), 0, 255) == 0, "SysEx export");
+    std::vector<std::uint8_t> file = readAll(out);
+    check(file.size() == kSysExFileSize, "SysEx size");
+    decodeSysEx(file.data(), file.size());
+    check(std::memcmp(file.data(), expected.data(), kBankImageSize) == 0, "SysEx image");
+
+    std::vector<std::uint8_t> work(kWorkImageSize, 0);
+    check(exportWavetermA(bank, out.c_str(), 0, 255) == 0, "Waveterm A export");
+    file = readAll(out);
+    check(parseWavetermA(file.data(), file.size(), work.data()), "Waveterm A parse");
+    check(std::memcmp(work.data(), expected.data(), kBankImageSize) == 0, "Waveterm A image");
+
+    check(exportWavetermB(bank, out.c_str(), 0, 255) == 0, "Waveterm B export");
+    file = readAll(out);
+    check(file.size() == kBankImageSize && std::memcmp(file.data(), expected.data(), kBankImageSize) == 0,
+          "Waveterm B image");
+
+    check(exportHalvic(bank, out.c_str(), 0, 255) == 0, "Halvic export");
+    file = readAll(out);
+    FxbFile fxb;
+    check(fxb.parse(file.data(), file.size()) && fxb.isChunkBank, "Halvic parse");
+    const std::uint8_t* chunk = fxb.chunkData();
+    check(std::memcmp(chunk + kHalvicImageOffset, expected.data(), kBankImageSize) == 0, "Halvic image");
+    check(chunk[kHalvicTuningOffset] == (bank.globals[0] & 0xFF), "Halvic tuning");
+}
+
+bool inRange(std::int32_t v, std::int32_t max) { return v >= 0 && v <= max; }
+
+void checkTwoVProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
+    const std::int32_t* g = sent.groups[group];
+    check(sameName(sent.name, got.name), "2.V name");
+    for (const TwoVParam& row : k2VParamMap) {
+        const std::int32_t v = row.inGroup ? g[row.index] : sent.programValues[row.index];
+        if (!inRange(v, row.max)) continue;
+        if (row.inGroup)
+            check(got.groups[0][row.index] == v && got.groups[1][row.index] == v, "2.V group value");
+        else
+            check(got.programValues[row.index] == v, "2.V program value");
+    }
+    if (inRange(g[kSwitch], 3)) check(got.groups[0][kSwitch] == g[kSwitch], "2.V SW");
+    bool modeCarried = true;
+    for (int c = 0; c < 3; ++c) modeCarried = modeCarried && inRange(g[kModeComponent0 + c], k2VModeMax[static_cast<std::size_t>(c)]);
+    if (modeCarried)
+        for (int c = 0; c < 3; ++c) check(got.groups[1][kModeComponent0 + c] == g[kModeComponent0 + c], "2.V mode");
+    for (int table = 0; table < 2; ++table)
+        for (int b = 0; b < 8; ++b)
+            if (flagParamIndices[table][b] != 0)
+                check(((got.groups[0][kFlagByte1 + table] >> b) & 1) == ((g[kFlagByte1 + table] >> b) & 1), "2.V flag");
+    check(got.is2V, "2.V program flag");
+}
+
+void checkTwoV(const PpgBank& bank, const std::string& out, int variant, int group) {
+    check(export2V(bank, out.c_str(), 0, 255, group, variant) == 0, "2.V export");
+    PpgBank back(87, 20);
+    check(loadInputFile(out.c_str(), -1, back) == 0, "2.V load");
+    check(back.programCount == k2VBankPrograms && back.is2V, "2.V bank");
+    const int sent = bank.programCount < k2VBankPrograms ? bank.programCount : k2VBankPrograms;
+    for (int i = 0; i < sent; ++i) checkTwoVProgram(bank.programs[static_cast<std::size_t>(i)], back.programs[static_cast<std::size_t>(i)], group);
+    for (int i = sent; i < k2VBankPrograms; ++i) check(std::strcmp(back.programs[static_cast<std::size_t>(i)].name, "Basic 2.2") == 0, "2.V fill");
+    if (variant != 0) {
+        for (int k = 0; k < kGlobalCount; ++k)
+            if (inRange(bank.globals[k], k2VGlobalMax[k])) check(back.globals[k] == bank.globals[k], "2.V globals");
+    }
+}
+
+std::int32_t asFloat(std::int32_t v) {
+    const float f = static_cast<float>(v);
+    return f >= 2147483648.0f ? 2147483647 : static_cast<std::int32_t>(f);
+}
+
+void checkCorvel(const PpgBank& bank, const std::string& out) {
+    check(exportCorvel(bank, out.c_str()) == 0, "Corvel export");
+    PpgBank back(87, 20);
+    check(loadInputFile(out.c_str(), -1, back) == 0, "Corvel load");
+    check(sameName(bank.name, back.name) && bank.is2V == back.is2V, "Corvel bank");
+    check(back.programCount == bank.programCount && back.combiCount == bank.combiCount, "Corvel counts");
+    for (int j = 0; j < bank.programCount; ++j) {
+        const PpgProgram& a = bank.programs[static_cast<std::size_t>(j)];
+        const PpgProgram& b = back.programs[static_cast<std::size_t>(j)];
+        check(sameName(a.name, b.name) && a.is2V == b.is2V, "Corvel program");
+        for (int k = 0; k < kProgramValueCount; ++k) check(asFloat(a.programValues[k]) == b.programValues[k], "Corvel value");
+        for (int g = 0; g < 2; ++g)
+            for (int k = 0; k < kGroupParamCount; ++k) check(asFloat(a.groups[g][k]) == b.groups[g][k], "Corvel group");
+    }
+    for (int i = 0; i < bank.combiCount; ++i) {
+        const PpgCombi& a = bank.combis[static_cast<std::size_t>(i)];
+        const PpgCombi& b = back.combis[static_cast<std::size_t>(i)];
+        check(sameName(a.name, b.name), "Corvel combi name");
+        check(asFloat(a.used) == b.used && asFloat(a.kbm) == b.kbm && asFloat(a.firstByte) == b.firstByte &&
+                  asFloat(a.multi) == b.multi,
+              "Corvel combi");
+        for (int k = 0; k < 8; ++k) check(asFloat(a.bk[k]) == b.bk[k], "Corvel combi bk");
+        const CombiGroup* ga[2] = {&a.groupA, &a.groupB};
+        const CombiGroup* gb[2] = {&b.groupA, &b.groupB};
+        for (int g = 0; g < 2; ++g) {
+            check(asFloat(ga[g]->bkIndex) == gb[g]->bkIndex && asFloat(ga[g]->det) == gb[g]->det, "Corvel combi group");
+            for (int k = 0; k < 7; ++k) check(asFloat(ga[g]->split[k]) == gb[g]->split[k], "Corvel combi split");
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::silenceStdout();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string in = fuzz::scratchPath("roundtrip-in");
+    static const std::string out = fuzz::scratchPath("roundtrip-out");
+    fuzz::writeScratch(in, data, size);
+    PpgBank bank(87, 20);
+    if (loadInputFile(in.c_str(), -1, bank) != 0) return 0;
+    checkImageFormats(bank, out);
+    const int group = size != 0 && (data[0] & 1) ? 1 : 0;
+    for (int variant = 0; variant < 3; ++variant) checkTwoV(bank, out, variant, group);
+    checkCorvel(bank, out);
+    return 0;
+}
