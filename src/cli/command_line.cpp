@@ -3,8 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+#include <cstdio>
 
 #include "cli/exporters.h"
 
@@ -68,8 +67,11 @@ bool readSwitchLetters(const char* arg, Settings& s) {
 } // namespace
 
 bool pathExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
+    // Opening is the portable test; it also answers for folders here.
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
 }
 
 int readNumber(const char* text) {

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <new>
 #include <span>
-#include <system_error>
 #include <vector>
 
 #include "formats/corvel.h"
@@ -115,14 +113,16 @@ void readInput(LoadInput& in) {
 }
 
 int loadInputFile(const char* path, int modelHint, PpgBank& bank) {
-    std::error_code ec;
-    std::FILE* file = std::filesystem::is_directory(path, ec) ? nullptr : std::fopen(path, "rb");
+    std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         std::fputs("No input file\n", stdout);
         return 1;
     }
+    // A folder opens too, but cannot be read: a first read tells, before the
+    // size it claims is trusted.
+    std::fgetc(file);
     long length = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
+    if (!std::ferror(file) && std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
     if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
         std::fclose(file);
         std::fputs("No input file\n", stdout);
