@@ -153,3 +153,20 @@ TEST(Cli, DemoBankListsEveryKindOfLine) {
         EXPECT_NE(r.out.find(piece), std::string::npos) << piece;
     EXPECT_EQ(r.out.find("CP:3 "), std::string::npos) << "combis not in use are not listed";
 }
+
+TEST(Cli, ShippedExamplesAreWhatTheToolWritesNow) {
+    // scripts/make-examples regenerates them when a writer changes on purpose.
+    TempDir tmp;
+    const std::string examples = std::string(VORNAK_SOURCE_DIR) + "/examples/";
+    const std::pair<const char*, const char*> outputs[] = {
+        {"S", "demo23.syx"},   {"A", "demo23-a.usr"}, {"B", "demo23-b.usr"}, {"F", "demo23-f.fxb"},
+        {"N", "demo23-n.fxb"}, {"O", "demo23-o.fxb"}, {"M", "demo23-m.fxb"}, {"W", "demo23.crv"},
+    };
+    for (const auto& [letter, file] : outputs) {
+        const std::string out = tmp.path(file);
+        ASSERT_EQ(runTool({std::string("/") + letter + out, demoBankPath()}).exitCode, 0) << file;
+        const Bytes shipped = readFile(examples + file);
+        EXPECT_FALSE(shipped.empty()) << file;
+        EXPECT_TRUE(readFile(out) == shipped) << file << " differs from what the tool writes";
+    }
+}
