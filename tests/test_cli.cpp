@@ -118,15 +118,18 @@ TEST(Cli, ModelHintSetsTheLayoutOfABareImage) {
 TEST(Cli, VerboseEcho) {
     TempDir tmp;
     writeFile(tmp.path("image"), imageBytes(5120, 0));
-    RunResult r = runTool({"/v2.2", "/P-7", "/P300", "/FOut.fxb", "/gb", "-W", tmp.path("image"), "/Fout.fxb"});
+    const std::string out = tmp.path("out.fxb");
+    RunResult r = runTool({"/v2.2", "/P-7", "/P300", "/FOther.fxb", "/gb", "-W", tmp.path("image"), "/F" + out});
     const std::string echo = "Passed parameters:\n"
                              "Input file: \"" + tmp.path("image") + "\"\n"
                              "Input file is assumed to hold PPG Wave 2.2 program data\n"
-                             "Export file: \"out.fxb\" (Waldorf 2.V FXB <= V1.1 format)\n"
+                             "Export file: \"" + out + "\" (Waldorf 2.V FXB <= V1.1 format)\n"
                              "Export Group: B\n"
                              "Use program range from 300 to 7\n"
                              "Do not list programs\n";
     EXPECT_EQ(withoutBanner(r.out).substr(0, echo.size()), echo);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(readFile(out).size(), 53000u);
     r = runTool({"-v", "/l", tmp.path("image")});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find("\"\nUse program range from 0 to 255\nList programs\n\nPrograms:"), std::string::npos);
