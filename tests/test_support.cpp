@@ -1,12 +1,17 @@
 #include "test_support.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include "cli/loader.h"
 
 namespace vornak::test {
 
@@ -110,6 +115,145 @@ BankImage canonicalImage(const BankImage& image, bool withCombis) {
     return out;
 }
 
+PpgBank bankFrom(const BankImage& image) {
+    PpgBank bank(87, 20);
+    bank.loadImage(image.data(), kModelDetect);
+    return bank;
+}
+
 std::string demoBankPath() { return std::string(VORNAK_SOURCE_DIR) + "/examples/demo23.bin"; }
+
+std::string corpusPath(const std::string& relative) {
+    return std::string(VORNAK_SOURCE_DIR) + "/../shared/corpus/" + relative;
+}
+
+int loadFromBytes(const Bytes& bytes, PpgBank& bank, int modelHint) {
+    TempDir tmp;
+    writeFile(tmp.path("input"), bytes);
+    return loadInputFile(tmp.path("input").c_str(), modelHint, bank);
+}
+
+RunResult runToolOn(const Bytes& input, const std::vector<std::string>& switches) {
+    TempDir tmp;
+    writeFile(tmp.path("input"), input);
+    std::vector<std::string> args(switches);
+    args.push_back(tmp.path("input"));
+    return runTool(args);
+}
+
+std::uint32_t tag(const char* t) {
+    return (std::uint32_t(std::uint8_t(t[0])) << 24) | (std::uint32_t(std::uint8_t(t[1])) << 16) |
+           (std::uint32_t(std::uint8_t(t[2])) << 8) | std::uint32_t(std::uint8_t(t[3]));
+}
+
+void appendWord(Bytes& b, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+void appendFloat(Bytes& b, float f) {
+    std::uint32_t v;
+    std::memcpy(&v, &f, 4);
+    appendWord(b, v);
+}
+
+void putWord(Bytes& b, std::size_t at, std::uint32_t v) {
+    for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (24 - 8 * i));
+}
+
+std::uint32_t wordAt(const Bytes& b, std::size_t at) {
+    return (std::uint32_t{b[at]} << 24) | (std::uint32_t{b[at + 1]} << 16) | (std::uint32_t{b[at + 2]} << 8) | b[at + 3];
+}
+
+float floatAt(const Bytes& b, std::size_t at) {
+    const std::uint32_t v = wordAt(b, at);
+    float f;
+    std::memcpy(&f, &v, 4);
+    return f;
+}
+
+Bytes join(const std::vector<Bytes>& parts) {
+    Bytes out;
+    for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Bytes withWord(Bytes b, std::size_t at, std::uint32_t v) {
+    putWord(b, at, v);
+    return b;
+}
+
+Bytes prefix(const Bytes& b, std::size_t n) { return Bytes(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(n)); }
+
+Bytes fxbHeader(std::uint32_t byteSize, const char* fxMagic, std::int32_t version, std::uint32_t fxId,
+                std::uint32_t fxVersion, std::int32_t numPrograms) {
+    Bytes b;
+    for (std::uint32_t w : {tag("CcnK"), byteSize, tag(fxMagic), static_cast<std::uint32_t>(version), fxId, fxVersion,
+                            static_cast<std::uint32_t>(numPrograms)})
+        appendWord(b, w);
+    b.resize(156, 0);
+    return b;
+}
+
+Bytes fxbBlock(const char* fxMagic, std::uint32_t version, std::uint32_t fxId, std::uint32_t fxVersion,
+               const std::string& name, const std::vector<float>& params) {
+    const auto n = static_cast<std::uint32_t>(params.size());
+    Bytes b;
+    for (std::uint32_t w : {tag("CcnK"), 48 + 4 * n, tag(fxMagic), version, fxId, fxVersion, n}) appendWord(b, w);
+    b.insert(b.end(), name.begin(), name.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(28, name.size())));
+    b.resize(56, 0);
+    for (float f : params) appendFloat(b, f);
+    return b;
+}
+
+std::vector<std::int32_t> programFields(const PpgProgram& p) {
+    std::vector<std::int32_t> v(p.programValues, p.programValues + kProgramValueCount);
+    for (const auto& group : p.groups) v.insert(v.end(), group, group + kGroupParamCount);
+    v.push_back(p.is2V ? 1 : 0);
+    return v;
+}
+
+std::vector<std::int32_t> combiFields(const PpgCombi& c) {
+    std::vector<std::int32_t> v{c.used};
+    v.insert(v.end(), c.bk, c.bk + 8);
+    v.insert(v.end(), {c.kbm, c.firstByte, c.multi});
+    for (const CombiGroup* g : {&c.groupA, &c.groupB}) {
+        v.insert(v.end(), {g->bkIndex, g->det});
+        v.insert(v.end(), g->split, g->split + 7);
+    }
+    return v;
+}
+
+void expectSameBank(const PpgBank& got, const PpgBank& want, const std::string& context) {
+    EXPECT_STREQ(got.name, want.name) << context;
+    EXPECT_EQ(got.is2V, want.is2V) << context;
+    ASSERT_EQ(got.programCount, want.programCount) << context;
+    ASSERT_EQ(got.combiCount, want.combiCount) << context;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(want.programCount); ++j) {
+        EXPECT_STREQ(got.programs[j].name, want.programs[j].name) << context << " program " << j;
+        EXPECT_EQ(programFields(got.programs[j]), programFields(want.programs[j])) << context << " program " << j;
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(want.combiCount); ++i) {
+        EXPECT_STREQ(got.combis[i].name, want.combis[i].name) << context << " combi " << i;
+        EXPECT_EQ(combiFields(got.combis[i]), combiFields(want.combis[i])) << context << " combi " << i;
+    }
+}
+
+void expectCarriedBy2V(const PpgProgram& got, const PpgProgram& src, int group, const std::string& context) {
+    // The maximum of each program value in a 2.V block; -1: not carried.
+    static constexpr std::int32_t kMax[kProgramValueCount] = {31,    3,  -1,  127, 127, 1,   1,   1,   1,   4,
+                                                              16383, 16383, 16383, 99, 16383, 63, 127, 127, 127, 127,
+                                                              127,   127, 127, 127, -1,  -1,  -1,  -1,  -1};
+    PpgProgram want;
+    for (int k = 0; k < kProgramValueCount; ++k) want.programValues[k] = kMax[k] < 0 ? 0 : std::min(src.programValues[k], kMax[k]);
+    for (auto& g : want.groups) {
+        std::copy(src.groups[group], src.groups[group] + kGroupParamCount, g);
+        g[kFlagByte1] &= ~0x40;
+        g[kFlagByte2] &= ~0x08;
+        g[39] = 0;
+    }
+    want.is2V = true;
+    EXPECT_STREQ(got.name, src.name) << context;
+    EXPECT_EQ(programFields(got), programFields(want)) << context;
+}
 
 } // namespace vornak::test

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,56 @@ BankImage randomImage(std::mt19937& rng, int combis);
 // cleared (what a load followed by a store gives).
 BankImage canonicalImage(const BankImage& image, bool withCombis);
 
+// A start-up bank that has loaded the image, its layout decided by the combi markers.
+PpgBank bankFrom(const BankImage& image);
+
 std::string demoBankPath();
+
+// The programs and combis in use: the bank's arrays may hold more.
+inline std::span<PpgProgram> programsOf(PpgBank& b) { return {b.programs.data(), static_cast<std::size_t>(b.programCount)}; }
+inline std::span<const PpgProgram> programsOf(const PpgBank& b) { return {b.programs.data(), static_cast<std::size_t>(b.programCount)}; }
+inline std::span<PpgCombi> combisOf(PpgBank& b) { return {b.combis.data(), static_cast<std::size_t>(b.combiCount)}; }
+inline std::span<const PpgCombi> combisOf(const PpgBank& b) { return {b.combis.data(), static_cast<std::size_t>(b.combiCount)}; }
+
+// A file of the shared corpus of real banks, found beside the source tree.
+std::string corpusPath(const std::string& relative);
+
+// Loads the bytes through the tool's loader, as an input file; answers its code.
+int loadFromBytes(const Bytes& bytes, PpgBank& bank, int modelHint = -1);
+
+// Runs the built tool on the bytes as its input file, after the switches.
+RunResult runToolOn(const Bytes& input, const std::vector<std::string>& switches = {});
+
+// Hand-made FXB-style files, every word big-endian, built without the code
+// under test.
+std::uint32_t tag(const char* fourChars); // as the big-endian word it reads as
+void appendWord(Bytes& b, std::uint32_t v);
+void appendFloat(Bytes& b, float f);
+void putWord(Bytes& b, std::size_t at, std::uint32_t v);
+std::uint32_t wordAt(const Bytes& b, std::size_t at);
+float floatAt(const Bytes& b, std::size_t at);
+Bytes join(const std::vector<Bytes>& parts);
+Bytes withWord(Bytes b, std::size_t at, std::uint32_t v); // a copy with one word replaced
+Bytes prefix(const Bytes& b, std::size_t n);              // the first n bytes
+// The 156-byte bank header: seven words, then 128 zero bytes.
+Bytes fxbHeader(std::uint32_t byteSize, const char* fxMagic, std::int32_t version, std::uint32_t fxId,
+                std::uint32_t fxVersion, std::int32_t numPrograms);
+// A program block: "CcnK", byteSize 48 + 4n, the given words, numParams n, the
+// name NUL-padded to 28 bytes, then the n floats.
+Bytes fxbBlock(const char* fxMagic, std::uint32_t version, std::uint32_t fxId, std::uint32_t fxVersion,
+               const std::string& name, const std::vector<float>& params);
+
+// Every value of a program (program values, group A, group B, is2V) and of a
+// combi (used, bk, kbm, firstByte, multi, then bkIndex, det and split of group
+// a and b), in that order.
+std::vector<std::int32_t> programFields(const PpgProgram& p);
+std::vector<std::int32_t> combiFields(const PpgCombi& c);
+// Names, flags, counts and every value of every program and combi.
+void expectSameBank(const PpgBank& got, const PpgBank& want, const std::string& context = "");
+// What a 2.V bank gives back of program `src` exported from group `group`:
+// its name, the carried program values (held at their maximum), the group in
+// both groups less the two flag bits and group parameter 39 it cannot carry,
+// and the 2.V flag.
+void expectCarriedBy2V(const PpgProgram& got, const PpgProgram& src, int group, const std::string& context);
 
 } // namespace vornak::test
