@@ -8,7 +8,8 @@ namespace vornak {
 
 namespace {
 
-unsigned fieldWidth(const ParamField& field) { return static_cast<unsigned>(std::popcount(field.mask)); }
+// A mask is a run of low bits, so its width is the position of its top bit.
+unsigned fieldWidth(const ParamField& field) { return static_cast<unsigned>(std::bit_width(field.mask)); }
 
 } // namespace
 
@@ -43,12 +44,19 @@ PpgProgram::PpgProgram(const std::uint8_t* packed) {
     if (packed != nullptr) decode(packed, true);
 }
 
-void PpgProgram::reset() {
+PpgProgram::PpgProgram(DefaultTag) {
     is2V = false;
     setName(name, "Basic");
     std::copy(kDefaultProgramValues.begin(), kDefaultProgramValues.end(), programValues);
     std::memset(groups, 0, sizeof groups);
     decode(DefaultPackedProgram.data(), false);
+}
+
+// Every program starts as the default program, so it is built once, by
+// decoding the default record, and copied from then on.
+void PpgProgram::reset() {
+    static const PpgProgram prototype{DefaultTag{}};
+    copyFrom(prototype);
 }
 
 void PpgProgram::copyFrom(const PpgProgram& other) {

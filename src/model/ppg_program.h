@@ -130,6 +130,12 @@ public:
     std::int32_t programValues[kProgramValueCount] = {};
     std::int32_t groups[2][kGroupParamCount] = {};
     bool is2V = false;
+
+private:
+    // Builds the default program the long way: "Basic", the default program
+    // values, and the default record decoded into both groups.
+    struct DefaultTag {};
+    explicit PpgProgram(DefaultTag);
 };
 
 // Copies a name of at most `size` bytes (stopping at the first NUL) into a
