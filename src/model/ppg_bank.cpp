@@ -11,31 +11,39 @@ namespace vornak {
 
 namespace {
 
+constexpr int kReservedPrograms = 128;
+
 // Grows `items` to `wanted` entries, keeping the first `inUse` and building the
-// rest anew; a smaller count keeps the array as it is.
+// rest anew; a smaller count keeps the array as it is. Entries beyond the
+// count in use are out of use: growing over them again resets them, so the
+// storage an array already has is reused instead of allocated afresh.
 template <typename T>
 void growArray(std::vector<T>& items, std::int32_t& inUse, int wanted) {
     wanted = std::max(wanted, 0);
     if (wanted > inUse) {
-        std::vector<T> fresh;
+        const auto count = static_cast<std::size_t>(wanted);
+        const std::size_t held = items.size();
         try {
-            fresh.resize(static_cast<std::size_t>(wanted));
+            if (held < count) items.resize(count);
         } catch (const std::bad_alloc&) {
             raiseCode(1);
         } catch (const std::length_error&) {
             raiseCode(1);
         }
-        std::copy_n(items.begin(), inUse, fresh.begin());
-        items.swap(fresh);
+        for (std::size_t i = static_cast<std::size_t>(inUse); i < std::min(held, count); ++i) items[i] = T();
     }
     inUse = wanted;
 }
 
 } // namespace
 
-PpgBank::PpgBank(int programs, int combis) {
+PpgBank::PpgBank(int programCount, int combiCount) {
     std::copy(kDefaultGlobals.begin(), kDefaultGlobals.end(), globals);
-    resize(programs, combis);
+    // Room for the largest bank a PPG or 2.V file holds, so that loading one
+    // grows the arrays in place. Reserved memory is not touched until used.
+    programs.reserve(static_cast<std::size_t>(std::max(programCount, kReservedPrograms)));
+    combis.reserve(static_cast<std::size_t>(std::max(combiCount, kImageCombis)));
+    resize(programCount, combiCount);
 }
 
 bool PpgBank::resize(int newProgramCount, int newCombiCount) {
