@@ -1,5 +1,6 @@
 #include "formats/wave2v_program.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -53,28 +54,29 @@ void decode2V(PpgProgram& program, const std::uint8_t* block) {
     for (const TwoVParam& row : k2VParamMap)
         if (!row.inGroup) program.programValues[row.index] = param(row.param, row.max);
 
-    for (int g = 0; g < 2; ++g) {
-        std::int32_t* group = program.groups[g];
-        for (const TwoVParam& row : k2VParamMap)
-            if (row.inGroup) group[row.index] = param(row.param, row.max);
-        // SW travels shifted by one: 0 stands for 3. A hugely negative float
-        // gives the lowest int, which stays where it is.
-        const std::int32_t shifted = param(k2VSwitchParam, 3);
-        group[kSwitch] = shifted == 0 ? 3 : shifted == std::numeric_limits<std::int32_t>::min() ? shifted : shifted - 1;
-        program.findMode(g, param(k2VModeParam, k2VModeMax[0]), param(k2VModeParam + 1, k2VModeMax[1]),
-                         param(k2VModeParam + 2, k2VModeMax[2]));
-        for (int table = 0; table < 2; ++table) {
-            std::int32_t flags = 0;
-            for (int b = 0; b < 8; ++b) {
-                const std::int32_t target = flagBitTargets[table][b];
-                if (target == -1) continue;
-                const std::int32_t on = param(flagParamIndices[table][b], 1);
-                group[target] = on;
-                if (on != 0) flags |= 1 << b;
-            }
-            group[kFlagByte1 + table] = flags;
+    // One set of sound parameters: read into group A, then copied to group B
+    // (both groups held the same defaults before).
+    std::int32_t* group = program.groups[0];
+    for (const TwoVParam& row : k2VParamMap)
+        if (row.inGroup) group[row.index] = param(row.param, row.max);
+    // SW travels shifted by one: 0 stands for 3. A hugely negative float
+    // gives the lowest int, which stays where it is.
+    const std::int32_t shifted = param(k2VSwitchParam, 3);
+    group[kSwitch] = shifted == 0 ? 3 : shifted == std::numeric_limits<std::int32_t>::min() ? shifted : shifted - 1;
+    program.findMode(0, param(k2VModeParam, k2VModeMax[0]), param(k2VModeParam + 1, k2VModeMax[1]),
+                     param(k2VModeParam + 2, k2VModeMax[2]));
+    for (int table = 0; table < 2; ++table) {
+        std::int32_t flags = 0;
+        for (int b = 0; b < 8; ++b) {
+            const std::int32_t target = flagBitTargets[table][b];
+            if (target == -1) continue;
+            const std::int32_t on = param(flagParamIndices[table][b], 1);
+            group[target] = on;
+            if (on != 0) flags |= 1 << b;
         }
+        group[kFlagByte1 + table] = flags;
     }
+    std::copy(group, group + kGroupParamCount, program.groups[1]);
     program.is2V = true;
 }
 
