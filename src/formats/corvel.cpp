@@ -213,10 +213,9 @@ void writeBank(PpgBank& bank, CorvelStream& stream) {
 } // namespace
 
 bool CorvelStream::close() {
-    if (file == nullptr) return false;
-    const bool closed = std::fclose(file) == 0;
+    std::FILE* open = file;
     file = nullptr;
-    return closed;
+    return open != nullptr && std::fclose(open) == 0;
 }
 
 void CorvelStream::read(std::uint8_t* p, std::size_t n, int code) {
