@@ -210,6 +210,30 @@ void writeBank(PpgBank& bank, CorvelStream& stream) {
     for (int i = 0; i < bank.combiCount; ++i) streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
 }
 
+// The name and the floats of a program or combi chunk, in the stream's
+// direction. Reading: the chunk has been read and checked; its floats are
+// converted and the object is set from them. Writing: the chunk is filled
+// from the object, converted and written.
+template <std::size_t Size, typename Walk>
+void transferChunk(CorvelStream& stream, std::uint8_t (&chunk)[Size], const ChunkKind& kind,
+                   char (&name)[kProgramNameSize], Walk walk) {
+    std::uint8_t* floats = chunk + kBlockHeaderSize;
+    if (stream.reading) {
+        swapIfNeeded(floats, kind.count);
+        takeName(name, chunk);
+    } else {
+        putHeader(chunk, kind, kind.count);
+        putName(chunk, name);
+    }
+    FloatFields fields(floats, stream.reading);
+    walk(fields);
+    if (!stream.reading) {
+        swapIfNeeded(chunk, kHeaderWords);
+        swapIfNeeded(floats, kind.count);
+        stream.write(chunk, Size);
+    }
+}
+
 } // namespace
 
 bool CorvelStream::close() {
@@ -245,19 +269,8 @@ void streamCorvel(PpgProgram& program, CorvelStream& stream) {
             raiseCode(11);
         stream.read(chunk + kChunkStart, 4 * static_cast<std::size_t>(params - 1), 12);
         if (version == 1) moveFromOlderLayout(chunk + kBlockHeaderSize);
-        swapIfNeeded(chunk + kBlockHeaderSize, kProgramFloats);
-        takeName(program.name, chunk);
-        FloatFields fields(chunk + kBlockHeaderSize, true);
-        programFields(program, fields);
-    } else {
-        putHeader(chunk, kProgramKind, kProgramKind.count);
-        putName(chunk, program.name);
-        FloatFields fields(chunk + kBlockHeaderSize, false);
-        programFields(program, fields);
-        swapIfNeeded(chunk, kHeaderWords);
-        swapIfNeeded(chunk + kBlockHeaderSize, kProgramFloats);
-        stream.write(chunk, sizeof chunk);
     }
+    transferChunk(stream, chunk, kProgramKind, program.name, [&program](FloatFields& f) { programFields(program, f); });
 }
 
 void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
@@ -269,19 +282,8 @@ void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
             hostInt(chunk + kNumParams) != static_cast<std::int32_t>(kCombiFloats))
             raiseCode(11);
         stream.read(chunk + kChunkStart, sizeof chunk - kChunkStart, 12);
-        swapIfNeeded(chunk + kBlockHeaderSize, kCombiFloats);
-        takeName(combi.name, chunk);
-        FloatFields fields(chunk + kBlockHeaderSize, true);
-        combiFields(combi, fields);
-    } else {
-        putHeader(chunk, kCombiKind, kCombiKind.count);
-        putName(chunk, combi.name);
-        FloatFields fields(chunk + kBlockHeaderSize, false);
-        combiFields(combi, fields);
-        swapIfNeeded(chunk, kHeaderWords);
-        swapIfNeeded(chunk + kBlockHeaderSize, kCombiFloats);
-        stream.write(chunk, sizeof chunk);
     }
+    transferChunk(stream, chunk, kCombiKind, combi.name, [&combi](FloatFields& f) { combiFields(combi, f); });
 }
 
 int exportCorvel(const PpgBank& bank, const char* path) {
