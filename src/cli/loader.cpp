@@ -20,6 +20,17 @@ namespace vornak {
 
 namespace {
 
+// The input as the readers see it: the file's bytes at data[0 .. size - 1],
+// followed by zero bytes up to at least size + 2 and at least one whole
+// memory image (5120 bytes).
+struct LoadInput {
+    std::uint8_t* data;
+    std::size_t size;
+    const char* path; // for readers that open the file a second time
+    int modelHint;
+    PpgBank& bank;
+};
+
 [[noreturn]] void fail(const char* message, int code) {
     std::fputs(message, stdout);
     raiseCode(code);
@@ -97,8 +108,7 @@ bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
     return true;
 }
 
-} // namespace
-
+// Recognises the format and reads it; messages are printed, codes thrown.
 void readInput(LoadInput& in) {
     for (const InputFormat& format : kInputFormats) {
         if (!startsWith(in, format.magic)) continue;
@@ -111,6 +121,8 @@ void readInput(LoadInput& in) {
     }
     fail("Unknown file format\n", 6);
 }
+
+} // namespace
 
 int loadInputFile(const char* path, int modelHint, PpgBank& bank) {
     std::FILE* file = std::fopen(path, "rb");
