@@ -1,14 +1,12 @@
 #include "cli/loader.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <memory>
-#include <new>
 #include <span>
 #include <vector>
 
 #include "formats/corvel.h"
+#include "formats/file_io.h"
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
@@ -75,9 +73,9 @@ void readWavetermB(LoadInput& in) {
 }
 
 // Waveterm A files carry no model hint of their own and the switch is not
-// applied to them: the image decides.
+// applied to them: the image decides. The record scan is bounded by the
+// file's size, so it needs no end marker behind the data.
 void readWavetermA(LoadInput& in) {
-    in.data[in.size] = 0xFF; // end marker behind the data, as the record scan expects
     readWaveterm(in, parseWavetermA, 0, "Invalid FLEX file\n", kModelDetect);
 }
 
@@ -125,41 +123,20 @@ void readInput(LoadInput& in) {
 } // namespace
 
 int loadInputFile(const char* path, int modelHint, PpgBank& bank) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        std::fputs("No input file\n", stdout);
-        return 1;
-    }
-    // A folder opens too, but cannot be read: a first read tells, before the
-    // size it claims is trusted.
-    std::fgetc(file);
-    long length = -1;
-    if (!std::ferror(file) && std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
-    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-        std::fclose(file);
-        std::fputs("No input file\n", stdout);
-        return 1;
-    }
-    const auto size = static_cast<std::size_t>(length);
     // The file plus two spare bytes; never less than one memory image, so that
     // a short SysEx dump decodes in place into a whole image whose bytes
     // beyond the file are zero.
-    const std::size_t capacity = std::max(size + 2, static_cast<std::size_t>(kBankImageSize));
-    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[capacity]);
-    if (!buffer) {
-        std::fclose(file);
+    FileBytes file = readWholeFile(path, 2, kBankImageSize);
+    if (file.status == FileBytes::NoMemory) {
         std::fputs("Error allocating buffer\n", stdout);
         return 2;
     }
-    const std::size_t got = std::fread(buffer.get(), 1, size, file);
-    std::fclose(file);
-    if (got != size) {
+    if (file.status != FileBytes::Read) {
         std::fputs("No input file\n", stdout);
         return 1;
     }
-    std::fill(buffer.get() + size, buffer.get() + capacity, std::uint8_t{0});
 
-    LoadInput input{buffer.get(), size, path, modelHint, bank};
+    LoadInput input{file.data.get(), file.size, path, modelHint, bank};
     try {
         readInput(input);
     } catch (const CodeError& error) {

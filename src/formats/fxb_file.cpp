@@ -13,6 +13,13 @@ namespace fxb {
 void swapHeaderWords(std::uint8_t* p) {
     for (std::size_t w = 0; w < kHeaderWords; ++w) swapWord(p + 4 * w);
 }
+
+void putPrgName(std::uint8_t* p, const char* name) {
+    std::size_t length = 0;
+    while (length < kPrgNameSize && name[length] != '\0') ++length;
+    std::memcpy(p + kPrgName, name, length);
+    std::memset(p + kPrgName + length, 0, kPrgNameSize - length);
+}
 } // namespace fxb
 
 using namespace fxb;
@@ -126,18 +133,8 @@ bool FxbFile::parse(const std::uint8_t* bytes, std::size_t length) {
 }
 
 bool FxbFile::loadFile(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return false;
-    long length = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
-    bool ok = false;
-    if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
-        auto buffer = allocate(static_cast<std::uint64_t>(length));
-        const auto size = static_cast<std::size_t>(length);
-        if (buffer && std::fread(buffer.get(), 1, size, file) == size) ok = parse(buffer.get(), size);
-    }
-    std::fclose(file);
-    return ok;
+    const FileBytes file = readWholeFile(path);
+    return file.status == FileBytes::Read && parse(file.data.get(), file.size);
 }
 
 bool FxbFile::save(const char* path) const {
