@@ -63,15 +63,6 @@ std::int32_t floatToInt(float f) {
     return static_cast<std::int32_t>(f);
 }
 
-// Copies a name into a 28-byte field: at most 28 characters, NUL-padded.
-void putName(std::uint8_t* chunk, const char* name) {
-    char* field = reinterpret_cast<char*>(chunk + kPrgName);
-    std::size_t length = 0;
-    while (length < kPrgNameSize && name[length] != '\0') ++length;
-    std::memcpy(field, name, length);
-    std::memset(field + length, 0, kPrgNameSize - length);
-}
-
 void takeName(char (&name)[kProgramNameSize], const std::uint8_t* chunk) {
     setName(name, reinterpret_cast<const char*>(chunk + kPrgName), kPrgNameSize);
 }
@@ -197,7 +188,7 @@ void writeBank(PpgBank& bank, CorvelStream& stream) {
 
     std::uint8_t globals[kGlobalsChunkSize] = {};
     putHeader(globals, kGlobalsKind, kGlobalsKind.count);
-    putName(globals, bank.name);
+    putPrgName(globals, bank.name);
     FloatFields counts(globals + kBlockHeaderSize, false);
     counts.field(bank.programCount);
     counts.field(bank.combiCount);
@@ -223,7 +214,7 @@ void transferChunk(CorvelStream& stream, std::uint8_t (&chunk)[Size], const Chun
         takeName(name, chunk);
     } else {
         putHeader(chunk, kind, kind.count);
-        putName(chunk, name);
+        putPrgName(chunk, name);
     }
     FloatFields fields(floats, stream.reading);
     walk(fields);

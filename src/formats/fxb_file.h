@@ -49,6 +49,9 @@ constexpr std::size_t kChunkDataOffset = 160;
 
 // Converts the seven header words at p between file and host order.
 void swapHeaderWords(std::uint8_t* p);
+// Writes a name into the prgName field of the block at p: at most 28
+// characters, up to the name's NUL, the rest of the field NUL.
+void putPrgName(std::uint8_t* p, const char* name);
 } // namespace fxb
 
 class FxbFile {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "formats/fxb_file.h"
@@ -91,12 +90,7 @@ int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uin
         setHostWord(block + fxb::kFxVersion, fxVersion);
         setHostWord(block + fxb::kNumParams, k2VParamCount);
     }
-    // The name: at most 28 bytes up to its NUL, the rest NUL.
-    char* name = reinterpret_cast<char*>(block + fxb::kPrgName);
-    std::size_t length = 0;
-    while (length < fxb::kPrgNameSize && program.name[length] != '\0') ++length;
-    std::memcpy(name, program.name, length);
-    std::memset(name + length, 0, fxb::kPrgNameSize - length);
+    fxb::putPrgName(block, program.name);
     if (writeHeader && swap) fxb::swapHeaderWords(block);
 
     auto set = [block](int k, float value) { setHostFloat(paramAt(block, k), value); };
