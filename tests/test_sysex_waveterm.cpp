@@ -81,8 +81,7 @@ TEST(SysEx, WrittenDumpLayoutAndRoundTrip) {
     TempDir tmp;
     for (int combis : {0, 4}) {
         const BankImage source = randomImage(rng, combis);
-        PpgBank bank(87, 20);
-        bank.loadImage(source.data(), -1);
+        const PpgBank bank = bankFrom(source);
         ASSERT_EQ(exportSysEx(bank, tmp.path("out.syx").c_str(), 0, 255), 0);
         const Bytes dump = readFile(tmp.path("out.syx"));
         ASSERT_EQ(dump.size(), 10245u);
@@ -122,8 +121,7 @@ TEST(SysEx, DecodeStopsAtEndMarkersAndAtTheEndOfData) {
     BankImage expected{};
     std::fill(expected.begin(), expected.begin() + 300, 0xA5);
     std::copy(truncated.begin() + 300, truncated.end(), expected.begin() + 300);
-    PpgBank reference(87, 20);
-    reference.loadImage(expected.data(), -1);
+    const PpgBank reference = bankFrom(expected);
     EXPECT_EQ(storedImage(loaded.bank), storedImage(reference));
 }
 
@@ -140,8 +138,7 @@ TEST(SysEx, ModelHintDecidesTheLayout) {
 TEST(WavetermA, WrittenFileLayoutAndRoundTrip) {
     std::mt19937 rng(22);
     const BankImage source = randomImage(rng, 2);
-    PpgBank bank(87, 20);
-    bank.loadImage(source.data(), -1);
+    const PpgBank bank = bankFrom(source);
     TempDir tmp;
     ASSERT_EQ(exportWavetermA(bank, tmp.path("D001.USR").c_str(), 0, 255), 0);
     const Bytes file = readFile(tmp.path("D001.USR"));
@@ -178,8 +175,7 @@ TEST(WavetermA, PaddingTransferRecordsAndOverlaps) {
     file.insert(file.end(), {0x16, 0x00, 0x00, 0x00, 0x00});
     const Loaded loaded = loadBytes(file);
     ASSERT_EQ(loaded.code, 0);
-    PpgBank reference(87, 20);
-    reference.loadImage(image.data(), -1);
+    const PpgBank reference = bankFrom(image);
     EXPECT_EQ(storedImage(loaded.bank), storedImage(reference));
 
     // The stream ends at a byte that starts no record, or at a record cut
@@ -195,8 +191,7 @@ TEST(WavetermA, PaddingTransferRecordsAndOverlaps) {
         ASSERT_EQ(l.code, 0);
         BankImage first{};
         std::copy_n(image.begin(), 510, first.begin());
-        PpgBank expected(87, 20);
-        expected.loadImage(first.data(), -1);
+        const PpgBank expected = bankFrom(first);
         EXPECT_EQ(storedImage(l.bank), storedImage(expected));
     }
 }
@@ -286,8 +281,7 @@ TEST(WavetermB, NameField) {
 TEST(WavetermB, WrittenFileIsTheBareImage) {
     std::mt19937 rng(25);
     const BankImage source = randomImage(rng, 5);
-    PpgBank bank(87, 20);
-    bank.loadImage(source.data(), -1);
+    const PpgBank bank = bankFrom(source);
     TempDir tmp;
     ASSERT_EQ(exportWavetermB(bank, tmp.path("D002.USR").c_str(), 3, 9), 0);
     const Bytes file = readFile(tmp.path("D002.USR"));
