@@ -67,7 +67,8 @@ int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rang
     bank.storeImage(chunk + kHalvicImageOffset, rangeStart, rangeEnd);
     for (const FixedRun& run : kHalvicFixedBytes)
         for (std::size_t i = 0; i < run.count; ++i) std::memcpy(chunk + run.offset + i * run.width, run.pattern.data(), run.width);
-    std::fill(chunk + kHalvicScanStart, chunk + kHalvicScanEnd, 0);
+    // The model area (16384..65535) stays as created, all zero, so a bank read
+    // back without /2.x has its model decided by the combi markers.
     chunk[kEndMarkerOffset] = kEndMarker;
     return file.save(path) ? 0 : 1;
 }
