@@ -27,6 +27,7 @@ struct LoadInput {
     const char* path; // for readers that open the file a second time
     int modelHint;
     PpgBank& bank;
+    const char* format = ""; // the format recognised, as the user knows it
 };
 
 [[noreturn]] void fail(const char* message, int code) {
@@ -34,9 +35,13 @@ struct LoadInput {
     raiseCode(code);
 }
 
-void readRawImage(LoadInput& in) { in.bank.loadImage(in.data, in.modelHint); }
+void readRawImage(LoadInput& in) {
+    in.format = "PPG memory image";
+    in.bank.loadImage(in.data, in.modelHint);
+}
 
 void readSysEx(LoadInput& in) {
+    in.format = "V8 SysEx dump";
     decodeSysEx(in.data, in.size);
     in.bank.loadImage(in.data, in.modelHint);
 }
@@ -44,16 +49,20 @@ void readSysEx(LoadInput& in) {
 // FXB files: Corvel banks (recognised by the bank header alone and read again
 // from the file), Halvic chunk banks, and anything else as a 2.V bank.
 void readFxb(LoadInput& in) {
+    in.format = "FXB bank";
     FxbFile file;
     if (!file.parse(in.data, in.size)) fail("Can't load .fxb file\n", 3);
     const std::uint32_t id = file.headerWord(fxb::kFxId);
     if (id == kCorvelBankId) {
+        in.format = "Corvel bank";
         CorvelStream stream(std::fopen(in.path, "rb"), true);
         streamCorvel(in.bank, stream);
     } else if (id == kHalvicFxId && file.isChunkBank) {
+        in.format = "Halvic bank";
         if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.modelHint)) fail("Can't load .fxb file\n", 3);
-    } else if (!load2V(in.bank, file)) {
-        fail("Not a valid 2.V fxb-file\n", 3);
+    } else {
+        in.format = file.isChunkBank ? "Waldorf 2.V chunk bank" : "Waldorf 2.V parameter bank";
+        if (!load2V(in.bank, file)) fail("Not a valid 2.V fxb-file\n", 3);
     }
 }
 
@@ -69,6 +78,7 @@ void readWaveterm(LoadInput& in, WavetermParser parse, std::size_t skip, const c
 }
 
 void readWavetermB(LoadInput& in) {
+    in.format = "Waveterm B file";
     readWaveterm(in, parseWavetermB, 2, "Invalid Waveterm B Dxxx.USR file\n", in.modelHint);
 }
 
@@ -76,6 +86,7 @@ void readWavetermB(LoadInput& in) {
 // applied to them: the image decides. The record scan is bounded by the
 // file's size, so it needs no end marker behind the data.
 void readWavetermA(LoadInput& in) {
+    in.format = "Waveterm A file";
     readWaveterm(in, parseWavetermA, 0, "Invalid FLEX file\n", kModelDetect);
 }
 
@@ -122,7 +133,8 @@ void readInput(LoadInput& in) {
 
 } // namespace
 
-int loadInputFile(const char* path, int modelHint, PpgBank& bank) {
+int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format) {
+    if (format != nullptr) *format = "";
     // The file plus two spare bytes; never less than one memory image, so that
     // a short SysEx dump decodes in place into a whole image whose bytes
     // beyond the file are zero.
@@ -137,14 +149,16 @@ int loadInputFile(const char* path, int modelHint, PpgBank& bank) {
     }
 
     LoadInput input{file.data.get(), file.size, path, modelHint, bank};
+    int code = 0;
     try {
         readInput(input);
     } catch (const CodeError& error) {
-        return error.code;
+        code = error.code;
     } catch (...) {
-        return 99;
+        code = 99;
     }
-    return 0;
+    if (format != nullptr) *format = input.format;
+    return code;
 }
 
 } // namespace vornak

@@ -6,20 +6,6 @@ namespace vornak {
 
 namespace {
 
-// Names come from files. Control bytes (0x01..0x1F and 0x7F) are shown as "?"
-// so that a crafted name cannot drive the terminal; everything else is
-// printed as it stands.
-struct PrintableName {
-    char text[kProgramNameSize];
-    explicit PrintableName(const char (&name)[kProgramNameSize]) {
-        for (std::size_t i = 0; i < kProgramNameSize; ++i) {
-            const auto c = static_cast<unsigned char>(name[i]);
-            text[i] = (c != 0 && (c < 0x20 || c == 0x7F)) ? '?' : name[i];
-        }
-        text[kProgramNameSize - 1] = '\0';
-    }
-};
-
 void printCombi(std::FILE* out, int c, const PpgCombi& combi) {
     if (combi.name[0] != '\0') std::fprintf(out, "CP:%-3d\"%s\"\n\n", c, PrintableName(combi.name).text);
     const std::int32_t* bk = combi.bk;
@@ -86,6 +72,19 @@ void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGro
 
 } // namespace
 
+PrintableName::PrintableName(const char (&name)[kProgramNameSize]) {
+    for (std::size_t i = 0; i < kProgramNameSize; ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        text[i] = (c != 0 && (c < 0x20 || c == 0x7F)) ? '?' : name[i];
+    }
+    text[kProgramNameSize - 1] = '\0';
+}
+
+char modelLetter(const PpgBank& bank) {
+    if (bank.is2V) return 'V';
+    return bank.programCount <= kImageProgramsWithCombis ? '3' : '2';
+}
+
 void printListing(const PpgBank& bank, int first, int last, std::FILE* out) {
     const int n = bank.programCount;
     // A negative start cannot come from a plain /P switch; it is taken as 0.
@@ -104,14 +103,8 @@ void printListing(const PpgBank& bank, int first, int last, std::FILE* out) {
     }
     std::fputs("\nPrograms:\n\n", out);
 
-    char model = '2', version = '4';
-    if (bank.is2V) {
-        model = 'V';
-        version = '1';
-    } else if (bank.programCount <= 87) {
-        model = '3';
-        version = '6';
-    }
+    const char model = modelLetter(bank);
+    const char version = model == 'V' ? '1' : model == '3' ? '6' : '4';
     // An empty bank has no program to list (first is then -1).
     for (int p = std::max(first, 0); p <= last && p < n; ++p)
         printProgram(out, p, bank.programs[static_cast<std::size_t>(p)], !bank.is2V, model, version);
