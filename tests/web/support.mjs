@@ -1,0 +1,96 @@
+// Shared by the web tests: the native tool to compare with, the shipped
+// example banks, the corpus of real banks, and random banks in every format.
+import { spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+export const root = new URL('../../', import.meta.url).pathname;
+export const nativeTool = process.env.VORNAK_BINARY || join(root, 'build/vornak');
+export const pagePath = join(root, 'web/vornak.html');
+export const enginePath = join(root, 'web/vornak.mjs');
+export const corpusDir = join(root, '../shared/corpus');
+
+// Export switches with the extension each output gets.
+export const exportSwitches = { S: '.syx', A: '.usr', B: '.usr', F: '.fxb', N: '.fxb', O: '.fxb', M: '.fxb', W: '.crv' };
+
+if (!existsSync(nativeTool)) throw new Error(`${nativeTool} is missing: build the tool first (cmake --build build)`);
+
+export function tempDir() {
+  return mkdtempSync(join(tmpdir(), 'vornak-web-'));
+}
+
+// Runs the native tool in a fresh folder that holds the input files, as the
+// engine runs; answers what the engine's run answers: exit code, standard
+// output and the files the run wrote (those that are new or changed).
+export function runNative(args, files = {}) {
+  const dir = tempDir();
+  try {
+    for (const [name, bytes] of Object.entries(files)) writeFileSync(join(dir, name), bytes);
+    const run = spawnSync(nativeTool, args, { cwd: dir, maxBuffer: 1 << 30 });
+    if (run.error) throw run.error;
+    const written = {};
+    for (const name of readdirSync(dir)) {
+      const bytes = readFileSync(join(dir, name));
+      if (!(name in files) || !bytes.equals(Buffer.from(files[name]))) written[name] = new Uint8Array(bytes);
+    }
+    return { exitCode: run.status, stdoutBytes: new Uint8Array(run.stdout), files: written };
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+// The example banks that ship with the project, and the real banks of the
+// corpus when it is there: name to bytes.
+export function exampleFiles() {
+  const dir = join(root, 'examples');
+  return Object.fromEntries(readdirSync(dir).sort().map((name) => [name, new Uint8Array(readFileSync(join(dir, name)))]));
+}
+
+export function corpusFiles() {
+  if (!existsSync(corpusDir)) return {};
+  const files = {};
+  for (const sub of readdirSync(corpusDir, { withFileTypes: true })) {
+    if (!sub.isDirectory()) continue;
+    for (const name of readdirSync(join(corpusDir, sub.name)).sort()) {
+      files[name] = new Uint8Array(readFileSync(join(corpusDir, sub.name, name)));
+    }
+  }
+  return files;
+}
+
+// A small deterministic generator, so that a failure can be repeated.
+export function random(seed) {
+  let state = seed >>> 0 || 1;
+  const next = () => {
+    state ^= state << 13;
+    state ^= state >>> 17;
+    state ^= state << 5;
+    return (state >>> 0) / 2 ** 32;
+  };
+  next.int = (n) => Math.floor(next() * n);
+  next.bytes = (n) => Uint8Array.from({ length: n }, () => next.int(256));
+  next.pick = (list) => list[next.int(list.length)];
+  return next;
+}
+
+// A random 5120-byte memory image, with some combi slots marked in use or
+// none, and the same bank written by the native tool in every format it
+// writes: name to bytes.
+export function randomBankFiles(rng, stem) {
+  const image = rng.bytes(5120);
+  const combis = rng.int(3) === 0 ? 0 : 1 + rng.int(20);
+  for (let i = 0; i < 20; i++) image[4480 + 32 * i + 31] = i < combis ? 0x55 : rng.int(0x55);
+  const files = { [`${stem}.bin`]: image };
+  for (const [letter, extension] of Object.entries(exportSwitches)) {
+    const name = `${stem}-${letter.toLowerCase()}${extension}`;
+    const run = runNative([`/${letter}${name}`, `${stem}.bin`], { [`${stem}.bin`]: image });
+    if (run.exitCode !== 0) throw new Error(`native export /${letter} failed`);
+    files[name] = run.files[name];
+  }
+  return files;
+}
+
+export function sameBytes(a, b) {
+  return Buffer.from(a).equals(Buffer.from(b));
+}

@@ -1,0 +1,218 @@
+
+// ---- The engine's interface -------------------------------------------------
+
+// Text the tool prints is bytes; names in banks may hold any byte. It is
+// decoded as UTF-8 when it is valid UTF-8, else byte for byte (ISO 8859-1),
+// so that no byte is lost or merged with another.
+function vornakDecodeText(bytes) {
+  try {
+    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+  } catch {
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 8192) {
+      text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+    }
+    return text;
+  }
+}
+
+// Collects standard output byte by byte, as the engine writes it.
+class VornakByteSink {
+  constructor() {
+    this.bytes = new Uint8Array(1 << 16);
+    this.length = 0;
+  }
+  push(byte) {
+    if (this.length === this.bytes.length) {
+      const larger = new Uint8Array(this.bytes.length * 2);
+      larger.set(this.bytes);
+      this.bytes = larger;
+    }
+    this.bytes[this.length++] = byte;
+  }
+  take() {
+    const taken = this.bytes.slice(0, this.length);
+    this.length = 0;
+    return taken;
+  }
+}
+
+/**
+ * Creates an engine. Each call of `run` is one run of the vornak tool:
+ *
+ *   const vornak = await createVornak();
+ *   const { exitCode, stdout, files } =
+ *       vornak.run(['/Sout.syx', 'bank.fxb'], { 'bank.fxb': bytes });
+ *
+ * `args` is the command line without the program name; `files` maps the input
+ * file names to their bytes (Uint8Array). Every run starts in an empty folder
+ * of the engine's own memory file system, with the bank in its start-up state,
+ * exactly as a new process of the tool; nothing outside the engine is read or
+ * written. The result holds the exit code, the text the tool printed (and its
+ * bytes, `stdoutBytes`), and every file the run wrote, by the name it was
+ * given (name to Uint8Array).
+ *
+ * `describe(name, bytes, { model })` loads one file as the tool would and
+ * answers what it holds: { exitCode, message, format, model, bankName,
+ * programs, combis, combisInUse, names }. `model` is the /2.x hint (2 or 3).
+ *
+ * Bad input never throws: it gives the tool's message and exit code. Only a
+ * failure of the engine itself throws; the engine is then unusable and a new
+ * one can be created.
+ */
+async function createVornak() {
+  const sink = new VornakByteSink();
+  const module = await createVornakModule({
+    stdout: (byte) => { if (byte !== null) sink.push(byte); },
+    stderr: () => {},
+  });
+  const FS = module.FS;
+  const encoder = new TextEncoder();
+  let runs = 0;
+  let stopped = null;
+
+  // The files a run writes: every path opened for writing, and every path a
+  // file was renamed to (exports go through a temporary file). Paths reach
+  // the file system as absolute paths.
+  const written = new Set();
+  const open = FS.open;
+  FS.open = (path, flags, ...rest) => {
+    const stream = open(path, flags, ...rest);
+    if (typeof flags === 'number' && (flags & 3) !== 0) written.add(stream.path); // O_WRONLY or O_RDWR
+    return stream;
+  };
+  const rename = FS.rename;
+  FS.rename = (from, to) => {
+    rename(from, to);
+    written.add(to);
+  };
+
+  // Every file and folder below the root, but for the devices and the
+  // process's own view.
+  function snapshot(dir = '/', into = new Set()) {
+    for (const entry of FS.readdir(dir)) {
+      if (entry === '.' || entry === '..') continue;
+      const path = dir === '/' ? '/' + entry : dir + '/' + entry;
+      if (path === '/dev' || path === '/proc') continue;
+      into.add(path);
+      if (FS.isDir(FS.lstat(path).mode)) snapshot(path, into);
+    }
+    return into;
+  }
+
+  function removeTree(path) {
+    if (FS.isDir(FS.lstat(path).mode)) {
+      for (const entry of FS.readdir(path)) {
+        if (entry !== '.' && entry !== '..') removeTree(path + '/' + entry);
+      }
+      FS.rmdir(path);
+    } else {
+      FS.unlink(path);
+    }
+  }
+
+  function checkedName(name) {
+    const parts = String(name).split('/');
+    if (name === '' || parts.some((p) => p === '' || p === '.' || p === '..') || name.includes('\0')) {
+      throw new TypeError(`vornak: not a plain relative file name: ${JSON.stringify(name)}`);
+    }
+    return parts;
+  }
+
+  // Runs `work` in a fresh folder that holds the files; answers its result
+  // with the files the run wrote, then puts the file system back as it was.
+  function inFolder(files, work) {
+    if (stopped) throw stopped;
+    const before = snapshot();
+    const dir = `/run${++runs}`;
+    try {
+      FS.mkdir(dir);
+      for (const [name, bytes] of Object.entries(files)) {
+        const parts = checkedName(name);
+        let folder = dir;
+        for (const part of parts.slice(0, -1)) {
+          folder += '/' + part;
+          if (!FS.analyzePath(folder).exists) FS.mkdir(folder);
+        }
+        FS.writeFile(`${dir}/${name}`, bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes));
+      }
+      written.clear();
+      FS.chdir(dir);
+      sink.take();
+      let result;
+      try {
+        result = work();
+      } catch (error) {
+        stopped = new Error(`vornak: the engine stopped: ${error && error.message ? error.message : error}`);
+        throw stopped;
+      }
+      const stdoutBytes = sink.take();
+      const outputs = {};
+      for (const path of written) {
+        const found = FS.analyzePath(path);
+        if (!found.exists || !FS.isFile(found.object.mode)) continue; // a temporary file, renamed or removed
+        outputs[path.startsWith(dir + '/') ? path.slice(dir.length + 1) : path] = FS.readFile(path);
+      }
+      return { ...result, stdout: vornakDecodeText(stdoutBytes), stdoutBytes, files: outputs };
+    } finally {
+      if (!stopped) {
+        FS.chdir('/');
+        const after = [...snapshot()].filter((path) => !before.has(path));
+        // Deepest first, so that folders are empty when they are removed.
+        for (const path of after.reverse()) {
+          if (FS.analyzePath(path).exists) removeTree(path);
+        }
+      }
+    }
+  }
+
+  // Copies strings into the engine's memory, NUL-terminated, with an array of
+  // pointers to them in front (argv); answers the block, to be freed.
+  function allocStrings(strings) {
+    const encoded = strings.map((s) => encoder.encode(String(s) + '\0'));
+    const total = encoded.reduce((n, e) => n + e.length, 4 * encoded.length);
+    const block = module._malloc(total);
+    const heap = module.HEAPU8;
+    const words = module.HEAPU32;
+    let at = block + 4 * encoded.length;
+    encoded.forEach((e, i) => {
+      words[(block >> 2) + i] = at;
+      heap.set(e, at);
+      at += e.length;
+    });
+    return block;
+  }
+
+  function run(args, files = {}) {
+    if (!Array.isArray(args)) throw new TypeError('vornak: args must be an array of strings');
+    return inFolder(files, () => {
+      const argv = ['vornak', ...args];
+      const block = allocStrings(argv);
+      try {
+        return { exitCode: module._vornak_run(argv.length, block) };
+      } finally {
+        module._free(block);
+      }
+    });
+  }
+
+  function describe(name, bytes, { model } = {}) {
+    const result = inFolder({ [name]: bytes }, () => {
+      const block = allocStrings([name]);
+      try {
+        const at = module._vornak_describe(module.HEAPU32[block >> 2], model === 2 || model === 3 ? model : -1);
+        const heap = module.HEAPU8;
+        return JSON.parse(vornakDecodeText(heap.slice(at, heap.indexOf(0, at))));
+      } finally {
+        module._free(block);
+      }
+    });
+    const { stdout, stdoutBytes, files, ...summary } = result;
+    return { ...summary, message: stdout.trim() };
+  }
+
+  return { run, describe };
+}
+/* engine-end */
+export { createVornak };
+export default createVornak;

@@ -1,0 +1,395 @@
+// The page: files in, listings and converted files out. Everything about the
+// formats is the engine's; this module builds command lines for it and shows
+// what it answers.
+import { EngineClient } from './engine-client.js';
+import { explain } from './explain.js';
+import { zipSync } from './zip.js';
+
+// Output formats by switch letter: the extension each file gets.
+const EXTENSIONS = { S: '.syx', A: '.usr', B: '.usr', F: '.fxb', N: '.fxb', O: '.fxb', M: '.fxb', W: '.crv' };
+const TWO_V = new Set(['F', 'N', 'O']);
+const MODEL_NAMES = { '2.2': 'PPG Wave 2.2', '2.3': 'PPG Wave 2.3', '2.V': 'Waldorf 2.V' };
+// Very large listings and banks are shown in part; copying takes all.
+const LISTING_SHOWN = 1 << 20;
+const NAMES_SHOWN = 2000;
+const SETTINGS_KEY = 'vornak.settings';
+
+const $ = (id) => document.getElementById(id);
+const ui = {
+  drop: $('drop'), choose: $('choose'), input: $('file-input'), form: $('convert-form'),
+  format: $('format'), first: $('first'), last: $('last'), group: $('group'), model: $('model'),
+  zip: $('zip'), clear: $('clear'), status: $('status'), files: $('files'),
+};
+const settingControls = ['format', 'first', 'last', 'group', 'model'];
+
+let engineReady = false;
+const engine = new EngineClient($('engine-worker').textContent, (ok) => {
+  engineReady = ok;
+  if (!ok) say('The engine could not be started in this browser.');
+  else if (entries.length === 0) say('Ready. Drop bank files on the page, or choose them.');
+});
+
+// One entry per file: { id, name, file, bytes, summary, listing, outputs,
+// problem, card }.
+const entries = [];
+let nextId = 0;
+
+function say(text) {
+  ui.status.textContent = text;
+}
+
+function element(tag, props = {}, ...children) {
+  const node = Object.assign(document.createElement(tag), props);
+  node.append(...children.filter((c) => c !== null && c !== undefined));
+  return node;
+}
+
+function plural(n, word) {
+  return `${n.toLocaleString('en')} ${word}${n === 1 ? '' : 's'}`;
+}
+
+// ---- Command lines -----------------------------------------------------------
+
+// A name that begins with "-" or "/" would be read as a switch.
+function fileArg(name) {
+  return /^[-/]/.test(name) ? `./${name}` : name;
+}
+
+function outputName(name, extension) {
+  const dot = name.lastIndexOf('.');
+  return (dot > 0 ? name.slice(0, dot) : name) + extension;
+}
+
+function modelArgs() {
+  return ui.model.value ? [`/2.${ui.model.value}`] : [];
+}
+
+function rangeArgs() {
+  const first = ui.first.value.trim();
+  const last = ui.last.value.trim();
+  if (first === '' && last === '') return [];
+  if (first === '') return [`/P-${last}`];
+  return [last === '' ? `/P${first}` : `/P${first}-${last}`];
+}
+
+function convertArgs(entry) {
+  const letter = ui.format.value;
+  const args = [`/${letter}${outputName(entry.name, EXTENSIONS[letter])}`, ...modelArgs()];
+  if (letter !== 'W') args.push(...rangeArgs());
+  if (TWO_V.has(letter) && ui.group.value === 'B') args.push('/GB');
+  args.push(fileArg(entry.name));
+  return args;
+}
+
+// The tool's own message: the last line it printed after its banner.
+function toolMessage(stdout) {
+  const lines = stdout.split('\n').slice(4).filter((line) => line.trim() !== '');
+  return lines.length ? lines[lines.length - 1] : '';
+}
+
+// ---- Settings ----------------------------------------------------------------
+
+function loadSettings() {
+  try {
+    const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) || '{}');
+    for (const key of settingControls) {
+      if (typeof saved[key] === 'string') ui[key].value = saved[key];
+    }
+  } catch {
+    // Storage may be switched off; the defaults stand.
+  }
+  if (!EXTENSIONS[ui.format.value]) ui.format.value = 'S';
+}
+
+function saveSettings() {
+  try {
+    localStorage.setItem(SETTINGS_KEY, JSON.stringify(Object.fromEntries(settingControls.map((k) => [k, ui[k].value]))));
+  } catch {
+    // Not remembered, then.
+  }
+}
+
+function validRange() {
+  for (const input of [ui.first, ui.last]) {
+    const text = input.value.trim();
+    if (text !== '' && !/^\d{1,5}$/.test(text)) {
+      input.setCustomValidity('A program number from 0 up.');
+      input.reportValidity();
+      return false;
+    }
+    input.setCustomValidity('');
+  }
+  return true;
+}
+
+function showApplicableOptions() {
+  const letter = ui.format.value;
+  ui.group.disabled = !TWO_V.has(letter);
+  ui.first.disabled = ui.last.disabled = letter === 'W';
+}
+
+// ---- Cards -------------------------------------------------------------------
+
+function renderCard(entry) {
+  const card = element('li', { className: 'file', id: `file-${entry.id}` });
+  entry.card = card;
+  fillCard(entry);
+  ui.files.append(card);
+}
+
+function fillCard(entry) {
+  const { card, summary } = entry;
+  const remove = element('button', { type: 'button', className: 'quiet', textContent: 'Remove' });
+  remove.setAttribute('aria-label', `Remove ${entry.name}`);
+  remove.addEventListener('click', () => removeEntry(entry));
+  const parts = [element('header', {}, element('h3', { textContent: entry.name }), remove)];
+
+  const failed = entry.problem || (summary && summary.exitCode !== 0);
+  card.classList.toggle('failed', Boolean(failed));
+  if (!summary && !entry.problem) {
+    parts.push(element('p', { className: 'state', textContent: 'Reading…' }));
+  } else if (failed) {
+    const problem = entry.problem || { message: summary.message, exitCode: summary.exitCode, format: summary.format };
+    parts.push(
+      element('p', { className: 'state' }, 'Failed: ',
+        problem.message ? element('span', { className: 'message', textContent: problem.message }) : `exit code ${problem.exitCode}`),
+      element('p', { className: 'explain', textContent: problem.explanation || explain(problem) }),
+    );
+  } else {
+    const combis = summary.combis ? `, ${plural(summary.combis, 'combi')} (${summary.combisInUse} in use)` : '';
+    const bank = summary.bankName ? ` · bank “${summary.bankName}”` : '';
+    parts.push(element('p', { className: 'state',
+      textContent: `${summary.format} · ${MODEL_NAMES[summary.model] || summary.model} · ${plural(summary.programs, 'program')}${combis}${bank}` }));
+  }
+  if (entry.convertProblem) {
+    parts.push(element('p', { className: 'state', textContent: `Not converted: ${entry.convertProblem}` }));
+  }
+  if (entry.outputs.length) {
+    parts.push(element('ul', { className: 'downloads' }, ...entry.outputs.map((o) =>
+      element('li', {}, element('a', { href: o.url, download: o.name, textContent: `Download ${o.name}` }),
+        ` (${o.bytes.length.toLocaleString('en')} bytes)`))));
+  }
+  if (summary && summary.exitCode === 0) {
+    parts.push(namesDetails(entry), listingDetails(entry));
+  }
+  card.replaceChildren(...parts);
+}
+
+// The table and the listing are built when first opened: a large bank costs
+// nothing until then.
+function lazyDetails(label, build) {
+  const details = element('details', {}, element('summary', { textContent: label }));
+  details.addEventListener('toggle', () => {
+    if (details.open && details.childElementCount === 1) details.append(...build());
+  });
+  return details;
+}
+
+function namesDetails(entry) {
+  const names = entry.summary.names;
+  return lazyDetails(`Program names (${names.length})`, () => {
+    const rows = names.slice(0, NAMES_SHOWN).map((name, i) =>
+      element('tr', {}, element('td', { textContent: String(i) }), element('td', { textContent: name })));
+    const table = element('table', {},
+      element('caption', { className: 'visually-hidden', textContent: `Programs of ${entry.name}` }),
+      element('thead', {}, element('tr', {}, element('th', { scope: 'col', textContent: 'No.' }),
+        element('th', { scope: 'col', textContent: 'Name' }))),
+      element('tbody', {}, ...rows));
+    const more = names.length > NAMES_SHOWN
+      ? element('p', { className: 'hint', textContent: `The first ${NAMES_SHOWN} of ${names.length} are shown.` }) : null;
+    return [element('div', { className: 'table-wrap' }, table), more].filter(Boolean);
+  });
+}
+
+function listingDetails(entry) {
+  return lazyDetails('Listing', () => {
+    const text = entry.listing;
+    const pre = element('pre', { className: 'listing', tabIndex: 0,
+      textContent: text.length > LISTING_SHOWN ? text.slice(0, LISTING_SHOWN) : text });
+    pre.setAttribute('aria-label', `Listing of ${entry.name}`);
+    const copy = element('button', { type: 'button', className: 'quiet', textContent: 'Copy listing' });
+    copy.addEventListener('click', () => copyText(text, pre, copy));
+    const more = text.length > LISTING_SHOWN
+      ? element('p', { className: 'hint', textContent: 'The listing is long: its first part is shown; Copy listing copies all of it.' }) : null;
+    return [copy, more, pre].filter(Boolean);
+  });
+}
+
+async function copyText(text, pre, button) {
+  try {
+    await navigator.clipboard.writeText(text);
+  } catch {
+    const range = document.createRange();
+    range.selectNodeContents(pre);
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+    document.execCommand('copy');
+  }
+  button.textContent = 'Copied';
+  setTimeout(() => { button.textContent = 'Copy listing'; }, 1500);
+}
+
+// ---- Work --------------------------------------------------------------------
+
+function dropOutputs(entry) {
+  for (const output of entry.outputs) URL.revokeObjectURL(output.url);
+  entry.outputs = [];
+  entry.convertProblem = null;
+}
+
+function removeEntry(entry) {
+  dropOutputs(entry);
+  entry.card.remove();
+  entries.splice(entries.indexOf(entry), 1);
+  afterChange();
+  say(`Removed ${entry.name}.`);
+  (ui.files.querySelector('button') || ui.choose).focus();
+}
+
+function afterChange() {
+  ui.zip.disabled = !entries.some((e) => e.outputs.length);
+  ui.clear.disabled = entries.length === 0;
+}
+
+function engineProblem(error) {
+  return { message: '', exitCode: 0, explanation: `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.` };
+}
+
+async function readEntry(entry) {
+  dropOutputs(entry);
+  entry.summary = null;
+  entry.problem = null;
+  fillCard(entry);
+  try {
+    entry.bytes ??= new Uint8Array(await entry.file.arrayBuffer());
+    const reply = await engine.request(entry.name, entry.bytes, {
+      describe: { model: ui.model.value ? Number(ui.model.value) : undefined },
+      runs: [[...modelArgs(), fileArg(entry.name)]],
+    });
+    entry.summary = reply.summary;
+    entry.listing = reply.results.length ? reply.results[0].stdout : '';
+  } catch (error) {
+    entry.problem = entry.bytes ? engineProblem(error)
+      : { message: '', exitCode: 0, explanation: 'The browser could not read this file. Try choosing it again.' };
+  }
+  if (entries.includes(entry)) fillCard(entry);
+}
+
+function readSummary(list) {
+  const failed = list.filter((e) => e.problem || (e.summary && e.summary.exitCode !== 0)).length;
+  return `${plural(list.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`;
+}
+
+async function addFiles(files) {
+  const added = [...files].map((file) => ({ id: ++nextId, name: file.name, file, bytes: null, outputs: [] }));
+  if (!added.length) return;
+  for (const entry of added) {
+    entries.push(entry);
+    renderCard(entry);
+  }
+  afterChange();
+  say(`Reading ${plural(added.length, 'file')}…`);
+  await Promise.all(added.map(readEntry));
+  say(readSummary(added));
+}
+
+async function convertAll(event) {
+  event.preventDefault();
+  if (!validRange()) return;
+  const readable = entries.filter((e) => e.summary && e.summary.exitCode === 0);
+  if (!readable.length) {
+    say(entries.length ? 'No file could be read, so nothing was converted.' : 'Add bank files first.');
+    return;
+  }
+  const label = ui.format.selectedOptions[0].textContent;
+  say(`Converting ${plural(readable.length, 'file')} to ${label}…`);
+  let done = 0;
+  await Promise.all(readable.map(async (entry) => {
+    dropOutputs(entry);
+    try {
+      const reply = await engine.request(entry.name, entry.bytes, { runs: [convertArgs(entry)] });
+      const result = reply.results[0];
+      if (result.exitCode !== 0) {
+        entry.convertProblem = toolMessage(result.stdout) || explain({ message: '', exitCode: result.exitCode });
+      } else {
+        entry.outputs = Object.entries(result.files).map(([name, bytes]) =>
+          ({ name, bytes, url: URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' })) }));
+        done += 1;
+      }
+    } catch (error) {
+      entry.convertProblem = engineProblem(error).explanation;
+    }
+    if (entries.includes(entry)) fillCard(entry);
+  }));
+  afterChange();
+  say(`Converted ${plural(done, 'file')} to ${label}${done < readable.length ? `; ${readable.length - done} failed` : ''}.`);
+}
+
+// Every converted file in one archive; names that repeat get a number.
+function downloadZip() {
+  const files = {};
+  for (const { name, bytes } of entries.flatMap((e) => e.outputs)) {
+    let unique = name;
+    for (let n = 2; unique in files; n++) unique = outputName(name, ` (${n})${name.slice(name.lastIndexOf('.'))}`);
+    files[unique] = bytes;
+  }
+  const url = URL.createObjectURL(new Blob([zipSync(files)], { type: 'application/zip' }));
+  const link = element('a', { href: url, download: 'vornak-converted.zip' });
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 60_000);
+  say(`ZIP archive of ${plural(Object.keys(files).length, 'file')} made.`);
+}
+
+// ---- Wiring ------------------------------------------------------------------
+
+loadSettings();
+showApplicableOptions();
+
+ui.choose.addEventListener('click', () => ui.input.click());
+ui.input.addEventListener('change', () => {
+  addFiles(ui.input.files);
+  ui.input.value = '';
+});
+
+// Files dropped anywhere on the page are taken, never opened by the browser
+// in place of the page.
+for (const type of ['dragenter', 'dragover']) {
+  document.addEventListener(type, (event) => {
+    event.preventDefault();
+    ui.drop.classList.add('over');
+  });
+}
+document.addEventListener('dragleave', (event) => {
+  if (!event.relatedTarget) ui.drop.classList.remove('over');
+});
+document.addEventListener('drop', (event) => {
+  event.preventDefault();
+  ui.drop.classList.remove('over');
+  if (event.dataTransfer) addFiles(event.dataTransfer.files);
+});
+
+ui.form.addEventListener('submit', convertAll);
+ui.zip.addEventListener('click', downloadZip);
+ui.clear.addEventListener('click', () => {
+  for (const entry of [...entries]) {
+    dropOutputs(entry);
+    entry.card.remove();
+  }
+  entries.length = 0;
+  afterChange();
+  say('All files removed.');
+});
+for (const key of settingControls) {
+  ui[key].addEventListener('change', () => {
+    saveSettings();
+    showApplicableOptions();
+    // The model decides how some files are read: read them again.
+    if (key === 'model' && entries.length) {
+      say(`Reading ${plural(entries.length, 'file')} again…`);
+      Promise.all(entries.map(readEntry)).then(() => say(readSummary(entries)));
+    }
+  });
+}
+if (!engineReady) say('Starting the engine…');
