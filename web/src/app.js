@@ -44,8 +44,14 @@ function element(tag, props = {}, ...children) {
   return node;
 }
 
+// 65536 as "65,536". (Not toLocaleString: its first call loads locale data,
+// which costs more than reading a bank.)
+function count(n) {
+  return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, ',');
+}
+
 function plural(n, word) {
-  return `${n.toLocaleString('en')} ${word}${n === 1 ? '' : 's'}`;
+  return `${count(n)} ${word}${n === 1 ? '' : 's'}`;
 }
 
 // ---- Command lines -----------------------------------------------------------
@@ -167,7 +173,7 @@ function fillCard(entry) {
   if (entry.outputs.length) {
     parts.push(element('ul', { className: 'downloads' }, ...entry.outputs.map((o) =>
       element('li', {}, element('a', { href: o.url, download: o.name, textContent: `Download ${o.name}` }),
-        ` (${o.bytes.length.toLocaleString('en')} bytes)`))));
+        ` (${count(o.bytes.length)} bytes)`))));
   }
   if (summary && summary.exitCode === 0) {
     parts.push(namesDetails(entry), listingDetails(entry));
