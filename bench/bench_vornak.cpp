@@ -153,7 +153,7 @@ void BM_ReadCorvel(benchmark::State& state) {
     Bytes file = exported([](const std::string& p) { return exportCorvel(sampleBank(), p.c_str()); });
     PpgBank bank(87, 20);
     for (auto _ : state) {
-        CorvelStream stream(fmemopen(file.data(), file.size(), "rb"), true);
+        CorvelStream stream(file.data(), file.size());
         streamCorvel(bank, stream);
     }
 }

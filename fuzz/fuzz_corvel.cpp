@@ -1,6 +1,4 @@
-// Corvel banks read from a file of any content.
-
-#include <cstdio>
+// Corvel banks read from bytes of any content.
 
 #include "formats/corvel.h"
 #include "model/error.h"
@@ -8,8 +6,7 @@
 using namespace vornak;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    CorvelStream stream(fmemopen(const_cast<std::uint8_t*>(data), size, "rb"), true);
+    CorvelStream stream(data, size);
     PpgBank bank(87, 20);
     try {
         streamCorvel(bank, stream);

@@ -102,9 +102,7 @@ int codeOf(const Bytes& bytes) {
 // Reads the bytes through a reading stream directly, without the FXB parse
 // the loader runs first; answers the code thrown, or 0.
 int streamCode(const Bytes& bytes) {
-    TempDir tmp;
-    writeFile(tmp.path("raw.crv"), bytes);
-    CorvelStream stream(std::fopen(tmp.path("raw.crv").c_str(), "rb"), true);
+    CorvelStream stream(bytes.data(), bytes.size());
     PpgBank bank(87, 20);
     try {
         streamCorvel(bank, stream);
@@ -227,11 +225,11 @@ TEST(CorvelRead, CodesOfChunksCutShortBehindTheParse) {
         EXPECT_EQ(streamCode(file), code) << file.size();
         if (file.size() > 156) { EXPECT_EQ(codeOf(file), 3) << file.size() << ": the FXB parse refuses the file first"; }
     }
-    CorvelStream none(nullptr, true);
+    CorvelStream none(nullptr, 0);
     PpgBank bank(87, 20);
     try {
         streamCorvel(bank, none);
-        ADD_FAILURE() << "reading without a file";
+        ADD_FAILURE() << "reading no bytes at all";
     } catch (const CodeError& e) {
         EXPECT_EQ(e.code, 1);
     }

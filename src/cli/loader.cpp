@@ -24,7 +24,6 @@ namespace {
 struct LoadInput {
     std::uint8_t* data;
     std::size_t size;
-    const char* path; // for readers that open the file a second time
     int modelHint;
     PpgBank& bank;
     const char* format = ""; // the format recognised, as the user knows it
@@ -46,8 +45,9 @@ void readSysEx(LoadInput& in) {
     in.bank.loadImage(in.data, in.modelHint);
 }
 
-// FXB files: Corvel banks (recognised by the bank header alone and read again
-// from the file), Halvic chunk banks, and anything else as a 2.V bank.
+// FXB files: Corvel banks (recognised by the bank header alone and then read
+// from the start of the input's bytes), Halvic chunk banks, and anything else
+// as a 2.V bank.
 void readFxb(LoadInput& in) {
     in.format = "FXB bank";
     FxbFile file;
@@ -55,7 +55,7 @@ void readFxb(LoadInput& in) {
     const std::uint32_t id = file.headerWord(fxb::kFxId);
     if (id == kCorvelBankId) {
         in.format = "Corvel bank";
-        CorvelStream stream(std::fopen(in.path, "rb"), true);
+        CorvelStream stream(in.data, in.size);
         streamCorvel(in.bank, stream);
     } else if (id == kHalvicFxId && file.isChunkBank) {
         in.format = "Halvic bank";
@@ -148,7 +148,7 @@ int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** f
         return 1;
     }
 
-    LoadInput input{file.data.get(), file.size, path, modelHint, bank};
+    LoadInput input{file.data.get(), file.size, modelHint, bank};
     int code = 0;
     try {
         readInput(input);

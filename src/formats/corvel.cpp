@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 
+#include "formats/file_io.h"
 #include "formats/fxb_file.h"
 #include "model/error.h"
 
@@ -124,15 +126,6 @@ void moveFromOlderLayout(std::uint8_t* floats) {
     std::memcpy(floats + 4 * 44, older + 4 * 42, 4 * 100);
 }
 
-// Bytes left in the file behind the current position; 0 when unknown.
-std::uint64_t bytesLeft(std::FILE* file) {
-    const long here = std::ftell(file);
-    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long end = std::ftell(file);
-    if (std::fseek(file, here, SEEK_SET) != 0 || end < here) return 0;
-    return static_cast<std::uint64_t>(end - here);
-}
-
 void skipBytes(CorvelStream& stream, std::uint64_t n, int code) {
     std::uint8_t scratch[256];
     while (n > 0) {
@@ -170,7 +163,7 @@ void readBank(PpgBank& bank, CorvelStream& stream) {
     // Counts the file cannot hold are rejected before anything is allocated:
     // a program chunk takes at least 60 bytes, a combi chunk 176.
     if (programs < 0 || combis < 0 ||
-        std::uint64_t(programs) * kChunkStart + std::uint64_t(combis) * kCombiChunkSize > bytesLeft(stream.file))
+        std::uint64_t(programs) * kChunkStart + std::uint64_t(combis) * kCombiChunkSize > stream.bytesLeft())
         raiseCode(4);
     bank.resize(programs, combis);
     bank.is2V = is2V;
@@ -227,18 +220,19 @@ void transferChunk(CorvelStream& stream, std::uint8_t (&chunk)[Size], const Chun
 
 } // namespace
 
-bool CorvelStream::close() {
-    std::FILE* open = file;
-    file = nullptr;
-    return open != nullptr && std::fclose(open) == 0;
-}
-
 void CorvelStream::read(std::uint8_t* p, std::size_t n, int code) {
-    if (file == nullptr || std::fread(p, 1, n, file) != n) raiseCode(code);
+    if (!reading || n > bytesLeft()) raiseCode(code);
+    if (n != 0) std::memcpy(p, data_ + at_, n);
+    at_ += n;
 }
 
 void CorvelStream::write(const std::uint8_t* p, std::size_t n) {
-    if (file == nullptr || std::fwrite(p, 1, n, file) != n) raiseCode(99);
+    if (reading) raiseCode(99);
+    try {
+        out_.insert(out_.end(), p, p + n);
+    } catch (const std::bad_alloc&) {
+        raiseCode(99);
+    }
 }
 
 void streamCorvel(PpgBank& bank, CorvelStream& stream) {
@@ -278,14 +272,14 @@ void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
 }
 
 int exportCorvel(const PpgBank& bank, const char* path) {
-    CorvelStream stream(std::fopen(path, "wb"), false);
+    CorvelStream stream;
     try {
         // Writing only reads the bank; the routine is shared with reading.
         streamCorvel(const_cast<PpgBank&>(bank), stream);
     } catch (const CodeError&) {
         return 1;
     }
-    return stream.close() ? 0 : 1;
+    return writeWholeFile(path, stream.written().data(), stream.written().size()) ? 0 : 1;
 }
 
 } // namespace vornak

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "formats/byte_order.h"
 #include "model/ppg_bank.h"
@@ -20,34 +22,47 @@ namespace vornak {
 constexpr std::uint32_t kCorvelBankId = fourCC("ZurO");
 constexpr std::uint32_t kCorvelChunkId = fourCC("CrVl");
 
-// An open file and the direction of the transfer; closes the file when
-// destroyed.
+// The bytes of one Corvel file and the direction of the transfer. Reading
+// walks a caller's buffer, which must outlive the stream, and never past its
+// end; writing appends to a growing buffer of the stream's own.
 class CorvelStream {
 public:
-    CorvelStream(std::FILE* file, bool reading) : file(file), reading(reading) {}
-    virtual ~CorvelStream() { close(); }
+    // Reading the `size` bytes at `data` (none when size is 0).
+    CorvelStream(const std::uint8_t* data, std::size_t size) : reading(true), data_(data), size_(size) {}
+    // Writing into an empty buffer.
+    CorvelStream() : reading(false) {}
+    virtual ~CorvelStream() = default;
     CorvelStream(const CorvelStream&) = delete;
     CorvelStream& operator=(const CorvelStream&) = delete;
 
-    // Closes the file; false when there was none or closing failed (the last
-    // buffered bytes could not be written).
-    bool close();
-    // Reads exactly n bytes or throws `code`.
+    // Reads exactly n bytes or throws `code`; nothing is taken then.
     void read(std::uint8_t* p, std::size_t n, int code);
-    // Writes exactly n bytes or throws 99.
+    // Appends n bytes or throws 99 (no memory).
     void write(const std::uint8_t* p, std::size_t n);
+    // Reading: the bytes not read yet.
+    std::size_t bytesLeft() const { return size_ - at_; }
+    // Writing: everything written so far.
+    const std::vector<std::uint8_t>& written() const { return out_; }
 
-    std::FILE* file;
-    bool reading;
+    const bool reading;
+
+private:
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t at_ = 0;
+    std::vector<std::uint8_t> out_;
 };
 
 // One routine per object serves both directions; failures throw CodeError
 // with the reader's codes (1, 2, 3, 4, 6, 10, 11, 12) or 99 when writing.
+// A read past the end of the bytes throws the code of the read that fell
+// short, as a short file read did.
 void streamCorvel(PpgBank& bank, CorvelStream& stream);
 void streamCorvel(PpgProgram& program, CorvelStream& stream);
 void streamCorvel(PpgCombi& combi, CorvelStream& stream);
 
-// Writes the whole bank, whatever range or group was asked for; 0 or 1.
+// Writes the whole bank, whatever range or group was asked for, through
+// writeWholeFile; 0 or 1.
 int exportCorvel(const PpgBank& bank, const char* path);
 
 } // namespace vornak
