@@ -35,7 +35,7 @@ TEST(OutputFailures, EveryExportFailsCleanlyWhereItCannotWrite) {
 }
 
 TEST(OutputFailures, ListingIsPrintedBeforeAFailedExport) {
-    const RunResult r = runTool({"/L", "/S/dev/full", demoBankPath()});
+    const RunResult r = runTool({"-L", "/S/dev/full", demoBankPath()});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find("PROG:86 "), std::string::npos);
 }

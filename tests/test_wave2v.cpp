@@ -378,12 +378,12 @@ TEST(TwoVChunkBank, ProgramCountAgainstSubChunks) {
     EXPECT_EQ(bank.programs[3].programValues[20], 99);
     EXPECT_FALSE(bank.programs[3].is2V);
 
-    // Counts below 1 or beyond what the chunk can hold (128, or chunkSize / 412
-    // when more) leave the bank untouched, as does another fxID.
+    // Counts below 1 or above the bank's limit leave the bank untouched, as
+    // does another fxID.
     const std::pair<Bytes, std::string> refused[] = {
-        {chunkBank(three, 0), "0"}, {chunkBank(three, -1), "-1"}, {chunkBank(three, 129), "129"}, {chunkBank(three, kIntMin), "min"},
-        {chunkBank(three, std::numeric_limits<std::int32_t>::max()), "max"}, {chunkBank(many, 131), "131"},
-        {chunkBank(three, 1, "2901"), "fxID"},
+        {chunkBank(three, 0), "0"}, {chunkBank(three, -1), "-1"}, {chunkBank(three, kIntMin), "min"},
+        {chunkBank(three, kMaxBankPrograms + 1), "65537"},
+        {chunkBank(three, std::numeric_limits<std::int32_t>::max()), "max"}, {chunkBank(three, 1, "2901"), "fxID"},
     };
     for (const auto& [file, what] : refused) {
         bank = startBank();
@@ -397,6 +397,33 @@ TEST(TwoVChunkBank, ProgramCountAgainstSubChunks) {
     EXPECT_STREQ(bank.programs[87].name, "Basic");
     ASSERT_TRUE(load(bank, chunkBank(many, 130)));
     EXPECT_STREQ(bank.programs[129].name, "Prog 129");
+
+    // Any count up to the limit makes that many programs, whatever the chunk
+    // holds; the ones it does not fill are default programs.
+    struct Counted {
+        int header, held;
+    };
+    for (const Counted c : {Counted{129, 128}, Counted{200, 10}, Counted{kMaxBankPrograms, 1}}) {
+        bank = startBank();
+        const std::vector<Bytes> held(many.begin(), many.begin() + c.held);
+        ASSERT_TRUE(load(bank, chunkBank(held, c.header))) << c.header;
+        EXPECT_EQ(bank.programCount, c.header);
+        EXPECT_STREQ(bank.programs[static_cast<std::size_t>(c.held - 1)].name, programName(c.held - 1).c_str()) << c.header;
+        EXPECT_STREQ(bank.programs[static_cast<std::size_t>(c.header - 1)].name, "Basic") << c.header;
+    }
+}
+
+TEST(TwoVChunkBank, EveryProgramTheHeaderCountsIsListedAndTooManyAreRefused) {
+    std::vector<Bytes> subs{globalsSub({})}; // a writer that counts the globals sub-chunk too
+    for (int i = 0; i < 128; ++i) subs.push_back(program(i));
+    const RunResult listed = runToolOn(chunkBank(subs, 129));
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_NE(listed.out.find("PROG:127 \"Prog 127\""), std::string::npos);
+    EXPECT_NE(listed.out.find("PROG:128 \"Basic\""), std::string::npos);
+
+    const RunResult refused = runToolOn(chunkBank(subs, kMaxBankPrograms + 1), {"/L"});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(withoutBanner(refused.out), "Not a valid 2.V fxb-file\n");
 }
 
 TEST(TwoVChunkBank, BrokenSubChunksEmptyTheBank) {

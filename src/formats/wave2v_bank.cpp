@@ -102,11 +102,10 @@ void loadParams(PpgBank& bank, FxbFile& file) {
 bool load2V(PpgBank& bank, FxbFile& file) {
     if (!file.image || file.headerWord(kFxId) != k2VFxId) return false;
     if (file.isChunkBank) {
+        // The bank has as many programs as the header says, whatever the
+        // chunk holds; those it does not fill keep what they held.
         const std::int32_t n = hostInt(file.image.get() + kNumPrograms);
-        // No more programs than the bank's 128 slots or what the chunk could
-        // hold: a larger count comes from a damaged header.
-        const std::uint64_t room = std::max<std::uint64_t>(k2VBankPrograms, file.chunkSize() / k2VBlockSize);
-        if (n < 1 || static_cast<std::uint64_t>(n) > room) return false;
+        if (n < 1 || n > kMaxBankPrograms) return false;
     }
     try {
         if (file.isChunkBank) {

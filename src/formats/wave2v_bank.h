@@ -25,8 +25,10 @@ constexpr std::uint32_t k2VChunkFxVersionV123 = 0x10204;
 inline constexpr std::int32_t k2VGlobalMax[kGlobalCount] = {99, 16383, 63, 127, 127, 127, 127, 127, 127, 127, 127};
 
 // Fills the bank from a parsed file (the image may be changed in place).
-// False when the file is not a 2.V bank; the bank is then either untouched
-// (wrong fxID, no programs) or emptied.
+// A chunk bank gets as many programs as its numPrograms says (1 up to
+// kMaxBankPrograms), whatever its chunk holds. False when the file is not a
+// 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
+// count out of that range) or emptied.
 bool load2V(PpgBank& bank, FxbFile& file);
 
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);

@@ -24,6 +24,11 @@ constexpr int kGlobalCount = 11;
 
 using BankImage = std::array<std::uint8_t, kBankImageSize>;
 
+// The most programs a bank is made with from a count in a file's header, far
+// beyond any real bank (a PPG memory holds 100, a 2.V bank 128): a larger
+// count is refused before anything is allocated.
+constexpr std::int32_t kMaxBankPrograms = 65536;
+
 // Model hints: from /2.2 and /2.3, or decide from the data.
 constexpr int kModelWave22 = 2;
 constexpr int kModelWave23 = 3;
