@@ -1,11 +1,16 @@
-// Exports that cannot be written end with exit code 1 and leave the input as
-// it was; names from files cannot drive the terminal.
+// Exports that cannot be written end with exit code 1 and leave the input and
+// any earlier file of the target's name as they were; exports replace a
+// regular file whole; names from files cannot drive the terminal.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "listing/listing.h"
 #include "test_support.h"
@@ -32,6 +37,72 @@ TEST(OutputFailures, EveryExportFailsCleanlyWhereItCannotWrite) {
         }
     }
     EXPECT_EQ(readFile(input), original) << "reading never writes the input";
+}
+
+namespace {
+
+std::string example(const std::string& name) { return std::string(VORNAK_SOURCE_DIR) + "/examples/" + name; }
+
+std::vector<std::string> entriesOf(const TempDir& tmp) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(tmp.dir())) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(lstat(path.c_str(), &st), 0) << path;
+    return st.st_mode;
+}
+
+} // namespace
+
+TEST(OutputFailures, AWriteThatFailsPartWayLeavesTheEarlierFileAsItWas) {
+    // The tool may write 1024 bytes to a file; every export is longer.
+    TempDir tmp;
+    const std::string target = tmp.path("bank.out");
+    const Bytes earlier = readFile(example("demo23.crv"));
+    for (const char letter : std::string("FNOMSABW")) {
+        writeFile(target, earlier);
+        const RunResult r = runTool({std::string("/") + letter + target, demoBankPath()}, {.fileSizeLimit = 1024});
+        EXPECT_EQ(r.exitCode, 1) << letter;
+        EXPECT_EQ(withoutBanner(r.out), "") << letter;
+        EXPECT_TRUE(readFile(target) == earlier) << letter << ": the earlier file is untouched";
+        EXPECT_EQ(entriesOf(tmp), std::vector<std::string>{"bank.out"}) << letter << ": nothing else is left behind";
+    }
+}
+
+TEST(OutputFailures, AnExportReplacesARegularFileWholeAndWritesOtherTargetsInPlace) {
+    TempDir tmp;
+    const Bytes syx = readFile(example("demo23.syx"));
+    const Bytes earlier(100, 0x55);
+
+    // An existing file keeps its mode; a new one gets 0666 less the umask.
+    writeFile(tmp.path("kept.syx"), earlier);
+    ASSERT_EQ(chmod(tmp.path("kept.syx").c_str(), 0640), 0);
+    EXPECT_EQ(runTool({"/S" + tmp.path("kept.syx"), demoBankPath()}).exitCode, 0);
+    EXPECT_TRUE(readFile(tmp.path("kept.syx")) == syx);
+    EXPECT_EQ(modeOf(tmp.path("kept.syx")) & 07777, 0640u);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(runTool({"/S" + tmp.path("new.syx"), demoBankPath()}).exitCode, 0);
+    EXPECT_EQ(modeOf(tmp.path("new.syx")) & 07777, 0666u & ~mask);
+
+    // The input itself, read whole before the export, is replaced by the export.
+    writeFile(tmp.path("bank"), readFile(demoBankPath()));
+    EXPECT_EQ(runTool({"/S" + tmp.path("bank"), tmp.path("bank")}).exitCode, 0);
+    EXPECT_TRUE(readFile(tmp.path("bank")) == syx);
+
+    // A symbolic link stays a link; the file it names takes the bytes.
+    writeFile(tmp.path("linked.syx"), earlier);
+    std::filesystem::create_symlink(tmp.path("linked.syx"), tmp.path("link"));
+    EXPECT_EQ(runTool({"/S" + tmp.path("link"), demoBankPath()}).exitCode, 0);
+    EXPECT_TRUE(S_ISLNK(modeOf(tmp.path("link"))));
+    EXPECT_TRUE(readFile(tmp.path("linked.syx")) == syx);
+    EXPECT_EQ(entriesOf(tmp), (std::vector<std::string>{"bank", "kept.syx", "link", "linked.syx", "new.syx"}));
+
+    EXPECT_EQ(runTool({"/W/dev/null", demoBankPath()}).exitCode, 0) << "a device is written in place";
 }
 
 TEST(OutputFailures, ListingIsPrintedBeforeAFailedExport) {

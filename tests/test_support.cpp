@@ -1,8 +1,11 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +42,7 @@ void writeFile(const std::string& path, const Bytes& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-RunResult runTool(const std::vector<std::string>& args) {
+RunResult runTool(const std::vector<std::string>& args, const RunOptions& options) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
     const pid_t pid = fork();
@@ -48,6 +51,11 @@ RunResult runTool(const std::vector<std::string>& args) {
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
         close(pipeFds[1]);
+        if (options.fileSizeLimit >= 0) {
+            const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit), static_cast<rlim_t>(options.fileSizeLimit)};
+            signal(SIGXFSZ, SIG_IGN);
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+        }
         std::vector<char*> argv;
         static std::string binary = VORNAK_BINARY;
         argv.push_back(binary.data());

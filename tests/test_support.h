@@ -38,9 +38,13 @@ struct RunResult {
     std::string out;
 };
 
+struct RunOptions {
+    long long fileSizeLimit = -1; // RLIMIT_FSIZE, SIGXFSZ ignored: a write past it fails with EFBIG
+};
+
 // Runs the built tool with the given arguments (no shell interpretation of
 // them) and collects its standard output.
-RunResult runTool(const std::vector<std::string>& args);
+RunResult runTool(const std::vector<std::string>& args, const RunOptions& options = {});
 
 // The banner's first line and the empty line after it frame every run; this
 // strips the three banner lines and the empty line.

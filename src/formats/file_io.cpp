@@ -1,17 +1,87 @@
 #include "formats/file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <new>
+#include <string>
 
 namespace vornak {
 
-bool writeWholeFile(const char* path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    const bool closed = std::fclose(file) == 0;
+namespace {
+
+// Writes all bytes to an open descriptor and closes it; false when a write
+// stores nothing or fails, or closing fails.
+bool writeAndClose(int fd, const std::uint8_t* data, std::size_t size) {
+    bool written = true;
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            written = false;
+            break;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    const bool closed = ::close(fd) == 0;
     return written && closed;
+}
+
+bool writeInPlace(const char* path, const std::uint8_t* data, std::size_t size) {
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    return fd >= 0 && writeAndClose(fd, data, size);
+}
+
+// A new file beside the target: the folder part of the path, then a hidden
+// name made unique by the process id and a counter.
+int createBeside(const std::string& target, mode_t mode, std::string& name) {
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        name = folder + ".vornak-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool writeWholeFile(const char* path, const std::uint8_t* data, std::size_t size) {
+    struct stat target;
+    const bool exists = ::lstat(path, &target) == 0;
+    // Devices, FIFOs, folders and symbolic links are opened by their name, as
+    // the user named them.
+    if (exists && !S_ISREG(target.st_mode)) return writeInPlace(path, data, size);
+    // A file that may not be written is not replaced either.
+    if (exists) {
+        const int probe = ::open(path, O_WRONLY);
+        if (probe < 0) return false;
+        ::close(probe);
+    }
+
+    const mode_t keep = exists ? (target.st_mode & 0777) : 0666;
+    std::string temporary;
+    const int fd = createBeside(path, keep, temporary);
+    if (fd < 0) {
+        // A folder that takes no new files may still hold a file that may be
+        // written: that one is written in place, as the only way left.
+        const bool refused = errno == EACCES || errno == EPERM;
+        return exists && refused && writeInPlace(path, data, size);
+    }
+    // The creation mode passed through the umask; an existing target's bits
+    // are set again in full. A file system without permission bits refuses
+    // this, which does not stop the export.
+    if (exists) (void)::fchmod(fd, keep);
+    if (writeAndClose(fd, data, size) && ::rename(temporary.c_str(), path) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
 }
 
 FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity) {

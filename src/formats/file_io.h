@@ -6,9 +6,14 @@
 
 namespace vornak {
 
-// Creates or truncates the file and writes the bytes in one write. False when
-// the file cannot be opened or fewer bytes are stored (also when closing
-// fails); a partly written file is left in place.
+// Writes the bytes as the whole content of the file; false when they cannot
+// all be stored. A regular file, new or existing, is replaced whole: the
+// bytes go to a new file in the same folder, which is closed and then renamed
+// over the target. A failure removes that file and leaves the target as it
+// was; an existing target keeps its permission bits. Anything else (a device,
+// a FIFO, a symbolic link) is opened by its name and written directly, and so
+// is an existing file in a folder that refuses new files; a failure there can
+// leave it partly written.
 bool writeWholeFile(const char* path, const std::uint8_t* data, std::size_t size);
 
 // A whole file read into one buffer: the file's bytes, then zero bytes up to
