@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,6 +52,8 @@ RunResult runTool(const std::vector<std::string>& args, const RunOptions& option
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
         close(pipeFds[1]);
+        if (options.input >= 0) dup2(options.input, STDIN_FILENO);
+        if (options.endAfterSeconds > 0) alarm(options.endAfterSeconds);
         if (options.fileSizeLimit >= 0) {
             const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit), static_cast<rlim_t>(options.fileSizeLimit)};
             signal(SIGXFSZ, SIG_IGN);
@@ -74,6 +77,58 @@ RunResult runTool(const std::vector<std::string>& args, const RunOptions& option
     int status = 0;
     waitpid(pid, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+namespace {
+
+// Forks a process that opens its target with `open`, writes the bytes to it
+// and ends: 0 when every byte was written.
+template <typename Open>
+int spawnWriter(const Bytes& bytes, Open open) {
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid != 0) return pid;
+    signal(SIGPIPE, SIG_IGN); // a reader that stops early ends the writing, not the process
+    const int fd = open();
+    std::size_t done = 0;
+    while (fd >= 0 && done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    _exit(fd >= 0 && done == bytes.size() && close(fd) == 0 ? 0 : 1);
+}
+
+} // namespace
+
+int startWriter(const std::string& path, const Bytes& bytes) {
+    return spawnWriter(bytes, [&path] { return open(path.c_str(), O_WRONLY); });
+}
+
+bool writerDone(int pid) {
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+FedPipe feedPipe(const Bytes& bytes) {
+    int fds[2];
+    if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
+    const int writer = spawnWriter(bytes, [&fds] {
+        close(fds[0]);
+        return fds[1];
+    });
+    close(fds[1]);
+    return {fds[0], writer};
+}
+
+RunResult runToolOnPipe(const Bytes& input, const std::vector<std::string>& switches) {
+    const FedPipe pipe = feedPipe(input);
+    std::vector<std::string> args(switches);
+    args.push_back("/dev/stdin");
+    const RunResult result = runTool(args, {.input = pipe.readEnd});
+    close(pipe.readEnd);
+    writerDone(pipe.writer);
     return result;
 }
 

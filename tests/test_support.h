@@ -40,11 +40,31 @@ struct RunResult {
 
 struct RunOptions {
     long long fileSizeLimit = -1; // RLIMIT_FSIZE, SIGXFSZ ignored: a write past it fails with EFBIG
+    int input = -1;               // the tool's standard input; -1: the test's own
+    unsigned endAfterSeconds = 0; // SIGALRM ends a tool that waits forever; 0: none
 };
 
 // Runs the built tool with the given arguments (no shell interpretation of
 // them) and collects its standard output.
 RunResult runTool(const std::vector<std::string>& args, const RunOptions& options = {});
+
+// Starts a process that writes the bytes to the file at `path` (a FIFO: once
+// a reader has opened it) and ends; answers its process id.
+int startWriter(const std::string& path, const Bytes& bytes);
+// Waits for a process from startWriter; true when it wrote every byte.
+bool writerDone(int pid);
+
+// A pipe that another process fills with the bytes and then closes: its read
+// end and the writer's process id.
+struct FedPipe {
+    int readEnd;
+    int writer;
+};
+FedPipe feedPipe(const Bytes& bytes);
+
+// Runs the built tool with "/dev/stdin" as its input file, a pipe that
+// another process fills with the bytes.
+RunResult runToolOnPipe(const Bytes& input, const std::vector<std::string>& switches = {});
 
 // The banner's first line and the empty line after it frame every run; this
 // strips the three banner lines and the empty line.

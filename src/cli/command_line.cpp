@@ -1,9 +1,10 @@
 #include "cli/command_line.h"
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 
 #include "cli/exporters.h"
 
@@ -67,11 +68,10 @@ bool readSwitchLetters(const char* arg, Settings& s) {
 } // namespace
 
 bool pathExists(const std::string& path) {
-    // Opening is the portable test; it also answers for folders here.
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    // Asked, not opened: opening a FIFO would wait for a writer and then lose
+    // what it sent.
+    struct stat status;
+    return ::stat(path.c_str(), &status) == 0;
 }
 
 int readNumber(const char* text) {

@@ -43,8 +43,9 @@ struct ParsedCommandLine {
     Settings settings;
 };
 
-// Answers whether a path names something that can be opened; lets an absolute
-// input path stand as a file name instead of being read as switches.
+// Answers whether a path names something that exists (a file, a folder, a
+// FIFO, a device); lets an absolute input path stand as a file name instead
+// of being read as switches.
 using PathExistsFn = bool (*)(const std::string& path);
 bool pathExists(const std::string& path);
 

@@ -84,28 +84,93 @@ bool writeWholeFile(const char* path, const std::uint8_t* data, std::size_t size
     return false;
 }
 
-FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity) {
+namespace {
+
+// A buffer of at least `total` bytes (never none), or none when memory runs out.
+std::unique_ptr<std::uint8_t[]> allocate(std::size_t total) {
+    return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[total == 0 ? 1 : total]);
+}
+
+// The read is complete: the bytes are followed by zeros up to `total`.
+void keep(FileBytes& result, std::unique_ptr<std::uint8_t[]> data, std::size_t size, std::size_t total) {
+    std::fill(data.get() + size, data.get() + total, std::uint8_t{0});
+    result.data = std::move(data);
+    result.size = size;
+    result.status = FileBytes::Read;
+}
+
+// A file whose size seeking tells: read in one piece.
+void readMeasured(std::FILE* file, std::size_t spare, std::size_t capacity, FileBytes& result) {
+    long length = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
+    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) return;
+    const auto size = static_cast<std::size_t>(length);
+    const std::size_t total = std::max(size + spare, capacity);
+    auto data = allocate(total);
+    if (!data)
+        result.status = FileBytes::NoMemory;
+    else if (std::fread(data.get(), 1, size, file) == size)
+        keep(result, std::move(data), size, total);
+}
+
+// An input that cannot be measured (a pipe, a terminal): read to its end in
+// steps that double, up to `limit` (at least 1) bytes. `first` is the byte (or EOF) that
+// the probe has already taken from it.
+void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capacity, std::size_t limit,
+               FileBytes& result) {
+    constexpr std::size_t kFirstStep = 64 * 1024;
+    std::size_t room = std::min(kFirstStep, limit); // bytes the buffer may take from the input
+    std::size_t size = 0;
+    auto data = allocate(std::max(room + spare, capacity));
+    if (!data) {
+        result.status = FileBytes::NoMemory;
+        return;
+    }
+    if (first != EOF) data[size++] = static_cast<std::uint8_t>(first);
+    for (;;) {
+        if (size == room) {
+            // Full at the limit: one byte more is too much to hold.
+            if (room == limit) {
+                const int more = std::fgetc(file);
+                if (more != EOF) result.status = FileBytes::NoMemory;
+                if (more != EOF || std::ferror(file)) return;
+                break;
+            }
+            const std::size_t grown = room > limit / 2 ? limit : 2 * room;
+            auto larger = allocate(std::max(grown + spare, capacity));
+            if (!larger) {
+                result.status = FileBytes::NoMemory;
+                return;
+            }
+            std::copy_n(data.get(), size, larger.get());
+            data = std::move(larger);
+            room = grown;
+        }
+        const std::size_t asked = room - size;
+        const std::size_t got = std::fread(data.get() + size, 1, asked, file);
+        size += got;
+        if (got < asked) {
+            if (std::ferror(file)) return;
+            break;
+        }
+    }
+    keep(result, std::move(data), size, std::max(room + spare, capacity));
+}
+
+} // namespace
+
+FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit) {
     FileBytes result;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return result;
     // A folder opens too, but cannot be read: a first read tells, before the
-    // size it claims is trusted.
-    std::fgetc(file);
-    long length = -1;
-    if (!std::ferror(file) && std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
-    if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
-        const auto size = static_cast<std::size_t>(length);
-        const std::size_t total = std::max(size + spare, capacity);
-        result.data.reset(new (std::nothrow) std::uint8_t[total == 0 ? 1 : total]);
-        if (!result.data) {
-            result.status = FileBytes::NoMemory;
-        } else if (std::fread(result.data.get(), 1, size, file) == size) {
-            std::fill(result.data.get() + size, result.data.get() + total, std::uint8_t{0});
-            result.size = size;
-            result.status = FileBytes::Read;
-        } else {
-            result.data.reset();
-        }
+    // size it claims is trusted. On a pipe that byte is kept.
+    const int first = std::fgetc(file);
+    if (!std::ferror(file)) {
+        if (std::ftell(file) >= 0)
+            readMeasured(file, spare, capacity, result);
+        else
+            readToEnd(file, first, spare, capacity, streamLimit, result);
     }
     std::fclose(file);
     return result;
