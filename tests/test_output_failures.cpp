@@ -41,8 +41,6 @@ TEST(OutputFailures, EveryExportFailsCleanlyWhereItCannotWrite) {
 
 namespace {
 
-std::string example(const std::string& name) { return std::string(VORNAK_SOURCE_DIR) + "/examples/" + name; }
-
 std::vector<std::string> entriesOf(const TempDir& tmp) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(tmp.dir())) names.push_back(entry.path().filename().string());
@@ -62,7 +60,7 @@ TEST(OutputFailures, AWriteThatFailsPartWayLeavesTheEarlierFileAsItWas) {
     // The tool may write 1024 bytes to a file; every export is longer.
     TempDir tmp;
     const std::string target = tmp.path("bank.out");
-    const Bytes earlier = readFile(example("demo23.crv"));
+    const Bytes earlier = readFile(examplePath("demo23.crv"));
     for (const char letter : std::string("FNOMSABW")) {
         writeFile(target, earlier);
         const RunResult r = runTool({std::string("/") + letter + target, demoBankPath()}, {.fileSizeLimit = 1024});
@@ -75,7 +73,7 @@ TEST(OutputFailures, AWriteThatFailsPartWayLeavesTheEarlierFileAsItWas) {
 
 TEST(OutputFailures, AnExportReplacesARegularFileWholeAndWritesOtherTargetsInPlace) {
     TempDir tmp;
-    const Bytes syx = readFile(example("demo23.syx"));
+    const Bytes syx = readFile(examplePath("demo23.syx"));
     const Bytes earlier(100, 0x55);
 
     // An existing file keeps its mode; a new one gets 0666 less the umask.

@@ -14,19 +14,13 @@
 using namespace vornak;
 using namespace vornak::test;
 
-namespace {
-
-std::string example(const std::string& name) { return std::string(VORNAK_SOURCE_DIR) + "/examples/" + name; }
-
-} // namespace
-
 TEST(Pipes, ABankThroughAPipeListsAndExportsAsTheFileDoes) {
     TempDir tmp;
     // demo23-m.fxb is longer than the first step of a read from a pipe.
     for (const char* name : {"demo23.syx", "demo23-a.usr", "demo23-b.usr", "demo23-m.fxb", "demo23-o.fxb", "demo23.crv",
                              "demo23.bin"}) {
-        const RunResult fromFile = runTool({"-L", "/W" + tmp.path("file.crv"), example(name)});
-        const RunResult fromPipe = runToolOnPipe(readFile(example(name)), {"-L", "/W" + tmp.path("pipe.crv")});
+        const RunResult fromFile = runTool({"-L", "/W" + tmp.path("file.crv"), examplePath(name)});
+        const RunResult fromPipe = runToolOnPipe(readFile(examplePath(name)), {"-L", "/W" + tmp.path("pipe.crv")});
         EXPECT_EQ(fromFile.exitCode, 0) << name;
         EXPECT_EQ(fromPipe.exitCode, 0) << name;
         EXPECT_EQ(fromPipe.out, fromFile.out) << name;
@@ -36,7 +30,7 @@ TEST(Pipes, ABankThroughAPipeListsAndExportsAsTheFileDoes) {
 
     // A damaged Corvel bank (its header counts one chunk less) ends with the
     // reader's own code either way.
-    const Bytes damaged = withWord(readFile(example("demo23.crv")), 24, 107);
+    const Bytes damaged = withWord(readFile(examplePath("demo23.crv")), 24, 107);
     EXPECT_EQ(runToolOnPipe(damaged).exitCode, 6);
     EXPECT_EQ(runToolOn(damaged).exitCode, 6);
 
@@ -54,11 +48,11 @@ TEST(Pipes, AnAbsoluteFifoPathIsTheInputAndIsOpenedOnce) {
     EXPECT_TRUE(pathExists(fifo));
     // More bytes than a pipe holds at once: the tool reads while the writer
     // still writes.
-    const int writer = startWriter(fifo, readFile(example("demo23-m.fxb")));
+    const int writer = startWriter(fifo, readFile(examplePath("demo23-m.fxb")));
     const RunResult r = runTool({fifo}, {.endAfterSeconds = 60});
     EXPECT_TRUE(writerDone(writer)) << "the tool read every byte";
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, runTool({example("demo23-m.fxb")}).out);
+    EXPECT_EQ(r.out, runTool({examplePath("demo23-m.fxb")}).out);
 }
 
 TEST(Pipes, AReadFromAPipeStopsBeyondItsLimit) {

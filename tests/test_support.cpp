@@ -184,7 +184,9 @@ PpgBank bankFrom(const BankImage& image) {
     return bank;
 }
 
-std::string demoBankPath() { return std::string(VORNAK_SOURCE_DIR) + "/examples/demo23.bin"; }
+std::string demoBankPath() { return examplePath("demo23.bin"); }
+
+std::string examplePath(const std::string& name) { return std::string(VORNAK_SOURCE_DIR) + "/examples/" + name; }
 
 std::string corpusPath(const std::string& relative) {
     return std::string(VORNAK_SOURCE_DIR) + "/../shared/corpus/" + relative;

@@ -83,6 +83,8 @@ BankImage canonicalImage(const BankImage& image, bool withCombis);
 PpgBank bankFrom(const BankImage& image);
 
 std::string demoBankPath();
+// A file of examples/: the demo bank in every format the tool writes.
+std::string examplePath(const std::string& name);
 
 // The programs and combis in use: the bank's arrays may hold more.
 inline std::span<PpgProgram> programsOf(PpgBank& b) { return {b.programs.data(), static_cast<std::size_t>(b.programCount)}; }

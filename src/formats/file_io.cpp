@@ -114,8 +114,8 @@ void readMeasured(std::FILE* file, std::size_t spare, std::size_t capacity, File
 }
 
 // An input that cannot be measured (a pipe, a terminal): read to its end in
-// steps that double, up to `limit` (at least 1) bytes. `first` is the byte (or EOF) that
-// the probe has already taken from it.
+// steps that double, up to `limit` (at least 1) bytes. `first` is the byte
+// (or EOF) that the probe has already taken from it.
 void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capacity, std::size_t limit,
                FileBytes& result) {
     constexpr std::size_t kFirstStep = 64 * 1024;
