@@ -3,9 +3,8 @@
 
 namespace {
 
-// The one bank of the process: 87 default programs and 20 cleared combis
-// until a reader fills it.
-vornak::PpgBank theBank(87, 20);
+// The one bank of the process.
+vornak::PpgBank theBank = vornak::makeStartupBank();
 
 } // namespace
 

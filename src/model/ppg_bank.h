@@ -61,4 +61,8 @@ public:
     std::int32_t globals[kGlobalCount] = {};
 };
 
+// The bank a run of the tool starts with, before a reader fills it: 87
+// default programs and 20 cleared combis.
+inline PpgBank makeStartupBank() { return PpgBank(kImageProgramsWithCombis, kImageCombis); }
+
 } // namespace vornak

@@ -15,9 +15,6 @@ using namespace vornak;
 
 namespace {
 
-// The bank of a new process: 87 default programs and 20 cleared combis.
-PpgBank startupBank() { return PpgBank(kImageProgramsWithCombis, kImageCombis); }
-
 void appendJsonString(std::string& json, const char* text) {
     json += '"';
     for (const char* c = text; *c != '\0'; ++c) {
@@ -37,7 +34,7 @@ extern "C" {
 
 // argv[0] is the program name, as for main. Answers the exit code.
 int vornak_run(int argc, char** argv) {
-    PpgBank bank = startupBank();
+    PpgBank bank = makeStartupBank();
     const int code = runDriver(argc, argv, bank);
     std::fflush(stdout);
     return code;
@@ -51,7 +48,7 @@ int vornak_run(int argc, char** argv) {
 // they stand, so the caller decodes the text as it decodes the listing.
 const char* vornak_describe(const char* path, int modelHint) {
     static std::string json;
-    PpgBank bank = startupBank();
+    PpgBank bank = makeStartupBank();
     const char* format = "";
     const int code = loadInputFile(path, modelHint, bank, &format);
     std::fflush(stdout);
