@@ -75,6 +75,20 @@ test('an export over its own input replaces it, and only written files are answe
   assert.throws(() => vornak.run(['x'], { '../x': syx }), TypeError);
 });
 
+test('any file name is only a name, and bytes may come in any view', () => {
+  const syx = exampleFiles()['demo23.syx'];
+  for (const name of ['__proto__', 'hasOwnProperty', 'constructor', '-x.syx', '%41 ü.syx']) {
+    const input = name.startsWith('-') ? `./${name}` : name;
+    agree([`/W${name}.crv`, '-L', input], { [name]: syx });
+    agree([`/S${name}`, input], { [name]: syx });
+  }
+  const view = new DataView(syx.buffer, syx.byteOffset, syx.byteLength);
+  for (const bytes of [view, syx.slice().buffer]) {
+    assert.ok(sameBytes(vornak.run(['/Bout', 'in'], { in: bytes }).files.out, runNative(['/Bout', 'in'], { in: syx }).files.out));
+  }
+  assert.throws(() => vornak.run(['in'], { in: 'text' }), TypeError);
+});
+
 test('describe answers the format, the model and the programs of a bank, or the message', () => {
   const files = exampleFiles();
   const syx = vornak.describe('demo23.syx', files['demo23.syx']);

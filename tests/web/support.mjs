@@ -1,7 +1,7 @@
 // Shared by the web tests: the native tool to compare with, the shipped
 // example banks, the corpus of real banks, and random banks in every format.
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -22,17 +22,25 @@ export function tempDir() {
 
 // Runs the native tool in a fresh folder that holds the input files, as the
 // engine runs; answers what the engine's run answers: exit code, standard
-// output and the files the run wrote (those that are new or changed).
+// output and the files the run wrote (new ones, and inputs replaced or
+// changed).
 export function runNative(args, files = {}) {
   const dir = tempDir();
   try {
-    for (const [name, bytes] of Object.entries(files)) writeFileSync(join(dir, name), bytes);
+    const inputs = new Map();
+    for (const [name, bytes] of Object.entries(files)) {
+      writeFileSync(join(dir, name), bytes);
+      inputs.set(name, statSync(join(dir, name)).ino);
+    }
     const run = spawnSync(nativeTool, args, { cwd: dir, maxBuffer: 1 << 30 });
     if (run.error) throw run.error;
     const written = {};
     for (const name of readdirSync(dir)) {
       const bytes = readFileSync(join(dir, name));
-      if (!(name in files) || !bytes.equals(Buffer.from(files[name]))) written[name] = new Uint8Array(bytes);
+      const replaced = inputs.get(name) !== statSync(join(dir, name)).ino;
+      if (replaced || !bytes.equals(Buffer.from(files[name]))) {
+        Object.defineProperty(written, name, { value: new Uint8Array(bytes), enumerable: true });
+      }
     }
     return { exitCode: run.status, stdoutBytes: new Uint8Array(run.stdout), files: written };
   } finally {
