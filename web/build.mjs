@@ -21,22 +21,19 @@ const engine = readFileSync(enginePath, 'utf8');
 const version = 'V' + /project\(vornak VERSION ([\d.]+)/.exec(read('../CMakeLists.txt'))[1];
 
 // The worker is a classic script (browsers do not start module workers from
-// a page opened as a file): the engine's classic part, then its message loop.
+// a page opened as a file): the engine's classic part, the ZIP writer from
+// its npm package's UMD build (which sets self.fflate), and the message loop.
 const begin = engine.indexOf('/* engine-begin');
 const end = engine.indexOf('/* engine-end */');
 if (begin < 0 || end < begin) throw new Error(`${enginePath}: engine markers not found`);
-const worker = engine.slice(engine.indexOf('\n', begin) + 1, end) + read('src/worker.js');
-
-// The ZIP writer, from its npm package's UMD build, as an ES module.
 const fflate = read('../node_modules/fflate/umd/index.js');
-const zipModule = `const module = { exports: {} }, exports = module.exports;\n${fflate}\nexport const { zipSync } = module.exports;\n`;
+const worker = [engine.slice(engine.indexOf('\n', begin) + 1, end), fflate, read('src/worker.js')].join('\n');
 
 const dataUrl = (source) => `data:text/javascript;base64,${Buffer.from(source).toString('base64')}`;
 const importmap = JSON.stringify({
   imports: {
     './engine-client.js': dataUrl(read('src/engine-client.js')),
     './explain.js': dataUrl(read('src/explain.js')),
-    './zip.js': dataUrl(zipModule),
   },
 });
 const app = read('src/app.js');

@@ -121,6 +121,24 @@ async function createVornak() {
     written.add(to);
   };
 
+  // The memory file system keeps a folder's entries in a plain object, where
+  // names such as "__proto__" or "hasOwnProperty" are not just names. Folders
+  // get objects without a prototype instead, and their listing no longer
+  // asks the object for its own methods.
+  const MEMFS = FS.filesystems.MEMFS;
+  const folderOps = MEMFS.ops_table.dir.node;
+  const withoutPrototype = (node) => {
+    if (node.node_ops === folderOps) node.contents = Object.assign(Object.create(null), node.contents);
+    return node;
+  };
+  const createNode = MEMFS.createNode;
+  MEMFS.createNode = (...args) => withoutPrototype(createNode(...args));
+  folderOps.readdir = (node) => ['.', '..', ...Object.keys(node.contents)];
+  (function convert(node) {
+    withoutPrototype(node);
+    if (node.node_ops === folderOps) Object.values(node.contents).forEach(convert);
+  })(FS.lookupPath('/').node);
+
   // Every file and folder below the root, but for the devices and the
   // process's own view.
   function snapshot(dir = '/', into = new Set()) {
@@ -145,6 +163,7 @@ async function createVornak() {
     }
   }
 
+  // Input names are relative paths below the run's folder.
   function checkedName(name) {
     const parts = String(name).split('/');
     if (name === '' || parts.some((p) => p === '' || p === '.' || p === '..') || name.includes('\0')) {
@@ -153,50 +172,53 @@ async function createVornak() {
     return parts;
   }
 
+  // Bytes as given: a Uint8Array, an ArrayBuffer, or any view of one.
+  function bytesOf(name, value) {
+    if (value instanceof Uint8Array) return value;
+    if (value instanceof ArrayBuffer) return new Uint8Array(value);
+    if (ArrayBuffer.isView(value)) return new Uint8Array(value.buffer, value.byteOffset, value.byteLength);
+    throw new TypeError(`vornak: the bytes of ${JSON.stringify(name)} must be a Uint8Array or an ArrayBuffer`);
+  }
+
   // Runs `work` in a fresh folder that holds the files; answers its result
   // with the files the run wrote, then puts the file system back as it was.
+  // Anything unexpected on the way leaves the engine stopped, never half set.
   function inFolder(files, work) {
     if (stopped) throw stopped;
-    const before = snapshot();
-    const dir = `/run${++runs}`;
+    const inputs = Object.entries(files).map(([name, value]) => [checkedName(name), bytesOf(name, value)]);
     try {
+      const before = snapshot();
+      const dir = `/run${++runs}`;
       FS.mkdir(dir);
-      for (const [name, bytes] of Object.entries(files)) {
-        const parts = checkedName(name);
-        let folder = dir;
+      for (const [parts, bytes] of inputs) {
+        let path = dir;
         for (const part of parts.slice(0, -1)) {
-          folder += '/' + part;
-          if (!FS.analyzePath(folder).exists) FS.mkdir(folder);
+          path += '/' + part;
+          if (!FS.analyzePath(path).exists) FS.mkdir(path);
         }
-        FS.writeFile(`${dir}/${name}`, bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes));
+        FS.writeFile(`${path}/${parts[parts.length - 1]}`, bytes);
       }
       written.clear();
       FS.chdir(dir);
       sink.take();
-      let result;
-      try {
-        result = work();
-      } catch (error) {
-        stopped = new Error(`vornak: the engine stopped: ${error && error.message ? error.message : error}`);
-        throw stopped;
-      }
+      const result = work();
       const stdoutBytes = sink.take();
       const outputs = {};
       for (const path of written) {
         const found = FS.analyzePath(path);
         if (!found.exists || !FS.isFile(found.object.mode)) continue; // a temporary file, renamed or removed
-        outputs[path.startsWith(dir + '/') ? path.slice(dir.length + 1) : path] = FS.readFile(path);
+        const name = path.startsWith(dir + '/') ? path.slice(dir.length + 1) : path;
+        Object.defineProperty(outputs, name, { value: FS.readFile(path), enumerable: true, writable: true, configurable: true });
+      }
+      FS.chdir('/');
+      // Deepest first, so that folders are empty when they are removed.
+      for (const path of [...snapshot()].filter((p) => !before.has(p)).reverse()) {
+        if (FS.analyzePath(path).exists) removeTree(path);
       }
       return { ...result, stdout: vornakDecodeText(stdoutBytes), stdoutBytes, files: outputs };
-    } finally {
-      if (!stopped) {
-        FS.chdir('/');
-        const after = [...snapshot()].filter((path) => !before.has(path));
-        // Deepest first, so that folders are empty when they are removed.
-        for (const path of after.reverse()) {
-          if (FS.analyzePath(path).exists) removeTree(path);
-        }
-      }
+    } catch (error) {
+      stopped = new Error(`vornak: the engine stopped: ${error && error.message ? error.message : error}`);
+      throw stopped;
     }
   }
 

@@ -115,9 +115,9 @@ test('every readable bank converts to every format with the tool\'s bytes, colle
   await page.close();
 });
 
-test('dropped files convert with the chosen range and group, download by name, and the choices are remembered', async () => {
+test('dropped files convert with the chosen range, group and model, download by name, and the choices are remembered', async () => {
   const page = await openPage();
-  const files = { 'demo23.syx': inputs['demo23.syx'], 'demo23-m.fxb': inputs['demo23-m.fxb'] };
+  const files = { '-demo23.syx': inputs['demo23.syx'], 'demo23-m.fxb': inputs['demo23-m.fxb'] };
   const transfer = await page.evaluateHandle((list) => {
     const data = new DataTransfer();
     for (const [name, bytes] of list) data.items.add(new File([new Uint8Array(bytes)], name));
@@ -125,10 +125,12 @@ test('dropped files convert with the chosen range and group, download by name, a
   }, Object.entries(files).map(([name, bytes]) => [name, [...bytes]]));
   await page.dispatchEvent('#drop', 'drop', { dataTransfer: transfer });
   await page.getByRole('status').filter({ hasText: '2 files read.' }).waitFor();
-  await card(page, 'demo23.syx').getByText('Program names (87)').click();
+  await card(page, '-demo23.syx').getByText('Program names (87)').click();
   mkdirSync(artifacts, { recursive: true });
   await page.screenshot({ path: join(artifacts, 'vornak-page.png'), fullPage: true });
 
+  await page.getByLabel('Model of the data').selectOption('2');
+  await card(page, '-demo23.syx').getByText('V8 SysEx dump · PPG Wave 2.2 · 100 programs').waitFor();
   await page.getByLabel('Output format').selectOption('O');
   await page.getByLabel('2.V group').selectOption('B');
   await page.getByLabel('From').fill('3');
@@ -138,7 +140,7 @@ test('dropped files convert with the chosen range and group, download by name, a
   for (const name of Object.keys(files)) {
     const got = await download(page, () => card(page, name).getByRole('link').click());
     assert.equal(got.name, `${name.slice(0, name.lastIndexOf('.'))}.fxb`);
-    const native = runNative(['/Oout.fxb', '/P3-10', '/GB', name], { [name]: files[name] });
+    const native = runNative(['/Oout.fxb', '/P3-10', '/GB', '/2.2', `./${name}`], { [name]: files[name] });
     assert.ok(sameBytes(got.bytes, native.files['out.fxb']), `${name} converted`);
   }
 
@@ -146,6 +148,7 @@ test('dropped files convert with the chosen range and group, download by name, a
   await page.getByText('Ready.').waitFor();
   assert.equal(await page.getByLabel('Output format').inputValue(), 'O');
   assert.equal(await page.getByLabel('2.V group').inputValue(), 'B');
+  await page.getByLabel('Model of the data').selectOption('');
   await page.close();
 });
 

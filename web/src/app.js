@@ -3,7 +3,6 @@
 // what it answers.
 import { EngineClient } from './engine-client.js';
 import { explain } from './explain.js';
-import { zipSync } from './zip.js';
 
 // Output formats by switch letter: the extension each file gets.
 const EXTENSIONS = { S: '.syx', A: '.usr', B: '.usr', F: '.fxb', N: '.fxb', O: '.fxb', M: '.fxb', W: '.crv' };
@@ -22,15 +21,15 @@ const ui = {
 };
 const settingControls = ['format', 'first', 'last', 'group', 'model'];
 
-let engineReady = false;
 const engine = new EngineClient($('engine-worker').textContent, (ok) => {
-  engineReady = ok;
   if (!ok) say('The engine could not be started in this browser.');
   else if (entries.length === 0) say('Ready. Drop bank files on the page, or choose them.');
 });
 
 // One entry per file: { id, name, file, bytes, summary, listing, outputs,
-// problem, card }.
+// problem, convertProblem, card, generation }. Every read, conversion and
+// removal starts a new generation; an answer for an older one is dropped, so
+// that what a card shows and offers always comes from the latest choices.
 const entries = [];
 let nextId = 0;
 
@@ -115,17 +114,20 @@ function saveSettings() {
   }
 }
 
+// Program numbers are whole numbers from 0 up (larger than a bank holds is
+// fine: the tool takes its last program).
 function validRange() {
+  let valid = true;
   for (const input of [ui.first, ui.last]) {
-    const text = input.value.trim();
-    if (text !== '' && !/^\d{1,5}$/.test(text)) {
-      input.setCustomValidity('A program number from 0 up.');
-      input.reportValidity();
-      return false;
+    const bad = !/^\d{0,9}$/.test(input.value.trim());
+    input.setAttribute('aria-invalid', String(bad));
+    if (bad && valid) {
+      valid = false;
+      say('“Programs to write” takes program numbers: 0, 1, 2 and so on, or nothing for the whole bank.');
+      input.focus();
     }
-    input.setCustomValidity('');
   }
-  return true;
+  return valid;
 }
 
 function showApplicableOptions() {
@@ -212,24 +214,27 @@ function listingDetails(entry) {
     const text = entry.listing;
     const pre = element('pre', { className: 'listing', tabIndex: 0,
       textContent: text.length > LISTING_SHOWN ? text.slice(0, LISTING_SHOWN) : text });
+    pre.setAttribute('role', 'region');
     pre.setAttribute('aria-label', `Listing of ${entry.name}`);
     const copy = element('button', { type: 'button', className: 'quiet', textContent: 'Copy listing' });
-    copy.addEventListener('click', () => copyText(text, pre, copy));
+    copy.addEventListener('click', () => copyText(text, copy));
     const more = text.length > LISTING_SHOWN
       ? element('p', { className: 'hint', textContent: 'The listing is long: its first part is shown; Copy listing copies all of it.' }) : null;
     return [copy, more, pre].filter(Boolean);
   });
 }
 
-async function copyText(text, pre, button) {
+async function copyText(text, button) {
   try {
     await navigator.clipboard.writeText(text);
   } catch {
-    const range = document.createRange();
-    range.selectNodeContents(pre);
-    getSelection().removeAllRanges();
-    getSelection().addRange(range);
+    // Without the clipboard interface: through a selection of the whole text.
+    const area = element('textarea', { value: text, readOnly: true, className: 'visually-hidden' });
+    document.body.append(area);
+    area.select();
     document.execCommand('copy');
+    area.remove();
+    button.focus();
   }
   button.textContent = 'Copied';
   setTimeout(() => { button.textContent = 'Copy listing'; }, 1500);
@@ -244,6 +249,7 @@ function dropOutputs(entry) {
 }
 
 function removeEntry(entry) {
+  entry.generation += 1;
   dropOutputs(entry);
   entry.card.remove();
   entries.splice(entries.indexOf(entry), 1);
@@ -262,6 +268,7 @@ function engineProblem(error) {
 }
 
 async function readEntry(entry) {
+  const generation = ++entry.generation;
   dropOutputs(entry);
   entry.summary = null;
   entry.problem = null;
@@ -272,22 +279,26 @@ async function readEntry(entry) {
       describe: { model: ui.model.value ? Number(ui.model.value) : undefined },
       runs: [[...modelArgs(), fileArg(entry.name)]],
     });
+    if (generation !== entry.generation) return;
     entry.summary = reply.summary;
     entry.listing = reply.results.length ? reply.results[0].stdout : '';
   } catch (error) {
+    if (generation !== entry.generation) return;
     entry.problem = entry.bytes ? engineProblem(error)
       : { message: '', exitCode: 0, explanation: 'The browser could not read this file. Try choosing it again.' };
   }
-  if (entries.includes(entry)) fillCard(entry);
+  fillCard(entry);
 }
 
+// Files removed on the way are not counted.
 function readSummary(list) {
-  const failed = list.filter((e) => e.problem || (e.summary && e.summary.exitCode !== 0)).length;
-  return `${plural(list.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`;
+  const present = list.filter((e) => entries.includes(e));
+  const failed = present.filter((e) => e.problem || (e.summary && e.summary.exitCode !== 0)).length;
+  return `${plural(present.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`;
 }
 
 async function addFiles(files) {
-  const added = [...files].map((file) => ({ id: ++nextId, name: file.name, file, bytes: null, outputs: [] }));
+  const added = [...files].map((file) => ({ id: ++nextId, name: file.name, file, bytes: null, outputs: [], generation: 0 }));
   if (!added.length) return;
   for (const entry of added) {
     entries.push(entry);
@@ -310,36 +321,51 @@ async function convertAll(event) {
   const label = ui.format.selectedOptions[0].textContent;
   say(`Converting ${plural(readable.length, 'file')} to ${label}…`);
   let done = 0;
+  let failed = 0;
   await Promise.all(readable.map(async (entry) => {
+    const generation = ++entry.generation;
     dropOutputs(entry);
     try {
       const reply = await engine.request(entry.name, entry.bytes, { runs: [convertArgs(entry)] });
+      if (generation !== entry.generation) return;
       const result = reply.results[0];
       if (result.exitCode !== 0) {
         entry.convertProblem = toolMessage(result.stdout) || explain({ message: '', exitCode: result.exitCode });
+        failed += 1;
       } else {
         entry.outputs = Object.entries(result.files).map(([name, bytes]) =>
           ({ name, bytes, url: URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' })) }));
         done += 1;
       }
     } catch (error) {
+      if (generation !== entry.generation) return;
       entry.convertProblem = engineProblem(error).explanation;
+      failed += 1;
     }
-    if (entries.includes(entry)) fillCard(entry);
+    fillCard(entry);
   }));
   afterChange();
-  say(`Converted ${plural(done, 'file')} to ${label}${done < readable.length ? `; ${readable.length - done} failed` : ''}.`);
+  say(`Converted ${plural(done, 'file')} to ${label}${failed ? `; ${failed} failed` : ''}.`);
 }
 
-// Every converted file in one archive; names that repeat get a number.
-function downloadZip() {
-  const files = {};
+// Every converted file in one archive, made in the worker; names that repeat
+// get a number.
+async function downloadZip() {
+  const files = Object.create(null); // any name, "__proto__" too, is only a name
   for (const { name, bytes } of entries.flatMap((e) => e.outputs)) {
     let unique = name;
     for (let n = 2; unique in files; n++) unique = outputName(name, ` (${n})${name.slice(name.lastIndexOf('.'))}`);
     files[unique] = bytes;
   }
-  const url = URL.createObjectURL(new Blob([zipSync(files)], { type: 'application/zip' }));
+  say('Making the ZIP archive…');
+  let zip;
+  try {
+    zip = await engine.zip(files);
+  } catch (error) {
+    say(`The ZIP archive could not be made (${error.message}); the files can still be downloaded one by one.`);
+    return;
+  }
+  const url = URL.createObjectURL(new Blob([zip], { type: 'application/zip' }));
   const link = element('a', { href: url, download: 'vornak-converted.zip' });
   document.body.append(link);
   link.click();
@@ -380,12 +406,14 @@ ui.form.addEventListener('submit', convertAll);
 ui.zip.addEventListener('click', downloadZip);
 ui.clear.addEventListener('click', () => {
   for (const entry of [...entries]) {
+    entry.generation += 1;
     dropOutputs(entry);
     entry.card.remove();
   }
   entries.length = 0;
   afterChange();
   say('All files removed.');
+  ui.choose.focus();
 });
 for (const key of settingControls) {
   ui[key].addEventListener('change', () => {
@@ -398,4 +426,4 @@ for (const key of settingControls) {
     }
   });
 }
-if (!engineReady) say('Starting the engine…');
+say('Starting the engine…');

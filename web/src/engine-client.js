@@ -44,14 +44,23 @@ export class EngineClient {
     this.#pending.clear();
   }
 
-  // One file: optionally what it holds (`describe`: { model }), then runs of
-  // the tool on it, one per command line in `runs`.
-  request(name, bytes, { describe = null, runs = [] } = {}) {
+  #send(message) {
     if (!this.#worker) this.#start();
     const id = ++this.#next;
     return new Promise((resolve, reject) => {
       this.#pending.set(id, { resolve, reject });
-      this.#worker.postMessage({ id, name, bytes, describe, runs });
+      this.#worker.postMessage({ id, ...message });
     });
+  }
+
+  // One file: optionally what it holds (`describe`: { model }), then runs of
+  // the tool on it, one per command line in `runs`.
+  request(name, bytes, { describe = null, runs = [] } = {}) {
+    return this.#send({ name, bytes, describe, runs });
+  }
+
+  // A ZIP archive of the files (name to bytes); answers its bytes.
+  async zip(files) {
+    return (await this.#send({ zip: files })).zip;
   }
 }

@@ -19,7 +19,7 @@ const byMessage = {
 // Explains a failed load or conversion: { message, exitCode, format } as the
 // engine reported them. Answers a sentence or two.
 export function explain({ message, exitCode, format }) {
-  if (byMessage[message]) return byMessage[message];
+  if (Object.hasOwn(byMessage, message)) return byMessage[message];
   if (format === 'Corvel bank') {
     return `The Corvel bank is damaged or cut short (the reader stopped with code ${exitCode}). Try a fresh copy, or save the bank again from the librarian.`;
   }

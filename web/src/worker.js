@@ -4,9 +4,9 @@
 // file never blocks the page. Requests are answered in the order they come:
 //   { id, name, bytes, describe: { model } | null, runs: [args, ...] }
 //   -> { id, summary, results: [{ exitCode, stdout, files }, ...] }
-//   or { id, error } when the engine itself failed; a new engine then serves
-//   the next request.
-let vornakEngine = null;
+//   { id, zip: { name: bytes, ... } } -> { id, zip: bytes of the archive }
+// or { id, error } when the engine itself failed; a new engine then serves
+// the next request. The ZIP writer (fflate) is loaded before this script.
 
 // Fresh WebAssembly code runs several times slower the first few times; a
 // few runs on a blank memory image before the page hears that the engine is
@@ -18,35 +18,48 @@ function vornakWarmUp(engine) {
     engine.run(['warm-up.bin'], files);
     engine.run(['/Wwarm-up.crv', 'warm-up.bin'], files);
   }
+  return engine;
 }
 
-async function vornakEngineReady() {
-  if (!vornakEngine) {
-    vornakEngine = await createVornak();
-    vornakWarmUp(vornakEngine);
-  }
+// One engine, made once: requests that come while it is being made wait for
+// the same one.
+let vornakEngine = null;
+function vornakEngineReady() {
+  vornakEngine ??= createVornak().then(vornakWarmUp);
   return vornakEngine;
 }
 
-self.onmessage = async ({ data: { id, name, bytes, describe, runs } }) => {
+function vornakServe(engine, { name, bytes, describe, runs }) {
+  const summary = describe ? engine.describe(name, bytes, describe) : null;
+  const results = [];
+  for (const args of runs) {
+    if (summary && summary.exitCode !== 0) break;
+    const { exitCode, stdout, files } = engine.run(args, { [name]: bytes });
+    results.push({ exitCode, stdout, files });
+  }
+  return { summary, results };
+}
+
+self.onmessage = async ({ data }) => {
   try {
-    const engine = await vornakEngineReady();
-    const summary = describe ? engine.describe(name, bytes, describe) : null;
-    const results = [];
-    for (const args of runs) {
-      if (summary && summary.exitCode !== 0) break;
-      const { exitCode, stdout, files } = engine.run(args, { [name]: bytes });
-      results.push({ exitCode, stdout, files });
+    if (data.zip) {
+      const zip = self.fflate.zipSync(data.zip);
+      self.postMessage({ id: data.id, zip }, [zip.buffer]);
+      return;
     }
-    const transfer = results.flatMap((r) => Object.values(r.files).map((f) => f.buffer));
-    self.postMessage({ id, summary, results }, transfer);
+    const reply = vornakServe(await vornakEngineReady(), data);
+    const transfer = reply.results.flatMap((r) => Object.values(r.files).map((f) => f.buffer));
+    self.postMessage({ id: data.id, ...reply }, transfer);
   } catch (error) {
     vornakEngine = null;
-    self.postMessage({ id, error: String((error && error.message) || error) });
+    self.postMessage({ id: data.id, error: String((error && error.message) || error) });
   }
 };
 
 vornakEngineReady().then(
   () => self.postMessage({ ready: true }),
-  (error) => self.postMessage({ ready: false, error: String(error) }),
+  (error) => {
+    vornakEngine = null;
+    self.postMessage({ ready: false, error: String(error) });
+  },
 );
