@@ -105,20 +105,20 @@ async function createVornak() {
   let runs = 0;
   let stopped = null;
 
-  // The files a run writes: every path opened for writing, and every path a
-  // file was renamed to (exports go through a temporary file). Paths reach
-  // the file system as absolute paths.
+  // The files a run writes: every file opened for writing, and every name a
+  // file was renamed to (exports go through a temporary file), by absolute
+  // path.
   const written = new Set();
   const open = FS.open;
   FS.open = (path, flags, ...rest) => {
     const stream = open(path, flags, ...rest);
-    if (typeof flags === 'number' && (flags & 3) !== 0) written.add(stream.path); // O_WRONLY or O_RDWR
+    if (typeof flags === 'number' && (flags & 3) !== 0) written.add(FS.getPath(stream.node)); // O_WRONLY or O_RDWR
     return stream;
   };
   const rename = FS.rename;
   FS.rename = (from, to) => {
     rename(from, to);
-    written.add(to);
+    written.add(FS.getPath(FS.lookupPath(to).node));
   };
 
   // The memory file system keeps a folder's entries in a plain object, where

@@ -82,6 +82,7 @@ test('any file name is only a name, and bytes may come in any view', () => {
     agree([`/W${name}.crv`, '-L', input], { [name]: syx });
     agree([`/S${name}`, input], { [name]: syx });
   }
+  agree(['/S./sub/../out.syx', 'in'], { in: syx, 'sub/x': syx });
   const view = new DataView(syx.buffer, syx.byteOffset, syx.byteLength);
   for (const bytes of [view, syx.slice().buffer]) {
     assert.ok(sameBytes(vornak.run(['/Bout', 'in'], { in: bytes }).files.out, runNative(['/Bout', 'in'], { in: syx }).files.out));

@@ -1,9 +1,9 @@
 // Shared by the web tests: the native tool to compare with, the shipped
 // example banks, the corpus of real banks, and random banks in every format.
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 
 export const root = new URL('../../', import.meta.url).pathname;
 export const nativeTool = process.env.VORNAK_BINARY || join(root, 'build/vornak');
@@ -29,6 +29,7 @@ export function runNative(args, files = {}) {
   try {
     const inputs = new Map();
     for (const [name, bytes] of Object.entries(files)) {
+      mkdirSync(dirname(join(dir, name)), { recursive: true });
       writeFileSync(join(dir, name), bytes);
       inputs.set(name, statSync(join(dir, name)).ino);
     }
@@ -36,6 +37,7 @@ export function runNative(args, files = {}) {
     if (run.error) throw run.error;
     const written = {};
     for (const name of readdirSync(dir)) {
+      if (statSync(join(dir, name)).isDirectory()) continue;
       const bytes = readFileSync(join(dir, name));
       const replaced = inputs.get(name) !== statSync(join(dir, name)).ino;
       if (replaced || !bytes.equals(Buffer.from(files[name]))) {
