@@ -119,9 +119,11 @@ void readMeasured(std::FILE* file, std::size_t spare, std::size_t capacity, File
 void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capacity, std::size_t limit,
                FileBytes& result) {
     constexpr std::size_t kFirstStep = 64 * 1024;
-    std::size_t room = std::min(kFirstStep, limit); // bytes the buffer may take from the input
+    // The buffer may take `room` bytes from the input and holds `total`.
+    const auto totalFor = [&](std::size_t taken) { return std::max(taken + spare, capacity); };
+    std::size_t room = std::min(kFirstStep, limit);
     std::size_t size = 0;
-    auto data = allocate(std::max(room + spare, capacity));
+    auto data = allocate(totalFor(room));
     if (!data) {
         result.status = FileBytes::NoMemory;
         return;
@@ -137,7 +139,7 @@ void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capaci
                 break;
             }
             const std::size_t grown = room > limit / 2 ? limit : 2 * room;
-            auto larger = allocate(std::max(grown + spare, capacity));
+            auto larger = allocate(totalFor(grown));
             if (!larger) {
                 result.status = FileBytes::NoMemory;
                 return;
@@ -154,7 +156,7 @@ void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capaci
             break;
         }
     }
-    keep(result, std::move(data), size, std::max(room + spare, capacity));
+    keep(result, std::move(data), size, totalFor(room));
 }
 
 } // namespace

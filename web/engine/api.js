@@ -118,6 +118,9 @@ async function createVornak() {
     return into;
   }
 
+  // What the file system holds between runs; every run leaves it so.
+  const baseline = snapshot();
+
   function removeTree(path) {
     if (FS.isDir(FS.lstat(path).mode)) {
       for (const entry of FS.readdir(path)) {
@@ -153,7 +156,6 @@ async function createVornak() {
     if (stopped) throw stopped;
     const inputs = Object.entries(files).map(([name, value]) => [checkedName(name), bytesOf(name, value)]);
     try {
-      const before = snapshot();
       const dir = `/run${++runs}`;
       FS.mkdir(dir);
       for (const [parts, bytes] of inputs) {
@@ -178,7 +180,7 @@ async function createVornak() {
       }
       FS.chdir('/');
       // Deepest first, so that folders are empty when they are removed.
-      for (const path of [...snapshot()].filter((p) => !before.has(p)).reverse()) {
+      for (const path of [...snapshot()].filter((p) => !baseline.has(p)).reverse()) {
         if (FS.analyzePath(path).exists) removeTree(path);
       }
       return { ...result, stdout: vornakDecodeText(stdoutBytes), stdoutBytes, files: outputs };
