@@ -92,7 +92,7 @@ int runDriver(int argc, const char* const* argv, PpgBank& bank) {
     const ExportFormat* format = exportFormatForKind(s.exportKind);
     if (format == nullptr) return 0;
     const ExportRequest request{s.exportPath.c_str(), s.rangeStart, s.rangeEnd, s.exportGroup};
-    return format->run(bank, request);
+    return exportBank(*format, bank, request);
 }
 
 } // namespace vornak

@@ -1,14 +1,45 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "model/ppg_bank.h"
 
 namespace vornak {
 
-// Reads the input file into one buffer, recognises its format by its first
-// bytes and has that format's reader fill the bank. Prints its own message
-// and answers 0, or the error code that becomes the exit code. When `format`
+// Something about an input that a careful user should know although it
+// loaded: a fixed code ("short-dump", "trailing-bytes", ...) and plain words.
+struct LoadNote {
+    std::string code;
+    std::string text;
+};
+
+// What loading an input gave.
+struct LoadOutcome {
+    int code = 0;                // 0: the bank was filled; else the tool's exit code
+    std::string message;         // the tool's message line, without its line break; "" when none
+    std::string explanation;     // a failure in plain words, with what to try
+    const char* format = "";     // the format recognised, as the user knows it ("" when none)
+    std::vector<LoadNote> notes; // for a bank that loaded
+};
+
+// Recognises the format of the bytes by their first bytes and has that
+// format's reader fill the bank. Prints nothing. The bytes are copied; the
+// caller's stay as they are.
+LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, int modelHint, PpgBank& bank);
+
+// Reads the whole file, then loads it as loadBank does.
+LoadOutcome loadFile(const char* path, int modelHint, PpgBank& bank);
+
+// The tool's loader: loadFile, then the message printed as the tool prints
+// it. Answers 0, or the error code that becomes the exit code. When `format`
 // is given it receives the name of the format recognised ("" when none was),
 // also when its reader then failed.
 int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format = nullptr);
+
+// 5120 as "5,120".
+std::string withThousands(std::uint64_t n);
 
 } // namespace vornak

@@ -271,15 +271,20 @@ void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
     transferChunk(stream, chunk, kCombiKind, combi.name, [&combi](FloatFields& f) { combiFields(combi, f); });
 }
 
-int exportCorvel(const PpgBank& bank, const char* path) {
+std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
     CorvelStream stream;
     try {
         // Writing only reads the bank; the routine is shared with reading.
         streamCorvel(const_cast<PpgBank&>(bank), stream);
     } catch (const CodeError&) {
-        return 1;
+        return {};
     }
-    return writeWholeFile(path, stream.written().data(), stream.written().size()) ? 0 : 1;
+    return stream.written();
+}
+
+int exportCorvel(const PpgBank& bank, const char* path) {
+    const std::vector<std::uint8_t> bytes = corvelBytes(bank);
+    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size()) ? 0 : 1;
 }
 
 } // namespace vornak

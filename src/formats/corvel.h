@@ -61,8 +61,10 @@ void streamCorvel(PpgBank& bank, CorvelStream& stream);
 void streamCorvel(PpgProgram& program, CorvelStream& stream);
 void streamCorvel(PpgCombi& combi, CorvelStream& stream);
 
-// Writes the whole bank, whatever range or group was asked for, through
-// writeWholeFile; 0 or 1.
+// The whole bank as a Corvel file, whatever range or group was asked for:
+// the file's bytes (empty when memory runs out), and the export that writes
+// them through writeWholeFile (0 or 1).
+std::vector<std::uint8_t> corvelBytes(const PpgBank& bank);
 int exportCorvel(const PpgBank& bank, const char* path);
 
 } // namespace vornak

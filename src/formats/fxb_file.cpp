@@ -1,5 +1,6 @@
 #include "formats/fxb_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -46,6 +47,7 @@ FxbFile::FxbFile(const char* path) : swapNeeded(hostIsLittleEndian()) {
 void FxbFile::clear() {
     image.reset();
     imageSize = 0;
+    usedSize = 0;
     isChunkBank = false;
 }
 
@@ -57,6 +59,7 @@ bool FxbFile::createParamBank(int n, int m) {
     clear();
     image = std::move(fresh);
     imageSize = static_cast<std::uint32_t>(size);
+    usedSize = size;
     std::memset(image.get(), 0, size);
     setHeaderWord(kChunkMagic, kCcnK);
     setHeaderWord(kByteSize, imageSize - 8);
@@ -82,6 +85,7 @@ bool FxbFile::createChunkBank(int s) {
     clear();
     image = std::move(fresh);
     imageSize = static_cast<std::uint32_t>(size);
+    usedSize = size;
     isChunkBank = true;
     std::memset(image.get(), 0, size);
     setHeaderWord(kChunkSizeOffset, static_cast<std::uint32_t>(s));
@@ -104,6 +108,7 @@ bool FxbFile::parse(const std::uint8_t* bytes, std::size_t length) {
     if (hostWord(img + kChunkMagic) != kCcnK || hostInt(img + kVersion) > 2) return false;
 
     const std::uint32_t fxMagic = hostWord(img + kFxMagic);
+    std::uint64_t used = 0;
     if (fxMagic == kFxBk) {
         // Blocks back to back from offset 156, each with its own parameter count.
         const std::int32_t programs = hostInt(img + kNumPrograms);
@@ -118,16 +123,19 @@ bool FxbFile::parse(const std::uint8_t* bytes, std::size_t length) {
             if (swapNeeded) swapWords(block + kBlockHeaderSize, static_cast<std::uint64_t>(params));
             offset += blockSize(params);
         }
+        used = std::min<std::uint64_t>(offset, length);
     } else if (fxMagic == kFBCh) {
         if (length < kChunkDataOffset) return false;
         if (swapNeeded) swapWord(img + kChunkSizeOffset);
-        if (kChunkDataOffset + std::uint64_t{hostWord(img + kChunkSizeOffset)} > length) return false;
+        used = kChunkDataOffset + std::uint64_t{hostWord(img + kChunkSizeOffset)};
+        if (used > length) return false;
     } else {
         return false;
     }
 
     image = std::move(copy);
     imageSize = static_cast<std::uint32_t>(length);
+    usedSize = used;
     isChunkBank = fxMagic == kFBCh;
     return true;
 }
@@ -137,12 +145,15 @@ bool FxbFile::loadFile(const char* path) {
     return file.status == FileBytes::Read && parse(file.data.get(), file.size);
 }
 
-bool FxbFile::save(const char* path) const {
-    if (!image) return false;
-    auto copy = allocate(imageSize);
-    if (!copy) return false;
-    std::memcpy(copy.get(), image.get(), imageSize);
-    std::uint8_t* img = copy.get();
+std::vector<std::uint8_t> FxbFile::fileBytes() const {
+    std::vector<std::uint8_t> bytes;
+    if (!image) return bytes;
+    try {
+        bytes.assign(image.get(), image.get() + imageSize);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    std::uint8_t* img = bytes.data();
 
     if (swapNeeded) {
         const std::int32_t programs = hostInt(img + kNumPrograms);
@@ -160,7 +171,12 @@ bool FxbFile::save(const char* path) const {
             }
         }
     }
-    return writeWholeFile(path, img, imageSize);
+    return bytes;
+}
+
+bool FxbFile::save(const char* path) const {
+    const std::vector<std::uint8_t> bytes = fileBytes();
+    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size());
 }
 
 std::uint8_t* FxbFile::programBlock(int i) {

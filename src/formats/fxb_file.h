@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "formats/byte_order.h"
 
@@ -70,7 +71,9 @@ public:
     // previous image; on failure the previous image stays.
     bool parse(const std::uint8_t* bytes, std::size_t length);
     bool loadFile(const char* path);
-    // Writes the image in file order; the held image is not changed.
+    // The image in file order, as save writes it; empty without an image or
+    // when memory runs out. The held image is not changed.
+    std::vector<std::uint8_t> fileBytes() const;
     bool save(const char* path) const;
 
     // Parameter bank: block i, located with the first block's parameter
@@ -87,6 +90,9 @@ public:
 
     std::unique_ptr<std::uint8_t[]> image;
     std::uint32_t imageSize = 0;
+    // After parse: where what the container holds ends (the end of the last
+    // program block walked, or of the chunk); bytes from there on are extra.
+    std::uint64_t usedSize = 0;
     bool isChunkBank = false;
     bool swapNeeded;
 

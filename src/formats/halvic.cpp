@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "formats/file_io.h"
 #include "formats/fxb_file.h"
 
 namespace vornak {
@@ -58,9 +59,9 @@ bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, int 
     return true;
 }
 
-int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
+std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
     FxbFile file;
-    if (!file.createChunkBank(static_cast<int>(kHalvicChunkSize))) return 1;
+    if (!file.createChunkBank(static_cast<int>(kHalvicChunkSize))) return {};
     file.setHeaderWord(fxb::kFxId, kHalvicFxId);
     std::uint8_t* chunk = file.chunkData();
     chunk[kHalvicTuningOffset] = static_cast<std::uint8_t>(bank.globals[0] & 0xFF);
@@ -70,7 +71,12 @@ int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rang
     // The model area (16384..65535) stays as created, all zero, so a bank read
     // back without /2.x has its model decided by the combi markers.
     chunk[kEndMarkerOffset] = kEndMarker;
-    return file.save(path) ? 0 : 1;
+    return file.fileBytes();
+}
+
+int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
+    const std::vector<std::uint8_t> bytes = halvicBytes(bank, rangeStart, rangeEnd);
+    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size()) ? 0 : 1;
 }
 
 } // namespace vornak

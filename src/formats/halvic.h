@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "formats/byte_order.h"
 #include "model/ppg_bank.h"
@@ -31,6 +32,9 @@ constexpr std::size_t kHalvicMinimumChunk = kHalvicImageOffset + kBankImageSize;
 // model hint of -1 is decided from the bytes the chunk holds.
 bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, int modelHint);
 
+// The file's bytes (empty when memory runs out), and the export that writes
+// them (0 or 1).
+std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
 int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 
 } // namespace vornak

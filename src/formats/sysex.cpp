@@ -6,21 +6,29 @@
 
 namespace vornak {
 
-void decodeSysEx(std::uint8_t* buffer, std::size_t length) {
+SysExScan decodeSysEx(std::uint8_t* buffer, std::size_t length) {
+    // Where an F7 stands, the message ends just past it; without one, at the
+    // end of the data.
+    const auto endAt = [&](std::size_t decoded, std::size_t at) {
+        if (at < length && buffer[at] == kSysExEnd) return SysExScan{decoded, at + 1, true};
+        return SysExScan{decoded, length, false};
+    };
     // Pair i is read from offset 4 + 2i and written to offset i: the write
-    // position never overtakes the read position.
+    // position never overtakes the read position, so the bytes that end the
+    // decode are still there to be looked at.
     for (std::size_t i = 0; i < kBankImageSize; ++i) {
         const std::size_t at = kSysExHeaderSize + 2 * i;
-        if (at >= length || buffer[at] == kSysExEnd) return;
-        if (at + 1 >= length || buffer[at + 1] == kSysExEnd) return;
+        if (at >= length || buffer[at] == kSysExEnd) return endAt(i, at);
+        if (at + 1 >= length || buffer[at + 1] == kSysExEnd) return endAt(i, at + 1);
         buffer[i] = static_cast<std::uint8_t>(((buffer[at] & 0x0F) << 4) | (buffer[at + 1] & 0x0F));
     }
+    return endAt(kBankImageSize, kSysExFileSize - 1);
 }
 
-int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
+std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
     BankImage image{};
     bank.storeImage(image.data(), rangeStart, rangeEnd);
-    std::array<std::uint8_t, kSysExFileSize> dump;
+    std::vector<std::uint8_t> dump(kSysExFileSize);
     dump[0] = 0xF0;
     dump[1] = 0x29;
     dump[2] = 0x01;
@@ -30,6 +38,11 @@ int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int range
         dump[kSysExHeaderSize + 2 * i + 1] = image[i] & 0x0F;
     }
     dump[kSysExFileSize - 1] = kSysExEnd;
+    return dump;
+}
+
+int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
+    const std::vector<std::uint8_t> dump = sysExBytes(bank, rangeStart, rangeEnd);
     return writeWholeFile(path, dump.data(), dump.size()) ? 0 : 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "model/ppg_bank.h"
 
@@ -16,13 +17,25 @@ constexpr std::size_t kSysExHeaderSize = 4;
 constexpr std::size_t kSysExFileSize = kSysExHeaderSize + 2 * kBankImageSize + 1;
 constexpr std::uint8_t kSysExEnd = 0xF7;
 
+// What a decode found: how many image bytes it decoded (5120 for a whole
+// dump) and where the message ends: the offset just past its F7, or the
+// length of the data when no F7 closes it.
+struct SysExScan {
+    std::size_t decoded = 0;
+    std::size_t end = 0;
+    bool closed = false; // an F7 ends the message
+};
+
 // Decodes the nibble pairs behind the header into a memory image at the start
 // of the same buffer. Stops at an F7 in either byte of a pair or at the end of
 // the data; image bytes from there on keep what the buffer holds. The buffer
-// must hold at least 5120 bytes.
-void decodeSysEx(std::uint8_t* buffer, std::size_t length);
+// must hold at least 5120 bytes. After a whole image the message's F7 is
+// looked for at offset 10244 only.
+SysExScan decodeSysEx(std::uint8_t* buffer, std::size_t length);
 
-// Writes programs rangeStart..rangeEnd and the combis as a dump; 0 or 1.
+// Programs rangeStart..rangeEnd and the combis as a dump: the file's bytes.
+std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
+// Writes them to the file; 0 or 1.
 int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 
 } // namespace vornak

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "formats/file_io.h"
 #include "formats/wave2v_program.h"
 #include "model/error.h"
 
@@ -15,37 +16,15 @@ namespace {
 constexpr int kGlobalsParamLimit = 50; // fewer parameters: the globals sub-chunk
 constexpr std::int32_t kLittleEndianCountUpTo = 0x00010202;
 
-// The programs that a range selects from a bank written with 128 slots:
-// first index and count.
-struct Selection {
-    int first;
-    int count;
-};
-
-Selection select(const PpgBank& bank, int lo, int hi) {
-    const int n = std::min(bank.programCount, k2VBankPrograms);
-    if (n <= 0) return {0, 0};
-    lo = std::max(lo, 0); // a negative start cannot come from a plain /P switch
-    if (lo >= n) lo = n - 1;
-    if (hi >= n) hi = n - 1;
-    if (hi < lo) hi = lo;
-    return {lo, hi - lo + 1};
-}
-
-PpgProgram defaultProgram() {
-    PpgProgram p;
-    setName(p.name, "Basic 2.2");
-    return p;
-}
-
 // Reads the globals a sub-chunk holds: parameter k + 1 carries global k.
 void readGlobals(PpgBank& bank, const std::uint8_t* params, std::int32_t count) {
     for (int k = 0; k < kGlobalCount && k + 1 < count; ++k)
         bank.globals[k] = paramToInt(hostFloat(params + 4 * (k + 1)), k2VGlobalMax[k]);
 }
 
-// Walks the sub-chunks of a chunk bank into programs 0 .. n - 1.
-void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n) {
+// Walks the sub-chunks of a chunk bank into programs 0 .. n - 1; answers how
+// many program sub-chunks it read.
+int loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n) {
     int next = 0;
     std::uint64_t p = 0;
     while (p < size) {
@@ -79,6 +58,7 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n) {
         p += 8 + byteSize;
         if (p > size) raiseCode(1);
     }
+    return next;
 }
 
 void loadParams(PpgBank& bank, FxbFile& file) {
@@ -99,7 +79,23 @@ void loadParams(PpgBank& bank, FxbFile& file) {
 
 } // namespace
 
-bool load2V(PpgBank& bank, FxbFile& file) {
+TwoVSelection select2V(const PpgBank& bank, int lo, int hi) {
+    const int n = std::min(bank.programCount, k2VBankPrograms);
+    if (n <= 0) return {0, 0};
+    lo = std::max(lo, 0); // a negative start cannot come from a plain /P switch
+    if (lo >= n) lo = n - 1;
+    if (hi >= n) hi = n - 1;
+    if (hi < lo) hi = lo;
+    return {lo, hi - lo + 1};
+}
+
+PpgProgram twoVFillProgram() {
+    PpgProgram p;
+    setName(p.name, "Basic 2.2");
+    return p;
+}
+
+bool load2V(PpgBank& bank, FxbFile& file, int* programsRead) {
     if (!file.image || file.headerWord(kFxId) != k2VFxId) return false;
     if (file.isChunkBank) {
         // The bank has as many programs as the header says, whatever the
@@ -107,26 +103,29 @@ bool load2V(PpgBank& bank, FxbFile& file) {
         const std::int32_t n = hostInt(file.image.get() + kNumPrograms);
         if (n < 1 || n > kMaxBankPrograms) return false;
     }
+    int read = 0;
     try {
         if (file.isChunkBank) {
             bank.resize(hostInt(file.image.get() + kNumPrograms), 0);
-            loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount);
+            read = loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount);
         } else {
             loadParams(bank, file);
+            read = bank.programCount;
         }
     } catch (const CodeError&) {
         bank.resize(0, 0);
         return false;
     }
     bank.is2V = true;
+    if (programsRead != nullptr) *programsRead = read;
     return true;
 }
 
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group) {
     file.setFxId(k2VFxId);
     file.setFxVersion(1);
-    const PpgProgram fill = defaultProgram();
-    const Selection s = select(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = twoVFillProgram();
+    const TwoVSelection s = select2V(bank, rangeStart, rangeEnd);
     for (int i = 0; i < k2VBankPrograms; ++i) {
         const PpgProgram& program = i < s.count ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
         encode2V(program, file.programBlock(i), group, 1, false);
@@ -138,8 +137,8 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     file.setFxId(k2VFxId);
     file.setFxVersion(fxVersion);
     file.setHeaderWord(kNumPrograms, k2VBankPrograms);
-    const PpgProgram fill = defaultProgram();
-    const Selection s = select(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = twoVFillProgram();
+    const TwoVSelection s = select2V(bank, rangeStart, rangeEnd);
 
     // The chunk is written big-endian throughout.
     std::uint8_t* globals = file.chunkData();
@@ -168,18 +167,23 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     }
 }
 
-int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant) {
+std::vector<std::uint8_t> twoVBytes(const PpgBank& bank, int rangeStart, int rangeEnd, int group, int variant) {
     FxbFile file;
     if (variant == 0) {
-        if (!file.createParamBank(k2VBankPrograms, k2VParamCount)) return 1;
+        if (!file.createParamBank(k2VBankPrograms, k2VParamCount)) return {};
         store2VParams(bank, file, rangeStart, rangeEnd, group);
     } else if (variant == 1 || variant == 2) {
-        if (!file.createChunkBank(k2VChunkSize)) return 1;
+        if (!file.createChunkBank(k2VChunkSize)) return {};
         store2VChunks(bank, file, rangeStart, rangeEnd, group, variant == 1 ? 1u : k2VChunkFxVersionV123);
     } else {
-        return 1;
+        return {};
     }
-    return file.save(path) ? 0 : 1;
+    return file.fileBytes();
+}
+
+int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant) {
+    const std::vector<std::uint8_t> bytes = twoVBytes(bank, rangeStart, rangeEnd, group, variant);
+    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size()) ? 0 : 1;
 }
 
 } // namespace vornak

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "formats/fxb_file.h"
 #include "model/ppg_bank.h"
@@ -29,14 +30,29 @@ inline constexpr std::int32_t k2VGlobalMax[kGlobalCount] = {99, 16383, 63, 127, 
 // kMaxBankPrograms), whatever its chunk holds. False when the file is not a
 // 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
 // count out of that range) or emptied.
-bool load2V(PpgBank& bank, FxbFile& file);
+// `programsRead`, when given, receives how many programs the file itself
+// held (program sub-chunks or blocks decoded).
+bool load2V(PpgBank& bank, FxbFile& file, int* programsRead = nullptr);
+
+// The programs a written 2.V bank holds for a range: programs first ..
+// first + count - 1 in slots 0 .. count - 1; the fill program in the rest.
+struct TwoVSelection {
+    int first = 0;
+    int count = 0;
+};
+TwoVSelection select2V(const PpgBank& bank, int rangeStart, int rangeEnd);
+// The program that fills the slots of a 2.V bank: the default program,
+// named "Basic 2.2".
+PpgProgram twoVFillProgram();
 
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);
 void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
                    std::uint32_t fxVersion);
 
 // Variant 0: parameter bank; 1: chunk bank, fxVersion 1; 2: chunk bank,
-// fxVersion 0x10204. Answers 0 or 1.
+// fxVersion 0x10204. The file's bytes (empty for an unknown variant or when
+// memory runs out), and the export that writes them (0 or 1).
+std::vector<std::uint8_t> twoVBytes(const PpgBank& bank, int rangeStart, int rangeEnd, int group, int variant);
 int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant);
 
 } // namespace vornak

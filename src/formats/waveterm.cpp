@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstring>
 
 #include "formats/file_io.h"
@@ -44,16 +45,28 @@ bool readFlexRecord(ByteCursor& c, FlexRecord& record) {
     return true;
 }
 
-bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* work) {
+bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* work, FlexScan* scan) {
     ByteCursor cursor{data, data + size};
     FlexRecord record;
     if (!readFlexRecord(cursor, record)) return false;
+    std::bitset<kBankImageSize> placed;
+    const std::uint8_t* stop = nullptr;
     do {
         if (record.kind == kFlexData && record.count != 0) {
             const std::size_t room = kWorkImageSize - record.address;
             std::memcpy(work + record.address, record.data, std::min<std::size_t>(record.count, room));
+            for (std::size_t a = record.address; a < std::size_t{record.address} + record.count && a < kBankImageSize; ++a)
+                placed.set(a);
         }
+        stop = cursor.pos;
     } while (readFlexRecord(cursor, record));
+    if (scan != nullptr) {
+        // The stream ended at the first byte after the last record that is
+        // not zero padding, or at the end of the file.
+        while (stop != cursor.end && *stop == 0x00) ++stop;
+        scan->imageBytesPlaced = placed.count();
+        scan->bytesAfterRecords = static_cast<std::size_t>(cursor.end - stop);
+    }
     return true;
 }
 
@@ -77,10 +90,10 @@ void takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize])
     setName(name, reinterpret_cast<const char*>(work + kWorkNameOffset), room);
 }
 
-int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
+std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
     BankImage image{};
     bank.storeImage(image.data(), rangeStart, rangeEnd);
-    std::array<std::uint8_t, kWavetermAFileSize> file;
+    std::vector<std::uint8_t> file(kWavetermAFileSize);
     std::size_t out = 0;
     for (std::size_t address = 0; address < kBankImageSize; address += kFlexRecordBytes) {
         const std::size_t n = std::min(kFlexRecordBytes, kBankImageSize - address);
@@ -91,12 +104,22 @@ int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int r
         std::memcpy(file.data() + out, image.data() + address, n);
         out += n;
     }
-    return writeWholeFile(path, file.data(), out) ? 0 : 1;
+    return file;
+}
+
+int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
+    const std::vector<std::uint8_t> file = wavetermABytes(bank, rangeStart, rangeEnd);
+    return writeWholeFile(path, file.data(), file.size()) ? 0 : 1;
+}
+
+std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
+    std::vector<std::uint8_t> image(kBankImageSize, 0);
+    bank.storeImage(image.data(), rangeStart, rangeEnd);
+    return image;
 }
 
 int exportWavetermB(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    BankImage image{};
-    bank.storeImage(image.data(), rangeStart, rangeEnd);
+    const std::vector<std::uint8_t> image = wavetermBBytes(bank, rangeStart, rangeEnd);
     return writeWholeFile(path, image.data(), image.size()) ? 0 : 1;
 }
 

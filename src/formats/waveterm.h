@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "model/ppg_bank.h"
 
@@ -41,10 +42,19 @@ struct ByteCursor {
 // record cut short by the end of the data.
 bool readFlexRecord(ByteCursor& cursor, FlexRecord& record);
 
+// What a replay found: how many bytes of the memory image (addresses
+// 0..5119) the records placed, and how many bytes follow the record stream
+// (from the byte that ended it; zero padding before the end of the file is
+// part of the stream).
+struct FlexScan {
+    std::size_t imageBytesPlaced = 0;
+    std::size_t bytesAfterRecords = 0;
+};
+
 // Replays the records into the work image, later ones over earlier ones;
 // bytes beyond address 0xFFFF are dropped. False when the first record is not
 // a whole record.
-bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* work);
+bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* work, FlexScan* scan = nullptr);
 
 // Waveterm B file (file offsets; `data` starts behind "WB" at offset 2):
 //   0    "WB"
@@ -58,8 +68,11 @@ constexpr std::size_t kWavetermBImageOffset = 102;
 // The bank name the work image holds, cut to 27 characters; empty when none.
 void takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]);
 
+// The files' bytes, and the exports that write them (0 or 1).
+std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, int rangeEnd);
 int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 // Written as the bare 5120-byte image, without the "WB" header.
+std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
 int exportWavetermB(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 
 } // namespace vornak

@@ -79,33 +79,41 @@ void PpgBank::loadImage(const std::uint8_t* image, int model) {
     is2V = false;
 }
 
-void PpgBank::storeImage(std::uint8_t* image, int first, int last) const {
-    int slots = std::min(programCount, kImageProgramsWithoutCombis);
-    const int storedCombis = std::min(combiCount, kImageCombis);
-    if (storedCombis > 0 && slots > kImageProgramsWithCombis) slots = kImageProgramsWithCombis;
+PpgProgram imageFillProgram() {
+    PpgProgram empty;
+    setName(empty.name, "Empty");
+    return empty;
+}
+
+ImageSelection PpgBank::imageSelection(int first, int last) const {
+    ImageSelection s;
+    s.slots = std::min(programCount, kImageProgramsWithoutCombis);
+    s.combis = std::min(combiCount, kImageCombis);
+    if (s.combis > 0 && s.slots > kImageProgramsWithCombis) s.slots = kImageProgramsWithCombis;
 
     // A negative start cannot come from a plain /P switch; it is taken as 0.
     first = std::max(first, 0);
     if (first >= programCount) first = programCount - 1;
     if (last >= programCount) last = programCount - 1;
     if (last < first) last = first;
-    int written = std::min(last - first + 1, slots);
-    if (written > 0) {
-        for (int k = 0; k < written; ++k)
-            programs[static_cast<std::size_t>(first + k)].encode(image + kPackedProgramSize * k);
-    } else {
-        written = 0;
+    s.first = std::max(first, 0);
+    s.written = std::max(std::min(last - first + 1, s.slots), 0);
+    return s;
+}
+
+void PpgBank::storeImage(std::uint8_t* image, int first, int last) const {
+    const ImageSelection s = imageSelection(first, last);
+    for (int k = 0; k < s.written; ++k)
+        programs[static_cast<std::size_t>(s.first + k)].encode(image + kPackedProgramSize * k);
+    if (s.written < s.slots) {
+        const PpgProgram empty = imageFillProgram();
+        for (int k = s.written; k < s.slots; ++k) empty.encode(image + kPackedProgramSize * k);
     }
-    if (written < slots) {
-        PpgProgram empty;
-        setName(empty.name, "Empty");
-        for (int k = written; k < slots; ++k) empty.encode(image + kPackedProgramSize * k);
-    }
-    if (storedCombis > 0) {
-        for (int i = 0; i < storedCombis; ++i)
+    if (s.combis > 0) {
+        for (int i = 0; i < s.combis; ++i)
             combis[static_cast<std::size_t>(i)].encode(image + kCombiAreaOffset + kPackedCombiSize * i);
         const PpgCombi cleared;
-        for (int i = storedCombis; i < kImageCombis; ++i)
+        for (int i = s.combis; i < kImageCombis; ++i)
             cleared.encode(image + kCombiAreaOffset + kPackedCombiSize * i);
     }
 }

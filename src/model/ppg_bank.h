@@ -36,6 +36,21 @@ constexpr int kModelDetect = -1;
 
 inline constexpr std::array<std::int32_t, kGlobalCount> kDefaultGlobals{40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7};
 
+// What storing a bank into a memory image writes: programs first ..
+// first + written - 1 into slots 0 .. written - 1, the fill program into the
+// slots from written up to `slots`, and `combis` combis; image slots from
+// `slots` on are not written (they stay zero).
+struct ImageSelection {
+    int first = 0;
+    int written = 0;
+    int slots = 0;
+    int combis = 0;
+};
+
+// The program that fills the image slots a bank has no program for: the
+// default program, named "Empty" (the name is not part of the image).
+PpgProgram imageFillProgram();
+
 class PpgBank {
 public:
     PpgBank(int programs, int combis);
@@ -51,6 +66,8 @@ public:
     // Stores programs first..last (clamped to the bank) and every combi into a
     // zero-filled image.
     void storeImage(std::uint8_t* image, int first, int last) const;
+    // The programs and slots that storeImage writes for first..last.
+    ImageSelection imageSelection(int first, int last) const;
 
     char name[kProgramNameSize] = {};
     bool is2V = false;
