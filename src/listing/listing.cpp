@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "listing/listing_table.h"
+
 namespace vornak {
 
 namespace {
@@ -24,50 +26,37 @@ void printCombi(std::FILE* out, int c, const PpgCombi& combi) {
     std::fputs("\n", out);
 }
 
-// Each program line exists for group A and, continued on the same line, for
-// group B; `prefix` is "" for A and four blanks for B.
+void printValues(std::FILE* out, std::span<const ListedValue> values, const std::int32_t* source) {
+    for (const ListedValue& value : values) {
+        std::fputs(value.before, out);
+        std::fprintf(out, value.shown, source[value.index]);
+        std::fputs(value.after, out);
+    }
+}
+
+// Program lines print once; each group line prints for group A and, when the
+// bank shows group B, continues on the same line after four blanks.
 void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGroupB, char model, char version) {
-    const std::int32_t* v = program.programValues;
     if (program.name[0] != '\0') std::fprintf(out, "PROG:%d \"%s\"\n\n", p, PrintableName(program.name).text);
-    std::fprintf(out, "PROG:%-3dWAVETABLE:%2d DTF:0 KEYB-SPLIT:%2d\n", p, v[kWavetable], v[kKeyboardSplit]);
-    std::fprintf(out, "KEYB:%d TTUNE:4%02d CASS:0  PPG-WAVE 2.%c V%c\n", v[kKeyboardMode], v[kTuning], model,
-                 version);
-    std::fputs("\n", out);
+    for (const ListedLine& line : kProgramLines) {
+        if (line.numbered) std::fprintf(out, line.head, p);
+        printValues(out, line.values, program.programValues);
+        std::fputs(line.tail, out);
+    }
+    std::fprintf(out, " CASS:0  PPG-WAVE 2.%c V%c\n\n", model, version);
 
     const int groupCount = withGroupB ? 2 : 1;
-    auto eachGroup = [&](auto&& line) {
-        for (int g = 0; g < groupCount; ++g) line(g == 0 ? "" : "    ", program.groups[g], g == 0 ? 'a' : 'b');
-    };
-    eachGroup([&](const char* pre, const std::int32_t* q, char) {
-        std::fprintf(out, "%sPROG:%-3d UW%d SW%d KW%d KF%d KL%d MW%d MF%d ML%d", pre, p, q[54], q[28], q[26], q[24],
-                     q[25], q[45], q[48], q[49]);
-    });
-    std::fputs("\n", out);
-    eachGroup([&](const char* pre, const std::int32_t* q, char letter) {
-        std::fprintf(out, "%sGROUP:%c  BD%d BI%d TW%d TF%d TL%d TM%d VF%d VL%d", pre, letter, q[29], q[30], q[53],
-                     q[50], q[51], q[52], q[44], q[43]);
-    });
-    std::fputs("\n\n", out);
-    eachGroup([&](const char* pre, const std::int32_t* q, char) {
-        std::fprintf(out, "%sPROG:%-3d DETU:%d MO:%d MS:%d EO:%d ES:%d BI:%d", pre, p, q[27], q[47], q[46], q[55],
-                     q[56], q[30]);
-    });
-    std::fputs("\n", out);
-    eachGroup([&](const char* pre, const std::int32_t* q, char letter) {
-        std::fprintf(out, "%sGROUP:%c  SEMIT:  %2d %2d %2d %2d %2d %2d %2d %2d", pre, letter, q[31], q[32], q[33],
-                     q[34], q[35], q[36], q[37], q[38]);
-    });
-    std::fputs("\n\n", out);
-    eachGroup([&](const char* pre, const std::int32_t* q, char) {
-        std::fprintf(out, "%sP:%-3d%2d %2d %2d  %2d %2d %2d %2d  %2d  %2d %2d %2d", pre, p, q[15], q[17], q[0], q[7],
-                     q[9], q[11], q[13], q[2], q[5], q[1], q[21]);
-    });
-    std::fputs("\n", out);
-    eachGroup([&](const char* pre, const std::int32_t* q, char letter) {
-        std::fprintf(out, "%sGR:%c %2d %2d %2d  %2d %2d %2d %2d (%2d) %2d %2d %2d", pre, letter, q[16], q[18], q[20],
-                     q[8], q[10], q[12], q[14], q[19], q[3], q[6], q[4]);
-    });
-    std::fputs("\n\n\n", out);
+    for (const ListedLine& line : kGroupLines) {
+        for (int g = 0; g < groupCount; ++g) {
+            if (g == 1) std::fputs("    ", out);
+            if (line.numbered)
+                std::fprintf(out, line.head, p);
+            else
+                std::fprintf(out, line.head, g == 0 ? 'a' : 'b');
+            printValues(out, line.values, program.groups[g]);
+        }
+        std::fputs(line.tail, out);
+    }
 }
 
 } // namespace
@@ -78,6 +67,14 @@ PrintableName::PrintableName(const char (&name)[kProgramNameSize]) {
         text[i] = (c != 0 && (c < 0x20 || c == 0x7F)) ? '?' : name[i];
     }
     text[kProgramNameSize - 1] = '\0';
+}
+
+std::string shownValue(const ListedValue& value, std::int32_t v) {
+    char text[24];
+    std::snprintf(text, sizeof text, value.shown, v);
+    std::string shown(text);
+    shown.erase(0, shown.find_first_not_of(' '));
+    return shown;
 }
 
 char modelLetter(const PpgBank& bank) {

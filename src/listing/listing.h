@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "model/ppg_bank.h"
 
@@ -13,6 +15,10 @@ struct PrintableName {
     explicit PrintableName(const char (&name)[kProgramNameSize]);
     char text[kProgramNameSize];
 };
+
+struct ListedValue;
+// A value as the listing shows it (TTUNE 40 as "440"), without padding.
+std::string shownValue(const ListedValue& value, std::int32_t v);
 
 // The model as the listing names it, PPG-WAVE 2.x: 'V' for a bank read from a
 // 2.V file, '3' for at most 87 programs (the Wave 2.3 layout), else '2'.
