@@ -1,0 +1,60 @@
+#include "librarian/bank_facts.h"
+
+#include <cstring>
+
+#include "listing/listing.h"
+
+namespace vornak {
+
+namespace {
+
+// The values of the lines, each label once (BI is listed twice per group).
+std::vector<const ListedValue*> labelsOnce(std::span<const ListedLine> lines) {
+    std::vector<const ListedValue*> values;
+    for (const ListedLine& line : lines)
+        for (const ListedValue& value : line.values) {
+            bool seen = false;
+            for (const ListedValue* v : values) seen = seen || std::strcmp(v->label, value.label) == 0;
+            if (!seen) values.push_back(&value);
+        }
+    return values;
+}
+
+std::vector<std::string> shown(const std::vector<const ListedValue*>& values, const std::int32_t* source) {
+    std::vector<std::string> texts;
+    texts.reserve(values.size());
+    for (const ListedValue* value : values) texts.push_back(shownValue(*value, source[value->index]));
+    return texts;
+}
+
+} // namespace
+
+std::string soundOf(const PpgProgram& program) {
+    PackedProgram record{};
+    program.encode(record.data());
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(2 * record.size());
+    for (std::uint8_t b : record) {
+        text += kHex[b >> 4];
+        text += kHex[b & 0x0F];
+    }
+    return text;
+}
+
+const std::vector<const ListedValue*>& listedProgramValues() {
+    static const std::vector<const ListedValue*> values = labelsOnce(kProgramLines);
+    return values;
+}
+
+const std::vector<const ListedValue*>& listedGroupValues() {
+    static const std::vector<const ListedValue*> values = labelsOnce(kGroupLines);
+    return values;
+}
+
+ShownValues shownValues(const PpgProgram& program) {
+    return {shown(listedProgramValues(), program.programValues), shown(listedGroupValues(), program.groups[0]),
+            shown(listedGroupValues(), program.groups[1])};
+}
+
+} // namespace vornak

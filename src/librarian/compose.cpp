@@ -1,0 +1,160 @@
+#include "librarian/compose.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <new>
+
+#include "cli/loader.h"
+#include "formats/wave2v_bank.h"
+#include "model/error.h"
+
+namespace vornak {
+
+namespace {
+
+struct Refusal {
+    int code;
+    std::string message;
+};
+
+[[noreturn]] void refuse(std::string message, int code = 1) { throw Refusal{code, std::move(message)}; }
+
+std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
+
+// A file name in a message, when it is plain text; else it is left out.
+std::string quoted(const std::string& name) {
+    const bool plain = !name.empty() && name.size() <= 200 &&
+                       std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    return plain ? " \"" + name + "\"" : "";
+}
+
+// A name as the bank model holds it: at most 27 bytes, none of them a
+// control character.
+void checkName(const std::string& name, const std::string& what) {
+    if (name.size() > kProgramNameSize - 1)
+        refuse(what + " is " + std::to_string(name.size()) + " characters long; a name holds at most " +
+               std::to_string(kProgramNameSize - 1) + ".");
+    for (char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) refuse(what + " holds a control character, which a name cannot hold.");
+    }
+}
+
+PpgProgram fillProgram(const ExportFormat& format) {
+    switch (format.family) {
+    case ExportFamily::Image: return imageFillProgram();
+    case ExportFamily::TwoV: return twoVFillProgram();
+    case ExportFamily::Corvel: break;
+    }
+    return PpgProgram();
+}
+
+// The sources, each read once, as the tool reads a file.
+class Sources {
+public:
+    Sources(const std::vector<ComposeSource>& banks, int modelHint) : banks_(banks), modelHint_(modelHint) {}
+
+    const PpgBank& bank(const std::string& name, std::size_t slot) {
+        const auto found = loaded_.find(name);
+        if (found != loaded_.end()) return *found->second;
+        const auto source = std::find_if(banks_.begin(), banks_.end(), [&](const ComposeSource& s) { return s.name == name; });
+        if (source == banks_.end()) refuse(slotText(slot) + "no bank" + quoted(name) + " was given.");
+        auto bank = std::make_unique<PpgBank>(makeStartupBank());
+        const LoadOutcome outcome = loadBank(source->data, source->size, modelHint_, *bank);
+        if (outcome.code != 0)
+            refuse(slotText(slot) + "the bank" + quoted(name) + " cannot be read (" +
+                       (outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message) + ").",
+                   outcome.code);
+        combisInUse_ = combisInUse_ || std::any_of(bank->combis.begin(), bank->combis.begin() + bank->combiCount,
+                                                   [](const PpgCombi& c) { return c.used != 0; });
+        return *loaded_.emplace(name, std::move(bank)).first->second;
+    }
+
+    bool combisInUse() const { return combisInUse_; }
+
+private:
+    const std::vector<ComposeSource>& banks_;
+    int modelHint_;
+    std::map<std::string, std::unique_ptr<PpgBank>> loaded_;
+    bool combisInUse_ = false;
+};
+
+} // namespace
+
+int composeCapacity(const ExportFormat& format) {
+    switch (format.family) {
+    case ExportFamily::Image: return kImageProgramsWithoutCombis;
+    case ExportFamily::TwoV: return k2VBankPrograms;
+    case ExportFamily::Corvel: break;
+    }
+    return kMaxBankPrograms;
+}
+
+ComposeResult compose(const ComposeRequest& request) {
+    ComposeResult result;
+    try {
+        const ExportFormat* format = exportFormatForLetter(static_cast<char>(request.format | 0x20));
+        if (format == nullptr) refuse(std::string("There is no output format '") + request.format + "'.");
+        const std::size_t capacity = static_cast<std::size_t>(composeCapacity(*format));
+        if (request.slots.empty()) refuse("The new bank has no slots.");
+        if (request.slots.size() > capacity)
+            refuse(std::string("A ") + format->name + " holds at most " + std::to_string(capacity) +
+                   " programs; the new bank has " + std::to_string(request.slots.size()) + " slots.");
+        if (request.group != 0 && request.group != 1) refuse("The group is A or B.");
+        if (request.bankName) checkName(*request.bankName, "The bank name");
+
+        PpgBank bank(0, 0);
+        bank.resize(static_cast<int>(request.slots.size()), 0);
+        if (request.bankName) setName(bank.name, request.bankName->c_str());
+        Sources sources(request.banks, request.modelHint);
+        const PpgProgram fill = fillProgram(*format);
+        bool settingsTaken = false;
+        for (std::size_t i = 0; i < request.slots.size(); ++i) {
+            PpgProgram& program = bank.programs[i];
+            const std::optional<ComposeSlot>& slot = request.slots[i];
+            if (!slot) {
+                program = fill;
+                continue;
+            }
+            const PpgBank& source = sources.bank(slot->bank, i);
+            if (slot->program < 0 || slot->program >= source.programCount)
+                refuse(slotText(i) + "the bank" + quoted(slot->bank) + " has no program " + std::to_string(slot->program) +
+                       " (it holds " + std::to_string(source.programCount) + ", numbered from 0).");
+            program = source.programs[static_cast<std::size_t>(slot->program)];
+            if (slot->name) {
+                checkName(*slot->name, slotText(i) + "the name");
+                setName(program.name, slot->name->c_str());
+            }
+            if (!settingsTaken) {
+                std::copy_n(program.programValues + kTuning, kGlobalCount, bank.globals);
+                settingsTaken = true;
+            }
+        }
+
+        const ExportRequest write{"", 0, bank.programCount - 1, request.group};
+        result.bytes = format->write(bank, write);
+        if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.");
+        result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
+        if (sources.combisInUse()) {
+            result.report.dropped.push_back("the combis of the source banks");
+            result.report.text.back() = ';';
+            result.report.text += " a built bank holds no combis.";
+        }
+    } catch (const Refusal& refusal) {
+        result = ComposeResult{};
+        result.exitCode = refusal.code;
+        result.message = refusal.message;
+    } catch (const CodeError& error) {
+        result = ComposeResult{};
+        result.exitCode = error.code;
+        result.message = "There is not enough memory for the new bank.";
+    } catch (const std::bad_alloc&) {
+        result = ComposeResult{};
+        result.exitCode = 2;
+        result.message = "There is not enough memory for the new bank.";
+    }
+    return result;
+}
+
+} // namespace vornak

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "librarian/conversions.h"
+#include "model/ppg_bank.h"
+
+namespace vornak {
+
+// A bank built from programs of other banks, and written in one format.
+struct ComposeSource {
+    std::string name; // the file's name, as slots refer to it
+    const std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+};
+
+struct ComposeSlot {
+    std::string bank;                // the source's name
+    int program = 0;                 // numbered from 0, as the listing numbers them
+    std::optional<std::string> name; // a new name; none keeps the source program's
+};
+
+struct ComposeRequest {
+    std::vector<ComposeSource> banks;
+    std::vector<std::optional<ComposeSlot>> slots; // none: a slot filled as the format fills missing slots
+    char format = 's';                             // the output's switch letter
+    int modelHint = -1;                            // how image sources are read, as /2.x says
+    int group = 0;                                 // the group a 2.V output receives
+    std::optional<std::string> bankName;
+};
+
+struct ComposeResult {
+    int exitCode = 0;
+    std::string message;             // why nothing was written
+    std::vector<std::uint8_t> bytes; // the file, as the format's export writes it
+    ConversionReport report;         // what the written file keeps of the built bank
+};
+
+// The most programs a built bank may have in a format: what its file holds
+// (a built bank has no combis, so a memory image has room for 100).
+int composeCapacity(const ExportFormat& format);
+
+// Builds the bank: each slot the source program (all its values) under its
+// new name, or the format's fill program; no combis; the bank-wide 2.V
+// settings those that its first program carries, as a 2.V parameter bank
+// takes them. Then writes it with the format's writer. A request that cannot
+// be met answers exit code 1 (or the code of a source that cannot be read)
+// and a message, and no bytes.
+ComposeResult compose(const ComposeRequest& request);
+
+} // namespace vornak

@@ -1,0 +1,387 @@
+// What the library tells about a bank (notes on suspect files, sounds, what
+// a conversion keeps) and the banks it builds from programs of other banks,
+// checked against what the tool's writers write and its readers read back.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cli/exporters.h"
+#include "cli/loader.h"
+#include "formats/corvel.h"
+#include "formats/wave2v_bank.h"
+#include "librarian/bank_facts.h"
+#include "librarian/compose.h"
+#include "librarian/conversions.h"
+#include "test_support.h"
+
+using namespace vornak;
+using namespace vornak::test;
+
+namespace {
+
+const char* const kExamples[] = {"demo23.syx", "demo23-a.usr", "demo23-b.usr", "demo23.bin", "demo23-f.fxb",
+                                  "demo23-n.fxb", "demo23-o.fxb", "demo23-m.fxb", "demo23.crv"};
+
+struct Read {
+    PpgBank bank = makeStartupBank();
+    LoadOutcome outcome;
+};
+
+Read readBytes(const Bytes& bytes, int hint = -1) {
+    Read r;
+    r.outcome = loadBank(bytes.data(), bytes.size(), hint, r.bank);
+    return r;
+}
+
+std::vector<std::string> codes(const LoadOutcome& o) {
+    std::vector<std::string> c;
+    for (const LoadNote& n : o.notes) c.push_back(n.code);
+    return c;
+}
+
+::testing::AssertionResult hasNote(const LoadOutcome& o, const std::string& code, const std::string& words) {
+    for (const LoadNote& n : o.notes)
+        if (n.code == code && n.text.find(words) != std::string::npos) return ::testing::AssertionSuccess();
+    std::string all;
+    for (const LoadNote& n : o.notes) all += n.code + ": " + n.text + "\n";
+    return ::testing::AssertionFailure() << "no note " << code << " saying \"" << words << "\" in:\n" << all;
+}
+
+// A Corvel bank that holds what only Corvel keeps: names, a bank name,
+// program values 24..28, group parameter 39, and groups A and B that differ.
+PpgBank namedBank() {
+    const Bytes bytes = readFile(examplePath("demo23.bin"));
+    BankImage image{};
+    std::copy_n(bytes.begin(), image.size(), image.begin());
+    PpgBank bank = bankFrom(image);
+    setName(bank.name, "Pads and Basses");
+    for (int p = 0; p < bank.programCount; ++p) {
+        PpgProgram& program = bank.programs[static_cast<std::size_t>(p)];
+        setName(program.name, ("Sound " + std::to_string(p)).c_str());
+        if (p % 3 == 0) program.programValues[25] = 7;
+    }
+    bank.programs[1].groups[1][39] = 5;
+    return bank;
+}
+
+} // namespace
+
+TEST(Notes, FilesTheToolWritesHaveNone) {
+    for (const char* name : kExamples) {
+        const Read r = readBytes(readFile(examplePath(name)));
+        EXPECT_EQ(r.outcome.code, 0) << name;
+        EXPECT_TRUE(r.outcome.notes.empty()) << name << ": " << r.outcome.notes.front().text;
+    }
+}
+
+TEST(Notes, ShortAndUnclosedDumpsAndBytesAfterTheData) {
+    const Bytes dump = readFile(examplePath("demo23.syx"));
+    const Read cut = readBytes(prefix(dump, 5000));
+    EXPECT_EQ(codes(cut.outcome), std::vector<std::string>{"short-dump"});
+    EXPECT_TRUE(hasNote(cut.outcome, "short-dump", "2,498 of the 5,120 bytes"));
+    EXPECT_TRUE(hasNote(cut.outcome, "short-dump", "programs 0 to 47 are complete"));
+
+    Bytes stopped = prefix(dump, 4 + 2 * 60);
+    stopped.push_back(0xF7);
+    stopped.insert(stopped.end(), {0xF0, 0x7E, 0xF7});
+    const Read early = readBytes(stopped);
+    EXPECT_TRUE(hasNote(early.outcome, "short-dump", "after 60 of"));
+    EXPECT_TRUE(hasNote(early.outcome, "trailing-bytes", "3 bytes follow the end of the dump"));
+
+    EXPECT_EQ(codes(readBytes(prefix(dump, 10244)).outcome), std::vector<std::string>{"missing-end"});
+    Bytes longer = dump;
+    longer.insert(longer.end(), 7, 0x00);
+    EXPECT_TRUE(hasNote(readBytes(longer).outcome, "trailing-bytes", "7 bytes"));
+}
+
+TEST(Notes, BareImagesAreNamedAndNoiseIsToldApart) {
+    const Bytes image = readFile(examplePath("demo23.bin"));
+    Bytes noise(5120);
+    std::mt19937 rng(5);
+    for (auto& b : noise) b = static_cast<std::uint8_t>(rng() >> 8);
+    noise[0] = 0x00; // no magic
+    const Read read = readBytes(noise);
+    EXPECT_EQ(read.outcome.format, std::string("PPG memory image"));
+    EXPECT_TRUE(hasNote(read.outcome, "bare-image", "probably not a program bank"));
+
+    Bytes larger = image;
+    larger.resize(9000, 0x11);
+    const Read more = readBytes(larger);
+    EXPECT_EQ(codes(more.outcome), (std::vector<std::string>{"bare-image", "trailing-bytes"}));
+    EXPECT_TRUE(hasNote(more.outcome, "trailing-bytes", "3,880 bytes"));
+    EXPECT_EQ(more.outcome.notes[0].text.find("probably not"), std::string::npos) << "a clean image is not called noise";
+}
+
+TEST(Notes, ContainersThatSayMoreOrLessThanTheyHold) {
+    Bytes fxb = readFile(examplePath("demo23-o.fxb"));
+    fxb.insert(fxb.end(), 10, 0xAA);
+    EXPECT_TRUE(hasNote(readBytes(fxb).outcome, "trailing-bytes", "10 bytes follow the end of the bank's data"));
+    Bytes crv = readFile(examplePath("demo23.crv"));
+    crv.push_back(0);
+    EXPECT_TRUE(hasNote(readBytes(crv).outcome, "trailing-bytes", "1 byte follows the last chunk"));
+
+    // A chunk bank whose header announces more programs than its chunk holds.
+    const Read counted = readBytes(withWord(readFile(examplePath("demo23-o.fxb")), 24, 130));
+    EXPECT_EQ(counted.bank.programCount, 130);
+    EXPECT_TRUE(hasNote(counted.outcome, "count-mismatch", "announces 130 programs, but its data holds 128"));
+
+    // Waveterm A: records that leave part of the memory unfilled, then junk.
+    Bytes flex = prefix(readFile(examplePath("demo23-a.usr")), 4 + 255);
+    flex.insert(flex.end(), {0x00, 0x00, 0x44, 0x45});
+    const Read partial = readBytes(flex);
+    EXPECT_TRUE(hasNote(partial.outcome, "partial-image", "only 255 of the 5,120 bytes"));
+    EXPECT_TRUE(hasNote(partial.outcome, "trailing-bytes", "2 bytes follow the last load record"));
+
+    // Waveterm B: a header that announces more data than the file has.
+    Bytes usr(102 + 5120, 0x20);
+    usr[0] = 'W';
+    usr[1] = 'B';
+    usr[20] = 0x20; // 8192 bytes
+    usr[21] = 0x00;
+    std::fill(usr.begin() + 102, usr.end(), 0);
+    EXPECT_TRUE(hasNote(readBytes(usr).outcome, "count-mismatch", "announces 8,192 bytes of data, but the file ends after 5,120"));
+}
+
+TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {
+    struct Case {
+        Bytes bytes;
+        int code;
+        const char* message;
+        const char* words;
+    };
+    Bytes fxp = fxbBlock("FxCk", 1, tag("MDAx"), 1, "Harp", {0.5f, 0.25f});
+    const Case cases[] = {
+        {{}, 6, "Unknown file format", "The file is empty."},
+        {Bytes(300, 0x11), 6, "Unknown file format", "at 300 bytes it is too short"},
+        {fxp, 3, "Can't load .fxb file", "single program"},
+        {prefix(readFile(examplePath("demo23-o.fxb")), 400), 3, "Can't load .fxb file", "damaged or cut short"},
+        {withWord(readFile(examplePath("demo23-o.fxb")), 16, tag("NiMa")), 3, "Not a valid 2.V fxb-file", "'NiMa'"},
+        {withWord(readFile(examplePath("demo23.crv")), 156 + 16, tag("Xxxx")), 4, "", "Corvel bank is damaged"},
+    };
+    for (const Case& c : cases) {
+        const Read r = readBytes(c.bytes);
+        EXPECT_EQ(r.outcome.code, c.code) << c.words;
+        EXPECT_EQ(r.outcome.message, c.message) << c.words;
+        EXPECT_NE(r.outcome.explanation.find(c.words), std::string::npos) << r.outcome.explanation;
+        EXPECT_TRUE(r.outcome.notes.empty());
+        // The tool prints the same message, and nothing else after its banner.
+        const RunResult run = runToolOn(c.bytes);
+        EXPECT_EQ(run.exitCode, c.code);
+        EXPECT_EQ(withoutBanner(run.out), *c.message ? std::string(c.message) + "\n" : "");
+    }
+}
+
+TEST(Sounds, EqualExactlyWhenThePackedRecordIs) {
+    const Read syx = readBytes(readFile(examplePath("demo23.syx")));
+    const Read crv = readBytes(readFile(examplePath("demo23.crv")));
+    ASSERT_EQ(syx.bank.programCount, crv.bank.programCount);
+    for (int p = 0; p < syx.bank.programCount; ++p)
+        EXPECT_EQ(soundOf(syx.bank.programs[static_cast<std::size_t>(p)]), soundOf(crv.bank.programs[static_cast<std::size_t>(p)]));
+
+    PpgProgram renamed = syx.bank.programs[4];
+    setName(renamed.name, "Another name");
+    EXPECT_EQ(soundOf(renamed), soundOf(syx.bank.programs[4]));
+    EXPECT_EQ(soundOf(renamed).size(), 102u);
+    for (const auto& [group, param] : {std::pair{0, 24}, {1, 31}}) {
+        PpgProgram changed = syx.bank.programs[4];
+        changed.groups[group][param] ^= 1;
+        EXPECT_NE(soundOf(changed), soundOf(syx.bank.programs[4])) << group << " " << param;
+    }
+    PpgProgram wave = syx.bank.programs[4];
+    wave.programValues[kWavetable] ^= 1;
+    EXPECT_NE(soundOf(wave), soundOf(syx.bank.programs[4]));
+}
+
+// The report of every output for every input kind against the file that the
+// format's writer really writes, read back: where each program lands, what
+// fills the other slots, and whether names come back.
+TEST(Conversions, ReportWhatTheWrittenFileHolds) {
+    std::vector<std::pair<std::string, PpgBank>> banks;
+    for (const char* name : kExamples) banks.emplace_back(name, std::move(readBytes(readFile(examplePath(name))).bank));
+    banks.emplace_back("named", namedBank());
+    const std::string fill = soundOf(imageFillProgram());
+
+    for (const auto& [name, bank] : banks) {
+        for (const ExportFormat& format : exportFormats()) {
+            for (const auto& [first, last, group] : {std::tuple{0, 255, 0}, {5, 9, 1}}) {
+                const std::string context = name + " /" + format.letter + " " + std::to_string(first);
+                const ConversionReport r = reportConversion(format, bank, first, last, group);
+                const std::vector<std::uint8_t> bytes = format.write(bank, {"", first, last, group});
+                const Read back = readBytes(Bytes(bytes.begin(), bytes.end()), r.combis > 0 ? 3 : -1);
+                ASSERT_EQ(back.outcome.code, 0) << context;
+                EXPECT_EQ(r.programs + r.filled + r.blank, r.slots) << context;
+                const bool ranged = format.takesRange && first != 0;
+                EXPECT_EQ(r.programs, format.family == ExportFamily::Corvel ? bank.programCount
+                                      : ranged                              ? 5
+                                      : format.family == ExportFamily::TwoV ? std::min(bank.programCount, 128)
+                                                                            : std::min(bank.programCount, bank.combiCount ? 87 : 100))
+                    << context;
+                EXPECT_EQ(r.first, ranged ? 5 : 0) << context;
+                const bool rounded = std::ranges::any_of(r.dropped, [](const std::string& d) { return d.find("exact sound") != std::string::npos; });
+                bool namesBack = true;
+                for (int k = 0; k < r.programs; ++k) {
+                    const PpgProgram& src = bank.programs[static_cast<std::size_t>(r.first + k)];
+                    const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
+                    if (format.family != ExportFamily::TwoV && !rounded) {
+                        EXPECT_EQ(soundOf(got), soundOf(src)) << context << " slot " << k;
+                    }
+                    namesBack = namesBack && (std::string(got.name) == src.name || isImageProgramName(src.name));
+                }
+                EXPECT_EQ(r.names, namesBack) << context;
+                if (format.family != ExportFamily::Image || name == "named") {
+                    EXPECT_EQ(r.names, format.family != ExportFamily::Image) << context;
+                }
+                for (int k = r.programs; k < r.programs + r.filled; ++k) {
+                    const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
+                    if (format.family == ExportFamily::TwoV)
+                        EXPECT_STREQ(got.name, "Basic 2.2") << context;
+                    else
+                        EXPECT_EQ(soundOf(got), fill) << context;
+                }
+                EXPECT_NE(r.text.find(r.programs == bank.programCount ? "Writes all" : "Writes " + std::to_string(r.programs) + " of"),
+                          std::string::npos) << r.text;
+            }
+        }
+    }
+}
+
+TEST(Conversions, NameWhatIsLost) {
+    const PpgBank bank = namedBank();
+    auto dropped = [&](char letter, int group = 0) {
+        const ConversionReport r = reportConversion(*exportFormatForLetter(letter), bank, 0, 255, group);
+        std::string all;
+        for (const std::string& d : r.dropped) all += d + "|";
+        return all;
+    };
+    EXPECT_NE(dropped('s').find("program names of 87 programs"), std::string::npos);
+    EXPECT_NE(dropped('s').find("the bank name"), std::string::npos);
+    EXPECT_NE(dropped('s').find("values only a Corvel bank keeps of 30 programs"), std::string::npos) << dropped('s');
+    EXPECT_NE(dropped('o').find("group B of"), std::string::npos);
+    EXPECT_NE(dropped('o', 1).find("group A of"), std::string::npos);
+    EXPECT_NE(dropped('o').find("combis"), std::string::npos);
+    EXPECT_EQ(dropped('w'), "");
+}
+
+namespace {
+
+ComposeRequest requestFrom(const std::vector<std::pair<std::string, Bytes>>& files) {
+    static std::vector<std::pair<std::string, Bytes>> kept;
+    kept = files;
+    ComposeRequest request;
+    for (const auto& [name, bytes] : kept) request.banks.push_back({name, bytes.data(), bytes.size()});
+    return request;
+}
+
+} // namespace
+
+// Programs from a SysEx dump, a Corvel bank and a 2.V bank, renamed, one
+// twice and one slot empty, into every output: read back by the tool, each
+// slot holds its source program as that format holds it.
+TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
+    const PpgBank named = namedBank();
+    const std::vector<std::uint8_t> crv = corvelBytes(named);
+    ComposeRequest request = requestFrom({{"dump.syx", readFile(examplePath("demo23.syx"))},
+                                          {"named.crv", Bytes(crv.begin(), crv.end())},
+                                          {"bank.fxb", readFile(examplePath("demo23-n.fxb"))}});
+    request.slots = {ComposeSlot{"dump.syx", 10, "Brass"}, ComposeSlot{"named.crv", 3, std::nullopt}, std::nullopt,
+                     ComposeSlot{"bank.fxb", 127, "Last one"}, ComposeSlot{"dump.syx", 10, std::nullopt}};
+    request.bankName = "Built";
+    const Read dump = readBytes(readFile(examplePath("demo23.syx")));
+    const Read v2 = readBytes(readFile(examplePath("demo23-n.fxb")));
+    const PpgProgram* sources[] = {&dump.bank.programs[10], &named.programs[3], nullptr, &v2.bank.programs[127], &dump.bank.programs[10]};
+    const char* names[] = {"Brass", "Sound 3", nullptr, "Last one", "PPG Program 010"};
+
+    for (const ExportFormat& format : exportFormats()) {
+        request.format = format.letter;
+        const ComposeResult result = compose(request);
+        ASSERT_EQ(result.exitCode, 0) << format.letter << result.message;
+        const Read back = readBytes(Bytes(result.bytes.begin(), result.bytes.end()));
+        ASSERT_EQ(back.outcome.code, 0);
+        EXPECT_EQ(result.report.programs, 5);
+        for (std::size_t k = 0; k < 5; ++k) {
+            const PpgProgram& got = back.bank.programs[k];
+            const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
+            if (sources[k] == nullptr) {
+                const PpgProgram fill = format.family == ExportFamily::TwoV ? twoVFillProgram() : imageFillProgram();
+                EXPECT_EQ(soundOf(got), soundOf(fill)) << context;
+                continue;
+            }
+            if (format.family == ExportFamily::TwoV) {
+                // What a 2.V bank holds of the program: the same program
+                // written alone by the same writer.
+                PpgBank alone(0, 0);
+                alone.resize(1, 0);
+                alone.programs[0] = *sources[k];
+                const std::vector<std::uint8_t> single = format.write(alone, {"", 0, 0, 0});
+                const Read one = readBytes(Bytes(single.begin(), single.end()));
+                EXPECT_EQ(programFields(got), programFields(one.bank.programs[0])) << context;
+            } else {
+                EXPECT_EQ(soundOf(got), soundOf(*sources[k])) << context;
+            }
+            if (format.family != ExportFamily::Image) {
+                EXPECT_STREQ(got.name, names[k]) << context;
+            }
+            if (format.family == ExportFamily::Corvel) {
+                EXPECT_EQ(programFields(got), programFields(*sources[k])) << context;
+            }
+        }
+        EXPECT_EQ(std::string(back.bank.name), format.family == ExportFamily::Corvel ? "Built" : "");
+        EXPECT_EQ(back.bank.combiCount == 0 || format.family == ExportFamily::Image, true);
+    }
+}
+
+TEST(Compose, AWholeBankInOrderIsTheToolsOwnExport) {
+    for (const auto& [file, letter] : {std::pair{"demo23-o.fxb", 'o'}, {"demo23-n.fxb", 'n'}, {"demo23.crv", 'w'}}) {
+        const Bytes bytes = readFile(examplePath(file));
+        const Read source = readBytes(bytes);
+        ComposeRequest request = requestFrom({{file, bytes}});
+        for (int p = 0; p < source.bank.programCount; ++p) request.slots.push_back(ComposeSlot{file, p, std::nullopt});
+        request.format = letter;
+        const ComposeResult result = compose(request);
+        ASSERT_EQ(result.exitCode, 0) << result.message;
+        // A built bank holds no combis: the Corvel bank is compared without them.
+        PpgBank expected = source.bank;
+        expected.resize(expected.programCount, 0);
+        const std::vector<std::uint8_t> tool = exportFormatForLetter(letter)->write(expected, {"", 0, 255, 0});
+        EXPECT_TRUE(result.bytes == tool) << file;
+    }
+}
+
+TEST(Compose, RefusesWhatItCannotBuild) {
+    const Bytes dump = readFile(examplePath("demo23.syx"));
+    auto attempt = [&](std::vector<std::optional<ComposeSlot>> slots, char format = 's', std::optional<std::string> bankName = {}) {
+        ComposeRequest request = requestFrom({{"dump.syx", dump}, {"bad.syx", Bytes(10, 0)}});
+        request.slots = std::move(slots);
+        request.format = format;
+        request.bankName = std::move(bankName);
+        return compose(request);
+    };
+    struct Case {
+        ComposeResult result;
+        int code;
+        const char* words;
+    };
+    const Case cases[] = {
+        {attempt({ComposeSlot{"missing.syx", 0, {}}}), 1, "no bank \"missing.syx\" was given"},
+        {attempt({ComposeSlot{"dump.syx", 87, {}}}), 1, "has no program 87 (it holds 87"},
+        {attempt({ComposeSlot{"dump.syx", -1, {}}}), 1, "has no program -1"},
+        {attempt({ComposeSlot{"bad.syx", 0, {}}}), 6, "cannot be read (Unknown file format)"},
+        {attempt(std::vector<std::optional<ComposeSlot>>(101)), 1, "holds at most 100 programs; the new bank has 101"},
+        {attempt(std::vector<std::optional<ComposeSlot>>(129), 'n'), 1, "at most 128"},
+        {attempt({}), 1, "no slots"},
+        {attempt({ComposeSlot{"dump.syx", 0, std::string(28, 'x')}}), 1, "28 characters long; a name holds at most 27"},
+        {attempt({ComposeSlot{"dump.syx", 0, std::string("a\tb")}}), 1, "control character"},
+        {attempt({std::nullopt}, 'q'), 1, "no output format 'q'"},
+        {attempt({std::nullopt}, 's', std::string(40, 'b')), 1, "The bank name is 40 characters long"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.result.exitCode, c.code) << c.words;
+        EXPECT_NE(c.result.message.find(c.words), std::string::npos) << c.result.message;
+        EXPECT_TRUE(c.result.bytes.empty()) << c.words;
+    }
+    const ComposeResult full = attempt(std::vector<std::optional<ComposeSlot>>(100));
+    EXPECT_EQ(full.exitCode, 0) << "a memory image has room for 100 programs";
+}
