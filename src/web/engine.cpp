@@ -1,13 +1,25 @@
 // The tool as a WebAssembly engine. Every call is one run on a bank in its
 // start-up state, as a new process would have it, so that one engine serves
 // any number of runs. The JavaScript side (web/engine/) owns the files in the
-// engine's memory file system and collects standard output.
+// engine's memory file system, collects standard output and reads the JSON
+// answers below, which stay valid until the next call.
+//
+// Text in the answers is bytes: names are shown as the listing shows them
+// (control bytes as "?"), bytes from 0x80 up pass unchanged, and the
+// JavaScript side decodes them by its one rule for all text of the tool.
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli/driver.h"
+#include "cli/exporters.h"
 #include "cli/loader.h"
+#include "formats/file_io.h"
+#include "librarian/bank_facts.h"
+#include "librarian/compose.h"
+#include "librarian/conversions.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -15,17 +27,160 @@ using namespace vornak;
 
 namespace {
 
-void appendJsonString(std::string& json, const char* text) {
-    json += '"';
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '"' || *c == '\\') json += '\\';
-        json += *c;
+// A JSON text built piece by piece.
+class Json {
+public:
+    Json& key(const char* name) {
+        separate();
+        quote(name);
+        out_ += ':';
+        fresh_ = true;
+        return *this;
     }
-    json += '"';
+    Json& string(const std::string& text) {
+        separate();
+        quote(text);
+        return *this;
+    }
+    Json& name(const char (&text)[kProgramNameSize]) { return string(PrintableName(text).text); }
+    Json& number(long long n) {
+        separate();
+        out_ += std::to_string(n);
+        return *this;
+    }
+    Json& boolean(bool b) {
+        separate();
+        out_ += b ? "true" : "false";
+        return *this;
+    }
+    Json& open(char bracket) {
+        separate();
+        out_ += bracket;
+        fresh_ = true;
+        return *this;
+    }
+    Json& close(char bracket) {
+        out_ += bracket;
+        fresh_ = false;
+        return *this;
+    }
+    Json& strings(const std::vector<std::string>& texts) {
+        open('[');
+        for (const std::string& t : texts) string(t);
+        return close(']');
+    }
+    const std::string& text() const { return out_; }
+
+private:
+    void quote(const std::string& text) {
+        out_ += '"';
+        for (const char c : text) {
+            const auto b = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                out_ += '\\';
+                out_ += c;
+            } else if (b < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", b);
+                out_ += escaped;
+            } else {
+                out_ += c;
+            }
+        }
+        out_ += '"';
+    }
+
+    // A comma before every value or key but the first of its object or array.
+    void separate() {
+        if (!fresh_) out_ += ',';
+        fresh_ = false;
+    }
+    std::string out_;
+    bool fresh_ = true;
+};
+
+std::string gAnswer;
+std::vector<std::uint8_t> gBytes;
+
+const char* answer(const Json& json) {
+    gAnswer = json.text();
+    return gAnswer.c_str();
 }
 
-void appendJsonName(std::string& json, const char (&name)[kProgramNameSize]) {
-    appendJsonString(json, PrintableName(name).text);
+char upper(char letter) { return static_cast<char>(letter & ~0x20); }
+
+void putReport(Json& json, const ConversionReport& r) {
+    json.open('{');
+    json.key("letter").string(std::string(1, upper(r.format->letter)));
+    json.key("programs").number(r.programs).key("first").number(r.first).key("slots").number(r.slots);
+    json.key("filled").number(r.filled).key("blank").number(r.blank).key("names").boolean(r.names);
+    json.key("combis").number(r.combis).key("dropped").strings(r.dropped).key("text").string(r.text);
+    json.close('}');
+}
+
+void putLabels(Json& json, const std::vector<const ListedValue*>& values) {
+    json.open('[');
+    for (const ListedValue* v : values) json.string(v->label);
+    json.close(']');
+}
+
+void putOutcome(Json& json, const LoadOutcome& outcome) {
+    json.key("exitCode").number(outcome.code).key("message").string(outcome.message);
+    json.key("explanation").string(outcome.explanation).key("format").string(outcome.format);
+    json.key("notes").open('[');
+    for (const LoadNote& note : outcome.notes) json.open('{').key("code").string(note.code).key("text").string(note.text).close('}');
+    json.close(']');
+}
+
+// What a description holds beside the bank's facts.
+struct DescribeRequest {
+    std::vector<int> parameterPrograms;
+    bool allParameters = false;
+    bool conversions = false;
+    int first = 0;
+    int last = 255;
+    int group = 0;
+};
+
+void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
+    const std::size_t n = static_cast<std::size_t>(bank.programCount);
+    int combisInUse = 0;
+    for (int c = 0; c < bank.combiCount; ++c) combisInUse += bank.combis[static_cast<std::size_t>(c)].used != 0;
+    json.key("model").string(std::string("2.") + modelLetter(bank));
+    json.key("bankName").name(bank.name);
+    json.key("programs").number(bank.programCount).key("combis").number(bank.combiCount);
+    json.key("combisInUse").number(combisInUse);
+    json.key("names").open('[');
+    for (std::size_t p = 0; p < n; ++p) json.name(bank.programs[p].name);
+    json.close(']');
+    json.key("sounds").open('[');
+    for (std::size_t p = 0; p < n; ++p) json.string(soundOf(bank.programs[p]));
+    json.close(']');
+
+    json.key("parameterLabels").open('{');
+    json.key("program");
+    putLabels(json, listedProgramValues());
+    json.key("group");
+    putLabels(json, listedGroupValues());
+    json.close('}');
+    json.key("parameters").open('[');
+    auto put = [&](std::size_t p) {
+        const ShownValues v = shownValues(bank.programs[p]);
+        json.open('{').key("number").number(static_cast<long long>(p));
+        json.key("program").strings(v.program).key("a").strings(v.groupA).key("b").strings(v.groupB).close('}');
+    };
+    if (asked.allParameters)
+        for (std::size_t p = 0; p < n; ++p) put(p);
+    else
+        for (const int p : asked.parameterPrograms)
+            if (p >= 0 && static_cast<std::size_t>(p) < n) put(static_cast<std::size_t>(p));
+    json.close(']');
+
+    if (!asked.conversions) return;
+    json.key("conversions").open('[');
+    for (const ExportFormat& format : exportFormats())
+        putReport(json, reportConversion(format, bank, asked.first, asked.last, asked.group));
+    json.close(']');
 }
 
 } // namespace
@@ -40,39 +195,102 @@ int vornak_run(int argc, char** argv) {
     return code;
 }
 
-// Loads the file as the tool would (its message, if any, goes to standard
-// output) and answers what it found as JSON text, valid until the next call:
-//   {"exitCode":0,"format":"V8 SysEx dump","model":"2.3","bankName":"",
-//    "programs":87,"combis":20,"combisInUse":3,"names":["PPG Program 000",...]}
-// Names are shown as the listing shows them; bytes from 0x80 up are passed as
-// they stand, so the caller decodes the text as it decodes the listing.
-const char* vornak_describe(const char* path, int modelHint) {
-    static std::string json;
+// Loads the file as the tool would (printing nothing) and answers what it
+// found as JSON:
+//   {"exitCode":0,"message":"","explanation":"","format":"V8 SysEx dump",
+//    "notes":[{"code":"short-dump","text":"..."}],
+//    "model":"2.3","bankName":"","programs":87,"combis":20,"combisInUse":3,
+//    "names":[...],"sounds":[...],
+//    "parameterLabels":{"program":[...],"group":[...]},
+//    "parameters":[{"number":0,"program":[...],"a":[...],"b":[...]},...],
+//    "conversions":[{"letter":"S","programs":87,...,"text":"..."},...]}
+// Everything from "model" on only for a bank that loaded. Parameters are
+// given for every program when `programCount` is negative, else for the
+// `programCount` program numbers at `programs`. Conversions only when
+// `conversions` is not 0, for the range `first`..`last` and the group, as /P
+// and /G give them.
+const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
+                            int first, int last, int group) {
     PpgBank bank = makeStartupBank();
-    const char* format = "";
-    const int code = loadInputFile(path, modelHint, bank, &format);
-    std::fflush(stdout);
-
-    json = "{\"exitCode\":" + std::to_string(code) + ",\"format\":";
-    appendJsonString(json, format);
-    if (code == 0) {
-        const char model[] = {'2', '.', modelLetter(bank), '\0'};
-        int combisInUse = 0;
-        for (int c = 0; c < bank.combiCount; ++c) combisInUse += bank.combis[static_cast<std::size_t>(c)].used != 0;
-        json += ",\"model\":";
-        appendJsonString(json, model);
-        json += ",\"bankName\":";
-        appendJsonName(json, bank.name);
-        json += ",\"programs\":" + std::to_string(bank.programCount) + ",\"combis\":" +
-                std::to_string(bank.combiCount) + ",\"combisInUse\":" + std::to_string(combisInUse) + ",\"names\":[";
-        for (int p = 0; p < bank.programCount; ++p) {
-            if (p != 0) json += ',';
-            appendJsonName(json, bank.programs[static_cast<std::size_t>(p)].name);
-        }
-        json += ']';
+    const LoadOutcome outcome = loadFile(path, modelHint, bank);
+    Json json;
+    json.open('{');
+    putOutcome(json, outcome);
+    if (outcome.code == 0) {
+        DescribeRequest asked;
+        asked.parameterPrograms.assign(programs, programs + std::max(programCount, 0));
+        asked.allParameters = programCount < 0;
+        asked.conversions = conversions != 0;
+        asked.first = first;
+        asked.last = last;
+        asked.group = group;
+        putBank(json, bank, asked);
     }
-    json += '}';
-    return json.c_str();
+    json.close('}');
+    return answer(json);
 }
+
+// The output formats as data:
+//   [{"letter":"S","name":"V8 SysEx dump","extension":".syx","range":true,
+//     "group":false,"capacity":100,"names":false},...]
+// `capacity` is the most programs a written file holds; `names` whether the
+// format keeps program names.
+const char* vornak_formats() {
+    Json json;
+    json.open('[');
+    for (const ExportFormat& f : exportFormats()) {
+        json.open('{').key("letter").string(std::string(1, upper(f.letter))).key("name").string(f.name);
+        json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
+        json.key("capacity").number(composeCapacity(f)).key("names").boolean(f.family != ExportFamily::Image);
+        json.close('}');
+    }
+    json.close(']');
+    return answer(json);
+}
+
+// Builds a bank from programs of the files at `bankPaths` and writes it in
+// the format of the switch letter `format`. Slot i is program
+// `slotPrograms[i]` of the file `slotBanks[i]`, renamed to `slotNames[i]`
+// unless that is null; a null `slotBanks[i]` is a slot the format fills.
+// Answers {"exitCode":0,"message":"","size":10245,"report":{...}}; the
+// file's bytes are at vornak_bytes() until the next call.
+const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char** slotBanks, const int* slotPrograms,
+                           char** slotNames, int format, int modelHint, int group, const char* bankName) {
+    std::vector<FileBytes> files;
+    ComposeRequest request;
+    Json json;
+    json.open('{');
+    for (int b = 0; b < bankCount; ++b) {
+        files.push_back(readWholeFile(bankPaths[b]));
+        if (files.back().status != FileBytes::Read) continue;
+        request.banks.push_back({bankPaths[b], files.back().data.get(), files.back().size});
+    }
+    for (int s = 0; s < slotCount; ++s) {
+        if (slotBanks[s] == nullptr) {
+            request.slots.emplace_back();
+            continue;
+        }
+        ComposeSlot slot{slotBanks[s], slotPrograms[s], std::nullopt};
+        if (slotNames[s] != nullptr) slot.name = slotNames[s];
+        request.slots.emplace_back(std::move(slot));
+    }
+    request.format = static_cast<char>(format);
+    request.modelHint = modelHint;
+    request.group = group;
+    if (bankName != nullptr) request.bankName = bankName;
+
+    ComposeResult result = compose(request);
+    gBytes = std::move(result.bytes);
+    json.key("exitCode").number(result.exitCode).key("message").string(result.message);
+    json.key("size").number(static_cast<long long>(gBytes.size()));
+    if (result.exitCode == 0) {
+        json.key("report");
+        putReport(json, result.report);
+    }
+    json.close('}');
+    return answer(json);
+}
+
+const std::uint8_t* vornak_bytes() { return gBytes.data(); }
 
 } // extern "C"

@@ -220,22 +220,73 @@ async function createVornak() {
     });
   }
 
-  function describe(name, bytes, { model } = {}) {
+  // Copies whole numbers into the engine's memory (an int array); answers
+  // the block, to be freed.
+  function allocInts(numbers) {
+    const block = module._malloc(4 * Math.max(numbers.length, 1));
+    module.HEAP32.set(numbers, block >> 2);
+    return block;
+  }
+
+  function answerAt(at) {
+    const heap = module.HEAPU8;
+    return JSON.parse(vornakDecodeText(heap.slice(at, heap.indexOf(0, at))));
+  }
+
+  function describe(name, bytes, { model, first = 0, last = 255, group = 'A', parameters = true, conversions = true } = {}) {
+    const hint = model === 2 || model === '2.2' ? 2 : model === 3 || model === '2.3' ? 3 : -1;
+    const only = Array.isArray(parameters) ? parameters : [];
     const result = inFolder({ [name]: bytes }, () => {
       const block = allocStrings([name]);
+      const numbers = allocInts(only);
       try {
-        const at = module._vornak_describe(module.HEAPU32[block >> 2], model === 2 || model === 3 ? model : -1);
-        const heap = module.HEAPU8;
-        return JSON.parse(vornakDecodeText(heap.slice(at, heap.indexOf(0, at))));
+        const count = parameters === true ? -1 : only.length;
+        return answerAt(module._vornak_describe(module.HEAPU32[block >> 2], hint, numbers, count, conversions ? 1 : 0,
+          first, last, group === 'B' ? 1 : 0));
       } finally {
+        module._free(numbers);
         module._free(block);
       }
     });
     const { stdout, stdoutBytes, files, ...summary } = result;
-    return { ...summary, message: stdout.trim() };
+    return summary;
   }
 
-  return { run, describe };
+  function formats() {
+    return answerAt(module._vornak_formats());
+  }
+
+  function compose({ banks, programs, format, model, group = 'A', bankName } = {}) {
+    const names = Object.keys(banks);
+    const encodedName = (text) => text;
+    const result = inFolder(banks, () => {
+      const pointers = [];
+      const strings = (list) => {
+        const block = allocStrings(list.map((s) => (s === null ? '' : s)));
+        list.forEach((s, i) => { if (s === null) module.HEAPU32[(block >> 2) + i] = 0; });
+        pointers.push(block);
+        return block;
+      };
+      try {
+        const hint = model === 2 || model === '2.2' ? 2 : model === 3 || model === '2.3' ? 3 : -1;
+        const slotBanks = strings(programs.map((p) => (p ? p.bank : null)));
+        const slotNames = strings(programs.map((p) => (p && p.name != null ? encodedName(p.name) : null)));
+        const numbers = allocInts(programs.map((p) => (p ? p.program : 0)));
+        pointers.push(numbers);
+        const bankName_ = bankName == null ? 0 : strings([bankName]);
+        const answer = answerAt(module._vornak_compose(names.length, strings(names), programs.length, slotBanks, numbers,
+          slotNames, (format || 'S').charCodeAt(0), hint, group === 'B' ? 1 : 0, bankName_ ? module.HEAPU32[bankName_ >> 2] : 0));
+        const bytes = answer.exitCode === 0 ? module.HEAPU8.slice(module._vornak_bytes(), module._vornak_bytes() + answer.size) : null;
+        return { exitCode: answer.exitCode, message: answer.message, bytes, report: answer.report };
+      } finally {
+        pointers.forEach((p) => module._free(p));
+      }
+    });
+    const { stdout, stdoutBytes, files, ...answer } = result;
+    return answer;
+  }
+
+  return { run, describe, formats, compose };
 }
 /* engine-end */
 export { createVornak };
