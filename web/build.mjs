@@ -1,13 +1,16 @@
 // Builds the web edition from the WebAssembly engine:
 //   web/vornak.mjs   the engine as an ES module, for pages and node programs
-//   web/vornak.html  the page, with the engine, its worker, the ZIP writer and
-//                    everything else inside, so that one file works offline
-//                    and from a file:// path
+//   web/vornak.html  the page, with the engine, its worker, the ZIP writer,
+//                    its modules bundled into one script and everything else
+//                    inside, so that one file works offline and from a
+//                    file:// path
 // Usage: node web/build.mjs [--check] <vornak-engine.js from the emscripten build>
 // With --check nothing is written: the build fails when the files in web/
 // differ from what the sources make now.
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
+
+import { buildSync } from 'esbuild';
 
 const here = new URL('.', import.meta.url);
 const read = (path) => readFileSync(new URL(path, here), 'utf8');
@@ -29,14 +32,18 @@ if (begin < 0 || end < begin) throw new Error(`${enginePath}: engine markers not
 const fflate = read('../node_modules/fflate/umd/index.js');
 const worker = [engine.slice(engine.indexOf('\n', begin) + 1, end), fflate, read('src/worker.js')].join('\n');
 
-const dataUrl = (source) => `data:text/javascript;base64,${Buffer.from(source).toString('base64')}`;
-const importmap = JSON.stringify({
-  imports: {
-    './engine-client.js': dataUrl(read('src/engine-client.js')),
-    './explain.js': dataUrl(read('src/explain.js')),
-  },
+// The page's modules (web/src/*.js, from app.js on) bundled into its one
+// inline script.
+const bundled = buildSync({
+  entryPoints: [new URL('src/app.js', here).pathname],
+  bundle: true,
+  format: 'esm',
+  minify: true,
+  legalComments: 'none',
+  target: 'es2022',
+  write: false,
 });
-const app = read('src/app.js');
+const app = bundled.outputFiles[0].text;
 const style = read('src/style.css');
 for (const [name, text] of Object.entries({ worker, app, style })) {
   if (/<\/(script|style)/i.test(text)) throw new Error(`${name} holds a closing tag and cannot be inlined`);
@@ -47,7 +54,7 @@ for (const [name, text] of Object.entries({ worker, app, style })) {
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 const csp = [
   "default-src 'none'",
-  `script-src ${hash(importmap)} ${hash(app)} data: 'wasm-unsafe-eval'`,
+  `script-src ${hash(app)} 'wasm-unsafe-eval'`,
   'worker-src blob:',
   `style-src ${hash(style)}`,
   'img-src data: blob:',
@@ -56,7 +63,7 @@ const csp = [
   "base-uri 'none'",
 ].join('; ');
 
-const fill = { csp, style, importmap, worker, app, version };
+const fill = { csp, style, worker, app, version };
 const page = read('src/page.html').replace(/\{\{(\w+)\}\}/g, (_, key) => {
   if (!(key in fill)) throw new Error(`page.html: unknown placeholder ${key}`);
   return fill[key];

@@ -1,388 +1,358 @@
-// The page: files in, listings and converted files out. Everything about the
-// formats is the engine's; this module builds command lines for it and shows
-// what it answers.
+// The page: banks in, listings, descriptions, converted files and built
+// banks out. Everything about the formats is the engine's; this module
+// wires the views to the state and asks the engine (in a worker) for what
+// they show.
+import { setUpBuilder, addToNewBank, renderBuilder } from './builder-view.js';
+import { forgetAll, forgetBank, keepBank, keepNewBank, keepSummary, keptBytes, loadCollection } from './collection.js';
+import { convertAll, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions } from './convert.js';
+import { download, plural, say } from './dom.js';
 import { EngineClient } from './engine-client.js';
-import { explain } from './explain.js';
-
-// Output formats by switch letter: the extension each file gets.
-const EXTENSIONS = { S: '.syx', A: '.usr', B: '.usr', F: '.fxb', N: '.fxb', O: '.fxb', M: '.fxb', W: '.crv' };
-const TWO_V = new Set(['F', 'N', 'O']);
-const MODEL_NAMES = { '2.2': 'PPG Wave 2.2', '2.3': 'PPG Wave 2.3', '2.V': 'Waldorf 2.V' };
-// Very large listings and banks are shown in part; copying takes all.
-const LISTING_SHOWN = 1 << 20;
-const NAMES_SHOWN = 2000;
-const SETTINGS_KEY = 'vornak.settings';
+import { focusAfterRemoval, refreshBank, refreshSameSounds, renderFiles, setUpFilesView } from './files-view.js';
+import { refreshFinder, setUpFinder } from './finder-view.js';
+import { renderProgram, setUpProgramView } from './program-view.js';
+import { bankById, emit, formatByLetter, on, readable, state } from './state.js';
 
 const $ = (id) => document.getElementById(id);
-const ui = {
-  drop: $('drop'), choose: $('choose'), input: $('file-input'), form: $('convert-form'),
-  format: $('format'), first: $('first'), last: $('last'), group: $('group'), model: $('model'),
-  zip: $('zip'), clear: $('clear'), status: $('status'), files: $('files'),
-};
-const settingControls = ['format', 'first', 'last', 'group', 'model'];
+let ready = false;
 
 const engine = new EngineClient($('engine-worker').textContent, (ok) => {
   if (!ok) say('The engine could not be started in this browser.');
-  else if (entries.length === 0) say('Ready. Drop bank files on the page, or choose them.');
+  else if (!ready) start();
 });
 
-// One entry per file: { id, name, file, bytes, summary, listing, outputs,
-// problem, convertProblem, card, generation }. Every read, conversion and
-// removal starts a new generation; an answer for an older one is dropped, so
-// that what a card shows and offers always comes from the latest choices.
-const entries = [];
+// ---- Banks -------------------------------------------------------------------
+
 let nextId = 0;
-
-function say(text) {
-  ui.status.textContent = text;
+function newId() {
+  return `${Date.now().toString(36)}-${(++nextId).toString(36)}-${Math.random().toString(36).slice(2, 8)}`;
 }
 
-function element(tag, props = {}, ...children) {
-  const node = Object.assign(document.createElement(tag), props);
-  node.append(...children.filter((c) => c !== null && c !== undefined));
-  return node;
+function entry(name, bytes, extra = {}) {
+  return { id: newId(), name, bytes, size: bytes ? bytes.length : 0, summary: null, reports: null, listing: null, params: new Map(), outputs: [],
+    problem: null, convertProblem: null, generation: 0, built: false, ...extra };
 }
 
-// 65536 as "65,536". (Not toLocaleString: its first call loads locale data,
-// which costs more than reading a bank.)
-function count(n) {
-  return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, ',');
+// A bank's bytes: in the page since it was given, or read again from the
+// kept collection.
+async function bytesOf(bank) {
+  bank.bytes ??= await keptBytes(bank.id);
+  if (!bank.bytes) throw new Error('its bytes are no longer kept in this browser');
+  return bank.bytes;
 }
 
-function plural(n, word) {
-  return `${count(n)} ${word}${n === 1 ? '' : 's'}`;
+function setSummary(bank, summary) {
+  bank.summary = summary;
+  bank.lowerNames = null;
+  bank.reports = null;
+  bank.listing = null;
+  bank.params = new Map();
 }
 
-// ---- Command lines -----------------------------------------------------------
-
-// A name that begins with "-" or "/" would be read as a switch.
-function fileArg(name) {
-  return /^[-/]/.test(name) ? `./${name}` : name;
-}
-
-function outputName(name, extension) {
-  const dot = name.lastIndexOf('.');
-  return (dot > 0 ? name.slice(0, dot) : name) + extension;
-}
-
-function modelArgs() {
-  return ui.model.value ? [`/2.${ui.model.value}`] : [];
-}
-
-function rangeArgs() {
-  const first = ui.first.value.trim();
-  const last = ui.last.value.trim();
-  if (first === '' && last === '') return [];
-  if (first === '') return [`/P-${last}`];
-  return [last === '' ? `/P${first}` : `/P${first}-${last}`];
-}
-
-function convertArgs(entry) {
-  const letter = ui.format.value;
-  const args = [`/${letter}${outputName(entry.name, EXTENSIONS[letter])}`, ...modelArgs()];
-  if (letter !== 'W') args.push(...rangeArgs());
-  if (TWO_V.has(letter) && ui.group.value === 'B') args.push('/GB');
-  args.push(fileArg(entry.name));
-  return args;
-}
-
-// The tool's own message: the last line it printed after its banner.
-function toolMessage(stdout) {
-  const lines = stdout.split('\n').slice(4).filter((line) => line.trim() !== '');
-  return lines.length ? lines[lines.length - 1] : '';
-}
-
-// ---- Settings ----------------------------------------------------------------
-
-function loadSettings() {
+// What the bank holds, as the engine reads it with the model hint.
+async function readBank(bank) {
+  const generation = ++bank.generation;
+  dropOutputs(bank);
   try {
-    const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) || '{}');
-    for (const key of settingControls) {
-      if (typeof saved[key] === 'string') ui[key].value = saved[key];
-    }
-  } catch {
-    // Storage may be switched off; the defaults stand.
-  }
-  if (!EXTENSIONS[ui.format.value]) ui.format.value = 'S';
-}
-
-function saveSettings() {
-  try {
-    localStorage.setItem(SETTINGS_KEY, JSON.stringify(Object.fromEntries(settingControls.map((k) => [k, ui[k].value]))));
-  } catch {
-    // Not remembered, then.
-  }
-}
-
-// Program numbers are whole numbers from 0 up (larger than a bank holds is
-// fine: the tool takes its last program).
-function validRange() {
-  let valid = true;
-  for (const input of [ui.first, ui.last]) {
-    const bad = !/^\d{0,9}$/.test(input.value.trim());
-    input.setAttribute('aria-invalid', String(bad));
-    if (bad && valid) {
-      valid = false;
-      say('“Programs to write” takes program numbers: 0, 1, 2 and so on, or nothing for the whole bank.');
-      input.focus();
-    }
-  }
-  return valid;
-}
-
-function showApplicableOptions() {
-  const letter = ui.format.value;
-  ui.group.disabled = !TWO_V.has(letter);
-  ui.first.disabled = ui.last.disabled = letter === 'W';
-}
-
-// ---- Cards -------------------------------------------------------------------
-
-function renderCard(entry) {
-  const card = element('li', { className: 'file', id: `file-${entry.id}` });
-  entry.card = card;
-  fillCard(entry);
-  ui.files.append(card);
-}
-
-function fillCard(entry) {
-  const { card, summary } = entry;
-  const remove = element('button', { type: 'button', className: 'quiet', textContent: 'Remove' });
-  remove.setAttribute('aria-label', `Remove ${entry.name}`);
-  remove.addEventListener('click', () => removeEntry(entry));
-  const parts = [element('header', {}, element('h3', { textContent: entry.name }), remove)];
-
-  const failed = entry.problem || (summary && summary.exitCode !== 0);
-  card.classList.toggle('failed', Boolean(failed));
-  if (!summary && !entry.problem) {
-    parts.push(element('p', { className: 'state', textContent: 'Reading…' }));
-  } else if (failed) {
-    const problem = entry.problem || { message: summary.message, exitCode: summary.exitCode, format: summary.format };
-    parts.push(
-      element('p', { className: 'state' }, 'Failed: ',
-        problem.message ? element('span', { className: 'message', textContent: problem.message }) : `exit code ${problem.exitCode}`),
-      element('p', { className: 'explain', textContent: problem.explanation || explain(problem) }),
-    );
-  } else {
-    const combis = summary.combis ? `, ${plural(summary.combis, 'combi')} (${summary.combisInUse} in use)` : '';
-    const bank = summary.bankName ? ` · bank “${summary.bankName}”` : '';
-    parts.push(element('p', { className: 'state',
-      textContent: `${summary.format} · ${MODEL_NAMES[summary.model] || summary.model} · ${plural(summary.programs, 'program')}${combis}${bank}` }));
-  }
-  if (entry.convertProblem) {
-    parts.push(element('p', { className: 'state', textContent: `Not converted: ${entry.convertProblem}` }));
-  }
-  if (entry.outputs.length) {
-    parts.push(element('ul', { className: 'downloads' }, ...entry.outputs.map((o) =>
-      element('li', {}, element('a', { href: o.url, download: o.name, textContent: `Download ${o.name}` }),
-        ` (${count(o.bytes.length)} bytes)`))));
-  }
-  if (summary && summary.exitCode === 0) {
-    parts.push(namesDetails(entry), listingDetails(entry));
-  }
-  card.replaceChildren(...parts);
-}
-
-// The table and the listing are built when first opened: a large bank costs
-// nothing until then.
-function lazyDetails(label, build) {
-  const details = element('details', {}, element('summary', { textContent: label }));
-  details.addEventListener('toggle', () => {
-    if (details.open && details.childElementCount === 1) details.append(...build());
-  });
-  return details;
-}
-
-function namesDetails(entry) {
-  const names = entry.summary.names;
-  return lazyDetails(`Program names (${names.length})`, () => {
-    const rows = names.slice(0, NAMES_SHOWN).map((name, i) =>
-      element('tr', {}, element('td', { textContent: String(i) }), element('td', { textContent: name })));
-    const table = element('table', {},
-      element('caption', { className: 'visually-hidden', textContent: `Programs of ${entry.name}` }),
-      element('thead', {}, element('tr', {}, element('th', { scope: 'col', textContent: 'No.' }),
-        element('th', { scope: 'col', textContent: 'Name' }))),
-      element('tbody', {}, ...rows));
-    const more = names.length > NAMES_SHOWN
-      ? element('p', { className: 'hint', textContent: `The first ${NAMES_SHOWN} of ${names.length} are shown.` }) : null;
-    return [element('div', { className: 'table-wrap' }, table), more].filter(Boolean);
-  });
-}
-
-function listingDetails(entry) {
-  return lazyDetails('Listing', () => {
-    const text = entry.listing;
-    const pre = element('pre', { className: 'listing', tabIndex: 0,
-      textContent: text.length > LISTING_SHOWN ? text.slice(0, LISTING_SHOWN) : text });
-    pre.setAttribute('role', 'region');
-    pre.setAttribute('aria-label', `Listing of ${entry.name}`);
-    const copy = element('button', { type: 'button', className: 'quiet', textContent: 'Copy listing' });
-    copy.addEventListener('click', () => copyText(text, copy));
-    const more = text.length > LISTING_SHOWN
-      ? element('p', { className: 'hint', textContent: 'The listing is long: its first part is shown; Copy listing copies all of it.' }) : null;
-    return [copy, more, pre].filter(Boolean);
-  });
-}
-
-async function copyText(text, button) {
-  try {
-    await navigator.clipboard.writeText(text);
-  } catch {
-    // Without the clipboard interface: through a selection of the whole text.
-    const area = element('textarea', { value: text, readOnly: true, className: 'visually-hidden' });
-    document.body.append(area);
-    area.select();
-    document.execCommand('copy');
-    area.remove();
-    button.focus();
-  }
-  button.textContent = 'Copied';
-  setTimeout(() => { button.textContent = 'Copy listing'; }, 1500);
-}
-
-// ---- Work --------------------------------------------------------------------
-
-function dropOutputs(entry) {
-  for (const output of entry.outputs) URL.revokeObjectURL(output.url);
-  entry.outputs = [];
-  entry.convertProblem = null;
-}
-
-function removeEntry(entry) {
-  entry.generation += 1;
-  dropOutputs(entry);
-  entry.card.remove();
-  entries.splice(entries.indexOf(entry), 1);
-  afterChange();
-  say(`Removed ${entry.name}.`);
-  (ui.files.querySelector('button') || ui.choose).focus();
-}
-
-function afterChange() {
-  ui.zip.disabled = !entries.some((e) => e.outputs.length);
-  ui.clear.disabled = entries.length === 0;
-}
-
-function engineProblem(error) {
-  return { message: '', exitCode: 0, explanation: `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.` };
-}
-
-async function readEntry(entry) {
-  const generation = ++entry.generation;
-  dropOutputs(entry);
-  entry.summary = null;
-  entry.problem = null;
-  fillCard(entry);
-  try {
-    entry.bytes ??= new Uint8Array(await entry.file.arrayBuffer());
-    const reply = await engine.request(entry.name, entry.bytes, {
-      describe: { model: ui.model.value ? Number(ui.model.value) : undefined },
-      runs: [[...modelArgs(), fileArg(entry.name)]],
-    });
-    if (generation !== entry.generation) return;
-    entry.summary = reply.summary;
-    entry.listing = reply.results.length ? reply.results[0].stdout : '';
+    const summary = await engine.call('describe', bank.name, await bytesOf(bank),
+      { model: modelOption(), parameters: false, conversions: false });
+    if (generation !== bank.generation) return;
+    setSummary(bank, summary);
+    bank.problem = null;
   } catch (error) {
-    if (generation !== entry.generation) return;
-    entry.problem = entry.bytes ? engineProblem(error)
-      : { message: '', exitCode: 0, explanation: 'The browser could not read this file. Try choosing it again.' };
+    if (generation !== bank.generation) return;
+    bank.problem = bank.bytes ? `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.`
+      : 'The browser could not read this file. Try choosing it again.';
+    bank.summary ??= null;
   }
-  fillCard(entry);
+  emit('bank', bank);
 }
 
-// Files removed on the way are not counted.
-function readSummary(list) {
-  const present = list.filter((e) => entries.includes(e));
-  const failed = present.filter((e) => e.problem || (e.summary && e.summary.exitCode !== 0)).length;
-  return `${plural(present.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`;
+function sameBytes(a, b) {
+  if (a.length !== b.length) return false;
+  for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
+  return true;
 }
 
-async function addFiles(files) {
-  const added = [...files].map((file) => ({ id: ++nextId, name: file.name, file, bytes: null, outputs: [], generation: 0 }));
-  if (!added.length) return;
-  for (const entry of added) {
-    entries.push(entry);
-    renderCard(entry);
-  }
-  afterChange();
-  say(`Reading ${plural(added.length, 'file')}…`);
-  await Promise.all(added.map(readEntry));
-  say(readSummary(added));
-}
-
-async function convertAll(event) {
-  event.preventDefault();
-  if (!validRange()) return;
-  const readable = entries.filter((e) => e.summary && e.summary.exitCode === 0);
-  if (!readable.length) {
-    say(entries.length ? 'No file could be read, so nothing was converted.' : 'Add bank files first.');
-    return;
-  }
-  const label = ui.format.selectedOptions[0].textContent;
-  say(`Converting ${plural(readable.length, 'file')} to ${label}…`);
-  let done = 0;
-  let failed = 0;
-  await Promise.all(readable.map(async (entry) => {
-    const generation = ++entry.generation;
-    dropOutputs(entry);
+// Adds files (File objects, or { name, bytes }); the same file given again
+// is noticed and not added twice.
+async function addFiles(files, extra = {}) {
+  const given = [...files];
+  if (!given.length) return [];
+  say(`Reading ${plural(given.length, 'file')}…`);
+  const added = [];
+  const repeated = [];
+  for (const file of given) {
+    let bytes;
     try {
-      const reply = await engine.request(entry.name, entry.bytes, { runs: [convertArgs(entry)] });
-      if (generation !== entry.generation) return;
-      const result = reply.results[0];
-      if (result.exitCode !== 0) {
-        entry.convertProblem = toolMessage(result.stdout) || explain({ message: '', exitCode: result.exitCode });
-        failed += 1;
-      } else {
-        entry.outputs = Object.entries(result.files).map(([name, bytes]) =>
-          ({ name, bytes, url: URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' })) }));
-        done += 1;
-      }
-    } catch (error) {
-      if (generation !== entry.generation) return;
-      entry.convertProblem = engineProblem(error).explanation;
-      failed += 1;
+      bytes = file instanceof Blob ? new Uint8Array(await file.arrayBuffer()) : file.bytes;
+    } catch {
+      const bank = entry(file.name, null, extra);
+      bank.problem = 'The browser could not read this file. Try choosing it again.';
+      state.banks.push(bank);
+      continue;
     }
-    fillCard(entry);
-  }));
-  afterChange();
-  say(`Converted ${plural(done, 'file')} to ${label}${failed ? `; ${failed} failed` : ''}.`);
+    // Kept banks whose bytes are not read yet are compared by name and size.
+    const twin = state.banks.find((b) => b.bytes && sameBytes(b.bytes, bytes)) ||
+      state.banks.find((b) => !b.bytes && b.name === file.name && b.size === bytes.length);
+    if (twin) {
+      repeated.push(`${file.name} is the same file as ${twin.name}`);
+      continue;
+    }
+    const bank = entry(file.name, bytes, extra);
+    state.banks.push(bank);
+    added.push(bank);
+  }
+  emit('banks');
+  await Promise.all(added.map(readBank));
+  for (const bank of added) if (bank.summary) keep(() => keepBank(bank));
+  const failed = added.filter((b) => !readable(b)).length;
+  say(`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`
+    + (repeated.length ? ` ${repeated.join('; ')}, already loaded: not added again.` : ''));
+  return added;
 }
 
-// Every converted file in one archive, made in the worker; names that repeat
-// get a number.
-async function downloadZip() {
-  const files = Object.create(null); // any name, "__proto__" too, is only a name
-  for (const { name, bytes } of entries.flatMap((e) => e.outputs)) {
-    let unique = name;
-    for (let n = 2; unique in files; n++) unique = outputName(name, ` (${n})${name.slice(name.lastIndexOf('.'))}`);
-    files[unique] = bytes;
+async function removeBank(bank) {
+  bank.generation += 1;
+  dropOutputs(bank);
+  state.banks.splice(state.banks.indexOf(bank), 1);
+  for (const key of ['shown', 'compared']) if (state[key] && state[key].bankId === bank.id) state[key] = null;
+  keep(() => forgetBank(bank.id));
+  emit('banks');
+  emit('program');
+  say(`Removed ${bank.name}.`);
+  focusAfterRemoval();
+}
+
+async function removeAll() {
+  if (!state.banks.length && !state.newBank.slots.length) return;
+  if (!window.confirm('Remove every bank and the new bank from this page and from this browser’s memory?')) return;
+  for (const bank of state.banks) {
+    bank.generation += 1;
+    dropOutputs(bank);
   }
-  say('Making the ZIP archive…');
-  let zip;
-  try {
-    zip = await engine.zip(files);
-  } catch (error) {
-    say(`The ZIP archive could not be made (${error.message}); the files can still be downloaded one by one.`);
+  state.banks = [];
+  state.newBank = { name: '', slots: [] };
+  state.shown = state.compared = null;
+  keep(forgetAll);
+  emit('banks');
+  emit('newBank');
+  emit('program');
+  say('All banks removed, from this page and from this browser.');
+  $('choose').focus();
+}
+
+// ---- Answers asked for by the views ---------------------------------------
+
+function optionsKey() {
+  const { first, last, group } = rangeOptions();
+  return `${state.settings.model}|${first}|${last}|${group}`;
+}
+
+// The chosen format's conversion report for a bank, or null while it is
+// being asked for.
+function report(bank) {
+  const key = optionsKey();
+  if (bank.reports && bank.reports.key === key) return bank.reports.list.find((r) => r.letter === state.settings.format) || null;
+  if (bank.reportsPending === key) return null;
+  bank.reportsPending = key;
+  (async () => {
+    try {
+      const answer = await engine.call('describe', bank.name, await bytesOf(bank),
+        { model: modelOption(), parameters: false, conversions: true, ...rangeOptions() });
+      if (answer.exitCode === 0) bank.reports = { key, list: answer.conversions };
+    } catch {
+      // The card keeps its placeholder; the next drawing asks again.
+    }
+    bank.reportsPending = null;
+    if (bank.reports && bank.reports.key === optionsKey()) refreshBank(bank);
+  })();
+  return null;
+}
+
+async function listing(bank) {
+  if (bank.listing !== null) return bank.listing;
+  const result = await engine.call('run', [...modelArgs(), fileArg(bank.name)], { [bank.name]: await bytesOf(bank) });
+  bank.listing = result.stdout;
+  return bank.listing;
+}
+
+async function parameters(bank, program) {
+  if (!bank.params.has(program)) {
+    const answer = await engine.call('describe', bank.name, await bytesOf(bank),
+      { model: modelOption(), parameters: [program], conversions: false });
+    if (answer.exitCode !== 0 || !answer.parameters.length) throw new Error(answer.message || 'no such program');
+    bank.params.set(program, { labels: answer.parameterLabels, values: answer.parameters[0] });
+  }
+  return bank.params.get(program);
+}
+
+// The new bank as the engine builds it: each source bank under its id.
+async function composeNewBank(format) {
+  const banks = {};
+  const programs = [];
+  for (const slot of state.newBank.slots) {
+    const bank = slot && bankById(slot.bankId);
+    if (!slot) {
+      programs.push(null);
+      continue;
+    }
+    const key = `bank-${slot.bankId}`;
+    if (bank && !(key in banks)) banks[key] = await bytesOf(bank);
+    programs.push({ bank: key, program: slot.program, name: slot.name });
+  }
+  return engine.call('compose', { banks, programs, format, model: modelOption(), group: state.settings.group,
+    bankName: state.newBank.name || undefined });
+}
+
+function uniqueName(wanted) {
+  const dot = wanted.lastIndexOf('.');
+  const stem = wanted.slice(0, dot);
+  let name = wanted;
+  for (let n = 2; state.banks.some((b) => b.name === name); n++) name = `${stem} (${n})${wanted.slice(dot)}`;
+  return name;
+}
+
+// Writes the new bank in the chosen format, offers it, and loads it like
+// any other bank.
+async function downloadNewBank() {
+  const format = formatByLetter(state.settings.format);
+  const answer = await composeNewBank(format.letter);
+  if (answer.exitCode !== 0) {
+    say(`The new bank cannot be written: ${answer.message}`);
     return;
   }
-  const url = URL.createObjectURL(new Blob([zip], { type: 'application/zip' }));
-  const link = element('a', { href: url, download: 'vornak-converted.zip' });
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 60_000);
-  say(`ZIP archive of ${plural(Object.keys(files).length, 'file')} made.`);
+  const name = uniqueName(`${(state.newBank.name || 'New bank').trim() || 'New bank'}${format.extension}`);
+  download(answer.bytes, name);
+  await addFiles([{ name, bytes: answer.bytes }], { built: true });
+  say(`New bank written as ${name} (${format.name}) and loaded: ${answer.report.text}`);
+}
+
+// ---- Keeping the collection ----------------------------------------------
+
+let keeping = Promise.resolve();
+let keptLine = '';
+// Storage work runs one after another; a browser that keeps nothing says so
+// once.
+function keep(work) {
+  keeping = keeping.then(work).catch((error) => {
+    const line = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
+    if (line !== keptLine) $('kept').textContent = keptLine = line;
+  });
+  return keeping;
+}
+
+let newBankTimer = null;
+function keepNewBankSoon() {
+  clearTimeout(newBankTimer);
+  newBankTimer = setTimeout(() => keep(() => keepNewBank(state.newBank)), 200);
+}
+
+async function openCollection() {
+  let kept;
+  try {
+    kept = await loadCollection();
+  } catch (error) {
+    $('kept').textContent = keptLine = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
+    return;
+  }
+  for (const record of kept.banks) state.banks.push(entry(record.name, null, { id: record.id, size: record.size, summary: record.summary, built: record.built, order: record.order }));
+  if (kept.newBank) state.newBank = kept.newBank;
+  if (kept.banks.length) emit('banks');
+  if (kept.newBank) emit('newBank');
+  return kept.banks.length;
 }
 
 // ---- Wiring ------------------------------------------------------------------
 
-loadSettings();
-showApplicableOptions();
+const viewActions = {
+  remove: removeBank,
+  listing,
+  report,
+  parameters,
+  say,
+  show(bankId, program) {
+    state.shown = { bankId, program };
+    state.compared = null;
+    emit('program', 'focus');
+  },
+  compare(bankId, program) {
+    if (!state.shown) state.shown = { bankId, program };
+    else state.compared = { bankId, program };
+    emit('program', 'focus');
+  },
+  stopComparing() {
+    state.compared = null;
+    emit('program', 'focus');
+  },
+  close() {
+    state.shown = state.compared = null;
+    emit('program');
+  },
+  add: addToNewBank,
+  compose: composeNewBank,
+  download: downloadNewBank,
+  cardExtras: () => [],
+};
 
-ui.choose.addEventListener('click', () => ui.input.click());
-ui.input.addEventListener('change', () => {
-  addFiles(ui.input.files);
-  ui.input.value = '';
+on('banks', () => {
+  renderFiles();
+  refreshSameSounds();
+  refreshFinder();
+  renderBuilder();
+  $('remove-all').disabled = !state.banks.length && !state.newBank.slots.length;
+  $('zip').disabled = !state.banks.some((b) => b.outputs.length);
+});
+on('bank', (bank) => {
+  refreshBank(bank);
+  $('zip').disabled = !state.banks.some((b) => b.outputs.length);
+});
+on('newBank', (focus) => {
+  renderBuilder(focus);
+  keepNewBankSoon();
+  $('remove-all').disabled = !state.banks.length && !state.newBank.slots.length;
+});
+on('program', async (focus) => {
+  await renderProgram();
+  if (focus === 'focus' && !$('program').hidden) {
+    $('program').scrollIntoView({ block: 'nearest' });
+    $('program-title').focus();
+  }
+});
+
+function settingsChanged(key) {
+  if (key === 'model' && state.banks.length) {
+    // The model decides how some files are read: read them again.
+    say(`Reading ${plural(state.banks.length, 'bank')} again…`);
+    Promise.all(state.banks.map(readBank)).then(() => {
+      for (const bank of state.banks) if (bank.summary) keep(() => keepSummary(bank));
+      emit('banks');
+      emit('program');
+      say(`${plural(state.banks.length, 'bank')} read again.`);
+    });
+    return;
+  }
+  for (const bank of state.banks) if (bank.card) refreshBank(bank);
+  renderBuilder();
+}
+
+async function start() {
+  ready = true;
+  state.formats = await engine.call('formats');
+  setUpOptions(settingsChanged);
+  setUpFilesView(viewActions);
+  setUpProgramView(viewActions);
+  setUpFinder(viewActions);
+  setUpBuilder(viewActions);
+  const kept = await openCollection();
+  renderBuilder();
+  say(kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or choose them.');
+}
+
+$('choose').addEventListener('click', () => $('file-input').click());
+$('file-input').addEventListener('change', () => {
+  const files = [...$('file-input').files];
+  $('file-input').value = '';
+  if (ready) addFiles(files);
 });
 
 // Files dropped anywhere on the page are taken, never opened by the browser
@@ -390,40 +360,24 @@ ui.input.addEventListener('change', () => {
 for (const type of ['dragenter', 'dragover']) {
   document.addEventListener(type, (event) => {
     event.preventDefault();
-    ui.drop.classList.add('over');
+    $('drop').classList.add('over');
   });
 }
 document.addEventListener('dragleave', (event) => {
-  if (!event.relatedTarget) ui.drop.classList.remove('over');
+  if (!event.relatedTarget) $('drop').classList.remove('over');
 });
 document.addEventListener('drop', (event) => {
   event.preventDefault();
-  ui.drop.classList.remove('over');
-  if (event.dataTransfer) addFiles(event.dataTransfer.files);
+  $('drop').classList.remove('over');
+  if (ready && event.dataTransfer) addFiles(event.dataTransfer.files);
 });
 
-ui.form.addEventListener('submit', convertAll);
-ui.zip.addEventListener('click', downloadZip);
-ui.clear.addEventListener('click', () => {
-  for (const entry of [...entries]) {
-    entry.generation += 1;
-    dropOutputs(entry);
-    entry.card.remove();
-  }
-  entries.length = 0;
-  afterChange();
-  say('All files removed.');
-  ui.choose.focus();
-});
-for (const key of settingControls) {
-  ui[key].addEventListener('change', () => {
-    saveSettings();
-    showApplicableOptions();
-    // The model decides how some files are read: read them again.
-    if (key === 'model' && entries.length) {
-      say(`Reading ${plural(entries.length, 'file')} again…`);
-      Promise.all(entries.map(readEntry)).then(() => say(readSummary(entries)));
-    }
+$('convert-form').addEventListener('submit', (event) => {
+  event.preventDefault();
+  convertAll({ engine, bytesOf, refresh: (bank) => emit('bank', bank) }).then(() => {
+    $('zip').disabled = !state.banks.some((b) => b.outputs.length);
   });
-}
+});
+$('zip').addEventListener('click', () => downloadZip(engine));
+$('remove-all').addEventListener('click', removeAll);
 say('Starting the engine…');

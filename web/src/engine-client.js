@@ -27,7 +27,7 @@ export class EngineClient {
       this.#pending.delete(data.id);
       if (!request) return;
       if (data.error) request.reject(new Error(data.error));
-      else request.resolve(data);
+      else request.resolve(data.answer);
     };
     worker.onerror = (event) => {
       event.preventDefault();
@@ -44,23 +44,14 @@ export class EngineClient {
     this.#pending.clear();
   }
 
-  #send(message) {
+  // One call of the engine in the worker: `method` is one of the engine's
+  // functions (describe, run, compose, formats) or "zip".
+  call(method, ...args) {
     if (!this.#worker) this.#start();
     const id = ++this.#next;
     return new Promise((resolve, reject) => {
       this.#pending.set(id, { resolve, reject });
-      this.#worker.postMessage({ id, ...message });
+      this.#worker.postMessage({ id, method, args });
     });
-  }
-
-  // One file: optionally what it holds (`describe`: { model }), then runs of
-  // the tool on it, one per command line in `runs`.
-  request(name, bytes, { describe = null, runs = [] } = {}) {
-    return this.#send({ name, bytes, describe, runs });
-  }
-
-  // A ZIP archive of the files (name to bytes); answers its bytes.
-  async zip(files) {
-    return (await this.#send({ zip: files })).zip;
   }
 }

@@ -2,11 +2,12 @@
 // ---- The page's worker ------------------------------------------------------
 // Runs the engine above off the page's thread, so that a large or difficult
 // file never blocks the page. Requests are answered in the order they come:
-//   { id, name, bytes, describe: { model } | null, runs: [args, ...] }
-//   -> { id, summary, results: [{ exitCode, stdout, files }, ...] }
-//   { id, zip: { name: bytes, ... } } -> { id, zip: bytes of the archive }
-// or { id, error } when the engine itself failed; a new engine then serves
-// the next request. The ZIP writer (fflate) is loaded before this script.
+//   { id, method, args } -> { id, answer }
+// where `method` is one of the engine's functions (describe, run, compose,
+// formats) called with `args`, or "zip" (name to bytes -> the archive's
+// bytes); { id, error } when the engine itself failed, and a new engine then
+// serves the next request. The ZIP writer (fflate) is loaded before this
+// script.
 
 // Fresh WebAssembly code runs several times slower the first few times; a
 // few runs on a blank memory image before the page hears that the engine is
@@ -14,7 +15,7 @@
 function vornakWarmUp(engine) {
   const files = { 'warm-up.bin': new Uint8Array(5120) };
   for (let i = 0; i < 4; i++) {
-    engine.describe('warm-up.bin', files['warm-up.bin']);
+    engine.describe('warm-up.bin', files['warm-up.bin'], { parameters: false });
     engine.run(['warm-up.bin'], files);
     engine.run(['/Wwarm-up.crv', 'warm-up.bin'], files);
   }
@@ -29,30 +30,30 @@ function vornakEngineReady() {
   return vornakEngine;
 }
 
-function vornakServe(engine, { name, bytes, describe, runs }) {
-  const summary = describe ? engine.describe(name, bytes, describe) : null;
-  const results = [];
-  for (const args of runs) {
-    if (summary && summary.exitCode !== 0) break;
-    const { exitCode, stdout, files } = engine.run(args, { [name]: bytes });
-    results.push({ exitCode, stdout, files });
-  }
-  return { summary, results };
+// The buffers of the bytes in an answer, handed over instead of copied.
+function vornakTransfers(answer, into = new Set()) {
+  if (answer instanceof Uint8Array) into.add(answer.buffer);
+  else if (answer && typeof answer === 'object') Object.values(answer).forEach((v) => vornakTransfers(v, into));
+  return [...into];
 }
 
+const vornakMethods = new Set(['describe', 'run', 'compose', 'formats']);
+
 self.onmessage = async ({ data }) => {
+  const { id, method, args } = data;
   try {
-    if (data.zip) {
-      const zip = self.fflate.zipSync(data.zip);
-      self.postMessage({ id: data.id, zip }, [zip.buffer]);
-      return;
+    let answer;
+    if (method === 'zip') {
+      answer = self.fflate.zipSync(args[0]);
+    } else if (vornakMethods.has(method)) {
+      answer = (await vornakEngineReady())[method](...args);
+    } else {
+      throw new Error(`no such request: ${method}`);
     }
-    const reply = vornakServe(await vornakEngineReady(), data);
-    const transfer = reply.results.flatMap((r) => Object.values(r.files).map((f) => f.buffer));
-    self.postMessage({ id: data.id, ...reply }, transfer);
+    self.postMessage({ id, answer }, vornakTransfers(answer));
   } catch (error) {
     vornakEngine = null;
-    self.postMessage({ id: data.id, error: String((error && error.message) || error) });
+    self.postMessage({ id, error: String((error && error.message) || error) });
   }
 };
 
