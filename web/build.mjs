@@ -34,6 +34,7 @@ const importmap = JSON.stringify({
   imports: {
     './engine-client.js': dataUrl(read('src/engine-client.js')),
     './explain.js': dataUrl(read('src/explain.js')),
+    './midi.js': dataUrl(read('src/midi.js')),
   },
 });
 const app = read('src/app.js');

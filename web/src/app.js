@@ -3,6 +3,7 @@
 // what it answers.
 import { EngineClient } from './engine-client.js';
 import { explain } from './explain.js';
+import { Instrument } from './midi.js';
 
 // Output formats by switch letter: the extension each file gets.
 const EXTENSIONS = { S: '.syx', A: '.usr', B: '.usr', F: '.fxb', N: '.fxb', O: '.fxb', M: '.fxb', W: '.crv' };
@@ -27,9 +28,10 @@ const engine = new EngineClient($('engine-worker').textContent, (ok) => {
 });
 
 // One entry per file: { id, name, file, bytes, summary, listing, outputs,
-// problem, convertProblem, card, generation }. Every read, conversion and
-// removal starts a new generation; an answer for an older one is dropped, so
-// that what a card shows and offers always comes from the latest choices.
+// problem, convertProblem, card, generation, note, keptUrl }. Every read,
+// conversion and removal starts a new generation; an answer for an older one
+// is dropped, so that what a card shows and offers always comes from the
+// latest choices.
 const entries = [];
 let nextId = 0;
 
@@ -77,8 +79,7 @@ function rangeArgs() {
   return [last === '' ? `/P${first}` : `/P${first}-${last}`];
 }
 
-function convertArgs(entry) {
-  const letter = ui.format.value;
+function convertArgs(entry, letter = ui.format.value) {
   const args = [`/${letter}${outputName(entry.name, EXTENSIONS[letter])}`, ...modelArgs()];
   if (letter !== 'W') args.push(...rangeArgs());
   if (TWO_V.has(letter) && ui.group.value === 'B') args.push('/GB');
@@ -150,7 +151,9 @@ function fillCard(entry) {
   const remove = element('button', { type: 'button', className: 'quiet', textContent: 'Remove' });
   remove.setAttribute('aria-label', `Remove ${entry.name}`);
   remove.addEventListener('click', () => removeEntry(entry));
-  const parts = [element('header', {}, element('h3', { textContent: entry.name }), remove)];
+  const readable = summary && summary.exitCode === 0;
+  const parts = [element('header', {}, element('h3', { textContent: entry.name }),
+    element('span', { className: 'card-actions' }, readable ? sendButton(entry) : null, remove))];
 
   const failed = entry.problem || (summary && summary.exitCode !== 0);
   card.classList.toggle('failed', Boolean(failed));
@@ -169,6 +172,11 @@ function fillCard(entry) {
     parts.push(element('p', { className: 'state',
       textContent: `${summary.format} · ${MODEL_NAMES[summary.model] || summary.model} · ${plural(summary.programs, 'program')}${combis}${bank}` }));
   }
+  if (entry.note) parts.push(element('p', { className: 'state', textContent: entry.note }));
+  if (entry.keptUrl) {
+    parts.push(element('p', {}, element('a', { href: entry.keptUrl, download: entry.name, textContent: `Download ${entry.name}` }),
+      ` as it came (${count(entry.file.size)} bytes)`));
+  }
   if (entry.convertProblem) {
     parts.push(element('p', { className: 'state', textContent: `Not converted: ${entry.convertProblem}` }));
   }
@@ -177,7 +185,7 @@ function fillCard(entry) {
       element('li', {}, element('a', { href: o.url, download: o.name, textContent: `Download ${o.name}` }),
         ` (${count(o.bytes.length)} bytes)`))));
   }
-  if (summary && summary.exitCode === 0) {
+  if (readable) {
     parts.push(namesDetails(entry), listingDetails(entry));
   }
   card.replaceChildren(...parts);
@@ -248,10 +256,15 @@ function dropOutputs(entry) {
   entry.convertProblem = null;
 }
 
-function removeEntry(entry) {
+function discard(entry) {
   entry.generation += 1;
   dropOutputs(entry);
+  if (entry.keptUrl) URL.revokeObjectURL(entry.keptUrl);
   entry.card.remove();
+}
+
+function removeEntry(entry) {
+  discard(entry);
   entries.splice(entries.indexOf(entry), 1);
   afterChange();
   say(`Removed ${entry.name}.`);
@@ -297,8 +310,11 @@ function readSummary(list) {
   return `${plural(present.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`;
 }
 
-async function addFiles(files) {
-  const added = [...files].map((file) => ({ id: ++nextId, name: file.name, file, bytes: null, outputs: [], generation: 0 }));
+// `note` is shown on each card; with `keep`, each card offers its file's
+// bytes as they came (a dump received over MIDI).
+async function addFiles(files, { note = null, keep = false } = {}) {
+  const added = [...files].map((file) => ({ id: ++nextId, name: file.name, file, bytes: null, outputs: [], generation: 0,
+    note, keptUrl: keep ? URL.createObjectURL(file) : null }));
   if (!added.length) return;
   for (const entry of added) {
     entries.push(entry);
@@ -348,15 +364,18 @@ async function convertAll(event) {
   say(`Converted ${plural(done, 'file')} to ${label}${failed ? `; ${failed} failed` : ''}.`);
 }
 
+// `name`, or with a number when `taken(name)`: "bank (2).syx".
+function numbered(name, taken) {
+  let unique = name;
+  for (let n = 2; taken(unique); n++) unique = outputName(name, ` (${n})${name.slice(name.lastIndexOf('.'))}`);
+  return unique;
+}
+
 // Every converted file in one archive, made in the worker; names that repeat
 // get a number.
 async function downloadZip() {
   const files = Object.create(null); // any name, "__proto__" too, is only a name
-  for (const { name, bytes } of entries.flatMap((e) => e.outputs)) {
-    let unique = name;
-    for (let n = 2; unique in files; n++) unique = outputName(name, ` (${n})${name.slice(name.lastIndexOf('.'))}`);
-    files[unique] = bytes;
-  }
+  for (const { name, bytes } of entries.flatMap((e) => e.outputs)) files[numbered(name, (n) => n in files)] = bytes;
   say('Making the ZIP archive…');
   let zip;
   try {
@@ -372,6 +391,35 @@ async function downloadZip() {
   link.remove();
   setTimeout(() => URL.revokeObjectURL(url), 60_000);
   say(`ZIP archive of ${plural(Object.keys(files).length, 'file')} made.`);
+}
+
+// ---- The instrument ----------------------------------------------------------
+
+// A received dump is a loaded file like any other.
+const instrument = new Instrument({
+  say,
+  received: (name, bytes, note) => {
+    const unique = numbered(name, (n) => entries.some((e) => e.name === n));
+    return addFiles([new File([bytes], unique)], { note, keep: true });
+  },
+});
+
+// The dump the tool's /S writes for the bank, with the page's model and range.
+async function sysexDump(entry) {
+  const reply = await engine.request(entry.name, entry.bytes, { runs: [convertArgs(entry, 'S')] });
+  const { exitCode, stdout, files } = reply.results[0];
+  const [name, bytes] = Object.entries(files)[0] || [];
+  if (exitCode !== 0 || !bytes) throw new Error(toolMessage(stdout) || explain({ message: '', exitCode }));
+  return { name, bytes };
+}
+
+function sendButton(entry) {
+  const send = element('button', { type: 'button', className: 'quiet', textContent: 'Send to instrument' });
+  send.setAttribute('aria-label', `Send ${entry.name} to instrument`);
+  send.addEventListener('click', () => {
+    if (validRange()) instrument.send(entry.name, () => sysexDump(entry));
+  });
+  return send;
 }
 
 // ---- Wiring ------------------------------------------------------------------
@@ -405,11 +453,7 @@ document.addEventListener('drop', (event) => {
 ui.form.addEventListener('submit', convertAll);
 ui.zip.addEventListener('click', downloadZip);
 ui.clear.addEventListener('click', () => {
-  for (const entry of [...entries]) {
-    entry.generation += 1;
-    dropOutputs(entry);
-    entry.card.remove();
-  }
+  for (const entry of entries) discard(entry);
   entries.length = 0;
   afterChange();
   say('All files removed.');
