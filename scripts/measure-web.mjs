@@ -10,7 +10,13 @@
 //     is not timed. Reading is measured once from the file chooser (the
 //     browser reads the file) and once from a change of the model hint (the
 //     bytes are in the page already);
-//   - the engine under node: one listing run and one conversion run.
+//   - the engine under node: one listing run and one conversion run;
+//   - MIDI, with the Web MIDI stand-in of the tests as the instrument: from
+//     the last byte of a received dump to its card with the names of its
+//     programs, and from "Send" to the message handed to the browser (the
+//     page's own time: "Send" to the confirmation shown, plus the
+//     confirmation to the message handed over; the person's reading time in
+//     between is not counted).
 // Usage: node scripts/measure-web.mjs [rounds]   (after scripts/build-web)
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -57,6 +63,7 @@ const browser = await chromium.launch({
     '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])],
 });
 const context = await browser.newContext();
+await context.addInitScript({ path: join(root, 'tests/web/midi-standin.js') });
 await context.addInitScript(() => {
   window.vornakMarks = [];
   const mark = (name) => window.vornakMarks.push([name, performance.now()]);
@@ -67,6 +74,17 @@ await context.addInitScript(() => {
     for (const id of ['file-input', 'model', 'convert-form']) {
       document.getElementById(id).addEventListener(id === 'convert-form' ? 'submit' : 'change', () => mark(id), true);
     }
+    document.addEventListener('click', (event) => {
+      const label = event.target.getAttribute('aria-label') || '';
+      if (label.startsWith('Send ')) mark('send');
+      if (event.target.id === 'midi-confirm-yes') mark('confirmed');
+    }, true);
+    new MutationObserver(() => { if (document.getElementById('midi-confirm').open) mark('confirmation shown'); })
+      .observe(document.getElementById('midi-confirm'), { attributes: true });
+    new MutationObserver(() => {
+      const card = [...document.querySelectorAll('#files > li')].find((li) => li.querySelector('h3').textContent.startsWith('received'));
+      if (card && card.textContent.includes('Program names')) mark('received shown');
+    }).observe(document.getElementById('files'), { subtree: true, childList: true, characterData: true });
   });
 });
 
@@ -78,7 +96,8 @@ const between = (marks, from, to) => {
   return marks[end][1] - marks[start][1];
 };
 
-const samples = { controls: [], ready: [], chosen: [], reread: [], convert: [] };
+const samples = { controls: [], ready: [], chosen: [], reread: [], convert: [], received: [], toConfirm: [], toSent: [] };
+const dump = [...readFileSync(join(root, 'examples/demo23.syx'))];
 for (let i = 0; i < rounds; i++) {
   const page = await context.newPage();
   const marks = () => page.evaluate(() => window.vornakMarks);
@@ -93,7 +112,19 @@ for (let i = 0; i < rounds; i++) {
   await page.waitForFunction(() => window.vornakMarks.filter(([name]) => name === '1 file read.').length === 2);
   await page.getByRole('button', { name: 'Convert all' }).click();
   await waitFor('Converted');
+  await page.getByRole('button', { name: 'Receive from instrument' }).click();
+  await waitFor('Waiting for a dump');
+  await page.evaluate((bytes) => window.midiStandIn.deliver('Stand-in MIDI', [bytes]), dump);
+  await waitFor('received shown');
+  await page.getByRole('button', { name: `Send ${bankName} to instrument` }).click();
+  await page.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
+  await page.waitForFunction(() => window.midiStandIn.sent.length === 1);
   const m = await marks();
+  const midi = await page.evaluate(() => ({ delivered: window.midiStandIn.delivered, sent: window.midiStandIn.sent[0].at }));
+  const at = (name) => m.find(([n]) => n === name)[1];
+  samples.received.push(at('received shown') - midi.delivered);
+  samples.toConfirm.push(between(m, 'send', 'confirmation shown'));
+  samples.toSent.push(midi.sent - at('confirmed'));
   samples.controls.push(m.find(([name]) => name === 'controls')[1]);
   samples.ready.push(m.find(([name]) => name.startsWith('Ready.'))[1]);
   samples.chosen.push(between(m, 'file-input', '1 file read.'));
@@ -106,3 +137,6 @@ console.log(`page: controls there ${ms(median(samples.controls))} and engine rea
 console.log(`page: ${bankName} chosen to read, the browser's reading of the file included: ${ms(median(samples.chosen))}`);
 console.log(`page: ${bankName} read again with another model hint: ${ms(median(samples.reread))}`);
 console.log(`page: Convert all to its download link: ${ms(median(samples.convert))}`);
+console.log(`page: last byte of a received dump to its card with the program names: ${ms(median(samples.received))}`);
+console.log(`page: Send to the confirmation shown ${ms(median(samples.toConfirm))}, confirmation to the message handed `
+  + `to the browser ${ms(median(samples.toSent))}; together ${ms(median(samples.toConfirm.map((t, i) => t + samples.toSent[i])))}`);

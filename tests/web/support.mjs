@@ -104,3 +104,68 @@ export function randomBankFiles(rng, stem) {
 export function sameBytes(a, b) {
   return Buffer.from(a).equals(Buffer.from(b));
 }
+
+// ---- The page in Chromium -------------------------------------------------
+
+export const pageUrl = `file://${pagePath}`;
+
+export async function launchChromium() {
+  const { chromium } = await import('playwright-core');
+  return chromium.launch({
+    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
+    args: chromiumArgs,
+  });
+}
+
+export const chromiumArgs = ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
+  '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])];
+
+// Opens the page from its file in the context and waits for its engine.
+export async function openPage(context) {
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await page.getByText('Ready.').waitFor();
+  return page;
+}
+
+export function inputFiles(files) {
+  return Object.entries(files).map(([name, bytes]) => ({ name, mimeType: 'application/octet-stream', buffer: Buffer.from(bytes) }));
+}
+
+// Gives the files to the page's file chooser and waits until they are read.
+export async function addFiles(page, files) {
+  await page.locator('#file-input').setInputFiles(inputFiles(files));
+  await page.getByRole('status').filter({ hasText: / read/ }).waitFor();
+}
+
+export function card(page, name) {
+  return page.locator('li.file').filter({ has: page.getByRole('heading', { name, exact: true }) });
+}
+
+export async function download(page, click) {
+  const [file] = await Promise.all([page.waitForEvent('download'), click()]);
+  return { name: file.suggestedFilename(), bytes: new Uint8Array(readFileSync(await file.path())) };
+}
+
+// A card's listing, once the engine has made it.
+export async function listingOf(page, name) {
+  const shown = card(page, name);
+  await shown.getByText('Listing', { exact: true }).click();
+  const pre = shown.locator('pre');
+  await page.waitForFunction((node) => node.textContent !== 'Listing…', await pre.elementHandle());
+  return pre.textContent();
+}
+
+// The engine's rule for text: UTF-8 when valid, else byte for byte.
+export function decodeText(bytes) {
+  try {
+    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+  } catch {
+    return Array.from(bytes, (b) => String.fromCharCode(b)).join('');
+  }
+}
+
+// The tool's message: what it printed after its four banner lines.
+export function toolMessage(text) {
+  return text.split('\n').slice(4).filter(Boolean).pop() || '';
+}

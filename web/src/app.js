@@ -4,11 +4,12 @@
 // they show.
 import { setUpBuilder, addToNewBank, renderBuilder } from './builder-view.js';
 import { forgetAll, forgetBank, keepBank, keepNewBank, keepSummary, keptBytes, loadCollection } from './collection.js';
-import { convertAll, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions } from './convert.js';
-import { download, plural, say } from './dom.js';
+import { convertAll, convertArgs, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions, validRange } from './convert.js';
+import { button, download, plural, say } from './dom.js';
 import { EngineClient } from './engine-client.js';
 import { focusAfterRemoval, refreshBank, refreshSameSounds, renderFiles, setUpFilesView } from './files-view.js';
 import { refreshFinder, setUpFinder } from './finder-view.js';
+import { Instrument } from './midi.js';
 import { renderProgram, setUpProgramView } from './program-view.js';
 import { bankById, emit, formatByLetter, on, readable, state } from './state.js';
 
@@ -114,6 +115,7 @@ async function addFiles(files, extra = {}) {
 async function removeBank(bank) {
   bank.generation += 1;
   dropOutputs(bank);
+  if (bank.receivedUrl) URL.revokeObjectURL(bank.receivedUrl);
   state.banks.splice(state.banks.indexOf(bank), 1);
   for (const key of ['shown', 'compared']) if (state[key] && state[key].bankId === bank.id) state[key] = null;
   keep(() => forgetBank(bank.id));
@@ -227,6 +229,29 @@ async function downloadNewBank() {
   say(`New bank written as ${name} (${format.name}) and loaded: ${answer.report.text}`);
 }
 
+// ---- The instrument ------------------------------------------------------
+
+// A received dump is a loaded bank like any other; its bytes as they came
+// can be downloaded from its card.
+const instrument = new Instrument({
+  say,
+  received: (name, bytes) => addFiles([{ name: uniqueName(name), bytes }], { received: true }),
+});
+
+// The dump the tool's /S writes for the bank, with the page's model and range.
+async function sysexDump(bank) {
+  const outName = 'send.syx';
+  const result = await engine.call('run', convertArgs(bank, outName, 'S'), { [bank.name]: await bytesOf(bank) });
+  if (result.exitCode !== 0 || !result.files[outName]) throw new Error('the dump could not be written');
+  return { name: bank.name.replace(/(.)\.[^.]*$/, '$1') + formatByLetter('S').extension, bytes: result.files[outName] };
+}
+
+function sendButton(bank) {
+  return button('Send to instrument', () => {
+    if (validRange()) instrument.send(bank.name, () => sysexDump(bank));
+  }, { label: `Send to instrument: ${bank.name}` });
+}
+
 // ---- Keeping the collection ----------------------------------------------
 
 let keeping = Promise.resolve();
@@ -291,7 +316,7 @@ const viewActions = {
   add: addToNewBank,
   compose: composeNewBank,
   download: downloadNewBank,
-  cardExtras: () => [],
+  cardExtras: (bank) => (readable(bank) ? [sendButton(bank)] : []),
 };
 
 on('banks', () => {

@@ -97,8 +97,8 @@ export function validRange() {
   return !problem;
 }
 
-export function convertArgs(bank, outName) {
-  const format = formatByLetter(state.settings.format);
+export function convertArgs(bank, outName, letter = state.settings.format) {
+  const format = formatByLetter(letter);
   const args = [`/${format.letter}${outName}`, ...modelArgs()];
   if (format.range) args.push(...rangeArgs());
   if (format.group && state.settings.group === 'B') args.push('/GB');

@@ -111,6 +111,11 @@ function fillCard(bank) {
       element('p', { className: 'notes-title', textContent: 'Worth knowing' }),
       element('ul', {}, ...summary.notes.map((n) => element('li', { textContent: n.text, dataset: { code: n.code } })))));
   }
+  if (bank.received && bank.bytes) {
+    bank.receivedUrl ??= URL.createObjectURL(new Blob([bank.bytes], { type: 'application/octet-stream' }));
+    parts.push(element('p', {}, element('a', { href: bank.receivedUrl, download: bank.name, textContent: `Download ${bank.name}` }),
+      ` as it came (${count(bank.bytes.length)} bytes)`));
+  }
   parts.push(keepsLine(bank));
   if (bank.convertProblem) parts.push(element('p', { className: 'state problem', textContent: `Not converted: ${bank.convertProblem}` }));
   if (bank.outputs.length) {

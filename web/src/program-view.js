@@ -43,7 +43,7 @@ export async function renderProgram() {
   const heading = element('h2', { id: 'program-title', textContent: picks.length === 2 ? 'Two programs compared' : 'Program' });
   const captions = picks.map((p, i) => element('p', { className: 'pick' },
     picks.length === 2 ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(p), ' ',
-    button('Add to new bank', () => actions.add(p.bankId, p.program), { label: `Add ${title(p)} to the new bank` })));
+    button('Add to new bank', () => actions.add(p.bankId, p.program), { label: `Add to new bank: ${title(p)}` })));
 
   const columns = [];
   answers.forEach((a, i) => {

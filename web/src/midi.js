@@ -1,0 +1,399 @@
+// The instrument over MIDI, through the browser's Web MIDI API: receive a
+// dump from it, send a bank to it. MIDI access is asked for only when the
+// user presses Receive or Send, never on opening the page.
+//
+// The page holds this module's controls (the elements whose ids begin with
+// "midi-", in page.html) and gives it two functions: say(text), the page's
+// status line, and received(name, bytes), which adds a received dump as a
+// loaded file. The page calls send(label, prepare) for a bank; prepare()
+// answers { name, bytes }, the dump the tool's /S writes for that bank. Of
+// the format this module knows only what MIDI itself needs: the header that
+// marks a message as the instrument's dump, and the size of a whole dump.
+
+import { count } from './dom.js';
+
+// A dump is one System Exclusive message: F0, PPG's manufacturer
+// identifier 29, then 01 0D; F7 ends it.
+const DUMP_HEADER = [0xf0, 0x29, 0x01, 0x0d];
+// A whole dump as the instrument sends it and the tool's /S writes it: the
+// header, the 5120 bytes of the program memory as 10240 nibbles, F7.
+const DUMP_SIZE = 10245;
+// A message that grows past this is not a dump: it is dropped, so that a
+// message that never ends cannot take more memory than this.
+const MESSAGE_LIMIT = DUMP_SIZE + 1024;
+// A dump that has begun and brings no byte for this long has stopped.
+const STALL_MS = 2000;
+const DEFAULT_PAUSE_MS = 150;
+const MAX_PAUSE_MS = 10000;
+const SETTINGS_KEY = 'vornak.midi';
+
+// A MIDI cable runs at 31,250 baud, ten bits a byte (start, eight, stop).
+function cableMs(bytes) {
+  return (bytes * 10 * 1000) / 31250;
+}
+
+function seconds(ms) {
+  return `${(ms / 1000).toFixed(1)} s`;
+}
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// "received 2026-12-07 14.05.syx", in local time.
+function receivedName(date) {
+  const two = (n) => String(n).padStart(2, '0');
+  return `received ${date.getFullYear()}-${two(date.getMonth() + 1)}-${two(date.getDate())} `
+    + `${two(date.getHours())}.${two(date.getMinutes())}.syx`;
+}
+
+// Finds the dump in what an input delivers. The Web MIDI API delivers one
+// whole message per event, but some systems deliver a long SysEx in parts,
+// so the bytes are taken as one MIDI stream: real-time bytes (clock, active
+// sensing: F8 to FF) are skipped wherever they stand; anything outside a
+// SysEx is ignored; a SysEx that does not begin with the header (another
+// maker's) is skipped to its end; a status byte other than F7 ends a SysEx
+// unfinished.
+class DumpAssembler {
+  #bytes = new Uint8Array(MESSAGE_LIMIT);
+  #state = 'outside'; // or 'dump', or 'other': inside another SysEx
+  length = 0; // bytes of the dump gathered so far
+
+  // Takes one event's bytes. Answers { dump } when a dump is complete (the
+  // rest of the event is not looked at), { problem } when a dump was given
+  // up, else null.
+  push(data) {
+    let problem = null;
+    for (const byte of data) {
+      if (byte >= 0xf8) continue;
+      if (byte === 0xf0) {
+        if (this.length > DUMP_HEADER.length) problem = 'interrupted';
+        this.#bytes[0] = byte;
+        this.length = 1;
+        this.#state = 'dump';
+      } else if (this.#state === 'other') {
+        if (byte >= 0x80) this.#state = 'outside';
+      } else if (this.#state === 'dump') {
+        if (byte === 0xf7 && this.length >= DUMP_HEADER.length) {
+          this.#bytes[this.length++] = byte;
+          const dump = this.#bytes.slice(0, this.length);
+          this.#reset('outside');
+          return { dump };
+        }
+        if (byte >= 0x80) {
+          if (this.length > DUMP_HEADER.length) problem = 'interrupted';
+          this.#reset('outside');
+        } else if (this.length < DUMP_HEADER.length && byte !== DUMP_HEADER[this.length]) {
+          this.#reset('other');
+        } else if (this.length === MESSAGE_LIMIT - 1) {
+          problem = 'too long';
+          this.#reset('other');
+        } else {
+          this.#bytes[this.length++] = byte;
+        }
+      }
+    }
+    return problem ? { problem } : null;
+  }
+
+  #reset(state) {
+    this.length = 0;
+    this.#state = state;
+  }
+}
+
+// Why there is no MIDI, in words a user can act on.
+function accessProblem(error) {
+  if (error && (error.name === 'NotAllowedError' || error.name === 'SecurityError')) {
+    return 'MIDI access was refused, so the page cannot reach the instrument. Allow MIDI (with SysEx) for this page '
+      + 'in the browser’s site settings and try again. Everything else on the page works without it.';
+  }
+  return `The browser could not start MIDI on this computer (${(error && error.message) || error}). `
+    + 'Check that a MIDI interface is connected and working, then try again. Everything else on the page works without it.';
+}
+
+const NO_WEB_MIDI = 'This browser offers no MIDI to this page (some browsers have no Web MIDI, others refuse it '
+  + 'to a page opened from a file). Everything else works; to send a bank, convert it to a V8 SysEx dump and '
+  + 'send that with a SysEx utility.';
+
+export class Instrument {
+  #ui;
+  #say;
+  #received;
+  #settings = { input: '', output: '', pause: DEFAULT_PAUSE_MS };
+  #access = null;
+  #asking = null;
+  #listening = null; // { input, assembler, onMessage, timer }
+  #sending = Promise.resolve();
+  #cableFreeAt = 0; // when the last message sent has left the cable
+  #fallbackUrl = null;
+  #answer = () => {}; // resolves the confirmation being asked
+
+  constructor({ say, received }) {
+    const $ = (id) => document.getElementById(`midi-${id}`);
+    this.#ui = {
+      receive: $('receive'), cancel: $('cancel'), ports: $('ports'), input: $('input'), output: $('output'),
+      pause: $('pause'), progress: $('progress'), bar: $('progress-bar'), count: $('progress-text'),
+      fallback: $('fallback'), confirm: $('confirm'), confirmText: $('confirm-text'),
+      confirmYes: $('confirm-yes'), confirmNo: $('confirm-no'),
+    };
+    this.#say = say;
+    this.#received = received;
+    this.#loadSettings();
+    const ui = this.#ui;
+    ui.pause.value = String(this.#settings.pause);
+    ui.bar.max = DUMP_SIZE;
+    ui.receive.addEventListener('click', () => this.#receive());
+    ui.cancel.addEventListener('click', () => this.#stopListening('Receiving cancelled; nothing was loaded.'));
+    for (const kind of ['input', 'output']) {
+      ui[kind].addEventListener('change', () => {
+        this.#settings[kind] = ui[kind].selectedOptions[0]?.dataset.name || '';
+        this.#saveSettings();
+      });
+    }
+    ui.pause.addEventListener('change', () => {
+      const ms = Math.round(Number(ui.pause.value));
+      this.#settings.pause = ui.pause.value.trim() !== '' && ms >= 0 ? Math.min(ms, MAX_PAUSE_MS) : DEFAULT_PAUSE_MS;
+      ui.pause.value = String(this.#settings.pause);
+      this.#saveSettings();
+    });
+    // The answer counts from the click; Escape closes the dialog as "no".
+    ui.confirmYes.addEventListener('click', () => this.#answer(true));
+    ui.confirmNo.addEventListener('click', () => this.#answer(false));
+    ui.confirm.addEventListener('close', () => this.#answer(false));
+  }
+
+  // ---- Settings: the ports by name, and the pause -------------------------
+
+  #loadSettings() {
+    try {
+      const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) || '{}');
+      for (const key of ['input', 'output']) if (typeof saved[key] === 'string') this.#settings[key] = saved[key];
+      if (Number.isInteger(saved.pause) && saved.pause >= 0 && saved.pause <= MAX_PAUSE_MS) this.#settings.pause = saved.pause;
+    } catch {
+      // Storage may be switched off; the defaults stand.
+    }
+  }
+
+  #saveSettings() {
+    try {
+      localStorage.setItem(SETTINGS_KEY, JSON.stringify(this.#settings));
+    } catch {
+      // Not remembered, then.
+    }
+  }
+
+  // ---- Access and ports ---------------------------------------------------
+
+  // The MIDI access, asked for on the first Receive or Send; null, with the
+  // reason said, when there is none. A refusal is not remembered: the next
+  // press asks again.
+  async #midi() {
+    if (this.#access) return this.#access;
+    if (typeof navigator.requestMIDIAccess !== 'function') {
+      this.#say(NO_WEB_MIDI);
+      return null;
+    }
+    if (!this.#asking) {
+      this.#say('Asking the browser for MIDI access…');
+      this.#asking = navigator.requestMIDIAccess({ sysex: true });
+    }
+    try {
+      const access = await this.#asking;
+      if (!this.#access) {
+        this.#access = access;
+        access.addEventListener('statechange', (event) => this.#portChanged(event.port));
+        this.#showPorts();
+        this.#ui.ports.hidden = false;
+      }
+      return access;
+    } catch (error) {
+      this.#say(accessProblem(error));
+      return null;
+    } finally {
+      this.#asking = null;
+    }
+  }
+
+  #portChanged(port) {
+    this.#showPorts();
+    const listening = this.#listening;
+    if (listening && port === listening.input && port.state === 'disconnected') {
+      this.#stopListening(`The MIDI input “${port.name}” was disconnected; receiving stopped and nothing was loaded.`);
+    }
+  }
+
+  // Lists the connected ports by name. The one chosen stays chosen; else the
+  // one remembered by name; else the only one there is.
+  #showPorts() {
+    for (const kind of ['input', 'output']) {
+      const select = this.#ui[kind];
+      const ports = [...this.#access[`${kind}s`].values()].filter((p) => p.state !== 'disconnected');
+      const chosen = ports.find((p) => p.id === select.value)
+        || ports.find((p) => p.name === this.#settings[kind])
+        || (ports.length === 1 ? ports[0] : null);
+      const options = ports.map((port) => {
+        const option = new Option(port.name, port.id, false, port === chosen);
+        option.dataset.name = port.name;
+        return option;
+      });
+      if (!chosen) options.unshift(new Option(ports.length ? 'Choose…' : `No MIDI ${kind} found`, '', true, true));
+      select.replaceChildren(...options);
+    }
+  }
+
+  // The chosen port, or null with what to do said.
+  #chosen(kind) {
+    const select = this.#ui[kind];
+    const port = select.value ? this.#access[`${kind}s`].get(select.value) : null;
+    if (port && port.state !== 'disconnected') return port;
+    const empty = select.options.length === 1 && !select.value;
+    this.#say(empty
+      ? `No MIDI ${kind} is connected. Connect the MIDI interface, then try again.`
+      : `Choose the MIDI ${kind} the instrument’s MIDI ${kind === 'input' ? 'Out' : 'In'} is connected to, then try again.`);
+    select.focus();
+    return null;
+  }
+
+  // ---- Receiving -----------------------------------------------------------
+
+  async #receive() {
+    if (this.#listening || !(await this.#midi()) || this.#listening) return;
+    const input = this.#chosen('input');
+    if (!input) return;
+    const listening = { input, assembler: new DumpAssembler(), timer: 0 };
+    listening.onMessage = (event) => this.#take(listening, event.data);
+    input.addEventListener('midimessage', listening.onMessage);
+    input.open().catch(() => {}); // a port that cannot open says so through its state
+    this.#listening = listening;
+    const ui = this.#ui;
+    this.#showProgress(0);
+    ui.progress.hidden = false;
+    ui.receive.hidden = true;
+    ui.cancel.hidden = false;
+    ui.cancel.focus();
+    this.#say(`Waiting for a dump on “${input.name}”. Start the dump on the instrument as its manual describes.`);
+  }
+
+  #showProgress(length) {
+    this.#ui.bar.value = length;
+    this.#ui.count.textContent = `${count(length)} of ${count(DUMP_SIZE)} bytes`;
+  }
+
+  #take(listening, data) {
+    if (listening !== this.#listening) return;
+    const { assembler } = listening;
+    const before = assembler.length;
+    const outcome = assembler.push(data);
+    if (outcome && outcome.dump) {
+      this.#stopListening(null);
+      this.#deliver(listening.input, outcome.dump);
+      return;
+    }
+    if (outcome) {
+      this.#say(outcome.problem === 'too long'
+        ? `A SysEx message longer than a dump was ignored; still waiting on “${listening.input.name}”.`
+        : `A dump was cut off by other MIDI data and ignored; still waiting on “${listening.input.name}”.`);
+    }
+    if (assembler.length === before) return; // clock and the like do not keep a stopped dump alive
+    this.#showProgress(assembler.length);
+    clearTimeout(listening.timer);
+    if (assembler.length > 0) {
+      listening.timer = setTimeout(() => this.#stopListening(
+        `The dump stopped after ${count(assembler.length)} of ${count(DUMP_SIZE)} bytes: nothing came for `
+        + `${seconds(STALL_MS)}. Nothing was loaded; press Receive and start the dump again.`), STALL_MS);
+    }
+  }
+
+  // Stops listening; `message`, when given, is said.
+  #stopListening(message) {
+    const listening = this.#listening;
+    if (!listening) return;
+    this.#listening = null;
+    clearTimeout(listening.timer);
+    listening.input.removeEventListener('midimessage', listening.onMessage);
+    const ui = this.#ui;
+    const hadFocus = document.activeElement === ui.cancel;
+    ui.progress.hidden = true;
+    ui.cancel.hidden = true;
+    ui.receive.hidden = false;
+    if (hadFocus) ui.receive.focus();
+    if (message) this.#say(message);
+  }
+
+  async #deliver(input, dump) {
+    // What the dump holds, a short one included, the engine tells when the
+    // page reads it like any file.
+    this.#say(`Dump received from “${input.name}”: ${count(dump.length)} bytes.`);
+    await this.#received(receivedName(new Date()), dump);
+  }
+
+  // ---- Sending -------------------------------------------------------------
+
+  // Sends a bank as one message, after one confirmation; messages leave
+  // one after another, with the pause between them.
+  async send(label, prepare) {
+    if (!(await this.#midi())) return;
+    const output = this.#chosen('output');
+    if (!output) return;
+    let file;
+    try {
+      file = await prepare();
+    } catch (error) {
+      this.#say(`${label} could not be written as a SysEx dump: ${error.message}`);
+      return;
+    }
+    this.#offerDownload(file);
+    if (this.#ui.confirm.open) return; // pressed again while the first was being prepared
+    const duration = cableMs(file.bytes.length);
+    if (!(await this.#confirm(`Sending ${label} to “${output.name}” overwrites the instrument’s whole program memory: `
+      + 'programs in it that are not saved elsewhere are lost. '
+      + `The ${count(file.bytes.length)} bytes take at least ${seconds(duration)} on a MIDI cable.`))) {
+      this.#say(`Nothing was sent; the instrument’s memory is as it was.`);
+      return;
+    }
+    this.#sending = this.#sending.then(() => this.#transmit(output, label, file.bytes, duration));
+    await this.#sending;
+  }
+
+  #confirm(text) {
+    const { confirm, confirmText, confirmNo } = this.#ui;
+    confirmText.textContent = text;
+    confirm.showModal();
+    confirmNo.focus();
+    return new Promise((resolve) => {
+      this.#answer = (yes) => {
+        this.#answer = () => {};
+        if (confirm.open) confirm.close();
+        resolve(yes);
+      };
+    });
+  }
+
+  async #transmit(output, label, bytes, duration) {
+    const wait = this.#cableFreeAt + this.#settings.pause - performance.now();
+    if (wait > 0) {
+      this.#say(`Waiting ${seconds(wait)} before sending ${label}: the message before is still on the cable, then comes the pause.`);
+      await sleep(wait);
+    }
+    try {
+      output.send(bytes);
+    } catch (error) {
+      this.#say(`The browser did not send ${label} (${error.message}). Send the dump with a SysEx utility instead; `
+        + 'it can be downloaded below.');
+      return;
+    }
+    this.#cableFreeAt = performance.now() + duration;
+    this.#say(`Sending ${label} to “${output.name}”: ${count(bytes.length)} bytes, ${seconds(duration)} on a MIDI cable…`);
+    await sleep(duration);
+    this.#say(`Sent ${label} to “${output.name}” (${count(bytes.length)} bytes).`);
+  }
+
+  // The dump as a file, for a system that drops large SysEx messages.
+  #offerDownload({ name, bytes }) {
+    if (this.#fallbackUrl) URL.revokeObjectURL(this.#fallbackUrl);
+    this.#fallbackUrl = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+    const link = Object.assign(document.createElement('a'), { href: this.#fallbackUrl, download: name, textContent: `Download ${name}` });
+    const command = Object.assign(document.createElement('code'), { textContent: `amidi -p PORT -s "${name}"` });
+    this.#ui.fallback.replaceChildren('Some systems drop large SysEx messages. If the instrument received nothing, ',
+      link, ' and send it with a command-line sender: ', command, ' (amidi -l lists the ports).');
+  }
+}
