@@ -7,7 +7,7 @@ import { forgetAll, forgetBank, keepBank, keepNewBank, keepSummary, keptBytes, l
 import { convertAll, convertArgs, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions, validRange } from './convert.js';
 import { button, download, plural, say } from './dom.js';
 import { EngineClient } from './engine-client.js';
-import { focusAfterRemoval, refreshBank, refreshSameSounds, renderFiles, setUpFilesView } from './files-view.js';
+import { focusAfterRemoval, refreshBank, refreshReport, refreshSameSounds, renderFiles, setUpFilesView } from './files-view.js';
 import { refreshFinder, setUpFinder } from './finder-view.js';
 import { Instrument } from './midi.js';
 import { renderProgram, setUpProgramView } from './program-view.js';
@@ -151,11 +151,11 @@ function optionsKey() {
 }
 
 // The chosen format's conversion report for a bank, or null while it is
-// being asked for.
-function report(bank) {
+// being asked for (or, with `cachedOnly`, when it is not known yet).
+function report(bank, { cachedOnly = false } = {}) {
   const key = optionsKey();
   if (bank.reports && bank.reports.key === key) return bank.reports.list.find((r) => r.letter === state.settings.format) || null;
-  if (bank.reportsPending === key) return null;
+  if (cachedOnly || bank.reportsPending === key) return null;
   bank.reportsPending = key;
   (async () => {
     try {
@@ -166,7 +166,7 @@ function report(bank) {
       // The card keeps its placeholder; the next drawing asks again.
     }
     bank.reportsPending = null;
-    if (bank.reports && bank.reports.key === optionsKey()) refreshBank(bank);
+    if (bank.reports && bank.reports.key === optionsKey()) refreshReport(bank);
   })();
   return null;
 }

@@ -123,23 +123,47 @@ function fillCard(bank) {
       element('li', {}, element('a', { href: o.url, download: o.name, textContent: `Download ${o.name}` }),
         ` (${count(o.bytes.length)} bytes)`))));
   }
-  parts.push(namesDetails(bank), listingDetails(bank));
+  // The names and the listing keep their state (open, sorted) while the
+  // rest of the card is drawn again, as long as the bank reads the same.
+  if (!bank.details || bank.details.summary !== summary) {
+    bank.details = { summary, names: namesDetails(bank), listing: listingDetails(bank) };
+  }
+  parts.push(bank.details.names, bank.details.listing);
   card.replaceChildren(...parts);
 }
 
+// Draws the keeps line of a bank's card again, once its report is known.
+export function refreshReport(bank) {
+  if (bank.keepsLine && bank.keepsLine.isConnected) bank.keepsLine.fillReport();
+}
+
 // What converting this bank with the chosen output and options keeps, as the
-// engine reports it; asked for when the card is drawn.
+// engine reports it; asked for when the line comes into view, so that a long
+// collection does not keep the engine busy with cards nobody looks at.
+const reportWatcher = typeof IntersectionObserver === 'function'
+  ? new IntersectionObserver((seen) => {
+    for (const { isIntersecting, target } of seen) {
+      if (!isIntersecting) continue;
+      reportWatcher.unobserve(target);
+      target.fillReport();
+    }
+  }) : null;
+
 function keepsLine(bank) {
   const format = formatByLetter(state.settings.format);
   const line = element('p', { className: 'keeps' });
-  const report = actions.report(bank);
   if (!format) return line;
-  if (report) {
-    line.append(element('strong', { textContent: `As ${format.name}: ` }), report.text);
-    if (report.dropped.length) line.classList.add('loses');
-  } else {
-    line.textContent = `As ${format.name}: …`;
-  }
+  line.fillReport = () => {
+    const report = actions.report(bank);
+    if (!report) return;
+    line.replaceChildren(element('strong', { textContent: `As ${format.name}: ` }), report.text);
+    line.classList.toggle('loses', report.dropped.length > 0);
+  };
+  line.textContent = `As ${format.name}: …`;
+  bank.keepsLine = line;
+  if (actions.report(bank, { cachedOnly: true })) line.fillReport();
+  else if (reportWatcher) reportWatcher.observe(line);
+  else line.fillReport();
   return line;
 }
 
