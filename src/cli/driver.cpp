@@ -12,7 +12,7 @@ namespace vornak {
 namespace {
 
 constexpr const char* kBanner =
-    "Vornak V1.10\n"
+    "Vornak V" VORNAK_VERSION "\n"
     "Copyright (C) 2026 the Vornak developers\n"
     "The latest version is published with the Vornak sources (see README.md)\n"
     "\n";
