@@ -1,5 +1,6 @@
 #include "cli/loader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <span>
@@ -133,12 +134,12 @@ void readInput(LoadInput& in) {
 
 } // namespace
 
-int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format) {
+int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format, std::size_t inputLimit) {
     if (format != nullptr) *format = "";
     // The file plus two spare bytes; never less than one memory image, so that
     // a short SysEx dump decodes in place into a whole image whose bytes
     // beyond the file are zero.
-    FileBytes file = readWholeFile(path, 2, kBankImageSize);
+    FileBytes file = readWholeFile(path, 2, kBankImageSize, std::min(kStreamLimit, inputLimit), inputLimit);
     if (file.status == FileBytes::NoMemory) {
         std::fputs("Error allocating buffer\n", stdout);
         return 2;
