@@ -8,6 +8,7 @@
 
 #include "cli/driver.h"
 #include "cli/loader.h"
+#include "formats/file_io.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -28,6 +29,9 @@ void appendJsonName(std::string& json, const char (&name)[kProgramNameSize]) {
     appendJsonString(json, PrintableName(name).text);
 }
 
+// The most an input may bring; until it is set, what the tool allows a pipe.
+std::size_t inputLimit = kStreamLimit;
+
 } // namespace
 
 extern "C" {
@@ -35,7 +39,7 @@ extern "C" {
 // argv[0] is the program name, as for main. Answers the exit code.
 int vornak_run(int argc, char** argv) {
     PpgBank bank = makeStartupBank();
-    const int code = runDriver(argc, argv, bank);
+    const int code = runDriver(argc, argv, bank, inputLimit);
     std::fflush(stdout);
     return code;
 }
@@ -50,7 +54,7 @@ const char* vornak_describe(const char* path, int modelHint) {
     static std::string json;
     PpgBank bank = makeStartupBank();
     const char* format = "";
-    const int code = loadInputFile(path, modelHint, bank, &format);
+    const int code = loadInputFile(path, modelHint, bank, &format, inputLimit);
     std::fflush(stdout);
 
     json = "{\"exitCode\":" + std::to_string(code) + ",\"format\":";
@@ -74,5 +78,9 @@ const char* vornak_describe(const char* path, int modelHint) {
     json += '}';
     return json.c_str();
 }
+
+// Every later run and description refuses an input of more than `bytes`
+// bytes, as one there is no memory for ("Error allocating buffer", 2).
+void vornak_limit_input(std::size_t bytes) { inputLimit = bytes; }
 
 } // extern "C"

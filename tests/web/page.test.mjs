@@ -7,9 +7,9 @@ import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 
 import { unzipSync } from 'fflate';
-import { chromium } from 'playwright-core';
 
-import { corpusFiles, exampleFiles, exportSwitches, pagePath, random, root, runNative, sameBytes, tempDir } from './support.mjs';
+import { bytesToText } from '../../web/vornak.mjs';
+import { corpusFiles, exampleFiles, exportSwitches, launchChromium, pagePath, random, root, runNative, sameBytes, tempDir } from './support.mjs';
 
 const pageUrl = `file://${pagePath}`;
 const artifacts = process.env.VORNAK_ARTIFACTS || join(root, 'build/web-test-artifacts');
@@ -18,13 +18,7 @@ let browser;
 let context;
 
 before(async () => {
-  browser = await chromium.launch({
-    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-    args: [
-      '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
-    ],
-  });
+  browser = await launchChromium();
   context = await browser.newContext({ acceptDownloads: true });
   context.on('request', (request) => requests.push(request.url()));
 });
@@ -53,14 +47,6 @@ function card(page, name) {
   return page.locator('li.file').filter({ has: page.getByRole('heading', { name, exact: true }) });
 }
 
-// The engine's rule for text: UTF-8 when valid, else byte for byte.
-function decode(bytes) {
-  try {
-    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
-  } catch {
-    return Array.from(bytes, (b) => String.fromCharCode(b)).join('');
-  }
-}
 
 // The tool's message: what it printed after its four banner lines.
 function toolMessage(text) {
@@ -82,9 +68,9 @@ test('every example and corpus bank is listed as the tool lists it, or fails wit
     const shown = card(page, name);
     if (native.exitCode === 0) {
       await shown.getByText('Listing', { exact: true }).click();
-      assert.equal(await shown.locator('pre').textContent(), decode(native.stdoutBytes), `${name}: listing`);
+      assert.equal(await shown.locator('pre').textContent(), bytesToText(native.stdoutBytes), `${name}: listing`);
     } else {
-      const message = toolMessage(decode(native.stdoutBytes)) || `exit code ${native.exitCode}`;
+      const message = toolMessage(bytesToText(native.stdoutBytes)) || `exit code ${native.exitCode}`;
       await shown.getByText(`Failed: ${message}`).waitFor();
     }
   }

@@ -5,6 +5,8 @@ import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, 
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 
+import { chromium } from 'playwright-core';
+
 export const root = new URL('../../', import.meta.url).pathname;
 export const nativeTool = process.env.VORNAK_BINARY || join(root, 'build/vornak');
 export const pagePath = join(root, 'web/vornak.html');
@@ -15,6 +17,17 @@ export const corpusDir = join(root, '../shared/corpus');
 export const exportSwitches = { S: '.syx', A: '.usr', B: '.usr', F: '.fxb', N: '.fxb', O: '.fxb', M: '.fxb', W: '.crv' };
 
 if (!existsSync(nativeTool)) throw new Error(`${nativeTool} is missing: build the tool first (cmake --build build)`);
+
+// Debian's Chromium, driven by playwright-core.
+export function launchChromium() {
+  return chromium.launch({
+    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
+    args: [
+      '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
+      '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
+    ],
+  });
+}
 
 export function tempDir() {
   return mkdtempSync(join(tmpdir(), 'vornak-web-'));
