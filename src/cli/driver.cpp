@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kBanner =
     "Vornak V" VORNAK_VERSION "\n"
-    "Copyright (C) 2026 the Vornak developers\n"
+    "Copyright (C) 2026 the Vornak developers, under the MIT License (see LICENSE)\n"
     "The latest version is published with the Vornak sources (see README.md)\n"
     "\n";
 
