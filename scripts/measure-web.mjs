@@ -10,14 +10,16 @@
 //     are made when the user opens them, which is not timed. Reading is measured once from the file chooser (the
 //     browser reads the file) and once from a change of the model hint (the
 //     bytes are in the page already);
-//   - the engine under node: one listing run and one conversion run;
+//   - the engine under node: one listing run and one conversion run; a
+//     100 MiB input on the calling thread and in a worker thread, with the
+//     memory held after it and after dispose();
 //   - MIDI, with the Web MIDI stand-in of the tests as the instrument: from
 //     the last byte of a received dump to its card with the names of its
 //     programs, and from "Send" to the message handed to the browser (the
 //     page's own time: "Send" to the confirmation shown, plus the
 //     confirmation to the message handed over; the person's reading time in
 //     between is not counted).
-// Usage: node scripts/measure-web.mjs [rounds]   (after scripts/build-web)
+// Usage: node --expose-gc scripts/measure-web.mjs [rounds]   (after scripts/build-web)
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -54,6 +56,40 @@ const timeRuns = (args) => median(Array.from({ length: rounds }, () => {
   return performance.now() - t;
 }));
 console.log(`node: listing of ${bankName}: ${ms(timeRuns([bankName]))}; /S conversion: ${ms(timeRuns(['/Sout.syx', bankName]))}`);
+engine.dispose();
+
+// A 100 MiB memory image listed on the calling thread and in a worker
+// thread: how long the run takes, how long the calling thread is blocked, and
+// what the process holds after the run and after dispose() (with --expose-gc,
+// after a collection).
+const { createVornakWorker } = await import(join(root, 'web/vornak-node.mjs'));
+const mib = (bytes) => `${(bytes / 2 ** 20).toFixed(0)} MiB`;
+const resident = () => {
+  globalThis.gc?.();
+  return process.memoryUsage().rss;
+};
+const big = new Uint8Array(100 * 2 ** 20);
+for (const [where, make] of [['calling thread', createVornak], ['worker thread', createVornakWorker]]) {
+  const took = [];
+  const blocked = [];
+  let held;
+  let released;
+  for (let i = 0; i < 5; i++) {
+    const before = resident();
+    const large = await make();
+    start = performance.now();
+    const answer = large.run(['big.bin'], { 'big.bin': big });
+    blocked.push(performance.now() - start);
+    await answer;
+    took.push(performance.now() - start);
+    held = resident() - before;
+    large.dispose();
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    released = resident() - before;
+  }
+  console.log(`node, ${where}: 100 MiB listed in ${ms(median(took))}, calling thread blocked ${ms(median(blocked))}; ` +
+    `the process holds ${mib(held)} more after the run, ${mib(released)} after dispose()`);
+}
 
 // In Chromium. The marks are taken inside the page by an observer that the
 // browser installs before the page's own scripts.

@@ -73,3 +73,14 @@ TEST(Pipes, AReadFromAPipeStopsBeyondItsLimit) {
         EXPECT_TRUE(Bytes(read.data.get(), read.data.get() + kLimit + 2) == join({prefix(bytes, kLimit), Bytes(2, 0)}));
     }
 }
+
+// A file's size is known before it is read: above the limit nothing is read.
+TEST(Pipes, AFileAboveTheFileLimitIsRefusedLikeAPipe) {
+    TempDir tmp;
+    const Bytes bytes(6000, 0x11);
+    writeFile(tmp.path("bank.bin"), bytes);
+    const FileBytes at = readWholeFile(tmp.path("bank.bin").c_str(), 2, 0, kStreamLimit, 6000);
+    ASSERT_EQ(at.status, FileBytes::Read);
+    EXPECT_TRUE(Bytes(at.data.get(), at.data.get() + at.size) == bytes);
+    EXPECT_EQ(readWholeFile(tmp.path("bank.bin").c_str(), 2, 0, kStreamLimit, 5999).status, FileBytes::NoMemory);
+}

@@ -1,12 +1,14 @@
 // Builds the web edition from the WebAssembly engine:
 //   web/vornak.mjs   the engine as an ES module, for pages and node programs
+//                    (web/vornak-node.mjs adds node's worker threads to it)
 //   web/vornak.html  the page, with the engine, its worker, the ZIP writer,
 //                    its modules bundled into one script and everything else
 //                    inside, so that one file works offline and from a
 //                    file:// path
 // Usage: node web/build.mjs [--check] <vornak-engine.js from the emscripten build>
-// With --check nothing is written: the build fails when the files in web/
-// differ from what the sources make now.
+// (its vornak-engine.wasm beside it). With --check nothing is written: the
+// build fails when the files in web/ differ from what the sources make now.
+// Either way package.json must carry the version of CMakeLists.txt.
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 
@@ -20,17 +22,55 @@ if (!enginePath) {
   console.error('usage: node web/build.mjs [--check] <vornak-engine.js>');
   process.exit(2);
 }
-const engine = readFileSync(enginePath, 'utf8');
-const version = 'V' + /project\(vornak VERSION ([\d.]+)/.exec(read('../CMakeLists.txt'))[1];
+const fail = (message) => {
+  console.error(message);
+  process.exit(1);
+};
 
-// The worker is a classic script (browsers do not start module workers from
-// a page opened as a file): the engine's classic part, the ZIP writer from
-// its npm package's UMD build (which sets self.fflate), and the message loop.
-const begin = engine.indexOf('/* engine-begin');
-const end = engine.indexOf('/* engine-end */');
-if (begin < 0 || end < begin) throw new Error(`${enginePath}: engine markers not found`);
+// One version: CMakeLists.txt's, which the tool's banner prints; the package
+// has it with its patch number.
+const version = /project\(vornak VERSION ([\d.]+)/.exec(read('../CMakeLists.txt'))[1];
+const packageVersion = JSON.parse(read('../package.json')).version;
+const semver = [...version.split('.'), '0', '0'].slice(0, 3).join('.');
+if (packageVersion !== semver) fail(`package.json has version ${packageVersion}; CMakeLists.txt says ${version}: make it ${semver}`);
+
+// The engine's classic part: the WebAssembly binary, handed to the glue
+// (so that nothing is fetched, not even a data: URL), the emscripten glue
+// without the lines by which it exports itself to CommonJS and AMD loaders,
+// and web/engine/api.js after it.
+const glue = readFileSync(enginePath, 'utf8');
+const loaderExports = /\nif \(typeof exports === 'object' && typeof module === 'object'\)\n.*\n(else if .*\n.*\n){2}/;
+if (!loaderExports.test(glue)) fail(`${enginePath}: the glue's loader exports were not found`);
+const wasm = readFileSync(enginePath.replace(/\.js$/, '.wasm'));
+const engine = `var vornakWasmBase64 = "${wasm.toString('base64')}";\n${glue.replace(loaderExports, '\n')}`;
+
+const fill = (name, text, values) => text.replace(/\{\{(\w+)\}\}/g, (_, key) => {
+  if (!(key in values)) throw new Error(`${name}: unknown placeholder ${key}`);
+  return values[key];
+});
+
+// The module: the classic part as one function (its text is the worker's
+// script too), then the module's interface.
+const module = [
+  '// Vornak\'s engine: lists PPG Wave banks and converts them between formats,',
+  '// with the same code and the same results as the vornak command-line tool.',
+  '// An ES module with the WebAssembly inside, made by web/build.mjs from',
+  '// web/engine/ and the emscripten build; the interface is at the end.',
+  '',
+  'function vornakEngineCode() {',
+  engine,
+  'return vornakExports;',
+  '}',
+  '',
+  fill('module.js', read('engine/module.js'), { version }),
+].join('\n');
+
+// The page's worker is a classic script (browsers do not start module
+// workers from a page opened as a file): the engine's classic part, the ZIP
+// writer from its npm package's UMD build (which sets self.fflate), and the
+// message loop.
 const fflate = read('../node_modules/fflate/umd/index.js');
-const worker = [engine.slice(engine.indexOf('\n', begin) + 1, end), fflate, read('src/worker.js')].join('\n');
+const worker = [engine, fflate, read('src/worker.js')].join('\n');
 
 // The page's modules (web/src/*.js, from app.js on) bundled into its one
 // inline script.
@@ -63,13 +103,9 @@ const csp = [
   "base-uri 'none'",
 ].join('; ');
 
-const fill = { csp, style, worker, app, version };
-const page = read('src/page.html').replace(/\{\{(\w+)\}\}/g, (_, key) => {
-  if (!(key in fill)) throw new Error(`page.html: unknown placeholder ${key}`);
-  return fill[key];
-});
+const page = fill('page.html', read('src/page.html'), { csp, style, worker, app, version: `V${version}` });
 
-const outputs = { 'vornak.mjs': engine, 'vornak.html': page };
+const outputs = { 'vornak.mjs': module, 'vornak.html': page };
 for (const [name, text] of Object.entries(outputs)) {
   const path = new URL(name, here);
   if (!check) {

@@ -12,8 +12,8 @@ namespace vornak {
 namespace {
 
 constexpr const char* kBanner =
-    "Vornak V1.10\n"
-    "Copyright (C) 2026 the Vornak developers\n"
+    "Vornak V" VORNAK_VERSION "\n"
+    "Copyright (C) 2026 the Vornak developers, under the MIT License (see LICENSE)\n"
     "The latest version is published with the Vornak sources (see README.md)\n"
     "\n";
 
@@ -64,7 +64,7 @@ void printEcho(const Settings& s) {
 
 void printUsage() { std::fputs(kUsage, stdout); }
 
-int runDriver(int argc, const char* const* argv, PpgBank& bank) {
+int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit) {
     std::fputs(kBanner, stdout);
     const ParsedCommandLine parsed = parseCommandLine(argc, argv);
     const Settings& s = parsed.settings;
@@ -85,7 +85,7 @@ int runDriver(int argc, const char* const* argv, PpgBank& bank) {
     }
     if (s.verbose) printEcho(s);
 
-    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank);
+    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank, nullptr, inputLimit);
     if (loaded != 0) return loaded;
     if (s.listMode == 1) printListing(bank, s.rangeStart, s.rangeEnd);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -338,14 +339,14 @@ LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, int modelHint, 
     return loadBuffer(copy.data.get(), size, modelHint, bank);
 }
 
-LoadOutcome loadFile(const char* path, int modelHint, PpgBank& bank) {
-    FileBytes file = readWholeFile(path, 2, kBankImageSize);
+LoadOutcome loadFile(const char* path, int modelHint, PpgBank& bank, std::size_t inputLimit) {
+    FileBytes file = readWholeFile(path, 2, kBankImageSize, std::min(kStreamLimit, inputLimit), inputLimit);
     if (file.status != FileBytes::Read) return readFailure(file);
     return loadBuffer(file.data.get(), file.size, modelHint, bank);
 }
 
-int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format) {
-    const LoadOutcome outcome = loadFile(path, modelHint, bank);
+int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format, std::size_t inputLimit) {
+    const LoadOutcome outcome = loadFile(path, modelHint, bank, inputLimit);
     if (!outcome.message.empty()) std::printf("%s\n", outcome.message.c_str());
     if (format != nullptr) *format = outcome.format;
     return outcome.code;

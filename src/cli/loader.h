@@ -30,14 +30,17 @@ struct LoadOutcome {
 // caller's stay as they are.
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, int modelHint, PpgBank& bank);
 
-// Reads the whole file, then loads it as loadBank does.
-LoadOutcome loadFile(const char* path, int modelHint, PpgBank& bank);
+// Reads the whole file, then loads it as loadBank does. An input of more
+// than `inputLimit` bytes is refused as one there is no memory for; more
+// than 1 GiB from a pipe always is.
+LoadOutcome loadFile(const char* path, int modelHint, PpgBank& bank, std::size_t inputLimit = SIZE_MAX);
 
 // The tool's loader: loadFile, then the message printed as the tool prints
 // it. Answers 0, or the error code that becomes the exit code. When `format`
 // is given it receives the name of the format recognised ("" when none was),
 // also when its reader then failed.
-int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format = nullptr);
+int loadInputFile(const char* path, int modelHint, PpgBank& bank, const char** format = nullptr,
+                  std::size_t inputLimit = SIZE_MAX);
 
 // 5120 as "5,120".
 std::string withThousands(std::uint64_t n);

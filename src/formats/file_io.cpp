@@ -99,12 +99,17 @@ void keep(FileBytes& result, std::unique_ptr<std::uint8_t[]> data, std::size_t s
     result.status = FileBytes::Read;
 }
 
-// A file whose size seeking tells: read in one piece.
-void readMeasured(std::FILE* file, std::size_t spare, std::size_t capacity, FileBytes& result) {
+// A file whose size seeking tells: read in one piece, unless it is larger
+// than `limit`.
+void readMeasured(std::FILE* file, std::size_t spare, std::size_t capacity, std::size_t limit, FileBytes& result) {
     long length = -1;
     if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
     if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) return;
     const auto size = static_cast<std::size_t>(length);
+    if (size > limit) {
+        result.status = FileBytes::NoMemory;
+        return;
+    }
     const std::size_t total = std::max(size + spare, capacity);
     auto data = allocate(total);
     if (!data)
@@ -161,7 +166,8 @@ void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capaci
 
 } // namespace
 
-FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit) {
+FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit,
+                        std::size_t fileLimit) {
     FileBytes result;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return result;
@@ -170,7 +176,7 @@ FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacit
     const int first = std::fgetc(file);
     if (!std::ferror(file)) {
         if (std::ftell(file) >= 0)
-            readMeasured(file, spare, capacity, result);
+            readMeasured(file, spare, capacity, fileLimit, result);
         else
             readToEnd(file, first, spare, capacity, streamLimit, result);
     }

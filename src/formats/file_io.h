@@ -26,14 +26,17 @@ struct FileBytes {
 
 // The most an input that cannot be measured (a pipe) may bring: 1 GiB.
 constexpr std::size_t kStreamLimit = std::size_t{1} << 30;
+// A file whose size is known is held whatever its size, when memory allows.
+constexpr std::size_t kNoFileLimit = SIZE_MAX;
 
 // Reads the file into a buffer of at least `capacity` bytes and at least its
 // size plus `spare`. A file is read in one piece, its size found by seeking;
-// an input that cannot be measured so is read to its end in growing steps,
-// and more than `streamLimit` bytes from it are NoMemory. A file that cannot
-// be opened, a folder (which opens but cannot be read), or a failing read is
-// CannotRead; a buffer that cannot be allocated is NoMemory.
+// an input that cannot be measured so is read to its end in growing steps.
+// More than `streamLimit` bytes from such an input, or a file of more than
+// `fileLimit` bytes, is NoMemory. A file that cannot be opened, a folder
+// (which opens but cannot be read), or a failing read is CannotRead; a buffer
+// that cannot be allocated is NoMemory.
 FileBytes readWholeFile(const char* path, std::size_t spare = 0, std::size_t capacity = 0,
-                        std::size_t streamLimit = kStreamLimit);
+                        std::size_t streamLimit = kStreamLimit, std::size_t fileLimit = kNoFileLimit);
 
 } // namespace vornak

@@ -101,6 +101,8 @@ private:
 
 std::string gAnswer;
 std::vector<std::uint8_t> gBytes;
+// The most an input may bring; until it is set, what the tool allows a pipe.
+std::size_t gInputLimit = kStreamLimit;
 
 const char* answer(const Json& json) {
     gAnswer = json.text();
@@ -190,7 +192,7 @@ extern "C" {
 // argv[0] is the program name, as for main. Answers the exit code.
 int vornak_run(int argc, char** argv) {
     PpgBank bank = makeStartupBank();
-    const int code = runDriver(argc, argv, bank);
+    const int code = runDriver(argc, argv, bank, gInputLimit);
     std::fflush(stdout);
     return code;
 }
@@ -212,7 +214,7 @@ int vornak_run(int argc, char** argv) {
 const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
                             int first, int last, int group) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadFile(path, modelHint, bank);
+    const LoadOutcome outcome = loadFile(path, modelHint, bank, gInputLimit);
     Json json;
     json.open('{');
     putOutcome(json, outcome);
@@ -261,9 +263,18 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     Json json;
     json.open('{');
     for (int b = 0; b < bankCount; ++b) {
-        files.push_back(readWholeFile(bankPaths[b]));
-        if (files.back().status != FileBytes::Read) continue;
-        request.banks.push_back({bankPaths[b], files.back().data.get(), files.back().size});
+        files.push_back(readWholeFile(bankPaths[b], 0, 0, std::min(kStreamLimit, gInputLimit), gInputLimit));
+        if (files.back().status == FileBytes::Read) {
+            request.banks.push_back({bankPaths[b], files.back().data.get(), files.back().size});
+            continue;
+        }
+        // As the tool answers an input it cannot hold or open.
+        const bool tooLarge = files.back().status == FileBytes::NoMemory;
+        json.key("exitCode").number(tooLarge ? 2 : 1);
+        json.key("message").string(tooLarge ? "Error allocating buffer" : "No input file").key("size").number(0);
+        json.close('}');
+        gBytes.clear();
+        return answer(json);
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
@@ -292,5 +303,10 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
 }
 
 const std::uint8_t* vornak_bytes() { return gBytes.data(); }
+
+// Every later run, description and composition refuses an input of more
+// than `bytes` bytes, as one there is no memory for ("Error allocating
+// buffer", 2).
+void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 
 } // extern "C"

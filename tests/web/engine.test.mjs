@@ -1,11 +1,12 @@
 // The engine module under node against the native tool: the same exit codes,
 // the same output byte for byte and the same files, run after run on one
-// engine.
+// engine, on the calling thread and in a worker thread.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 
-import { createVornak } from '../../web/vornak.mjs';
-import { corpusFiles, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes } from './support.mjs';
+import { bytesToText, createVornak, createVornakWorker, textToBytes } from '../../web/vornak-node.mjs';
+import { corpusFiles, enginePath, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes } from './support.mjs';
 
 const vornak = await createVornak();
 
@@ -107,4 +108,123 @@ test('describe answers the format, the model and the programs of a bank, or the 
   assert.equal(crv.format, 'Corvel bank');
   const bad = vornak.describe('x.fxb', files['demo23-o.fxb'].slice(0, 300));
   assert.deepEqual([bad.exitCode, bad.message], [3, "Can't load .fxb file"]);
+});
+
+test('a run leaves nothing behind, and an export name that leaves the run\'s folder is a failed export', async () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const fresh = await createVornak();
+  // The tool's answer to an export it cannot write.
+  const failed = runNative(['/Snot-there/x.syx', 'in.syx'], { 'in.syx': syx });
+  assert.equal(failed.exitCode, 1);
+  // Every folder of the engine's file system, as its code makes them.
+  const made = [...readFileSync(enginePath, 'utf8').matchAll(/FS\.mkdir\("(\/[^"]*)"\)/g)].map((m) => m[1]);
+  assert.ok(made.includes('/dev') && made.includes('/proc/self/fd'), `folders found: ${made}`);
+  const targets = [...['/', ...made].map((dir) => `${dir.replace(/\/$/, '')}/x.syx`), '../x.syx', 'sub/../../x.syx', '../../tmp/x.syx'];
+  for (const target of targets) {
+    const run = vornak.run([`/S${target}`, 'in.syx'], { 'in.syx': syx, 'sub/a': syx });
+    assert.equal(run.exitCode, failed.exitCode, `${target}: exit code`);
+    assert.ok(sameBytes(run.stdoutBytes, failed.stdoutBytes), `${target}: output`);
+    assert.deepEqual(run.files, {}, target);
+  }
+  // Nothing written, created or given before is there for a later run, by
+  // any name: it answers as a new engine does.
+  for (const name of [...targets.filter((t) => t.startsWith('/')), '/x.syx', '/tmp/x.syx', 'in.syx', 'sub/a', '/run1/in.syx']) {
+    assert.ok(sameBytes(vornak.run([name]).stdoutBytes, fresh.run([name]).stdoutBytes), `${name} is seen again`);
+  }
+  // Nothing comes from outside: standard input is empty, and no terminal is
+  // attached.
+  const empty = vornak.run(['empty'], { empty: new Uint8Array(0) });
+  assert.equal(empty.exitCode, 6);
+  assert.ok(sameBytes(vornak.run(['/dev/stdin']).stdoutBytes, empty.stdoutBytes));
+  assert.ok(sameBytes(vornak.run(['/dev/tty']).stdoutBytes, vornak.run(['missing']).stdoutBytes));
+  fresh.dispose();
+});
+
+// (The table itself is compared with a browser's windows-1252 decoder in
+// package.test.mjs: node's decodes that label as ISO 8859-1.)
+test('text is one character for each byte, the same whatever the other bytes, and gives its bytes back', () => {
+  const all = Uint8Array.from({ length: 256 }, (_, i) => i);
+  const text = bytesToText(all);
+  assert.equal(new Set(text).size, 256);
+  assert.ok(sameBytes(textToBytes(text), all));
+  assert.throws(() => textToBytes('\u20ad'), RangeError);
+
+  // A name with a windows-1252 letter, bytes that read as UTF-8 elsewhere, and
+  // a control byte that the tool shows as "?".
+  const bank = exampleFiles()['demo23-n.fxb'].slice();
+  const name = [0x43, 0x61, 0x66, 0xe9, 0x20, 0xc3, 0xa9, 0x07, 0x80, 0x81, 0xff];
+  bank.set([...name, 0], Buffer.from(bank).indexOf('PPG Program 000'));
+  const run = agree(['in.fxb'], { 'in.fxb': bank });
+  const shown = Uint8Array.from(name, (b) => (b < 0x20 ? 0x3f : b));
+  assert.ok(Buffer.from(run.stdoutBytes).includes(Buffer.from(shown)));
+  assert.equal(run.stdout, [...run.stdoutBytes].map((b) => text[b]).join(''));
+  assert.equal(vornak.describe('in.fxb', bank).names[0], [...shown].map((b) => text[b]).join(''));
+});
+
+test('the arguments of run and describe: what they take, and a TypeError that says what is expected', () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const listed = vornak.run(['in.syx'], { 'in.syx': syx });
+  assert.ok(sameBytes(vornak.run(['in.syx'], new Map([['in.syx', syx]])).stdoutBytes, listed.stdoutBytes));
+  assert.ok(sameBytes(vornak.run(['/?'], null).stdoutBytes, runNative(['/?']).stdoutBytes));
+  for (const [model, shown] of [['2.2', '2.2'], ['2.3', '2.3'], [2, '2.2'], [3, '2.3'], [undefined, '2.3']]) {
+    assert.equal(vornak.describe('in.bin', exampleFiles()['demo23.bin'], { model }).model, shown, `model ${model}`);
+  }
+  const refused = [
+    () => vornak.describe('in.syx', syx, { model: '2.4' }),
+    () => vornak.describe('in.syx', syx, { model: 'Wave 2.2' }),
+    () => vornak.run(['in\0.syx'], { 'in.syx': syx }),
+    () => vornak.run('in.syx', { 'in.syx': syx }),
+    () => vornak.run([1], {}),
+    () => vornak.run(['x'], ['in.syx']),
+    () => vornak.run(['x'], { '../x': syx }),
+    () => vornak.run(['x'], { x: syx, 'x/y': syx }),
+    () => vornak.run(['x'], new Map([[1, syx]])),
+  ];
+  for (const call of refused) assert.throws(call, TypeError, String(call));
+  assert.throws(() => vornak.describe('in.syx', syx, { model: 'x' }), /'2\.2' or '2\.3'/);
+  // The engine goes on after them.
+  assert.ok(sameBytes(vornak.run(['in.syx'], { 'in.syx': syx }).stdoutBytes, listed.stdoutBytes));
+});
+
+test('an engine in a worker thread answers as the engine does, and dispose ends it', async () => {
+  const files = exampleFiles();
+  const worker = await createVornakWorker();
+  for (const args of [['/Oout.fxb', '-L', 'demo23.syx'], ['demo23.crv'], ['/Wout.crv', 'demo23-m.fxb']]) {
+    const [, ...names] = args;
+    const inputs = Object.fromEntries(names.filter((n) => n in files).map((n) => [n, files[n]]));
+    const got = await worker.run(args, inputs);
+    const want = vornak.run(args, inputs);
+    assert.equal(got.exitCode, want.exitCode);
+    assert.equal(got.stdout, want.stdout);
+    assert.deepEqual(Object.keys(got.files), Object.keys(want.files));
+    for (const name of Object.keys(want.files)) assert.ok(sameBytes(got.files[name], want.files[name]), name);
+  }
+  assert.deepEqual(await worker.describe('in.syx', files['demo23.syx'], { model: '2.2' }),
+    vornak.describe('in.syx', files['demo23.syx'], { model: '2.2' }));
+  await assert.rejects(worker.run(['x'], { '../x': files['demo23.syx'] }), TypeError);
+  await assert.rejects(createVornakWorker({ inputLimit: -1 }), TypeError);
+  const waiting = worker.run(['demo23.syx'], { 'demo23.syx': files['demo23.syx'] });
+  worker.dispose();
+  await assert.rejects(waiting, /disposed/);
+  await assert.rejects(worker.run(['/?']), /disposed/);
+});
+
+test('an input above the engine\'s limit gets the tool\'s answer for an input it has no memory for', async () => {
+  const image = exampleFiles()['demo23.bin'];
+  const bigger = new Uint8Array(image.length + 1);
+  bigger.set(image);
+  const native = runNative(['in.bin'], { 'in.bin': image });
+  const bannerText = bytesToText(native.stdoutBytes).split('\n').slice(0, 4).join('\n');
+  for (const make of [createVornak, createVornakWorker]) {
+    const engine = await make({ inputLimit: image.length });
+    const files = { 'in.bin': image, 'big.bin': bigger };
+    const atLimit = await engine.run(['in.bin'], files);
+    assert.ok(sameBytes(atLimit.stdoutBytes, native.stdoutBytes), `${make.name}: at the limit`);
+    const above = await engine.run(['big.bin'], files);
+    assert.equal(above.exitCode, 2, make.name);
+    assert.equal(above.stdout, `${bannerText}\nError allocating buffer\n`, make.name);
+    const described = await engine.describe('big.bin', bigger);
+    assert.deepEqual([described.exitCode, described.message], [2, 'Error allocating buffer'], make.name);
+    engine.dispose();
+  }
 });

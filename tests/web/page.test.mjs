@@ -111,11 +111,15 @@ test('before converting, a card says what is worth knowing about its file and wh
   await noiseNotes.getByText('3,880 bytes follow the memory image').waitFor();
   assert.equal(await card(page, 'demo23-o.fxb').getByRole('note').count(), 0, 'a file the tool wrote has no notes');
 
+  // What a conversion keeps is asked for when a card comes into view.
+  const keeps = (name) => card(page, name).locator('p.keeps').scrollIntoViewIfNeeded();
   await page.getByLabel('Output format').selectOption('S');
+  await keeps('demo23-o.fxb');
   await card(page, 'demo23-o.fxb').getByText('As V8 SysEx dump: Writes 100 of 128 programs (0 to 99)').waitFor();
   await card(page, 'demo23-o.fxb').getByText(/program names are not kept/).waitFor();
   await page.getByLabel('Output format').selectOption('O');
   await page.getByLabel('2.V group').selectOption('B');
+  await keeps('cut.syx');
   await card(page, 'cut.syx').getByText(/drops group A of \d+ programs/).waitFor();
   await page.getByLabel('2.V group').selectOption('A');
   await page.close();

@@ -5,6 +5,8 @@ import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, 
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 
+import { chromium } from 'playwright-core';
+
 export const root = new URL('../../', import.meta.url).pathname;
 export const nativeTool = process.env.VORNAK_BINARY || join(root, 'build/vornak');
 export const pagePath = join(root, 'web/vornak.html');
@@ -109,8 +111,8 @@ export function sameBytes(a, b) {
 
 export const pageUrl = `file://${pagePath}`;
 
-export async function launchChromium() {
-  const { chromium } = await import('playwright-core');
+// Debian's Chromium, driven by playwright-core.
+export function launchChromium() {
   return chromium.launch({
     executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
     args: chromiumArgs,
@@ -156,14 +158,8 @@ export async function listingOf(page, name) {
   return pre.textContent();
 }
 
-// The engine's rule for text: UTF-8 when valid, else byte for byte.
-export function decodeText(bytes) {
-  try {
-    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
-  } catch {
-    return Array.from(bytes, (b) => String.fromCharCode(b)).join('');
-  }
-}
+// The engine's rule for text, one character for each byte.
+export { bytesToText as decodeText } from '../../web/vornak.mjs';
 
 // The tool's message: what it printed after its four banner lines.
 export function toolMessage(text) {

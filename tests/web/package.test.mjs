@@ -1,0 +1,169 @@
+// The engine as a package that another project installs: packed by npm,
+// installed in a folder of its own, a program using it checked by
+// tsc --strict, then run by node, bundled by esbuild for node and for
+// browsers, and loaded as it is by a page's <script type=module>, in Chromium
+// under the Content-Security-Policy the README asks for. Every run must
+// answer what the native tool answers.
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { extname, join } from 'node:path';
+import { after, test } from 'node:test';
+
+import { textToBytes } from '../../web/vornak.mjs';
+import { launchChromium, root, runNative, sameBytes, tempDir } from './support.mjs';
+
+const run = (command, args, cwd) => execFileSync(command, args, { cwd, encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
+const tool = (name) => join(root, 'node_modules', name);
+
+// The program: every export and type in use, and mistakes the types must
+// catch (an @ts-expect-error that catches nothing fails the check).
+const program = {
+  'main.ts': `
+import createVornak, { bytesToText, createVornakWorker, textToBytes, version } from 'vornak';
+import type { Vornak, VornakDescription, VornakRunResult, VornakWorker } from 'vornak';
+
+// A bank of 100 programs: a memory image of zero bytes.
+const bank = new Uint8Array(5120);
+
+export async function check() {
+  const vornak: Vornak = await createVornak({ inputLimit: 1 << 20 });
+  const listed: VornakRunResult = vornak.run(['bank.bin'], { 'bank.bin': bank });
+  const converted = vornak.run(['/Oout.fxb', 'bank.bin'], new Map([['bank.bin', bank]]));
+  const described: VornakDescription = vornak.describe('bank.bin', bank.buffer, { model: '2.2' });
+  vornak.dispose();
+  const worker: VornakWorker = await createVornakWorker();
+  const inWorker = await worker.run(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank });
+  worker.dispose();
+  const all = Uint8Array.from({ length: 256 }, (_, i) => i);
+  return {
+    version,
+    listing: listed.stdout,
+    exitCodes: [listed.exitCode, converted.exitCode, inWorker.exitCode],
+    described: [described.format, described.model, described.programs],
+    converted: Array.from(converted.files['out.fxb'] ?? []),
+    inWorker: Array.from(inWorker.files['out.fxb'] ?? []),
+    textGivesItsBytes: textToBytes(bytesToText(all)).every((b, i) => b === i),
+  };
+}
+
+export function misuse(vornak: Vornak, worker: VornakWorker): void {
+  // @ts-expect-error: the model is '2.2' or '2.3'
+  vornak.describe('bank.bin', bank, { model: '2.4' });
+  // @ts-expect-error: the command line is an array of strings
+  vornak.run('bank.bin');
+  // @ts-expect-error: files are bytes
+  vornak.run(['bank.bin'], { 'bank.bin': 'text' });
+  // @ts-expect-error: an engine in a worker answers promises
+  const code: number = worker.run([]).exitCode;
+  void code;
+}
+`,
+  'node.ts': `
+import { check } from './main.js';
+declare const console: { log(text: string): void };
+check().then((report) => console.log(JSON.stringify(report)));
+`,
+  // The browser's own windows-1252 decoder is the reference for the table.
+  'browser.ts': `
+import { bytesToText } from 'vornak';
+import { check } from './main.js';
+declare class TextDecoder { constructor(label: string); decode(bytes: Uint8Array): string }
+const all = Uint8Array.from({ length: 256 }, (_, i) => i);
+const page = globalThis as { vornakReport?: unknown };
+check().then(
+  (report) => { page.vornakReport = { ...report, decoderAgrees: new TextDecoder('windows-1252').decode(all) === bytesToText(all) }; },
+  (error: unknown) => { page.vornakReport = { error: String(error) }; },
+);
+`,
+  'tsconfig.json': JSON.stringify({
+    compilerOptions: { strict: true, module: 'nodenext', target: 'es2022', lib: ['es2022'], types: [] },
+    files: ['main.ts', 'node.ts', 'browser.ts'],
+  }),
+  'package.json': JSON.stringify({ name: 'uses-vornak', private: true, type: 'module' }),
+};
+
+const dir = tempDir();
+const project = join(dir, 'project');
+let browser;
+
+after(async () => {
+  await browser?.close();
+  rmSync(dir, { recursive: true, force: true });
+});
+
+// What every run of the program must report.
+function expectReport(report, where) {
+  const bank = new Uint8Array(5120);
+  const listed = runNative(['bank.bin'], { 'bank.bin': bank });
+  const converted = runNative(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank }).files['out.fxb'];
+  const version = /project\(vornak VERSION ([\d.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))[1];
+  assert.equal(report.error, undefined, where);
+  assert.equal(report.version, version, where);
+  assert.ok(sameBytes(textToBytes(report.listing), listed.stdoutBytes), `${where}: listing`);
+  assert.deepEqual(report.exitCodes, [0, 0, 0], where);
+  assert.deepEqual(report.described, ['PPG memory image', '2.2', 100], where);
+  assert.ok(sameBytes(report.converted, converted), `${where}: conversion`);
+  assert.ok(sameBytes(report.inWorker, converted), `${where}: conversion in a worker`);
+  assert.equal(report.textGivesItsBytes, true, where);
+}
+
+test('npm pack gives the module, its types and the licence, which another folder installs', () => {
+  const [packed] = JSON.parse(run('npm', ['pack', '--json', '--pack-destination', dir], root));
+  assert.deepEqual(packed.files.map((f) => f.path).sort(),
+    ['LICENSE', 'README.md', 'package.json', 'web/vornak-node.mjs', 'web/vornak.d.ts', 'web/vornak.mjs']);
+  mkdirSync(project);
+  for (const [name, text] of Object.entries(program)) writeFileSync(join(project, name), text);
+  run('npm', ['install', '--offline', '--no-audit', '--no-fund', '--loglevel=error', join(dir, packed.filename)], project);
+  const installed = JSON.parse(readFileSync(join(project, 'node_modules/vornak/package.json'), 'utf8'));
+  assert.equal(installed.license, 'MIT');
+});
+
+test('tsc --strict accepts the program and catches its mistakes; node runs it', () => {
+  run(process.execPath, [tool('typescript/bin/tsc'), '-p', project], project);
+  expectReport(JSON.parse(run(process.execPath, ['node.js'], project)), 'node');
+});
+
+test('esbuild bundles it for node and for browsers without a warning, and node runs its bundle', () => {
+  for (const [platform, outfile] of [['node', 'node-bundle.cjs'], ['browser', 'browser-bundle.js']]) {
+    const bundled = spawnSync(tool('.bin/esbuild'), [`${platform}.js`, '--bundle', `--platform=${platform}`, `--outfile=${outfile}`, '--log-level=warning'],
+      { cwd: project, encoding: 'utf8' });
+    assert.equal(bundled.status, 0, bundled.stderr);
+    assert.equal(bundled.stderr, '', platform);
+  }
+  assert.doesNotMatch(readFileSync(join(project, 'browser-bundle.js'), 'utf8'), /["']node:/);
+  expectReport(JSON.parse(run(process.execPath, ['node-bundle.cjs'], project)), 'node bundle');
+});
+
+test('a page runs the browser bundle, and the module as it is, under a strict Content-Security-Policy', async () => {
+  browser = await launchChromium();
+  const context = await browser.newContext();
+  const origin = 'http://vornak.test';
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript' };
+  const pages = {
+    '/bundle.html': '<!doctype html><title>bundle</title><script src="/browser-bundle.js"></script>',
+    '/module.html': '<!doctype html><title>module</title><script type="module" src="/browser.js"></script>',
+  };
+  await context.route(`${origin}/**`, (route) => {
+    const path = new URL(route.request().url()).pathname;
+    let body = pages[path] ?? readFileSync(join(project, path));
+    // A plain module script has no bare names: it imports the package's file.
+    if (path === '/main.js' || path === '/browser.js') body = String(body).replaceAll("from 'vornak'", "from '/node_modules/vornak/web/vornak.mjs'");
+    route.fulfill({
+      body,
+      contentType: types[extname(path)],
+      headers: { 'Content-Security-Policy': "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; worker-src blob:" },
+    });
+  });
+  for (const path of Object.keys(pages)) {
+    const page = await context.newPage();
+    const refused = [];
+    page.on('console', (message) => message.type() === 'error' && refused.push(message.text()));
+    await page.goto(origin + path);
+    const report = await (await page.waitForFunction(() => globalThis.vornakReport, null, { timeout: 30_000 })).jsonValue();
+    expectReport(report, path);
+    assert.equal(report.decoderAgrees, true, `${path}: the text table is the browser's windows-1252`);
+    assert.deepEqual(refused, [], path);
+    await page.close();
+  }
+});
