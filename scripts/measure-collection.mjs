@@ -13,6 +13,7 @@
 // The banks are made here: random memory images written by the engine as 2.V
 // chunk banks and Corvel banks.
 // Usage: node scripts/measure-collection.mjs [banks] [rounds]   (after scripts/build-web)
+import { randomBytes } from 'node:crypto';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -27,19 +28,10 @@ const rounds = Number(process.argv[3] || 10);
 const ms = (value) => `${value.toFixed(1)} ms`;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// A small deterministic generator, so that runs can be repeated.
-let seed = 20261207;
-const next = () => {
-  seed ^= seed << 13;
-  seed ^= seed >>> 17;
-  seed ^= seed << 5;
-  return (seed >>> 0) / 2 ** 32;
-};
-
 const engine = await createVornak();
 const banks = [];
 for (let i = 0; i < total; i++) {
-  const image = Uint8Array.from({ length: 5120 }, () => Math.floor(next() * 256));
+  const image = new Uint8Array(randomBytes(5120));
   for (let c = 0; c < 20; c++) image[4480 + 32 * c + 31] = i % 2 && c < 5 ? 0x55 : 0;
   const [letter, extension] = i % 2 ? ['W', '.crv'] : ['O', '.fxb'];
   const name = `bank${String(i).padStart(4, '0')}${extension}`;
@@ -79,7 +71,10 @@ const page = context.pages()[0] || await context.newPage();
 page.on('dialog', (dialog) => dialog.accept());
 const marks = () => page.evaluate(() => window.vornakMarks);
 const clear = () => page.evaluate(() => { window.vornakMarks = []; });
-const waitFor = (text) => page.waitForFunction((t) => window.vornakMarks.some(([name]) => name.startsWith(t)), text, { timeout: 600_000 });
+const waitFor = (text) => page.waitForFunction((t) => window.vornakMarks.some(([name]) => name.startsWith(t)), text, { timeout: 120_000 })
+  .catch(async (error) => {
+    throw new Error(`waiting for "${text}", the status says "${await page.locator('#status').textContent()}": ${error.message}`);
+  });
 const first = (m, text, after = -1) => m.find(([name, at]) => name.startsWith(text) && at > after);
 await page.goto(`file://${join(root, 'web/vornak.html')}`);
 await waitFor('Ready.');

@@ -5,6 +5,9 @@ import { duplicateGroups, searchNames, state, where } from './state.js';
 
 const HITS_SHOWN = 200;
 const GROUPS_SHOWN = 200;
+// A sound that hundreds of programs share (the default program, say) lists
+// its first programs and counts the others.
+const MEMBERS_SHOWN = 12;
 
 // { show(bankId, program), add(bankId, program) }
 let actions = null;
@@ -53,7 +56,8 @@ export function renderDuplicates() {
   }
   const heading = element('p', { textContent: `${plural(groups.length, 'sound')} that more than one program holds:` });
   const items = groups.slice(0, GROUPS_SHOWN).map((group) => element('li', {},
-    element('ul', {}, ...group.map(hitItem))));
+    element('ul', {}, ...group.slice(0, MEMBERS_SHOWN).map(hitItem)),
+    group.length > MEMBERS_SHOWN ? element('p', { className: 'hint', textContent: `and ${plural(group.length - MEMBERS_SHOWN, 'more program')} of this sound` }) : null));
   const more = groups.length > GROUPS_SHOWN ? element('p', { className: 'hint', textContent: `The first ${GROUPS_SHOWN} are shown.` }) : null;
   ui.list.replaceChildren(heading, element('ol', { className: 'groups' }, ...items), more);
 }

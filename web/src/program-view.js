@@ -2,6 +2,7 @@
 // labels the listing uses; with a second program (from any bank) beside it,
 // the values that differ are marked.
 import { button, element } from './dom.js';
+import { sameSoundText } from './files-view.js';
 import { bankById, programName, state, where } from './state.js';
 
 // { parameters(bank, program) -> promise of { labels, values }, add(bankId,
@@ -41,9 +42,13 @@ export async function renderProgram() {
   if (section.dataset.showing !== wanted) return; // a later choice is being drawn
   const { labels } = answers[0];
   const heading = element('h2', { id: 'program-title', textContent: picks.length === 2 ? 'Two programs compared' : 'Program' });
-  const captions = picks.map((p, i) => element('p', { className: 'pick' },
-    picks.length === 2 ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(p), ' ',
-    button('Add to new bank', () => actions.add(p.bankId, p.program), { label: `Add to new bank: ${title(p)}` })));
+  const captions = picks.map((p, i) => {
+    const same = sameSoundText(bankById(p.bankId), p.program);
+    return element('p', { className: 'pick' },
+      picks.length === 2 ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(p), ' ',
+      same ? element('span', { className: 'same', textContent: `(${same}) ` }) : null,
+      button('Add to new bank', () => actions.add(p.bankId, p.program), { label: `Add to new bank: ${title(p)}` }));
+  });
 
   const columns = [];
   answers.forEach((a, i) => {
