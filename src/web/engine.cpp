@@ -148,7 +148,9 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     const std::size_t n = static_cast<std::size_t>(bank.programCount);
     int combisInUse = 0;
     for (int c = 0; c < bank.combiCount; ++c) combisInUse += bank.combis[static_cast<std::size_t>(c)].used != 0;
-    json.key("model").string(std::string("2.") + modelLetter(bank));
+    const char letter = modelLetter(bank);
+    json.key("model").string(std::string("2.") + letter);
+    json.key("modelName").string(letter == 'V' ? "Waldorf 2.V" : std::string("PPG Wave 2.") + letter);
     json.key("bankName").name(bank.name);
     json.key("programs").number(bank.programCount).key("combis").number(bank.combiCount);
     json.key("combisInUse").number(combisInUse);
@@ -201,7 +203,8 @@ int vornak_run(int argc, char** argv) {
 // found as JSON:
 //   {"exitCode":0,"message":"","explanation":"","format":"V8 SysEx dump",
 //    "notes":[{"code":"short-dump","text":"..."}],
-//    "model":"2.3","bankName":"","programs":87,"combis":20,"combisInUse":3,
+//    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,
+//    "combis":20,"combisInUse":3,
 //    "names":[...],"sounds":[...],
 //    "parameterLabels":{"program":[...],"group":[...]},
 //    "parameters":[{"number":0,"program":[...],"a":[...],"b":[...]},...],

@@ -63,7 +63,6 @@ async function readBank(bank) {
     if (generation !== bank.generation) return;
     bank.problem = bank.bytes ? `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.`
       : 'The browser could not read this file. Try choosing it again.';
-    bank.summary ??= null;
   }
   emit('bank', bank);
 }

@@ -9,7 +9,6 @@ const CARDS_AT_ONCE = 40;
 // Very large listings and banks are shown in part; copying takes all.
 const LISTING_SHOWN = 1 << 20;
 const NAMES_SHOWN = 2000;
-const MODEL_NAMES = { '2.2': 'PPG Wave 2.2', '2.3': 'PPG Wave 2.3', '2.V': 'Waldorf 2.V' };
 
 // What the views need from the page: { listing(bank), report(bank),
 // remove(bank), show(bankId, program), compare(bankId, program),
@@ -105,7 +104,7 @@ function fillCard(bank) {
   const name = summary.bankName ? ` · bank “${summary.bankName}”` : '';
   const made = bank.built ? ' · built here' : '';
   parts.push(element('p', { className: 'state',
-    textContent: `${summary.format} · ${MODEL_NAMES[summary.model] || summary.model} · ${plural(summary.programs, 'program')}${combis}${name}${made}` }));
+    textContent: `${summary.format} · ${summary.modelName || summary.model} · ${plural(summary.programs, 'program')}${combis}${name}${made}` }));
   if (summary.notes.length) {
     parts.push(element('div', { className: 'notes', attrs: { role: 'note', 'aria-label': `Worth knowing about ${bank.name}` } },
       element('p', { className: 'notes-title', textContent: 'Worth knowing' }),
