@@ -51,9 +51,89 @@ export interface VornakRunResult {
 /** The model hint of a description, as the switches /2.2 and /2.3 give it. */
 export type VornakModel = '2.2' | '2.3' | 2 | 3;
 
+/** A 2.V group, as the switch /G gives it. */
+export type VornakGroup = 'A' | 'B';
+
+/** The switch letter of an output format, as formats() answers them. */
+export type VornakFormatLetter = 'S' | 'A' | 'B' | 'F' | 'N' | 'O' | 'M' | 'W';
+
 export interface VornakDescribeOptions {
   /** Reads a memory image as this model; left out, the data decide. */
   model?: VornakModel | null;
+  /**
+   * The programs whose values `parameters` holds: all of them (true, the
+   * default), none (false), or the program numbers listed.
+   */
+  parameters?: boolean | readonly number[];
+  /** Whether the answer has `conversions` (default true). */
+  conversions?: boolean;
+  /** The first program the conversion reports write, as /P gives it (default 0). */
+  first?: number | null;
+  /** The last program the conversion reports write, as /P gives it (default 255). */
+  last?: number | null;
+  /** The group the conversion reports write to a 2.V bank, as /G gives it (default 'A'). */
+  group?: VornakGroup | null;
+}
+
+/**
+ * What the tool notes about a file that loaded: "bare-image" (no known
+ * header: read as a bare memory image), "short-dump" (a SysEx dump that ends
+ * before its program memory does), "missing-end" (a whole dump without its
+ * closing F7), "trailing-bytes" (bytes after the data, not read),
+ * "count-mismatch" (a header that announces more programs or data than the
+ * file holds), "partial-image" (Waveterm A records that do not fill the
+ * memory), "short-chunk" (a Halvic memory area shorter than the plug-in
+ * writes).
+ */
+export type VornakNoteCode =
+  | 'bare-image'
+  | 'short-dump'
+  | 'missing-end'
+  | 'trailing-bytes'
+  | 'count-mismatch'
+  | 'partial-image'
+  | 'short-chunk';
+
+export interface VornakNote {
+  code: VornakNoteCode;
+  /** The same in plain words. */
+  text: string;
+}
+
+/** One program's values as the listing shows them. */
+export interface VornakProgramValues {
+  /** The program's number, from 0. */
+  number: number;
+  /** Its own values, by the labels of parameterLabels.program. */
+  program: string[];
+  /** Group A's values, by the labels of parameterLabels.group. */
+  a: string[];
+  /** Group B's values, by the labels of parameterLabels.group. */
+  b: string[];
+}
+
+/** What writing a bank in one output format keeps of it. */
+export interface VornakConversionReport {
+  /** The format's switch letter. */
+  letter: VornakFormatLetter;
+  /** How many of the bank's programs the file holds. */
+  programs: number;
+  /** The first of them; the others follow it in order. */
+  first: number;
+  /** The program slots the file has. */
+  slots: number;
+  /** Slots that get the format's fill program. */
+  filled: number;
+  /** Memory image slots left as zero bytes. */
+  blank: number;
+  /** Whether every program name written comes back. */
+  names: boolean;
+  /** The combis the file holds. */
+  combis: number;
+  /** What does not come back, in words ("all 5 combis", "group B of 2 programs"). */
+  dropped: string[];
+  /** The whole report as one sentence. */
+  text: string;
 }
 
 /** What one file holds, as the tool loads it. */
@@ -62,8 +142,12 @@ export interface VornakDescription {
   exitCode: number;
   /** The tool's message, "" when it printed none. */
   message: string;
+  /** Why the file did not load, in plain words with what to try; "" when it loaded. */
+  explanation: string;
   /** The format recognised ("" when none was), also when reading it then failed. */
   format: string;
+  /** What the tool notes about a file that loaded; empty when it did not. */
+  notes: VornakNote[];
   /** The rest only when the file loaded: "2.2", "2.3" or "2.V". */
   model?: string;
   bankName?: string;
@@ -72,7 +156,124 @@ export interface VornakDescription {
   combisInUse?: number;
   /** Program names as the listing shows them. */
   names?: string[];
+  /**
+   * Each program's sound: its 51-byte packed record in hexadecimal. Two
+   * programs' sounds are equal exactly when those records are, whatever
+   * their names.
+   */
+  sounds?: string[];
+  /** The labels of the values in `parameters`, as the listing names them. */
+  parameterLabels?: { program: string[]; group: string[] };
+  /** The values of the programs asked for, in program order. */
+  parameters?: VornakProgramValues[];
+  /** For each output format, in formats() order: what writing the bank in it keeps (when asked for). */
+  conversions?: VornakConversionReport[];
 }
+
+/** An output format, in the engine's words. */
+export interface VornakFormat {
+  /** Its export switch letter. */
+  letter: VornakFormatLetter;
+  /** Its name, for people choosing an output. */
+  name: string;
+  /** The extension of the files it writes, with its dot. */
+  extension: string;
+  /** Whether /P (convert's first and last) chooses the programs written. */
+  range: boolean;
+  /** Whether /G (convert's group) chooses the group written. */
+  group: boolean;
+  /** The most programs a bank built by compose may have in it. */
+  capacity: number;
+  /** Whether it keeps program names. */
+  names: boolean;
+}
+
+/** A slot of a bank that compose builds: a program of one of the banks given. */
+export interface VornakSlot {
+  /** The bank's name among `banks`. */
+  bank: string;
+  /** The program's number in that bank, from 0. */
+  program: number;
+  /** A new name (at most 27 bytes, no control characters); left out, the program keeps its own. */
+  name?: string | null;
+}
+
+export interface VornakComposeRequest {
+  /** The banks the programs come from, by name. */
+  banks: VornakFiles;
+  /** The new bank's slots in order; null (or undefined) is a slot the format fills. */
+  programs: ReadonlyArray<VornakSlot | null | undefined>;
+  /** The output format's switch letter (default 'S'). */
+  format?: VornakFormatLetter | Lowercase<VornakFormatLetter>;
+  /** How memory images among the banks are read. */
+  model?: VornakModel | null;
+  /** The group a 2.V output receives (default 'A'). */
+  group?: VornakGroup | null;
+  /** The new bank's name (at most 27 bytes, no control characters). */
+  bankName?: string | null;
+}
+
+/** A bank that compose built, or why it could not. */
+export type VornakComposeResult =
+  | {
+      exitCode: 0;
+      message: '';
+      /** The file, as the format's export writes it. */
+      bytes: Uint8Array;
+      /** What the file keeps of the built bank. */
+      report: VornakConversionReport;
+    }
+  | {
+      /**
+       * 1 for a request that cannot be met, the tool's exit code for a bank
+       * that cannot be read, 2 for a bank above inputLimit; 1 or 2 when the
+       * engine's memory runs out.
+       */
+      exitCode: number;
+      /** What stands in the way, in words. */
+      message: string;
+      bytes: null;
+    };
+
+export interface VornakConvertOptions {
+  /** The output format's switch letter, in either case. */
+  to: VornakFormatLetter | Lowercase<VornakFormatLetter>;
+  /** The first program written (/P), where the format takes a range; default 0. */
+  first?: number | null;
+  /** The last program written (/P), not below `first`; default 255. */
+  last?: number | null;
+  /** The group written (/G), where the format takes one; default 'A'. */
+  group?: VornakGroup | null;
+  /** Reads a memory image as this model (/2.2, /2.3); left out, the data decide. */
+  model?: VornakModel | null;
+  /** The input's file name, for `fileName` (default "bank"). */
+  name?: string | null;
+}
+
+/** A bank converted, or why it could not be. */
+export type VornakConvertResult =
+  | {
+      exitCode: 0;
+      message: '';
+      explanation: '';
+      /** The file, byte for byte as the tool writes it. */
+      bytes: Uint8Array;
+      /** The input's name with the format's extension in place of its own. */
+      fileName: string;
+      /** What the file keeps of the bank. */
+      keeps: VornakConversionReport;
+      /** What the tool notes about the input. */
+      notes: VornakNote[];
+    }
+  | {
+      /** The tool's exit code. */
+      exitCode: number;
+      /** The tool's message ("" when it printed none). */
+      message: string;
+      /** The failure in plain words, with what to try. */
+      explanation: string;
+      bytes: null;
+    };
 
 /** An engine on the calling thread: each call blocks it until it is done. */
 export interface Vornak {
@@ -80,6 +281,12 @@ export interface Vornak {
   run(args: readonly string[], files?: VornakFiles | null): VornakRunResult;
   /** Loads one file as the tool would and says what it holds. */
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): VornakDescription;
+  /** The output formats, in the order they are offered to people. */
+  formats(): VornakFormat[];
+  /** Builds a bank from programs of the banks given and writes it in a format. */
+  compose(request: VornakComposeRequest): VornakComposeResult;
+  /** Writes a bank in another format, as the tool does. */
+  convert(bytes: VornakBytes, options: VornakConvertOptions): VornakConvertResult;
   /** Lets go of the engine and its memory; every later call throws. */
   dispose(): void;
 }
@@ -88,6 +295,9 @@ export interface Vornak {
 export interface VornakWorker {
   run(args: readonly string[], files?: VornakFiles | null): Promise<VornakRunResult>;
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): Promise<VornakDescription>;
+  formats(): Promise<VornakFormat[]>;
+  compose(request: VornakComposeRequest): Promise<VornakComposeResult>;
+  convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
   /** Ends the worker; calls that wait and every later call are rejected. */
   dispose(): void;
 }

@@ -546,13 +546,64 @@ function vornakEngineOver(module, sink, limit) {
     return result;
   }
 
+  // A bank written in another format by the tool's own run (so the bytes
+  // are exactly the tool's), with what describe says the file keeps of it
+  // and notes about the input. A file that does not load answers the
+  // tool's exit code and message and describe's explanation, and no bytes.
+  function convert(bytes, options) {
+    var o = vornakConvertOptions(options);
+    var all = formats();
+    var format = all.filter(function (f) { return f.letter === o.to.toUpperCase(); })[0];
+    if (!format) {
+      vornakRefuse('to must be the switch letter of an output format (' +
+        all.map(function (f) { return f.letter; }).join(', ') + '), not ' + vornakShow(o.to));
+    }
+    // Only the options that the format takes reach the tool and describe.
+    var output = 'output' + format.extension;
+    var asked = { model: o.model, parameters: false };
+    var args = ['/' + format.letter + output];
+    if (format.range) {
+      asked.first = o.first;
+      asked.last = o.last;
+      if (o.first !== undefined || o.last !== undefined) {
+        args.push('/P' + (o.first === undefined ? '' : o.first) + (o.last === undefined ? '' : '-' + o.last));
+      }
+    }
+    if (format.group && o.group) {
+      asked.group = o.group;
+      args.push('/G' + o.group);
+    }
+    if (o.model) args.push('/' + o.model);
+    args.push('input');
+    var input = vornakBytesOf('bytes', bytes);
+    var described = describe('input', input, asked);
+    if (described.exitCode !== 0) {
+      return { exitCode: described.exitCode, message: described.message, explanation: described.explanation, bytes: null };
+    }
+    var ran = run(args, new Map([['input', input]]));
+    var written = ran.files[output];
+    if (ran.exitCode !== 0 || !written) {
+      return { exitCode: ran.exitCode || 1, message: '',
+        explanation: 'The converted file could not be made: there is not enough memory for it.', bytes: null };
+    }
+    return {
+      exitCode: 0,
+      message: '',
+      explanation: '',
+      bytes: written,
+      fileName: o.name.replace(/([^/])\.[^./]*$/, '$1') + format.extension,
+      keeps: described.conversions.filter(function (c) { return c.letter === format.letter; })[0],
+      notes: described.notes,
+    };
+  }
+
   // Lets go of the engine's memory; any later call throws.
   function dispose() {
     stopped = new Error('vornak: the engine was disposed');
     module = FS = null;
   }
 
-  return { run: run, describe: describe, formats: formats, compose: compose, dispose: dispose };
+  return { run: run, describe: describe, formats: formats, compose: compose, convert: convert, dispose: dispose };
 }
 
 // A compose request checked and put into the engine's terms: the banks as
@@ -589,11 +640,44 @@ function vornakComposeRequest(request) {
   return { banks: banks, slots: slots, format: format, hint: vornakModelHint(o), group: vornakGroup(o), bankName: bankName, refusal: refusal };
 }
 
+// The options of convert, checked as far as they can be without the engine
+// (which knows the output formats): `to` a one-letter string, `first` and
+// `last` program numbers with first <= last, `group` 'A' or 'B', `model` the
+// /2.x hint, `name` the input's file name ("bank" when left out). Answers
+// them as plain values that convert takes again: a model as '2.2' or '2.3',
+// and undefined for whatever was left out.
+function vornakConvertOptions(options) {
+  var o = vornakOptionsObject('the options of convert', options);
+  if (typeof o.to !== 'string' || o.to.length !== 1) {
+    vornakRefuse('to must be the switch letter of an output format, not ' + vornakShow(o.to));
+  }
+  var first = vornakProgramNumber('first', o.first, undefined);
+  var last = vornakProgramNumber('last', o.last, undefined);
+  if (first !== undefined && last !== undefined && first > last) {
+    vornakRefuse('first must not be above last, not ' + first + ' and ' + last);
+  }
+  var hint = vornakModelHint(o);
+  var group = vornakGroup(o);
+  var name = o.name === undefined || o.name === null ? 'bank' : vornakCheckText('name', o.name);
+  if (name === '') vornakRefuse('name must be a file name, not ""');
+  return {
+    to: o.to,
+    first: first,
+    last: last,
+    group: o.group === undefined || o.group === null ? undefined : 'AB'.charAt(group),
+    model: hint < 0 ? undefined : '2.' + hint,
+    name: name,
+  };
+}
+
 // ---- The worker's side of createVornakWorker --------------------------------
 // One engine, made by the first request; requests are answered in order:
 //   { id, call: 'start', options }                    -> { id, result: null }
 //   { id, call: 'run', args, files }                  -> { id, result }
 //   { id, call: 'describe', name, bytes, options }    -> { id, result }
+//   { id, call: 'formats' }                           -> { id, result }
+//   { id, call: 'compose', request }                  -> { id, result }
+//   { id, call: 'convert', bytes, options }           -> { id, result }
 // or { id, error: { name, message } }. The bytes of an answer are transferred.
 // `port` is the worker's global scope, or node's parentPort.
 function vornakServe(port) {
@@ -623,6 +707,8 @@ function vornakServe(port) {
       answer(request.id, function () { return engine.formats(); });
     } else if (request.call === 'compose') {
       answer(request.id, function () { return engine.compose(request.request); });
+    } else if (request.call === 'convert') {
+      answer(request.id, function () { return engine.convert(request.bytes, request.options); });
     } else {
       answer(request.id, function () { return engine.describe(request.name, request.bytes, request.options); });
     }
@@ -655,6 +741,9 @@ var vornakExports = {
   composeRequest: function (request) {
     vornakComposeRequest(request);
     return request;
+  },
+  convertRequest: function (bytes, options) {
+    return { bytes: vornakBytesOf('bytes', bytes), options: vornakConvertOptions(options) };
   },
   inputLimit: vornakInputLimit,
 };
@@ -829,6 +918,10 @@ function connectWorker(worker, inputLimit) {
     }),
     formats: () => checked(() => ({ call: 'formats' })),
     compose: (request) => checked(() => ({ call: 'compose', request: engine.composeRequest(request) })),
+    convert: (bytes, options) => checked(() => {
+      const request = engine.convertRequest(bytes, options);
+      return { call: 'convert', bytes: sendable(request.bytes), options: request.options };
+    }),
     dispose: () => stop(new Error('vornak: the engine was disposed')),
   };
   return call({ call: 'start', options: { inputLimit } }).then(

@@ -6,7 +6,7 @@ import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 
 import { bytesToText, createVornak, createVornakWorker, textToBytes } from '../../web/vornak-node.mjs';
-import { corpusFiles, enginePath, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes } from './support.mjs';
+import { corpusFiles, enginePath, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes, toolMessage } from './support.mjs';
 
 const vornak = await createVornak();
 
@@ -227,4 +227,72 @@ test('an input above the engine\'s limit gets the tool\'s answer for an input it
     assert.deepEqual([described.exitCode, described.message], [2, 'Error allocating buffer'], make.name);
     engine.dispose();
   }
+});
+
+test('convert writes the bytes the tool writes, with what they keep, or the tool\'s message and an explanation', () => {
+  const files = exampleFiles();
+  const native = (args, name, bytes) => runNative([...args, name], { [name]: bytes });
+  for (const format of vornak.formats()) {
+    const out = `out${format.extension}`;
+    for (const name of ['demo23.syx', 'demo23-o.fxb']) {
+      const got = vornak.convert(files[name], { to: format.letter.toLowerCase(), name });
+      assert.ok(sameBytes(got.bytes, native([`/${format.letter}${out}`], name, files[name]).files[out]), `${name} to ${format.letter}`);
+      assert.equal(got.fileName, name.replace(/\.[^.]*$/, format.extension));
+      assert.equal(got.keeps.letter, format.letter);
+    }
+    // A range, a group and a model reach the tool where the format takes them.
+    const options = { to: format.letter, first: 10, last: 20, group: 'B', model: '2.2' };
+    const args = [`/${format.letter}${out}`, ...(format.range ? ['/P10-20'] : []), ...(format.group ? ['/GB'] : []), '/2.2'];
+    const got = vornak.convert(files['demo23.bin'], options);
+    assert.ok(sameBytes(got.bytes, native(args, 'in.bin', files['demo23.bin']).files[out]), args.join(' '));
+    assert.deepEqual([got.keeps.first, got.keeps.programs], format.range ? [10, 11] : [0, 100], args.join(' '));
+    assert.equal(got.fileName, `bank${format.extension}`);
+  }
+  for (const [options, switches] of [[{ to: 'a', first: 90 }, ['/P90']], [{ to: 'n', last: 3, model: '2.3' }, ['/P-3', '/2.3']]]) {
+    const args = [`/${options.to}out`, ...switches];
+    assert.ok(sameBytes(vornak.convert(files['demo23.bin'], options).bytes, native(args, 'in.bin', files['demo23.bin']).files.out), args.join(' '));
+  }
+  const cut = vornak.convert(files['demo23.syx'].slice(0, 2000), { to: 'W' });
+  assert.deepEqual(cut.notes.map((n) => n.code), ['short-dump']);
+
+  for (const bytes of [files['demo23-o.fxb'].slice(0, 300), new Uint8Array(0), files['demo23-a.usr'].slice(0, 40)]) {
+    const tool = native(['/Sout.syx'], 'in', bytes);
+    const got = vornak.convert(bytes, { to: 'S' });
+    assert.deepEqual([got.exitCode, got.message, got.bytes], [tool.exitCode, toolMessage(bytesToText(tool.stdoutBytes)), null]);
+    assert.notEqual(tool.exitCode, 0);
+    assert.equal(got.explanation, vornak.describe('in', bytes).explanation);
+    assert.notEqual(got.explanation, '');
+  }
+
+  const syx = files['demo23.syx'];
+  const refused = [undefined, {}, { to: 'x' }, { to: 'SY' }, { to: 5 }, { to: 'S', first: -1 }, { to: 'S', last: 1.5 },
+    { to: 'S', first: '3' }, { to: 'S', first: 5, last: 4 }, { to: 'O', group: 'b' }, { to: 'S', model: '2.4' },
+    { to: 'S', name: 5 }, { to: 'S', name: '' }];
+  for (const options of refused) assert.throws(() => vornak.convert(syx, options), TypeError, JSON.stringify(options));
+  assert.throws(() => vornak.convert('bank', { to: 'S' }), TypeError);
+  assert.throws(() => vornak.convert(syx, { to: 'x' }), /S, A, B, F, N, O, M, W/);
+  assert.equal(vornak.convert(syx, { to: 'S' }).exitCode, 0);
+});
+
+test('formats, compose and convert in a worker thread answer as on the calling thread', async () => {
+  const files = exampleFiles();
+  const worker = await createVornakWorker();
+  assert.deepEqual(await worker.formats(), vornak.formats());
+  const request = {
+    banks: { 'a.syx': files['demo23.syx'], 'b.fxb': files['demo23-o.fxb'] },
+    programs: [{ bank: 'b.fxb', program: 2, name: 'Two' }, null, { bank: 'a.syx', program: 40 }],
+    format: 'O',
+    group: 'B',
+  };
+  for (const asked of [request, { ...request, programs: [{ bank: 'c', program: 0 }] }]) {
+    assert.deepEqual(await worker.compose(asked), vornak.compose(asked));
+  }
+  for (const options of [{ to: 'f', first: 3, group: 'B', name: 'x.syx' }, { to: 'W' }]) {
+    for (const bytes of [files['demo23.syx'], files['demo23.syx'].slice(0, 3)]) {
+      assert.deepEqual(await worker.convert(bytes, options), vornak.convert(bytes, options));
+    }
+  }
+  await assert.rejects(worker.convert(files['demo23.syx'], { to: 'x' }), TypeError);
+  await assert.rejects(worker.convert(files['demo23.syx'], { to: 'S', first: 2, last: 1 }), TypeError);
+  worker.dispose();
 });

@@ -11,7 +11,7 @@ import { extname, join } from 'node:path';
 import { after, test } from 'node:test';
 
 import { textToBytes } from '../../web/vornak.mjs';
-import { launchChromium, root, runNative, sameBytes, tempDir } from './support.mjs';
+import { exportSwitches, launchChromium, root, runNative, sameBytes, tempDir } from './support.mjs';
 
 const run = (command, args, cwd) => execFileSync(command, args, { cwd, encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
 const tool = (name) => join(root, 'node_modules', name);
@@ -21,26 +21,42 @@ const tool = (name) => join(root, 'node_modules', name);
 const program = {
   'main.ts': `
 import createVornak, { bytesToText, createVornakWorker, textToBytes, version } from 'vornak';
-import type { Vornak, VornakDescription, VornakRunResult, VornakWorker } from 'vornak';
+import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
 
-// A bank of 100 programs: a memory image of zero bytes.
+// A bank of 100 programs: a memory image of zero bytes; and the same with
+// one byte more, which the tool notes.
 const bank = new Uint8Array(5120);
+const longer = new Uint8Array(5121);
 
 export async function check() {
   const vornak: Vornak = await createVornak({ inputLimit: 1 << 20 });
   const listed: VornakRunResult = vornak.run(['bank.bin'], { 'bank.bin': bank });
   const converted = vornak.run(['/Oout.fxb', 'bank.bin'], new Map([['bank.bin', bank]]));
-  const described: VornakDescription = vornak.describe('bank.bin', bank.buffer, { model: '2.2' });
+  const described: VornakDescription = vornak.describe('bank.bin', bank.buffer, { model: '2.2', parameters: [1], first: 0, last: 9, group: 'B' });
+  const formats: VornakFormat[] = vornak.formats();
+  const asFxb: VornakConvertResult = vornak.convert(longer, { to: 'o', first: 0, last: 9, group: 'B', model: '2.2', name: 'bank.bin' });
+  const built: VornakComposeResult = vornak.compose({ banks: { 'bank.bin': bank }, programs: [{ bank: 'bank.bin', program: 1, name: 'One' }, null], format: 'W' });
+  const builtNames = built.bytes ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }).names : built.message;
   vornak.dispose();
   const worker: VornakWorker = await createVornakWorker();
   const inWorker = await worker.run(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank });
+  const convertedInWorker = await worker.convert(longer, { to: 'O', first: 0, last: 9, group: 'B', model: 2 });
   worker.dispose();
   const all = Uint8Array.from({ length: 256 }, (_, i) => i);
   return {
     version,
     listing: listed.stdout,
-    exitCodes: [listed.exitCode, converted.exitCode, inWorker.exitCode],
+    exitCodes: [listed.exitCode, converted.exitCode, inWorker.exitCode, asFxb.exitCode, built.exitCode],
     described: [described.format, described.model, described.programs],
+    parameters: described.parameters?.map((p) => [p.number, p.program.length === described.parameterLabels?.program.length,
+      p.a.length === described.parameterLabels?.group.length, p.b.length === described.parameterLabels?.group.length]),
+    sounds: new Set(described.sounds).size,
+    conversions: described.conversions?.map((c) => c.letter + c.programs),
+    formats: formats.map((f) => f.letter + f.extension),
+    convertedFile: asFxb.bytes ? [asFxb.fileName, asFxb.notes.map((n) => n.code), asFxb.keeps.programs] : asFxb.explanation,
+    convertedBytes: Array.from(asFxb.bytes ?? []),
+    convertedInWorker: [convertedInWorker.bytes ? convertedInWorker.fileName : '', Array.from(convertedInWorker.bytes ?? [])],
+    builtNames,
     converted: Array.from(converted.files['out.fxb'] ?? []),
     inWorker: Array.from(inWorker.files['out.fxb'] ?? []),
     textGivesItsBytes: textToBytes(bytesToText(all)).every((b, i) => b === i),
@@ -56,7 +72,18 @@ export function misuse(vornak: Vornak, worker: VornakWorker): void {
   vornak.run(['bank.bin'], { 'bank.bin': 'text' });
   // @ts-expect-error: an engine in a worker answers promises
   const code: number = worker.run([]).exitCode;
+  // @ts-expect-error: a format is named by its switch letter
+  vornak.convert(bank, { to: 'syx' });
+  // @ts-expect-error: the model is '2.2' or '2.3'
+  vornak.convert(bank, { to: 'S', model: '2.4' });
+  // @ts-expect-error: the group is 'A' or 'B'
+  vornak.convert(bank, { to: 'O', group: 'b' });
+  // @ts-expect-error: a conversion that failed has no file name
+  const name: string = vornak.convert(bank, { to: 'S' }).fileName;
+  // @ts-expect-error: a slot names its bank
+  vornak.compose({ banks: {}, programs: [{ program: 1 }] });
   void code;
+  void name;
 }
 `,
   'node.ts': `
@@ -97,12 +124,23 @@ function expectReport(report, where) {
   const bank = new Uint8Array(5120);
   const listed = runNative(['bank.bin'], { 'bank.bin': bank });
   const converted = runNative(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank }).files['out.fxb'];
+  const longer = runNative(['/Oout.fxb', '/P0-9', '/GB', '/2.2', 'bank.bin'], { 'bank.bin': new Uint8Array(5121) }).files['out.fxb'];
   const version = /project\(vornak VERSION ([\d.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))[1];
   assert.equal(report.error, undefined, where);
   assert.equal(report.version, version, where);
   assert.ok(sameBytes(textToBytes(report.listing), listed.stdoutBytes), `${where}: listing`);
-  assert.deepEqual(report.exitCodes, [0, 0, 0], where);
+  assert.deepEqual(report.exitCodes, [0, 0, 0, 0, 0], where);
   assert.deepEqual(report.described, ['PPG memory image', '2.2', 100], where);
+  assert.deepEqual(report.parameters, [[1, true, true, true]], `${where}: parameters`);
+  assert.equal(report.sounds, 1, `${where}: the programs of a zero image all sound alike`);
+  // Programs 0 to 9, or the whole bank where the format takes no range.
+  assert.deepEqual(report.conversions, Object.keys(exportSwitches).map((l) => l + (l === 'W' ? 100 : 10)), where);
+  assert.deepEqual(report.formats, Object.entries(exportSwitches).map(([l, e]) => l + e), where);
+  assert.deepEqual(report.convertedFile, ['bank.fxb', ['bare-image', 'trailing-bytes'], 10], where);
+  assert.ok(sameBytes(report.convertedBytes, longer), `${where}: convert`);
+  assert.equal(report.convertedInWorker[0], 'bank.fxb', where);
+  assert.ok(sameBytes(report.convertedInWorker[1], longer), `${where}: convert in a worker`);
+  assert.deepEqual(report.builtNames, ['One', 'Basic'], `${where}: compose`);
   assert.ok(sameBytes(report.converted, converted), `${where}: conversion`);
   assert.ok(sameBytes(report.inWorker, converted), `${where}: conversion in a worker`);
   assert.equal(report.textGivesItsBytes, true, where);

@@ -165,6 +165,10 @@ function connectWorker(worker, inputLimit) {
     }),
     formats: () => checked(() => ({ call: 'formats' })),
     compose: (request) => checked(() => ({ call: 'compose', request: engine.composeRequest(request) })),
+    convert: (bytes, options) => checked(() => {
+      const request = engine.convertRequest(bytes, options);
+      return { call: 'convert', bytes: sendable(request.bytes), options: request.options };
+    }),
     dispose: () => stop(new Error('vornak: the engine was disposed')),
   };
   return call({ call: 'start', options: { inputLimit } }).then(
