@@ -65,8 +65,12 @@ export interface VornakDescribeOptions {
    * default), none (false), or the program numbers listed.
    */
   parameters?: boolean | readonly number[];
-  /** Whether the answer has `conversions` (default true). */
-  conversions?: boolean;
+  /**
+   * Which reports `conversions` holds: one for each output format (true,
+   * the default), none (false), or the one of the format with this switch
+   * letter.
+   */
+  conversions?: boolean | VornakFormatLetter | Lowercase<VornakFormatLetter>;
   /** The first program the conversion reports write, as /P gives it (default 0). */
   first?: number | null;
   /** The last program the conversion reports write, as /P gives it (default 255). */
@@ -150,6 +154,8 @@ export interface VornakDescription {
   notes: VornakNote[];
   /** The rest only when the file loaded: "2.2", "2.3" or "2.V". */
   model?: string;
+  /** The model in words: "PPG Wave 2.2", "PPG Wave 2.3" or "Waldorf 2.V". */
+  modelName?: string;
   bankName?: string;
   programs?: number;
   combis?: number;

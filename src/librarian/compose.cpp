@@ -1,6 +1,7 @@
 #include "librarian/compose.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
@@ -115,6 +116,13 @@ ComposeResult compose(const ComposeRequest& request) {
             const std::optional<ComposeSlot>& slot = request.slots[i];
             if (!slot) {
                 program = fill;
+                // A memory image stores no names: a fill slot reads back as
+                // any image program does, and its report says nothing lost.
+                if (format->family == ExportFamily::Image) {
+                    char name[kProgramNameSize];
+                    std::snprintf(name, sizeof name, "PPG Program %03d", static_cast<int>(i));
+                    setName(program.name, name);
+                }
                 continue;
             }
             const PpgBank& source = sources.bank(slot->bank, i);

@@ -139,6 +139,7 @@ struct DescribeRequest {
     std::vector<int> parameterPrograms;
     bool allParameters = false;
     bool conversions = false;
+    char onlyFormat = 0; // the switch letter of the one report asked for; 0 for all
     int first = 0;
     int last = 255;
     int group = 0;
@@ -183,7 +184,8 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     if (!asked.conversions) return;
     json.key("conversions").open('[');
     for (const ExportFormat& format : exportFormats())
-        putReport(json, reportConversion(format, bank, asked.first, asked.last, asked.group));
+        if (asked.onlyFormat == 0 || upper(format.letter) == asked.onlyFormat)
+            putReport(json, reportConversion(format, bank, asked.first, asked.last, asked.group));
     json.close(']');
 }
 
@@ -212,8 +214,9 @@ int vornak_run(int argc, char** argv) {
 // Everything from "model" on only for a bank that loaded. Parameters are
 // given for every program when `programCount` is negative, else for the
 // `programCount` program numbers at `programs`. Conversions only when
-// `conversions` is not 0, for the range `first`..`last` and the group, as /P
-// and /G give them.
+// `conversions` is not 0 (1 for every format, or the character of one
+// format's switch letter for that one), for the range `first`..`last` and the
+// group, as /P and /G give them.
 const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
                             int first, int last, int group) {
     PpgBank bank = makeStartupBank();
@@ -226,6 +229,7 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
         asked.parameterPrograms.assign(programs, programs + std::max(programCount, 0));
         asked.allParameters = programCount < 0;
         asked.conversions = conversions != 0;
+        if (conversions > 1) asked.onlyFormat = static_cast<char>(conversions);
         asked.first = first;
         asked.last = last;
         asked.group = group;

@@ -165,6 +165,15 @@ function vornakWholeNumber(what, value) {
   return value;
 }
 
+// Which conversion reports describe answers: all (true, the default), none
+// (false), or one format's, by its switch letter.
+function vornakConversions(value) {
+  if (value === undefined || value === true) return 1;
+  if (value === false || value === null) return 0;
+  if (typeof value === 'string' && /^[A-Za-z]$/.test(value)) return value.toUpperCase().charCodeAt(0);
+  return vornakRefuse('conversions must be true, false or an output switch letter, not ' + vornakShow(value));
+}
+
 // What describe answers beside the bank's facts: the values of all programs,
 // of none, or of the numbers listed; and the conversion reports.
 function vornakDescribeRequest(options) {
@@ -179,7 +188,7 @@ function vornakDescribeRequest(options) {
     hint: vornakModelHint(o),
     only: only,
     count: parameters === true ? -1 : only.length,
-    conversions: o.conversions === undefined ? true : Boolean(o.conversions),
+    conversions: vornakConversions(o.conversions),
     first: vornakProgramNumber('first', o.first, 0),
     last: vornakProgramNumber('last', o.last, 255),
     group: vornakGroup(o),
@@ -477,7 +486,7 @@ function vornakEngineOver(module, sink, limit) {
       var numbers = allocInts(asked.only);
       return withFreed([block, numbers], function () {
         return answerAt(module._vornak_describe(module.HEAPU32[block >> 2], asked.hint, numbers, asked.count,
-          asked.conversions ? 1 : 0, asked.first, asked.last, asked.group));
+          asked.conversions, asked.first, asked.last, asked.group));
       });
     });
     delete result.stdout;
@@ -538,7 +547,7 @@ function vornakEngineOver(module, sink, limit) {
     }
     // Only the options that the format takes reach the tool and describe.
     var output = 'output' + format.extension;
-    var asked = { model: o.model, parameters: false };
+    var asked = { model: o.model, parameters: false, conversions: format.letter };
     var args = ['/' + format.letter + output];
     if (format.range) {
       asked.first = o.first;
