@@ -187,8 +187,18 @@ async function parameters(bank, program) {
   return bank.params.get(program);
 }
 
-// The new bank as the engine builds it: each source bank under its id.
+// The new bank as the engine builds it: each source bank under its id. The
+// last answer is kept: writing the bank that the builder has just reported
+// on takes its bytes at once.
+let lastComposed = { key: null, answer: null };
+
+function composeKey(format) {
+  return JSON.stringify([state.newBank, format, state.settings.model, state.settings.group]);
+}
+
 async function composeNewBank(format) {
+  const key = composeKey(format);
+  if (lastComposed.key === key) return lastComposed.answer;
   const banks = {};
   const programs = [];
   for (const slot of state.newBank.slots) {
@@ -197,12 +207,14 @@ async function composeNewBank(format) {
       programs.push(null);
       continue;
     }
-    const key = `bank-${slot.bankId}`;
-    if (bank && !(key in banks)) banks[key] = await bytesOf(bank);
-    programs.push({ bank: key, program: slot.program, name: slot.name });
+    const name = `bank-${slot.bankId}`;
+    if (bank && !(name in banks)) banks[name] = await bytesOf(bank);
+    programs.push({ bank: name, program: slot.program, name: slot.name });
   }
-  return engine.call('compose', { banks, programs, format, model: modelOption(), group: state.settings.group,
+  const answer = await engine.call('compose', { banks, programs, format, model: modelOption(), group: state.settings.group,
     bankName: state.newBank.name || undefined });
+  if (answer.exitCode === 0) lastComposed = { key, answer };
+  return answer;
 }
 
 function uniqueName(wanted) {
@@ -319,6 +331,7 @@ const viewActions = {
 };
 
 on('banks', () => {
+  lastComposed.key = null; // a source bank may have gone
   renderFiles();
   refreshSameSounds();
   refreshFinder();
