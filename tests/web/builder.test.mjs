@@ -7,7 +7,7 @@ import { test } from 'node:test';
 
 import { chromium } from 'playwright-core';
 
-import { addFiles, card, chromiumArgs, decodeText, download, exampleFiles, pageUrl, runNative, tempDir } from './support.mjs';
+import { addFiles, card, chromiumArgs, decodeText, download, exampleFiles, open, pageUrl, press, runNative, tempDir } from './support.mjs';
 
 const examples = exampleFiles();
 
@@ -21,12 +21,6 @@ async function openProfile(dir) {
   await page.goto(pageUrl);
   await page.getByText('Ready.').waitFor();
   return { context, page };
-}
-
-// Presses a button as a keyboard user does: it takes the focus, then Enter.
-async function press(locator) {
-  await locator.focus();
-  await locator.press('Enter');
 }
 
 // The block of program `n` in a listing, with its numbers taken out of the
@@ -49,8 +43,8 @@ test('a bank built by keyboard from two banks reads back as its slots say, and t
     let { context, page } = await openProfile(dir);
     await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'demo23-o.fxb': examples['demo23-o.fxb'] });
     await page.getByLabel('Output format').selectOption('O');
-    await card(page, 'demo23.syx').getByText('Program names (87)').click();
-    await card(page, 'demo23-o.fxb').getByText('Program names (128)').click();
+    await open(card(page, 'demo23.syx'), 'Program names (87)');
+    await open(card(page, 'demo23-o.fxb'), 'Program names (128)');
     await press(card(page, 'demo23.syx').getByRole('button', { name: 'Add program 3 PPG Program 003 to the new bank' }));
     await press(card(page, 'demo23-o.fxb').getByRole('button', { name: 'Add program 20 PPG Program 020 to the new bank' }));
     await press(card(page, 'demo23.syx').getByRole('button', { name: 'Add program 3 PPG Program 003 to the new bank' }));

@@ -9,8 +9,8 @@ import { after, before, test } from 'node:test';
 import { unzipSync } from 'fflate';
 
 import {
-  addFiles, card, corpusFiles, decodeText, download, exampleFiles, exportSwitches, launchChromium, listingOf, openPage,
-  pageUrl, random, root, runNative, sameBytes, tempDir, toolMessage,
+  addFiles, card, corpusFiles, decodeText, download, exampleFiles, exportSwitches, launchChromium, listingOf, open,
+  openPage, pageUrl, press, random, root, runNative, sameBytes, tempDir, toolMessage,
 } from './support.mjs';
 
 const artifacts = process.env.VORNAK_ARTIFACTS || join(root, 'build/web-test-artifacts');
@@ -195,8 +195,8 @@ test('a program is shown under the listing\'s labels, group A beside group B, an
   const page = await fresh();
   await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'demo23.crv': examples['demo23.crv'] });
   const listing = decodeText(runNative(['demo23.syx'], { 'demo23.syx': examples['demo23.syx'] }).stdoutBytes);
-  await card(page, 'demo23.syx').getByText('Program names (87)').click();
-  await card(page, 'demo23.syx').getByRole('button', { name: 'Show program 3 PPG Program 003' }).click();
+  await open(card(page, 'demo23.syx'), 'Program names (87)');
+  await press(card(page, 'demo23.syx').getByRole('button', { name: 'Show program 3 PPG Program 003' }));
   await page.getByRole('heading', { name: 'Program', exact: true }).waitFor();
   const shown = await valueTable(page);
   const [a, b] = [listedValues(listing, 3, 0), listedValues(listing, 3, 1)];
@@ -207,10 +207,10 @@ test('a program is shown under the listing\'s labels, group A beside group B, an
   }
 
   // The same sound from another file differs nowhere; another program does.
-  await card(page, 'demo23.crv').getByText('Program names (87)').click();
-  await card(page, 'demo23.crv').getByRole('button', { name: 'Compare program 3 PPG Program 003' }).click();
+  await open(card(page, 'demo23.crv'), 'Program names (87)');
+  await press(card(page, 'demo23.crv').getByRole('button', { name: 'Compare program 3 PPG Program 003' }));
   await page.getByText('0 of 55 values differ').waitFor();
-  await card(page, 'demo23.crv').getByRole('button', { name: 'Compare program 4 PPG Program 004' }).click();
+  await press(card(page, 'demo23.crv').getByRole('button', { name: 'Compare program 4 PPG Program 004' }));
   await page.getByText(/^[1-9]\d* of 55 values differ$/).waitFor();
   const compared = await valueTable(page);
   const other = listedValues(listing, 4, 0);
@@ -230,8 +230,8 @@ test('names are searched across banks, sorted, and programs of the same sound ar
   await page.getByRole('button', { name: 'Show PPG Program 012, demo23.syx, program 12' }).waitFor();
 
   const names = card(page, 'demo23-o.fxb');
-  await names.getByText('Program names (128)').click();
-  await names.getByRole('button', { name: 'Name' }).click();
+  await open(names, 'Program names (128)');
+  await press(names.getByRole('button', { name: 'Name' }));
   const first = await names.locator('tbody tr').first().locator('td').nth(1).textContent();
   assert.equal(first, 'Basic 2.2', 'sorted by name');
   // The 41 filler programs of the 2.V bank are one sound, whatever their names.
@@ -246,10 +246,10 @@ test('names are searched across banks, sorted, and programs of the same sound ar
 test('no serious accessibility fault with banks, a program and a new bank on screen, at desktop and phone width', async () => {
   const page = await fresh({ bypassCSP: true });
   await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'cut.syx': examples['demo23.syx'].slice(0, 5000), 'empty.bin': new Uint8Array(0) });
-  await card(page, 'demo23.syx').getByText('Program names (87)').click();
-  await card(page, 'demo23.syx').getByRole('button', { name: 'Add program 2 PPG Program 002 to the new bank' }).click();
-  await card(page, 'demo23.syx').getByRole('button', { name: 'Show program 2 PPG Program 002' }).click();
-  await card(page, 'demo23.syx').getByText('Listing', { exact: true }).click();
+  await open(card(page, 'demo23.syx'), 'Program names (87)');
+  await press(card(page, 'demo23.syx').getByRole('button', { name: 'Add program 2 PPG Program 002 to the new bank' }));
+  await press(card(page, 'demo23.syx').getByRole('button', { name: 'Show program 2 PPG Program 002' }));
+  await open(card(page, 'demo23.syx'), 'Listing');
   await page.getByRole('heading', { name: 'Program', exact: true }).waitFor();
   await page.addScriptTag({ path: join(root, 'node_modules/axe-core/axe.min.js') });
   mkdirSync(artifacts, { recursive: true });

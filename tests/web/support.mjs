@@ -149,10 +149,27 @@ export async function download(page, click) {
   return { name: file.suggestedFilename(), bytes: new Uint8Array(readFileSync(await file.path())) };
 }
 
+// Presses a button from the keyboard: it takes the focus, then Enter (a
+// click could land beside a button of a card that is growing).
+export async function press(button) {
+  await button.focus();
+  await button.press('Enter');
+}
+
+// Opens a card's part ("Program names (87)", "Listing") from the keyboard:
+// a click could land beside it while the card grows with what the engine
+// tells about the bank.
+export async function open(shown, label) {
+  const summary = shown.locator('summary').filter({ hasText: label });
+  await summary.focus();
+  await summary.press('Enter');
+  await shown.locator('details[open] > summary').filter({ hasText: label }).waitFor();
+}
+
 // A card's listing, once the engine has made it.
 export async function listingOf(page, name) {
   const shown = card(page, name);
-  await shown.getByText('Listing', { exact: true }).click();
+  await open(shown, 'Listing');
   const pre = shown.locator('pre');
   await page.waitForFunction((node) => node.textContent !== 'Listing…', await pre.elementHandle());
   return pre.textContent();

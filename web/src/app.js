@@ -3,7 +3,7 @@
 // wires the views to the state and asks the engine (in a worker) for what
 // they show.
 import { setUpBuilder, addToNewBank, renderBuilder } from './builder-view.js';
-import { forgetAll, forgetBank, keepBank, keepNewBank, keepSummary, keptBytes, loadCollection } from './collection.js';
+import { forgetAll, forgetBank, keepBank, keepNewBank, keptBytes, loadCollection } from './collection.js';
 import { convertAll, convertArgs, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions, validRange } from './convert.js';
 import { button, download, plural, say } from './dom.js';
 import { EngineClient } from './engine-client.js';
@@ -104,7 +104,8 @@ async function addFiles(files, extra = {}) {
   }
   emit('banks');
   await Promise.all(added.map(readBank));
-  for (const bank of added) if (bank.summary) keep(() => keepBank(bank));
+  // Files that cannot be read are not kept for the next visit.
+  for (const bank of added) if (readable(bank)) keep(() => keepBank(bank));
   const failed = added.filter((b) => !readable(b)).length;
   say(`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`
     + (repeated.length ? ` ${repeated.join('; ')}, already loaded: not added again.` : ''));
@@ -361,7 +362,7 @@ function settingsChanged(key) {
     // The model decides how some files are read: read them again.
     say(`Reading ${plural(state.banks.length, 'bank')} again…`);
     Promise.all(state.banks.map(readBank)).then(() => {
-      for (const bank of state.banks) if (bank.summary) keep(() => keepSummary(bank));
+      for (const bank of state.banks) if (readable(bank)) keep(() => keepBank(bank));
       emit('banks');
       emit('program');
       say(`${plural(state.banks.length, 'bank')} read again.`);

@@ -72,13 +72,6 @@ export function keepBank(bank) {
   });
 }
 
-// A bank's summary again (after it was read with another model).
-export function keepSummary(bank) {
-  return transaction('readwrite', ({ banks }) => {
-    banks.put({ id: bank.id, name: bank.name, size: bank.bytes.length, summary: bank.summary, built: bank.built, order: bank.order });
-  });
-}
-
 export function keptBytes(id) {
   return transaction('readonly', ({ files }) => request(files.get(id)));
 }
