@@ -62,8 +62,7 @@ const ExportFormat* exportFormatForKind(ExportKind kind) {
 }
 
 int exportBank(const ExportFormat& format, const PpgBank& bank, const ExportRequest& request) {
-    const std::vector<std::uint8_t> bytes = format.write(bank, request);
-    return !bytes.empty() && writeWholeFile(request.path, bytes.data(), bytes.size()) ? 0 : 1;
+    return writeExport(request.path, format.write(bank, request));
 }
 
 } // namespace vornak

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <span>
 #include <vector>
 
@@ -25,7 +24,9 @@ namespace {
 
 // The input as the readers see it: the file's bytes at data[0 .. size - 1],
 // followed by zero bytes up to at least size + 2 and at least one whole
-// memory image (5120 bytes).
+// memory image (5120 bytes), so that a short SysEx dump decodes in place
+// into a whole image whose bytes beyond the file are zero.
+constexpr std::size_t kSpareBytes = 2;
 struct LoadInput {
     std::uint8_t* data;
     std::size_t size;
@@ -69,8 +70,9 @@ void readRawImage(LoadInput& in) {
     // A memory image that the model can carry whole comes back byte for byte
     // when it is stored again: every bit outside the packed fields is zero.
     // The layout is the one the image itself says, whatever the hint.
-    PpgBank check(0, 0);
-    check.loadImage(in.data, kModelDetect);
+    PpgBank other(0, 0);
+    if (in.modelHint != kModelDetect) other.loadImage(in.data, kModelDetect);
+    const PpgBank& check = in.modelHint == kModelDetect ? in.bank : other;
     BankImage again{};
     check.storeImage(again.data(), 0, check.programCount);
     const bool clean = std::equal(again.begin(), again.end(), in.data);
@@ -218,14 +220,13 @@ struct InputFormat {
     void (*read)(LoadInput&);
 };
 
-constexpr std::uint8_t kSysExMagic[] = {0xF0, 0x29, 0x01, 0x0D};
 constexpr std::uint8_t kFxbMagic[] = {'C', 'c', 'n', 'K'};
 constexpr std::uint8_t kWavetermBMagic[] = {'W', 'B'};
 constexpr std::uint8_t kWavetermAMagic[] = {0x02};
 
 // Tested in this order; the first that matches decides.
 const std::array<InputFormat, 4> kInputFormats{{
-    {kSysExMagic, readSysEx},
+    {kSysExHeader, readSysEx},
     {kFxbMagic, readFxb},
     {kWavetermBMagic, readWavetermB},
     {kWavetermAMagic, readWavetermA},
@@ -324,23 +325,13 @@ std::string withThousands(std::uint64_t n) {
 }
 
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, int modelHint, PpgBank& bank) {
-    // The bytes plus two spare bytes; never less than one memory image, so
-    // that a short SysEx dump decodes in place into a whole image whose bytes
-    // beyond the file are zero.
-    FileBytes copy;
-    const std::size_t total = std::max(size, std::size_t{kBankImageSize} - 2) + 2;
-    copy.data.reset(new (std::nothrow) std::uint8_t[total]);
-    if (!copy.data) {
-        copy.status = FileBytes::NoMemory;
-        return readFailure(copy);
-    }
-    if (size != 0) std::memcpy(copy.data.get(), data, size);
-    std::memset(copy.data.get() + size, 0, total - size);
-    return loadBuffer(copy.data.get(), size, modelHint, bank);
+    FileBytes copy = copyWhole(data, size, kSpareBytes, kBankImageSize);
+    if (copy.status != FileBytes::Read) return readFailure(copy);
+    return loadBuffer(copy.data.get(), copy.size, modelHint, bank);
 }
 
 LoadOutcome loadFile(const char* path, int modelHint, PpgBank& bank, std::size_t inputLimit) {
-    FileBytes file = readWholeFile(path, 2, kBankImageSize, std::min(kStreamLimit, inputLimit), inputLimit);
+    FileBytes file = readWholeFile(path, kSpareBytes, kBankImageSize, std::min(kStreamLimit, inputLimit), inputLimit);
     if (file.status != FileBytes::Read) return readFailure(file);
     return loadBuffer(file.data.get(), file.size, modelHint, bank);
 }

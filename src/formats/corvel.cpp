@@ -283,8 +283,7 @@ std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
 }
 
 int exportCorvel(const PpgBank& bank, const char* path) {
-    const std::vector<std::uint8_t> bytes = corvelBytes(bank);
-    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size()) ? 0 : 1;
+    return writeExport(path, corvelBytes(bank));
 }
 
 } // namespace vornak

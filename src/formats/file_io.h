@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace vornak {
 
@@ -16,6 +17,11 @@ namespace vornak {
 // leave it partly written.
 bool writeWholeFile(const char* path, const std::uint8_t* data, std::size_t size);
 
+// An export's last step: the bytes its writer made, written as the whole
+// file. 0 on success; 1 when the writer made none (it ran out of memory) or
+// they cannot all be stored.
+int writeExport(const char* path, const std::vector<std::uint8_t>& bytes);
+
 // A whole file read into one buffer: the file's bytes, then zero bytes up to
 // the capacity asked for.
 struct FileBytes {
@@ -23,6 +29,11 @@ struct FileBytes {
     std::unique_ptr<std::uint8_t[]> data;
     std::size_t size = 0;
 };
+
+// Bytes already in memory, copied as readWholeFile would hold them: in a
+// buffer of at least `capacity` bytes and at least `size` plus `spare`, the
+// rest zero. NoMemory when the buffer cannot be allocated.
+FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare = 0, std::size_t capacity = 0);
 
 // The most an input that cannot be measured (a pipe) may bring: 1 GiB.
 constexpr std::size_t kStreamLimit = std::size_t{1} << 30;

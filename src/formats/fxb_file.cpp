@@ -175,8 +175,7 @@ std::vector<std::uint8_t> FxbFile::fileBytes() const {
 }
 
 bool FxbFile::save(const char* path) const {
-    const std::vector<std::uint8_t> bytes = fileBytes();
-    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size());
+    return writeExport(path, fileBytes()) == 0;
 }
 
 std::uint8_t* FxbFile::programBlock(int i) {

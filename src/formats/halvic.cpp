@@ -75,8 +75,7 @@ std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int r
 }
 
 int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    const std::vector<std::uint8_t> bytes = halvicBytes(bank, rangeStart, rangeEnd);
-    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size()) ? 0 : 1;
+    return writeExport(path, halvicBytes(bank, rangeStart, rangeEnd));
 }
 
 } // namespace vornak

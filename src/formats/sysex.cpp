@@ -1,6 +1,6 @@
 #include "formats/sysex.h"
 
-#include <array>
+#include <algorithm>
 
 #include "formats/file_io.h"
 
@@ -29,10 +29,7 @@ std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int ra
     BankImage image{};
     bank.storeImage(image.data(), rangeStart, rangeEnd);
     std::vector<std::uint8_t> dump(kSysExFileSize);
-    dump[0] = 0xF0;
-    dump[1] = 0x29;
-    dump[2] = 0x01;
-    dump[3] = 0x0D;
+    std::copy_n(kSysExHeader, kSysExHeaderSize, dump.begin());
     for (std::size_t i = 0; i < kBankImageSize; ++i) {
         dump[kSysExHeaderSize + 2 * i] = image[i] >> 4;
         dump[kSysExHeaderSize + 2 * i + 1] = image[i] & 0x0F;
@@ -42,8 +39,7 @@ std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int ra
 }
 
 int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    const std::vector<std::uint8_t> dump = sysExBytes(bank, rangeStart, rangeEnd);
-    return writeWholeFile(path, dump.data(), dump.size()) ? 0 : 1;
+    return writeExport(path, sysExBytes(bank, rangeStart, rangeEnd));
 }
 
 } // namespace vornak

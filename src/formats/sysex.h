@@ -14,6 +14,7 @@ namespace vornak {
 //   5 + 2i        low nibble of image byte i, for i = 0 .. 5119
 //   10244         F7            end of exclusive
 constexpr std::size_t kSysExHeaderSize = 4;
+inline constexpr std::uint8_t kSysExHeader[kSysExHeaderSize] = {0xF0, 0x29, 0x01, 0x0D};
 constexpr std::size_t kSysExFileSize = kSysExHeaderSize + 2 * kBankImageSize + 1;
 constexpr std::uint8_t kSysExEnd = 0xF7;
 

@@ -182,8 +182,7 @@ std::vector<std::uint8_t> twoVBytes(const PpgBank& bank, int rangeStart, int ran
 }
 
 int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant) {
-    const std::vector<std::uint8_t> bytes = twoVBytes(bank, rangeStart, rangeEnd, group, variant);
-    return !bytes.empty() && writeWholeFile(path, bytes.data(), bytes.size()) ? 0 : 1;
+    return writeExport(path, twoVBytes(bank, rangeStart, rangeEnd, group, variant));
 }
 
 } // namespace vornak

@@ -108,8 +108,7 @@ std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, in
 }
 
 int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    const std::vector<std::uint8_t> file = wavetermABytes(bank, rangeStart, rangeEnd);
-    return writeWholeFile(path, file.data(), file.size()) ? 0 : 1;
+    return writeExport(path, wavetermABytes(bank, rangeStart, rangeEnd));
 }
 
 std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
@@ -119,8 +118,7 @@ std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, in
 }
 
 int exportWavetermB(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    const std::vector<std::uint8_t> image = wavetermBBytes(bank, rangeStart, rangeEnd);
-    return writeWholeFile(path, image.data(), image.size()) ? 0 : 1;
+    return writeExport(path, wavetermBBytes(bank, rangeStart, rangeEnd));
 }
 
 } // namespace vornak

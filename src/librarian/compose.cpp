@@ -1,7 +1,6 @@
 #include "librarian/compose.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
@@ -118,11 +117,7 @@ ComposeResult compose(const ComposeRequest& request) {
                 program = fill;
                 // A memory image stores no names: a fill slot reads back as
                 // any image program does, and its report says nothing lost.
-                if (format->family == ExportFamily::Image) {
-                    char name[kProgramNameSize];
-                    std::snprintf(name, sizeof name, "PPG Program %03d", static_cast<int>(i));
-                    setName(program.name, name);
-                }
+                if (format->family == ExportFamily::Image) setImageProgramName(program, static_cast<int>(i));
                 continue;
             }
             const PpgBank& source = sources.bank(slot->bank, i);

@@ -132,13 +132,13 @@ std::string sentence(const ConversionReport& r, int bankPrograms) {
         text += "; " + std::to_string(r.filled) + (r.filled == 1 ? " slot gets" : " slots get") + " the default program";
     if (r.blank > 0)
         text += "; " + std::to_string(r.blank) + (r.blank == 1 ? " slot stays" : " slots stay") + " blank (zero bytes)";
+    // Lost names come first in `dropped` and are said on their own.
     if (!r.names) text += "; program names are not kept";
-    std::vector<std::string> rest;
-    for (const std::string& d : r.dropped)
-        if (d.rfind("program names", 0) != 0) rest.push_back(d);
-    if (!rest.empty()) {
+    const std::size_t from = r.names ? 0 : 1;
+    if (r.dropped.size() > from) {
         text += "; drops ";
-        for (std::size_t i = 0; i < rest.size(); ++i) text += (i == 0 ? "" : i + 1 == rest.size() ? " and " : ", ") + rest[i];
+        for (std::size_t i = from; i < r.dropped.size(); ++i)
+            text += (i == from ? "" : i + 1 == r.dropped.size() ? " and " : ", ") + r.dropped[i];
     }
     return text + ".";
 }
@@ -146,9 +146,8 @@ std::string sentence(const ConversionReport& r, int bankPrograms) {
 } // namespace
 
 bool isImageProgramName(const char* name) {
-    constexpr char kPrefix[] = "PPG Program ";
-    constexpr std::size_t kPrefixLength = sizeof kPrefix - 1;
-    if (std::strncmp(name, kPrefix, kPrefixLength) != 0 || std::strlen(name) != kPrefixLength + 3) return false;
+    constexpr std::size_t kPrefixLength = sizeof kImageProgramNamePrefix - 1;
+    if (std::strncmp(name, kImageProgramNamePrefix, kPrefixLength) != 0 || std::strlen(name) != kPrefixLength + 3) return false;
     return std::all_of(name + kPrefixLength, name + kPrefixLength + 3, [](char c) { return c >= '0' && c <= '9'; });
 }
 

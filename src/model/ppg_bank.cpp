@@ -68,15 +68,19 @@ void PpgBank::loadImage(const std::uint8_t* image, int model) {
     for (int j = 0; j < n; ++j) {
         PpgProgram& program = programs[static_cast<std::size_t>(j)];
         program.decode(image + kPackedProgramSize * j, true);
-        char label[kProgramNameSize];
-        std::snprintf(label, sizeof label, "PPG Program %03d", j);
-        setName(program.name, label);
+        setImageProgramName(program, j);
         program.is2V = false;
     }
     if (withCombis)
         for (int i = 0; i < kImageCombis; ++i)
             combis[static_cast<std::size_t>(i)].decode(image + kCombiAreaOffset + kPackedCombiSize * i);
     is2V = false;
+}
+
+void setImageProgramName(PpgProgram& program, int j) {
+    char label[kProgramNameSize];
+    std::snprintf(label, sizeof label, "%s%03d", kImageProgramNamePrefix, j);
+    setName(program.name, label);
 }
 
 PpgProgram imageFillProgram() {

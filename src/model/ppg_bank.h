@@ -51,6 +51,11 @@ struct ImageSelection {
 // default program, named "Empty" (the name is not part of the image).
 PpgProgram imageFillProgram();
 
+// A memory image stores no names: loading one names program j
+// "PPG Program 012" (for j = 12), this prefix and three digits.
+inline constexpr char kImageProgramNamePrefix[] = "PPG Program ";
+void setImageProgramName(PpgProgram& program, int j);
+
 class PpgBank {
 public:
     PpgBank(int programs, int combis);
