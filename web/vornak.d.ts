@@ -192,6 +192,11 @@ export interface VornakFormat {
   capacity: number;
   /** Whether it keeps program names. */
   names: boolean;
+  /**
+   * The SysEx dump only: the MIDI message it is, the bytes that begin it
+   * and its size in bytes.
+   */
+  dump?: { header: number[]; size: number };
 }
 
 /** A slot of a bank that compose builds: a program of one of the banks given. */

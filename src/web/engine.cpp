@@ -17,6 +17,7 @@
 #include "cli/exporters.h"
 #include "cli/loader.h"
 #include "formats/file_io.h"
+#include "formats/sysex.h"
 #include "librarian/bank_facts.h"
 #include "librarian/compose.h"
 #include "librarian/conversions.h"
@@ -243,7 +244,8 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
 //   [{"letter":"S","name":"V8 SysEx dump","extension":".syx","range":true,
 //     "group":false,"capacity":100,"names":false},...]
 // `capacity` is the most programs a written file holds; `names` whether the
-// format keeps program names.
+// format keeps program names. The SysEx dump has also "dump": {"header":
+// [240,41,1,13],"size":10245}, the MIDI message it is.
 const char* vornak_formats() {
     Json json;
     json.open('[');
@@ -251,6 +253,12 @@ const char* vornak_formats() {
         json.open('{').key("letter").string(std::string(1, upper(f.letter))).key("name").string(f.name);
         json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
         json.key("capacity").number(composeCapacity(f)).key("names").boolean(f.family != ExportFamily::Image);
+        // A dump is one MIDI message: what it begins with, and its size.
+        if (f.kind == ExportKind::SysEx) {
+            json.key("dump").open('{').key("header").open('[');
+            for (const std::uint8_t b : kSysExHeader) json.number(b);
+            json.close(']').key("size").number(static_cast<long long>(kSysExFileSize)).close('}');
+        }
         json.close('}');
     }
     json.close(']');

@@ -32,7 +32,7 @@ async function fresh(options = {}) {
   context.on('request', (request) => requests.push(request.url()));
   const page = await openPage(context);
   page.on('dialog', (dialog) => dialog.accept());
-  page.on('close', () => context.close());
+  page.on('close', () => context.close().catch(() => {})); // the browser may be closing already
   return page;
 }
 

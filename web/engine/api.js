@@ -415,18 +415,7 @@ function vornakEngineOver(module, sink, limit) {
   // Copies strings into the engine's memory, NUL-terminated, with an array of
   // pointers to them in front (argv); answers the block, to be freed.
   function allocStrings(strings) {
-    var encoded = strings.map(function (s) { return encoder.encode(s + '\0'); });
-    var total = encoded.reduce(function (n, e) { return n + e.length; }, 4 * encoded.length);
-    var block = module._malloc(total);
-    var heap = module.HEAPU8;
-    var words = module.HEAPU32;
-    var at = block + 4 * encoded.length;
-    encoded.forEach(function (e, i) {
-      words[(block >> 2) + i] = at;
-      heap.set(e, at);
-      at += e.length;
-    });
-    return block;
+    return allocByteStrings(strings.map(function (s) { return encoder.encode(s); }));
   }
 
   function run(args, files) {

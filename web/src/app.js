@@ -5,7 +5,7 @@
 import { setUpBuilder, addToNewBank, renderBuilder } from './builder-view.js';
 import { forgetAll, forgetBank, keepBank, keepNewBank, keptBytes, loadCollection } from './collection.js';
 import { convertAll, convertArgs, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions, validRange } from './convert.js';
-import { button, download, plural, say } from './dom.js';
+import { button, download, numbered, plural, say } from './dom.js';
 import { EngineClient } from './engine-client.js';
 import { focusAfterRemoval, refreshBank, refreshReport, refreshSameSounds, renderFiles, setUpFilesView } from './files-view.js';
 import { refreshFinder, setUpFinder } from './finder-view.js';
@@ -218,12 +218,10 @@ async function composeNewBank(format) {
   return answer;
 }
 
+// A name no loaded bank has: "New bank (2).syx" beside "New bank.syx".
 function uniqueName(wanted) {
-  const dot = wanted.lastIndexOf('.');
-  const stem = wanted.slice(0, dot);
-  let name = wanted;
-  for (let n = 2; state.banks.some((b) => b.name === name); n++) name = `${stem} (${n})${wanted.slice(dot)}`;
-  return name;
+  const dot = wanted.lastIndexOf('.') > 0 ? wanted.lastIndexOf('.') : wanted.length;
+  return numbered(wanted.slice(0, dot), wanted.slice(dot), (name) => state.banks.some((b) => b.name === name));
 }
 
 // Writes the new bank in the chosen format, offers it, and loads it like
@@ -245,17 +243,26 @@ async function downloadNewBank() {
 
 // A received dump is a loaded bank like any other; its bytes as they came
 // can be downloaded from its card.
-const instrument = new Instrument({
-  say,
-  received: (name, bytes) => addFiles([{ name: uniqueName(name), bytes }], { received: true }),
-});
+// The format whose file is the instrument's dump, as the engine says.
+const dumpFormat = () => state.formats.find((f) => f.dump);
+
+let instrument = null;
+function setUpInstrument() {
+  const sysex = dumpFormat();
+  instrument = new Instrument({
+    say,
+    received: (name, bytes) => addFiles([{ name: uniqueName(name), bytes }], { received: true }),
+    dump: { ...sysex.dump, extension: sysex.extension },
+  });
+}
 
 // The dump the tool's /S writes for the bank, with the page's model and range.
 async function sysexDump(bank) {
-  const outName = 'send.syx';
-  const result = await engine.call('run', convertArgs(bank, outName, 'S'), { [bank.name]: await bytesOf(bank) });
+  const { letter, extension } = dumpFormat();
+  const outName = `send${extension}`;
+  const result = await engine.call('run', convertArgs(bank, outName, letter), { [bank.name]: await bytesOf(bank) });
   if (result.exitCode !== 0 || !result.files[outName]) throw new Error('the dump could not be written');
-  return { name: bank.name.replace(/(.)\.[^.]*$/, '$1') + formatByLetter('S').extension, bytes: result.files[outName] };
+  return { name: bank.name.replace(/(.)\.[^.]*$/, '$1') + extension, bytes: result.files[outName] };
 }
 
 function sendButton(bank) {
@@ -381,6 +388,7 @@ async function start() {
   setUpProgramView(viewActions);
   setUpFinder(viewActions);
   setUpBuilder(viewActions);
+  setUpInstrument();
   const kept = await openCollection();
   renderBuilder();
   say(kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or choose them.');

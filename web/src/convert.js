@@ -1,7 +1,7 @@
 // The choices that apply to every bank (output format, programs to write,
 // 2.V group, model of the data), the command lines they make for the
 // engine, and "Convert all" with its downloads.
-import { count, download, element, plural, say } from './dom.js';
+import { count, download, element, numbered, plural, say } from './dom.js';
 import { formatByLetter, readable, state } from './state.js';
 
 const SETTINGS_KEY = 'vornak.settings';
@@ -106,15 +106,15 @@ export function convertArgs(bank, outName, letter = state.settings.format) {
   return args;
 }
 
-// Download names that say which input each came from and never repeat:
-// "demo23.fxb" as SysEx is "demo23-fxb.syx"; a name met again gets a number.
+// Download names that say which input each came from and never repeat: the
+// input's name with its dot made a dash, then the output's extension; a
+// name met again gets a number.
 export function downloadNames(names, extension) {
   const used = new Set();
   return names.map((name) => {
     const dot = name.lastIndexOf('.');
     const base = dot > 0 ? `${name.slice(0, dot)}-${name.slice(dot + 1)}` : name;
-    let unique = base + extension;
-    for (let n = 2; used.has(unique.toLowerCase()); n++) unique = `${base} (${n})${extension}`;
+    const unique = numbered(base, extension, (name) => used.has(name.toLowerCase()));
     used.add(unique.toLowerCase());
     return unique;
   });

@@ -22,6 +22,14 @@ export function count(n) {
   return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, ',');
 }
 
+// `stem` + `extension`, or with a number when that is `taken`:
+// "New bank (2).syx".
+export function numbered(stem, extension, taken) {
+  let name = stem + extension;
+  for (let n = 2; taken(name); n++) name = `${stem} (${n})${extension}`;
+  return name;
+}
+
 export function plural(n, word) {
   return `${count(n)} ${word}${n === 1 ? '' : 's'}`;
 }

@@ -6,21 +6,15 @@
 // "midi-", in page.html) and gives it two functions: say(text), the page's
 // status line, and received(name, bytes), which adds a received dump as a
 // loaded file. The page calls send(label, prepare) for a bank; prepare()
-// answers { name, bytes }, the dump the tool's /S writes for that bank. Of
-// the format this module knows only what MIDI itself needs: the header that
-// marks a message as the instrument's dump, and the size of a whole dump.
+// answers { name, bytes }, the dump the tool's /S writes for that bank. What
+// a dump is (the bytes that begin it, its size, the extension of its file)
+// the page hands over from the engine's description of the SysEx format.
 
 import { count } from './dom.js';
 
-// A dump is one System Exclusive message: F0, PPG's manufacturer
-// identifier 29, then 01 0D; F7 ends it.
-const DUMP_HEADER = [0xf0, 0x29, 0x01, 0x0d];
-// A whole dump as the instrument sends it and the tool's /S writes it: the
-// header, the 5120 bytes of the program memory as 10240 nibbles, F7.
-const DUMP_SIZE = 10245;
-// A message that grows past this is not a dump: it is dropped, so that a
-// message that never ends cannot take more memory than this.
-const MESSAGE_LIMIT = DUMP_SIZE + 1024;
+// A message that grows this much past a whole dump is not one: it is
+// dropped, so that a message that never ends cannot take more memory.
+const MESSAGE_MARGIN = 1024;
 // A dump that has begun and brings no byte for this long has stopped.
 const STALL_MS = 2000;
 const DEFAULT_PAUSE_MS = 150;
@@ -38,11 +32,11 @@ function seconds(ms) {
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// "received 2026-12-07 14.05.syx", in local time.
-function receivedName(date) {
+// "received 2026-12-07 14.05" and the dump's extension, in local time.
+function receivedName(date, extension) {
   const two = (n) => String(n).padStart(2, '0');
   return `received ${date.getFullYear()}-${two(date.getMonth() + 1)}-${two(date.getDate())} `
-    + `${two(date.getHours())}.${two(date.getMinutes())}.syx`;
+    + `${two(date.getHours())}.${two(date.getMinutes())}${extension}`;
 }
 
 // Finds the dump in what an input delivers. The Web MIDI API delivers one
@@ -53,9 +47,15 @@ function receivedName(date) {
 // maker's) is skipped to its end; a status byte other than F7 ends a SysEx
 // unfinished.
 class DumpAssembler {
-  #bytes = new Uint8Array(MESSAGE_LIMIT);
+  #header;
+  #bytes;
   #state = 'outside'; // or 'dump', or 'other': inside another SysEx
   length = 0; // bytes of the dump gathered so far
+
+  constructor({ header, size }) {
+    this.#header = header;
+    this.#bytes = new Uint8Array(size + MESSAGE_MARGIN);
+  }
 
   // Takes one event's bytes. Answers { dump } when a dump is complete (the
   // rest of the event is not looked at), { problem } when a dump was given
@@ -65,25 +65,25 @@ class DumpAssembler {
     for (const byte of data) {
       if (byte >= 0xf8) continue;
       if (byte === 0xf0) {
-        if (this.length > DUMP_HEADER.length) problem = 'interrupted';
+        if (this.length > this.#header.length) problem = 'interrupted';
         this.#bytes[0] = byte;
         this.length = 1;
         this.#state = 'dump';
       } else if (this.#state === 'other') {
         if (byte >= 0x80) this.#state = 'outside';
       } else if (this.#state === 'dump') {
-        if (byte === 0xf7 && this.length >= DUMP_HEADER.length) {
+        if (byte === 0xf7 && this.length >= this.#header.length) {
           this.#bytes[this.length++] = byte;
           const dump = this.#bytes.slice(0, this.length);
           this.#reset('outside');
           return { dump };
         }
         if (byte >= 0x80) {
-          if (this.length > DUMP_HEADER.length) problem = 'interrupted';
+          if (this.length > this.#header.length) problem = 'interrupted';
           this.#reset('outside');
-        } else if (this.length < DUMP_HEADER.length && byte !== DUMP_HEADER[this.length]) {
+        } else if (this.length < this.#header.length && byte !== this.#header[this.length]) {
           this.#reset('other');
-        } else if (this.length === MESSAGE_LIMIT - 1) {
+        } else if (this.length === this.#bytes.length - 1) {
           problem = 'too long';
           this.#reset('other');
         } else {
@@ -127,7 +127,12 @@ export class Instrument {
   #fallbackUrl = null;
   #answer = () => {}; // resolves the confirmation being asked
 
-  constructor({ say, received }) {
+  #dump; // { header, size, extension }
+
+  // `dump` describes the instrument's dump, as the engine's formats() has
+  // it for the SysEx format: { header, size } and the file's extension.
+  constructor({ say, received, dump }) {
+    this.#dump = dump;
     const $ = (id) => document.getElementById(`midi-${id}`);
     this.#ui = {
       receive: $('receive'), cancel: $('cancel'), ports: $('ports'), input: $('input'), output: $('output'),
@@ -140,7 +145,7 @@ export class Instrument {
     this.#loadSettings();
     const ui = this.#ui;
     ui.pause.value = String(this.#settings.pause);
-    ui.bar.max = DUMP_SIZE;
+    ui.bar.max = dump.size;
     ui.receive.addEventListener('click', () => this.#receive());
     ui.cancel.addEventListener('click', () => this.#stopListening('Receiving cancelled; nothing was loaded.'));
     for (const kind of ['input', 'output']) {
@@ -259,7 +264,7 @@ export class Instrument {
     if (this.#listening || !(await this.#midi()) || this.#listening) return;
     const input = this.#chosen('input');
     if (!input) return;
-    const listening = { input, assembler: new DumpAssembler(), timer: 0 };
+    const listening = { input, assembler: new DumpAssembler(this.#dump), timer: 0 };
     listening.onMessage = (event) => this.#take(listening, event.data);
     input.addEventListener('midimessage', listening.onMessage);
     input.open().catch(() => {}); // a port that cannot open says so through its state
@@ -275,7 +280,7 @@ export class Instrument {
 
   #showProgress(length) {
     this.#ui.bar.value = length;
-    this.#ui.count.textContent = `${count(length)} of ${count(DUMP_SIZE)} bytes`;
+    this.#ui.count.textContent = `${count(length)} of ${count(this.#dump.size)} bytes`;
   }
 
   #take(listening, data) {
@@ -298,7 +303,7 @@ export class Instrument {
     clearTimeout(listening.timer);
     if (assembler.length > 0) {
       listening.timer = setTimeout(() => this.#stopListening(
-        `The dump stopped after ${count(assembler.length)} of ${count(DUMP_SIZE)} bytes: nothing came for `
+        `The dump stopped after ${count(assembler.length)} of ${count(this.#dump.size)} bytes: nothing came for `
         + `${seconds(STALL_MS)}. Nothing was loaded; press Receive and start the dump again.`), STALL_MS);
     }
   }
@@ -323,7 +328,7 @@ export class Instrument {
     // What the dump holds, a short one included, the engine tells when the
     // page reads it like any file.
     this.#say(`Dump received from “${input.name}”: ${count(dump.length)} bytes.`);
-    await this.#received(receivedName(new Date()), dump);
+    await this.#received(receivedName(new Date(), this.#dump.extension), dump);
   }
 
   // ---- Sending -------------------------------------------------------------

@@ -4,7 +4,8 @@
 
 export const state = {
   formats: [], // the engine's output formats, in the order offered
-  settings: { format: 'S', first: '', last: '', group: 'A', model: '' },
+  // The output format is the engine's first until one is chosen.
+  settings: { format: '', first: '', last: '', group: 'A', model: '' },
   // Each bank: { id, name, bytes, summary, reports, listing, outputs,
   // problem, convertProblem, generation, built }. `summary` is what the
   // engine answered when the bank was read (kept between visits).
