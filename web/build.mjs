@@ -37,12 +37,13 @@ if (packageVersion !== semver) fail(`package.json has version ${packageVersion};
 // The engine's classic part: the WebAssembly binary, handed to the glue
 // (so that nothing is fetched, not even a data: URL), the emscripten glue
 // without the lines by which it exports itself to CommonJS and AMD loaders,
-// and web/engine/api.js after it.
+// and web/engine/api.js after it. The glue is the C++ build's alone: a change
+// to the JavaScript needs no relink.
 const glue = readFileSync(enginePath, 'utf8');
 const loaderExports = /\nif \(typeof exports === 'object' && typeof module === 'object'\)\n.*\n(else if .*\n.*\n){2}/;
 if (!loaderExports.test(glue)) fail(`${enginePath}: the glue's loader exports were not found`);
 const wasm = readFileSync(enginePath.replace(/\.js$/, '.wasm'));
-const engine = `var vornakWasmBase64 = "${wasm.toString('base64')}";\n${glue.replace(loaderExports, '\n')}`;
+const engine = `var vornakWasmBase64 = "${wasm.toString('base64')}";\n${glue.replace(loaderExports, '\n')}${read('engine/api.js')}`;
 
 const fill = (name, text, values) => text.replace(/\{\{(\w+)\}\}/g, (_, key) => {
   if (!(key in values)) throw new Error(`${name}: unknown placeholder ${key}`);
