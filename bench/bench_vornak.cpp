@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,6 +17,8 @@
 #include "formats/sysex.h"
 #include "formats/wave2v_bank.h"
 #include "formats/waveterm.h"
+#include "io/file_io.h"
+#include "library/format_table.h"
 #include "listing/listing.h"
 #include "model/error.h"
 
@@ -40,28 +41,17 @@ const PpgBank& sampleBank() {
     static PpgBank bank = [] {
         PpgBank b(87, 20);
         const BankImage image = sampleImage();
-        b.loadImage(image.data(), -1);
+        b.loadImage(image.data(), ModelHint::Detect);
         std::strcpy(b.name, "Benchmark");
         return b;
     }();
     return bank;
 }
 
-Bytes readAll(const std::string& path) {
-    Bytes bytes;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<std::uint8_t>(c));
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-// The sample bank as a file of the given export, kept in memory.
-Bytes exported(const std::function<int(const std::string&)>& write) {
-    const std::string path = "/tmp/vornak-bench-export";
-    if (write(path) != 0) std::abort();
-    Bytes bytes = readAll(path);
-    std::remove(path.c_str());
+// The sample bank as the file of an export switch, kept in memory.
+Bytes exported(char letter) {
+    const Bytes bytes = exportFormatForLetter(letter)->write(sampleBank(), {});
+    if (bytes.empty()) std::abort();
     return bytes;
 }
 
@@ -69,7 +59,7 @@ void BM_LoadImage(benchmark::State& state) {
     const BankImage image = sampleImage();
     PpgBank bank(87, 20);
     for (auto _ : state) {
-        bank.loadImage(image.data(), -1);
+        bank.loadImage(image.data(), ModelHint::Detect);
         benchmark::DoNotOptimize(bank.programs.data());
     }
 }
@@ -86,25 +76,25 @@ void BM_StoreImage(benchmark::State& state) {
 BENCHMARK(BM_StoreImage);
 
 void BM_ReadSysEx(benchmark::State& state) {
-    const Bytes file = exported([](const std::string& p) { return exportSysEx(sampleBank(), p.c_str(), 0, 255); });
+    const Bytes file = exported('s');
     Bytes buffer(file.size() + 2);
     PpgBank bank(87, 20);
     for (auto _ : state) {
         std::memcpy(buffer.data(), file.data(), file.size());
         decodeSysEx(buffer.data(), file.size());
-        bank.loadImage(buffer.data(), -1);
+        bank.loadImage(buffer.data(), ModelHint::Detect);
     }
 }
 BENCHMARK(BM_ReadSysEx);
 
 void BM_ReadWavetermA(benchmark::State& state) {
-    const Bytes file = exported([](const std::string& p) { return exportWavetermA(sampleBank(), p.c_str(), 0, 255); });
+    const Bytes file = exported('a');
     std::vector<std::uint8_t> work(kWorkImageSize);
     PpgBank bank(87, 20);
     for (auto _ : state) {
         std::fill(work.begin(), work.end(), 0);
         parseWavetermA(file.data(), file.size(), work.data());
-        bank.loadImage(work.data(), -1);
+        bank.loadImage(work.data(), ModelHint::Detect);
     }
 }
 BENCHMARK(BM_ReadWavetermA);
@@ -121,14 +111,13 @@ void BM_ReadWavetermB(benchmark::State& state) {
     for (auto _ : state) {
         std::fill(work.begin(), work.end(), 0);
         parseWavetermB(file.data() + 2, file.size() - 2, work.data());
-        bank.loadImage(work.data(), -1);
+        bank.loadImage(work.data(), ModelHint::Detect);
     }
 }
 BENCHMARK(BM_ReadWavetermB);
 
-void BM_ReadTwoV(benchmark::State& state) {
-    const int variant = static_cast<int>(state.range(0));
-    const Bytes file = exported([variant](const std::string& p) { return export2V(sampleBank(), p.c_str(), 0, 255, 0, variant); });
+void BM_Read2V(benchmark::State& state) {
+    const Bytes file = exported("nfo"[state.range(0)]);
     PpgBank bank(87, 20);
     for (auto _ : state) {
         FxbFile fxb;
@@ -136,21 +125,22 @@ void BM_ReadTwoV(benchmark::State& state) {
         load2V(bank, fxb);
     }
 }
-BENCHMARK(BM_ReadTwoV)->Arg(0)->Arg(1)->Arg(2);
+// 0 a parameter bank (/N), 1 a chunk bank (/F), 2 a chunk bank (/O).
+BENCHMARK(BM_Read2V)->Arg(0)->Arg(1)->Arg(2);
 
 void BM_ReadHalvic(benchmark::State& state) {
-    const Bytes file = exported([](const std::string& p) { return exportHalvic(sampleBank(), p.c_str(), 0, 255); });
+    const Bytes file = exported('m');
     PpgBank bank(87, 20);
     for (auto _ : state) {
         FxbFile fxb;
         fxb.parse(file.data(), file.size());
-        loadHalvic(bank, fxb.chunkData(), fxb.chunkSize(), -1);
+        loadHalvic(bank, fxb.chunkData(), fxb.chunkSize(), ModelHint::Detect);
     }
 }
 BENCHMARK(BM_ReadHalvic);
 
 void BM_ReadCorvel(benchmark::State& state) {
-    Bytes file = exported([](const std::string& p) { return exportCorvel(sampleBank(), p.c_str()); });
+    Bytes file = exported('w');
     PpgBank bank(87, 20);
     for (auto _ : state) {
         CorvelStream stream(file.data(), file.size());
@@ -161,18 +151,8 @@ BENCHMARK(BM_ReadCorvel);
 
 void BM_Write(benchmark::State& state) {
     const PpgBank& bank = sampleBank();
-    const auto kind = state.range(0);
-    for (auto _ : state) {
-        switch (kind) {
-        case 0: exportSysEx(bank, "/dev/null", 0, 255); break;
-        case 1: exportWavetermA(bank, "/dev/null", 0, 255); break;
-        case 2: exportWavetermB(bank, "/dev/null", 0, 255); break;
-        case 3: export2V(bank, "/dev/null", 0, 255, 0, 0); break;
-        case 4: export2V(bank, "/dev/null", 0, 255, 0, 2); break;
-        case 5: exportHalvic(bank, "/dev/null", 0, 255); break;
-        default: exportCorvel(bank, "/dev/null"); break;
-        }
-    }
+    const ExportFormat& format = *exportFormatForLetter("sabnomw"[state.range(0)]);
+    for (auto _ : state) writeExport("/dev/null", format.write(bank, {}));
 }
 // 0 SysEx, 1 Waveterm A, 2 Waveterm B, 3 2.V parameter bank, 4 2.V chunk bank,
 // 5 Halvic, 6 Corvel.

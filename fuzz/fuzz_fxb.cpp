@@ -1,5 +1,5 @@
-// The FXB container: validation, then every accessor and a save of what was
-// accepted.
+// The FXB container: validation, then every accessor and the file bytes of
+// what was accepted.
 
 #include "formats/fxb_file.h"
 
@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     file.setFxId(fourCC("2900"));
     file.setFxVersion(1);
-    file.save("/dev/null");
+    (void)file.fileBytes();
     return 0;
 }

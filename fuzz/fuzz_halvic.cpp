@@ -5,7 +5,7 @@
 using namespace vornak;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    for (int hint : {-1, 3}) {
+    for (const ModelHint hint : {ModelHint::Detect, ModelHint::Wave23}) {
         PpgBank bank(87, 20);
         loadHalvic(bank, data, size, hint);
     }

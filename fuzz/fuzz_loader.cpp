@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <span>
 
-#include "cli/exporters.h"
-#include "cli/loader.h"
+#include "library/format_table.h"
+#include "library/loader.h"
 #include "fuzz_support.h"
-#include "librarian/bank_facts.h"
-#include "librarian/compose.h"
-#include "librarian/conversions.h"
+#include "library/bank_facts.h"
+#include "library/compose.h"
+#include "library/conversions.h"
 #include "listing/listing.h"
 
 using namespace vornak;
@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeScratch(path, data, size);
     PpgBank bank(87, 20);
     // The model hint comes from the last byte, so that all three are tried.
-    const int hints[] = {-1, 2, 3};
-    const int hint = size == 0 ? -1 : hints[data[size - 1] % 3];
+    const ModelHint hints[] = {ModelHint::Detect, ModelHint::Wave22, ModelHint::Wave23};
+    const ModelHint hint = size == 0 ? ModelHint::Detect : hints[data[size - 1] % 3];
     if (loadInputFile(path.c_str(), hint, bank) != 0) return 0;
     printListing(bank, 0, 255, stdout);
     BankImage image{};
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ComposeRequest request;
     request.banks.push_back({"in", data, size});
     request.modelHint = hint;
-    request.format = format.letter;
+    request.format = format.kind;
     for (int k = 0; k < 4 && k < bank.programCount; ++k)
         request.slots.push_back(k == 2 ? std::nullopt : std::optional(ComposeSlot{"in", (first + k) % bank.programCount, {}}));
     (void)compose(request);

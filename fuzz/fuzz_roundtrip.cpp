@@ -13,7 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
@@ -33,40 +33,33 @@ void check(bool ok, const char* what) {
     std::abort();
 }
 
-std::vector<std::uint8_t> readAll(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    check(f != nullptr, "written file cannot be opened");
-    for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<std::uint8_t>(c));
-    std::fclose(f);
-    return bytes;
-}
-
 bool sameName(const char* a, const char* b) { return std::strncmp(a, b, kProgramNameSize - 1) == 0; }
 
-void checkImageFormats(const PpgBank& bank, const std::string& out) {
+// Reads written bytes back as the tool reads a file.
+void readBack(const std::vector<std::uint8_t>& bytes, PpgBank& back, const char* what) {
+    check(!bytes.empty(), what);
+    check(loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back).code == 0, what);
+}
+
+void checkImageFormats(const PpgBank& bank) {
     BankImage expected{};
     bank.storeImage(expected.data(), 0, 255);
 
-    check(exportSysEx(bank, out.c_str(), 0, 255) == 0, "SysEx export");
-    std::vector<std::uint8_t> file = readAll(out);
+    std::vector<std::uint8_t> file = sysExBytes(bank, 0, 255);
     check(file.size() == kSysExFileSize, "SysEx size");
     decodeSysEx(file.data(), file.size());
     check(std::memcmp(file.data(), expected.data(), kBankImageSize) == 0, "SysEx image");
 
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
-    check(exportWavetermA(bank, out.c_str(), 0, 255) == 0, "Waveterm A export");
-    file = readAll(out);
+    file = wavetermABytes(bank, 0, 255);
     check(parseWavetermA(file.data(), file.size(), work.data()), "Waveterm A parse");
     check(std::memcmp(work.data(), expected.data(), kBankImageSize) == 0, "Waveterm A image");
 
-    check(exportWavetermB(bank, out.c_str(), 0, 255) == 0, "Waveterm B export");
-    file = readAll(out);
+    file = wavetermBBytes(bank, 0, 255);
     check(file.size() == kBankImageSize && std::memcmp(file.data(), expected.data(), kBankImageSize) == 0,
           "Waveterm B image");
 
-    check(exportHalvic(bank, out.c_str(), 0, 255) == 0, "Halvic export");
-    file = readAll(out);
+    file = halvicBytes(bank, 0, 255);
     FxbFile fxb;
     check(fxb.parse(file.data(), file.size()) && fxb.isChunkBank, "Halvic parse");
     const std::uint8_t* chunk = fxb.chunkData();
@@ -76,7 +69,7 @@ void checkImageFormats(const PpgBank& bank, const std::string& out) {
 
 bool inRange(std::int32_t v, std::int32_t max) { return v >= 0 && v <= max; }
 
-void checkTwoVProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
+void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
     const std::int32_t* g = sent.groups[group];
     check(sameName(sent.name, got.name), "2.V name");
     for (const TwoVParam& row : k2VParamMap) {
@@ -99,15 +92,14 @@ void checkTwoVProgram(const PpgProgram& sent, const PpgProgram& got, int group) 
     check(got.is2V, "2.V program flag");
 }
 
-void checkTwoV(const PpgBank& bank, const std::string& out, int variant, int group) {
-    check(export2V(bank, out.c_str(), 0, 255, group, variant) == 0, "2.V export");
+void check2V(const PpgBank& bank, Layout2V layout, int group) {
     PpgBank back(87, 20);
-    check(loadInputFile(out.c_str(), -1, back) == 0, "2.V load");
+    readBack(bytes2V(bank, 0, 255, group, layout), back, "2.V load");
     check(back.programCount == k2VBankPrograms && back.is2V, "2.V bank");
     const int sent = bank.programCount < k2VBankPrograms ? bank.programCount : k2VBankPrograms;
-    for (int i = 0; i < sent; ++i) checkTwoVProgram(bank.programs[static_cast<std::size_t>(i)], back.programs[static_cast<std::size_t>(i)], group);
+    for (int i = 0; i < sent; ++i) check2VProgram(bank.programs[static_cast<std::size_t>(i)], back.programs[static_cast<std::size_t>(i)], group);
     for (int i = sent; i < k2VBankPrograms; ++i) check(std::strcmp(back.programs[static_cast<std::size_t>(i)].name, "Basic 2.2") == 0, "2.V fill");
-    if (variant != 0) {
+    if (layout != Layout2V::ParameterBank) {
         for (int k = 0; k < kGlobalCount; ++k)
             if (inRange(bank.globals[k], k2VGlobalMax[k])) check(back.globals[k] == bank.globals[k], "2.V globals");
     }
@@ -118,10 +110,9 @@ std::int32_t asFloat(std::int32_t v) {
     return f >= 2147483648.0f ? 2147483647 : static_cast<std::int32_t>(f);
 }
 
-void checkCorvel(const PpgBank& bank, const std::string& out) {
-    check(exportCorvel(bank, out.c_str()) == 0, "Corvel export");
+void checkCorvel(const PpgBank& bank) {
     PpgBank back(87, 20);
-    check(loadInputFile(out.c_str(), -1, back) == 0, "Corvel load");
+    readBack(corvelBytes(bank), back, "Corvel load");
     check(sameName(bank.name, back.name) && bank.is2V == back.is2V, "Corvel bank");
     check(back.programCount == bank.programCount && back.combiCount == bank.combiCount, "Corvel counts");
     for (int j = 0; j < bank.programCount; ++j) {
@@ -157,14 +148,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string in = fuzz::scratchPath("roundtrip-in");
-    static const std::string out = fuzz::scratchPath("roundtrip-out");
-    fuzz::writeScratch(in, data, size);
     PpgBank bank(87, 20);
-    if (loadInputFile(in.c_str(), -1, bank) != 0) return 0;
-    checkImageFormats(bank, out);
-    const int group = size != 0 && (data[0] & 1) ? 1 : 0;
-    for (int variant = 0; variant < 3; ++variant) checkTwoV(bank, out, variant, group);
-    checkCorvel(bank, out);
+    if (loadBank(data, size, ModelHint::Detect, bank).code != 0) return 0;
+    checkImageFormats(bank);
+    const int group = size != 0 && (data[0] & 1) ? kGroupB : kGroupA;
+    for (const Layout2V layout : {Layout2V::ParameterBank, Layout2V::ChunkBankV1, Layout2V::ChunkBankV123})
+        check2V(bank, layout, group);
+    checkCorvel(bank);
     return 0;
 }

@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy(data, data + size, buffer.begin());
     decodeSysEx(buffer.data(), size);
     PpgBank bank(87, 20);
-    bank.loadImage(buffer.data(), -1);
+    bank.loadImage(buffer.data(), ModelHint::Detect);
     return 0;
 }

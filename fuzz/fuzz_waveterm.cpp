@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #endif
     if (!ok) return 0;
     PpgBank bank(87, 20);
-    bank.loadImage(work.data(), -1);
+    bank.loadImage(work.data(), ModelHint::Detect);
     takeWorkImageName(work.data(), bank.name);
     return 0;
 }

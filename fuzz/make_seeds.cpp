@@ -9,27 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
 #include "formats/wave2v_bank.h"
 #include "formats/waveterm.h"
-#include "formats/file_io.h"
+#include "io/file_io.h"
 
 using namespace vornak;
 
 namespace {
-
-std::vector<std::uint8_t> readAll(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<std::uint8_t>(c));
-        std::fclose(f);
-    }
-    return bytes;
-}
 
 bool save(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     return writeWholeFile(path.c_str(), bytes.data(), bytes.size());
@@ -45,21 +36,20 @@ int main(int argc, char** argv) {
     const std::string dir = argv[2];
     if (std::freopen("/dev/null", "w", stdout) == nullptr) return 1;
     PpgBank bank(87, 20);
-    if (loadInputFile(argv[1], -1, bank) != 0) return 1;
+    if (loadInputFile(argv[1], ModelHint::Detect, bank) != 0) return 1;
     std::strcpy(bank.name, "Demo bank");
     std::strcpy(bank.combis[0].name, "Split");
 
-    bool ok = exportSysEx(bank, (dir + "/bank.syx").c_str(), 0, 255) == 0 &&
-              exportWavetermA(bank, (dir + "/bank_a.usr").c_str(), 0, 255) == 0 &&
-              exportWavetermB(bank, (dir + "/bank.bin").c_str(), 0, 255) == 0 &&
-              export2V(bank, (dir + "/bank_n.fxb").c_str(), 0, 255, 0, 0) == 0 &&
-              export2V(bank, (dir + "/bank_f.fxb").c_str(), 0, 255, 1, 1) == 0 &&
-              export2V(bank, (dir + "/bank_o.fxb").c_str(), 0, 255, 0, 2) == 0 &&
-              exportHalvic(bank, (dir + "/bank_m.fxb").c_str(), 0, 255) == 0 &&
-              exportCorvel(bank, (dir + "/bank.crv").c_str()) == 0;
+    const std::vector<std::uint8_t> image = wavetermBBytes(bank, 0, 255);
+    const std::vector<std::uint8_t> halvicFile = halvicBytes(bank, 0, 255);
+    bool ok = save(dir + "/bank.syx", sysExBytes(bank, 0, 255)) && save(dir + "/bank_a.usr", wavetermABytes(bank, 0, 255)) &&
+              save(dir + "/bank.bin", image) &&
+              save(dir + "/bank_n.fxb", bytes2V(bank, 0, 255, kGroupA, Layout2V::ParameterBank)) &&
+              save(dir + "/bank_f.fxb", bytes2V(bank, 0, 255, kGroupB, Layout2V::ChunkBankV1)) &&
+              save(dir + "/bank_o.fxb", bytes2V(bank, 0, 255, kGroupA, Layout2V::ChunkBankV123)) &&
+              save(dir + "/bank_m.fxb", halvicFile) && save(dir + "/bank.crv", corvelBytes(bank));
 
     // A Waveterm B file as the disk tool writes it: "WB", length, name, image.
-    std::vector<std::uint8_t> image = readAll(dir + "/bank.bin");
     std::vector<std::uint8_t> usr(102, 0);
     usr[0] = 'W';
     usr[1] = 'B';
@@ -71,12 +61,12 @@ int main(int argc, char** argv) {
 
     // The same programs as a Wave 2.2 memory (100 programs, no combis).
     PpgBank wave22(87, 20);
-    ok = ok && loadInputFile(argv[1], 2, wave22) == 0 &&
-         exportSysEx(wave22, (dir + "/bank22.syx").c_str(), 0, 255) == 0;
+    ok = ok && loadInputFile(argv[1], ModelHint::Wave22, wave22) == 0 &&
+         save(dir + "/bank22.syx", sysExBytes(wave22, 0, 255));
 
     // The Halvic chunk alone, as its reader receives it.
     FxbFile halvic;
-    ok = ok && halvic.loadFile((dir + "/bank_m.fxb").c_str());
+    ok = ok && halvic.parse(halvicFile.data(), halvicFile.size());
     if (ok) {
         const std::uint8_t* chunk = halvic.chunkData();
         ok = save(dir + "/halvic_chunk.bin", std::vector<std::uint8_t>(chunk, chunk + halvic.chunkSize()));

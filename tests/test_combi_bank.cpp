@@ -86,25 +86,25 @@ TEST(BankImageLoad, LayoutFollowsModelAndMarkers) {
     std::mt19937 rng(11);
     BankImage image = randomImage(rng, 0);
     PpgBank bank(87, 20);
-    bank.loadImage(image.data(), -1);
+    bank.loadImage(image.data(), ModelHint::Detect);
     EXPECT_EQ(bank.programCount, 100);
     EXPECT_EQ(bank.combiCount, 0);
     EXPECT_STREQ(bank.programs[0].name, "PPG Program 000");
     EXPECT_STREQ(bank.programs[99].name, "PPG Program 099");
 
     image[4480 + 32 * 19 + 31] = 0x55;
-    bank.loadImage(image.data(), -1);
+    bank.loadImage(image.data(), ModelHint::Detect);
     EXPECT_EQ(bank.programCount, 87);
     EXPECT_EQ(bank.combiCount, 20);
     EXPECT_STREQ(bank.programs[86].name, "PPG Program 086");
     EXPECT_EQ(std::count_if(bank.combis.begin(), bank.combis.begin() + 20, [](const PpgCombi& c) { return c.used; }),
               1);
 
-    bank.loadImage(image.data(), 2);
+    bank.loadImage(image.data(), ModelHint::Wave22);
     EXPECT_EQ(bank.programCount, 100);
     EXPECT_EQ(bank.combiCount, 0);
     image[4480 + 32 * 19 + 31] = 0;
-    bank.loadImage(image.data(), 3);
+    bank.loadImage(image.data(), ModelHint::Wave23);
     EXPECT_EQ(bank.programCount, 87);
     EXPECT_EQ(bank.combiCount, 20);
 }
@@ -118,7 +118,7 @@ TEST(BankImageLoad, KeepsNameAndGlobalsAndClearsTheTwoVFlag) {
     bank.is2V = true;
     bank.programs[0].is2V = true;
     std::strcpy(bank.combis[0].name, "Old");
-    bank.loadImage(image.data(), -1);
+    bank.loadImage(image.data(), ModelHint::Detect);
     EXPECT_STREQ(bank.name, "Mine");
     EXPECT_EQ(bank.globals[0], 55);
     EXPECT_FALSE(bank.is2V);
@@ -132,7 +132,7 @@ TEST(BankImageStore, LoadThenStoreReproducesTheImage) {
         for (int round = 0; round < 20; ++round) {
             const BankImage image = randomImage(rng, combis);
             PpgBank bank(87, 20);
-            bank.loadImage(image.data(), -1);
+            bank.loadImage(image.data(), ModelHint::Detect);
             BankImage stored{};
             bank.storeImage(stored.data(), 0, 255);
             ASSERT_EQ(stored, canonicalImage(image, bank.combiCount > 0)) << combis;

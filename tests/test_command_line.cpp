@@ -25,12 +25,12 @@ ParsedCommandLine parse(std::vector<const char*> args, PathExistsFn exists = not
 TEST(CommandLine, ListingIsTheDefaultUnlessExporting) {
     auto r = parse({"bank.syx"});
     EXPECT_EQ(r.outcome, ParseOutcome::Run);
-    EXPECT_EQ(r.settings.listMode, 1);
+    EXPECT_EQ(r.settings.listMode, ListMode::On);
     EXPECT_EQ(r.settings.files, std::vector<std::string>{"bank.syx"});
     r = parse({"/Sout.syx", "bank.syx"});
-    EXPECT_EQ(r.settings.listMode, 0);
+    EXPECT_EQ(r.settings.listMode, ListMode::Off);
     r = parse({"-lsout.syx", "bank.syx"});
-    EXPECT_EQ(r.settings.listMode, 1);
+    EXPECT_EQ(r.settings.listMode, ListMode::On);
     EXPECT_EQ(r.settings.exportKind, ExportKind::SysEx);
     EXPECT_EQ(r.settings.exportPath, "out.syx");
 }
@@ -38,11 +38,11 @@ TEST(CommandLine, ListingIsTheDefaultUnlessExporting) {
 TEST(CommandLine, LettersCombineAndFoldCase) {
     auto r = parse({"-LV", "file"});
     EXPECT_TRUE(r.settings.verbose);
-    EXPECT_EQ(r.settings.listMode, 1);
+    EXPECT_EQ(r.settings.listMode, ListMode::On);
     r = parse({"/Fvx.fxb", "file"});
     EXPECT_FALSE(r.settings.verbose) << "the export path swallows the rest";
     EXPECT_EQ(r.settings.exportPath, "vx.fxb");
-    EXPECT_EQ(r.settings.exportKind, ExportKind::Wave2VChunkV1);
+    EXPECT_EQ(r.settings.exportKind, ExportKind::Bank2VChunkV1);
     r = parse({"/xyz?"});
     EXPECT_EQ(r.outcome, ParseOutcome::Usage);
 }
@@ -55,7 +55,7 @@ TEST(CommandLine, LastExportSwitchWins) {
     EXPECT_EQ(r.outcome, ParseOutcome::ExportPathMissing);
     r = parse({"/S", "/Fa.fxb", "file"});
     EXPECT_EQ(r.outcome, ParseOutcome::Run);
-    EXPECT_EQ(r.settings.exportKind, ExportKind::Wave2VChunkV1);
+    EXPECT_EQ(r.settings.exportKind, ExportKind::Bank2VChunkV1);
     r = parse({"/S", "name", "file"});
     EXPECT_EQ(r.outcome, ParseOutcome::ExportPathMissing);
     const char* letters = "fsabwmno";
@@ -97,13 +97,13 @@ TEST(CommandLine, GroupAndModelSwitches) {
     EXPECT_EQ(r.settings.exportGroup, 0);
     EXPECT_EQ(parse({"/G", "f"}).outcome, ParseOutcome::Run);
 
-    EXPECT_EQ(parse({"/2.3", "f"}).settings.modelHint, 3);
-    EXPECT_EQ(parse({"/23", "f"}).settings.modelHint, 3);
-    EXPECT_EQ(parse({"/2.2", "f"}).settings.modelHint, 2);
-    EXPECT_EQ(parse({"/2", "f"}).settings.modelHint, -1);
-    EXPECT_EQ(parse({"/2.4", "f"}).settings.modelHint, -1);
+    EXPECT_EQ(parse({"/2.3", "f"}).settings.modelHint, ModelHint::Wave23);
+    EXPECT_EQ(parse({"/23", "f"}).settings.modelHint, ModelHint::Wave23);
+    EXPECT_EQ(parse({"/2.2", "f"}).settings.modelHint, ModelHint::Wave22);
+    EXPECT_EQ(parse({"/2", "f"}).settings.modelHint, ModelHint::Detect);
+    EXPECT_EQ(parse({"/2.4", "f"}).settings.modelHint, ModelHint::Detect);
     r = parse({"/2v", "f"});
-    EXPECT_EQ(r.settings.modelHint, -1);
+    EXPECT_EQ(r.settings.modelHint, ModelHint::Detect);
     EXPECT_TRUE(r.settings.verbose);
 }
 
@@ -125,12 +125,12 @@ TEST(CommandLine, AbsolutePathsThatExistAreFileNames) {
     EXPECT_EQ(r.settings.exportKind, ExportKind::None);
     // A path that does not exist is still read as switches: "o" exports.
     r = parse({"/home/me/bank.syx"}, nothingExists);
-    EXPECT_EQ(r.settings.exportKind, ExportKind::Wave2VChunkV123);
+    EXPECT_EQ(r.settings.exportKind, ExportKind::Bank2VChunkV123);
     EXPECT_EQ(r.settings.exportPath, "me/me/bank.syx");
     r = parse({"/S/tmp/out.syx", "/home/x"}, homeExists);
     EXPECT_EQ(r.settings.exportKind, ExportKind::SysEx);
     EXPECT_EQ(r.settings.exportPath, "/tmp/out.syx");
     EXPECT_EQ(r.settings.files.front(), "/home/x");
-    EXPECT_EQ(parse({"-home/x"}, homeExists).settings.exportKind, ExportKind::Wave2VChunkV123)
+    EXPECT_EQ(parse({"-home/x"}, homeExists).settings.exportKind, ExportKind::Bank2VChunkV123)
         << "a minus always starts switches";
 }

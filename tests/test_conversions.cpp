@@ -11,8 +11,9 @@
 #include <thread>
 #include <vector>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 #include "formats/corvel.h"
+#include "io/file_io.h"
 #include "test_support.h"
 
 using namespace vornak;
@@ -29,7 +30,7 @@ struct Input {
 
 std::unique_ptr<PpgBank> loadBank(const std::string& path) {
     auto bank = std::make_unique<PpgBank>(87, 20);
-    EXPECT_EQ(loadInputFile(path.c_str(), -1, *bank), 0) << path;
+    EXPECT_EQ(loadInputFile(path.c_str(), ModelHint::Detect, *bank), 0) << path;
     return bank;
 }
 
@@ -128,7 +129,7 @@ TEST(Conversion, EveryInputKindIntoEveryExportFormat) {
         p.programValues[24 + j % 5] = static_cast<int>(j);
     }
     for (std::size_t i = 0; i < combisOf(*named).size(); ++i) setName(named->combis[i].name, ("Combi " + std::to_string(i)).c_str());
-    ASSERT_EQ(exportCorvel(*named, tmp.path("input-W.crv").c_str()), 0);
+    ASSERT_EQ(writeExport(tmp.path("input-W.crv").c_str(), corvelBytes(*named)), 0);
     inputs.push_back({"Corvel", tmp.path("input-W.crv"), Family::Corvel});
 
     // What each input reads as.

@@ -14,10 +14,11 @@
 #include <tuple>
 #include <vector>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "model/error.h"
+#include "io/file_io.h"
 #include "test_support.h"
 
 using namespace vornak;
@@ -120,7 +121,7 @@ Bytes defaultCombi(const std::string& name = "C") { return combiChunk(name, asFl
 TEST(CorvelExport, FileLayoutOfTheStartUpBankAndOfA22Bank) {
     TempDir tmp;
     const PpgBank startUp(87, 20);
-    ASSERT_EQ(exportCorvel(startUp, tmp.path("startup.crv").c_str()), 0);
+    ASSERT_EQ(writeExport(tmp.path("startup.crv").c_str(), corvelBytes(startUp)), 0);
     const Bytes file = readFile(tmp.path("startup.crv"));
     ASSERT_EQ(file.size(), 58728u);
     const Bytes header{'C', 'c', 'n', 'K', 0, 0, 0, 0, 'F', 'x', 'B', 'k', 0, 0, 0, 1, 'Z', 'u', 'r', 'O', 0, 0, 0, 1, 0, 0, 0, 108};
@@ -137,7 +138,7 @@ TEST(CorvelExport, FileLayoutOfTheStartUpBankAndOfA22Bank) {
     EXPECT_FALSE(fxb.isChunkBank);
 
     const PpgBank wave22(100, 0);
-    ASSERT_EQ(exportCorvel(wave22, tmp.path("22.crv").c_str()), 0);
+    ASSERT_EQ(writeExport(tmp.path("22.crv").c_str(), corvelBytes(wave22)), 0);
     const Bytes file22 = readFile(tmp.path("22.crv"));
     ASSERT_EQ(file22.size(), 63424u);
     EXPECT_EQ(wordAt(file22, 24), 101u);
@@ -152,7 +153,7 @@ TEST(CorvelRoundTrip, EveryFieldOfBankProgramsAndCombis) {
     for (const auto& [programs, combis] : shapes) {
         const std::string what = std::to_string(programs) + "/" + std::to_string(combis);
         const PpgBank bank = variedBank(programs, combis, seed++);
-        ASSERT_EQ(exportCorvel(bank, tmp.path("bank.crv").c_str()), 0);
+        ASSERT_EQ(writeExport(tmp.path("bank.crv").c_str(), corvelBytes(bank)), 0);
         const Bytes file = readFile(tmp.path("bank.crv"));
         EXPECT_EQ(file, corvelFileOf(bank)) << what;
         PpgBank back(87, 20);
@@ -368,10 +369,10 @@ TEST(CorvelExport, OutOfRangeValuesAreClampedIntoAMemoryImage) {
     }
     bank.programs[1].groups[0][1] = 40;
     TempDir tmp;
-    ASSERT_EQ(exportCorvel(bank, tmp.path("wide.crv").c_str()), 0);
+    ASSERT_EQ(writeExport(tmp.path("wide.crv").c_str(), corvelBytes(bank)), 0);
     ASSERT_EQ(runTool({"/S" + tmp.path("wide.syx"), tmp.path("wide.crv")}).exitCode, 0);
     PpgBank back(87, 20);
-    ASSERT_EQ(loadInputFile(tmp.path("wide.syx").c_str(), -1, back), 0);
+    ASSERT_EQ(loadInputFile(tmp.path("wide.syx").c_str(), ModelHint::Detect, back), 0);
     const PpgProgram& q = back.programs[0];
     EXPECT_EQ(std::vector<int>(q.programValues, q.programValues + 3), std::vector<int>({31, 0, 63}));
     // Every other field, the neighbours of the clamped ones included, keeps its own value.
@@ -383,9 +384,9 @@ TEST(CorvelExport, OutOfRangeValuesAreClampedIntoAMemoryImage) {
 
 TEST(CorvelExport, WritesTheWholeBankWhateverTheRange) {
     PpgBank demo(87, 20);
-    ASSERT_EQ(loadInputFile(demoBankPath().c_str(), -1, demo), 0);
+    ASSERT_EQ(loadInputFile(demoBankPath().c_str(), ModelHint::Detect, demo), 0);
     TempDir tmp;
-    ASSERT_EQ(exportCorvel(demo, tmp.path("direct.crv").c_str()), 0);
+    ASSERT_EQ(writeExport(tmp.path("direct.crv").c_str(), corvelBytes(demo)), 0);
     EXPECT_EQ(runTool({"/P5-9", "/Gb", "/W" + tmp.path("ranged.crv"), demoBankPath()}).exitCode, 0);
     const Bytes ranged = readFile(tmp.path("ranged.crv"));
     EXPECT_EQ(ranged.size(), 58728u);
@@ -398,8 +399,8 @@ TEST(CorvelExport, WritesTheWholeBankWhateverTheRange) {
 TEST(CorvelExport, FailuresToOpenWriteOrCloseGiveOne) {
     const PpgBank bank(87, 20);
     TempDir tmp;
-    EXPECT_EQ(exportCorvel(bank, tmp.path("no-such-folder/out.crv").c_str()), 1);
+    EXPECT_EQ(writeExport(tmp.path("no-such-folder/out.crv").c_str(), corvelBytes(bank)), 1);
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    EXPECT_EQ(exportCorvel(bank, "/dev/full"), 1);
-    EXPECT_EQ(exportCorvel(PpgBank(0, 0), "/dev/full"), 1) << "224 bytes: only closing the file fails";
+    EXPECT_EQ(writeExport("/dev/full", corvelBytes(bank)), 1);
+    EXPECT_EQ(writeExport("/dev/full", corvelBytes(PpgBank(0, 0))), 1) << "224 bytes: only closing the file fails";
 }

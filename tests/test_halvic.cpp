@@ -11,8 +11,9 @@
 #include <string>
 #include <tuple>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 #include "formats/halvic.h"
+#include "io/file_io.h"
 #include "test_support.h"
 
 using namespace vornak;
@@ -77,7 +78,7 @@ int modelUsed(const std::map<std::size_t, std::uint8_t>& bytes, int hint, std::s
         Bytes data = chunkWith(*image, 0, std::max(chunkSize, kChunkBytes));
         for (const auto& [at, value] : bytes) data[at] = value;
         PpgBank bank(87, 20);
-        EXPECT_TRUE(loadHalvic(bank, data.data(), chunkSize, hint));
+        EXPECT_TRUE(loadHalvic(bank, data.data(), chunkSize, hintOf(hint)));
         counts[k++] = bank.programCount;
     }
     if (counts[0] == 100 && counts[1] == 87) return -1;
@@ -96,7 +97,7 @@ TEST(Halvic, WrittenFileHoldsTheImageTheTuningLowByteAndTheFixedBytesAndReadsBac
         const BankImage source = randomImage(rng, combis);
         PpgBank bank = bankFrom(source), back(87, 20);
         bank.globals[0] = 0x1C8; // only the low byte is kept
-        ASSERT_EQ(exportHalvic(bank, tmp.path("out.fxb").c_str(), 0, 255), 0);
+        ASSERT_EQ(writeExport(tmp.path("out.fxb").c_str(), halvicBytes(bank, 0, 255)), 0);
         const Bytes file = readFile(tmp.path("out.fxb"));
         ASSERT_EQ(file.size(), 65928u);
         EXPECT_EQ(file, halvicFile(writtenChunk(canonicalImage(source, combis > 0), 0xC8))) << combis << " combis";
@@ -115,22 +116,22 @@ TEST(Halvic, ExportHonoursTheRangeNotTheGroupAndTakesANegativeStartAsZero) {
     std::mt19937 rng(62);
     const PpgBank bank = bankFrom(randomImage(rng, 0));
     TempDir tmp;
-    ASSERT_EQ(exportHalvic(bank, tmp.path("range.fxb").c_str(), 95, 255), 0);
+    ASSERT_EQ(writeExport(tmp.path("range.fxb").c_str(), halvicBytes(bank, 95, 255)), 0);
     const Bytes file = readFile(tmp.path("range.fxb"));
     EXPECT_EQ(file, halvicFile(writtenChunk(storedImage(bank, 95, 255), 40)));
     for (int slot = 5; slot < 100; ++slot) // programs 95..99 in slots 0..4, then the default program
         EXPECT_TRUE(std::equal(DefaultPackedProgram.begin(), DefaultPackedProgram.end(), file.begin() + 160 + 1024 + 51 * slot)) << slot;
 
     PpgBank demo(87, 20);
-    ASSERT_EQ(loadInputFile(demoBankPath().c_str(), -1, demo), 0);
-    ASSERT_EQ(exportHalvic(demo, tmp.path("demo.fxb").c_str(), 3, 9), 0);
+    ASSERT_EQ(loadInputFile(demoBankPath().c_str(), ModelHint::Detect, demo), 0);
+    ASSERT_EQ(writeExport(tmp.path("demo.fxb").c_str(), halvicBytes(demo, 3, 9)), 0);
     EXPECT_EQ(runTool({"/P3-9", "/M" + tmp.path("a.fxb"), demoBankPath()}).exitCode, 0);
     EXPECT_EQ(runTool({"/Gb", "/P3-9", "/M" + tmp.path("b.fxb"), demoBankPath()}).exitCode, 0);
     EXPECT_EQ(readFile(tmp.path("a.fxb")), readFile(tmp.path("demo.fxb")));
     EXPECT_EQ(readFile(tmp.path("b.fxb")), readFile(tmp.path("demo.fxb")));
 
-    ASSERT_EQ(exportHalvic(bank, tmp.path("zero.fxb").c_str(), 0, 9), 0);
-    ASSERT_EQ(exportHalvic(bank, tmp.path("negative.fxb").c_str(), -4, 9), 0);
+    ASSERT_EQ(writeExport(tmp.path("zero.fxb").c_str(), halvicBytes(bank, 0, 9)), 0);
+    ASSERT_EQ(writeExport(tmp.path("negative.fxb").c_str(), halvicBytes(bank, -4, 9)), 0);
     EXPECT_EQ(readFile(tmp.path("negative.fxb")), readFile(tmp.path("zero.fxb")));
 }
 
@@ -186,8 +187,8 @@ TEST(Halvic, ShortChunksAndTheTuningByte) {
     const RunResult r = runToolOn(halvicFile(tooShort));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(withoutBanner(r.out), "Can't load .fxb file\n");
-    for (int hint : {-1, 2, 3}) EXPECT_FALSE(loadHalvic(bank, tooShort.data(), tooShort.size(), hint));
-    EXPECT_FALSE(loadHalvic(bank, tooShort.data(), 0, -1));
+    for (int hint : {-1, 2, 3}) EXPECT_FALSE(loadHalvic(bank, tooShort.data(), tooShort.size(), hintOf(hint)));
+    EXPECT_FALSE(loadHalvic(bank, tooShort.data(), 0, ModelHint::Detect));
     EXPECT_EQ(bank.programCount, 87);
     EXPECT_EQ(bank.globals[0], 17);
     EXPECT_STREQ(bank.programs[0].name, "Basic");
@@ -238,7 +239,7 @@ TEST(Halvic, ForeignChunkBankBecomesHalvicOnlyByItsId) {
     for (int hint : {2, 3}) {
         ASSERT_EQ(loadFromBytes(relabelled, bank, hint), 0);
         EXPECT_EQ(bank.programCount, hint == 2 ? 100 : 87);
-        expected.loadImage(relabelled.data() + 160 + 1024, hint);
+        expected.loadImage(relabelled.data() + 160 + 1024, hintOf(hint));
         EXPECT_EQ(storedImage(bank), storedImage(expected));
     }
     EXPECT_EQ(runToolOn(relabelled).exitCode, 0);

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/exporters.h"
-#include "cli/loader.h"
+#include "library/format_table.h"
+#include "library/loader.h"
 #include "formats/corvel.h"
 #include "formats/wave2v_bank.h"
-#include "librarian/bank_facts.h"
-#include "librarian/compose.h"
-#include "librarian/conversions.h"
+#include "library/bank_facts.h"
+#include "library/compose.h"
+#include "library/conversions.h"
 #include "test_support.h"
 
 using namespace vornak;
@@ -32,21 +32,21 @@ struct Read {
 
 Read readBytes(const Bytes& bytes, int hint = -1) {
     Read r;
-    r.outcome = loadBank(bytes.data(), bytes.size(), hint, r.bank);
+    r.outcome = loadBank(bytes.data(), bytes.size(), hintOf(hint), r.bank);
     return r;
 }
 
 std::vector<std::string> codes(const LoadOutcome& o) {
     std::vector<std::string> c;
-    for (const LoadNote& n : o.notes) c.push_back(n.code);
+    for (const LoadNote& n : o.notes) c.push_back(noteCodeName(n.code));
     return c;
 }
 
 ::testing::AssertionResult hasNote(const LoadOutcome& o, const std::string& code, const std::string& words) {
     for (const LoadNote& n : o.notes)
-        if (n.code == code && n.text.find(words) != std::string::npos) return ::testing::AssertionSuccess();
+        if (noteCodeName(n.code) == code && n.text.find(words) != std::string::npos) return ::testing::AssertionSuccess();
     std::string all;
-    for (const LoadNote& n : o.notes) all += n.code + ": " + n.text + "\n";
+    for (const LoadNote& n : o.notes) all += std::string(noteCodeName(n.code)) + ": " + n.text + "\n";
     return ::testing::AssertionFailure() << "no note " << code << " saying \"" << words << "\" in:\n" << all;
 }
 
@@ -104,7 +104,7 @@ TEST(Notes, BareImagesAreNamedAndNoiseIsToldApart) {
     for (auto& b : noise) b = static_cast<std::uint8_t>(rng() >> 8);
     noise[0] = 0x00; // no magic
     const Read read = readBytes(noise);
-    EXPECT_EQ(read.outcome.format, std::string("PPG memory image"));
+    EXPECT_EQ(read.outcome.formatName(), std::string("PPG memory image"));
     EXPECT_TRUE(hasNote(read.outcome, "bare-image", "probably not a program bank"));
 
     Bytes larger = image;
@@ -209,14 +209,14 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
             for (const auto& [first, last, group] : {std::tuple{0, 255, 0}, {5, 9, 1}}) {
                 const std::string context = name + " /" + format.letter + " " + std::to_string(first);
                 const ConversionReport r = reportConversion(format, bank, first, last, group);
-                const std::vector<std::uint8_t> bytes = format.write(bank, {"", first, last, group});
+                const std::vector<std::uint8_t> bytes = format.write(bank, {first, last, group});
                 const Read back = readBytes(Bytes(bytes.begin(), bytes.end()), r.combis > 0 ? 3 : -1);
                 ASSERT_EQ(back.outcome.code, 0) << context;
                 EXPECT_EQ(r.programs + r.filled + r.blank, r.slots) << context;
                 const bool ranged = format.takesRange && first != 0;
                 EXPECT_EQ(r.programs, format.family == ExportFamily::Corvel ? bank.programCount
                                       : ranged                              ? 5
-                                      : format.family == ExportFamily::TwoV ? std::min(bank.programCount, 128)
+                                      : format.family == ExportFamily::Bank2V ? std::min(bank.programCount, 128)
                                                                             : std::min(bank.programCount, bank.combiCount ? 87 : 100))
                     << context;
                 EXPECT_EQ(r.first, ranged ? 5 : 0) << context;
@@ -225,7 +225,7 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 for (int k = 0; k < r.programs; ++k) {
                     const PpgProgram& src = bank.programs[static_cast<std::size_t>(r.first + k)];
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family != ExportFamily::TwoV && !rounded) {
+                    if (format.family != ExportFamily::Bank2V && !rounded) {
                         EXPECT_EQ(soundOf(got), soundOf(src)) << context << " slot " << k;
                     }
                     namesBack = namesBack && (std::string(got.name) == src.name || isImageProgramName(src.name));
@@ -236,7 +236,7 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 }
                 for (int k = r.programs; k < r.programs + r.filled; ++k) {
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family == ExportFamily::TwoV)
+                    if (format.family == ExportFamily::Bank2V)
                         EXPECT_STREQ(got.name, "Basic 2.2") << context;
                     else
                         EXPECT_EQ(soundOf(got), fill) << context;
@@ -295,7 +295,7 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
     const char* names[] = {"Brass", "Sound 3", nullptr, "Last one", "PPG Program 010"};
 
     for (const ExportFormat& format : exportFormats()) {
-        request.format = format.letter;
+        request.format = format.kind;
         const ComposeResult result = compose(request);
         ASSERT_EQ(result.exitCode, 0) << format.letter << result.message;
         const Read back = readBytes(Bytes(result.bytes.begin(), result.bytes.end()));
@@ -305,17 +305,17 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             const PpgProgram& got = back.bank.programs[k];
             const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
             if (sources[k] == nullptr) {
-                const PpgProgram fill = format.family == ExportFamily::TwoV ? twoVFillProgram() : imageFillProgram();
+                const PpgProgram fill = format.family == ExportFamily::Bank2V ? fillProgram2V() : imageFillProgram();
                 EXPECT_EQ(soundOf(got), soundOf(fill)) << context;
                 continue;
             }
-            if (format.family == ExportFamily::TwoV) {
+            if (format.family == ExportFamily::Bank2V) {
                 // What a 2.V bank holds of the program: the same program
                 // written alone by the same writer.
                 PpgBank alone(0, 0);
                 alone.resize(1, 0);
                 alone.programs[0] = *sources[k];
-                const std::vector<std::uint8_t> single = format.write(alone, {"", 0, 0, 0});
+                const std::vector<std::uint8_t> single = format.write(alone, {0, 0, kGroupA});
                 const Read one = readBytes(Bytes(single.begin(), single.end()));
                 EXPECT_EQ(programFields(got), programFields(one.bank.programs[0])) << context;
             } else {
@@ -339,13 +339,13 @@ TEST(Compose, AWholeBankInOrderIsTheToolsOwnExport) {
         const Read source = readBytes(bytes);
         ComposeRequest request = requestFrom({{file, bytes}});
         for (int p = 0; p < source.bank.programCount; ++p) request.slots.push_back(ComposeSlot{file, p, std::nullopt});
-        request.format = letter;
+        request.format = exportFormatForLetter(letter)->kind;
         const ComposeResult result = compose(request);
         ASSERT_EQ(result.exitCode, 0) << result.message;
         // A built bank holds no combis: the Corvel bank is compared without them.
         PpgBank expected = source.bank;
         expected.resize(expected.programCount, 0);
-        const std::vector<std::uint8_t> tool = exportFormatForLetter(letter)->write(expected, {"", 0, 255, 0});
+        const std::vector<std::uint8_t> tool = exportFormatForLetter(letter)->write(expected, {});
         EXPECT_TRUE(result.bytes == tool) << file;
     }
 }
@@ -355,7 +355,8 @@ TEST(Compose, RefusesWhatItCannotBuild) {
     auto attempt = [&](std::vector<std::optional<ComposeSlot>> slots, char format = 's', std::optional<std::string> bankName = {}) {
         ComposeRequest request = requestFrom({{"dump.syx", dump}, {"bad.syx", Bytes(10, 0)}});
         request.slots = std::move(slots);
-        request.format = format;
+        const ExportFormat* output = exportFormatForLetter(format);
+        request.format = output != nullptr ? output->kind : ExportKind::None;
         request.bankName = std::move(bankName);
         return compose(request);
     };
@@ -374,7 +375,7 @@ TEST(Compose, RefusesWhatItCannotBuild) {
         {attempt({}), 1, "no slots"},
         {attempt({ComposeSlot{"dump.syx", 0, std::string(28, 'x')}}), 1, "28 characters long; a name holds at most 27"},
         {attempt({ComposeSlot{"dump.syx", 0, std::string("a\tb")}}), 1, "control character"},
-        {attempt({std::nullopt}, 'q'), 1, "no output format 'q'"},
+        {attempt({std::nullopt}, 'q'), 1, "no output format"},
         {attempt({std::nullopt}, 's', std::string(40, 'b')), 1, "The bank name is 40 characters long"},
     };
     for (const Case& c : cases) {

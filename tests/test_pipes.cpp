@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/command_line.h"
-#include "formats/file_io.h"
+#include "io/file_io.h"
 #include "test_support.h"
 
 using namespace vornak;

@@ -15,7 +15,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 
 namespace vornak::test {
 
@@ -180,7 +180,7 @@ BankImage canonicalImage(const BankImage& image, bool withCombis) {
 
 PpgBank bankFrom(const BankImage& image) {
     PpgBank bank(87, 20);
-    bank.loadImage(image.data(), kModelDetect);
+    bank.loadImage(image.data(), ModelHint::Detect);
     return bank;
 }
 
@@ -195,7 +195,7 @@ std::string corpusPath(const std::string& relative) {
 int loadFromBytes(const Bytes& bytes, PpgBank& bank, int modelHint) {
     TempDir tmp;
     writeFile(tmp.path("input"), bytes);
-    return loadInputFile(tmp.path("input").c_str(), modelHint, bank);
+    return loadInputFile(tmp.path("input").c_str(), hintOf(modelHint), bank);
 }
 
 RunResult runToolOn(const Bytes& input, const std::vector<std::string>& switches) {

@@ -95,6 +95,9 @@ inline std::span<const PpgCombi> combisOf(const PpgBank& b) { return {b.combis.d
 // A file of the shared corpus of real banks, found beside the source tree.
 std::string corpusPath(const std::string& relative);
 
+// A model hint by the digit of /2.x (-1: none), as the test tables give it.
+inline ModelHint hintOf(int digit) { return static_cast<ModelHint>(digit); }
+
 // Loads the bytes through the tool's loader, as an input file; answers its code.
 int loadFromBytes(const Bytes& bytes, PpgBank& bank, int modelHint = -1);
 

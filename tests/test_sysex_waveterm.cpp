@@ -8,9 +8,10 @@
 #include <random>
 #include <string>
 
-#include "cli/loader.h"
+#include "library/loader.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
+#include "io/file_io.h"
 #include "test_support.h"
 
 using namespace vornak;
@@ -29,7 +30,7 @@ Loaded loadBytes(const Bytes& bytes, int hint = -1, const char* bankName = "") {
     writeFile(tmp.path("input"), bytes);
     Loaded result{0};
     std::strcpy(result.bank.name, bankName);
-    result.code = loadInputFile(tmp.path("input").c_str(), hint, result.bank);
+    result.code = loadInputFile(tmp.path("input").c_str(), hintOf(hint), result.bank);
     return result;
 }
 
@@ -82,7 +83,7 @@ TEST(SysEx, WrittenDumpLayoutAndRoundTrip) {
     for (int combis : {0, 4}) {
         const BankImage source = randomImage(rng, combis);
         const PpgBank bank = bankFrom(source);
-        ASSERT_EQ(exportSysEx(bank, tmp.path("out.syx").c_str(), 0, 255), 0);
+        ASSERT_EQ(writeExport(tmp.path("out.syx").c_str(), sysExBytes(bank, 0, 255)), 0);
         const Bytes dump = readFile(tmp.path("out.syx"));
         ASSERT_EQ(dump.size(), 10245u);
         EXPECT_EQ(dump, sysexOf(canonicalImage(source, combis > 0)));
@@ -140,7 +141,7 @@ TEST(WavetermA, WrittenFileLayoutAndRoundTrip) {
     const BankImage source = randomImage(rng, 2);
     const PpgBank bank = bankFrom(source);
     TempDir tmp;
-    ASSERT_EQ(exportWavetermA(bank, tmp.path("D001.USR").c_str(), 0, 255), 0);
+    ASSERT_EQ(writeExport(tmp.path("D001.USR").c_str(), wavetermABytes(bank, 0, 255)), 0);
     const Bytes file = readFile(tmp.path("D001.USR"));
     ASSERT_EQ(file.size(), 5204u);
     const BankImage image = storedImage(bank);
@@ -283,7 +284,7 @@ TEST(WavetermB, WrittenFileIsTheBareImage) {
     const BankImage source = randomImage(rng, 5);
     const PpgBank bank = bankFrom(source);
     TempDir tmp;
-    ASSERT_EQ(exportWavetermB(bank, tmp.path("D002.USR").c_str(), 3, 9), 0);
+    ASSERT_EQ(writeExport(tmp.path("D002.USR").c_str(), wavetermBBytes(bank, 3, 9)), 0);
     const Bytes file = readFile(tmp.path("D002.USR"));
     BankImage expected{};
     bank.storeImage(expected.data(), 3, 9);

@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/exporters.h"
-
 namespace vornak {
 
 namespace {
@@ -23,7 +21,7 @@ bool readSwitchLetters(const char* arg, Settings& s) {
         case '?':
             return false;
         case 'l':
-            s.listMode = 1;
+            s.listMode = ListMode::On;
             break;
         case 'v':
             s.verbose = true;
@@ -42,15 +40,15 @@ bool readSwitchLetters(const char* arg, Settings& s) {
             if (c[1] == '\0') break; // nothing to consume
             ++c;
             const char group = foldCase(*c);
-            if (group == 'a') s.exportGroup = 0;
-            if (group == 'b') s.exportGroup = 1;
+            if (group == 'a') s.exportGroup = kGroupA;
+            if (group == 'b') s.exportGroup = kGroupB;
             break;
         }
         case '2':
             if (c[1] == '.') ++c;
             if (c[1] == '2' || c[1] == '3') {
                 ++c;
-                s.modelHint = *c - '0';
+                s.modelHint = *c == '2' ? ModelHint::Wave22 : ModelHint::Wave23;
             }
             break;
         default:
@@ -96,7 +94,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv, PathExists
             return result;
         }
     }
-    if (s.listMode == -1) s.listMode = s.exportKind == ExportKind::None ? 1 : 0;
+    if (s.listMode == ListMode::Undecided) s.listMode = s.exportKind == ExportKind::None ? ListMode::On : ListMode::Off;
     if (s.files.empty())
         result.outcome = ParseOutcome::NotEnoughInfo;
     else if (s.exportKind != ExportKind::None && s.exportPath.empty())

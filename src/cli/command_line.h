@@ -3,31 +3,22 @@
 #include <string>
 #include <vector>
 
+#include "library/format_table.h"
+
 namespace vornak {
 
-// Export formats in switch order; the value fixes the verbose label and the
-// exporter (see exporters.h).
-enum class ExportKind : int {
-    None = 0,
-    Wave2VChunkV1 = 1,  // /F
-    SysEx = 2,          // /S
-    WavetermA = 3,      // /A
-    WavetermB = 4,      // /B
-    Corvel = 5,         // /W
-    Halvic = 6,         // /M
-    Wave2VParams = 7,   // /N
-    Wave2VChunkV123 = 8 // /O
-};
+// /L lists; without it a run lists unless it exports.
+enum class ListMode { Undecided, Off, On };
 
 struct Settings {
     ExportKind exportKind = ExportKind::None;
     std::string exportPath;
     int rangeStart = 0;
-    int rangeEnd = 255;
-    int exportGroup = 0; // 0 = group A, 1 = group B
-    int listMode = -1;   // -1 undecided, 0 do not list, 1 list
+    int rangeEnd = kDefaultRangeEnd;
+    int exportGroup = kGroupA;
+    ListMode listMode = ListMode::Undecided;
     bool verbose = false;
-    int modelHint = -1;  // -1 not given, 2 or 3
+    ModelHint modelHint = ModelHint::Detect;
     std::vector<std::string> files; // arguments left after the switch arguments were removed
 };
 

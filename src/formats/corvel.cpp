@@ -6,7 +6,6 @@
 #include <limits>
 #include <new>
 
-#include "formats/file_io.h"
 #include "formats/fxb_file.h"
 #include "model/error.h"
 
@@ -282,8 +281,5 @@ std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
     return stream.written();
 }
 
-int exportCorvel(const PpgBank& bank, const char* path) {
-    return writeExport(path, corvelBytes(bank));
-}
 
 } // namespace vornak

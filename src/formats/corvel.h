@@ -62,9 +62,7 @@ void streamCorvel(PpgProgram& program, CorvelStream& stream);
 void streamCorvel(PpgCombi& combi, CorvelStream& stream);
 
 // The whole bank as a Corvel file, whatever range or group was asked for:
-// the file's bytes (empty when memory runs out), and the export that writes
-// them through writeWholeFile (0 or 1).
+// the file's bytes (empty when memory runs out).
 std::vector<std::uint8_t> corvelBytes(const PpgBank& bank);
-int exportCorvel(const PpgBank& bank, const char* path);
 
 } // namespace vornak

@@ -6,7 +6,6 @@
 #include <limits>
 #include <new>
 
-#include "formats/file_io.h"
 
 namespace vornak {
 
@@ -40,9 +39,7 @@ std::uint64_t blockSize(std::int64_t params) { return kBlockHeaderSize + 4 * sta
 
 } // namespace
 
-FxbFile::FxbFile(const char* path) : swapNeeded(hostIsLittleEndian()) {
-    if (path != nullptr) loadFile(path);
-}
+FxbFile::FxbFile() : swapNeeded(hostIsLittleEndian()) {}
 
 void FxbFile::clear() {
     image.reset();
@@ -140,11 +137,6 @@ bool FxbFile::parse(const std::uint8_t* bytes, std::size_t length) {
     return true;
 }
 
-bool FxbFile::loadFile(const char* path) {
-    const FileBytes file = readWholeFile(path);
-    return file.status == FileBytes::Read && parse(file.data.get(), file.size);
-}
-
 std::vector<std::uint8_t> FxbFile::fileBytes() const {
     std::vector<std::uint8_t> bytes;
     if (!image) return bytes;
@@ -172,10 +164,6 @@ std::vector<std::uint8_t> FxbFile::fileBytes() const {
         }
     }
     return bytes;
-}
-
-bool FxbFile::save(const char* path) const {
-    return writeExport(path, fileBytes()) == 0;
 }
 
 std::uint8_t* FxbFile::programBlock(int i) {

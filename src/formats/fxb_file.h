@@ -24,6 +24,8 @@ namespace vornak {
 //   12 version            16 fxID                 20 fxVersion
 //   24 numParams          28 prgName, 28 bytes    56 numParams floats
 namespace fxb {
+// Every FXB file starts with "CcnK".
+inline constexpr std::uint8_t kMagic[4] = {'C', 'c', 'n', 'K'};
 constexpr std::uint32_t kCcnK = fourCC("CcnK");
 constexpr std::uint32_t kFxBk = fourCC("FxBk");
 constexpr std::uint32_t kFBCh = fourCC("FBCh");
@@ -57,7 +59,7 @@ void putPrgName(std::uint8_t* p, const char* name);
 
 class FxbFile {
 public:
-    explicit FxbFile(const char* path = nullptr);
+    FxbFile();
     virtual ~FxbFile() = default;
     FxbFile(const FxbFile&) = delete;
     FxbFile& operator=(const FxbFile&) = delete;
@@ -70,11 +72,9 @@ public:
     // Validates a copy of the bytes and, on success, holds it instead of the
     // previous image; on failure the previous image stays.
     bool parse(const std::uint8_t* bytes, std::size_t length);
-    bool loadFile(const char* path);
-    // The image in file order, as save writes it; empty without an image or
+    // The image in file order: the file's bytes; empty without an image or
     // when memory runs out. The held image is not changed.
     std::vector<std::uint8_t> fileBytes() const;
-    bool save(const char* path) const;
 
     // Parameter bank: block i, located with the first block's parameter
     // count; nullptr for a chunk bank or when the block is not in the image.

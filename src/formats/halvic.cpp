@@ -4,7 +4,6 @@
 #include <array>
 #include <cstring>
 
-#include "formats/file_io.h"
 #include "formats/fxb_file.h"
 
 namespace vornak {
@@ -31,28 +30,28 @@ constexpr std::array<FixedRun, 6> kHalvicFixedBytes{{
 constexpr std::size_t kEndMarkerOffset = 65540;
 constexpr std::uint8_t kEndMarker = 0xFE;
 
-int guessModel(const std::uint8_t* chunk, std::size_t size) {
+ModelHint guessModel(const std::uint8_t* chunk, std::size_t size) {
     const std::size_t end = std::min(size, kHalvicScanEnd);
-    if (end <= kHalvicScanStart) return kModelDetect;
+    if (end <= kHalvicScanStart) return ModelHint::Detect;
     const bool found = std::any_of(chunk + kHalvicScanStart, chunk + end, [](std::uint8_t b) { return b != 0; });
-    if (!found || kHalvicModelOffset >= size) return kModelDetect;
+    if (!found || kHalvicModelOffset >= size) return ModelHint::Detect;
     switch (chunk[kHalvicModelOffset]) {
     case 0:
-        return kModelWave22;
+        return ModelHint::Wave22;
     case 5:
     case 0x45:
-        return kModelWave23;
+        return ModelHint::Wave23;
     default:
-        return kModelDetect;
+        return ModelHint::Detect;
     }
 }
 
 } // namespace
 
-bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, int modelHint) {
+bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, ModelHint hint) {
     if (size < kHalvicMinimumChunk) return false;
-    if (modelHint == kModelDetect) modelHint = guessModel(chunk, size);
-    bank.loadImage(chunk + kHalvicImageOffset, modelHint);
+    if (hint == ModelHint::Detect) hint = guessModel(chunk, size);
+    bank.loadImage(chunk + kHalvicImageOffset, hint);
     const std::int32_t tuning = chunk[kHalvicTuningOffset];
     bank.globals[0] = tuning;
     for (int j = 0; j < bank.programCount; ++j) bank.programs[static_cast<std::size_t>(j)].programValues[kTuning] = tuning;
@@ -74,8 +73,5 @@ std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int r
     return file.fileBytes();
 }
 
-int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    return writeExport(path, halvicBytes(bank, rangeStart, rangeEnd));
-}
 
 } // namespace vornak

@@ -28,13 +28,11 @@ constexpr std::size_t kHalvicModelOffset = 61437;
 constexpr std::size_t kHalvicMinimumChunk = kHalvicImageOffset + kBankImageSize;
 
 // Loads the memory image and the tuning from a chunk of at least
-// kHalvicMinimumChunk bytes (false, bank untouched, when it is shorter). A
-// model hint of -1 is decided from the bytes the chunk holds.
-bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, int modelHint);
+// kHalvicMinimumChunk bytes (false, bank untouched, when it is shorter).
+// Without a model hint the bytes the chunk holds decide.
+bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, ModelHint hint);
 
-// The file's bytes (empty when memory runs out), and the export that writes
-// them (0 or 1).
+// The file's bytes (empty when memory runs out).
 std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
-int exportHalvic(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 
 } // namespace vornak

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "formats/file_io.h"
 
 namespace vornak {
 
@@ -38,8 +37,5 @@ std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int ra
     return dump;
 }
 
-int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    return writeExport(path, sysExBytes(bank, rangeStart, rangeEnd));
-}
 
 } // namespace vornak

@@ -34,9 +34,8 @@ struct SysExScan {
 // looked for at offset 10244 only.
 SysExScan decodeSysEx(std::uint8_t* buffer, std::size_t length);
 
-// Programs rangeStart..rangeEnd and the combis as a dump: the file's bytes.
+// Programs rangeStart..rangeEnd and the combis as a dump: the file's bytes
+// (empty when memory runs out).
 std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
-// Writes them to the file; 0 or 1.
-int exportSysEx(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 
 } // namespace vornak

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "formats/file_io.h"
 #include "formats/wave2v_program.h"
 #include "model/error.h"
 
@@ -73,23 +72,18 @@ void loadParams(PpgBank& bank, FxbFile& file) {
             raiseCode(1);
         PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
         decode2V(program, block);
-        if (i == 0) std::copy_n(program.programValues + kTuning, kGlobalCount, bank.globals);
+        if (i == 0) bank.takeGlobalsFrom(program);
     }
 }
 
 } // namespace
 
-TwoVSelection select2V(const PpgBank& bank, int lo, int hi) {
-    const int n = std::min(bank.programCount, k2VBankPrograms);
-    if (n <= 0) return {0, 0};
-    lo = std::max(lo, 0); // a negative start cannot come from a plain /P switch
-    if (lo >= n) lo = n - 1;
-    if (hi >= n) hi = n - 1;
-    if (hi < lo) hi = lo;
-    return {lo, hi - lo + 1};
+ProgramRange select2V(const PpgBank& bank, int rangeStart, int rangeEnd) {
+    // The range is held to the programs a 2.V bank can take.
+    return clampRange(rangeStart, rangeEnd, std::min(bank.programCount, k2VBankPrograms));
 }
 
-PpgProgram twoVFillProgram() {
+PpgProgram fillProgram2V() {
     PpgProgram p;
     setName(p.name, "Basic 2.2");
     return p;
@@ -124,10 +118,10 @@ bool load2V(PpgBank& bank, FxbFile& file, int* programsRead) {
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group) {
     file.setFxId(k2VFxId);
     file.setFxVersion(1);
-    const PpgProgram fill = twoVFillProgram();
-    const TwoVSelection s = select2V(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = fillProgram2V();
+    const ProgramRange s = select2V(bank, rangeStart, rangeEnd);
     for (int i = 0; i < k2VBankPrograms; ++i) {
-        const PpgProgram& program = i < s.count ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
+        const PpgProgram& program = i < s.count() ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
         encode2V(program, file.programBlock(i), group, 1, false);
     }
 }
@@ -137,8 +131,8 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     file.setFxId(k2VFxId);
     file.setFxVersion(fxVersion);
     file.setHeaderWord(kNumPrograms, k2VBankPrograms);
-    const PpgProgram fill = twoVFillProgram();
-    const TwoVSelection s = select2V(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = fillProgram2V();
+    const ProgramRange s = select2V(bank, rangeStart, rangeEnd);
 
     // The chunk is written big-endian throughout.
     std::uint8_t* globals = file.chunkData();
@@ -160,29 +154,24 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
 
     std::uint8_t* at = globals + k2VGlobalsSubChunkSize;
     for (int i = 0; i < k2VBankPrograms; ++i) {
-        const PpgProgram& program = i < s.count ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
+        const PpgProgram& program = i < s.count() ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
         const int size = encode2V(program, at, group, fxVersion, true);
         setBigEndianWord(at + kFxMagic, kFPCh);
         at += size;
     }
 }
 
-std::vector<std::uint8_t> twoVBytes(const PpgBank& bank, int rangeStart, int rangeEnd, int group, int variant) {
+std::vector<std::uint8_t> bytes2V(const PpgBank& bank, int rangeStart, int rangeEnd, int group, Layout2V layout) {
     FxbFile file;
-    if (variant == 0) {
+    if (layout == Layout2V::ParameterBank) {
         if (!file.createParamBank(k2VBankPrograms, k2VParamCount)) return {};
         store2VParams(bank, file, rangeStart, rangeEnd, group);
-    } else if (variant == 1 || variant == 2) {
-        if (!file.createChunkBank(k2VChunkSize)) return {};
-        store2VChunks(bank, file, rangeStart, rangeEnd, group, variant == 1 ? 1u : k2VChunkFxVersionV123);
     } else {
-        return {};
+        if (!file.createChunkBank(k2VChunkSize)) return {};
+        store2VChunks(bank, file, rangeStart, rangeEnd, group,
+                      layout == Layout2V::ChunkBankV1 ? 1u : k2VChunkFxVersionV123);
     }
     return file.fileBytes();
-}
-
-int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant) {
-    return writeExport(path, twoVBytes(bank, rangeStart, rangeEnd, group, variant));
 }
 
 } // namespace vornak

@@ -34,25 +34,23 @@ inline constexpr std::int32_t k2VGlobalMax[kGlobalCount] = {99, 16383, 63, 127, 
 // held (program sub-chunks or blocks decoded).
 bool load2V(PpgBank& bank, FxbFile& file, int* programsRead = nullptr);
 
-// The programs a written 2.V bank holds for a range: programs first ..
-// first + count - 1 in slots 0 .. count - 1; the fill program in the rest.
-struct TwoVSelection {
-    int first = 0;
-    int count = 0;
-};
-TwoVSelection select2V(const PpgBank& bank, int rangeStart, int rangeEnd);
+// The programs a written 2.V bank holds for a range: programs first .. last
+// in slots 0 .. count - 1; the fill program in the rest.
+ProgramRange select2V(const PpgBank& bank, int rangeStart, int rangeEnd);
 // The program that fills the slots of a 2.V bank: the default program,
 // named "Basic 2.2".
-PpgProgram twoVFillProgram();
+PpgProgram fillProgram2V();
 
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);
 void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
                    std::uint32_t fxVersion);
 
-// Variant 0: parameter bank; 1: chunk bank, fxVersion 1; 2: chunk bank,
-// fxVersion 0x10204. The file's bytes (empty for an unknown variant or when
-// memory runs out), and the export that writes them (0 or 1).
-std::vector<std::uint8_t> twoVBytes(const PpgBank& bank, int rangeStart, int rangeEnd, int group, int variant);
-int export2V(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd, int group, int variant);
+// The three kinds of 2.V bank written: a parameter bank (128 blocks of 89
+// parameters, as V1.2 saves), and chunk banks with fxVersion 1 (up to V1.1)
+// or 0x10204 (V1.2.3 on).
+enum class Layout2V { ParameterBank, ChunkBankV1, ChunkBankV123 };
+
+// The file's bytes (empty when memory runs out).
+std::vector<std::uint8_t> bytes2V(const PpgBank& bank, int rangeStart, int rangeEnd, int group, Layout2V layout);
 
 } // namespace vornak

@@ -5,7 +5,6 @@
 #include <bitset>
 #include <cstring>
 
-#include "formats/file_io.h"
 
 namespace vornak {
 
@@ -107,9 +106,6 @@ std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, in
     return file;
 }
 
-int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    return writeExport(path, wavetermABytes(bank, rangeStart, rangeEnd));
-}
 
 std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
     std::vector<std::uint8_t> image(kBankImageSize, 0);
@@ -117,8 +113,5 @@ std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, in
     return image;
 }
 
-int exportWavetermB(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd) {
-    return writeExport(path, wavetermBBytes(bank, rangeStart, rangeEnd));
-}
 
 } // namespace vornak

@@ -63,16 +63,15 @@ bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* wo
 //   102  the 5120-byte memory image (L - 5120 more bytes follow, not read)
 // False when L is below 5120 or the file ends before the whole image.
 bool parseWavetermB(const std::uint8_t* data, std::size_t size, std::uint8_t* work);
+inline constexpr std::uint8_t kWavetermBMagic[2] = {'W', 'B'};
 constexpr std::size_t kWavetermBImageOffset = 102;
 
 // The bank name the work image holds, cut to 27 characters; empty when none.
 void takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]);
 
-// The files' bytes, and the exports that write them (0 or 1).
+// The files' bytes (empty when memory runs out). A Waveterm B file is
+// written as the bare 5120-byte image, without the "WB" header.
 std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, int rangeEnd);
-int exportWavetermA(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
-// Written as the bare 5120-byte image, without the "WB" header.
 std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
-int exportWavetermB(const PpgBank& bank, const char* path, int rangeStart, int rangeEnd);
 
 } // namespace vornak

@@ -83,12 +83,7 @@ char modelLetter(const PpgBank& bank) {
 }
 
 void printListing(const PpgBank& bank, int first, int last, std::FILE* out) {
-    const int n = bank.programCount;
-    // A negative start cannot come from a plain /P switch; it is taken as 0.
-    first = std::max(first, 0);
-    if (first > n - 1) first = n - 1;
-    if (last > n - 1) last = n - 1;
-    if (last < first) last = first;
+    const ProgramRange range = clampRange(first, last, bank.programCount);
 
     if (bank.name[0] != '\0') std::fprintf(out, "Bank \"%s\"\n\n", PrintableName(bank.name).text);
     if (bank.combiCount != 0) {
@@ -102,8 +97,7 @@ void printListing(const PpgBank& bank, int first, int last, std::FILE* out) {
 
     const char model = modelLetter(bank);
     const char version = model == 'V' ? '1' : model == '3' ? '6' : '4';
-    // An empty bank has no program to list (first is then -1).
-    for (int p = std::max(first, 0); p <= last && p < n; ++p)
+    for (int p = range.first; p <= range.last; ++p)
         printProgram(out, p, bank.programs[static_cast<std::size_t>(p)], !bank.is2V, model, version);
 }
 

@@ -52,11 +52,11 @@ bool PpgBank::resize(int newProgramCount, int newCombiCount) {
     return true;
 }
 
-void PpgBank::loadImage(const std::uint8_t* image, int model) {
+void PpgBank::loadImage(const std::uint8_t* image, ModelHint hint) {
     int usedCombis = 0;
-    if (model == kModelWave23) {
+    if (hint == ModelHint::Wave23) {
         usedCombis = kImageCombis;
-    } else if (model != kModelWave22) {
+    } else if (hint != ModelHint::Wave22) {
         for (int i = 0; i < kImageCombis; ++i)
             if (image[kCombiAreaOffset + kPackedCombiSize * i + 31] == kCombiUsedMarker) ++usedCombis;
     }
@@ -89,20 +89,32 @@ PpgProgram imageFillProgram() {
     return empty;
 }
 
+ProgramRange clampRange(int first, int last, int programCount) {
+    if (programCount <= 0) return {};
+    // A negative start cannot come from a plain /P switch; it is taken as 0.
+    first = std::clamp(first, 0, programCount - 1);
+    last = std::clamp(last, first, programCount - 1);
+    return {first, last};
+}
+
 ImageSelection PpgBank::imageSelection(int first, int last) const {
     ImageSelection s;
     s.slots = std::min(programCount, kImageProgramsWithoutCombis);
     s.combis = std::min(combiCount, kImageCombis);
     if (s.combis > 0 && s.slots > kImageProgramsWithCombis) s.slots = kImageProgramsWithCombis;
-
-    // A negative start cannot come from a plain /P switch; it is taken as 0.
-    first = std::max(first, 0);
-    if (first >= programCount) first = programCount - 1;
-    if (last >= programCount) last = programCount - 1;
-    if (last < first) last = first;
-    s.first = std::max(first, 0);
-    s.written = std::max(std::min(last - first + 1, s.slots), 0);
+    const ProgramRange range = clampRange(first, last, programCount);
+    s.first = range.first;
+    s.written = std::min(range.count(), s.slots);
     return s;
+}
+
+int PpgBank::combisInUse() const {
+    return static_cast<int>(std::count_if(combis.begin(), combis.begin() + combiCount,
+                                          [](const PpgCombi& c) { return c.used != 0; }));
+}
+
+void PpgBank::takeGlobalsFrom(const PpgProgram& program) {
+    std::copy_n(program.programValues + kTuning, kGlobalCount, globals);
 }
 
 void PpgBank::storeImage(std::uint8_t* image, int first, int last) const {

@@ -29,10 +29,24 @@ using BankImage = std::array<std::uint8_t, kBankImageSize>;
 // count is refused before anything is allocated.
 constexpr std::int32_t kMaxBankPrograms = 65536;
 
-// Model hints: from /2.2 and /2.3, or decide from the data.
-constexpr int kModelWave22 = 2;
-constexpr int kModelWave23 = 3;
-constexpr int kModelDetect = -1;
+// How to read a memory image: as a Wave 2.2 (/2.2) or a Wave 2.3 (/2.3)
+// memory, or as the combi markers in it say. The values are the digit the
+// switch gives.
+enum class ModelHint : int { Detect = -1, Wave22 = 2, Wave23 = 3 };
+
+// A program range as /P gives it (first and last, numbered from 0), held to
+// the bank: a first below 0 counts as 0; a first or last beyond the bank is
+// its last program; a last below the first is the first. `count` is how
+// many programs the range holds: 0 only for an empty bank.
+struct ProgramRange {
+    int first = 0;
+    int last = -1;
+    int count() const { return last - first + 1; }
+};
+ProgramRange clampRange(int first, int last, int programCount);
+
+// The range that /P leaves when it is not given: every program.
+constexpr int kDefaultRangeEnd = 255;
 
 inline constexpr std::array<std::int32_t, kGlobalCount> kDefaultGlobals{40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7};
 
@@ -67,12 +81,17 @@ public:
     bool resize(int programCount, int combiCount);
     // Replaces every program and combi from a memory image. Model 2 or 3 fixes
     // the layout; any other value decides it from the combi markers.
-    void loadImage(const std::uint8_t* image, int model);
+    void loadImage(const std::uint8_t* image, ModelHint hint);
     // Stores programs first..last (clamped to the bank) and every combi into a
     // zero-filled image.
     void storeImage(std::uint8_t* image, int first, int last) const;
     // The programs and slots that storeImage writes for first..last.
     ImageSelection imageSelection(int first, int last) const;
+    // How many combis are marked in use.
+    int combisInUse() const;
+    // The bank-wide 2.V settings are program values 13..23 of a program (the
+    // first of a 2.V parameter bank, or of a bank built from others).
+    void takeGlobalsFrom(const PpgProgram& program);
 
     char name[kProgramNameSize] = {};
     bool is2V = false;

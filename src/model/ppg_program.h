@@ -33,6 +33,10 @@ enum ProgramValue : int {
     kTuning = 13,
 };
 
+// The two groups of a program, as indices into `groups`.
+constexpr int kGroupA = 0;
+constexpr int kGroupB = 1;
+
 // Group parameters the code refers to by number.
 enum GroupParam : int {
     kFlagByte1 = 22,

@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "cli/driver.h"
-#include "cli/exporters.h"
-#include "cli/loader.h"
-#include "formats/file_io.h"
 #include "formats/sysex.h"
-#include "librarian/bank_facts.h"
-#include "librarian/compose.h"
-#include "librarian/conversions.h"
+#include "io/file_io.h"
+#include "library/bank_facts.h"
+#include "library/compose.h"
+#include "library/conversions.h"
+#include "library/format_table.h"
+#include "library/loader.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -110,11 +110,16 @@ const char* answer(const Json& json) {
     return gAnswer.c_str();
 }
 
-char upper(char letter) { return static_cast<char>(letter & ~0x20); }
+// The model hint as the JavaScript side passes it: the digit of /2.x, or -1.
+ModelHint hintOf(int digit) {
+    return digit == 2 ? ModelHint::Wave22 : digit == 3 ? ModelHint::Wave23 : ModelHint::Detect;
+}
+
+std::string letterOf(const ExportFormat& format) { return std::string(1, format.switchLetter()); }
 
 void putReport(Json& json, const ConversionReport& r) {
     json.open('{');
-    json.key("letter").string(std::string(1, upper(r.format->letter)));
+    json.key("letter").string(letterOf(*r.format));
     json.key("programs").number(r.programs).key("first").number(r.first).key("slots").number(r.slots);
     json.key("filled").number(r.filled).key("blank").number(r.blank).key("names").boolean(r.names);
     json.key("combis").number(r.combis).key("dropped").strings(r.dropped).key("text").string(r.text);
@@ -129,9 +134,10 @@ void putLabels(Json& json, const std::vector<const ListedValue*>& values) {
 
 void putOutcome(Json& json, const LoadOutcome& outcome) {
     json.key("exitCode").number(outcome.code).key("message").string(outcome.message);
-    json.key("explanation").string(outcome.explanation).key("format").string(outcome.format);
+    json.key("explanation").string(outcome.explanation).key("format").string(outcome.formatName());
     json.key("notes").open('[');
-    for (const LoadNote& note : outcome.notes) json.open('{').key("code").string(note.code).key("text").string(note.text).close('}');
+    for (const LoadNote& note : outcome.notes)
+        json.open('{').key("code").string(noteCodeName(note.code)).key("text").string(note.text).close('}');
     json.close(']');
 }
 
@@ -142,20 +148,18 @@ struct DescribeRequest {
     bool conversions = false;
     char onlyFormat = 0; // the switch letter of the one report asked for; 0 for all
     int first = 0;
-    int last = 255;
-    int group = 0;
+    int last = kDefaultRangeEnd;
+    int group = kGroupA;
 };
 
 void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     const std::size_t n = static_cast<std::size_t>(bank.programCount);
-    int combisInUse = 0;
-    for (int c = 0; c < bank.combiCount; ++c) combisInUse += bank.combis[static_cast<std::size_t>(c)].used != 0;
     const char letter = modelLetter(bank);
     json.key("model").string(std::string("2.") + letter);
     json.key("modelName").string(letter == 'V' ? "Waldorf 2.V" : std::string("PPG Wave 2.") + letter);
     json.key("bankName").name(bank.name);
     json.key("programs").number(bank.programCount).key("combis").number(bank.combiCount);
-    json.key("combisInUse").number(combisInUse);
+    json.key("combisInUse").number(bank.combisInUse());
     json.key("names").open('[');
     for (std::size_t p = 0; p < n; ++p) json.name(bank.programs[p].name);
     json.close(']');
@@ -185,7 +189,7 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     if (!asked.conversions) return;
     json.key("conversions").open('[');
     for (const ExportFormat& format : exportFormats())
-        if (asked.onlyFormat == 0 || upper(format.letter) == asked.onlyFormat)
+        if (asked.onlyFormat == 0 || format.switchLetter() == asked.onlyFormat)
             putReport(json, reportConversion(format, bank, asked.first, asked.last, asked.group));
     json.close(']');
 }
@@ -221,7 +225,7 @@ int vornak_run(int argc, char** argv) {
 const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
                             int first, int last, int group) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadFile(path, modelHint, bank, gInputLimit);
+    const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
     Json json;
     json.open('{');
     putOutcome(json, outcome);
@@ -250,9 +254,9 @@ const char* vornak_formats() {
     Json json;
     json.open('[');
     for (const ExportFormat& f : exportFormats()) {
-        json.open('{').key("letter").string(std::string(1, upper(f.letter))).key("name").string(f.name);
+        json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
         json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
-        json.key("capacity").number(composeCapacity(f)).key("names").boolean(f.family != ExportFamily::Image);
+        json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
         // A dump is one MIDI message: what it begins with, and its size.
         if (f.kind == ExportKind::SysEx) {
             json.key("dump").open('{').key("header").open('[');
@@ -284,9 +288,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
             continue;
         }
         // As the tool answers an input it cannot hold or open.
-        const bool tooLarge = files.back().status == FileBytes::NoMemory;
-        json.key("exitCode").number(tooLarge ? 2 : 1);
-        json.key("message").string(tooLarge ? "Error allocating buffer" : "No input file").key("size").number(0);
+        const LoadOutcome failed = readFailure(files.back().status);
+        json.key("exitCode").number(failed.code).key("message").string(failed.message).key("size").number(0);
         json.close('}');
         gBytes.clear();
         return answer(json);
@@ -300,8 +303,17 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         if (slotNames[s] != nullptr) slot.name = slotNames[s];
         request.slots.emplace_back(std::move(slot));
     }
-    request.format = static_cast<char>(format);
-    request.modelHint = modelHint;
+    // A character code beyond ASCII is no letter, whatever its low byte.
+    const ExportFormat* output = format > 0 && format < 0x80 ? exportFormatForLetter(static_cast<char>(format)) : nullptr;
+    if (output == nullptr) {
+        json.key("exitCode").number(1).key("message").string(std::string("There is no output format '") +
+                                                               static_cast<char>(format) + "'.");
+        json.key("size").number(0).close('}');
+        gBytes.clear();
+        return answer(json);
+    }
+    request.format = output->kind;
+    request.modelHint = hintOf(modelHint);
     request.group = group;
     if (bankName != nullptr) request.bankName = bankName;
 

@@ -1,4 +1,4 @@
-#include "librarian/bank_facts.h"
+#include "library/bank_facts.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/exporters.h"
+#include "library/format_table.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {

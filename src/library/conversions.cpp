@@ -1,10 +1,10 @@
-#include "librarian/conversions.h"
+#include "library/conversions.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "cli/loader.h"
 #include "formats/wave2v_bank.h"
+#include "library/loader.h"
 
 namespace vornak {
 
@@ -52,7 +52,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.tuning += v[kTuning] != w[kTuning];
 
     // A 2.V bank holds one group; the others hold both.
-    const bool oneGroup = format.family == ExportFamily::TwoV;
+    const bool oneGroup = format.family == ExportFamily::Bank2V;
     for (int g = 0; g < 2; ++g) {
         if (oneGroup && g != group) continue;
         for (int k = 0; k < kGroupParamCount; ++k) {
@@ -72,15 +72,9 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.rounded += rounded;
 }
 
-int usedCombis(const PpgBank& bank) {
-    int used = 0;
-    for (int c = 0; c < bank.combiCount; ++c) used += bank.combis[static_cast<std::size_t>(c)].used != 0;
-    return used;
-}
-
 void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, std::vector<std::string>& dropped) {
     if (bank.name[0] != '\0' && std::strcmp(bank.name, back.name) != 0) dropped.push_back("the bank name");
-    const int used = usedCombis(bank);
+    const int used = bank.combisInUse();
     const int kept = std::min(writtenCombis, back.combiCount);
     int lostCombis = 0;
     bool combiNames = false;
@@ -166,12 +160,12 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         r.blank = fileSlots - s.slots;
         break;
     }
-    case ExportFamily::TwoV: {
-        const TwoVSelection s = select2V(bank, first, last);
+    case ExportFamily::Bank2V: {
+        const ProgramRange s = select2V(bank, first, last);
         r.first = s.first;
-        r.programs = s.count;
+        r.programs = s.count();
         fileSlots = k2VBankPrograms;
-        r.filled = k2VBankPrograms - s.count;
+        r.filled = k2VBankPrograms - s.count();
         break;
     }
     case ExportFamily::Corvel:
@@ -184,10 +178,10 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
 
     // Written by the format's own writer and read back as the tool reads it;
     // an image with combis is read as a Wave 2.3 memory.
-    const ExportRequest request{"", first, last, group};
-    const std::vector<std::uint8_t> bytes = format.write(bank, request);
+    const std::vector<std::uint8_t> bytes = format.write(bank, {first, last, group});
     PpgBank back = makeStartupBank();
-    const int hint = format.family == ExportFamily::Image ? (r.combis > 0 ? kModelWave23 : kModelWave22) : kModelDetect;
+    const ModelHint hint = format.family == ExportFamily::Image ? (r.combis > 0 ? ModelHint::Wave23 : ModelHint::Wave22)
+                                                                 : ModelHint::Detect;
     const LoadOutcome reread = loadBank(bytes.data(), bytes.size(), hint, back);
     if (bytes.empty() || reread.code != 0) {
         r.dropped.push_back("everything: the file could not be made");

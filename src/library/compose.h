@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "librarian/conversions.h"
+#include "library/conversions.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -27,9 +27,9 @@ struct ComposeSlot {
 struct ComposeRequest {
     std::vector<ComposeSource> banks;
     std::vector<std::optional<ComposeSlot>> slots; // none: a slot filled as the format fills missing slots
-    char format = 's';                             // the output's switch letter
-    int modelHint = -1;                            // how image sources are read, as /2.x says
-    int group = 0;                                 // the group a 2.V output receives
+    ExportKind format = ExportKind::SysEx;
+    ModelHint modelHint = ModelHint::Detect;       // how image sources are read, as /2.x says
+    int group = kGroupA;                           // the group a 2.V output receives
     std::optional<std::string> bankName;
 };
 
@@ -40,12 +40,9 @@ struct ComposeResult {
     ConversionReport report;         // what the written file keeps of the built bank
 };
 
-// The most programs a built bank may have in a format: what its file holds
-// (a built bank has no combis, so a memory image has room for 100).
-int composeCapacity(const ExportFormat& format);
-
 // Builds the bank: each slot the source program (all its values) under its
-// new name, or the format's fill program; no combis; the bank-wide 2.V
+// new name, or the format's fill program; no combis, so a memory image has
+// room for 100 programs (the format's capacity); the bank-wide 2.V
 // settings those that its first program carries, as a 2.V parameter bank
 // takes them. Then writes it with the format's writer. A request that cannot
 // be met answers exit code 1 (or the code of a source that cannot be read)

@@ -1,12 +1,11 @@
-#include "librarian/compose.h"
+#include "library/compose.h"
 
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <new>
 
-#include "cli/loader.h"
-#include "formats/wave2v_bank.h"
+#include "library/loader.h"
 #include "model/error.h"
 
 namespace vornak {
@@ -41,19 +40,10 @@ void checkName(const std::string& name, const std::string& what) {
     }
 }
 
-PpgProgram fillProgram(const ExportFormat& format) {
-    switch (format.family) {
-    case ExportFamily::Image: return imageFillProgram();
-    case ExportFamily::TwoV: return twoVFillProgram();
-    case ExportFamily::Corvel: break;
-    }
-    return PpgProgram();
-}
-
 // The sources, each read once, as the tool reads a file.
 class Sources {
 public:
-    Sources(const std::vector<ComposeSource>& banks, int modelHint) : banks_(banks), modelHint_(modelHint) {}
+    Sources(const std::vector<ComposeSource>& banks, ModelHint hint) : banks_(banks), hint_(hint) {}
 
     const PpgBank& bank(const std::string& name, std::size_t slot) {
         const auto found = loaded_.find(name);
@@ -61,13 +51,12 @@ public:
         const auto source = std::find_if(banks_.begin(), banks_.end(), [&](const ComposeSource& s) { return s.name == name; });
         if (source == banks_.end()) refuse(slotText(slot) + "no bank" + quoted(name) + " was given.");
         auto bank = std::make_unique<PpgBank>(makeStartupBank());
-        const LoadOutcome outcome = loadBank(source->data, source->size, modelHint_, *bank);
+        const LoadOutcome outcome = loadBank(source->data, source->size, hint_, *bank);
         if (outcome.code != 0)
             refuse(slotText(slot) + "the bank" + quoted(name) + " cannot be read (" +
                        (outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message) + ").",
                    outcome.code);
-        combisInUse_ = combisInUse_ || std::any_of(bank->combis.begin(), bank->combis.begin() + bank->combiCount,
-                                                   [](const PpgCombi& c) { return c.used != 0; });
+        combisInUse_ = combisInUse_ || bank->combisInUse() > 0;
         return *loaded_.emplace(name, std::move(bank)).first->second;
     }
 
@@ -75,40 +64,31 @@ public:
 
 private:
     const std::vector<ComposeSource>& banks_;
-    int modelHint_;
+    ModelHint hint_;
     std::map<std::string, std::unique_ptr<PpgBank>> loaded_;
     bool combisInUse_ = false;
 };
 
 } // namespace
 
-int composeCapacity(const ExportFormat& format) {
-    switch (format.family) {
-    case ExportFamily::Image: return kImageProgramsWithoutCombis;
-    case ExportFamily::TwoV: return k2VBankPrograms;
-    case ExportFamily::Corvel: break;
-    }
-    return kMaxBankPrograms;
-}
-
 ComposeResult compose(const ComposeRequest& request) {
     ComposeResult result;
     try {
-        const ExportFormat* format = exportFormatForLetter(static_cast<char>(request.format | 0x20));
-        if (format == nullptr) refuse(std::string("There is no output format '") + request.format + "'.");
-        const std::size_t capacity = static_cast<std::size_t>(composeCapacity(*format));
+        const ExportFormat* format = exportFormat(request.format);
+        if (format == nullptr) refuse("There is no output format for the new bank.");
+        const std::size_t capacity = static_cast<std::size_t>(format->capacity());
         if (request.slots.empty()) refuse("The new bank has no slots.");
         if (request.slots.size() > capacity)
             refuse(std::string("A ") + format->name + " holds at most " + std::to_string(capacity) +
                    " programs; the new bank has " + std::to_string(request.slots.size()) + " slots.");
-        if (request.group != 0 && request.group != 1) refuse("The group is A or B.");
+        if (request.group != kGroupA && request.group != kGroupB) refuse("The group is A or B.");
         if (request.bankName) checkName(*request.bankName, "The bank name");
 
         PpgBank bank(0, 0);
         bank.resize(static_cast<int>(request.slots.size()), 0);
         if (request.bankName) setName(bank.name, request.bankName->c_str());
         Sources sources(request.banks, request.modelHint);
-        const PpgProgram fill = fillProgram(*format);
+        const PpgProgram fill = fillProgram(format->family);
         bool settingsTaken = false;
         for (std::size_t i = 0; i < request.slots.size(); ++i) {
             PpgProgram& program = bank.programs[i];
@@ -130,13 +110,12 @@ ComposeResult compose(const ComposeRequest& request) {
                 setName(program.name, slot->name->c_str());
             }
             if (!settingsTaken) {
-                std::copy_n(program.programValues + kTuning, kGlobalCount, bank.globals);
+                bank.takeGlobalsFrom(program);
                 settingsTaken = true;
             }
         }
 
-        const ExportRequest write{"", 0, bank.programCount - 1, request.group};
-        result.bytes = format->write(bank, write);
+        result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
         if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.");
         result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
         if (sources.combisInUse()) {

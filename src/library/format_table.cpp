@@ -1,0 +1,114 @@
+#include "library/format_table.h"
+
+#include <array>
+
+#include "formats/corvel.h"
+#include "formats/fxb_file.h"
+#include "formats/halvic.h"
+#include "formats/sysex.h"
+#include "formats/wave2v_bank.h"
+#include "formats/waveterm.h"
+#include "library/readers.h"
+
+namespace vornak {
+
+namespace {
+
+constexpr std::uint8_t kWavetermAMagic[] = {kFlexData};
+
+using B = FxbBank;
+constexpr std::array<InputFormat, 8> kInputFormats{{
+    {InputKind::SysEx, "V8 SysEx dump", "V8 SysEx files (.SYX)", kSysExHeader, B::None, 0, 0, readSysEx},
+    {InputKind::WavetermA, "Waveterm A file", "Waveterm A files (.USR, created by PELTAX)", kWavetermAMagic, B::None, 0,
+     0, readWavetermA},
+    {InputKind::WavetermB, "Waveterm B file", "Waveterm B files (.USR, created by PELTBX)", kWavetermBMagic, B::None, 0,
+     0, readWavetermB},
+    {InputKind::Bank2VChunk, "Waldorf 2.V chunk bank", "Wave 2.V Sound Banks (.FXB), Steinberg and Waldorf formats",
+     fxb::kMagic, B::Chunk, 0, 0, read2V},
+    {InputKind::Bank2VParams, "Waldorf 2.V parameter bank", "", fxb::kMagic, B::Parameters, 0, 0, read2V},
+    {InputKind::Halvic, "Halvic bank", "Halvic Sound Banks (.FXB)", fxb::kMagic, B::Chunk, kHalvicFxId, 0, readHalvic},
+    {InputKind::Corvel, "Corvel bank", "Corvel sound banks (.CRV)", fxb::kMagic, B::Any, kCorvelBankId, 0, readCorvel},
+    {InputKind::MemoryImage, "PPG memory image", "", {}, B::None, 0, kBankImageSize, readMemoryImage},
+}};
+
+// The memory image formats take the program range and ignore the group.
+template <std::vector<std::uint8_t> (*Write)(const PpgBank&, int, int)>
+std::vector<std::uint8_t> imageBytes(const PpgBank& bank, const ExportRequest& r) {
+    return Write(bank, r.rangeStart, r.rangeEnd);
+}
+
+template <Layout2V Layout>
+std::vector<std::uint8_t> bankBytes2V(const PpgBank& bank, const ExportRequest& r) {
+    return bytes2V(bank, r.rangeStart, r.rangeEnd, r.group, Layout);
+}
+
+// Corvel files always hold the whole bank.
+std::vector<std::uint8_t> corvelBankBytes(const PpgBank& bank, const ExportRequest&) { return corvelBytes(bank); }
+
+using K = ExportKind;
+using F = ExportFamily;
+constexpr std::array<ExportFormat, 8> kExportFormats{{
+    {K::SysEx, 's', "SysEx", "V8 SysEx dump", ".syx", F::Image, true, false, imageBytes<sysExBytes>, 4,
+     "exports to a V8 .SYX file of given name", nullptr},
+    {K::WavetermA, 'a', "Waveterm A", "Waveterm A file", ".usr", F::Image, true, false, imageBytes<wavetermABytes>, 5,
+     "exports to a Waveterm A Dxxx.USR file of given name", nullptr},
+    {K::WavetermB, 'b', "Waveterm B", "Waveterm B file (the bare memory image)", ".usr", F::Image, true, false,
+     imageBytes<wavetermBBytes>, 6, "exports to a Waveterm B Dxxx.USR file of given name",
+     "(which in effect is just the binary compressed data)"},
+    {K::Bank2VChunkV1, 'f', "Waldorf 2.V FXB <= V1.1", "Waldorf 2.V bank, up to V1.1", ".fxb", F::Bank2V, true, true,
+     bankBytes2V<Layout2V::ChunkBankV1>, 0, "exports to a Waldorf 2.V .FXB sound bank", nullptr},
+    {K::Bank2VParams, 'n', "Waldorf 2.V FXB >= V1.2", "Waldorf 2.V bank, V1.2", ".fxb", F::Bank2V, true, true,
+     bankBytes2V<Layout2V::ParameterBank>, 1, "exports to a Waldorf 2.V .FXB sound bank (V1.2 format)", nullptr},
+    {K::Bank2VChunkV123, 'o', "Waldorf 2.V FXB >= V1.2.3", "Waldorf 2.V bank, V1.2.3 and later", ".fxb", F::Bank2V,
+     true, true, bankBytes2V<Layout2V::ChunkBankV123>, 2,
+     "exports to a Waldorf 2.V .FXB sound bank (>=V1.2.3 format)", nullptr},
+    {K::Halvic, 'm', "Halvic FXB", "Halvic bank", ".fxb", F::Image, true, false, imageBytes<halvicBytes>, 3,
+     "exports to a Halvic .FXB sound bank", nullptr},
+    {K::Corvel, 'w', "Corvel", "Corvel bank", ".crv", F::Corvel, false, false, corvelBankBytes, 7,
+     "exports to a Corvel sound bank file", nullptr},
+}};
+
+} // namespace
+
+std::span<const InputFormat> inputFormats() { return kInputFormats; }
+
+const InputFormat& inputFormat(InputKind kind) {
+    for (const InputFormat& format : kInputFormats)
+        if (format.kind == kind) return format;
+    return kInputFormats.back();
+}
+
+int ExportFormat::capacity() const {
+    switch (family) {
+    case ExportFamily::Image: return kImageProgramsWithoutCombis;
+    case ExportFamily::Bank2V: return k2VBankPrograms;
+    case ExportFamily::Corvel: break;
+    }
+    return kMaxBankPrograms;
+}
+
+std::span<const ExportFormat> exportFormats() { return kExportFormats; }
+
+const ExportFormat* exportFormat(ExportKind kind) {
+    for (const ExportFormat& format : kExportFormats)
+        if (format.kind == kind) return &format;
+    return nullptr;
+}
+
+const ExportFormat* exportFormatForLetter(char letter) {
+    if (letter >= 'A' && letter <= 'Z') letter = static_cast<char>(letter - 'A' + 'a');
+    for (const ExportFormat& format : kExportFormats)
+        if (format.letter == letter) return &format;
+    return nullptr;
+}
+
+PpgProgram fillProgram(ExportFamily family) {
+    switch (family) {
+    case ExportFamily::Image: return imageFillProgram();
+    case ExportFamily::Bank2V: return fillProgram2V();
+    case ExportFamily::Corvel: break;
+    }
+    return PpgProgram();
+}
+
+} // namespace vornak

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "model/ppg_bank.h"
+
+namespace vornak {
+
+// Every format Vornak reads and writes, as data. The loader recognises and
+// reads files by walking the input table; the command line, the exports,
+// the conversion reports and the engine's list of formats walk the output
+// table. The usage text's format lines are those of the rows.
+
+// ---- Reading -------------------------------------------------------------
+
+// What the loader recognises a file as.
+enum class InputKind {
+    SysEx,
+    WavetermA,
+    WavetermB,
+    Bank2VChunk,
+    Bank2VParams,
+    Halvic,
+    Corvel,
+    MemoryImage,
+};
+
+struct LoadInput;
+
+// Which banks in the FXB container a format's row takes.
+enum class FxbBank { None, Any, Chunk, Parameters };
+
+struct InputFormat {
+    InputKind kind;
+    const char* name;  // as people know it ("V8 SysEx dump")
+    const char* usage; // the usage text's line for the family; "" when another row has it
+    // Recognition: the bytes the file starts with (a magic matches only when
+    // the file holds at least as many bytes). A plug-in bank in the FXB
+    // container is recognised by the plug-in's identifier and the kind of
+    // bank; a row with identifier 0 takes the banks of that kind that no
+    // other row names. A row without magic takes any file of `minimumSize`
+    // bytes that no other row recognises.
+    std::span<const std::uint8_t> magic;
+    FxbBank fxb;
+    std::uint32_t fxId;
+    std::size_t minimumSize;
+    // Fills the bank, adds notes, or throws the failure.
+    void (*read)(LoadInput& input);
+
+    bool isFxb() const { return fxb != FxbBank::None; }
+};
+
+// In the order of the usage text's lines. Recognition does not depend on
+// the order: magics differ, and within the FXB container the identifiers do.
+std::span<const InputFormat> inputFormats();
+const InputFormat& inputFormat(InputKind kind);
+
+// A file that starts like an FXB file but whose container does not hold
+// together has no plug-in to name.
+inline constexpr const char* kFxbContainerName = "FXB bank";
+
+// ---- Writing -------------------------------------------------------------
+
+// The output formats, one per export switch; the identity that the command
+// line, the driver and the engine pass around. The switch letter, the
+// texts and the writer are in the format's row.
+enum class ExportKind {
+    None,
+    Bank2VChunkV1,   // /F
+    SysEx,           // /S
+    WavetermA,       // /A
+    WavetermB,       // /B
+    Corvel,          // /W
+    Halvic,          // /M
+    Bank2VParams,    // /N
+    Bank2VChunkV123, // /O
+};
+
+// How a format holds programs: as a PPG memory image (100 slots, 87 when
+// the bank has combis), as a 2.V bank (128 slots, one group), or field by
+// field as a Corvel bank (the whole bank).
+enum class ExportFamily { Image, Bank2V, Corvel };
+
+struct ExportRequest {
+    int rangeStart = 0;
+    int rangeEnd = kDefaultRangeEnd;
+    int group = kGroupA;
+};
+
+// Makes the bytes of the file a format's export writes; empty when they
+// cannot be made (no memory).
+using WriteFn = std::vector<std::uint8_t> (*)(const PpgBank& bank, const ExportRequest& request);
+
+struct ExportFormat {
+    ExportKind kind;
+    char letter;           // switch letter, lower case
+    const char* label;     // as the verbose echo names it
+    const char* name;      // in words, for people choosing an output
+    const char* extension; // of the files it writes, with its dot
+    ExportFamily family;
+    bool takesRange;       // /P chooses the programs written
+    bool takesGroup;       // /G chooses the group written
+    WriteFn write;
+    int usageLine;         // its place among the usage text's export lines
+    const char* usage;     // its usage line, after "/Xname ........ "
+    const char* usageMore; // a second line, or nullptr
+
+    char switchLetter() const { return static_cast<char>(letter - 'a' + 'A'); }
+    // Whether the program names written come back from the file.
+    bool keepsNames() const { return family != ExportFamily::Image; }
+    // The most programs a file of the format holds for a bank without
+    // combis; a Corvel file holds any number.
+    int capacity() const;
+};
+
+// In the order they are offered to people; the first is the one offered
+// when none is chosen.
+std::span<const ExportFormat> exportFormats();
+const ExportFormat* exportFormat(ExportKind kind);
+// By switch letter, in either case; nullptr for a letter no format has.
+const ExportFormat* exportFormatForLetter(char letter);
+
+// The program that fills the slots of a format's file that the bank has no
+// program for (the Corvel family has no such slots: the default program).
+PpgProgram fillProgram(ExportFamily family);
+
+} // namespace vornak

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "io/file_io.h"
+#include "library/format_table.h"
+#include "model/ppg_bank.h"
+
+namespace vornak {
+
+// Something about an input that a careful user should know although it
+// loaded. The engine answers each code by its name (noteCodeName).
+enum class NoteCode {
+    BareImage,     // "bare-image": no header of a known kind; read as a memory image
+    ShortDump,     // "short-dump": a dump that ends before the whole memory
+    MissingEnd,    // "missing-end": a whole dump without its closing byte
+    TrailingBytes, // "trailing-bytes": bytes after what the format holds
+    CountMismatch, // "count-mismatch": a header announces more than the file holds
+    PartialImage,  // "partial-image": load records leave part of the memory unfilled
+    ShortChunk,    // "short-chunk": a Halvic memory area shorter than the plug-in writes
+};
+const char* noteCodeName(NoteCode code);
+// Every code, in the order above.
+std::span<const NoteCode> noteCodes();
+
+struct LoadNote {
+    NoteCode code;
+    std::string text; // plain words, with the file's numbers
+};
+
+// What loading an input gave.
+struct LoadOutcome {
+    int code = 0;                          // 0: the bank was filled; else the tool's exit code
+    std::string message;                   // the tool's message line, without its line break; "" when none
+    std::string explanation;               // a failure in plain words, with what to try
+    const InputFormat* format = nullptr;   // the format recognised; none for an unknown one
+    bool fxbContainer = false;             // it starts like an FXB file (the format, when it has one, is a plug-in's)
+    std::vector<LoadNote> notes;           // for a bank that loaded
+
+    // The format in words, as people know it ("" when none was recognised).
+    const char* formatName() const;
+};
+
+// Recognises the format of the bytes by their first bytes and has that
+// format's reader fill the bank. Prints nothing. The bytes are copied; the
+// caller's stay as they are.
+LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank);
+
+// Reads the whole file, then loads it as loadBank does. An input of more
+// than `inputLimit` bytes is refused as one there is no memory for; more
+// than 1 GiB from a pipe always is.
+LoadOutcome loadFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit);
+
+// What a file that could not be read in whole gives: the tool's message and
+// code ("No input file", 1; "Error allocating buffer", 2) and words for it.
+LoadOutcome readFailure(FileBytes::Status status);
+
+// The tool's loader: loadFile, then the message printed as the tool prints
+// it. Answers 0, or the error code that becomes the exit code.
+int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit);
+
+// 5120 as "5,120".
+std::string withThousands(std::uint64_t n);
+
+} // namespace vornak
