@@ -24,40 +24,45 @@ struct TwoVParam {
     std::int32_t max;
 };
 
-// The parameters that carry one value each. Parameter 31 (the SW switch,
-// shifted), 61..63 (mode components) and the flag parameters are mapped by
-// their own rules; 0, 1, 65..73, 76 and 77 carry nothing.
-inline constexpr std::array<TwoVParam, 58> k2VParamMap{{
-    {2, true, 19, 63},       {3, false, 3, 127},      {4, false, 4, 127},      {5, true, 15, 63},
-    {6, true, 17, 63},       {7, true, 0, 63},        {8, true, 16, 63},       {9, true, 18, 63},
-    {10, true, 20, 63},      {11, true, 7, 63},       {12, true, 9, 63},       {13, true, 11, 63},
-    {14, true, 13, 63},      {15, true, 8, 63},       {16, true, 10, 63},      {17, true, 12, 63},
-    {18, true, 14, 63},      {19, true, 2, 63},       {20, true, 5, 63},       {21, true, 1, 63},
-    {22, true, 21, 63},      {23, true, 3, 63},       {24, true, 6, 63},       {25, true, 4, 63},
-    {26, false, 5, 1},       {27, false, 6, 1},       {28, false, 7, 1},       {29, false, kWavetable, 31},
-    {32, false, kKeyboardMode, 3}, {33, false, 8, 1}, {34, false, 9, 4},       {35, false, 10, 16383},
-    {36, true, 27, 7},       {41, true, 31, 63},      {42, true, 32, 63},      {43, true, 33, 63},
-    {44, true, 34, 63},      {45, true, 35, 63},      {46, true, 36, 63},      {47, true, 37, 63},
-    {48, true, 38, 63},      {49, true, 26, 7},       {50, true, 24, 7},       {51, true, 25, 7},
-    {64, true, 30, 3},       {74, false, 11, 16383},  {75, false, 12, 16383},  {78, false, kTuning, 99},
-    {79, false, 14, 16383},  {80, false, 15, 63},     {81, false, 16, 127},    {82, false, 17, 127},
-    {83, false, 18, 127},    {84, false, 19, 127},    {85, false, 20, 127},    {86, false, 21, 127},
-    {87, false, 22, 127},    {88, false, 23, 127},
-}};
+namespace map_2v {
+template <std::size_t N>
+constexpr std::array<TwoVParam, N> plainRows() {
+    std::array<TwoVParam, N> rows{};
+    std::size_t n = 0;
+    auto take = [&](const Parameter& p) {
+        if (p.carry2V == Carry2V::Plain) rows[n++] = {p.param2V, p.inGroup, p.index, p.max2V};
+    };
+    for (const Parameter& p : kProgramParameters) take(p);
+    for (const Parameter& p : kGroupParameters) take(p);
+    if (n != N) throw "the count of plain 2.V parameters is wrong"; // not a constant expression: fails the build
+    return rows;
+}
+} // namespace map_2v
 
-// Group parameter 28 travels in parameter 31 as (value + 1) mod 4, max 3.
-constexpr int k2VSwitchParam = 31;
-// Mode components (group parameters 40, 41, 42) in parameters 61..63.
-constexpr int k2VModeParam = 61;
-inline constexpr std::array<std::int32_t, 3> k2VModeMax{2, 1, 1};
+// The parameters that carry one value each, from the parameter table. The
+// SW switch (shifted), the mode components and the single flags are mapped
+// by their own rules below; parameters 0, 1, 65..73, 76 and 77 carry nothing.
+inline constexpr std::array<TwoVParam, 58> k2VParamMap = map_2v::plainRows<58>();
+
+// Group parameter 28 travels in its parameter as (value + 1) mod 4, max 3.
+constexpr int k2VSwitchParam = kGroupParameters[kSwitch].param2V;
+// Mode components (group parameters 40, 41, 42) in three parameters in a row.
+constexpr int k2VModeParam = kGroupParameters[kModeComponent0].param2V;
+inline constexpr std::array<std::int32_t, 3> k2VModeMax{kGroupParameters[kModeComponent0].max2V,
+                                                        kGroupParameters[kModeComponent1].max2V,
+                                                        kGroupParameters[kModeComponent2].max2V};
+static_assert(kGroupParameters[kModeComponent1].param2V == k2VModeParam + 1 &&
+              kGroupParameters[kModeComponent2].param2V == k2VModeParam + 2);
 
 // Entry b names the float parameter that carries bit b of flag byte 1 (group
 // parameter 22, list 0) or flag byte 2 (group parameter 23, list 1); 0: the
 // bit is not carried.
-inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagParamIndices{{
-    {53, 52, 58, 54, 57, 30, 0, 38},
-    {37, 55, 56, 0, 59, 60, 39, 40},
-}};
+inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagParamIndices = [] {
+    std::array<std::array<std::int32_t, 8>, 2> params{};
+    for (const Parameter& p : kGroupParameters)
+        if (p.carry2V == Carry2V::FlagBit) params[static_cast<std::size_t>(p.from - kFlagByte1)][p.bit] = p.param2V;
+    return params;
+}();
 
 // Float parameter to integer: max * (x + 1 / (2 max)) truncated toward zero,
 // held at max. NaN gives 0; products beyond the int range give its limits.

@@ -1,6 +1,6 @@
 #include "library/bank_facts.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "listing/listing.h"
 
@@ -8,15 +8,13 @@ namespace vornak {
 
 namespace {
 
-// The values of the lines, each label once (BI is listed twice per group).
-std::vector<const ListedValue*> labelsOnce(std::span<const ListedLine> lines) {
+// The values of the lines, each once (BI is listed twice per group).
+std::vector<const ListedValue*> valuesOnce(std::span<const ListedLine> lines) {
     std::vector<const ListedValue*> values;
     for (const ListedLine& line : lines)
-        for (const ListedValue& value : line.values) {
-            bool seen = false;
-            for (const ListedValue* v : values) seen = seen || std::strcmp(v->label, value.label) == 0;
-            if (!seen) values.push_back(&value);
-        }
+        for (const ListedValue& value : line.values)
+            if (std::none_of(values.begin(), values.end(), [&](const ListedValue* v) { return v->index == value.index; }))
+                values.push_back(&value);
     return values;
 }
 
@@ -43,12 +41,12 @@ std::string soundOf(const PpgProgram& program) {
 }
 
 const std::vector<const ListedValue*>& listedProgramValues() {
-    static const std::vector<const ListedValue*> values = labelsOnce(kProgramLines);
+    static const std::vector<const ListedValue*> values = valuesOnce(kProgramLines);
     return values;
 }
 
 const std::vector<const ListedValue*>& listedGroupValues() {
-    static const std::vector<const ListedValue*> values = labelsOnce(kGroupLines);
+    static const std::vector<const ListedValue*> values = valuesOnce(kGroupLines);
     return values;
 }
 

@@ -25,11 +25,6 @@ struct Losses {
     int rounded = 0;
 };
 
-// Program values 3..12 and 14..23 exist only in a 2.V program (13 is the
-// tuning); 24..28 only in a Corvel bank. Group parameter 39 is Corvel's too.
-constexpr int kFirstCorvelValue = 24;
-constexpr int kCorvelGroupParam = 39;
-
 bool differ(const std::int32_t* a, const std::int32_t* b, int count) {
     return std::memcmp(a, b, sizeof(std::int32_t) * static_cast<std::size_t>(count)) != 0;
 }
@@ -43,9 +38,11 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     // default 33025 of program value 11 read from a 2.V bank as 16383) was
     // never the program's own.
     bool twoVOnly = false, corvelOnly = false, flagBits = false, rounded = v[kWavetable] != w[kWavetable];
-    for (int k = kKeyboardSplit + 1; k < kProgramValueCount; ++k) {
-        if (k == kTuning || v[k] == w[k] || v[k] == kDefaultProgramValues[static_cast<std::size_t>(k)]) continue;
-        (k >= kFirstCorvelValue ? corvelOnly : twoVOnly) = true;
+    // The packed program values and the tuning are counted on their own.
+    for (const Parameter& p : kProgramParameters) {
+        const int k = p.index;
+        if (p.packed() || k == kTuning || v[k] == w[k] || v[k] == kDefaultProgramValues[static_cast<std::size_t>(k)]) continue;
+        (p.onlyInCorvel() ? corvelOnly : twoVOnly) = true;
     }
     l.keyboardMode += v[kKeyboardMode] != w[kKeyboardMode];
     l.keyboardSplit += v[kKeyboardSplit] != w[kKeyboardSplit];
@@ -57,7 +54,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
         if (oneGroup && g != group) continue;
         for (int k = 0; k < kGroupParamCount; ++k) {
             if (wrote.groups[g][k] == back.groups[g][k]) continue;
-            if (k == kCorvelGroupParam)
+            if (kGroupParameters[static_cast<std::size_t>(k)].onlyInCorvel())
                 corvelOnly = true;
             else if (k == kFlagByte1 || k == kFlagByte2)
                 flagBits = true;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "model/parameters.h"
+
 namespace vornak {
 
 // The values a program's listing block shows, line by line, in the order the
@@ -12,11 +14,10 @@ namespace vornak {
 // labels and on how a value is shown.
 //
 // One value prints as `before`, then the number through `shown` (a printf
-// format with one int), then `after`. Its label is the listing's own word
-// for it; the unlabelled columns of the P: and GR: lines are named by their
-// position ("P:3", "GR:8").
+// format with one int), then `after`. Its label is the parameter table's
+// (the listing's own word for it; the unlabelled columns of the P: and GR:
+// lines are named by their position, "P:3", "GR:8").
 struct ListedValue {
-    const char* label;
     const char* before;
     const char* shown;
     const char* after;
@@ -38,45 +39,45 @@ struct ListedLine {
 namespace listing {
 
 inline constexpr ListedValue kProgramLine1[] = {
-    {"WAVETABLE", "WAVETABLE:", "%2d", "", 0},
-    {"KEYB-SPLIT", " DTF:0 KEYB-SPLIT:", "%2d", "", 2},
+    {"WAVETABLE:", "%2d", "", 0},
+    {" DTF:0 KEYB-SPLIT:", "%2d", "", 2},
 };
 // The model line ends in " CASS:0  PPG-WAVE 2.x Vy", printed by the listing.
 inline constexpr ListedValue kProgramLine2[] = {
-    {"KEYB", "KEYB:", "%d", "", 1},
-    {"TTUNE", " TTUNE:", "4%02d", "", 13},
+    {"KEYB:", "%d", "", 1},
+    {" TTUNE:", "4%02d", "", 13},
 };
 
 inline constexpr ListedValue kGroupLine1[] = {
-    {"UW", " UW", "%d", "", 54}, {"SW", " SW", "%d", "", 28}, {"KW", " KW", "%d", "", 26},
-    {"KF", " KF", "%d", "", 24}, {"KL", " KL", "%d", "", 25}, {"MW", " MW", "%d", "", 45},
-    {"MF", " MF", "%d", "", 48}, {"ML", " ML", "%d", "", 49},
+    {" UW", "%d", "", 54}, {" SW", "%d", "", 28}, {" KW", "%d", "", 26},
+    {" KF", "%d", "", 24}, {" KL", "%d", "", 25}, {" MW", "%d", "", 45},
+    {" MF", "%d", "", 48}, {" ML", "%d", "", 49},
 };
 inline constexpr ListedValue kGroupLine2[] = {
-    {"BD", " BD", "%d", "", 29}, {"BI", " BI", "%d", "", 30}, {"TW", " TW", "%d", "", 53},
-    {"TF", " TF", "%d", "", 50}, {"TL", " TL", "%d", "", 51}, {"TM", " TM", "%d", "", 52},
-    {"VF", " VF", "%d", "", 44}, {"VL", " VL", "%d", "", 43},
+    {" BD", "%d", "", 29}, {" BI", "%d", "", 30}, {" TW", "%d", "", 53},
+    {" TF", "%d", "", 50}, {" TL", "%d", "", 51}, {" TM", "%d", "", 52},
+    {" VF", "%d", "", 44}, {" VL", "%d", "", 43},
 };
 inline constexpr ListedValue kGroupLine3[] = {
-    {"DETU", " DETU:", "%d", "", 27}, {"MO", " MO:", "%d", "", 47}, {"MS", " MS:", "%d", "", 46},
-    {"EO", " EO:", "%d", "", 55},     {"ES", " ES:", "%d", "", 56}, {"BI", " BI:", "%d", "", 30},
+    {" DETU:", "%d", "", 27}, {" MO:", "%d", "", 47}, {" MS:", "%d", "", 46},
+    {" EO:", "%d", "", 55},     {" ES:", "%d", "", 56}, {" BI:", "%d", "", 30},
 };
 inline constexpr ListedValue kGroupLine4[] = {
-    {"SEMIT 1", " ", "%2d", "", 31}, {"SEMIT 2", " ", "%2d", "", 32}, {"SEMIT 3", " ", "%2d", "", 33},
-    {"SEMIT 4", " ", "%2d", "", 34}, {"SEMIT 5", " ", "%2d", "", 35}, {"SEMIT 6", " ", "%2d", "", 36},
-    {"SEMIT 7", " ", "%2d", "", 37}, {"SEMIT 8", " ", "%2d", "", 38},
+    {" ", "%2d", "", 31}, {" ", "%2d", "", 32}, {" ", "%2d", "", 33},
+    {" ", "%2d", "", 34}, {" ", "%2d", "", 35}, {" ", "%2d", "", 36},
+    {" ", "%2d", "", 37}, {" ", "%2d", "", 38},
 };
 inline constexpr ListedValue kGroupLine5[] = {
-    {"P:1", "", "%2d", "", 15},   {"P:2", " ", "%2d", "", 17},  {"P:3", " ", "%2d", "", 0},
-    {"P:4", "  ", "%2d", "", 7},  {"P:5", " ", "%2d", "", 9},   {"P:6", " ", "%2d", "", 11},
-    {"P:7", " ", "%2d", "", 13},  {"P:8", "  ", "%2d", "", 2},  {"P:9", "  ", "%2d", "", 5},
-    {"P:10", " ", "%2d", "", 1},  {"P:11", " ", "%2d", "", 21},
+    {"", "%2d", "", 15},   {" ", "%2d", "", 17},  {" ", "%2d", "", 0},
+    {"  ", "%2d", "", 7},  {" ", "%2d", "", 9},   {" ", "%2d", "", 11},
+    {" ", "%2d", "", 13},  {"  ", "%2d", "", 2},  {"  ", "%2d", "", 5},
+    {" ", "%2d", "", 1},  {" ", "%2d", "", 21},
 };
 inline constexpr ListedValue kGroupLine6[] = {
-    {"GR:1", " ", "%2d", "", 16},   {"GR:2", " ", "%2d", "", 18},  {"GR:3", " ", "%2d", "", 20},
-    {"GR:4", "  ", "%2d", "", 8},   {"GR:5", " ", "%2d", "", 10},  {"GR:6", " ", "%2d", "", 12},
-    {"GR:7", " ", "%2d", "", 14},   {"GR:8", " (", "%2d", ")", 19}, {"GR:9", " ", "%2d", "", 3},
-    {"GR:10", " ", "%2d", "", 6},   {"GR:11", " ", "%2d", "", 4},
+    {" ", "%2d", "", 16},   {" ", "%2d", "", 18},  {" ", "%2d", "", 20},
+    {"  ", "%2d", "", 8},   {" ", "%2d", "", 10},  {" ", "%2d", "", 12},
+    {" ", "%2d", "", 14},   {" (", "%2d", ")", 19}, {" ", "%2d", "", 3},
+    {" ", "%2d", "", 6},   {" ", "%2d", "", 4},
 };
 
 } // namespace listing

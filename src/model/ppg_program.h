@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/parameters.h"
+
 namespace vornak {
 
 // One PPG Wave 2.2/2.3 program (one sound): a name, 29 program-level values and
@@ -56,23 +58,21 @@ struct ParamField {
     std::int32_t scale;
 };
 
-inline constexpr std::array<ParamField, 3> kProgramFields{{
-    {kWavetable, 0x1F, 1},
-    {kKeyboardMode, 0x0F, 1},
-    {kKeyboardSplit, 0x3F, 1},
-}};
+// The packed fields of a parameter table, in storage order: the rows that
+// have a field, in the order of their values.
+template <std::size_t N, std::size_t M>
+constexpr std::array<ParamField, N> packedFields(const std::array<Parameter, M>& rows) {
+    std::array<ParamField, N> fields{};
+    std::size_t n = 0;
+    for (const Parameter& p : rows)
+        if (p.packed()) fields[n++] = {p.index, p.mask, p.scale};
+    if (n != N) throw "the count of packed fields is wrong"; // not a constant expression: fails the build
+    return fields;
+}
 
+inline constexpr std::array<ParamField, 3> kProgramFields = packedFields<3>(kProgramParameters);
 // Row r fills group parameter r.
-inline constexpr std::array<ParamField, 39> kGroupFields{{
-    {0, 0x1F, 2},   {1, 0x3F, 1},   {2, 0x3F, 1},   {3, 0x1F, 2},   {4, 0x1F, 2},
-    {5, 0x0F, 4},   {6, 0x1F, 2},   {7, 0x0F, 4},   {8, 0x0F, 4},   {9, 0x1F, 2},
-    {10, 0x1F, 2},  {11, 0x3F, 1},  {12, 0x3F, 1},  {13, 0x1F, 2},  {14, 0x1F, 2},
-    {15, 0x0F, 4},  {16, 0x0F, 4},  {17, 0x03, 16}, {18, 0x1F, 2},  {19, 0x1F, 2},
-    {20, 0x1F, 2},  {21, 0x3F, 1},  {22, 0xFF, 1},  {23, 0xFF, 1},  {24, 0x07, 1},
-    {25, 0x07, 1},  {26, 0x07, 1},  {27, 0x07, 1},  {28, 0x03, 1},  {29, 0x07, 1},
-    {30, 0x03, 1},  {31, 0x3F, 1},  {32, 0x3F, 1},  {33, 0x3F, 1},  {34, 0x3F, 1},
-    {35, 0x3F, 1},  {36, 0x3F, 1},  {37, 0x3F, 1},  {38, 0x3F, 1},
-}};
+inline constexpr std::array<ParamField, 39> kGroupFields = packedFields<39>(kGroupParameters);
 
 // Bits between group A and group B in the packed record.
 constexpr unsigned kGroupGapBits = 6;
@@ -85,10 +85,13 @@ inline constexpr std::array<std::array<std::uint8_t, 3>, 8> modeTriples{{
 // Entry b names the group parameter that receives bit b of flag byte 1 (group
 // parameter 22, table 0) or flag byte 2 (group parameter 23, table 1); -1: the
 // bit lives only in the flag byte.
-inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagBitTargets{{
-    {43, 44, 50, 45, 53, 54, -1, 46},
-    {47, 48, 49, -1, 51, 52, 55, 56},
-}};
+inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagBitTargets = [] {
+    std::array<std::array<std::int32_t, 8>, 2> targets{};
+    for (auto& table : targets) table.fill(-1);
+    for (const Parameter& p : kGroupParameters)
+        if (p.from == kFlagByte1 || p.from == kFlagByte2) targets[static_cast<std::size_t>(p.from - kFlagByte1)][p.bit] = p.index;
+    return targets;
+}();
 
 // The record that reset() decodes: the "Basic" program.
 inline constexpr PackedProgram DefaultPackedProgram{

@@ -126,9 +126,9 @@ void putReport(Json& json, const ConversionReport& r) {
     json.close('}');
 }
 
-void putLabels(Json& json, const std::vector<const ListedValue*>& values) {
+void putLabels(Json& json, const std::vector<const ListedValue*>& values, bool inGroup) {
     json.open('[');
-    for (const ListedValue* v : values) json.string(v->label);
+    for (const ListedValue* v : values) json.string(parameter(inGroup, v->index).label);
     json.close(']');
 }
 
@@ -169,9 +169,9 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
 
     json.key("parameterLabels").open('{');
     json.key("program");
-    putLabels(json, listedProgramValues());
+    putLabels(json, listedProgramValues(), false);
     json.key("group");
-    putLabels(json, listedGroupValues());
+    putLabels(json, listedGroupValues(), true);
     json.close('}');
     json.key("parameters").open('[');
     auto put = [&](std::size_t p) {
