@@ -15,7 +15,7 @@
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 #include "formats/waveterm.h"
 #include "io/file_io.h"
 #include "library/format_table.h"

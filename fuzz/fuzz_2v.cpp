@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 #include "fuzz_support.h"
 #include "listing/listing.h"
 

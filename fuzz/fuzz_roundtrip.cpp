@@ -18,8 +18,8 @@
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
-#include "formats/wave2v_bank.h"
-#include "formats/wave2v_program.h"
+#include "formats/bank_2v.h"
+#include "formats/program_2v.h"
 #include "formats/waveterm.h"
 #include "fuzz_support.h"
 
@@ -72,7 +72,7 @@ bool inRange(std::int32_t v, std::int32_t max) { return v >= 0 && v <= max; }
 void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
     const std::int32_t* g = sent.groups[group];
     check(sameName(sent.name, got.name), "2.V name");
-    for (const TwoVParam& row : k2VParamMap) {
+    for (const Param2V& row : k2VParamMap) {
         const std::int32_t v = row.inGroup ? g[row.index] : sent.programValues[row.index];
         if (!inRange(v, row.max)) continue;
         if (row.inGroup)

@@ -109,7 +109,7 @@ TEST(BankImageLoad, LayoutFollowsModelAndMarkers) {
     EXPECT_EQ(bank.combiCount, 20);
 }
 
-TEST(BankImageLoad, KeepsNameAndGlobalsAndClearsTheTwoVFlag) {
+TEST(BankImageLoad, KeepsNameAndGlobalsAndClearsThe2VFlag) {
     std::mt19937 rng(12);
     const BankImage image = randomImage(rng, 3);
     PpgBank bank(87, 20);

@@ -21,7 +21,7 @@ using namespace vornak::test;
 
 namespace {
 
-enum class Family { Image, Wave2V, Corvel };
+enum class Family { Image, Bank2V, Corvel };
 
 struct Input {
     std::string kind, path;
@@ -108,8 +108,8 @@ TEST(Conversion, EveryInputKindIntoEveryExportFormat) {
     // programs, 20 combis of which some are in use, both groups different).
     std::vector<Input> inputs{{"bare image", demo, Family::Image}};
     const std::tuple<char, const char*, Family> made[] = {{'S', "SysEx", Family::Image},  {'A', "Waveterm A", Family::Image},
-                                                          {'M', "Halvic", Family::Image}, {'F', "2.V /F", Family::Wave2V},
-                                                          {'N', "2.V /N", Family::Wave2V}, {'O', "2.V /O", Family::Wave2V}};
+                                                          {'M', "Halvic", Family::Image}, {'F', "2.V /F", Family::Bank2V},
+                                                          {'N', "2.V /N", Family::Bank2V}, {'O', "2.V /O", Family::Bank2V}};
     for (const auto& [letter, kind, family] : made) {
         inputs.push_back({kind, tmp.path(std::string("input-") + letter), family});
         exportWith(letter, demo, inputs.back().path);
@@ -147,7 +147,7 @@ TEST(Conversion, EveryInputKindIntoEveryExportFormat) {
             EXPECT_EQ(withoutBankLine(listings[n]), imageListing) << inputs[n].kind;
             expectImageCarried(*sources[0], *sources[n], false, inputs[n].kind);
         }
-        if (inputs[n].family == Family::Wave2V) { EXPECT_EQ(listings[n], v2Listing) << inputs[n].kind; }
+        if (inputs[n].family == Family::Bank2V) { EXPECT_EQ(listings[n], v2Listing) << inputs[n].kind; }
     }
     EXPECT_EQ(listings[7].rfind("Bank \"Matrix bank\"\n\n", 0), 0u);
     expectSameBank(*sources[8], *named, "Corvel input");
@@ -197,7 +197,7 @@ TEST(Conversion, EveryInputKindIntoEveryExportFormat) {
             expectImageCarried(*sources[c.input], *result, c.letter == 'M', context);
             if (in.family == Family::Image) { EXPECT_EQ(list, withoutBankLine(listings[c.input])) << context; }
             for (const char* piece : {"PPG-WAVE 2.2 V4", "PROG:99 "})
-                if (in.family == Family::Wave2V) { EXPECT_NE(list.find(piece), std::string::npos) << context << ": " << piece; }
+                if (in.family == Family::Bank2V) { EXPECT_NE(list.find(piece), std::string::npos) << context << ": " << piece; }
             EXPECT_EQ(list.find("PROG:100 "), std::string::npos) << context;
             EXPECT_EQ(list.find("Bank \""), std::string::npos) << context << ": no bank name";
         }

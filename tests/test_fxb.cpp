@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "formats/fxb_file.h"
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 #include "io/file_io.h"
 #include "test_support.h"
 
@@ -229,7 +229,7 @@ TEST(FxbParse, HeldImageIsInHostOrderWhereTheWalkWent) {
 
 // Real banks of other plug-ins: every bank parses and saves back unchanged,
 // every single-program file is refused, none is a 2.V bank.
-TEST(FxbCorpus, ForeignBanksParseButAreNotTwoVBanks) {
+TEST(FxbCorpus, ForeignBanksParseButAreNot2VBanks) {
     const std::filesystem::path dir = corpusPath("fxb-foreign");
     if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "no corpus of foreign banks here";
     TempDir tmp;

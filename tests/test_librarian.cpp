@@ -11,7 +11,7 @@
 #include "library/format_table.h"
 #include "library/loader.h"
 #include "formats/corvel.h"
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 #include "library/bank_facts.h"
 #include "library/compose.h"
 #include "library/conversions.h"

@@ -77,7 +77,7 @@ TEST(Listing, EveryKindOfLine) {
     EXPECT_EQ(listing(demoBank(), 0, 255), expected);
 }
 
-TEST(Listing, TwoVBankShowsGroupAOnly) {
+TEST(Listing, Bank2VShowsGroupAOnly) {
     PpgBank bank(1, 0);
     bank.is2V = true;
     bank.programs[0].name[0] = '\0';

@@ -17,8 +17,25 @@ constexpr const char* kBanner =
     "The latest version is published with the Vornak sources (see README.md)\n"
     "\n";
 
+void printEcho(const Settings& s) {
+    std::fputs("Passed parameters:\n", stdout);
+    std::printf("Input file: \"%s\"\n", s.files.front().c_str());
+    if (s.modelHint != ModelHint::Detect)
+        std::printf("Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
+    if (const ExportFormat* format = exportFormat(s.exportKind)) {
+        std::printf("Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), format->label);
+        // Only /F names its group.
+        if (s.exportKind == ExportKind::Bank2VChunkV1)
+            std::printf("Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
+    }
+    std::printf("Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
+    std::printf("%s programs\n", s.listMode == ListMode::On ? "List" : "Do not list");
+}
+
+} // namespace
+
 // The usage text; its format lines are those of the format table.
-void printUsageText() {
+void printUsage() {
     std::fputs("Vornak can read PPG Wave Program Bank files in the following formats:\n", stdout);
     for (const InputFormat& format : inputFormats())
         if (format.usage[0] != '\0') std::printf("  %s\n", format.usage);
@@ -45,25 +62,6 @@ void printUsageText() {
                "                (default tries to determine from file contents)\n",
                stdout);
 }
-
-void printEcho(const Settings& s) {
-    std::fputs("Passed parameters:\n", stdout);
-    std::printf("Input file: \"%s\"\n", s.files.front().c_str());
-    if (s.modelHint != ModelHint::Detect)
-        std::printf("Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
-    if (const ExportFormat* format = exportFormat(s.exportKind)) {
-        std::printf("Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), format->label);
-        // Only /F names its group.
-        if (s.exportKind == ExportKind::Bank2VChunkV1)
-            std::printf("Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
-    }
-    std::printf("Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
-    std::printf("%s programs\n", s.listMode == ListMode::On ? "List" : "Do not list");
-}
-
-} // namespace
-
-void printUsage() { printUsageText(); }
 
 int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit) {
     std::fputs(kBanner, stdout);

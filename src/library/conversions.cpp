@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 #include "library/loader.h"
 
 namespace vornak {
@@ -19,7 +19,7 @@ struct Losses {
     int keyboardMode = 0;
     int keyboardSplit = 0;
     int tuning = 0;
-    int twoVOnly = 0;
+    int only2V = 0;
     int corvelOnly = 0;
     int flagBits = 0;
     int rounded = 0;
@@ -37,12 +37,12 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     // had a value of its own: a default that comes back changed (the PPG
     // default 33025 of program value 11 read from a 2.V bank as 16383) was
     // never the program's own.
-    bool twoVOnly = false, corvelOnly = false, flagBits = false, rounded = v[kWavetable] != w[kWavetable];
+    bool only2V = false, corvelOnly = false, flagBits = false, rounded = v[kWavetable] != w[kWavetable];
     // The packed program values and the tuning are counted on their own.
     for (const Parameter& p : kProgramParameters) {
         const int k = p.index;
         if (p.packed() || k == kTuning || v[k] == w[k] || v[k] == kDefaultProgramValues[static_cast<std::size_t>(k)]) continue;
-        (p.onlyInCorvel() ? corvelOnly : twoVOnly) = true;
+        (p.onlyInCorvel() ? corvelOnly : only2V) = true;
     }
     l.keyboardMode += v[kKeyboardMode] != w[kKeyboardMode];
     l.keyboardSplit += v[kKeyboardSplit] != w[kKeyboardSplit];
@@ -63,7 +63,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
         }
     }
     if (oneGroup && differ(wrote.groups[0], wrote.groups[1], kGroupParamCount)) ++l.otherGroup;
-    l.twoVOnly += twoVOnly;
+    l.only2V += only2V;
     l.corvelOnly += corvelOnly;
     l.flagBits += flagBits;
     l.rounded += rounded;
@@ -102,7 +102,7 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
     add(l.keyboardSplit, "the keyboard split");
     add(l.keyboardMode, "the keyboard mode");
     add(l.tuning, "the tuning");
-    add(l.twoVOnly, "the values only a 2.V bank holds");
+    add(l.only2V, "the values only a 2.V bank holds");
     add(l.corvelOnly, "the values only a Corvel bank keeps");
     add(l.flagBits, "switch bits that the format cannot hold");
     add(l.rounded, "the exact sound values", " (rounded to what the format holds)");

@@ -6,7 +6,7 @@
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 #include "formats/waveterm.h"
 #include "library/readers.h"
 

@@ -6,8 +6,8 @@
 #include "formats/corvel.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
-#include "formats/wave2v_bank.h"
-#include "formats/wave2v_program.h"
+#include "formats/bank_2v.h"
+#include "formats/program_2v.h"
 #include "formats/waveterm.h"
 
 namespace vornak {

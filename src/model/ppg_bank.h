@@ -75,9 +75,10 @@ public:
     PpgBank(int programs, int combis);
     virtual ~PpgBank() = default;
 
-    // Grows or shrinks the arrays in use; growing keeps the first programCount
-    // (combiCount) entries and builds the rest anew. Raises code 1 when memory
-    // runs out. Negative counts are taken as 0.
+    // Sets the counts in use; growing keeps the first programCount
+    // (combiCount) entries and makes the new ones default programs (cleared
+    // combis). Answers true; throws CodeError 1 when there is no memory for
+    // the larger arrays. Negative counts are taken as 0.
     bool resize(int programCount, int combiCount);
     // Replaces every program and combi from a memory image. Model 2 or 3 fixes
     // the layout; any other value decides it from the combi markers.

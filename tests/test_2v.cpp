@@ -17,8 +17,8 @@
 
 #include "library/loader.h"
 #include "formats/fxb_file.h"
-#include "formats/wave2v_bank.h"
-#include "formats/wave2v_program.h"
+#include "formats/bank_2v.h"
+#include "formats/program_2v.h"
 #include "model/error.h"
 #include "io/file_io.h"
 #include "test_support.h"
@@ -166,7 +166,7 @@ PpgBank namedBank(int count) {
 
 } // namespace
 
-TEST(TwoVConversion, ParamToIntRoundsHalfUpAndHoldsAtMax) {
+TEST(Conversion2V, ParamToIntRoundsHalfUpAndHoldsAtMax) {
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     const std::tuple<float, int, int> cases[] = {
         {0.5f, 63, 32}, {0.49f, 63, 31}, {1.0f, 63, 63}, {1.5f, 63, 63}, {-0.5f, 63, -31} /* no lower limit */, {0.0f, 63, 0},
@@ -176,7 +176,7 @@ TEST(TwoVConversion, ParamToIntRoundsHalfUpAndHoldsAtMax) {
     for (const auto& [x, max, want] : cases) EXPECT_EQ(paramToInt(x, max), want) << x << " max " << max;
 }
 
-TEST(TwoVConversion, EveryIntegerSurvivesForEveryMax) {
+TEST(Conversion2V, EveryIntegerSurvivesForEveryMax) {
     std::set<int> maxima{2}; // 2: mode component 1
     for (const Row& r : kRows) maxima.insert(r.max);
     for (int max : maxima)
@@ -190,7 +190,7 @@ TEST(TwoVConversion, EveryIntegerSurvivesForEveryMax) {
     EXPECT_EQ(intToParam(-7, 7), -1.0f);
 }
 
-TEST(TwoVProgram, EachValueTravelsInItsParameter) {
+TEST(Program2V, EachValueTravelsInItsParameter) {
     const PpgProgram base = decoded(Params{});
     PpgProgram zero = blankProgram(); // all zero: every carried value 0, SW 3, mode 0, no flags
     zero.is2V = true;
@@ -220,7 +220,7 @@ TEST(TwoVProgram, EachValueTravelsInItsParameter) {
     EXPECT_EQ(encoded(p, 0), Params{});
 }
 
-TEST(TwoVProgram, FlagParametersCarryOneBitEach) {
+TEST(Program2V, FlagParametersCarryOneBitEach) {
     const PpgProgram base = decoded(Params{});
     for (const auto& [param, flagByte, bit, target] : kFlags) {
         const std::string what = "parameter " + std::to_string(param);
@@ -249,7 +249,7 @@ TEST(TwoVProgram, FlagParametersCarryOneBitEach) {
     EXPECT_EQ(std::vector<int>({decoded(p).groups[0][22], decoded(p).groups[1][23]}), std::vector<int>({0xBF, 0xF7}));
 }
 
-TEST(TwoVProgram, SwitchTravelsShiftedByOneAndModeAsItsComponents) {
+TEST(Program2V, SwitchTravelsShiftedByOneAndModeAsItsComponents) {
     const float written[4] = {q(1, 3), q(2, 3), 1.0f, 0.0f}; // for SW 0, 1, 2, 3
     for (int sw = 0; sw < 4; ++sw) {
         PpgProgram p = blankProgram();
@@ -278,7 +278,7 @@ TEST(TwoVProgram, SwitchTravelsShiftedByOneAndModeAsItsComponents) {
     EXPECT_EQ(encoded(five, 0), only(63, 1.0f));
 }
 
-TEST(TwoVProgram, DecodeStartsFromTheDefaultProgramAndNamesKeep27Characters) {
+TEST(Program2V, DecodeStartsFromTheDefaultProgramAndNamesKeep27Characters) {
     PpgProgram p, want = decoded(Params{});
     std::strcpy(p.name, "Old name that is long");
     for (int k = 0; k < 29; ++k) p.programValues[k] = 9;
@@ -299,7 +299,7 @@ TEST(TwoVProgram, DecodeStartsFromTheDefaultProgramAndNamesKeep27Characters) {
     EXPECT_EQ(std::memcmp(out.data() + 28, field, 28), 0) << "NUL-padded";
 }
 
-TEST(TwoVProgram, OnlyAProperHeaderIsDecoded) {
+TEST(Program2V, OnlyAProperHeaderIsDecoded) {
     PpgProgram original;
     std::strcpy(original.name, "Keep");
     original.groups[1][5] = 44;
@@ -319,7 +319,7 @@ TEST(TwoVProgram, OnlyAProperHeaderIsDecoded) {
     EXPECT_STREQ(p.name, "Fine");
 }
 
-TEST(TwoVChunkBank, NumParamsByteOrderFollowsFxVersion) {
+TEST(ChunkBank2V, NumParamsByteOrderFollowsFxVersion) {
     const std::tuple<std::uint32_t, std::uint32_t, bool> cases[] = {
         // fxVersion (signed), numParams as stored, loads
         {1, 0x59000000, true},     {1, 0x59, true},          {66052, 0x59, true},         {66050, 0x59000000, true},
@@ -339,7 +339,7 @@ TEST(TwoVChunkBank, NumParamsByteOrderFollowsFxVersion) {
     EXPECT_TRUE(std::equal(g.begin(), g.end(), bank.globals));
 }
 
-TEST(TwoVChunkBank, GlobalsSubChunksAnywhereShortOrOddSized) {
+TEST(ChunkBank2V, GlobalsSubChunksAnywhereShortOrOddSized) {
     const Globals first{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, last{41, 1234, 17, 9, 8, 7, 6, 5, 4, 3, 127},
         partial{41, 1234, 12, 13, 14, 15, 16, 17, 18, 19, 20}, ignored{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     const std::pair<std::vector<Bytes>, Globals> cases[] = {
@@ -364,7 +364,7 @@ TEST(TwoVChunkBank, GlobalsSubChunksAnywhereShortOrOddSized) {
     }
 }
 
-TEST(TwoVChunkBank, ProgramCountAgainstSubChunks) {
+TEST(ChunkBank2V, ProgramCountAgainstSubChunks) {
     std::vector<Bytes> many;
     for (int i = 0; i < 130; ++i) many.push_back(program(i));
     const std::vector<Bytes> five(many.begin(), many.begin() + 5), three(many.begin(), many.begin() + 3);
@@ -414,7 +414,7 @@ TEST(TwoVChunkBank, ProgramCountAgainstSubChunks) {
     }
 }
 
-TEST(TwoVChunkBank, EveryProgramTheHeaderCountsIsListedAndTooManyAreRefused) {
+TEST(ChunkBank2V, EveryProgramTheHeaderCountsIsListedAndTooManyAreRefused) {
     std::vector<Bytes> subs{globalsSub({})}; // a writer that counts the globals sub-chunk too
     for (int i = 0; i < 128; ++i) subs.push_back(program(i));
     const RunResult listed = runToolOn(chunkBank(subs, 129));
@@ -427,7 +427,7 @@ TEST(TwoVChunkBank, EveryProgramTheHeaderCountsIsListedAndTooManyAreRefused) {
     EXPECT_EQ(withoutBanner(refused.out), "Not a valid 2.V fxb-file\n");
 }
 
-TEST(TwoVChunkBank, BrokenSubChunksEmptyTheBank) {
+TEST(ChunkBank2V, BrokenSubChunksEmptyTheBank) {
     const Bytes a = program(0), b = program(1);
     Bytes overlapping = globalsSub({}, 0); // byteSize 20: the next sub-chunk starts on the name field,
     overlapping.resize(28);                // and a complete sub-chunk does start there
@@ -468,7 +468,7 @@ TEST(TwoVChunkBank, BrokenSubChunksEmptyTheBank) {
     EXPECT_EQ(withoutBanner(r.out), "Not a valid 2.V fxb-file\n");
 }
 
-TEST(TwoVParamBank, EveryBlockLoadsAndProgramZeroGivesTheGlobals) {
+TEST(ParamBank2V, EveryBlockLoadsAndProgramZeroGivesTheGlobals) {
     const Globals g{40, 9000, 63, 127, 0, 1, 2, 3, 4, 5, 6};
     std::vector<float> zero(89, 0.0f);
     for (std::size_t k = 0; k < 11; ++k) zero[78 + k] = q(g[k], kGlobalMax[k]);
@@ -489,7 +489,7 @@ TEST(TwoVParamBank, EveryBlockLoadsAndProgramZeroGivesTheGlobals) {
     EXPECT_EQ(runToolOn(paramBank({}, -3)).exitCode, 0) << "an empty 2.V bank lists";
 }
 
-TEST(TwoVParamBank, RefusedBlocksEmptyTheBank) {
+TEST(ParamBank2V, RefusedBlocksEmptyTheBank) {
     const Bytes good = program(0, "FxCk");
     const Bytes short88 = fxbBlock("FxCk", 1, tag("2900"), 1, "Short", std::vector<float>(88));
     const std::pair<const char*, Bytes> cases[] = {
@@ -518,7 +518,7 @@ Layout2V layout2V(int variant) {
     return layouts[variant];
 }
 
-TEST(TwoVExport, FileLayoutOfEachVariant) {
+TEST(Export2V, FileLayoutOfEachVariant) {
     TempDir tmp;
     PpgBank bank = namedBank(87);
     const Globals g{45, 16383, 9, 1, 2, 3, 4, 5, 6, 7, 120};
@@ -558,7 +558,7 @@ TEST(TwoVExport, FileLayoutOfEachVariant) {
         if (files[1][k] != files[2][k]) { ASSERT_TRUE(fxVersionWords.count(k & ~std::size_t{3})) << "byte " << k << " differs"; }
 }
 
-TEST(TwoVExport, RangesFillSlotsFromZero) {
+TEST(Export2V, RangesFillSlotsFromZero) {
     TempDir tmp;
     auto run = [](int from, int to) {
         std::vector<int> v;
@@ -586,7 +586,7 @@ TEST(TwoVExport, RangesFillSlotsFromZero) {
         }
 }
 
-TEST(TwoVExport, EveryVariantWritesTheChosenGroup) {
+TEST(Export2V, EveryVariantWritesTheChosenGroup) {
     // A bank with values in every carried field and both groups different.
     TempDir tmp;
     std::mt19937 rng(17);
@@ -618,7 +618,7 @@ TEST(TwoVExport, EveryVariantWritesTheChosenGroup) {
     EXPECT_STREQ(back.programs[6].name, "Basic 2.2");
 }
 
-TEST(TwoVExport, FailuresAnswerOne) {
+TEST(Export2V, FailuresAnswerOne) {
     TempDir tmp;
     const PpgBank bank = namedBank(3);
     for (int variant = 0; variant < 3; ++variant)

@@ -1,9 +1,9 @@
-#include "formats/wave2v_bank.h"
+#include "formats/bank_2v.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "formats/wave2v_program.h"
+#include "formats/program_2v.h"
 #include "model/error.h"
 
 namespace vornak {

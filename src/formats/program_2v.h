@@ -17,7 +17,7 @@ constexpr int k2VBlockSize = 56 + 4 * k2VParamCount;
 
 // One row of the parameter map: float parameter `param` carries program
 // value `index` (inGroup false) or group parameter `index` (inGroup true).
-struct TwoVParam {
+struct Param2V {
     std::uint8_t param;
     bool inGroup;
     std::uint8_t index;
@@ -26,8 +26,8 @@ struct TwoVParam {
 
 namespace map_2v {
 template <std::size_t N>
-constexpr std::array<TwoVParam, N> plainRows() {
-    std::array<TwoVParam, N> rows{};
+constexpr std::array<Param2V, N> plainRows() {
+    std::array<Param2V, N> rows{};
     std::size_t n = 0;
     auto take = [&](const Parameter& p) {
         if (p.carry2V == Carry2V::Plain) rows[n++] = {p.param2V, p.inGroup, p.index, p.max2V};
@@ -42,7 +42,7 @@ constexpr std::array<TwoVParam, N> plainRows() {
 // The parameters that carry one value each, from the parameter table. The
 // SW switch (shifted), the mode components and the single flags are mapped
 // by their own rules below; parameters 0, 1, 65..73, 76 and 77 carry nothing.
-inline constexpr std::array<TwoVParam, 58> k2VParamMap = map_2v::plainRows<58>();
+inline constexpr std::array<Param2V, 58> k2VParamMap = map_2v::plainRows<58>();
 
 // Group parameter 28 travels in its parameter as (value + 1) mod 4, max 3.
 constexpr int k2VSwitchParam = kGroupParameters[kSwitch].param2V;

@@ -1,4 +1,4 @@
-#include "formats/wave2v_program.h"
+#include "formats/program_2v.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@ namespace vornak {
 namespace {
 
 constexpr bool mapIsWellFormed() {
-    for (const TwoVParam& row : k2VParamMap)
+    for (const Param2V& row : k2VParamMap)
         if (row.max <= 0 || row.param >= k2VParamCount || row.index >= (row.inGroup ? kGroupParamCount : kProgramValueCount))
             return false;
     return true;
@@ -50,13 +50,13 @@ void decode2V(PpgProgram& program, const std::uint8_t* block) {
 
     program.reset();
     setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
-    for (const TwoVParam& row : k2VParamMap)
+    for (const Param2V& row : k2VParamMap)
         if (!row.inGroup) program.programValues[row.index] = param(row.param, row.max);
 
     // One set of sound parameters: read into group A, then copied to group B
     // (both groups held the same defaults before).
     std::int32_t* group = program.groups[0];
-    for (const TwoVParam& row : k2VParamMap)
+    for (const Param2V& row : k2VParamMap)
         if (row.inGroup) group[row.index] = param(row.param, row.max);
     // SW travels shifted by one: 0 stands for 3. A hugely negative float
     // gives the lowest int, which stays where it is.
@@ -97,7 +97,7 @@ int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uin
     for (int k = 0; k < k2VParamCount; ++k) set(k, 0.0f);
     const std::int32_t* values = program.programValues;
     const std::int32_t* g = program.groups[group];
-    for (const TwoVParam& row : k2VParamMap)
+    for (const Param2V& row : k2VParamMap)
         set(row.param, intToParam(row.inGroup ? g[row.index] : values[row.index], row.max));
     set(k2VSwitchParam, intToParam(static_cast<std::int32_t>((std::int64_t{g[kSwitch]} + 1) % 4), 3));
     for (int c = 0; c < 3; ++c) set(k2VModeParam + c, intToParam(g[kModeComponent0 + c], k2VModeMax[static_cast<std::size_t>(c)]));
