@@ -7,12 +7,17 @@
 // - 2.V banks carry one group of up to 128 programs and the values within
 //   each parameter's 0..max, the name, and the globals.
 // - Corvel carries every field, each as a float.
+// - A conversion report's claims are what reading the file back gives: it
+//   warns exactly when the file does not read back as written (as another
+//   format, or as the other model), and names it says are kept come back.
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "library/conversions.h"
+#include "library/format_table.h"
 #include "library/loader.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
@@ -101,7 +106,7 @@ void check2V(const PpgBank& bank, Layout2V layout, int group) {
     for (int i = sent; i < k2VBankPrograms; ++i) check(std::strcmp(back.programs[static_cast<std::size_t>(i)].name, "Basic 2.2") == 0, "2.V fill");
     if (layout != Layout2V::ParameterBank) {
         for (int k = 0; k < kGlobalCount; ++k)
-            if (inRange(bank.globals[k], k2VGlobalMax[k])) check(back.globals[k] == bank.globals[k], "2.V globals");
+            if (inRange(bank.globals[k], k2VGlobalMax[static_cast<std::size_t>(k)])) check(back.globals[k] == bank.globals[k], "2.V globals");
     }
 }
 
@@ -140,6 +145,23 @@ void checkCorvel(const PpgBank& bank) {
     }
 }
 
+void checkReports(const PpgBank& bank, int group) {
+    for (const ExportFormat& format : exportFormats()) {
+        const ConversionReport r = reportConversion(format, bank, 0, kDefaultRangeEnd, group);
+        const std::vector<std::uint8_t> bytes = format.write(bank, {0, kDefaultRangeEnd, group});
+        PpgBank back(87, 20);
+        const LoadOutcome plain = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back);
+        const bool asWritten = plain.code == 0 && plain.format == &inputFormat(format.readsAs) &&
+                               (format.family != ExportFamily::Image || back.programCount == r.slots);
+        check(r.notes.empty() == asWritten, "report on reading back");
+        if (!asWritten || !r.names || !format.keepsNames()) continue;
+        for (int k = 0; k < r.programs && k < back.programCount; ++k)
+            check(std::strcmp(bank.programs[static_cast<std::size_t>(r.first + k)].name,
+                              back.programs[static_cast<std::size_t>(k)].name) == 0,
+                  "report on names");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -155,5 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Layout2V layout : {Layout2V::ParameterBank, Layout2V::ChunkBankV1, Layout2V::ChunkBankV123})
         check2V(bank, layout, group);
     checkCorvel(bank);
+    // Reports write and read every format once more: banks of a few hundred
+    // programs at most (a header may announce 65536).
+    if (bank.programCount <= 256) checkReports(bank, group);
     return 0;
 }

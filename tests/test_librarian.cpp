@@ -202,7 +202,7 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
     std::vector<std::pair<std::string, PpgBank>> banks;
     for (const char* name : kExamples) banks.emplace_back(name, std::move(readBytes(readFile(examplePath(name))).bank));
     banks.emplace_back("named", namedBank());
-    const std::string fill = soundOf(imageFillProgram());
+    const std::string fill = recordOf(imageFillProgram());
 
     for (const auto& [name, bank] : banks) {
         for (const ExportFormat& format : exportFormats()) {
@@ -226,7 +226,7 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                     const PpgProgram& src = bank.programs[static_cast<std::size_t>(r.first + k)];
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
                     if (format.family != ExportFamily::Bank2V && !rounded) {
-                        EXPECT_EQ(soundOf(got), soundOf(src)) << context << " slot " << k;
+                        EXPECT_EQ(recordOf(got), recordOf(src)) << context << " slot " << k;
                     }
                     namesBack = namesBack && (std::string(got.name) == src.name || isImageProgramName(src.name));
                 }
@@ -239,7 +239,7 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                     if (format.family == ExportFamily::Bank2V)
                         EXPECT_STREQ(got.name, "Basic 2.2") << context;
                     else
-                        EXPECT_EQ(soundOf(got), fill) << context;
+                        EXPECT_EQ(recordOf(got), fill) << context;
                 }
                 EXPECT_NE(r.text.find(r.programs == bank.programCount ? "Writes all" : "Writes " + std::to_string(r.programs) + " of"),
                           std::string::npos) << r.text;
@@ -306,7 +306,7 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
             if (sources[k] == nullptr) {
                 const PpgProgram fill = format.family == ExportFamily::Bank2V ? fillProgram2V() : imageFillProgram();
-                EXPECT_EQ(soundOf(got), soundOf(fill)) << context;
+                EXPECT_EQ(recordOf(got), recordOf(fill)) << context;
                 continue;
             }
             if (format.family == ExportFamily::Bank2V) {
@@ -319,7 +319,7 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
                 const Read one = readBytes(Bytes(single.begin(), single.end()));
                 EXPECT_EQ(programFields(got), programFields(one.bank.programs[0])) << context;
             } else {
-                EXPECT_EQ(soundOf(got), soundOf(*sources[k])) << context;
+                EXPECT_EQ(recordOf(got), recordOf(*sources[k])) << context;
             }
             if (format.family != ExportFamily::Image) {
                 EXPECT_STREQ(got.name, names[k]) << context;
@@ -385,4 +385,147 @@ TEST(Compose, RefusesWhatItCannotBuild) {
     }
     const ComposeResult full = attempt(std::vector<std::optional<ComposeSlot>>(100));
     EXPECT_EQ(full.exitCode, 0) << "a memory image has room for 100 programs";
+}
+
+namespace {
+
+std::vector<std::string> noteCodes(const ConversionReport& r) {
+    std::vector<std::string> c;
+    for (const LoadNote& n : r.notes) c.push_back(noteCodeName(n.code));
+    return c;
+}
+
+bool drops(const ConversionReport& r, const std::string& words) {
+    return std::ranges::any_of(r.dropped, [&](const std::string& d) { return d.find(words) != std::string::npos; });
+}
+
+// The demo 2.V bank with one program whose packed record holds 0x55 where a
+// Wave 2.3 marks a combi in use.
+Bytes bankWithAMarkerInAProgram() {
+    Bytes bytes = readFile(examplePath("demo23-n.fxb"));
+    const Bytes floats{0x3F, 0x22, 0x8A, 0x29, 0x3E, 0x22, 0x8A, 0x29};
+    std::copy(floats.begin(), floats.end(), bytes.begin() + 36648);
+    return bytes;
+}
+
+} // namespace
+
+// A report says how the tool itself reads the file back, without a model
+// switch nobody gives it, and every claim is checked by reading back.
+TEST(Conversions, ReportsHowTheWrittenFileReadsBack) {
+    const Read v2 = readBytes(bankWithAMarkerInAProgram());
+    for (const char letter : {'s', 'b', 'm', 'a'}) {
+        const ConversionReport r = reportConversion(*exportFormatForLetter(letter), v2.bank, 0, 255, kGroupA);
+        const std::vector<std::uint8_t> bytes = exportFormatForLetter(letter)->write(v2.bank, {});
+        const Read back = readBytes(Bytes(bytes.begin(), bytes.end()));
+        ASSERT_EQ(back.bank.programCount, 87) << letter << ": the file really reads back so";
+        EXPECT_EQ(noteCodes(r), std::vector<std::string>{"needs-model-switch"}) << letter;
+        EXPECT_NE(r.text.find("reads back as 87 programs and 1 combi"), std::string::npos) << r.text;
+        // /2.2 brings it back, except for a Waveterm A file, which is read by what it holds.
+        EXPECT_EQ(r.text.find("/2.2") != std::string::npos, letter != 'a') << r.text;
+        EXPECT_EQ(drops(r, "13 programs (87 to 99)"), letter == 'a') << r.text;
+    }
+    ComposeRequest request = requestFrom({{"bank.fxb", bankWithAMarkerInAProgram()}});
+    for (int p = 0; p < 100; ++p) request.slots.push_back(ComposeSlot{"bank.fxb", p, std::nullopt});
+    EXPECT_EQ(noteCodes(compose(request).report), std::vector<std::string>{"needs-model-switch"}) << "compose too";
+
+    // The reverse: a Wave 2.3 layout with no combi in use reads back as a Wave 2.2 memory.
+    Bytes image(5120, 0);
+    for (std::size_t i = 0; i < 87 * 51; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+    const Read wave23 = readBytes(image, 3);
+    ASSERT_EQ(wave23.bank.programCount, 87);
+    const ConversionReport r = reportConversion(*exportFormatForLetter('b'), wave23.bank, 0, 255, kGroupA);
+    EXPECT_NE(r.text.find("reads back as 100 programs"), std::string::npos) << r.text;
+    const std::vector<std::uint8_t> copy = exportFormatForLetter('b')->write(wave23.bank, {});
+    EXPECT_TRUE(readBytes(Bytes(copy.begin(), copy.end())).outcome.notes.empty()) << "the tool's own image is no noise";
+
+    // A bare image whose first byte is that of a Waveterm A file.
+    PpgBank first02 = readBytes(readFile(examplePath("demo23.syx"))).bank;
+    first02.programs[0].programValues[kWavetable] = 2;
+    first02.programs[0].programValues[kKeyboardMode] = 0;
+    const ConversionReport b = reportConversion(*exportFormatForLetter('b'), first02, 0, 255, kGroupA);
+    const std::vector<std::uint8_t> bare = exportFormatForLetter('b')->write(first02, {});
+    ASSERT_EQ(bare[0], 0x02);
+    EXPECT_NE(readBytes(Bytes(bare.begin(), bare.end())).outcome.formatName(), std::string("PPG memory image"));
+    EXPECT_EQ(noteCodes(b), std::vector<std::string>{"reads-as-other-format"});
+    EXPECT_NE(b.text.find("as a Waveterm A file"), std::string::npos) << b.text;
+    EXPECT_FALSE(drops(b, "exact sound")) << "the values are compared with the image as written";
+}
+
+TEST(Notes, DamagedDumpsSayWhatCameThrough) {
+    const Bytes dump = readFile(examplePath("demo23.syx"));
+    const Read at9500 = readBytes(prefix(dump, 9500));
+    ASSERT_EQ(at9500.bank.programCount, 87);
+    EXPECT_TRUE(hasNote(at9500.outcome, "short-dump", "all 87 programs are complete, and combis 0 to 7; combis 8 to 19"));
+    EXPECT_TRUE(hasNote(readBytes(prefix(dump, 9000)).outcome, "short-dump", "reads as a Wave 2.2 memory"));
+
+    Bytes lost = dump;
+    lost.erase(lost.begin() + 500);
+    EXPECT_EQ(codes(readBytes(lost).outcome), std::vector<std::string>{"damaged-dump"});
+    for (const std::uint8_t status : {0xF8, 0xFE}) {
+        Bytes clocked = dump;
+        clocked.insert(clocked.begin() + 1004, status);
+        const Read r = readBytes(clocked);
+        EXPECT_EQ(codes(r.outcome)[0], "damaged-dump");
+        EXPECT_TRUE(hasNote(r.outcome, "damaged-dump", "Byte 1,004 of the file")) << "where";
+        EXPECT_TRUE(hasNote(r.outcome, "damaged-dump", "programs 0 to 8 are complete")) << "(1004 - 4) / 2 = 500 bytes";
+    }
+}
+
+TEST(Sounds, DifferWhereverTheProgramsDo) {
+    const Read v2 = readBytes(readFile(examplePath("demo23-o.fxb")));
+    const PpgProgram& base = v2.bank.programs[3];
+    PpgProgram finer = base, twoVOnly = base, tuned = base;
+    finer.groups[kGroupA][0] = base.groups[kGroupA][0] ^ 1;  // P:3 at a step the record does not keep
+    finer.groups[kGroupB][0] = finer.groups[kGroupA][0];
+    twoVOnly.programValues[4] += 1;
+    tuned.programValues[kTuning] += 1;
+    for (const PpgProgram* other : {&finer, &twoVOnly, &tuned}) {
+        EXPECT_NE(soundOf(*other), soundOf(base));
+        EXPECT_EQ(recordOf(*other), recordOf(base)) << "the instrument would hold them alike";
+    }
+    PpgProgram renamed = base;
+    setName(renamed.name, "Other");
+    EXPECT_EQ(soundOf(renamed), soundOf(base));
+}
+
+TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
+    PpgBank bank = namedBank();
+    bank.combis[0].bk[0] = 9;
+    bank.combis[0].groupA.det = 5;
+    EXPECT_TRUE(drops(reportConversion(*exportFormatForLetter('s'), bank, 0, 255, kGroupA), "the exact values of 1 combi"));
+    EXPECT_FALSE(drops(reportConversion(*exportFormatForLetter('w'), bank, 0, 255, kGroupA), "combi"));
+
+    // Group B of a 2.V program is group A: nothing of it is lost.
+    const Read v2 = readBytes(readFile(examplePath("demo23-o.fxb")));
+    EXPECT_FALSE(drops(reportConversion(*exportFormatForLetter('n'), v2.bank, 0, 255, kGroupA), "group B"));
+
+    // A name that fills all 28 bytes of a 2.V name field keeps 27 of them.
+    Bytes file = readFile(examplePath("demo23-n.fxb"));
+    std::fill_n(file.begin() + 156 + 28, 28, 'x');
+    const Read cut = readBytes(file);
+    EXPECT_TRUE(hasNote(cut.outcome, "cut-names", "1 name fills all 28 bytes"));
+    const ConversionReport again = reportConversion(*exportFormatForLetter('n'), cut.bank, 0, 255, kGroupA, cut.outcome.namesCut);
+    EXPECT_FALSE(again.names);
+    EXPECT_TRUE(drops(again, "beyond 27 of 1 name"));
+
+    // A Waveterm B file: a long bank name, and data beyond the memory image.
+    Bytes usr(102, 0);
+    usr[0] = 'W';
+    usr[1] = 'B';
+    usr[20] = 0x15; // 5376 bytes of data: the image and 256 more
+    std::fill_n(usr.begin() + 38, 64, 'N');
+    const Bytes image = readFile(examplePath("demo23.bin"));
+    usr.insert(usr.end(), image.begin(), image.end());
+    usr.insert(usr.end(), 256, 0);
+    const Read wb = readBytes(usr);
+    EXPECT_TRUE(hasNote(wb.outcome, "cut-names", "is 64 characters long"));
+    EXPECT_TRUE(hasNote(wb.outcome, "trailing-bytes", "256 bytes of data that the header announces"));
+
+    // A bank built of 2.V programs is a 2.V bank, in a Corvel file as the tool writes it.
+    ComposeRequest request = requestFrom({{"bank.fxb", readFile(examplePath("demo23-o.fxb"))}});
+    request.slots = {ComposeSlot{"bank.fxb", 1, std::nullopt}};
+    request.format = ExportKind::Corvel;
+    const ComposeResult built = compose(request);
+    EXPECT_TRUE(readBytes(Bytes(built.bytes.begin(), built.bytes.end())).bank.is2V);
 }

@@ -18,12 +18,12 @@ constexpr std::int32_t kLittleEndianCountUpTo = 0x00010202;
 // Reads the globals a sub-chunk holds: parameter k + 1 carries global k.
 void readGlobals(PpgBank& bank, const std::uint8_t* params, std::int32_t count) {
     for (int k = 0; k < kGlobalCount && k + 1 < count; ++k)
-        bank.globals[k] = paramToInt(hostFloat(params + 4 * (k + 1)), k2VGlobalMax[k]);
+        bank.globals[k] = paramToInt(hostFloat(params + 4 * (k + 1)), k2VGlobalMax[static_cast<std::size_t>(k)]);
 }
 
-// Walks the sub-chunks of a chunk bank into programs 0 .. n - 1; answers how
-// many program sub-chunks it read.
-int loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n) {
+// Walks the sub-chunks of a chunk bank into programs 0 .. n - 1; counts the
+// program sub-chunks it read.
+void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, Read2V& read) {
     int next = 0;
     std::uint64_t p = 0;
     while (p < size) {
@@ -51,16 +51,16 @@ int loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n) {
             if (next >= n) raiseCode(1);
             setHostWord(sub + kFxMagic, kFxCk);
             setHostWord(sub + kFxVersion, 1);
-            decode2V(bank.programs[static_cast<std::size_t>(next)], sub);
+            read.namesCut += decode2V(bank.programs[static_cast<std::size_t>(next)], sub);
             ++next;
         }
         p += 8 + byteSize;
         if (p > size) raiseCode(1);
     }
-    return next;
+    read.programs = next;
 }
 
-void loadParams(PpgBank& bank, FxbFile& file) {
+void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
     const std::int32_t n = std::max<std::int32_t>(hostInt(file.image.get() + kNumPrograms), 0);
     bank.resize(0, 0);
     bank.resize(n, 0);
@@ -71,9 +71,10 @@ void loadParams(PpgBank& bank, FxbFile& file) {
             static_cast<std::uint64_t>(block - file.image.get()) + k2VBlockSize > file.imageSize)
             raiseCode(1);
         PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
-        decode2V(program, block);
+        read.namesCut += decode2V(program, block);
         if (i == 0) bank.takeGlobalsFrom(program);
     }
+    read.programs = n;
 }
 
 } // namespace
@@ -89,7 +90,7 @@ PpgProgram fillProgram2V() {
     return p;
 }
 
-bool load2V(PpgBank& bank, FxbFile& file, int* programsRead) {
+bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {
     if (!file.image || file.headerWord(kFxId) != k2VFxId) return false;
     if (file.isChunkBank) {
         // The bank has as many programs as the header says, whatever the
@@ -97,21 +98,20 @@ bool load2V(PpgBank& bank, FxbFile& file, int* programsRead) {
         const std::int32_t n = hostInt(file.image.get() + kNumPrograms);
         if (n < 1 || n > kMaxBankPrograms) return false;
     }
-    int read = 0;
+    Read2V read;
     try {
         if (file.isChunkBank) {
             bank.resize(hostInt(file.image.get() + kNumPrograms), 0);
-            read = loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount);
+            loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount, read);
         } else {
-            loadParams(bank, file);
-            read = bank.programCount;
+            loadParams(bank, file, read);
         }
     } catch (const CodeError&) {
         bank.resize(0, 0);
         return false;
     }
     bank.is2V = true;
-    if (programsRead != nullptr) *programsRead = read;
+    if (stats != nullptr) *stats = read;
     return true;
 }
 
@@ -146,7 +146,7 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     setBigEndianWord(globals + kNumParams, 12);
     setBigEndianWord(globals + kBlockHeaderSize, 0); // parameter 0: 0.0
     for (int k = 0; k < kGlobalCount; ++k) {
-        const float value = intToParam(bank.globals[k], k2VGlobalMax[k]);
+        const float value = intToParam(bank.globals[k], k2VGlobalMax[static_cast<std::size_t>(k)]);
         std::uint32_t bits;
         std::memcpy(&bits, &value, 4);
         setBigEndianWord(globals + kBlockHeaderSize + 4 * (k + 1), bits);

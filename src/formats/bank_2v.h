@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -22,17 +23,27 @@ constexpr int k2VGlobalsSubChunkSize = 56 + 4 * 12;
 constexpr int k2VChunkSize = k2VGlobalsSubChunkSize + k2VBankPrograms * (56 + 4 * 89);
 constexpr std::uint32_t k2VChunkFxVersionV123 = 0x10204;
 
-// Bank globals 0..10 in globals sub-chunk parameters 1..11.
-inline constexpr std::int32_t k2VGlobalMax[kGlobalCount] = {99, 16383, 63, 127, 127, 127, 127, 127, 127, 127, 127};
+// Bank globals 0..10 in globals sub-chunk parameters 1..11, with the ranges
+// of the program values they stand for (13..23).
+inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
+    std::array<std::int32_t, kGlobalCount> max{};
+    for (int k = 0; k < kGlobalCount; ++k) max[static_cast<std::size_t>(k)] = kProgramParameters[static_cast<std::size_t>(kTuning + k)].max2V;
+    return max;
+}();
 
 // Fills the bank from a parsed file (the image may be changed in place).
 // A chunk bank gets as many programs as its numPrograms says (1 up to
 // kMaxBankPrograms), whatever its chunk holds. False when the file is not a
 // 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
 // count out of that range) or emptied.
-// `programsRead`, when given, receives how many programs the file itself
-// held (program sub-chunks or blocks decoded).
-bool load2V(PpgBank& bank, FxbFile& file, int* programsRead = nullptr);
+// `stats`, when given, receives how many programs the file itself held
+// (program sub-chunks or blocks decoded), and how many of their names fill
+// all 28 bytes of the name field and were cut to the 27 a name keeps.
+struct Read2V {
+    int programs = 0;
+    int namesCut = 0;
+};
+bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats = nullptr);
 
 // The programs a written 2.V bank holds for a range: programs first .. last
 // in slots 0 .. count - 1; the fill program in the rest.

@@ -64,8 +64,8 @@ std::int32_t floatToInt(float f) {
     return static_cast<std::int32_t>(f);
 }
 
-void takeName(char (&name)[kProgramNameSize], const std::uint8_t* chunk) {
-    setName(name, reinterpret_cast<const char*>(chunk + kPrgName), kPrgNameSize);
+void takeName(char (&name)[kProgramNameSize], const std::uint8_t* chunk, CorvelStream& stream) {
+    if (setName(name, reinterpret_cast<const char*>(chunk + kPrgName), kPrgNameSize)) ++stream.namesCut;
 }
 
 // The floats of one chunk, walked field by field in either direction.
@@ -152,7 +152,7 @@ void readBank(PpgBank& bank, CorvelStream& stream) {
     // behind them are read in step.
     skipBytes(stream, 4 * static_cast<std::uint64_t>(params - kGlobalsFloats), 3);
 
-    takeName(bank.name, globals);
+    takeName(bank.name, globals, stream);
     std::int32_t programs = 0, combis = 0;
     bool is2V = false;
     FloatFields counts(globals + kBlockHeaderSize, true);
@@ -203,7 +203,7 @@ void transferChunk(CorvelStream& stream, std::uint8_t (&chunk)[Size], const Chun
     std::uint8_t* floats = chunk + kBlockHeaderSize;
     if (stream.reading) {
         swapIfNeeded(floats, kind.count);
-        takeName(name, chunk);
+        takeName(name, chunk, stream);
     } else {
         putHeader(chunk, kind, kind.count);
         putPrgName(chunk, name);

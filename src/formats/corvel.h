@@ -45,6 +45,8 @@ public:
     const std::vector<std::uint8_t>& written() const { return out_; }
 
     const bool reading;
+    // Reading: names of 28 characters, cut to the 27 a name keeps.
+    int namesCut = 0;
 
 private:
     const std::uint8_t* data_ = nullptr;

@@ -42,14 +42,14 @@ float intToParam(std::int32_t v, std::int32_t max) {
     return static_cast<float>(static_cast<double>(v) / max);
 }
 
-void decode2V(PpgProgram& program, const std::uint8_t* block) {
+bool decode2V(PpgProgram& program, const std::uint8_t* block) {
     if (hostWord(block + fxb::kChunkMagic) != fxb::kCcnK || hostWord(block + fxb::kFxMagic) != fxb::kFxCk ||
         hostWord(block + fxb::kFxId) != k2VFxId || hostWord(block + fxb::kFxVersion) != 1)
         raiseCode(1);
     auto param = [block](int k, std::int32_t max) { return paramToInt(hostFloat(paramAt(block, k)), max); };
 
     program.reset();
-    setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
+    const bool cut = setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
     for (const Param2V& row : k2VParamMap)
         if (!row.inGroup) program.programValues[row.index] = param(row.param, row.max);
 
@@ -77,6 +77,7 @@ void decode2V(PpgProgram& program, const std::uint8_t* block) {
     }
     std::copy(group, group + kGroupParamCount, program.groups[1]);
     program.is2V = true;
+    return cut;
 }
 
 int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uint32_t fxVersion, bool writeHeader) {

@@ -72,7 +72,9 @@ float intToParam(std::int32_t v, std::int32_t max);
 // Fills a whole program from a block in host order (both groups get the same
 // values). Raises code 1 without touching the program unless the header reads
 // "CcnK" / "FxCk" / "2900" / fxVersion 1. Reads the 412 bytes of the block.
-void decode2V(PpgProgram& program, const std::uint8_t* block);
+// Answers whether the name, which may fill all 28 bytes of its field, was
+// cut to the 27 characters a name keeps.
+bool decode2V(PpgProgram& program, const std::uint8_t* block);
 
 // Writes one group of the program into a 412-byte block. With writeHeader the
 // block is complete and big-endian; without it only the name and the floats

@@ -20,11 +20,15 @@ constexpr std::uint8_t kSysExEnd = 0xF7;
 
 // What a decode found: how many image bytes it decoded (5120 for a whole
 // dump) and where the message ends: the offset just past its F7, or the
-// length of the data when no F7 closes it.
+// length of the data when no F7 closes it. A data byte carries a nibble in
+// its low four bits; a byte from 0x80 up is none (a status byte that got
+// into the message), and `nonData` is the offset of the first such byte
+// among the pairs decoded (0 when there is none).
 struct SysExScan {
     std::size_t decoded = 0;
     std::size_t end = 0;
     bool closed = false; // an F7 ends the message
+    std::size_t nonData = 0;
 };
 
 // Decodes the nibble pairs behind the header into a memory image at the start

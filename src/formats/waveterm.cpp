@@ -84,9 +84,9 @@ bool parseWavetermB(const std::uint8_t* data, std::size_t size, std::uint8_t* wo
     return true;
 }
 
-void takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]) {
+bool takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]) {
     const std::size_t room = kWorkImageSize - kWorkNameOffset;
-    setName(name, reinterpret_cast<const char*>(work + kWorkNameOffset), room);
+    return setName(name, reinterpret_cast<const char*>(work + kWorkNameOffset), room);
 }
 
 std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, int rangeEnd) {

@@ -67,7 +67,8 @@ inline constexpr std::uint8_t kWavetermBMagic[2] = {'W', 'B'};
 constexpr std::size_t kWavetermBImageOffset = 102;
 
 // The bank name the work image holds, cut to 27 characters; empty when none.
-void takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]);
+// Answers whether it was cut.
+bool takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize]);
 
 // The files' bytes (empty when memory runs out). A Waveterm B file is
 // written as the bare 5120-byte image, without the "WB" header.

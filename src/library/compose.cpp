@@ -90,6 +90,9 @@ ComposeResult compose(const ComposeRequest& request) {
         Sources sources(request.banks, request.modelHint);
         const PpgProgram fill = fillProgram(format->family);
         bool settingsTaken = false;
+        // A bank of 2.V programs stays a 2.V bank, as the tool's Corvel
+        // export of a 2.V bank does.
+        bool all2V = true;
         for (std::size_t i = 0; i < request.slots.size(); ++i) {
             PpgProgram& program = bank.programs[i];
             const std::optional<ComposeSlot>& slot = request.slots[i];
@@ -105,6 +108,7 @@ ComposeResult compose(const ComposeRequest& request) {
                 refuse(slotText(i) + "the bank" + quoted(slot->bank) + " has no program " + std::to_string(slot->program) +
                        " (it holds " + std::to_string(source.programCount) + ", numbered from 0).");
             program = source.programs[static_cast<std::size_t>(slot->program)];
+            all2V = all2V && program.is2V;
             if (slot->name) {
                 checkName(*slot->name, slotText(i) + "the name");
                 setName(program.name, slot->name->c_str());
@@ -115,13 +119,13 @@ ComposeResult compose(const ComposeRequest& request) {
             }
         }
 
+        bank.is2V = settingsTaken && all2V;
         result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
         if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.");
         result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
         if (sources.combisInUse()) {
-            result.report.dropped.push_back("the combis of the source banks");
-            result.report.text.back() = ';';
-            result.report.text += " a built bank holds no combis.";
+            result.report.dropped.push_back("the combis of the source banks (a built bank holds none)");
+            result.report.text = reportText(result.report, bank.programCount);
         }
     } catch (const Refusal& refusal) {
         result = ComposeResult{};

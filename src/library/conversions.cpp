@@ -62,18 +62,29 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
                 rounded = true;
         }
     }
-    if (oneGroup && differ(wrote.groups[0], wrote.groups[1], kGroupParamCount)) ++l.otherGroup;
+    const int other = group == kGroupA ? kGroupB : kGroupA;
+    if (oneGroup && differ(wrote.groups[other], back.groups[other], kGroupParamCount)) ++l.otherGroup;
     l.only2V += only2V;
     l.corvelOnly += corvelOnly;
     l.flagBits += flagBits;
     l.rounded += rounded;
 }
 
+bool sameCombiValues(const PpgCombi& a, const PpgCombi& b) {
+    const auto sameGroup = [](const CombiGroup& x, const CombiGroup& y) {
+        return x.bkIndex == y.bkIndex && x.det == y.det && std::equal(x.split, x.split + 7, y.split);
+    };
+    return a.used == b.used && std::equal(a.bk, a.bk + 8, b.bk) && a.kbm == b.kbm && a.firstByte == b.firstByte &&
+           a.multi == b.multi && sameGroup(a.groupA, b.groupA) && sameGroup(a.groupB, b.groupB);
+}
+
+std::string combisText(int n) { return std::to_string(n) + (n == 1 ? " combi" : " combis"); }
+
 void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, std::vector<std::string>& dropped) {
     if (bank.name[0] != '\0' && std::strcmp(bank.name, back.name) != 0) dropped.push_back("the bank name");
     const int used = bank.combisInUse();
     const int kept = std::min(writtenCombis, back.combiCount);
-    int lostCombis = 0;
+    int lostCombis = 0, changedCombis = 0;
     bool combiNames = false;
     for (int c = 0; c < bank.combiCount; ++c) {
         const PpgCombi& combi = bank.combis[static_cast<std::size_t>(c)];
@@ -84,12 +95,14 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
         }
         const PpgCombi& again = back.combis[static_cast<std::size_t>(c)];
         if (combi.name[0] != '\0' && std::strcmp(combi.name, again.name) != 0) combiNames = true;
+        changedCombis += !sameCombiValues(combi, again);
     }
     if (lostCombis == used && used > 0)
         dropped.push_back(used == 1 ? "the combi" : "all " + std::to_string(used) + " combis");
     else if (lostCombis > 0)
-        dropped.push_back(std::to_string(lostCombis) + (lostCombis == 1 ? " combi" : " combis"));
+        dropped.push_back(combisText(lostCombis));
     if (combiNames) dropped.push_back("combi names");
+    if (changedCombis > 0) dropped.push_back("the exact values of " + combisText(changedCombis) + " (cut to what the format holds)");
     if (!std::equal(bank.globals, bank.globals + kGlobalCount, back.globals))
         dropped.push_back("the bank-wide 2.V settings (tuning and the others)");
 }
@@ -98,7 +111,7 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
     auto add = [&dropped](int n, const std::string& what, const char* why = "") {
         if (n > 0) dropped.push_back(what + " of " + programsText(n) + why);
     };
-    add(l.otherGroup, group == 0 ? "group B" : "group A");
+    add(l.otherGroup, group == kGroupA ? "group B" : "group A");
     add(l.keyboardSplit, "the keyboard split");
     add(l.keyboardMode, "the keyboard mode");
     add(l.tuning, "the tuning");
@@ -108,7 +121,44 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
     add(l.rounded, "the exact sound values", " (rounded to what the format holds)");
 }
 
-std::string sentence(const ConversionReport& r, int bankPrograms) {
+// "87 programs and 1 combi"
+std::string bankText(const PpgBank& bank) {
+    const int combis = bank.combisInUse();
+    return programsText(bank.programCount) + (combis > 0 ? " and " + combisText(combis) : "");
+}
+
+// The image layout written: 100 programs (Wave 2.2) or 87 and the combis
+// (Wave 2.3); a file read back without a model switch may say otherwise.
+void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, const PpgBank& asRead, int writtenSlots,
+                      ConversionReport& r) {
+    const InputFormat& expected = inputFormat(format.readsAs);
+    if (plain.code != 0 || plain.format != &expected) {
+        const std::string other = plain.formatName();
+        r.notes.push_back({NoteCode::ReadsAsOtherFormat,
+                           "The tool would read this file as a " + other + ", not as the " + expected.name +
+                               " it is: it begins as a " + other + " does, so its programs would not come back" +
+                               (plain.code != 0 ? " (it answers \"" + plain.message + "\")." : ".")});
+        return;
+    }
+    if (format.family != ExportFamily::Image || asRead.programCount == writtenSlots) return;
+    const bool wave22 = writtenSlots == kImageProgramsWithoutCombis;
+    std::string text = "Written as a Wave 2." + std::string(wave22 ? "2" : "3") + " memory (" +
+                       programsText(writtenSlots) + "), the file reads back as " + bankText(asRead);
+    if (wave22)
+        text += ": bytes of programs 87 to 99 stand where a Wave 2.3 marks its combis in use";
+    else
+        text += ": a Wave 2.3 memory with no combi in use looks like a Wave 2.2 memory";
+    if (expected.takesModelHint)
+        text += std::string(". Read it with /2.") + (wave22 ? "2" : "3") + " (as the model switch of the page) to get it back as written.";
+    else
+        text += ". " + std::string(expected.name) + "s are read by what they hold, so programs " +
+                std::to_string(asRead.programCount) + " to " + std::to_string(writtenSlots - 1) + " do not come back.";
+    r.notes.push_back({NoteCode::NeedsModelSwitch, text});
+}
+
+} // namespace
+
+std::string reportText(const ConversionReport& r, int bankPrograms) {
     std::string text;
     if (r.programs == 0)
         text = "Writes no program";
@@ -123,18 +173,19 @@ std::string sentence(const ConversionReport& r, int bankPrograms) {
         text += "; " + std::to_string(r.filled) + (r.filled == 1 ? " slot gets" : " slots get") + " the default program";
     if (r.blank > 0)
         text += "; " + std::to_string(r.blank) + (r.blank == 1 ? " slot stays" : " slots stay") + " blank (zero bytes)";
-    // Lost names come first in `dropped` and are said on their own.
-    if (!r.names) text += "; program names are not kept";
-    const std::size_t from = r.names ? 0 : 1;
+    // Names lost in the writing come first in `dropped` and are said on their own.
+    const bool namesLost = !r.dropped.empty() && r.dropped.front().rfind("program names of ", 0) == 0;
+    if (namesLost) text += "; program names are not kept";
+    const std::size_t from = namesLost ? 1 : 0;
     if (r.dropped.size() > from) {
         text += "; drops ";
         for (std::size_t i = from; i < r.dropped.size(); ++i)
             text += (i == from ? "" : i + 1 == r.dropped.size() ? " and " : ", ") + r.dropped[i];
     }
-    return text + ".";
+    text += ".";
+    for (const LoadNote& note : r.notes) text += " " + note.text;
+    return text;
 }
-
-} // namespace
 
 bool isImageProgramName(const char* name) {
     constexpr std::size_t kPrefixLength = sizeof kImageProgramNamePrefix - 1;
@@ -142,7 +193,8 @@ bool isImageProgramName(const char* name) {
     return std::all_of(name + kPrefixLength, name + kPrefixLength + 3, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group) {
+ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
+                                  int namesCut) {
     ConversionReport r;
     r.format = &format;
     int fileSlots = 0;
@@ -173,30 +225,55 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     }
     r.slots = fileSlots;
 
-    // Written by the format's own writer and read back as the tool reads it;
-    // an image with combis is read as a Wave 2.3 memory.
+    // Written by the format's own writer and read back as the tool reads a
+    // file given to it.
     const std::vector<std::uint8_t> bytes = format.write(bank, {first, last, group});
-    PpgBank back = makeStartupBank();
-    const ModelHint hint = format.family == ExportFamily::Image ? (r.combis > 0 ? ModelHint::Wave23 : ModelHint::Wave22)
-                                                                 : ModelHint::Detect;
-    const LoadOutcome reread = loadBank(bytes.data(), bytes.size(), hint, back);
-    if (bytes.empty() || reread.code != 0) {
+    PpgBank plain = makeStartupBank();
+    const LoadOutcome reread = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, plain);
+    // Only a bare memory image, having no header, can be taken for another
+    // format (and then fail as one); any other file that does not read back
+    // could not be made.
+    const bool bareImage = format.readsAs == InputKind::MemoryImage && bytes.size() >= kBankImageSize;
+    if (bytes.empty() || (reread.code != 0 && !bareImage)) {
         r.dropped.push_back("everything: the file could not be made");
         r.programs = 0;
         r.names = false;
         r.text = "Cannot be written: the file could not be made.";
         return r;
     }
+    checkReadingBack(format, reread, plain, fileSlots, r);
+
+    // The values are compared with the file read as what it was written as:
+    // the memory image in the layout written, where the format takes a
+    // model switch.
+    PpgBank back = makeStartupBank();
+    const InputFormat& written = inputFormat(format.readsAs);
+    const ModelHint layout = r.combis > 0 ? ModelHint::Wave23 : ModelHint::Wave22;
+    if (reread.code != 0 || reread.format != &written)
+        back.loadImage(bytes.data(), layout);
+    else if (format.family == ExportFamily::Image && written.takesModelHint && plain.programCount != fileSlots)
+        loadBank(bytes.data(), bytes.size(), layout, back);
+    else
+        back = plain;
 
     Losses losses;
-    for (int k = 0; k < r.programs && k < back.programCount; ++k)
+    const int compared = std::min(r.programs, back.programCount);
+    for (int k = 0; k < compared; ++k)
         compareProgram(bank.programs[static_cast<std::size_t>(r.first + k)], back.programs[static_cast<std::size_t>(k)],
                        format, group, losses);
-    r.names = losses.names == 0;
-    if (!r.names) r.dropped.push_back("program names of " + programsText(losses.names));
+    r.names = losses.names == 0 && !(namesCut > 0 && format.keepsNames());
+    if (losses.names > 0) r.dropped.push_back("program names of " + programsText(losses.names));
+    if (compared < r.programs) {
+        const int lost = r.programs - compared;
+        r.dropped.push_back(programsText(lost) + " (" + std::to_string(r.first + compared) + " to " +
+                            std::to_string(r.first + r.programs - 1) + ")");
+    }
+    if (namesCut > 0 && format.keepsNames())
+        r.dropped.push_back("the characters beyond 27 of " + std::to_string(namesCut) +
+                            (namesCut == 1 ? " name" : " names") + " (cut when the file was read)");
     describeLosses(losses, group, r.dropped);
     compareBank(bank, back, format.family == ExportFamily::Image ? r.combis : back.combiCount, r.dropped);
-    r.text = sentence(r, bank.programCount);
+    r.text = reportText(r, bank.programCount);
     return r;
 }
 

@@ -4,12 +4,17 @@
 #include <vector>
 
 #include "library/format_table.h"
+#include "library/loader.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
 
 // What writing a bank in one output format keeps, found by writing it with
-// the format's own writer and reading the bytes back with the tool's reader.
+// the format's own writer and reading the bytes back as the tool reads a
+// file: without a model switch, which no later reader of the file is told
+// to give. Where the file reads back otherwise than it was written (as
+// another format, or as the other model), a note says so; the values are
+// compared with the file read as what it was written as.
 struct ConversionReport {
     const ExportFormat* format = nullptr;
     int programs = 0;   // how many of the bank's programs the file holds
@@ -17,15 +22,22 @@ struct ConversionReport {
     int slots = 0;      // program slots the file has
     int filled = 0;     // slots that get the format's fill program
     int blank = 0;      // memory image slots left as zero bytes
-    bool names = true;  // every program name written comes back
+    bool names = true;  // every program name written comes back, as the file gave it
     int combis = 0;     // combis the file holds
     std::vector<std::string> dropped; // what does not come back, in words
+    std::vector<LoadNote> notes;      // how the file reads back, where not as written
     std::string text;   // the whole report as one sentence
 };
 
 // The report for writing programs first..last (as /P gives them) of group
-// `group` (as /G gives it) in the format.
-ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group);
+// `group` (as /G gives it) in the format. `namesCut` is how many names were
+// cut to 27 characters when the bank was read (LoadOutcome::namesCut): a
+// format that keeps names keeps them so.
+ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
+                                  int namesCut = 0);
+
+// The report's sentence, made again after something was added to `dropped`.
+std::string reportText(const ConversionReport& report, int bankPrograms);
 
 // Whether a name is one that the image formats give every program on
 // reading ("PPG Program 012"): such a name is not lost when a file drops it.

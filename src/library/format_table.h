@@ -46,6 +46,8 @@ struct InputFormat {
     FxbBank fxb;
     std::uint32_t fxId;
     std::size_t minimumSize;
+    // Whether /2.2 and /2.3 apply: a Waveterm A file is read by what it holds.
+    bool takesModelHint;
     // Fills the bank, adds notes, or throws the failure.
     void (*read)(LoadInput& input);
 
@@ -103,6 +105,7 @@ struct ExportFormat {
     bool takesRange;       // /P chooses the programs written
     bool takesGroup;       // /G chooses the group written
     WriteFn write;
+    InputKind readsAs;     // what the tool recognises its files as
     int usageLine;         // its place among the usage text's export lines
     const char* usage;     // its usage line, after "/Xname ........ "
     const char* usageMore; // a second line, or nullptr

@@ -16,14 +16,18 @@ struct NoteName {
     NoteCode code;
     const char* name;
 };
-constexpr std::array<NoteName, 7> kNoteNames{{
+constexpr std::array<NoteName, 11> kNoteNames{{
     {NoteCode::BareImage, "bare-image"},
     {NoteCode::ShortDump, "short-dump"},
+    {NoteCode::DamagedDump, "damaged-dump"},
     {NoteCode::MissingEnd, "missing-end"},
     {NoteCode::TrailingBytes, "trailing-bytes"},
     {NoteCode::CountMismatch, "count-mismatch"},
     {NoteCode::PartialImage, "partial-image"},
     {NoteCode::ShortChunk, "short-chunk"},
+    {NoteCode::CutNames, "cut-names"},
+    {NoteCode::ReadsAsOtherFormat, "reads-as-other-format"},
+    {NoteCode::NeedsModelSwitch, "needs-model-switch"},
 }};
 constexpr std::array<NoteCode, kNoteNames.size()> kNoteCodes = [] {
     std::array<NoteCode, kNoteNames.size()> codes{};
@@ -94,6 +98,7 @@ void readInput(LoadInput& in) {
                                 withThousands(kBankImageSize) +
                                 " bytes). Check that it is a bank and not a single program or another kind of file.");
     in.outcome.format = format;
+    if (!format->takesModelHint) in.hint = ModelHint::Detect;
     format->read(in);
 }
 

@@ -11,16 +11,22 @@
 
 namespace vornak {
 
-// Something about an input that a careful user should know although it
-// loaded. The engine answers each code by its name (noteCodeName).
+// Something a careful user should know: about an input that loaded, or
+// about a file a conversion would write. The engine answers each code by
+// its name (noteCodeName).
 enum class NoteCode {
     BareImage,     // "bare-image": no header of a known kind; read as a memory image
     ShortDump,     // "short-dump": a dump that ends before the whole memory
+    DamagedDump,   // "damaged-dump": a dump whose nibble stream is broken
     MissingEnd,    // "missing-end": a whole dump without its closing byte
     TrailingBytes, // "trailing-bytes": bytes after what the format holds
     CountMismatch, // "count-mismatch": a header announces more than the file holds
     PartialImage,  // "partial-image": load records leave part of the memory unfilled
     ShortChunk,    // "short-chunk": a Halvic memory area shorter than the plug-in writes
+    CutNames,      // "cut-names": names longer than the 27 characters Vornak keeps
+    // About a written file:
+    ReadsAsOtherFormat, // "reads-as-other-format": the tool would recognise it as another format
+    NeedsModelSwitch,   // "needs-model-switch": it reads back as the other model unless /2.2 or /2.3 is given
 };
 const char* noteCodeName(NoteCode code);
 // Every code, in the order above.
@@ -39,6 +45,7 @@ struct LoadOutcome {
     const InputFormat* format = nullptr;   // the format recognised; none for an unknown one
     bool fxbContainer = false;             // it starts like an FXB file (the format, when it has one, is a plug-in's)
     std::vector<LoadNote> notes;           // for a bank that loaded
+    int namesCut = 0;                      // names of the file that were cut to 27 characters
 
     // The format in words, as people know it ("" when none was recognised).
     const char* formatName() const;

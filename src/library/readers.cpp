@@ -1,13 +1,15 @@
 #include "library/readers.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "formats/corvel.h"
 #include "formats/halvic.h"
-#include "formats/sysex.h"
 #include "formats/bank_2v.h"
 #include "formats/program_2v.h"
+#include "formats/sysex.h"
 #include "formats/waveterm.h"
 
 namespace vornak {
@@ -32,6 +34,19 @@ void noteTrailing(LoadInput& in, std::size_t used, const char* after) {
 
 constexpr const char* kFxbTrailing = "the end of the bank's data";
 
+// Names the file holds in a field wider than the 27 characters a name keeps.
+void noteCutNames(LoadInput& in, int programs, bool bankName, std::size_t bankNameLength = 0) {
+    in.outcome.namesCut += programs + (bankName ? 1 : 0);
+    if (programs > 0)
+        note(in, NoteCode::CutNames,
+             std::to_string(programs) + (programs == 1 ? " name fills" : " names fill") +
+                 " all 28 bytes of the name field; Vornak keeps 27 characters of a name, so the last one is dropped.");
+    if (bankName)
+        note(in, NoteCode::CutNames,
+             "The bank name" + (bankNameLength > 0 ? " is " + std::to_string(bankNameLength) + " characters long" : std::string(" is longer")) +
+                 "; Vornak keeps its first 27 characters: \"" + std::string(in.bank.name) + "\".");
+}
+
 // Four bytes of a file as text, for naming a plug-in by its identifier.
 std::string fourChars(const std::uint8_t* p) {
     std::string text;
@@ -43,22 +58,33 @@ std::string fourChars(const std::uint8_t* p) {
 // and the bank name are taken.
 void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint) {
     in.bank.loadImage(work.data(), hint);
-    if (work[kWorkNameOffset] != 0) takeWorkImageName(work.data(), in.bank.name);
+    if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
+    const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
+    noteCutNames(in, 0, true, strnlen(name, work.size() - kWorkNameOffset));
+}
+
+} // namespace
+
+namespace {
+
+// Whether a memory image comes back byte for byte when it is read in the
+// layout and stored again: every bit outside the packed fields is zero.
+bool roundTrips(const std::uint8_t* image, ModelHint layout) {
+    PpgBank bank(0, 0);
+    bank.loadImage(image, layout);
+    BankImage again{};
+    bank.storeImage(again.data(), 0, bank.programCount);
+    return std::equal(again.begin(), again.end(), image);
 }
 
 } // namespace
 
 void readMemoryImage(LoadInput& in) {
     in.bank.loadImage(in.data, in.hint);
-    // A memory image that the model can carry whole comes back byte for byte
-    // when it is stored again: every bit outside the packed fields is zero.
-    // The layout is the one the image itself says, whatever the hint.
-    PpgBank other(0, 0);
-    if (in.hint != ModelHint::Detect) other.loadImage(in.data, ModelHint::Detect);
-    const PpgBank& check = in.hint == ModelHint::Detect ? in.bank : other;
-    BankImage again{};
-    check.storeImage(again.data(), 0, check.programCount);
-    const bool clean = std::equal(again.begin(), again.end(), in.data);
+    // A memory image that the model can carry whole is clean in one of the
+    // two layouts, whatever the hint: a Wave 2.3 memory with no combi in use
+    // reads as a Wave 2.2 memory without /2.3, and is still a program bank.
+    const bool clean = roundTrips(in.data, ModelHint::Wave22) || roundTrips(in.data, ModelHint::Wave23);
     const std::size_t image = kBankImageSize;
     if (in.size != image || !clean) {
         std::string text = in.size == image
@@ -72,23 +98,77 @@ void readMemoryImage(LoadInput& in) {
     noteTrailing(in, image, "the memory image");
 }
 
+namespace {
+
+// "programs 0 to 41", "program 0", "no program".
+std::string numbered(const char* what, std::size_t count) {
+    if (count == 0) return std::string("no ") + what;
+    if (count == 1) return std::string(what) + " 0";
+    return std::string(what) + "s 0 to " + std::to_string(count - 1);
+}
+
+// What the first `intact` bytes of the memory hold, in the layout the bank
+// was read with: "programs 0 to 86 and combis 0 to 7 are complete; combis 8
+// to 19 are not in the file, and any of them in use is lost".
+std::string completeParts(const PpgBank& bank, std::size_t intact) {
+    const std::size_t programs = std::min<std::size_t>(intact / kPackedProgramSize, bank.programCount);
+    std::string text = programs == 1 ? "only program 0 is complete" : programs == 0 ? "no program is complete"
+                                                                                   : "only " + numbered("program", programs) + " are complete";
+    if (programs == static_cast<std::size_t>(bank.programCount)) text = "all " + std::to_string(programs) + " programs are complete";
+    if (bank.combiCount == 0) {
+        if (intact < kBankImageSize && bank.programCount == kImageProgramsWithoutCombis)
+            text += "; the end of the memory, where a Wave 2.3 keeps its combis, is missing, so the bank reads as a Wave "
+                    "2.2 memory: if it came from a Wave 2.3, its combis are lost";
+        return text;
+    }
+    const std::size_t combis = intact < kCombiAreaOffset ? 0 : std::min<std::size_t>((intact - kCombiAreaOffset) / kPackedCombiSize, kImageCombis);
+    if (combis == kImageCombis) return text + ", and all " + std::to_string(kImageCombis) + " combis";
+    text += combis == 0 ? ", and no combi" : ", and " + numbered("combi", combis);
+    const std::string lost = combis + 1 == kImageCombis ? "combi " + std::to_string(combis)
+                                                        : "combis " + std::to_string(combis) + " to " + std::to_string(kImageCombis - 1);
+    return text + "; " + lost + " are not wholly in the file, and any of them in use is lost";
+}
+
+} // namespace
+
+// A dump's notes say what came through, in the layout the bank was read
+// with. A cut dump keeps what it holds; a dump whose nibble stream is broken
+// (a byte lost or added, a status byte inside) has every value after the
+// break shifted.
 void readSysEx(LoadInput& in) {
     const SysExScan scan = decodeSysEx(in.data, in.size);
     in.bank.loadImage(in.data, in.hint);
-    if (scan.decoded < kBankImageSize) {
-        const std::size_t whole = scan.decoded / kPackedProgramSize;
+    // The closing byte stands where the data of a whole memory ends: one
+    // elsewhere, or a whole memory followed by an F7 one byte late, means
+    // the stream lost or gained bytes on the way.
+    const std::size_t closing = scan.closed ? scan.end - 1 : 0;
+    const bool late = !scan.closed && in.size > kSysExFileSize && in.data[kSysExFileSize] == kSysExEnd;
+    const bool misaligned = (scan.closed && (closing - kSysExHeaderSize) % 2 != 0) || late;
+    if (scan.nonData != 0) {
+        const std::size_t intact = std::min(scan.decoded, (scan.nonData - kSysExHeaderSize) / 2);
+        char byte[8];
+        std::snprintf(byte, sizeof byte, "%02X", in.data[scan.nonData]);
+        note(in, NoteCode::DamagedDump,
+             "Byte " + withThousands(scan.nonData) + " of the file is " + byte +
+                 ", which is no data byte of a dump (a MIDI clock or other status byte that got into it, or a "
+                 "damaged transfer): every value from there on is shifted. Of what comes before it, " +
+                 completeParts(in.bank, intact) + ".");
+    } else if (misaligned) {
+        note(in, NoteCode::DamagedDump,
+             "The dump's data does not come in whole pairs of bytes: a byte was lost or added on the way, and the "
+             "dump does not say where, so no program of it can be trusted. Receive it again.");
+    } else if (scan.decoded < kBankImageSize) {
         note(in, NoteCode::ShortDump,
              "The dump ends after " + withThousands(scan.decoded) + " of the " + withThousands(kBankImageSize) +
-                 " bytes of a program memory, so " +
-                 (whole == 0 ? std::string("no program is complete")
-                             : "only programs 0 to " + std::to_string(whole - 1) + " are complete") +
+                 " bytes of a program memory, so " + completeParts(in.bank, scan.decoded) +
                  "; the rest of the bank is not in the file.");
-    } else if (!scan.closed) {
+    } else if (!scan.closed && !late) {
         note(in, NoteCode::MissingEnd,
              "The dump has no closing byte (F7) after its data: it may have been cut off right at its end. All " +
                  withThousands(kBankImageSize) + " bytes of the program memory are there.");
     }
-    noteTrailing(in, scan.closed ? scan.end : kSysExFileSize - 1, scan.closed ? "the end of the dump (F7)" : "the dump's data");
+    const std::size_t end = scan.closed ? scan.end : late ? kSysExFileSize + 1 : kSysExFileSize - 1;
+    noteTrailing(in, end, scan.closed || late ? "the end of the dump (F7)" : "the dump's data");
 }
 
 // A Corvel bank is recognised by its bank header alone and then read from
@@ -96,6 +176,12 @@ void readSysEx(LoadInput& in) {
 void readCorvel(LoadInput& in) {
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
+    if (stream.namesCut > 0)
+        note(in, NoteCode::CutNames,
+             std::to_string(stream.namesCut) + (stream.namesCut == 1 ? " name" : " names") +
+                 " (of the bank, its programs or its combis) fill all 28 bytes of the name field; Vornak keeps 27 "
+                 "characters of a name, so the last one is dropped.");
+    in.outcome.namesCut += stream.namesCut;
     noteTrailing(in, in.size - stream.bytesLeft(), "the last chunk of the bank");
 }
 
@@ -115,7 +201,7 @@ void readHalvic(LoadInput& in) {
 // Any FXB bank that no other reader claims is read as a 2.V bank.
 void read2V(LoadInput& in) {
     FxbFile& file = *in.fxb;
-    int read = 0;
+    Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
             fail(in, "Not a valid 2.V fxb-file", 3,
@@ -125,11 +211,12 @@ void read2V(LoadInput& in) {
              "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
              "bank again from the plug-in.");
     }
-    if (read < in.bank.programCount)
+    if (read.programs < in.bank.programCount)
         note(in, NoteCode::CountMismatch,
              "The bank's header announces " + std::to_string(in.bank.programCount) + " programs, but its data holds " +
-                 std::to_string(read) + ": the other " + std::to_string(in.bank.programCount - read) +
+                 std::to_string(read.programs) + ": the other " + std::to_string(in.bank.programCount - read.programs) +
                  " are default programs.");
+    noteCutNames(in, read.namesCut, false);
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 
@@ -148,11 +235,19 @@ void readWavetermB(LoadInput& in) {
              "The file's header announces " + withThousands(length) + " bytes of data, but the file ends after " +
                  withThousands(in.size - kWavetermBImageOffset) + " of them; the " + withThousands(kBankImageSize) +
                  " bytes of the program memory are all there.");
+    // Data beyond the memory image, which the header announces, is not read.
+    const std::size_t imageEnd = kWavetermBImageOffset + kBankImageSize;
+    const std::size_t beyond = std::min(in.size, announced) - std::min(std::min(in.size, announced), imageEnd);
+    if (beyond > 0)
+        note(in, NoteCode::TrailingBytes,
+             withThousands(beyond) + (beyond == 1 ? " byte" : " bytes") + " of data that the header announces " +
+                 (beyond == 1 ? "follows" : "follow") + " the program memory and " + (beyond == 1 ? "is" : "are") +
+                 " not read.");
     noteTrailing(in, announced, "the data that the file's header announces");
 }
 
 // Waveterm A files carry no model hint of their own and the switch is not
-// applied to them: the image decides. The record scan is bounded by the
+// applied to them (their row says so): the image decides. The record scan is bounded by the
 // file's size, so it needs no end marker behind the data.
 void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
@@ -161,7 +256,7 @@ void readWavetermA(LoadInput& in) {
         fail(in, "Invalid FLEX file", 5,
              "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
              "it is not a Waveterm A file, it is in a format Vornak does not read.");
-    takeWorkImage(in, work, ModelHint::Detect);
+    takeWorkImage(in, work, in.hint);
     if (scan.imageBytesPlaced < kBankImageSize)
         note(in, NoteCode::PartialImage,
              "The file's load records fill only " + withThousands(scan.imageBytesPlaced) + " of the " +

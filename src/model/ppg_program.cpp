@@ -31,12 +31,13 @@ void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const Par
     n += fieldWidth(field);
 }
 
-void setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size) {
+bool setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size) {
     std::size_t len = 0;
     const std::size_t limit = std::min<std::size_t>(size, kProgramNameSize - 1);
     while (len < limit && src[len] != '\0') ++len;
     std::memcpy(dest, src, len);
     std::memset(dest + len, 0, kProgramNameSize - len);
+    return len < size && src[len] != '\0';
 }
 
 PpgProgram::PpgProgram(const std::uint8_t* packed) {

@@ -146,10 +146,11 @@ private:
 };
 
 // Copies a name of at most `size` bytes (stopping at the first NUL) into a
-// 28-byte name field, cut to 27 characters, the rest NUL.
-void setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size);
-inline void setName(char (&dest)[kProgramNameSize], const char* src) {
-    setName(dest, src, kProgramNameSize);
+// 28-byte name field, cut to 27 characters, the rest NUL. Answers whether
+// it was cut.
+bool setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size);
+inline bool setName(char (&dest)[kProgramNameSize], const char* src) {
+    return setName(dest, src, kProgramNameSize);
 }
 
 } // namespace vornak

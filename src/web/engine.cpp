@@ -117,12 +117,21 @@ ModelHint hintOf(int digit) {
 
 std::string letterOf(const ExportFormat& format) { return std::string(1, format.switchLetter()); }
 
+void putNotes(Json& json, const std::vector<LoadNote>& notes) {
+    json.key("notes").open('[');
+    for (const LoadNote& note : notes)
+        json.open('{').key("code").string(noteCodeName(note.code)).key("text").string(note.text).close('}');
+    json.close(']');
+}
+
 void putReport(Json& json, const ConversionReport& r) {
     json.open('{');
     json.key("letter").string(letterOf(*r.format));
     json.key("programs").number(r.programs).key("first").number(r.first).key("slots").number(r.slots);
     json.key("filled").number(r.filled).key("blank").number(r.blank).key("names").boolean(r.names);
-    json.key("combis").number(r.combis).key("dropped").strings(r.dropped).key("text").string(r.text);
+    json.key("combis").number(r.combis).key("dropped").strings(r.dropped);
+    putNotes(json, r.notes);
+    json.key("text").string(r.text);
     json.close('}');
 }
 
@@ -135,21 +144,21 @@ void putLabels(Json& json, const std::vector<const ListedValue*>& values, bool i
 void putOutcome(Json& json, const LoadOutcome& outcome) {
     json.key("exitCode").number(outcome.code).key("message").string(outcome.message);
     json.key("explanation").string(outcome.explanation).key("format").string(outcome.formatName());
-    json.key("notes").open('[');
-    for (const LoadNote& note : outcome.notes)
-        json.open('{').key("code").string(noteCodeName(note.code)).key("text").string(note.text).close('}');
-    json.close(']');
+    putNotes(json, outcome.notes);
 }
 
 // What a description holds beside the bank's facts.
 struct DescribeRequest {
-    std::vector<int> parameterPrograms;
+    // The programs whose values are asked for, each once whatever the
+    // request repeats, so the answer grows with the bank, not the request.
+    std::vector<bool> parameterPrograms;
     bool allParameters = false;
     bool conversions = false;
     char onlyFormat = 0; // the switch letter of the one report asked for; 0 for all
     int first = 0;
     int last = kDefaultRangeEnd;
     int group = kGroupA;
+    int namesCut = 0; // names cut to 27 characters when the file was read
 };
 
 void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
@@ -166,6 +175,9 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     json.key("sounds").open('[');
     for (std::size_t p = 0; p < n; ++p) json.string(soundOf(bank.programs[p]));
     json.close(']');
+    json.key("records").open('[');
+    for (std::size_t p = 0; p < n; ++p) json.string(recordOf(bank.programs[p]));
+    json.close(']');
 
     json.key("parameterLabels").open('{');
     json.key("program");
@@ -179,18 +191,15 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
         json.open('{').key("number").number(static_cast<long long>(p));
         json.key("program").strings(v.program).key("a").strings(v.groupA).key("b").strings(v.groupB).close('}');
     };
-    if (asked.allParameters)
-        for (std::size_t p = 0; p < n; ++p) put(p);
-    else
-        for (const int p : asked.parameterPrograms)
-            if (p >= 0 && static_cast<std::size_t>(p) < n) put(static_cast<std::size_t>(p));
+    for (std::size_t p = 0; p < n; ++p)
+        if (asked.allParameters || (p < asked.parameterPrograms.size() && asked.parameterPrograms[p])) put(p);
     json.close(']');
 
     if (!asked.conversions) return;
     json.key("conversions").open('[');
     for (const ExportFormat& format : exportFormats())
         if (asked.onlyFormat == 0 || format.switchLetter() == asked.onlyFormat)
-            putReport(json, reportConversion(format, bank, asked.first, asked.last, asked.group));
+            putReport(json, reportConversion(format, bank, asked.first, asked.last, asked.group, asked.namesCut));
     json.close(']');
 }
 
@@ -212,10 +221,10 @@ int vornak_run(int argc, char** argv) {
 //    "notes":[{"code":"short-dump","text":"..."}],
 //    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,
 //    "combis":20,"combisInUse":3,
-//    "names":[...],"sounds":[...],
+//    "names":[...],"sounds":[...],"records":[...],
 //    "parameterLabels":{"program":[...],"group":[...]},
 //    "parameters":[{"number":0,"program":[...],"a":[...],"b":[...]},...],
-//    "conversions":[{"letter":"S","programs":87,...,"text":"..."},...]}
+//    "conversions":[{"letter":"S","programs":87,...,"notes":[...],"text":"..."},...]}
 // Everything from "model" on only for a bank that loaded. Parameters are
 // given for every program when `programCount` is negative, else for the
 // `programCount` program numbers at `programs`. Conversions only when
@@ -231,8 +240,11 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
     putOutcome(json, outcome);
     if (outcome.code == 0) {
         DescribeRequest asked;
-        asked.parameterPrograms.assign(programs, programs + std::max(programCount, 0));
+        asked.parameterPrograms.assign(static_cast<std::size_t>(bank.programCount), false);
+        for (int i = 0; i < programCount; ++i)
+            if (programs[i] >= 0 && programs[i] < bank.programCount) asked.parameterPrograms[static_cast<std::size_t>(programs[i])] = true;
         asked.allParameters = programCount < 0;
+        asked.namesCut = outcome.namesCut;
         asked.conversions = conversions != 0;
         if (conversions > 1) asked.onlyFormat = static_cast<char>(conversions);
         asked.first = first;
@@ -281,6 +293,15 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     ComposeRequest request;
     Json json;
     json.open('{');
+    // No bank holds more programs: a larger request is refused before
+    // anything is made of it.
+    if (slotCount > kMaxBankPrograms) {
+        json.key("exitCode").number(1).key("message").string("A bank holds at most " + withThousands(kMaxBankPrograms) +
+                                                              " programs; the new bank has " + withThousands(slotCount) + " slots.");
+        json.key("size").number(0).close('}');
+        gBytes.clear();
+        return answer(json);
+    }
     for (int b = 0; b < bankCount; ++b) {
         files.push_back(readWholeFile(bankPaths[b], 0, 0, std::min(kStreamLimit, gInputLimit), gInputLimit));
         if (files.back().status == FileBytes::Read) {
