@@ -10,7 +10,7 @@ namespace vornak {
 
 namespace {
 
-std::string programsText(int n) { return std::to_string(n) + (n == 1 ? " program" : " programs"); }
+std::string programsText(int n) { return counted(static_cast<std::uint64_t>(n), "program"); }
 
 // How many of the written programs lose each kind of value.
 struct Losses {
@@ -78,7 +78,7 @@ bool sameCombiValues(const PpgCombi& a, const PpgCombi& b) {
            a.multi == b.multi && sameGroup(a.groupA, b.groupA) && sameGroup(a.groupB, b.groupB);
 }
 
-std::string combisText(int n) { return std::to_string(n) + (n == 1 ? " combi" : " combis"); }
+std::string combisText(int n) { return counted(static_cast<std::uint64_t>(n), "combi"); }
 
 void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, std::vector<std::string>& dropped) {
     if (bank.name[0] != '\0' && std::strcmp(bank.name, back.name) != 0) dropped.push_back("the bank name");
@@ -98,18 +98,18 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
         changedCombis += !sameCombiValues(combi, again);
     }
     if (lostCombis == used && used > 0)
-        dropped.push_back(used == 1 ? "the combi" : "all " + std::to_string(used) + " combis");
+        dropped.push_back(used == 1 ? "the combi" : cat({"all ", combisText(used)}));
     else if (lostCombis > 0)
         dropped.push_back(combisText(lostCombis));
     if (combiNames) dropped.push_back("combi names");
-    if (changedCombis > 0) dropped.push_back("the exact values of " + combisText(changedCombis) + " (cut to what the format holds)");
+    if (changedCombis > 0) dropped.push_back(cat({"the exact values of ", combisText(changedCombis), " (cut to what the format holds)"}));
     if (!std::equal(bank.globals, bank.globals + kGlobalCount, back.globals))
         dropped.push_back("the bank-wide 2.V settings (tuning and the others)");
 }
 
 void describeLosses(const Losses& l, int group, std::vector<std::string>& dropped) {
     auto add = [&dropped](int n, const std::string& what, const char* why = "") {
-        if (n > 0) dropped.push_back(what + " of " + programsText(n) + why);
+        if (n > 0) dropped.push_back(cat({what, " of ", programsText(n), why}));
     };
     add(l.otherGroup, group == kGroupA ? "group B" : "group A");
     add(l.keyboardSplit, "the keyboard split");
@@ -124,7 +124,7 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
 // "87 programs and 1 combi"
 std::string bankText(const PpgBank& bank) {
     const int combis = bank.combisInUse();
-    return programsText(bank.programCount) + (combis > 0 ? " and " + combisText(combis) : "");
+    return combis > 0 ? cat({programsText(bank.programCount), " and ", combisText(combis)}) : programsText(bank.programCount);
 }
 
 // The image layout written: 100 programs (Wave 2.2) or 87 and the combis
@@ -133,27 +133,27 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
                       ConversionReport& r) {
     const InputFormat& expected = inputFormat(format.readsAs);
     if (plain.code != 0 || plain.format != &expected) {
-        const std::string other = plain.formatName();
+        const std::string_view other = plain.formatName();
         r.notes.push_back({NoteCode::ReadsAsOtherFormat,
-                           "The tool would read this file as a " + other + ", not as the " + expected.name +
-                               " it is: it begins as a " + other + " does, so its programs would not come back" +
-                               (plain.code != 0 ? " (it answers \"" + plain.message + "\")." : ".")});
+                           cat({"The tool would read this file as a ", other, ", not as the ", expected.name,
+                                " it is: it begins as a ", other, " does, so its programs would not come back",
+                                plain.code != 0 ? " (it answers \"" : ".", plain.code != 0 ? plain.message : "",
+                                plain.code != 0 ? "\")." : ""})});
         return;
     }
     if (format.family != ExportFamily::Image || asRead.programCount == writtenSlots) return;
     const bool wave22 = writtenSlots == kImageProgramsWithoutCombis;
-    std::string text = "Written as a Wave 2." + std::string(wave22 ? "2" : "3") + " memory (" +
-                       programsText(writtenSlots) + "), the file reads back as " + bankText(asRead);
-    if (wave22)
-        text += ": bytes of programs 87 to 99 stand where a Wave 2.3 marks its combis in use";
-    else
-        text += ": a Wave 2.3 memory with no combi in use looks like a Wave 2.2 memory";
+    const std::string_view model = wave22 ? "2" : "3";
+    std::string text = cat({"Written as a Wave 2.", model, " memory (", programsText(writtenSlots),
+                            "), the file reads back as ", bankText(asRead),
+                            wave22 ? ": bytes of programs 87 to 99 stand where a Wave 2.3 marks its combis in use"
+                                   : ": a Wave 2.3 memory with no combi in use looks like a Wave 2.2 memory"});
     if (expected.takesModelHint)
-        text += std::string(". Read it with /2.") + (wave22 ? "2" : "3") + " (as the model switch of the page) to get it back as written.";
+        text += cat({". Read it with /2.", model, " (the model switch) to get it back as written."});
     else
-        text += ". " + std::string(expected.name) + "s are read by what they hold, so programs " +
-                std::to_string(asRead.programCount) + " to " + std::to_string(writtenSlots - 1) + " do not come back.";
-    r.notes.push_back({NoteCode::NeedsModelSwitch, text});
+        text += cat({". ", expected.name, "s are read by what they hold, so programs ", asRead.programCount,
+                     " to ", writtenSlots - 1, " do not come back."});
+    r.notes.push_back({NoteCode::NeedsModelSwitch, std::move(text)});
 }
 
 } // namespace
@@ -163,16 +163,16 @@ std::string reportText(const ConversionReport& r, int bankPrograms) {
     if (r.programs == 0)
         text = "Writes no program";
     else if (r.programs == bankPrograms)
-        text = bankPrograms == 1 ? "Writes the one program" : "Writes all " + std::to_string(bankPrograms) + " programs";
+        text = bankPrograms == 1 ? "Writes the one program" : cat({"Writes all ", programsText(bankPrograms)});
+    else if (r.programs == 1)
+        text = cat({"Writes 1 of ", programsText(bankPrograms), " (program ", r.first, ")"});
     else
-        text = "Writes " + std::to_string(r.programs) + " of " + programsText(bankPrograms) + " (" +
-               (r.programs == 1 ? "program " + std::to_string(r.first)
-                                : std::to_string(r.first) + " to " + std::to_string(r.first + r.programs - 1)) +
-               ")";
+        text = cat({"Writes ", r.programs, " of ", programsText(bankPrograms), " (",
+                    r.first, " to ", r.first + r.programs - 1, ")"});
     if (r.filled > 0)
-        text += "; " + std::to_string(r.filled) + (r.filled == 1 ? " slot gets" : " slots get") + " the default program";
+        text += cat({"; ", r.filled, r.filled == 1 ? " slot gets" : " slots get", " the default program"});
     if (r.blank > 0)
-        text += "; " + std::to_string(r.blank) + (r.blank == 1 ? " slot stays" : " slots stay") + " blank (zero bytes)";
+        text += cat({"; ", r.blank, r.blank == 1 ? " slot stays" : " slots stay", " blank (zero bytes)"});
     // Names lost in the writing come first in `dropped` and are said on their own.
     const bool namesLost = !r.dropped.empty() && r.dropped.front().rfind("program names of ", 0) == 0;
     if (namesLost) text += "; program names are not kept";
@@ -180,10 +180,10 @@ std::string reportText(const ConversionReport& r, int bankPrograms) {
     if (r.dropped.size() > from) {
         text += "; drops ";
         for (std::size_t i = from; i < r.dropped.size(); ++i)
-            text += (i == from ? "" : i + 1 == r.dropped.size() ? " and " : ", ") + r.dropped[i];
+            text += cat({i == from ? "" : i + 1 == r.dropped.size() ? " and " : ", ", r.dropped[i]});
     }
     text += ".";
-    for (const LoadNote& note : r.notes) text += " " + note.text;
+    for (const LoadNote& note : r.notes) text += cat({" ", note.text});
     return text;
 }
 
@@ -246,15 +246,18 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     // The values are compared with the file read as what it was written as:
     // the memory image in the layout written, where the format takes a
     // model switch.
-    PpgBank back = makeStartupBank();
+    PpgBank asWritten = makeStartupBank();
     const InputFormat& written = inputFormat(format.readsAs);
     const ModelHint layout = r.combis > 0 ? ModelHint::Wave23 : ModelHint::Wave22;
-    if (reread.code != 0 || reread.format != &written)
-        back.loadImage(bytes.data(), layout);
-    else if (format.family == ExportFamily::Image && written.takesModelHint && plain.programCount != fileSlots)
-        loadBank(bytes.data(), bytes.size(), layout, back);
-    else
-        back = plain;
+    const PpgBank* read = &plain;
+    if (reread.code != 0 || reread.format != &written) {
+        asWritten.loadImage(bytes.data(), layout);
+        read = &asWritten;
+    } else if (format.family == ExportFamily::Image && written.takesModelHint && plain.programCount != fileSlots) {
+        loadBank(bytes.data(), bytes.size(), layout, asWritten);
+        read = &asWritten;
+    }
+    const PpgBank& back = *read;
 
     Losses losses;
     const int compared = std::min(r.programs, back.programCount);
@@ -262,15 +265,13 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         compareProgram(bank.programs[static_cast<std::size_t>(r.first + k)], back.programs[static_cast<std::size_t>(k)],
                        format, group, losses);
     r.names = losses.names == 0 && !(namesCut > 0 && format.keepsNames());
-    if (losses.names > 0) r.dropped.push_back("program names of " + programsText(losses.names));
-    if (compared < r.programs) {
-        const int lost = r.programs - compared;
-        r.dropped.push_back(programsText(lost) + " (" + std::to_string(r.first + compared) + " to " +
-                            std::to_string(r.first + r.programs - 1) + ")");
-    }
+    if (losses.names > 0) r.dropped.push_back(cat({"program names of ", programsText(losses.names)}));
+    if (compared < r.programs)
+        r.dropped.push_back(cat({programsText(r.programs - compared), " (", r.first + compared, " to ",
+                                 r.first + r.programs - 1, ")"}));
     if (namesCut > 0 && format.keepsNames())
-        r.dropped.push_back("the characters beyond 27 of " + std::to_string(namesCut) +
-                            (namesCut == 1 ? " name" : " names") + " (cut when the file was read)");
+        r.dropped.push_back(cat({"the characters beyond 27 of ", counted(static_cast<std::uint64_t>(namesCut), "name"),
+                                 " (cut when the file was read)"}));
     describeLosses(losses, group, r.dropped);
     compareBank(bank, back, format.family == ExportFamily::Image ? r.combis : back.combiCount, r.dropped);
     r.text = reportText(r, bank.programCount);

@@ -173,16 +173,6 @@ LoadOutcome readFailure(FileBytes::Status status) {
     return outcome;
 }
 
-std::string withThousands(std::uint64_t n) {
-    const std::string digits = std::to_string(n);
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (digits.size() - i) % 3 == 0) text += ',';
-        text += digits[i];
-    }
-    return text;
-}
-
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
     FileBytes copy = copyWhole(data, size, kSpareBytes, kBankImageSize);
     if (copy.status != FileBytes::Read) return readFailure(copy.status);

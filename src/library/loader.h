@@ -7,6 +7,7 @@
 
 #include "io/file_io.h"
 #include "library/format_table.h"
+#include "library/text.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -68,8 +69,5 @@ LoadOutcome readFailure(FileBytes::Status status);
 // The tool's loader: loadFile, then the message printed as the tool prints
 // it. Answers 0, or the error code that becomes the exit code.
 int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit);
-
-// 5120 as "5,120".
-std::string withThousands(std::uint64_t n);
 
 } // namespace vornak

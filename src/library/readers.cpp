@@ -28,8 +28,8 @@ void noteTrailing(LoadInput& in, std::size_t used, const char* after) {
     if (used >= in.size) return;
     const std::size_t extra = in.size - used;
     note(in, NoteCode::TrailingBytes,
-         withThousands(extra) + (extra == 1 ? " byte follows " : " bytes follow ") + after + " and " +
-             (extra == 1 ? "is" : "are") + " not read.");
+         cat({withThousands(extra), extra == 1 ? " byte follows " : " bytes follow ", after, " and ",
+              extra == 1 ? "is" : "are", " not read."}));
 }
 
 constexpr const char* kFxbTrailing = "the end of the bank's data";
@@ -39,12 +39,12 @@ void noteCutNames(LoadInput& in, int programs, bool bankName, std::size_t bankNa
     in.outcome.namesCut += programs + (bankName ? 1 : 0);
     if (programs > 0)
         note(in, NoteCode::CutNames,
-             std::to_string(programs) + (programs == 1 ? " name fills" : " names fill") +
-                 " all 28 bytes of the name field; Vornak keeps 27 characters of a name, so the last one is dropped.");
+             cat({programs, programs == 1 ? " name fills" : " names fill",
+                  " all 28 bytes of the name field; Vornak keeps 27 characters of a name, so the last one is dropped."}));
     if (bankName)
         note(in, NoteCode::CutNames,
-             "The bank name" + (bankNameLength > 0 ? " is " + std::to_string(bankNameLength) + " characters long" : std::string(" is longer")) +
-                 "; Vornak keeps its first 27 characters: \"" + std::string(in.bank.name) + "\".");
+             cat({"The bank name is ", bankNameLength, " characters long; Vornak keeps its first 27: \"",
+                  in.bank.name, "\"."}));
 }
 
 // Four bytes of a file as text, for naming a plug-in by its identifier.
@@ -87,46 +87,44 @@ void readMemoryImage(LoadInput& in) {
     const bool clean = roundTrips(in.data, ModelHint::Wave22) || roundTrips(in.data, ModelHint::Wave23);
     const std::size_t image = kBankImageSize;
     if (in.size != image || !clean) {
-        std::string text = in.size == image
-                               ? "The file has no header of a known kind, so it was read as a bare PPG memory image (" +
-                                     withThousands(image) + " bytes)."
-                               : "The file has no header of a known kind, so its first " + withThousands(image) +
-                                     " bytes were read as a bare PPG memory image.";
-        if (!clean) text += " Bits that a PPG memory always leaves empty are set in them: this is probably not a program bank.";
-        note(in, NoteCode::BareImage, std::move(text));
+        const bool whole = in.size == image;
+        note(in, NoteCode::BareImage,
+             cat({"The file has no header of a known kind, so ", whole ? "it was read as a bare PPG memory image ("
+                                                                       : "its first ",
+                  withThousands(image), whole ? " bytes)." : " bytes were read as a bare PPG memory image.",
+                  clean ? "" : " Bits that a PPG memory always leaves empty are set in them: this is probably not a program bank."}));
     }
     noteTrailing(in, image, "the memory image");
 }
 
 namespace {
 
-// "programs 0 to 41", "program 0", "no program".
-std::string numbered(const char* what, std::size_t count) {
-    if (count == 0) return std::string("no ") + what;
-    if (count == 1) return std::string(what) + " 0";
-    return std::string(what) + "s 0 to " + std::to_string(count - 1);
+// "programs 0 to 41", "combi 0", "no program": the first `count` of a kind.
+std::string firstOnes(std::string_view what, std::size_t count) {
+    if (count < 2) return cat({count == 0 ? "no " : "", what, count == 0 ? "" : " 0"});
+    return cat({what, "s 0 to ", count - 1});
 }
 
 // What the first `intact` bytes of the memory hold, in the layout the bank
-// was read with: "programs 0 to 86 and combis 0 to 7 are complete; combis 8
-// to 19 are not in the file, and any of them in use is lost".
+// was read with: "all 87 programs are complete, and combis 0 to 7; combis 8
+// to 19 are not wholly in the file, and any of them in use is lost".
 std::string completeParts(const PpgBank& bank, std::size_t intact) {
-    const std::size_t programs = std::min<std::size_t>(intact / kPackedProgramSize, bank.programCount);
-    std::string text = programs == 1 ? "only program 0 is complete" : programs == 0 ? "no program is complete"
-                                                                                   : "only " + numbered("program", programs) + " are complete";
-    if (programs == static_cast<std::size_t>(bank.programCount)) text = "all " + std::to_string(programs) + " programs are complete";
+    const auto all = static_cast<std::size_t>(bank.programCount);
+    const std::size_t programs = std::min(intact / kPackedProgramSize, all);
+    std::string text = programs == all ? cat({"all ", counted(programs, "program"), " are complete"})
+                                       : cat({programs == 0 ? "" : "only ", firstOnes("program", programs),
+                                              programs == 1 ? " is complete" : " are complete"});
     if (bank.combiCount == 0) {
         if (intact < kBankImageSize && bank.programCount == kImageProgramsWithoutCombis)
             text += "; the end of the memory, where a Wave 2.3 keeps its combis, is missing, so the bank reads as a Wave "
                     "2.2 memory: if it came from a Wave 2.3, its combis are lost";
         return text;
     }
-    const std::size_t combis = intact < kCombiAreaOffset ? 0 : std::min<std::size_t>((intact - kCombiAreaOffset) / kPackedCombiSize, kImageCombis);
-    if (combis == kImageCombis) return text + ", and all " + std::to_string(kImageCombis) + " combis";
-    text += combis == 0 ? ", and no combi" : ", and " + numbered("combi", combis);
-    const std::string lost = combis + 1 == kImageCombis ? "combi " + std::to_string(combis)
-                                                        : "combis " + std::to_string(combis) + " to " + std::to_string(kImageCombis - 1);
-    return text + "; " + lost + " are not wholly in the file, and any of them in use is lost";
+    const std::size_t combis =
+        intact < kCombiAreaOffset ? 0 : std::min<std::size_t>((intact - kCombiAreaOffset) / kPackedCombiSize, kImageCombis);
+    if (combis == kImageCombis) return cat({text, ", and all ", counted(kImageCombis, "combi")});
+    return cat({text, ", and ", firstOnes("combi", combis), "; combis ", combis, " to ",
+                kImageCombis - 1, " are not wholly in the file, and any of them in use is lost"});
 }
 
 } // namespace
@@ -149,23 +147,23 @@ void readSysEx(LoadInput& in) {
         char byte[8];
         std::snprintf(byte, sizeof byte, "%02X", in.data[scan.nonData]);
         note(in, NoteCode::DamagedDump,
-             "Byte " + withThousands(scan.nonData) + " of the file is " + byte +
-                 ", which is no data byte of a dump (a MIDI clock or other status byte that got into it, or a "
-                 "damaged transfer): every value from there on is shifted. Of what comes before it, " +
-                 completeParts(in.bank, intact) + ".");
+             cat({"Byte ", withThousands(scan.nonData), " of the file is ", byte,
+                  ", which is no data byte of a dump (a MIDI clock or other status byte that got into it, or a "
+                  "damaged transfer): every value from there on is shifted. Of what comes before it, ",
+                  completeParts(in.bank, intact), "."}));
     } else if (misaligned) {
         note(in, NoteCode::DamagedDump,
              "The dump's data does not come in whole pairs of bytes: a byte was lost or added on the way, and the "
              "dump does not say where, so no program of it can be trusted. Receive it again.");
     } else if (scan.decoded < kBankImageSize) {
         note(in, NoteCode::ShortDump,
-             "The dump ends after " + withThousands(scan.decoded) + " of the " + withThousands(kBankImageSize) +
-                 " bytes of a program memory, so " + completeParts(in.bank, scan.decoded) +
-                 "; the rest of the bank is not in the file.");
+             cat({"The dump ends after ", withThousands(scan.decoded), " of the ", withThousands(kBankImageSize),
+                  " bytes of a program memory, so ", completeParts(in.bank, scan.decoded),
+                  "; the rest of the bank is not in the file."}));
     } else if (!scan.closed && !late) {
         note(in, NoteCode::MissingEnd,
-             "The dump has no closing byte (F7) after its data: it may have been cut off right at its end. All " +
-                 withThousands(kBankImageSize) + " bytes of the program memory are there.");
+             cat({"The dump has no closing byte (F7) after its data: it may have been cut off right at its end. All ",
+                  withThousands(kBankImageSize), " bytes of the program memory are there."}));
     }
     const std::size_t end = scan.closed ? scan.end : late ? kSysExFileSize + 1 : kSysExFileSize - 1;
     noteTrailing(in, end, scan.closed || late ? "the end of the dump (F7)" : "the dump's data");
@@ -178,9 +176,9 @@ void readCorvel(LoadInput& in) {
     streamCorvel(in.bank, stream);
     if (stream.namesCut > 0)
         note(in, NoteCode::CutNames,
-             std::to_string(stream.namesCut) + (stream.namesCut == 1 ? " name" : " names") +
-                 " (of the bank, its programs or its combis) fill all 28 bytes of the name field; Vornak keeps 27 "
-                 "characters of a name, so the last one is dropped.");
+             cat({counted(static_cast<std::uint64_t>(stream.namesCut), "name"),
+                  " (of the bank, its programs or its combis) fill all 28 bytes of the name field; Vornak keeps 27 "
+                  "characters of a name, so the last one is dropped."}));
     in.outcome.namesCut += stream.namesCut;
     noteTrailing(in, in.size - stream.bytesLeft(), "the last chunk of the bank");
 }
@@ -193,8 +191,8 @@ void readHalvic(LoadInput& in) {
              "copy, or save the bank again from the plug-in.");
     if (file.chunkSize() < kHalvicChunkSize)
         note(in, NoteCode::ShortChunk,
-             "The memory area of this Halvic bank is " + withThousands(file.chunkSize()) + " bytes where the "
-             "plug-in writes " + withThousands(kHalvicChunkSize) + "; the program memory in it was read.");
+             cat({"The memory area of this Halvic bank is ", withThousands(file.chunkSize()), " bytes where the plug-in writes ",
+                  withThousands(kHalvicChunkSize), "; the program memory in it was read."}));
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 
@@ -205,17 +203,16 @@ void read2V(LoadInput& in) {
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
             fail(in, "Not a valid 2.V fxb-file", 3,
-                 "This FXB bank belongs to another plug-in (its identifier is '" + fourChars(in.data + fxb::kFxId) +
-                     "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only.");
+                 cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
+                      "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
         fail(in, "Not a valid 2.V fxb-file", 3,
              "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
              "bank again from the plug-in.");
     }
     if (read.programs < in.bank.programCount)
         note(in, NoteCode::CountMismatch,
-             "The bank's header announces " + std::to_string(in.bank.programCount) + " programs, but its data holds " +
-                 std::to_string(read.programs) + ": the other " + std::to_string(in.bank.programCount - read.programs) +
-                 " are default programs.");
+             cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
+                  ": the other ", in.bank.programCount - read.programs, " are default programs."}));
     noteCutNames(in, read.namesCut, false);
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
@@ -232,23 +229,22 @@ void readWavetermB(LoadInput& in) {
     const std::size_t announced = kWavetermBImageOffset + length;
     if (in.size < announced)
         note(in, NoteCode::CountMismatch,
-             "The file's header announces " + withThousands(length) + " bytes of data, but the file ends after " +
-                 withThousands(in.size - kWavetermBImageOffset) + " of them; the " + withThousands(kBankImageSize) +
-                 " bytes of the program memory are all there.");
+             cat({"The file's header announces ", withThousands(length), " bytes of data, but the file ends after ",
+                  withThousands(in.size - kWavetermBImageOffset), " of them; the ", withThousands(kBankImageSize),
+                  " bytes of the program memory are all there."}));
     // Data beyond the memory image, which the header announces, is not read.
     const std::size_t imageEnd = kWavetermBImageOffset + kBankImageSize;
     const std::size_t beyond = std::min(in.size, announced) - std::min(std::min(in.size, announced), imageEnd);
     if (beyond > 0)
         note(in, NoteCode::TrailingBytes,
-             withThousands(beyond) + (beyond == 1 ? " byte" : " bytes") + " of data that the header announces " +
-                 (beyond == 1 ? "follows" : "follow") + " the program memory and " + (beyond == 1 ? "is" : "are") +
-                 " not read.");
+             cat({withThousands(beyond), beyond == 1 ? " byte" : " bytes", " of data that the header announces ",
+                  beyond == 1 ? "follows the program memory and is" : "follow the program memory and are", " not read."}));
     noteTrailing(in, announced, "the data that the file's header announces");
 }
 
 // Waveterm A files carry no model hint of their own and the switch is not
-// applied to them (their row says so): the image decides. The record scan is bounded by the
-// file's size, so it needs no end marker behind the data.
+// applied to them (their row says so): the image decides. The record scan
+// is bounded by the file's size, so it needs no end marker behind the data.
 void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
@@ -259,8 +255,8 @@ void readWavetermA(LoadInput& in) {
     takeWorkImage(in, work, in.hint);
     if (scan.imageBytesPlaced < kBankImageSize)
         note(in, NoteCode::PartialImage,
-             "The file's load records fill only " + withThousands(scan.imageBytesPlaced) + " of the " +
-                 withThousands(kBankImageSize) + " bytes of the program memory; the rest is read as zeros.");
+             cat({"The file's load records fill only ", withThousands(scan.imageBytesPlaced), " of the ",
+                  withThousands(kBankImageSize), " bytes of the program memory; the rest is read as zeros."}));
     noteTrailing(in, in.size - scan.bytesAfterRecords, "the last load record");
 }
 

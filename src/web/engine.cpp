@@ -151,7 +151,7 @@ void putOutcome(Json& json, const LoadOutcome& outcome) {
 struct DescribeRequest {
     // The programs whose values are asked for, each once whatever the
     // request repeats, so the answer grows with the bank, not the request.
-    std::vector<bool> parameterPrograms;
+    std::vector<char> parameterPrograms;
     bool allParameters = false;
     bool conversions = false;
     char onlyFormat = 0; // the switch letter of the one report asked for; 0 for all
@@ -240,9 +240,9 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
     putOutcome(json, outcome);
     if (outcome.code == 0) {
         DescribeRequest asked;
-        asked.parameterPrograms.assign(static_cast<std::size_t>(bank.programCount), false);
+        asked.parameterPrograms.assign(static_cast<std::size_t>(bank.programCount), 0);
         for (int i = 0; i < programCount; ++i)
-            if (programs[i] >= 0 && programs[i] < bank.programCount) asked.parameterPrograms[static_cast<std::size_t>(programs[i])] = true;
+            if (programs[i] >= 0 && programs[i] < bank.programCount) asked.parameterPrograms[static_cast<std::size_t>(programs[i])] = 1;
         asked.allParameters = programCount < 0;
         asked.namesCut = outcome.namesCut;
         asked.conversions = conversions != 0;
