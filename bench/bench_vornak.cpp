@@ -18,6 +18,8 @@
 #include "formats/bank_2v.h"
 #include "formats/waveterm.h"
 #include "io/file_io.h"
+#include "library/bank_facts.h"
+#include "library/sounds.h"
 #include "library/format_table.h"
 #include "listing/listing.h"
 #include "model/error.h"
@@ -165,6 +167,30 @@ void BM_Listing(benchmark::State& state) {
     std::fclose(devNull);
 }
 BENCHMARK(BM_Listing);
+
+// The five sounds nearest to one, among the sounds of a collection of
+// 1,000 banks of 100 programs (random memory images).
+void BM_NearestSounds(benchmark::State& state) {
+    std::mt19937 rng(1);
+    std::vector<std::string> sounds;
+    PpgBank bank(0, 0);
+    for (int b = 0; b < 1000; ++b) {
+        BankImage image{};
+        for (auto& byte : image) byte = static_cast<std::uint8_t>(rng());
+        bank.loadImage(image.data(), ModelHint::Wave22);
+        for (int p = 0; p < bank.programCount; ++p) sounds.push_back(soundOf(bank.programs[static_cast<std::size_t>(p)]));
+    }
+    std::string texts;
+    for (const std::string& s : sounds) texts += s + "\n";
+    SoundIndex index;
+    // 0: the sounds read and searched; 1: searched again, as read before.
+    if (state.range(0) == 1) index.assign(texts);
+    for (auto _ : state) {
+        if (state.range(0) == 0) index.assign(texts);
+        benchmark::DoNotOptimize(index.nearest(sounds[12345], 5));
+    }
+}
+BENCHMARK(BM_NearestSounds)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

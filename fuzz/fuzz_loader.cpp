@@ -10,6 +10,7 @@
 #include "library/loader.h"
 #include "fuzz_support.h"
 #include "library/bank_facts.h"
+#include "library/sounds.h"
 #include "library/compose.h"
 #include "library/conversions.h"
 #include "listing/listing.h"

@@ -13,6 +13,7 @@
 #include "formats/corvel.h"
 #include "formats/bank_2v.h"
 #include "library/bank_facts.h"
+#include "library/sounds.h"
 #include "library/compose.h"
 #include "library/conversions.h"
 #include "test_support.h"
@@ -528,4 +529,74 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
     request.format = ExportKind::Corvel;
     const ComposeResult built = compose(request);
     EXPECT_TRUE(readBytes(Bytes(built.bytes.begin(), built.bytes.end())).bank.is2V);
+}
+
+// What a 2.V bank keeps of each group, found by the 2.V writer itself: a PPG
+// program's group strings are those of the 2.V programs written from it.
+TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
+    const PpgBank bank = namedBank();
+    for (const ExportFormat& format : exportFormats()) {
+        if (format.family != ExportFamily::Bank2V) continue;
+        for (const int group : {kGroupA, kGroupB}) {
+            const std::vector<std::uint8_t> bytes = format.write(bank, {0, 255, group});
+            const Read v2 = readBytes(Bytes(bytes.begin(), bytes.end()));
+            for (int p = 0; p < 87; p += 7) {
+                const PpgProgram& from = bank.programs[static_cast<std::size_t>(p)];
+                const PpgProgram& written = v2.bank.programs[static_cast<std::size_t>(p)];
+                EXPECT_EQ(keptBy2V(written, kGroupA), keptBy2V(from, group)) << format.letter << " " << p;
+                EXPECT_EQ(keptBy2V(written, kGroupB), keptBy2V(written, kGroupA)) << "a 2.V program keeps itself";
+            }
+        }
+    }
+    PpgProgram changed = bank.programs[7];
+    changed.groups[kGroupB][kGroupFields[11].index] ^= 1; // P:6, kept whole by a 2.V bank
+    EXPECT_NE(keptBy2V(changed, kGroupB), keptBy2V(bank.programs[7], kGroupB));
+    EXPECT_EQ(keptBy2V(changed, kGroupA), keptBy2V(bank.programs[7], kGroupA));
+}
+
+TEST(Sounds, ReadBackAndMeasuredByTheirValues) {
+    const Read dump = readBytes(readFile(examplePath("demo23-o.fxb")));
+    std::vector<std::string> sounds;
+    for (int p = 0; p < dump.bank.programCount; ++p) {
+        const PpgProgram& program = dump.bank.programs[static_cast<std::size_t>(p)];
+        PpgProgram again;
+        ASSERT_TRUE(programOfSound(soundOf(program), again));
+        EXPECT_EQ(soundOf(again), soundOf(program)) << p;
+        EXPECT_EQ(soundDistance(again, program), 0.0);
+        sounds.push_back(soundOf(program));
+    }
+    PpgProgram ignored;
+    for (const char* junk : {"", "zz", "00;p1=2", ";p99=1"}) EXPECT_FALSE(programOfSound(junk, ignored)) << junk;
+    EXPECT_FALSE(programOfSound(sounds[0] + ";q1=2", ignored));
+    EXPECT_FALSE(programOfSound(sounds[0] + ";a57=2", ignored));
+    EXPECT_FALSE(programOfSound(sounds[0] + ";p1=99999999999", ignored));
+
+    // One step of one value is nearer than any other program of the bank:
+    // P:3, which the record keeps at every other step, so that the sound
+    // says the value beside its record.
+    PpgProgram step = dump.bank.programs[20];
+    for (const int g : {kGroupA, kGroupB}) step.groups[g][0] += step.groups[g][0] < 63 ? 1 : -1;
+    std::vector<std::string_view> candidates(sounds.begin(), sounds.end());
+    const std::string stepped = soundOf(step);
+    candidates.push_back(stepped);
+    const std::vector<Neighbour> nearest = nearestSounds(sounds[20], candidates, 5);
+    ASSERT_EQ(nearest.size(), 5u);
+    EXPECT_EQ(nearest[0].index, candidates.size() - 1);
+    EXPECT_DOUBLE_EQ(nearest[0].distance, soundDistance(dump.bank.programs[20], step));
+    EXPECT_NE(stepped.find(";a0="), std::string::npos);
+    PpgProgram far = step;
+    for (const int g : {kGroupA, kGroupB}) far.groups[g][0] += far.groups[g][0] < 60 ? 3 : -3; // another record too
+    const std::string farSound = soundOf(far);
+    EXPECT_DOUBLE_EQ(nearestSounds(stepped, {farSound}, 1).at(0).distance, soundDistance(step, far));
+    EXPECT_TRUE(std::ranges::none_of(nearest, [&](const Neighbour& n) { return candidates[n.index] == sounds[20]; }))
+        << "the same sound is not its own neighbour";
+    EXPECT_TRUE(std::ranges::is_sorted(nearest, {}, &Neighbour::distance));
+    // The search, which reads sounds without making programs of them,
+    // measures as soundDistance does (2.V programs have values beyond their
+    // records).
+    for (const Neighbour& n : nearestSounds(sounds[7], candidates, 20)) {
+        PpgProgram other;
+        ASSERT_TRUE(programOfSound(candidates[n.index], other));
+        EXPECT_DOUBLE_EQ(n.distance, soundDistance(dump.bank.programs[7], other)) << n.index;
+    }
 }

@@ -80,17 +80,33 @@ bool decode2V(PpgProgram& program, const std::uint8_t* block) {
     return cut;
 }
 
+namespace {
+
+// The block header of a 2.V program, in host order.
+void putBlockHeader(std::uint8_t* block, std::uint32_t fxVersion) {
+    setHostWord(block + fxb::kChunkMagic, fxb::kCcnK);
+    setHostWord(block + fxb::kByteSize, k2VBlockSize - 8);
+    setHostWord(block + fxb::kFxMagic, fxb::kFxCk);
+    setHostWord(block + fxb::kVersion, 1);
+    setHostWord(block + fxb::kFxId, k2VFxId);
+    setHostWord(block + fxb::kFxVersion, fxVersion);
+    setHostWord(block + fxb::kNumParams, k2VParamCount);
+}
+
+} // namespace
+
+PpgProgram heldBy2V(const PpgProgram& program, int group) {
+    std::array<std::uint8_t, k2VBlockSize> block{};
+    putBlockHeader(block.data(), 1);
+    encode2V(program, block.data(), group, 1, false);
+    PpgProgram held;
+    decode2V(held, block.data());
+    return held;
+}
+
 int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uint32_t fxVersion, bool writeHeader) {
     const bool swap = hostIsLittleEndian();
-    if (writeHeader) {
-        setHostWord(block + fxb::kChunkMagic, fxb::kCcnK);
-        setHostWord(block + fxb::kByteSize, k2VBlockSize - 8);
-        setHostWord(block + fxb::kFxMagic, fxb::kFxCk);
-        setHostWord(block + fxb::kVersion, 1);
-        setHostWord(block + fxb::kFxId, k2VFxId);
-        setHostWord(block + fxb::kFxVersion, fxVersion);
-        setHostWord(block + fxb::kNumParams, k2VParamCount);
-    }
+    if (writeHeader) putBlockHeader(block, fxVersion);
     fxb::putPrgName(block, program.name);
     if (writeHeader && swap) fxb::swapHeaderWords(block);
 

@@ -25,40 +25,7 @@ std::vector<std::string> shown(const std::vector<const ListedValue*>& values, co
     return texts;
 }
 
-std::string hexOf(const PackedProgram& record) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string text;
-    text.reserve(2 * record.size());
-    for (std::uint8_t b : record) {
-        text += kHex[b >> 4];
-        text += kHex[b & 0x0F];
-    }
-    return text;
-}
-
-void addDifferences(std::string& text, char tag, const std::int32_t* values, const std::int32_t* recorded, int count) {
-    for (int k = 0; k < count; ++k)
-        if (values[k] != recorded[k]) text += ';' + std::string(1, tag) + std::to_string(k) + '=' + std::to_string(values[k]);
-}
-
 } // namespace
-
-std::string recordOf(const PpgProgram& program) {
-    PackedProgram record{};
-    program.encode(record.data());
-    return hexOf(record);
-}
-
-std::string soundOf(const PpgProgram& program) {
-    PackedProgram record{};
-    program.encode(record.data());
-    const PpgProgram recorded(record.data());
-    std::string text = hexOf(record);
-    addDifferences(text, 'p', program.programValues, recorded.programValues, kProgramValueCount);
-    addDifferences(text, 'a', program.groups[kGroupA], recorded.groups[kGroupA], kGroupParamCount);
-    addDifferences(text, 'b', program.groups[kGroupB], recorded.groups[kGroupB], kGroupParamCount);
-    return text;
-}
 
 const std::vector<const ListedValue*>& listedProgramValues() {
     static const std::vector<const ListedValue*> values = valuesOnce(kProgramLines);

@@ -13,14 +13,6 @@ unsigned fieldWidth(const ParamField& field) { return static_cast<unsigned>(std:
 
 } // namespace
 
-std::int32_t readField(const std::uint8_t* record, unsigned& n, const ParamField& field) {
-    const unsigned byte = n / 8;
-    const unsigned t = record[byte] + 256u * record[byte + 1];
-    const auto value = static_cast<std::int32_t>((t >> (n % 8)) & field.mask) * field.scale;
-    n += fieldWidth(field);
-    return value;
-}
-
 void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const ParamField& field) {
     const unsigned byte = n / 8;
     const std::int32_t q = std::clamp<std::int32_t>(value / field.scale, 0, field.mask);
@@ -40,7 +32,7 @@ bool setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size) 
     return len < size && src[len] != '\0';
 }
 
-PpgProgram::PpgProgram(const std::uint8_t* packed) {
+PpgProgram::PpgProgram(const std::uint8_t* packed) noexcept {
     reset();
     if (packed != nullptr) decode(packed, true);
 }
@@ -55,12 +47,12 @@ PpgProgram::PpgProgram(DefaultTag) {
 
 // Every program starts as the default program, so it is built once, by
 // decoding the default record, and copied from then on.
-void PpgProgram::reset() {
+void PpgProgram::reset() noexcept {
     static const PpgProgram prototype{DefaultTag{}};
     copyFrom(prototype);
 }
 
-void PpgProgram::copyFrom(const PpgProgram& other) {
+void PpgProgram::copyFrom(const PpgProgram& other) noexcept {
     if (this == &other) return;
     std::memcpy(name, other.name, sizeof name);
     std::memcpy(programValues, other.programValues, sizeof programValues);
@@ -68,14 +60,12 @@ void PpgProgram::copyFrom(const PpgProgram& other) {
     is2V = other.is2V;
 }
 
-void PpgProgram::decode(const std::uint8_t* packed, bool resetFirst) {
+void PpgProgram::decode(const std::uint8_t* packed, bool resetFirst) noexcept {
     if (packed == nullptr) return;
     if (resetFirst) reset();
-    unsigned n = 0;
-    for (const ParamField& row : kProgramFields) programValues[row.index] = readField(packed, n, row);
-    for (const ParamField& row : kGroupFields) groups[0][row.index] = readField(packed, n, row);
-    n += kGroupGapBits;
-    for (const ParamField& row : kGroupFields) groups[1][row.index] = readField(packed, n, row);
+    readPackedFields(packed, [this](int group, int index, std::int32_t value) {
+        (group == kProgramFieldsGroup ? programValues : groups[group])[index] = value;
+    });
 
     for (int g = 0; g < 2; ++g) {
         setMode(g, groups[g][kModeNumber]);
@@ -98,7 +88,7 @@ void PpgProgram::encode(std::uint8_t* packed) const {
     for (const ParamField& row : kGroupFields) writeField(groups[1][row.index], packed, n, row);
 }
 
-void PpgProgram::setMode(int group, int mode) {
+void PpgProgram::setMode(int group, int mode) noexcept {
     std::int32_t* g = groups[group];
     g[kModeNumber] = mode;
     // The mode comes from a 3-bit field; anything else has no triple.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -105,8 +106,22 @@ inline constexpr std::array<std::int32_t, kProgramValueCount> kDefaultProgramVal
     0, 0, 0, 127, 0, 0, 1, 0, 0, 0, 0, 0x8101, 0x2000, 40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7, 0, 0, 0, 0, 0,
 };
 
-// Reads one field at bit cursor n (advanced by the field's width).
-std::int32_t readField(const std::uint8_t* record, unsigned& n, const ParamField& field);
+// Reads one field at bit cursor n (advanced by the field's width: a mask is
+// a run of low bits, so its width is the position of its top bit).
+inline std::int32_t readField(const std::uint8_t* record, unsigned& n, const ParamField& field) {
+    const unsigned byte = n / 8;
+    const unsigned t = record[byte] + 256u * record[byte + 1];
+    const auto value = static_cast<std::int32_t>((t >> (n % 8)) & field.mask) * field.scale;
+    n += static_cast<unsigned>(std::bit_width(field.mask));
+    return value;
+}
+
+// The packed fields of a record in storage order: visit(group, index,
+// value) for the program values (group -1), then group A's and group B's
+// parameters.
+constexpr int kProgramFieldsGroup = -1;
+template <typename Visit>
+void readPackedFields(const std::uint8_t* record, Visit visit);
 // Writes one field at bit cursor n (advanced). A field starting inside a byte
 // is merged with the bits already there; one starting on a byte boundary
 // overwrites that byte. The following byte is always written. A value outside
@@ -116,7 +131,7 @@ void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const Par
 
 class PpgProgram {
 public:
-    explicit PpgProgram(const std::uint8_t* packed = nullptr);
+    explicit PpgProgram(const std::uint8_t* packed = nullptr) noexcept;
     PpgProgram(const PpgProgram& other) { copyFrom(other); }
     PpgProgram& operator=(const PpgProgram& other) {
         copyFrom(other);
@@ -124,13 +139,13 @@ public:
     }
     virtual ~PpgProgram() = default;
 
-    void reset();
-    void copyFrom(const PpgProgram& other);
+    void reset() noexcept;
+    void copyFrom(const PpgProgram& other) noexcept;
     // Fills the packed fields and the derived group parameters; a null record does nothing.
-    void decode(const std::uint8_t* packed, bool resetFirst);
+    void decode(const std::uint8_t* packed, bool resetFirst) noexcept;
     // Writes the packed fields into a zero-filled 51-byte record; the program is not changed.
     void encode(std::uint8_t* packed) const;
-    void setMode(int group, int mode);
+    void setMode(int group, int mode) noexcept;
     void findMode(int group, int c40, int c41, int c42);
 
     char name[kProgramNameSize] = {};
@@ -151,6 +166,15 @@ private:
 bool setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size);
 inline bool setName(char (&dest)[kProgramNameSize], const char* src) {
     return setName(dest, src, kProgramNameSize);
+}
+
+template <typename Visit>
+void readPackedFields(const std::uint8_t* record, Visit visit) {
+    unsigned n = 0;
+    for (const ParamField& row : kProgramFields) visit(kProgramFieldsGroup, row.index, readField(record, n, row));
+    for (const ParamField& row : kGroupFields) visit(kGroupA, row.index, readField(record, n, row));
+    n += kGroupGapBits;
+    for (const ParamField& row : kGroupFields) visit(kGroupB, row.index, readField(record, n, row));
 }
 
 } // namespace vornak

@@ -17,6 +17,7 @@
 #include "formats/sysex.h"
 #include "io/file_io.h"
 #include "library/bank_facts.h"
+#include "library/sounds.h"
 #include "library/compose.h"
 #include "library/conversions.h"
 #include "library/format_table.h"
@@ -47,6 +48,12 @@ public:
     Json& number(long long n) {
         separate();
         out_ += std::to_string(n);
+        return *this;
+    }
+    // A number already written as JSON.
+    Json& raw(const char* text) {
+        separate();
+        out_ += text;
         return *this;
     }
     Json& boolean(bool b) {
@@ -177,6 +184,12 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     json.close(']');
     json.key("records").open('[');
     for (std::size_t p = 0; p < n; ++p) json.string(recordOf(bank.programs[p]));
+    json.close(']');
+    json.key("keptBy2V").open('[');
+    for (std::size_t p = 0; p < n; ++p) {
+        json.open('{').key("A").string(keptBy2V(bank.programs[p], kGroupA));
+        json.key("B").string(keptBy2V(bank.programs[p], kGroupB)).close('}');
+    }
     json.close(']');
 
     json.key("parameterLabels").open('{');
@@ -351,6 +364,25 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
 }
 
 const std::uint8_t* vornak_bytes() { return gBytes.data(); }
+
+// The `count` sounds among the candidates nearest to `target`: `candidates`
+// holds `size` bytes, the sounds one after another, each ended by a line
+// break; a null `candidates` searches those of the last call again (they
+// are kept, read, until other candidates come). Answers
+// [{"index":4,"distance":0.0317},...], nearest first.
+const char* vornak_similar(const char* target, const char* candidates, std::size_t size, int count) {
+    static SoundIndex index;
+    if (candidates != nullptr) index.assign(std::string_view(candidates, size));
+    Json json;
+    json.open('[');
+    for (const Neighbour& n : index.nearest(target, static_cast<std::size_t>(std::max(count, 0)))) {
+        char distance[32];
+        std::snprintf(distance, sizeof distance, "%.6g", n.distance);
+        json.open('{').key("index").number(static_cast<long long>(n.index)).key("distance").raw(distance).close('}');
+    }
+    json.close(']');
+    return answer(json);
+}
 
 // Every later run, description and composition refuses an input of more
 // than `bytes` bytes, as one there is no memory for ("Error allocating
