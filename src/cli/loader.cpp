@@ -41,7 +41,8 @@ struct Failure {
     int code;
 };
 
-[[noreturn]] void fail(LoadInput& in, const char* message, int code, std::string explanation) {
+[[noreturn]] void fail(LoadInput& in, const char* reason, const char* message, int code, std::string explanation) {
+    in.outcome.reason = reason;
     in.outcome.message = message;
     in.outcome.explanation = std::move(explanation);
     throw Failure{code};
@@ -118,14 +119,14 @@ void readFxb(LoadInput& in) {
     if (!file.parse(in.data, in.size)) {
         const std::uint32_t kind = in.size >= 12 ? bigEndianWord(in.data + fxb::kFxMagic) : 0;
         if (kind == fxb::kFxCk || kind == fxb::kFPCh)
-            fail(in, "Can't load .fxb file", 3,
+            fail(in, "not-a-bank", "Can't load .fxb file", 3,
                  "This is a single program (an FXP preset), not a bank. Vornak reads whole banks: save the bank "
                  "(.fxb) from the plug-in instead.");
         if (in.size >= 12 && kind != fxb::kFxBk && kind != fxb::kFBCh)
-            fail(in, "Can't load .fxb file", 3,
+            fail(in, "not-a-bank", "Can't load .fxb file", 3,
                  "The file starts like an FXB file, but it is neither a bank of programs nor a chunk bank. Vornak "
                  "reads Waldorf 2.V, Halvic and Corvel banks.");
-        fail(in, "Can't load .fxb file", 3,
+        fail(in, "damaged", "Can't load .fxb file", 3,
              "The file starts like an FXB bank, but its sizes do not match its contents: it is damaged or cut short. "
              "Try a fresh copy from where it came from.");
     }
@@ -139,7 +140,7 @@ void readFxb(LoadInput& in) {
     } else if (id == kHalvicFxId && file.isChunkBank) {
         in.outcome.format = "Halvic bank";
         if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.modelHint))
-            fail(in, "Can't load .fxb file", 3,
+            fail(in, "damaged", "Can't load .fxb file", 3,
                  "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
                  "copy, or save the bank again from the plug-in.");
         if (file.chunkSize() < kHalvicChunkSize)
@@ -152,10 +153,10 @@ void readFxb(LoadInput& in) {
         int read = 0;
         if (!load2V(in.bank, file, &read)) {
             if (id != k2VFxId)
-                fail(in, "Not a valid 2.V fxb-file", 3,
+                fail(in, "other-plugin", "Not a valid 2.V fxb-file", 3,
                      "This FXB bank belongs to another plug-in (its identifier is '" + fourChars(in.data + fxb::kFxId) +
                          "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only.");
-            fail(in, "Not a valid 2.V fxb-file", 3,
+            fail(in, "damaged", "Not a valid 2.V fxb-file", 3,
                  "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
                  "bank again from the plug-in.");
         }
@@ -179,7 +180,7 @@ void readWavetermB(LoadInput& in) {
     in.outcome.format = "Waveterm B file";
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(in, "Invalid Waveterm B Dxxx.USR file", 5,
+        fail(in, "damaged", "Invalid Waveterm B Dxxx.USR file", 5,
              "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
              "wrong. Try a fresh copy from the disk.");
     takeWorkImage(in, work, in.modelHint);
@@ -202,7 +203,7 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(in, "Invalid FLEX file", 5,
+        fail(in, "damaged", "Invalid FLEX file", 5,
              "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
              "it is not a Waveterm A file, it is in a format Vornak does not read.");
     takeWorkImage(in, work, kModelDetect);
@@ -250,7 +251,7 @@ void readInput(LoadInput& in) {
         readRawImage(in);
         return;
     }
-    fail(in, "Unknown file format", 6,
+    fail(in, "unknown-format", "Unknown file format", 6,
          in.size == 0 ? "The file is empty."
                       : "The file is none of the formats Vornak reads, and at " + withThousands(in.size) +
                             " bytes it is too short to be a bare PPG memory image (" + withThousands(kBankImageSize) +
@@ -286,9 +287,11 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, int modelHint, PpgB
         outcome.code = failure.code;
     } catch (const CodeError& error) {
         outcome.code = error.code;
+        outcome.reason = "damaged";
         if (std::strcmp(outcome.format, "Corvel bank") == 0) outcome.explanation = corvelExplanation(error.code);
     } catch (...) {
         outcome.code = 99;
+        outcome.reason = "unexpected";
     }
     if (outcome.explanation.empty())
         outcome.explanation = "Vornak could not read this file: an unexpected failure (code " + std::to_string(outcome.code) +
@@ -301,11 +304,13 @@ LoadOutcome readFailure(const FileBytes& file) {
     LoadOutcome outcome;
     if (file.status == FileBytes::NoMemory) {
         outcome.code = 2;
+        outcome.reason = "too-large";
         outcome.message = "Error allocating buffer";
         outcome.explanation = "The file is too large to be held in memory. Close other programs and try again, or "
                               "check that it is really a bank file.";
     } else {
         outcome.code = 1;
+        outcome.reason = "no-input";
         outcome.message = "No input file";
         outcome.explanation = "The file could not be opened or read. Try choosing it again.";
     }

@@ -16,12 +16,20 @@ struct LoadNote {
     std::string text;
 };
 
-// What loading an input gave.
+// What loading an input gave. A failure's reason is one of:
+//   "no-input"        the file cannot be opened or read
+//   "too-large"       the file is more than may be held (the input limit, or memory)
+//   "unknown-format"  no known header, and too short for a bare memory image
+//   "not-a-bank"      an FXB file that holds one program, or neither kind of bank
+//   "other-plugin"    an FXB bank of a plug-in whose banks are not read
+//   "damaged"         a format that was recognised, but whose data do not hold together
+//   "unexpected"      any other failure
 struct LoadOutcome {
     int code = 0;                // 0: the bank was filled; else the tool's exit code
     std::string message;         // the tool's message line, without its line break; "" when none
     std::string explanation;     // a failure in plain words, with what to try
     const char* format = "";     // the format recognised, as the user knows it ("" when none)
+    const char* reason = "";     // why it failed, as a fixed code (see below); "" when it loaded
     std::vector<LoadNote> notes; // for a bank that loaded
 };
 

@@ -16,9 +16,12 @@ namespace {
 struct Refusal {
     int code;
     std::string message;
+    const char* reason;
 };
 
-[[noreturn]] void refuse(std::string message, int code = 1) { throw Refusal{code, std::move(message)}; }
+[[noreturn]] void refuse(std::string message, int code = 1, const char* reason = "bad-request") {
+    throw Refusal{code, std::move(message), reason};
+}
 
 std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
 
@@ -65,7 +68,7 @@ public:
         if (outcome.code != 0)
             refuse(slotText(slot) + "the bank" + quoted(name) + " cannot be read (" +
                        (outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message) + ").",
-                   outcome.code);
+                   outcome.code, outcome.reason);
         combisInUse_ = combisInUse_ || std::any_of(bank->combis.begin(), bank->combis.begin() + bank->combiCount,
                                                    [](const PpgCombi& c) { return c.used != 0; });
         return *loaded_.emplace(name, std::move(bank)).first->second;
@@ -137,7 +140,7 @@ ComposeResult compose(const ComposeRequest& request) {
 
         const ExportRequest write{"", 0, bank.programCount - 1, request.group};
         result.bytes = format->write(bank, write);
-        if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.");
+        if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.", 1, "no-memory");
         result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
         if (sources.combisInUse()) {
             result.report.dropped.push_back("the combis of the source banks");
@@ -148,14 +151,17 @@ ComposeResult compose(const ComposeRequest& request) {
         result = ComposeResult{};
         result.exitCode = refusal.code;
         result.message = refusal.message;
+        result.reason = refusal.reason;
     } catch (const CodeError& error) {
         result = ComposeResult{};
         result.exitCode = error.code;
         result.message = "There is not enough memory for the new bank.";
+        result.reason = "no-memory";
     } catch (const std::bad_alloc&) {
         result = ComposeResult{};
         result.exitCode = 2;
         result.message = "There is not enough memory for the new bank.";
+        result.reason = "no-memory";
     }
     return result;
 }
