@@ -20,8 +20,8 @@ const tool = (name) => join(root, 'node_modules', name);
 // catch (an @ts-expect-error that catches nothing fails the check).
 const program = {
   'main.ts': `
-import createVornak, { bytesToText, createVornakWorker, textToBytes, version } from 'vornak';
-import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
+import createVornak, { bytesToText, createVornakWorker, textToBytes, version, VornakError } from 'vornak';
+import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakErrorCode, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
 
 // A bank of 100 programs: a memory image of zero bytes; and the same with
 // one byte more, which the tool notes.
@@ -33,11 +33,21 @@ export async function check() {
   const listed: VornakRunResult = vornak.run(['bank.bin'], { 'bank.bin': bank });
   const converted = vornak.run(['/Oout.fxb', 'bank.bin'], new Map([['bank.bin', bank]]));
   const described: VornakDescription = vornak.describe('bank.bin', bank.buffer, { model: '2.2', parameters: [1], first: 0, last: 9, group: 'B' });
+  if (!described.ok) throw new Error(described.reason);
   const formats: VornakFormat[] = vornak.formats();
   const asFxb: VornakConvertResult = vornak.convert(longer, { to: 'o', first: 0, last: 9, group: 'B', model: '2.2', name: 'bank.bin' });
   const built: VornakComposeResult = vornak.compose({ banks: { 'bank.bin': bank }, programs: [{ bank: 'bank.bin', program: 1, name: 'One' }, null], format: 'W' });
-  const builtNames = built.bytes ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }).names : built.message;
+  const again = built.ok ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }) : null;
+  const builtNames = again?.exitCode === 0 ? again.names : built.message;
+  const failed = vornak.describe('bank.bin', bank.subarray(0, 3));
+  const reason = failed.ok ? '' : failed.reason;
+  let code: VornakErrorCode | '' = '';
   vornak.dispose();
+  try {
+    vornak.formats();
+  } catch (error) {
+    if (error instanceof VornakError) code = error.code;
+  }
   const worker: VornakWorker = await createVornakWorker();
   const inWorker = await worker.run(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank });
   const convertedInWorker = await worker.convert(longer, { to: 'O', first: 0, last: 9, group: 'B', model: 2 });
@@ -48,14 +58,15 @@ export async function check() {
     listing: listed.stdout,
     exitCodes: [listed.exitCode, converted.exitCode, inWorker.exitCode, asFxb.exitCode, built.exitCode],
     described: [described.format, described.model, described.programs],
-    parameters: described.parameters?.map((p) => [p.number, p.program.length === described.parameterLabels?.program.length,
-      p.a.length === described.parameterLabels?.group.length, p.b.length === described.parameterLabels?.group.length]),
+    parameters: described.parameters.map((p) => [p.number, p.program.length === described.parameterLabels.program.length,
+      p.a.length === described.parameterLabels.group.length, p.b.length === described.parameterLabels.group.length]),
     sounds: new Set(described.sounds).size,
     conversions: described.conversions?.map((c) => c.letter + c.programs),
     formats: formats.map((f) => f.letter + f.extension),
-    convertedFile: asFxb.bytes ? [asFxb.fileName, asFxb.notes.map((n) => n.code), asFxb.keeps.programs] : asFxb.explanation,
+    convertedFile: asFxb.exitCode === 0 ? [asFxb.fileName, asFxb.notes.map((n) => n.code), asFxb.keeps.programs] : asFxb.explanation,
     convertedBytes: Array.from(asFxb.bytes ?? []),
-    convertedInWorker: [convertedInWorker.bytes ? convertedInWorker.fileName : '', Array.from(convertedInWorker.bytes ?? [])],
+    convertedInWorker: [convertedInWorker.ok ? convertedInWorker.fileName : '', Array.from(convertedInWorker.bytes ?? [])],
+    failures: [reason, code],
     builtNames,
     converted: Array.from(converted.files['out.fxb'] ?? []),
     inWorker: Array.from(inWorker.files['out.fxb'] ?? []),
@@ -82,8 +93,26 @@ export function misuse(vornak: Vornak, worker: VornakWorker): void {
   const name: string = vornak.convert(bank, { to: 'S' }).fileName;
   // @ts-expect-error: a slot names its bank
   vornak.compose({ banks: {}, programs: [{ program: 1 }] });
+  // @ts-expect-error: a file that did not load has no programs
+  const programs: number = vornak.describe('bank.bin', bank).programs;
+  // @ts-expect-error: options take only their own keys
+  vornak.describe('bank.bin', bank, { frist: 0 });
+  // @ts-expect-error: a failed build has no report
+  const report = vornak.compose({ banks: {}, programs: [null] }).report;
+  // @ts-expect-error: there is no such model
+  if (vornak.describe('bank.bin', bank).model === '2.4') void report;
+  // @ts-expect-error: transfer is true or false
+  void createVornakWorker({ transfer: 'yes' });
   void code;
   void name;
+  void programs;
+}
+
+// Each error code narrows as the engine answers them.
+export function codeOf(error: unknown): VornakErrorCode | 'other' {
+  // @ts-expect-error: there is no such code
+  if (error instanceof VornakError && error.code === 'disposd') return 'other';
+  return error instanceof VornakError ? error.code : 'other';
 }
 `,
   'node.ts': `
@@ -119,13 +148,15 @@ after(async () => {
   rmSync(dir, { recursive: true, force: true });
 });
 
+const expectedVersion = () => /project\(vornak VERSION ([\d.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))[1];
+
 // What every run of the program must report.
 function expectReport(report, where) {
   const bank = new Uint8Array(5120);
   const listed = runNative(['bank.bin'], { 'bank.bin': bank });
   const converted = runNative(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank }).files['out.fxb'];
   const longer = runNative(['/Oout.fxb', '/P0-9', '/GB', '/2.2', 'bank.bin'], { 'bank.bin': new Uint8Array(5121) }).files['out.fxb'];
-  const version = /project\(vornak VERSION ([\d.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))[1];
+  const version = expectedVersion();
   assert.equal(report.error, undefined, where);
   assert.equal(report.version, version, where);
   assert.ok(sameBytes(textToBytes(report.listing), listed.stdoutBytes), `${where}: listing`);
@@ -144,6 +175,7 @@ function expectReport(report, where) {
   assert.ok(sameBytes(report.converted, converted), `${where}: conversion`);
   assert.ok(sameBytes(report.inWorker, converted), `${where}: conversion in a worker`);
   assert.equal(report.textGivesItsBytes, true, where);
+  assert.deepEqual(report.failures, ['unknown-format', 'disposed'], where);
 }
 
 test('npm pack gives the module, its types and the licence, which another folder installs', () => {
