@@ -155,7 +155,7 @@ function vornakOptions(what, value, keys) {
   if (value === undefined || value === null) return plain;
   if (typeof value !== 'object' || Array.isArray(value)) vornakRefuse(what + ' must be an object, not ' + vornakShow(value));
   Object.keys(value).forEach(function (key) {
-    if (keys.indexOf(key) < 0) vornakRefuse(what + ' have no key ' + vornakShow(key) + ': the keys are ' + keys.join(', '));
+    if (keys.indexOf(key) < 0) vornakRefuse('unknown key ' + vornakShow(key) + ' in ' + what + ': the keys are ' + keys.join(', '));
   });
   keys.forEach(function (key) { if (value[key] !== undefined) plain[key] = value[key]; });
   return plain;
@@ -310,7 +310,7 @@ function vornakDescribeRequest(name, bytes, options, facts) {
   }
   var only = Array.isArray(parameters)
     ? parameters.map(function (p) { return vornakProgramNumber('a program number in parameters', p, 0); }) : [];
-  var conversions = o.conversions === undefined ? true : o.conversions;
+  var conversions = o.conversions === undefined ? true : o.conversions === null ? false : o.conversions;
   if (typeof conversions !== 'boolean') {
     conversions = vornakFormat('conversions', conversions, facts, 'true, false or ').letter.charCodeAt(0);
   }
