@@ -74,6 +74,8 @@ test('an export over its own input replaces it, and only written files are answe
   const fxb = exampleFiles()['demo23-o.fxb'];
   const run = agree(['/Sbank.syx', 'bank.syx'], { 'bank.syx': fxb, 'other.syx': syx });
   assert.deepEqual(Object.keys(run.files), ['bank.syx']);
+  // Only files are found in the answer, whatever a name asks for.
+  assert.equal(Object.getPrototypeOf(run.files), null);
   assert.ok(sameBytes(run.files['bank.syx'], runNative(['/Sout.syx', 'in.fxb'], { 'in.fxb': fxb }).files['out.syx']));
   assert.throws(() => vornak.run(['x'], { '../x': syx }), TypeError);
 });
