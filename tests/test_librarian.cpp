@@ -152,19 +152,22 @@ TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {
         int code;
         const char* message;
         const char* words;
+        std::string reason;
     };
     Bytes fxp = fxbBlock("FxCk", 1, tag("MDAx"), 1, "Harp", {0.5f, 0.25f});
     const Case cases[] = {
-        {{}, 6, "Unknown file format", "The file is empty."},
-        {Bytes(300, 0x11), 6, "Unknown file format", "at 300 bytes it is too short"},
-        {fxp, 3, "Can't load .fxb file", "single program"},
-        {prefix(readFile(examplePath("demo23-o.fxb")), 400), 3, "Can't load .fxb file", "damaged or cut short"},
-        {withWord(readFile(examplePath("demo23-o.fxb")), 16, tag("NiMa")), 3, "Not a valid 2.V fxb-file", "'NiMa'"},
-        {withWord(readFile(examplePath("demo23.crv")), 156 + 16, tag("Xxxx")), 4, "", "Corvel bank is damaged"},
+        {{}, 6, "Unknown file format", "The file is empty.", "unknown-format"},
+        {Bytes(300, 0x11), 6, "Unknown file format", "at 300 bytes it is too short", "unknown-format"},
+        {fxp, 3, "Can't load .fxb file", "single program", "not-a-bank"},
+        {prefix(readFile(examplePath("demo23-o.fxb")), 400), 3, "Can't load .fxb file", "damaged or cut short", "damaged"},
+        {withWord(readFile(examplePath("demo23-o.fxb")), 16, tag("NiMa")), 3, "Not a valid 2.V fxb-file", "'NiMa'",
+         "other-plugin"},
+        {withWord(readFile(examplePath("demo23.crv")), 156 + 16, tag("Xxxx")), 4, "", "Corvel bank is damaged", "damaged"},
     };
     for (const Case& c : cases) {
         const Read r = readBytes(c.bytes);
         EXPECT_EQ(r.outcome.code, c.code) << c.words;
+        EXPECT_EQ(reasonName(r.outcome.reason), c.reason) << c.words;
         EXPECT_EQ(r.outcome.message, c.message) << c.words;
         EXPECT_NE(r.outcome.explanation.find(c.words), std::string::npos) << r.outcome.explanation;
         EXPECT_TRUE(r.outcome.notes.empty());
@@ -381,6 +384,8 @@ TEST(Compose, RefusesWhatItCannotBuild) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.result.exitCode, c.code) << c.words;
+        // A source that cannot be read answers its load's reason; the rest is the request's.
+        EXPECT_EQ(std::string(reasonName(c.result.reason)), c.code == 6 ? "unknown-format" : "bad-request") << c.words;
         EXPECT_NE(c.result.message.find(c.words), std::string::npos) << c.result.message;
         EXPECT_TRUE(c.result.bytes.empty()) << c.words;
     }

@@ -1,6 +1,9 @@
 // Builds the web edition from the WebAssembly engine:
 //   web/vornak.mjs   the engine as an ES module, for pages and node programs
-//                    (web/vornak-node.mjs adds node's worker threads to it)
+//                    (web/vornak-node.mjs adds node's worker threads to it;
+//                    web/vornak-worker*.mjs are its workers as files)
+//   web/vornak-version.mjs  the version alone, a module that costs a bundle
+//                    nothing
 //   web/vornak.html  the page, with the engine, its worker, the ZIP writer,
 //                    its modules bundled into one script and everything else
 //                    inside, so that one file works offline and from a
@@ -106,7 +109,14 @@ const csp = [
 
 const page = fill('page.html', read('src/page.html'), { csp, style, worker, app, version: `V${version}` });
 
-const outputs = { 'vornak.mjs': module, 'vornak.html': page };
+const versionModule = [
+  '// The version of Vornak\'s engine, as the tool\'s banner prints it: the',
+  '// package\'s vornak/version, made by web/build.mjs.',
+  `export const version = '${version}';`,
+  '',
+].join('\n');
+
+const outputs = { 'vornak.mjs': module, 'vornak.html': page, 'vornak-version.mjs': versionModule };
 for (const [name, text] of Object.entries(outputs)) {
   const path = new URL(name, here);
   if (!check) {

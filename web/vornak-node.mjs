@@ -11,13 +11,9 @@ export { default } from './vornak.mjs';
 /**
  * Creates an engine that runs in a worker thread: the same functions as
  * createVornak's, answering promises. See web/vornak.mjs.
- * @param {{ inputLimit?: number, worker?: object }} [options]
+ * @param {import('./vornak').VornakWorkerOptions} [options]
  * @returns {Promise<import('./vornak').VornakWorker>}
  */
 export function createVornakWorker(options) {
-  if (options === undefined || options === null || (typeof options === 'object' && options.worker === undefined)) {
-    const script = `var vornakPort = require('node:worker_threads').parentPort;\n${vornakWorkerScript}`;
-    return createWithWorker({ ...options, worker: new Worker(script, { eval: true }) });
-  }
-  return createWithWorker(options);
+  return createWithWorker(options, () => new Worker(vornakWorkerScript, { eval: true }));
 }

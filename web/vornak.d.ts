@@ -1,6 +1,53 @@
 // Types of the vornak package (web/vornak.mjs, and web/vornak-node.mjs for
 // node). The README's section "The engine's interface" describes each one.
 
+/**
+ * What an error of the engine is: "bad-option" (a TypeError: the call was
+ * given something it does not take; a RangeError from textToBytes),
+ * "too-large" (a RangeError: more text than a string may hold), "disposed",
+ * "stopped" (the engine failed, or could not start), "wasm-blocked"
+ * (WebAssembly may not be compiled here: a Content-Security-Policy without
+ * 'wasm-unsafe-eval'), "worker-failed" (the worker could not be started, or
+ * failed), "worker-timeout" (it did not start in time).
+ */
+export type VornakErrorCode =
+  | 'bad-option'
+  | 'too-large'
+  | 'disposed'
+  | 'stopped'
+  | 'wasm-blocked'
+  | 'worker-failed'
+  | 'worker-timeout';
+
+/**
+ * Every error the engine throws or rejects with: `error instanceof
+ * VornakError` holds for each, the caller's mistakes (TypeErrors) included.
+ */
+export declare class VornakError extends Error {
+  constructor(code: VornakErrorCode, message: string);
+  code: VornakErrorCode;
+}
+
+/** The tool's exit codes other than 0 (see the README's "Exit codes"). */
+export type VornakExitCode = 1 | 2 | 3 | 4 | 5 | 6 | 10 | 11 | 12 | 99;
+
+/**
+ * Why a file did not load: "no-input" (it cannot be opened or read),
+ * "too-large" (more than inputLimit, or than memory holds), "unknown-format"
+ * (no known header, and too short for a memory image), "not-a-bank" (an FXB
+ * file that holds one program, or neither kind of bank), "other-plugin" (an
+ * FXB bank of another plug-in), "damaged" (a format that was recognised, but
+ * whose data do not hold together), "unexpected" (any other failure).
+ */
+export type VornakLoadReason =
+  | 'no-input'
+  | 'too-large'
+  | 'unknown-format'
+  | 'not-a-bank'
+  | 'other-plugin'
+  | 'damaged'
+  | 'unexpected';
+
 /** Bytes as the engine takes them: a Uint8Array, an ArrayBuffer, or any view of one. */
 export type VornakBytes = Uint8Array | ArrayBuffer | ArrayBufferView;
 
@@ -14,39 +61,78 @@ export interface VornakOptions {
   /**
    * The most bytes an input file may hold (a whole number, or Infinity):
    * a larger one gets exit code 2 and "Error allocating buffer". Default
-   * 1 GiB, what the tool allows a pipe.
+   * limits().inputLimit, 1 GiB, what the tool allows a pipe.
    */
   inputLimit?: number;
 }
 
 /** A worker, as the browser's Worker or node's worker_threads Worker. */
 export interface VornakWorkerHandle {
-  postMessage(message: unknown): void;
+  postMessage(message: unknown, transfer?: unknown): void;
   terminate(): unknown;
 }
 
 export interface VornakWorkerOptions extends VornakOptions {
   /**
-   * A worker that runs `vornakWorkerScript`; the engine owns it from then on.
-   * By default the engine starts one itself.
+   * A worker that serves the engine (the package's vornak/worker, or
+   * `vornakWorkerScript`); the engine owns it from then on. By default the
+   * engine starts one itself.
    */
   worker?: VornakWorkerHandle;
+  /**
+   * Hand the buffers of the bytes given over to the worker instead of
+   * copying them: they are detached (empty) in the caller afterwards. A
+   * view of a part of a buffer is copied instead. Default false.
+   */
+  transfer?: boolean;
+  /** How long the worker may take to start, in ms (default 30000), or Infinity. */
+  startTimeout?: number;
 }
 
-/** One run of the tool. */
-export interface VornakRunResult {
-  /** The tool's exit code. */
-  exitCode: number;
-  /** What it printed, decoded by the text rule (see bytesToText). */
+/**
+ * The engine's limits and defaults: `inputLimit` (the engine's, bytes),
+ * `nameLength` (the most bytes of a program or bank name), `firstProgram`
+ * and `lastProgram` (the range /P gives when left out), `defaultFormat`
+ * (compose's), `fileNameLength` and `pathLength` (the most bytes, as UTF-8,
+ * of a file name between slashes and of a path, as the tool's system takes
+ * them).
+ */
+export interface VornakLimits {
+  inputLimit: number;
+  nameLength: number;
+  firstProgram: number;
+  lastProgram: number;
+  defaultFormat: VornakFormatLetter;
+  fileNameLength: number;
+  pathLength: number;
+  /** The most programs a bank holds (65536). */
+  mostPrograms: number;
+  /** Every code a note may have. */
+  noteCodes: VornakNoteCode[];
+  /** Every reason a failure may have. */
+  reasons: (VornakLoadReason | 'bad-request' | 'no-memory')[];
+}
+
+/**
+ * The files a run wrote, by their names relative to the run's folder (as
+ * the export switch named them, without "./" and with ".." resolved): an
+ * object without a prototype, so that only files are found in it.
+ */
+export type VornakWrittenFiles = { [name: string]: Uint8Array };
+
+interface VornakRunOutput {
+  /** What the tool printed, decoded by the text rule (see bytesToText). */
   stdout: string;
   /** What it printed, as bytes. */
   stdoutBytes: Uint8Array;
-  /**
-   * Every file the run wrote, by its name relative to the run's folder
-   * (as the export switch named it, without "./" and resolved "..").
-   */
-  files: { [name: string]: Uint8Array };
+  /** Every file the run wrote. */
+  files: VornakWrittenFiles;
 }
+
+/** One run of the tool: `ok` when its exit code is 0. */
+export type VornakRunResult =
+  | (VornakRunOutput & { ok: true; exitCode: 0 })
+  | (VornakRunOutput & { ok: false; exitCode: VornakExitCode });
 
 /** The model hint of a description, as the switches /2.2 and /2.3 give it. */
 export type VornakModel = '2.2' | '2.3' | 2 | 3;
@@ -82,21 +168,29 @@ export interface VornakDescribeOptions {
 /**
  * What the tool notes about a file that loaded: "bare-image" (no known
  * header: read as a bare memory image), "short-dump" (a SysEx dump that ends
- * before its program memory does), "missing-end" (a whole dump without its
- * closing F7), "trailing-bytes" (bytes after the data, not read),
- * "count-mismatch" (a header that announces more programs or data than the
- * file holds), "partial-image" (Waveterm A records that do not fill the
- * memory), "short-chunk" (a Halvic memory area shorter than the plug-in
- * writes).
+ * before its program memory does), "damaged-dump" (a dump whose nibble
+ * stream is broken), "missing-end" (a whole dump without its closing F7),
+ * "trailing-bytes" (bytes after the data, not read), "count-mismatch" (a
+ * header that announces more programs or data than the file holds),
+ * "partial-image" (Waveterm A records that do not fill the memory),
+ * "short-chunk" (a Halvic memory area shorter than the plug-in writes),
+ * "cut-names" (names longer than the 27 characters kept). And about a file a
+ * conversion writes: "reads-as-other-format" (the tool would recognise it as
+ * another format), "needs-model-switch" (it reads back as the other model
+ * unless /2.2 or /2.3 is given).
  */
 export type VornakNoteCode =
   | 'bare-image'
   | 'short-dump'
+  | 'damaged-dump'
   | 'missing-end'
   | 'trailing-bytes'
   | 'count-mismatch'
   | 'partial-image'
-  | 'short-chunk';
+  | 'short-chunk'
+  | 'cut-names'
+  | 'reads-as-other-format'
+  | 'needs-model-switch';
 
 export interface VornakNote {
   code: VornakNoteCode;
@@ -136,45 +230,98 @@ export interface VornakConversionReport {
   combis: number;
   /** What does not come back, in words ("all 5 combis", "group B of 2 programs"). */
   dropped: string[];
+  /** How the file reads back where not as written. */
+  notes: VornakNote[];
   /** The whole report as one sentence. */
   text: string;
 }
 
-/** What one file holds, as the tool loads it. */
-export interface VornakDescription {
-  /** The tool's exit code for loading the file; 0 when it loaded. */
-  exitCode: number;
-  /** The tool's message, "" when it printed none. */
-  message: string;
-  /** Why the file did not load, in plain words with what to try; "" when it loaded. */
-  explanation: string;
-  /** The format recognised ("" when none was), also when reading it then failed. */
-  format: string;
-  /** What the tool notes about a file that loaded; empty when it did not. */
+/** The formats a file is recognised as. */
+export type VornakInputFormat =
+  | 'V8 SysEx dump'
+  | 'Waveterm A file'
+  | 'Waveterm B file'
+  | 'Waldorf 2.V parameter bank'
+  | 'Waldorf 2.V chunk bank'
+  | 'Halvic bank'
+  | 'Corvel bank'
+  | 'FXB bank'
+  | 'PPG memory image';
+
+/** What a file that loaded holds. */
+export interface VornakBankDescription {
+  ok: true;
+  exitCode: 0;
+  reason: '';
+  message: '';
+  explanation: '';
+  /** The format recognised. */
+  format: VornakInputFormat;
+  /** What the tool notes about the file. */
   notes: VornakNote[];
-  /** The rest only when the file loaded: "2.2", "2.3" or "2.V". */
-  model?: string;
-  /** The model in words: "PPG Wave 2.2", "PPG Wave 2.3" or "Waldorf 2.V". */
-  modelName?: string;
-  bankName?: string;
-  programs?: number;
-  combis?: number;
-  combisInUse?: number;
+  model: '2.2' | '2.3' | '2.V';
+  modelName: 'PPG Wave 2.2' | 'PPG Wave 2.3' | 'Waldorf 2.V';
+  bankName: string;
+  programs: number;
+  combis: number;
+  combisInUse: number;
   /** Program names as the listing shows them. */
-  names?: string[];
+  names: string[];
   /**
-   * Each program's sound: its 51-byte packed record in hexadecimal. Two
-   * programs' sounds are equal exactly when those records are, whatever
-   * their names.
+   * Each program's sound: everything it holds but its name, at the
+   * resolution it was read with. Two programs' sounds are equal exactly
+   * when the programs are, whatever their names.
    */
-  sounds?: string[];
+  sounds: string[];
+  /**
+   * Each program's 51-byte packed record in hexadecimal, as a PPG memory
+   * stores it: equal records are programs the instrument holds alike.
+   */
+  records: string[];
+  /**
+   * For each program, the sound of the 2.V program that a 2.V bank makes of
+   * its group A and of its group B. A 2.V program written from group B of
+   * another has, for A, what that one has for B.
+   */
+  keptBy2V: { A: string; B: string }[];
   /** The labels of the values in `parameters`, as the listing names them. */
-  parameterLabels?: { program: string[]; group: string[] };
+  parameterLabels: { program: string[]; group: string[] };
   /** The values of the programs asked for, in program order. */
-  parameters?: VornakProgramValues[];
-  /** For each output format, in formats() order: what writing the bank in it keeps (when asked for). */
+  parameters: VornakProgramValues[];
+  /** For each output format, in formats() order: what writing the bank in it keeps (unless conversions: false). */
   conversions?: VornakConversionReport[];
 }
+
+/** Why a file did not load. */
+export interface VornakLoadFailure {
+  ok: false;
+  /** The tool's exit code for loading the file. */
+  exitCode: VornakExitCode;
+  reason: VornakLoadReason;
+  /** The tool's message, "" when it printed none. */
+  message: string;
+  /** Why the file did not load, in plain words with what to try. */
+  explanation: string;
+  /** The format recognised ("" when none was), also when reading it then failed. */
+  format: VornakInputFormat | '';
+  /** Empty. */
+  notes: VornakNote[];
+}
+
+export interface VornakSimilarOptions {
+  /** How many sounds to find (default 5). */
+  count?: number | null;
+}
+
+/** A sound found near another: its place in the list searched, and how far it is. */
+export interface VornakNeighbour {
+  index: number;
+  /** Each value's difference over its own range, added up (a different wavetable or switch counts 1). */
+  distance: number;
+}
+
+/** What one file holds, as the tool loads it, or why it did not load. */
+export type VornakDescription = VornakBankDescription | VornakLoadFailure;
 
 /** An output format, in the engine's words. */
 export interface VornakFormat {
@@ -227,7 +374,9 @@ export interface VornakComposeRequest {
 /** A bank that compose built, or why it could not. */
 export type VornakComposeResult =
   | {
+      ok: true;
       exitCode: 0;
+      reason: '';
       message: '';
       /** The file, as the format's export writes it. */
       bytes: Uint8Array;
@@ -235,12 +384,15 @@ export type VornakComposeResult =
       report: VornakConversionReport;
     }
   | {
+      ok: false;
       /**
        * 1 for a request that cannot be met, the tool's exit code for a bank
        * that cannot be read, 2 for a bank above inputLimit; 1 or 2 when the
        * engine's memory runs out.
        */
-      exitCode: number;
+      exitCode: VornakExitCode;
+      /** A bank's load failure, "bad-request" for the request, "no-memory". */
+      reason: VornakLoadReason | 'bad-request' | 'no-memory';
       /** What stands in the way, in words. */
       message: string;
       bytes: null;
@@ -264,7 +416,9 @@ export interface VornakConvertOptions {
 /** A bank converted, or why it could not be. */
 export type VornakConvertResult =
   | {
+      ok: true;
       exitCode: 0;
+      reason: '';
       message: '';
       explanation: '';
       /** The file, byte for byte as the tool writes it. */
@@ -277,8 +431,11 @@ export type VornakConvertResult =
       notes: VornakNote[];
     }
   | {
+      ok: false;
       /** The tool's exit code. */
-      exitCode: number;
+      exitCode: VornakExitCode;
+      /** The load's failure, or "no-memory" when the file could not be made. */
+      reason: VornakLoadReason | 'no-memory';
       /** The tool's message ("" when it printed none). */
       message: string;
       /** The failure in plain words, with what to try. */
@@ -294,10 +451,19 @@ export interface Vornak {
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): VornakDescription;
   /** The output formats, in the order they are offered to people. */
   formats(): VornakFormat[];
+  /** The engine's limits and defaults. */
+  limits(): VornakLimits;
   /** Builds a bank from programs of the banks given and writes it in a format. */
   compose(request: VornakComposeRequest): VornakComposeResult;
   /** Writes a bank in another format, as the tool does. */
   convert(bytes: VornakBytes, options: VornakConvertOptions): VornakConvertResult;
+  /**
+   * The sounds among `sounds` nearest to `sound` (5, or `count`), nearest
+   * first, by the engine's distance over every value of the programs; equal
+   * sounds are left out. The sounds are read once: a later call with the
+   * same list searches it again at once.
+   */
+  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions): VornakNeighbour[];
   /** Lets go of the engine and its memory; every later call throws. */
   dispose(): void;
 }
@@ -307,8 +473,10 @@ export interface VornakWorker {
   run(args: readonly string[], files?: VornakFiles | null): Promise<VornakRunResult>;
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): Promise<VornakDescription>;
   formats(): Promise<VornakFormat[]>;
+  limits(): Promise<VornakLimits>;
   compose(request: VornakComposeRequest): Promise<VornakComposeResult>;
   convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
+  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions): Promise<VornakNeighbour[]>;
   /** Ends the worker; calls that wait and every later call are rejected. */
   dispose(): void;
 }
@@ -330,5 +498,11 @@ export declare function textToBytes(text: string): Uint8Array;
 
 /** The classic script that runs an engine in a worker (see VornakWorkerOptions.worker). */
 export declare const vornakWorkerScript: string;
+
+/**
+ * Answers createVornakWorker's requests in a worker of one's own: its global
+ * scope (self), or node's parentPort.
+ */
+export declare function serveVornak(port: object): void;
 
 export default createVornak;

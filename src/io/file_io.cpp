@@ -38,13 +38,13 @@ bool writeInPlace(const char* path, const std::uint8_t* data, std::size_t size) 
 }
 
 // A new file beside the target: the folder part of the path, then a hidden
-// name made unique by the process id and a counter.
+// name made unique by the process id and a counter (kTemporaryPrefix).
 int createBeside(const std::string& target, mode_t mode, std::string& name) {
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        name = folder + ".vornak-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        name = folder + kTemporaryPrefix + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -104,16 +104,17 @@ void keep(FileBytes& result, std::unique_ptr<std::uint8_t[]> data, std::size_t s
 }
 
 // A file whose size seeking tells: read in one piece, unless it is larger
-// than `limit`.
+// than `limit`. The size is an off_t, which holds sizes that a long (32 bits
+// on some platforms) or a size_t cannot.
 void readMeasured(std::FILE* file, std::size_t spare, std::size_t capacity, std::size_t limit, FileBytes& result) {
-    long length = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
-    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) return;
-    const auto size = static_cast<std::size_t>(length);
-    if (size > limit) {
+    off_t length = -1;
+    if (::fseeko(file, 0, SEEK_END) == 0) length = ::ftello(file);
+    if (length < 0 || ::fseeko(file, 0, SEEK_SET) != 0) return;
+    if (static_cast<std::uintmax_t>(length) > limit) {
         result.status = FileBytes::NoMemory;
         return;
     }
+    const auto size = static_cast<std::size_t>(length);
     const std::size_t total = std::max(size + spare, capacity);
     auto data = allocate(total);
     if (!data)

@@ -17,6 +17,9 @@ namespace vornak {
 // leave it partly written.
 bool writeWholeFile(const char* path, const std::uint8_t* data, std::size_t size);
 
+// How the name of that new file begins: ".vornak-<process id>-<counter>.tmp".
+constexpr const char* kTemporaryPrefix = ".vornak-";
+
 // An export's last step: the bytes its writer made, written as the whole
 // file. 0 on success; 1 when the writer made none (it ran out of memory) or
 // they cannot all be stored.

@@ -15,9 +15,12 @@ namespace {
 struct Refusal {
     int code;
     std::string message;
+    FailureReason reason;
 };
 
-[[noreturn]] void refuse(std::string message, int code = 1) { throw Refusal{code, std::move(message)}; }
+[[noreturn]] void refuse(std::string message, int code = 1, FailureReason reason = FailureReason::BadRequest) {
+    throw Refusal{code, std::move(message), reason};
+}
 
 std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
 
@@ -55,7 +58,7 @@ public:
         if (outcome.code != 0)
             refuse(slotText(slot) + "the bank" + quoted(name) + " cannot be read (" +
                        (outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message) + ").",
-                   outcome.code);
+                   outcome.code, outcome.reason);
         combisInUse_ = combisInUse_ || bank->combisInUse() > 0;
         return *loaded_.emplace(name, std::move(bank)).first->second;
     }
@@ -121,7 +124,7 @@ ComposeResult compose(const ComposeRequest& request) {
 
         bank.is2V = settingsTaken && all2V;
         result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
-        if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.");
+        if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.", 1, FailureReason::NoMemory);
         result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
         if (sources.combisInUse()) {
             result.report.dropped.push_back("the combis of the source banks (a built bank holds none)");
@@ -131,14 +134,17 @@ ComposeResult compose(const ComposeRequest& request) {
         result = ComposeResult{};
         result.exitCode = refusal.code;
         result.message = refusal.message;
+        result.reason = refusal.reason;
     } catch (const CodeError& error) {
         result = ComposeResult{};
         result.exitCode = error.code;
         result.message = "There is not enough memory for the new bank.";
+        result.reason = FailureReason::NoMemory;
     } catch (const std::bad_alloc&) {
         result = ComposeResult{};
         result.exitCode = 2;
         result.message = "There is not enough memory for the new bank.";
+        result.reason = FailureReason::NoMemory;
     }
     return result;
 }

@@ -36,6 +36,8 @@ struct ComposeRequest {
 struct ComposeResult {
     int exitCode = 0;
     std::string message;             // why nothing was written
+    FailureReason reason = FailureReason::None; // the same as a fixed code: a source's load failure,
+                                                // BadRequest or NoMemory
     std::vector<std::uint8_t> bytes; // the file, as the format's export writes it
     ConversionReport report;         // what the written file keeps of the built bank
 };

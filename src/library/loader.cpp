@@ -35,6 +35,28 @@ constexpr std::array<NoteCode, kNoteNames.size()> kNoteCodes = [] {
     return codes;
 }();
 
+struct ReasonName {
+    FailureReason reason;
+    const char* name;
+};
+constexpr std::array<ReasonName, 10> kReasonNames{{
+    {FailureReason::None, ""},
+    {FailureReason::NoInput, "no-input"},
+    {FailureReason::TooLarge, "too-large"},
+    {FailureReason::UnknownFormat, "unknown-format"},
+    {FailureReason::NotABank, "not-a-bank"},
+    {FailureReason::OtherPlugin, "other-plugin"},
+    {FailureReason::Damaged, "damaged"},
+    {FailureReason::Unexpected, "unexpected"},
+    {FailureReason::BadRequest, "bad-request"},
+    {FailureReason::NoMemory, "no-memory"},
+}};
+constexpr std::array<FailureReason, kReasonNames.size() - 1> kFailureReasons = [] {
+    std::array<FailureReason, kReasonNames.size() - 1> reasons{};
+    for (std::size_t i = 0; i < reasons.size(); ++i) reasons[i] = kReasonNames[i + 1].reason;
+    return reasons;
+}();
+
 bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
     return in.size >= magic.size() && std::equal(magic.begin(), magic.end(), in.data);
 }
@@ -48,14 +70,14 @@ void parseFxb(LoadInput& in, FxbFile& file) {
     }
     const std::uint32_t kind = in.size >= 12 ? bigEndianWord(in.data + fxb::kFxMagic) : 0;
     if (kind == fxb::kFxCk || kind == fxb::kFPCh)
-        fail(in, "Can't load .fxb file", 3,
+        fail(in, FailureReason::NotABank, "Can't load .fxb file", 3,
              "This is a single program (an FXP preset), not a bank. Vornak reads whole banks: save the bank "
              "(.fxb) from the plug-in instead.");
     if (in.size >= 12 && kind != fxb::kFxBk && kind != fxb::kFBCh)
-        fail(in, "Can't load .fxb file", 3,
+        fail(in, FailureReason::NotABank, "Can't load .fxb file", 3,
              "The file starts like an FXB file, but it is neither a bank of programs nor a chunk bank. Vornak "
              "reads Waldorf 2.V, Halvic and Corvel banks.");
-    fail(in, "Can't load .fxb file", 3,
+    fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
          "The file starts like an FXB bank, but its sizes do not match its contents: it is damaged or cut short. "
          "Try a fresh copy from where it came from.");
 }
@@ -91,7 +113,7 @@ void readInput(LoadInput& in) {
     FxbFile file;
     const InputFormat* format = recognise(in, file);
     if (format == nullptr)
-        fail(in, "Unknown file format", 6,
+        fail(in, FailureReason::UnknownFormat, "Unknown file format", 6,
              in.size == 0 ? "The file is empty."
                           : "The file is none of the formats Vornak reads, and at " + withThousands(in.size) +
                                 " bytes it is too short to be a bare PPG memory image (" +
@@ -131,10 +153,12 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
         outcome.code = failure.code;
     } catch (const CodeError& error) {
         outcome.code = error.code;
+        outcome.reason = FailureReason::Damaged;
         if (outcome.format != nullptr && outcome.format->kind == InputKind::Corvel)
             outcome.explanation = corvelExplanation(error.code);
     } catch (...) {
         outcome.code = 99;
+        outcome.reason = FailureReason::Unexpected;
     }
     if (outcome.explanation.empty())
         outcome.explanation = "Vornak could not read this file: an unexpected failure (code " + std::to_string(outcome.code) +
@@ -153,6 +177,14 @@ const char* noteCodeName(NoteCode code) {
 
 std::span<const NoteCode> noteCodes() { return kNoteCodes; }
 
+const char* reasonName(FailureReason reason) {
+    for (const ReasonName& r : kReasonNames)
+        if (r.reason == reason) return r.name;
+    return "";
+}
+
+std::span<const FailureReason> failureReasons() { return kFailureReasons; }
+
 const char* LoadOutcome::formatName() const {
     if (format != nullptr) return format->name;
     return fxbContainer ? kFxbContainerName : "";
@@ -162,11 +194,13 @@ LoadOutcome readFailure(FileBytes::Status status) {
     LoadOutcome outcome;
     if (status == FileBytes::NoMemory) {
         outcome.code = 2;
+        outcome.reason = FailureReason::TooLarge;
         outcome.message = "Error allocating buffer";
         outcome.explanation = "The file is too large to be held in memory. Close other programs and try again, or "
                               "check that it is really a bank file.";
     } else {
         outcome.code = 1;
+        outcome.reason = FailureReason::NoInput;
         outcome.message = "No input file";
         outcome.explanation = "The file could not be opened or read. Try choosing it again.";
     }

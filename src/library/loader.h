@@ -33,6 +33,23 @@ const char* noteCodeName(NoteCode code);
 // Every code, in the order above.
 std::span<const NoteCode> noteCodes();
 
+// Why a file did not load, or a bank could not be built, as a fixed code.
+// The engine answers each by its name (reasonName).
+enum class FailureReason {
+    None,          // "": it loaded
+    NoInput,       // "no-input": the file cannot be opened or read
+    TooLarge,      // "too-large": more than may be held (the input limit, or memory)
+    UnknownFormat, // "unknown-format": no known header, and too short for a bare memory image
+    NotABank,      // "not-a-bank": an FXB file that holds one program, or neither kind of bank
+    OtherPlugin,   // "other-plugin": an FXB bank of a plug-in whose banks are not read
+    Damaged,       // "damaged": a format that was recognised, but whose data do not hold together
+    Unexpected,    // "unexpected": any other failure
+    BadRequest,    // "bad-request": a bank to build that cannot be built as asked
+    NoMemory,      // "no-memory": no memory for the file to be written
+};
+const char* reasonName(FailureReason reason);
+std::span<const FailureReason> failureReasons();
+
 struct LoadNote {
     NoteCode code;
     std::string text; // plain words, with the file's numbers
@@ -45,6 +62,7 @@ struct LoadOutcome {
     std::string explanation;               // a failure in plain words, with what to try
     const InputFormat* format = nullptr;   // the format recognised; none for an unknown one
     bool fxbContainer = false;             // it starts like an FXB file (the format, when it has one, is a plug-in's)
+    FailureReason reason = FailureReason::None;
     std::vector<LoadNote> notes;           // for a bank that loaded
     int namesCut = 0;                      // names of the file that were cut to 27 characters
 

@@ -14,7 +14,8 @@
 
 namespace vornak {
 
-void fail(LoadInput& in, const char* message, int code, std::string explanation) {
+void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation) {
+    in.outcome.reason = reason;
     in.outcome.message = message;
     in.outcome.explanation = std::move(explanation);
     throw ReadFailure{code};
@@ -186,7 +187,7 @@ void readCorvel(LoadInput& in) {
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
     if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(in, "Can't load .fxb file", 3,
+        fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
              "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
              "copy, or save the bank again from the plug-in.");
     if (file.chunkSize() < kHalvicChunkSize)
@@ -202,10 +203,10 @@ void read2V(LoadInput& in) {
     Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
-            fail(in, "Not a valid 2.V fxb-file", 3,
+            fail(in, FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
                  cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
                       "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
-        fail(in, "Not a valid 2.V fxb-file", 3,
+        fail(in, FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
              "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
              "bank again from the plug-in.");
     }
@@ -220,7 +221,7 @@ void read2V(LoadInput& in) {
 void readWavetermB(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(in, "Invalid Waveterm B Dxxx.USR file", 5,
+        fail(in, FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
              "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
              "wrong. Try a fresh copy from the disk.");
     takeWorkImage(in, work, in.hint);
@@ -249,7 +250,7 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(in, "Invalid FLEX file", 5,
+        fail(in, FailureReason::Damaged, "Invalid FLEX file", 5,
              "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
              "it is not a Waveterm A file, it is in a format Vornak does not read.");
     takeWorkImage(in, work, in.hint);

@@ -32,8 +32,9 @@ struct ReadFailure {
     int code;
 };
 
-// Sets the tool's message and the explanation, and throws the failure.
-[[noreturn]] void fail(LoadInput& in, const char* message, int code, std::string explanation);
+// Sets the reason, the tool's message and the explanation, and throws the
+// failure.
+[[noreturn]] void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation);
 void note(LoadInput& in, NoteCode code, std::string text);
 
 void readSysEx(LoadInput& in);

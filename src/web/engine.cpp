@@ -8,8 +8,14 @@
 // (control bytes as "?"), bytes from 0x80 up pass unchanged, and the
 // JavaScript side decodes them by its one rule for all text of the tool.
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <climits>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,11 +23,11 @@
 #include "formats/sysex.h"
 #include "io/file_io.h"
 #include "library/bank_facts.h"
-#include "library/sounds.h"
 #include "library/compose.h"
 #include "library/conversions.h"
 #include "library/format_table.h"
 #include "library/loader.h"
+#include "library/sounds.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -149,8 +155,9 @@ void putLabels(Json& json, const std::vector<const ListedValue*>& values, bool i
 }
 
 void putOutcome(Json& json, const LoadOutcome& outcome) {
-    json.key("exitCode").number(outcome.code).key("message").string(outcome.message);
-    json.key("explanation").string(outcome.explanation).key("format").string(outcome.formatName());
+    json.key("exitCode").number(outcome.code).key("reason").string(reasonName(outcome.reason));
+    json.key("message").string(outcome.message).key("explanation").string(outcome.explanation);
+    json.key("format").string(outcome.formatName());
     putNotes(json, outcome.notes);
 }
 
@@ -216,12 +223,48 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     json.close(']');
 }
 
+// The engine's process id. An export writes a temporary file named by it
+// (kTemporaryPrefix) beside its target, and a process's id is new to the
+// files it finds; the engine's is therefore chosen for each run, the first
+// from 42 up that no name in the run's folder uses there, so that no input
+// file of a run stands in the way of its exports.
+pid_t gProcessId = 42;
+
+void chooseProcessId() {
+    const std::string prefix = kTemporaryPrefix;
+    std::set<std::string> taken;
+    std::vector<std::string> folders{"."};
+    while (!folders.empty()) {
+        const std::string folder = std::move(folders.back());
+        folders.pop_back();
+        DIR* dir = ::opendir(folder.c_str());
+        if (dir == nullptr) continue;
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name == "." || name == "..") continue;
+            if (name.compare(0, prefix.size(), prefix) == 0)
+                taken.insert(name.substr(prefix.size(), name.find('-', prefix.size()) - prefix.size()));
+            struct stat status;
+            const std::string path = folder + "/" + name;
+            if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) folders.push_back(path);
+        }
+        ::closedir(dir);
+    }
+    gProcessId = 42;
+    while (taken.count(std::to_string(gProcessId)) != 0) ++gProcessId;
+}
+
 } // namespace
 
 extern "C" {
 
-// argv[0] is the program name, as for main. Answers the exit code.
+// The C library's getpid, which the exports' temporary names use.
+pid_t getpid() { return gProcessId; }
+
+// argv[0] is the program name, as for main; the run's folder is the working
+// folder. Answers the exit code.
 int vornak_run(int argc, char** argv) {
+    chooseProcessId();
     PpgBank bank = makeStartupBank();
     const int code = runDriver(argc, argv, bank, gInputLimit);
     std::fflush(stdout);
@@ -230,7 +273,7 @@ int vornak_run(int argc, char** argv) {
 
 // Loads the file as the tool would (printing nothing) and answers what it
 // found as JSON:
-//   {"exitCode":0,"message":"","explanation":"","format":"V8 SysEx dump",
+//   {"exitCode":0,"reason":"","message":"","explanation":"","format":"V8 SysEx dump",
 //    "notes":[{"code":"short-dump","text":"..."}],
 //    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,
 //    "combis":20,"combisInUse":3,
@@ -238,7 +281,8 @@ int vornak_run(int argc, char** argv) {
 //    "parameterLabels":{"program":[...],"group":[...]},
 //    "parameters":[{"number":0,"program":[...],"a":[...],"b":[...]},...],
 //    "conversions":[{"letter":"S","programs":87,...,"notes":[...],"text":"..."},...]}
-// Everything from "model" on only for a bank that loaded. Parameters are
+// Everything from "model" on only for a bank that loaded; "reason" is the
+// failure's code (FailureReason). Parameters are
 // given for every program when `programCount` is negative, else for the
 // `programCount` program numbers at `programs`. Conversions only when
 // `conversions` is not 0 (1 for every format, or the character of one
@@ -298,7 +342,7 @@ const char* vornak_formats() {
 // the format of the switch letter `format`. Slot i is program
 // `slotPrograms[i]` of the file `slotBanks[i]`, renamed to `slotNames[i]`
 // unless that is null; a null `slotBanks[i]` is a slot the format fills.
-// Answers {"exitCode":0,"message":"","size":10245,"report":{...}}; the
+// Answers {"exitCode":0,"reason":"","message":"","size":10245,"report":{...}}; the
 // file's bytes are at vornak_bytes() until the next call.
 const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char** slotBanks, const int* slotPrograms,
                            char** slotNames, int format, int modelHint, int group, const char* bankName) {
@@ -309,8 +353,10 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     // No bank holds more programs: a larger request is refused before
     // anything is made of it.
     if (slotCount > kMaxBankPrograms) {
-        json.key("exitCode").number(1).key("message").string("A bank holds at most " + withThousands(kMaxBankPrograms) +
-                                                              " programs; the new bank has " + withThousands(slotCount) + " slots.");
+        json.key("exitCode").number(1).key("reason").string(reasonName(FailureReason::BadRequest));
+        json.key("message").string(cat({"A bank holds at most ", withThousands(kMaxBankPrograms),
+                                        " programs; the new bank has ", withThousands(static_cast<std::uint64_t>(slotCount)),
+                                        " slots."}));
         json.key("size").number(0).close('}');
         gBytes.clear();
         return answer(json);
@@ -323,7 +369,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         }
         // As the tool answers an input it cannot hold or open.
         const LoadOutcome failed = readFailure(files.back().status);
-        json.key("exitCode").number(failed.code).key("message").string(failed.message).key("size").number(0);
+        json.key("exitCode").number(failed.code).key("reason").string(reasonName(failed.reason));
+        json.key("message").string(failed.message).key("size").number(0);
         json.close('}');
         gBytes.clear();
         return answer(json);
@@ -340,8 +387,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     // A character code beyond ASCII is no letter, whatever its low byte.
     const ExportFormat* output = format > 0 && format < 0x80 ? exportFormatForLetter(static_cast<char>(format)) : nullptr;
     if (output == nullptr) {
-        json.key("exitCode").number(1).key("message").string(std::string("There is no output format '") +
-                                                               static_cast<char>(format) + "'.");
+        json.key("exitCode").number(1).key("reason").string(reasonName(FailureReason::BadRequest));
+        json.key("message").string(cat({"There is no output format '", std::string(1, static_cast<char>(format)), "'."}));
         json.key("size").number(0).close('}');
         gBytes.clear();
         return answer(json);
@@ -353,7 +400,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
 
     ComposeResult result = compose(request);
     gBytes = std::move(result.bytes);
-    json.key("exitCode").number(result.exitCode).key("message").string(result.message);
+    json.key("exitCode").number(result.exitCode).key("reason").string(reasonName(result.reason));
+    json.key("message").string(result.message);
     json.key("size").number(static_cast<long long>(gBytes.size()));
     if (result.exitCode == 0) {
         json.key("report");
@@ -388,5 +436,47 @@ const char* vornak_similar(const char* target, const char* candidates, std::size
 // than `bytes` bytes, as one there is no memory for ("Error allocating
 // buffer", 2).
 void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
+
+// The engine's limits and defaults, for the JavaScript side to check and
+// offer what the tool takes:
+//   {"inputLimit":1073741824,"nameLength":27,"firstProgram":0,"lastProgram":255,
+//    "defaultFormat":"S","fileNameLength":255,"pathLength":4095,"mostPrograms":65536,
+//    "noteCodes":["bare-image",...],"reasons":["no-input",...]}
+// `inputLimit` is the most bytes an input may hold (until vornak_limit_input
+// sets another), `nameLength` the most bytes of a program or bank name,
+// `firstProgram` and `lastProgram` the range /P gives when it is left out,
+// `defaultFormat` compose's output when none is asked for. A file name (a
+// part of a path between slashes) holds at most `fileNameLength` bytes and a
+// path at most `pathLength`, as on the system the tool is built for: a
+// longer one is refused by the system call that gets it. No bank holds more
+// than `mostPrograms` programs. `noteCodes` and `reasons` are every code a
+// note and a failure's reason may have.
+const char* vornak_limits() {
+    const ExportRequest defaults;
+    Json json;
+    json.open('{').key("inputLimit").number(static_cast<long long>(gInputLimit));
+    json.key("nameLength").number(kProgramNameSize - 1);
+    json.key("firstProgram").number(defaults.rangeStart).key("lastProgram").number(defaults.rangeEnd);
+    json.key("defaultFormat").string(letterOf(*exportFormat(ComposeRequest{}.format)));
+    json.key("fileNameLength").number(NAME_MAX).key("pathLength").number(PATH_MAX - 1);
+    json.key("mostPrograms").number(kMaxBankPrograms);
+    json.key("noteCodes").open('[');
+    for (const NoteCode code : noteCodes()) json.string(noteCodeName(code));
+    json.close(']').key("reasons").open('[');
+    for (const FailureReason reason : failureReasons()) json.string(reasonName(reason));
+    json.close(']').close('}');
+    return answer(json);
+}
+
+// Why an export failed after its bank loaded, for convert: in the engine's
+// memory file system, only for want of memory.
+//   {"reason":"no-memory","explanation":"..."}
+const char* vornak_export_failure() {
+    Json json;
+    json.open('{').key("reason").string(reasonName(FailureReason::NoMemory));
+    json.key("explanation").string("The converted file could not be made: there is not enough memory for it.");
+    json.close('}');
+    return answer(json);
+}
 
 } // extern "C"

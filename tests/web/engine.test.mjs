@@ -5,7 +5,9 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 
-import { bytesToText, createVornak, createVornakWorker, textToBytes } from '../../web/vornak-node.mjs';
+import { Worker } from 'node:worker_threads';
+
+import { bytesToText, createVornak, createVornakWorker, textToBytes, VornakError } from '../../web/vornak-node.mjs';
 import { corpusFiles, enginePath, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes, toolMessage } from './support.mjs';
 
 const vornak = await createVornak();
@@ -72,6 +74,8 @@ test('an export over its own input replaces it, and only written files are answe
   const fxb = exampleFiles()['demo23-o.fxb'];
   const run = agree(['/Sbank.syx', 'bank.syx'], { 'bank.syx': fxb, 'other.syx': syx });
   assert.deepEqual(Object.keys(run.files), ['bank.syx']);
+  // Only files are found in the answer, whatever a name asks for.
+  assert.equal(Object.getPrototypeOf(run.files), null);
   assert.ok(sameBytes(run.files['bank.syx'], runNative(['/Sout.syx', 'in.fxb'], { 'in.fxb': fxb }).files['out.syx']));
   assert.throws(() => vornak.run(['x'], { '../x': syx }), TypeError);
 });
@@ -107,7 +111,12 @@ test('describe answers the format, the model and the programs of a bank, or the 
   const crv = vornak.describe('demo23.crv', files['demo23.crv']);
   assert.equal(crv.format, 'Corvel bank');
   const bad = vornak.describe('x.fxb', files['demo23-o.fxb'].slice(0, 300));
-  assert.deepEqual([bad.exitCode, bad.message], [3, "Can't load .fxb file"]);
+  assert.deepEqual([bad.ok, bad.exitCode, bad.reason, bad.message], [false, 3, 'damaged', "Can't load .fxb file"]);
+  assert.deepEqual([syx.ok, syx.reason], [true, '']);
+  const none = vornak.compose({ banks: {}, programs: [{ bank: 'x', program: 0 }] });
+  const unread = vornak.compose({ banks: { x: new Uint8Array(3) }, programs: [{ bank: 'x', program: 0 }] });
+  assert.deepEqual([none.ok, none.reason, unread.exitCode, unread.reason], [false, 'bad-request', 6, 'unknown-format']);
+  assert.deepEqual([vornak.run(['x']).ok, vornak.run(['/?']).exitCode], [false, 1]);
 });
 
 test('a run leaves nothing behind, and an export name that leaves the run\'s folder is a failed export', async () => {
@@ -124,7 +133,7 @@ test('a run leaves nothing behind, and an export name that leaves the run\'s fol
     const run = vornak.run([`/S${target}`, 'in.syx'], { 'in.syx': syx, 'sub/a': syx });
     assert.equal(run.exitCode, failed.exitCode, `${target}: exit code`);
     assert.ok(sameBytes(run.stdoutBytes, failed.stdoutBytes), `${target}: output`);
-    assert.deepEqual(run.files, {}, target);
+    assert.deepEqual(Object.keys(run.files), [], target);
   }
   // Nothing written, created or given before is there for a later run, by
   // any name: it answers as a new engine does.
@@ -224,7 +233,20 @@ test('an input above the engine\'s limit gets the tool\'s answer for an input it
     assert.equal(above.exitCode, 2, make.name);
     assert.equal(above.stdout, `${bannerText}\nError allocating buffer\n`, make.name);
     const described = await engine.describe('big.bin', bigger);
-    assert.deepEqual([described.exitCode, described.message], [2, 'Error allocating buffer'], make.name);
+    assert.deepEqual([described.exitCode, described.reason, described.message], [2, 'too-large', 'Error allocating buffer'], make.name);
+    engine.dispose();
+  }
+  // Inputs of 2 GiB and more, whatever the limit (their pages are never
+  // touched: the engine refuses them by their size).
+  for (const inputLimit of [undefined, Infinity]) {
+    const engine = await createVornak({ inputLimit });
+    for (const size of [2 ** 31, 2 ** 32]) {
+      const huge = new Uint8Array(size);
+      const run = engine.run(['/v', 'big.bin'], { 'big.bin': huge });
+      assert.equal(run.exitCode, 2, `${size} bytes, limit ${inputLimit}`);
+      assert.match(run.stdout, /\nError allocating buffer\n$/);
+      assert.equal(engine.describe('big.bin', huge).reason, 'too-large');
+    }
     engine.dispose();
   }
 });
@@ -295,4 +317,164 @@ test('formats, compose and convert in a worker thread answer as on the calling t
   await assert.rejects(worker.convert(files['demo23.syx'], { to: 'x' }), TypeError);
   await assert.rejects(worker.convert(files['demo23.syx'], { to: 'S', first: 2, last: 1 }), TypeError);
   worker.dispose();
+});
+
+test('names and paths that the tool\'s system refuses, and names like its temporary files, are answered as the tool answers them', () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const files = { 'in.syx': syx, 'sub/x': syx };
+  // Names too long for a file or a path; exports onto the input and reads
+  // through it as if it were a folder; the run's own files named as the
+  // temporary files of exports are (natively, the process id differs).
+  const taken = { 'bank.syx': syx };
+  for (let i = 0; i < 100; i++) taken[`.vornak-42-${i}.tmp`] = syx;
+  const cases = [[`/S${'x'.repeat(300)}`, 'in.syx'], [`/S${'d/'.repeat(2100)}x`, 'in.syx'], ['x'.repeat(300)],
+    ['/Sin.syx/', 'in.syx'], ['/Sin.syx/../out.syx', 'in.syx'], ['/Smissing/../out.syx', 'in.syx'], ['in.syx/'], ['sub/./x']];
+  for (const args of cases) agree(args, files, args.join(' ').slice(0, 50));
+  agree(['/Sbank.syx', 'bank.syx'], taken);
+  agree(['/Wout.crv', 'bank.syx'], taken);
+  // A name of 16 MiB is refused as one of 300 characters is (the tool's
+  // system would not even start the tool with such an argument).
+  const long = vornak.run([`/S${'x'.repeat(2 ** 24)}`, 'in.syx'], files);
+  assert.deepEqual([long.exitCode, Object.keys(long.files)], [1, []]);
+});
+
+// A call's mistake: a TypeError that is a VornakError with the code
+// bad-option, whose message says what was wrong.
+async function refused(call, pattern, label) {
+  let error;
+  try {
+    await call();
+  } catch (caught) {
+    error = caught;
+  }
+  assert.ok(error instanceof TypeError && error instanceof VornakError, `${label}: ${error}`);
+  assert.equal(error.code, 'bad-option', label);
+  assert.match(error.message, pattern, label);
+}
+
+test('every call checks its options alike, on the calling thread and in a worker, before and after dispose()', async () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const mistakes = [
+    [(e) => e.describe('in.syx', syx, { frist: 0 }), /"frist".*first/],
+    [(e) => e.describe('in.syx', syx, { conversions: 'Z' }), /conversions.*S, A, B/],
+    [(e) => e.describe('in.syx', syx, { first: 50, last: 10 }), /first must not be above last/],
+    [(e) => e.convert(syx, { to: 'S', conversion: false }), /"conversion"/],
+    [(e) => e.convert(syx, { to: 'Z' }), /to must be/],
+    [(e) => e.compose({ banks: { a: syx }, programs: [null], format: 'Z' }), /format must be/],
+    [(e) => e.compose({ banks: { a: syx }, programs: [{ bank: 'a', program: 0, nmae: 'x' }] }), /"nmae".*bank, program, name/],
+    [(e) => e.run(['x'], { ['x'.repeat(256)]: syx }), /too long/],
+    [(e) => e.run('x'), /args/],
+  ];
+  const calls = [(e) => e.run(['/?']), (e) => e.describe('in.syx', syx), (e) => e.formats(), (e) => e.limits(),
+    (e) => e.convert(syx, { to: 'S' }),
+    // A name that no byte stands for is answered in words by an engine that runs.
+    (e) => e.compose({ banks: { a: syx }, programs: [{ bank: 'a', program: 0, name: '\u20ad' }] })];
+  for (const make of [createVornak, createVornakWorker]) {
+    const engine = await make();
+    for (const [call, pattern] of mistakes) await refused(() => call(engine), pattern, `${make.name}: ${call}`);
+    for (const call of calls) assert.ok(await call(engine), `${make.name}: ${call}`);
+    engine.dispose();
+    for (const [call, pattern] of mistakes) await refused(() => call(engine), pattern, `${make.name}, disposed: ${call}`);
+    for (const call of calls) {
+      await assert.rejects(async () => call(engine), (e) => e instanceof VornakError && e.code === 'disposed', `${make.name}: ${call}`);
+    }
+  }
+  await refused(() => createVornak({ inputlimit: 5 }), /"inputlimit".*inputLimit/);
+  await refused(() => createVornakWorker({ transfer: 'yes' }), /transfer/);
+  await refused(() => createVornakWorker({ startTimeout: 0 }), /startTimeout/);
+});
+
+test('a failure of the engine or of its worker is a VornakError with its code', async () => {
+  // A failure inside the engine (here: bytes that give no view of
+  // themselves) stops it for good.
+  class Unviewable extends Uint8Array {
+    subarray() {
+      throw new Error('no view');
+    }
+  }
+  const engine = await createVornak();
+  let stopped;
+  try {
+    engine.run(['in.syx'], { 'in.syx': Unviewable.from(exampleFiles()['demo23.syx']) });
+  } catch (error) {
+    stopped = error;
+  }
+  assert.ok(stopped instanceof VornakError && stopped.code === 'stopped', String(stopped));
+  assert.throws(() => engine.formats(), (error) => error === stopped);
+  // Text longer than a string may be (the bytes are never touched).
+  assert.throws(() => bytesToText(new Uint8Array(2 ** 30)),
+    (error) => error instanceof RangeError && error instanceof VornakError && error.code === 'too-large');
+  // A worker that fails as it starts, and one that does not serve the engine.
+  const failing = new Worker('throw new Error("not the engine")', { eval: true });
+  await assert.rejects(createVornakWorker({ worker: failing }), (error) => error.code === 'worker-failed' && /not the engine/.test(error.message));
+  const deaf = new Worker("require('worker_threads').parentPort.on('message', () => {})", { eval: true });
+  await assert.rejects(createVornakWorker({ worker: deaf, startTimeout: 200 }), (error) => error.code === 'worker-timeout');
+});
+
+test('transfer: true hands the bytes over to the worker: the caller\'s buffers are detached, the answers the same', async () => {
+  const files = exampleFiles();
+  const worker = await createVornakWorker({ transfer: true });
+  const syx = files['demo23.syx'];
+  const given = () => syx.slice();
+  // A view of a part of a buffer goes as a copy: the rest of it stays the caller's.
+  const larger = new Uint8Array(syx.length + 10);
+  larger.set(syx, 10);
+  const inputs = [given(), given(), given(), given(), larger.subarray(10)];
+  const asked = [
+    [(e, b) => e.run(['/Oout.fxb', 'in.syx'], { 'in.syx': b }), given],
+    [(e, b) => e.describe('in.syx', b, { model: '2.2' }), given],
+    [(e, b) => e.convert(b, { to: 'W' }), given],
+    [(e, b) => e.compose({ banks: { a: b }, programs: [{ bank: 'a', program: 3 }], format: 'N' }), given],
+    [(e, b) => e.convert(b, { to: 'A', first: 5 }), given],
+  ];
+  for (const [i, [call, fresh]] of asked.entries()) {
+    assert.deepEqual(await call(worker, inputs[i]), call(vornak, fresh()), String(call));
+  }
+  assert.deepEqual(inputs.map((b) => b.byteLength), [0, 0, 0, 0, syx.length]);
+  assert.equal(larger.byteLength, syx.length + 10);
+  worker.dispose();
+});
+
+test('requests larger than a bank, and lists with holes or nulls, are refused before any work', () => {
+  const dump = exampleFiles()['demo23.syx'];
+  const refused = (work, words) => assert.throws(work, (e) => e instanceof TypeError && e.code === 'bad-option' && words.test(e.message));
+  refused(() => vornak.describe('d.syx', dump, { parameters: [null] }), /entry 0 is none/);
+  refused(() => vornak.describe('d.syx', dump, { parameters: [1, , 2] }), /entry 1 is none/); // eslint-disable-line no-sparse-arrays
+  refused(() => vornak.describe('d.syx', dump, { parameters: new Array(100000).fill(1) }), /at most 65536/);
+  refused(() => vornak.describe('d.syx', dump, { conversions: 'Z' }), /switch letter/);
+  refused(() => vornak.compose({ banks: { 'd.syx': dump }, programs: new Array(10000000).fill(null) }), /at most 65536/);
+  refused(() => vornak.compose({ banks: { 'd.syx': dump }, programs: [null], format: 'œ' }), /switch letter/);
+  // The same program asked for many times is described once.
+  assert.equal(vornak.describe('d.syx', dump, { parameters: new Array(5000).fill(3), conversions: false }).parameters.length, 1);
+});
+
+test('similar finds the nearest sounds by the engine\'s distance, the same in a worker, and reads a list once', async () => {
+  const files = exampleFiles();
+  const sounds = [];
+  for (const name of ['demo23.syx', 'demo23-o.fxb', 'demo23.crv']) sounds.push(...vornak.describe(name, files[name], { parameters: false, conversions: false }).sounds);
+  const target = sounds[5];
+  const near = vornak.similar(target, sounds, { count: 4 });
+  assert.equal(near.length, 4);
+  assert.ok(near.every((n) => sounds[n.index] !== target && n.distance > 0), 'the same sound is not its own neighbour');
+  assert.deepEqual(near.map((n) => n.distance), near.map((n) => n.distance).sort((a, b) => a - b));
+  assert.deepEqual(vornak.similar(target, sounds.slice(), { count: 4 }), near, 'an equal list searched again');
+  const other = sounds.slice(0, 20);
+  assert.ok(vornak.similar(target, other).every((n) => n.index < 20), 'a new list is read anew');
+  assert.throws(() => vornak.similar(target, ['a\nb']), TypeError);
+  const worker = await createVornakWorker();
+  try {
+    assert.deepEqual(await worker.similar(target, sounds, { count: 4 }), near);
+    assert.deepEqual(await worker.similar(target, sounds, { count: 4 }), near, 'the list kept by the worker');
+    assert.deepEqual(await worker.similar(sounds[7], other), vornak.similar(sounds[7], other));
+  } finally {
+    worker.dispose();
+  }
+});
+
+test('the types name the note codes and failure reasons that the engine answers, no more and no fewer', () => {
+  const types = readFileSync(new URL('../../web/vornak.d.ts', import.meta.url), 'utf8');
+  const union = (name) => [...new RegExp(`export type ${name} =([^;]*);`).exec(types)[1].matchAll(/'([a-z-]+)'/g)].map((m) => m[1]);
+  const limits = vornak.limits();
+  assert.deepEqual(union('VornakNoteCode'), limits.noteCodes);
+  assert.deepEqual([...union('VornakLoadReason'), 'bad-request', 'no-memory'], limits.reasons);
 });

@@ -1,16 +1,17 @@
 // The engine as a package that another project installs: packed by npm,
 // installed in a folder of its own, a program using it checked by
-// tsc --strict, then run by node, bundled by esbuild for node and for
-// browsers, and loaded as it is by a page's <script type=module>, in Chromium
-// under the Content-Security-Policy the README asks for. Every run must
-// answer what the native tool answers.
+// tsc --strict, then run by node (imported, and required from CommonJS),
+// bundled by esbuild for node and for browsers, and loaded as it is by a
+// page's <script type=module>, in Chromium under the Content-Security-Policy
+// the README asks for; the README's worker recipes run as written. Every run
+// must answer what the native tool answers.
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { extname, join } from 'node:path';
 import { after, test } from 'node:test';
 
-import { textToBytes } from '../../web/vornak.mjs';
+import { createVornak, textToBytes } from '../../web/vornak.mjs';
 import { exportSwitches, launchChromium, root, runNative, sameBytes, tempDir } from './support.mjs';
 
 const run = (command, args, cwd) => execFileSync(command, args, { cwd, encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
@@ -20,8 +21,9 @@ const tool = (name) => join(root, 'node_modules', name);
 // catch (an @ts-expect-error that catches nothing fails the check).
 const program = {
   'main.ts': `
-import createVornak, { bytesToText, createVornakWorker, textToBytes, version } from 'vornak';
-import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
+import createVornak, { bytesToText, createVornakWorker, textToBytes, version, VornakError } from 'vornak';
+import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakErrorCode, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
+import { version as versionAlone } from 'vornak/version';
 
 // A bank of 100 programs: a memory image of zero bytes; and the same with
 // one byte more, which the tool notes.
@@ -33,11 +35,21 @@ export async function check() {
   const listed: VornakRunResult = vornak.run(['bank.bin'], { 'bank.bin': bank });
   const converted = vornak.run(['/Oout.fxb', 'bank.bin'], new Map([['bank.bin', bank]]));
   const described: VornakDescription = vornak.describe('bank.bin', bank.buffer, { model: '2.2', parameters: [1], first: 0, last: 9, group: 'B' });
+  if (!described.ok) throw new Error(described.reason);
   const formats: VornakFormat[] = vornak.formats();
   const asFxb: VornakConvertResult = vornak.convert(longer, { to: 'o', first: 0, last: 9, group: 'B', model: '2.2', name: 'bank.bin' });
   const built: VornakComposeResult = vornak.compose({ banks: { 'bank.bin': bank }, programs: [{ bank: 'bank.bin', program: 1, name: 'One' }, null], format: 'W' });
-  const builtNames = built.bytes ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }).names : built.message;
+  const again = built.ok ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }) : null;
+  const builtNames = again?.exitCode === 0 ? again.names : built.message;
+  const failed = vornak.describe('bank.bin', bank.subarray(0, 3));
+  const reason = failed.ok ? '' : failed.reason;
+  let code: VornakErrorCode | '' = '';
   vornak.dispose();
+  try {
+    vornak.formats();
+  } catch (error) {
+    if (error instanceof VornakError) code = error.code;
+  }
   const worker: VornakWorker = await createVornakWorker();
   const inWorker = await worker.run(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank });
   const convertedInWorker = await worker.convert(longer, { to: 'O', first: 0, last: 9, group: 'B', model: 2 });
@@ -45,17 +57,19 @@ export async function check() {
   const all = Uint8Array.from({ length: 256 }, (_, i) => i);
   return {
     version,
+    versionAlone,
     listing: listed.stdout,
     exitCodes: [listed.exitCode, converted.exitCode, inWorker.exitCode, asFxb.exitCode, built.exitCode],
     described: [described.format, described.model, described.programs],
-    parameters: described.parameters?.map((p) => [p.number, p.program.length === described.parameterLabels?.program.length,
-      p.a.length === described.parameterLabels?.group.length, p.b.length === described.parameterLabels?.group.length]),
+    parameters: described.parameters.map((p) => [p.number, p.program.length === described.parameterLabels.program.length,
+      p.a.length === described.parameterLabels.group.length, p.b.length === described.parameterLabels.group.length]),
     sounds: new Set(described.sounds).size,
     conversions: described.conversions?.map((c) => c.letter + c.programs),
     formats: formats.map((f) => f.letter + f.extension),
-    convertedFile: asFxb.bytes ? [asFxb.fileName, asFxb.notes.map((n) => n.code), asFxb.keeps.programs] : asFxb.explanation,
+    convertedFile: asFxb.exitCode === 0 ? [asFxb.fileName, asFxb.notes.map((n) => n.code), asFxb.keeps.programs] : asFxb.explanation,
     convertedBytes: Array.from(asFxb.bytes ?? []),
-    convertedInWorker: [convertedInWorker.bytes ? convertedInWorker.fileName : '', Array.from(convertedInWorker.bytes ?? [])],
+    convertedInWorker: [convertedInWorker.ok ? convertedInWorker.fileName : '', Array.from(convertedInWorker.bytes ?? [])],
+    failures: [reason, code],
     builtNames,
     converted: Array.from(converted.files['out.fxb'] ?? []),
     inWorker: Array.from(inWorker.files['out.fxb'] ?? []),
@@ -82,8 +96,26 @@ export function misuse(vornak: Vornak, worker: VornakWorker): void {
   const name: string = vornak.convert(bank, { to: 'S' }).fileName;
   // @ts-expect-error: a slot names its bank
   vornak.compose({ banks: {}, programs: [{ program: 1 }] });
+  // @ts-expect-error: a file that did not load has no programs
+  const programs: number = vornak.describe('bank.bin', bank).programs;
+  // @ts-expect-error: options take only their own keys
+  vornak.describe('bank.bin', bank, { frist: 0 });
+  // @ts-expect-error: a failed build has no report
+  const report = vornak.compose({ banks: {}, programs: [null] }).report;
+  // @ts-expect-error: there is no such model
+  if (vornak.describe('bank.bin', bank).model === '2.4') void report;
+  // @ts-expect-error: transfer is true or false
+  void createVornakWorker({ transfer: 'yes' });
   void code;
   void name;
+  void programs;
+}
+
+// Each error code narrows as the engine answers them.
+export function codeOf(error: unknown): VornakErrorCode | 'other' {
+  // @ts-expect-error: there is no such code
+  if (error instanceof VornakError && error.code === 'disposd') return 'other';
+  return error instanceof VornakError ? error.code : 'other';
 }
 `,
   'node.ts': `
@@ -103,6 +135,18 @@ check().then(
   (error: unknown) => { page.vornakReport = { error: String(error) }; },
 );
 `,
+  // CommonJS, on the node versions that the package states.
+  'required.cjs': `
+const { createVornak, version, VornakError } = require('vornak');
+createVornak().then((vornak) => {
+  const listed = vornak.run(['bank.bin'], { 'bank.bin': new Uint8Array(5120) });
+  vornak.dispose();
+  console.log(JSON.stringify({ version, exitCode: listed.exitCode, error: typeof VornakError }));
+});
+`,
+  // Only the version, from the module and from its own entry.
+  'version.js': "import { version } from 'vornak'; console.log(version);",
+  'version-alone.js': "import { version } from 'vornak/version'; console.log(version);",
   'tsconfig.json': JSON.stringify({
     compilerOptions: { strict: true, module: 'nodenext', target: 'es2022', lib: ['es2022'], types: [] },
     files: ['main.ts', 'node.ts', 'browser.ts'],
@@ -119,13 +163,15 @@ after(async () => {
   rmSync(dir, { recursive: true, force: true });
 });
 
+const expectedVersion = () => /project\(vornak VERSION ([\d.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))[1];
+
 // What every run of the program must report.
 function expectReport(report, where) {
   const bank = new Uint8Array(5120);
   const listed = runNative(['bank.bin'], { 'bank.bin': bank });
   const converted = runNative(['/Oout.fxb', 'bank.bin'], { 'bank.bin': bank }).files['out.fxb'];
   const longer = runNative(['/Oout.fxb', '/P0-9', '/GB', '/2.2', 'bank.bin'], { 'bank.bin': new Uint8Array(5121) }).files['out.fxb'];
-  const version = /project\(vornak VERSION ([\d.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))[1];
+  const version = expectedVersion();
   assert.equal(report.error, undefined, where);
   assert.equal(report.version, version, where);
   assert.ok(sameBytes(textToBytes(report.listing), listed.stdoutBytes), `${where}: listing`);
@@ -144,12 +190,19 @@ function expectReport(report, where) {
   assert.ok(sameBytes(report.converted, converted), `${where}: conversion`);
   assert.ok(sameBytes(report.inWorker, converted), `${where}: conversion in a worker`);
   assert.equal(report.textGivesItsBytes, true, where);
+  assert.equal(report.versionAlone, version, where);
+  assert.deepEqual(report.failures, ['unknown-format', 'disposed'], where);
 }
 
-test('npm pack gives the module, its types and the licence, which another folder installs', () => {
+test('npm pack gives the module, its workers, types, licence and the documents the README links, which another folder installs', () => {
   const [packed] = JSON.parse(run('npm', ['pack', '--json', '--pack-destination', dir], root));
-  assert.deepEqual(packed.files.map((f) => f.path).sort(),
-    ['LICENSE', 'README.md', 'package.json', 'web/vornak-node.mjs', 'web/vornak.d.ts', 'web/vornak.mjs']);
+  const paths = packed.files.map((f) => f.path).sort();
+  assert.deepEqual(paths, ['LICENSE', 'README.md', 'docs/formats.md', 'docs/fuzzing.md', 'docs/midi.md', 'docs/performance.md',
+    'package.json', 'web/vornak-node.mjs', 'web/vornak-version.d.ts', 'web/vornak-version.mjs', 'web/vornak-worker-node.mjs',
+    'web/vornak-worker.mjs', 'web/vornak.d.ts', 'web/vornak.mjs']);
+  const links = [...readFileSync(join(root, 'README.md'), 'utf8').matchAll(/\]\(([^)#:]+)\)/g)].map((m) => m[1]);
+  assert.ok(links.length > 0);
+  for (const link of links) assert.ok(paths.includes(link), `the README links ${link}, which the package lacks`);
   mkdirSync(project);
   for (const [name, text] of Object.entries(program)) writeFileSync(join(project, name), text);
   run('npm', ['install', '--offline', '--no-audit', '--no-fund', '--loglevel=error', join(dir, packed.filename)], project);
@@ -157,9 +210,38 @@ test('npm pack gives the module, its types and the licence, which another folder
   assert.equal(installed.license, 'MIT');
 });
 
-test('tsc --strict accepts the program and catches its mistakes; node runs it', () => {
+test('tsc --strict accepts the program and catches its mistakes; node runs it, and requires the package from CommonJS', () => {
   run(process.execPath, [tool('typescript/bin/tsc'), '-p', project], project);
   expectReport(JSON.parse(run(process.execPath, ['node.js'], project)), 'node');
+  const engines = JSON.parse(readFileSync(join(root, 'package.json'), 'utf8')).engines.node;
+  const [major, minor] = process.versions.node.split('.').map(Number);
+  assert.ok(engines === '^20.19.0 || >=22.12.0' && ((major === 20 && minor >= 19) || major >= 22 && (major > 22 || minor >= 12)),
+    `node ${process.version} is not among the versions stated (${engines})`);
+  const required = JSON.parse(run(process.execPath, ['required.cjs'], project));
+  assert.deepEqual(required, { version: expectedVersion(), exitCode: 0, error: 'function' });
+});
+
+// The README's code block that begins with this comment, as it is written.
+function recipe(firstLine) {
+  const blocks = [...readFileSync(join(root, 'README.md'), 'utf8').matchAll(/```js\n([\s\S]*?)```/g)].map((m) => m[1]);
+  const found = blocks.filter((block) => block.startsWith(firstLine));
+  assert.equal(found.length, 1, firstLine);
+  return found[0];
+}
+
+// What the recipes print for the demo bank as bank.syx.
+const demo = readFileSync(join(root, 'examples/demo23.syx'));
+async function recipeLine() {
+  const vornak = await createVornak();
+  const converted = vornak.convert(demo, { to: 'O', name: 'bank.syx' });
+  vornak.dispose();
+  return `${converted.fileName}: ${converted.keeps.text}`;
+}
+
+test('the README\'s worker recipe for node runs as written', async () => {
+  writeFileSync(join(project, 'recipe.mjs'), recipe('// node: the engine in a worker thread'));
+  writeFileSync(join(project, 'bank.syx'), demo);
+  assert.equal(run(process.execPath, ['recipe.mjs'], project), `${await recipeLine()}\n`);
 });
 
 test('esbuild bundles it for node and for browsers without a warning, and node runs its bundle', () => {
@@ -171,6 +253,11 @@ test('esbuild bundles it for node and for browsers without a warning, and node r
   }
   assert.doesNotMatch(readFileSync(join(project, 'browser-bundle.js'), 'utf8'), /["']node:/);
   expectReport(JSON.parse(run(process.execPath, ['node-bundle.cjs'], project)), 'node bundle');
+  // The version costs a bundle nothing, from the module or from its own entry.
+  for (const entry of ['version.js', 'version-alone.js']) {
+    const bundled = run(tool('.bin/esbuild'), [entry, '--bundle', '--platform=browser', '--minify', '--log-level=warning'], project);
+    assert.ok(bundled.length < 200 && bundled.includes(`"${expectedVersion()}"`), `${entry}: ${bundled.length} bytes`);
+  }
 });
 
 test('a page runs the browser bundle, and the module as it is, under a strict Content-Security-Policy', async () => {
@@ -186,7 +273,10 @@ test('a page runs the browser bundle, and the module as it is, under a strict Co
     const path = new URL(route.request().url()).pathname;
     let body = pages[path] ?? readFileSync(join(project, path));
     // A plain module script has no bare names: it imports the package's file.
-    if (path === '/main.js' || path === '/browser.js') body = String(body).replaceAll("from 'vornak'", "from '/node_modules/vornak/web/vornak.mjs'");
+    if (path === '/main.js' || path === '/browser.js') {
+      body = String(body).replaceAll("from 'vornak'", "from '/node_modules/vornak/web/vornak.mjs'")
+        .replaceAll("from 'vornak/version'", "from '/node_modules/vornak/web/vornak-version.mjs'");
+    }
     route.fulfill({
       body,
       contentType: types[extname(path)],
@@ -204,4 +294,46 @@ test('a page runs the browser bundle, and the module as it is, under a strict Co
     assert.deepEqual(refused, [], path);
     await page.close();
   }
+});
+
+test('in Chromium, the README\'s page recipe runs as written with the worker file, and a policy that forbids WebAssembly or blob: workers gives its code', async () => {
+  browser ??= await launchChromium();
+  const context = await browser.newContext();
+  const origin = 'http://recipe.test';
+  const policies = {
+    '/recipe.html': "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; worker-src 'self'",
+    '/no-wasm.html': "default-src 'none'; script-src 'self'; worker-src blob:",
+    '/no-blob.html': "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; worker-src 'self'",
+  };
+  const probe = '<!doctype html><title>probe</title><script type="module" src="/probe.js"></script>';
+  const bodies = {
+    '/recipe.html': '<!doctype html><title>recipe</title><input type="file"><output></output><script type="module" src="/app.js"></script>',
+    '/no-wasm.html': probe,
+    '/no-blob.html': probe,
+    '/app.js': recipe('// A page: the engine in a worker'),
+    '/probe.js': `import { createVornak, createVornakWorker } from '/vornak/vornak.mjs';
+const codeOf = (made) => made.then((engine) => { engine.dispose(); return 'none'; }, (error) => error.code);
+Promise.all([codeOf(createVornak()), codeOf(createVornakWorker())]).then((codes) => { globalThis.vornakCodes = codes; });`,
+  };
+  await context.route(`${origin}/**`, (route) => {
+    const path = new URL(route.request().url()).pathname;
+    route.fulfill({
+      body: bodies[path] ?? readFileSync(join(project, 'node_modules/vornak/web', path.replace(/^\/vornak\//, ''))),
+      contentType: path.endsWith('.html') ? 'text/html' : 'text/javascript',
+      headers: { 'Content-Security-Policy': policies[path] ?? policies['/recipe.html'] },
+    });
+  });
+  const page = await context.newPage();
+  const refused = [];
+  page.on('console', (message) => message.type() === 'error' && refused.push(message.text()));
+  await page.goto(`${origin}/recipe.html`);
+  await page.locator('input').setInputFiles({ name: 'bank.syx', mimeType: 'application/octet-stream', buffer: demo });
+  await page.waitForFunction(() => document.querySelector('output').textContent !== '', null, { timeout: 30_000 });
+  assert.equal(await page.locator('output').textContent(), await recipeLine());
+  assert.deepEqual(refused, []);
+  for (const [path, codes] of [['/no-wasm.html', ['wasm-blocked', 'wasm-blocked']], ['/no-blob.html', ['none', 'worker-failed']]]) {
+    await page.goto(origin + path);
+    assert.deepEqual(await (await page.waitForFunction(() => globalThis.vornakCodes, null, { timeout: 30_000 })).jsonValue(), codes, path);
+  }
+  await context.close();
 });
