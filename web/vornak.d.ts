@@ -411,6 +411,11 @@ export interface VornakConvertOptions {
   model?: VornakModel | null;
   /** The input's file name, for `fileName` (default "bank"). */
   name?: string | null;
+  /**
+   * New names for the programs, by their numbers (null keeps a program's
+   * own): the bank is written by the format's writer with these names.
+   */
+  names?: readonly (string | null)[] | null;
 }
 
 /** A bank converted, or why it could not be. */

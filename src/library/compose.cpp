@@ -6,6 +6,7 @@
 #include <new>
 
 #include "library/loader.h"
+#include "library/text.h"
 #include "model/error.h"
 
 namespace vornak {
@@ -31,16 +32,8 @@ std::string quoted(const std::string& name) {
     return plain ? " \"" + name + "\"" : "";
 }
 
-// A name as the bank model holds it: at most 27 bytes, none of them a
-// control character.
 void checkName(const std::string& name, const std::string& what) {
-    if (name.size() > kProgramNameSize - 1)
-        refuse(what + " is " + std::to_string(name.size()) + " characters long; a name holds at most " +
-               std::to_string(kProgramNameSize - 1) + ".");
-    for (char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) refuse(what + " holds a control character, which a name cannot hold.");
-    }
+    if (std::string problem = nameProblem(name, what); !problem.empty()) refuse(std::move(problem));
 }
 
 // The sources, each read once, as the tool reads a file.
@@ -73,6 +66,16 @@ private:
 };
 
 } // namespace
+
+std::string nameProblem(const std::string& name, const std::string& what) {
+    if (name.size() > kProgramNameSize - 1)
+        return cat({what, " is ", name.size(), " characters long; a name holds at most ", kProgramNameSize - 1, "."});
+    for (char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) return cat({what, " holds a control character, which a name cannot hold."});
+    }
+    return {};
+}
 
 ComposeResult compose(const ComposeRequest& request) {
     ComposeResult result;

@@ -413,6 +413,41 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
 
 const std::uint8_t* vornak_bytes() { return gBytes.data(); }
 
+// Loads the file as describe does, gives its programs new names (`names[i]`
+// for program i; a null one keeps its own) and writes the bank in the
+// format of the switch letter `format`, for the range and group, as the
+// tool's export writes a bank. Answers {"exitCode":0,"reason":"",
+// "message":"","size":10245}; the file's bytes are at vornak_bytes() until
+// the next call.
+const char* vornak_write_named(const char* path, int modelHint, int format, int first, int last, int group, int nameCount,
+                               char** names) {
+    PpgBank bank = makeStartupBank();
+    const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
+    const ExportFormat* output = format > 0 && format < 0x80 ? exportFormatForLetter(static_cast<char>(format)) : nullptr;
+    Json json;
+    json.open('{');
+    gBytes.clear();
+    std::string problem = output == nullptr ? "There is no such output format." : "";
+    for (int p = 0; problem.empty() && p < nameCount && p < bank.programCount; ++p)
+        if (names[p] != nullptr) {
+            problem = nameProblem(names[p], cat({"The name of program ", p}));
+            setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
+        }
+    if (outcome.code != 0) {
+        putOutcome(json, outcome);
+    } else if (!problem.empty()) {
+        json.key("exitCode").number(1).key("reason").string(reasonName(FailureReason::BadRequest));
+        json.key("message").string(problem);
+    } else {
+        gBytes = output->write(bank, {first, last, group});
+        const bool made = !gBytes.empty();
+        json.key("exitCode").number(made ? 0 : 1).key("reason").string(reasonName(made ? FailureReason::None : FailureReason::NoMemory));
+        json.key("message").string(made ? "" : "The file could not be made: there is not enough memory.");
+    }
+    json.key("size").number(static_cast<long long>(gBytes.size())).close('}');
+    return answer(json);
+}
+
 // The `count` sounds among the candidates nearest to `target`: `candidates`
 // holds `size` bytes, the sounds one after another, each ended by a line
 // break; a null `candidates` searches those of the last call again (they

@@ -478,3 +478,18 @@ test('the types name the note codes and failure reasons that the engine answers,
   assert.deepEqual(union('VornakNoteCode'), limits.noteCodes);
   assert.deepEqual([...union('VornakLoadReason'), 'bad-request', 'no-memory'], limits.reasons);
 });
+
+test('convert with names writes what the tool writes, but for the names given', () => {
+  const dump = exampleFiles()['demo23.syx'];
+  for (const to of ['O', 'W', 'S']) {
+    const plain = vornak.convert(dump, { to });
+    assert.ok(sameBytes(vornak.convert(dump, { to, names: [] }).bytes, plain.bytes), `${to}: no names, the tool's bytes`);
+    const named = vornak.convert(dump, { to, names: ['Solar Brass 37', null, 'Pad'] });
+    const back = vornak.describe('back', named.bytes, { parameters: false, conversions: false });
+    const kept = vornak.formats().find((f) => f.letter === to).names;
+    assert.deepEqual(back.names.slice(0, 3), kept ? ['Solar Brass 37', 'PPG Program 001', 'Pad'] : ['PPG Program 000', 'PPG Program 001', 'PPG Program 002']);
+  }
+  const long = vornak.convert(dump, { to: 'O', names: ['x'.repeat(28)] });
+  assert.equal(long.ok, false);
+  assert.match(long.message, /28 characters long/);
+});

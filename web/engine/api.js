@@ -414,7 +414,7 @@ function vornakSimilarRequest(sound, sounds, options, facts, last) {
 // them; `name` is the input's file name ("bank" when left out).
 function vornakConvertRequest(bytes, options, facts) {
   var input = vornakBytesOf('bytes', bytes);
-  var o = vornakOptions('the options of convert', options, ['to', 'first', 'last', 'group', 'model', 'name']);
+  var o = vornakOptions('the options of convert', options, ['to', 'first', 'last', 'group', 'model', 'name', 'names']);
   if (o.to === undefined) vornakRefuse('convert needs the option to: the switch letter of an output format');
   var format = vornakFormat('to', o.to, facts);
   var range = vornakRange(o, facts);
@@ -422,7 +422,24 @@ function vornakConvertRequest(bytes, options, facts) {
   var group = vornakGroup(o);
   var name = o.name === undefined || o.name === null ? 'bank' : vornakCheckText('name', o.name);
   if (name === '') vornakRefuse('name must be a file name, not ""');
+  // New names for the programs, by their numbers (null or a hole keeps a
+  // program's own), as text by the text rule.
+  var names = null;
+  if (o.names !== undefined && o.names !== null) {
+    if (!Array.isArray(o.names) || o.names.length > facts.limits.mostPrograms) {
+      vornakRefuse('names must be an array of at most ' + facts.limits.mostPrograms + ' names or nulls, not ' + vornakShow(o.names));
+    }
+    names = [];
+    for (var i = 0; i < o.names.length; i++) {
+      var given = o.names[i];
+      names.push(given === undefined || given === null ? null : vornakTextToBytes(vornakCheckText('a name in names', given)));
+    }
+  }
   return {
+    names: names,
+    range: range,
+    groupNumber: group,
+    hint: hint,
     bytes: input,
     options: o,
     format: format,
@@ -432,6 +449,12 @@ function vornakConvertRequest(bytes, options, facts) {
     model: hint < 0 ? undefined : '2.' + hint,
     name: name,
   };
+}
+
+// The name of a converted file: the input's name with the format's
+// extension in place of its own.
+function vornakOutputName(name, format) {
+  return name.replace(/([^/])\.[^./]*$/, '$1') + format.extension;
 }
 
 // Files as answers hold them: names to bytes in an object without a
@@ -882,6 +905,7 @@ function vornakEngineOver(module, sink, inputLimit) {
       return { ok: false, exitCode: described.exitCode, reason: described.reason, message: described.message,
         explanation: described.explanation, bytes: null };
     }
+    if (o.names) return convertNamed(o, input, described);
     var ran = runOn(args, input);
     var written = ran.files[output];
     if (ran.exitCode !== 0 || !written) {
@@ -896,8 +920,33 @@ function vornakEngineOver(module, sink, inputLimit) {
       message: '',
       explanation: '',
       bytes: written,
-      fileName: o.name.replace(/([^/])\.[^./]*$/, '$1') + format.extension,
+      fileName: vornakOutputName(o.name, format),
       keeps: described.conversions[0],
+      notes: described.notes,
+    };
+  }
+
+  // A conversion with new names for programs: the bank written by the
+  // format's writer, as the tool writes it, with the names given.
+  function convertNamed(o, input, described) {
+    var answer = inFolder(input, function () {
+      var path = allocStrings(['input']);
+      var names = allocByteStrings(o.names);
+      return withFreed([path, names], function () {
+        var result = answerAt(module._vornak_write_named(module.HEAPU32[path >> 2], o.hint, o.format.letter.charCodeAt(0),
+          o.range.from, o.range.to, o.groupNumber, o.names.length, names));
+        var at = module._vornak_bytes();
+        result.bytes = result.exitCode === 0 ? module.HEAPU8.slice(at, at + result.size) : null;
+        return result;
+      });
+    });
+    if (answer.exitCode !== 0) {
+      return { ok: false, exitCode: answer.exitCode, reason: answer.reason, message: answer.message,
+        explanation: answer.message, bytes: null };
+    }
+    return {
+      ok: true, exitCode: 0, reason: '', message: '', explanation: '', bytes: answer.bytes,
+      fileName: vornakOutputName(o.name, o.format), keeps: described.conversions[0],
       notes: described.notes,
     };
   }
