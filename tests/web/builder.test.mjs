@@ -103,6 +103,7 @@ test('a bank built by keyboard from two banks reads back as its slots say, and t
     await press(page.getByRole('button', { name: 'Empty the new bank' }));
     assert.equal(await page.locator('#builder-slots > li').count(), 0);
     await press(page.getByRole('button', { name: 'Undo: The new bank is empty (it had 4 slots).' }));
+    await page.getByRole('status').filter({ hasText: 'The new bank has its 4 slots again.' }).waitFor();
     assert.equal(await page.locator('#builder-slots > li').count(), 4);
     await context.close();
 

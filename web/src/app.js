@@ -4,7 +4,9 @@
 // collection, and asks the engine for what the views show.
 import { focusAfterRemoval, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
-import { forgetAll, forgetBank, keepBank, keepChoices, keepNewBank, keptBytes, keptChoices, loadCollection } from './collection.js';
+import {
+  allKept, forgetAll, forgetBank, keep, keepBank, keepChoices, keepNewBank, keptBytes, keptChoices, loadCollection, whenKeepingFails,
+} from './collection.js';
 import { download, fileBytes, numbered, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { say, setUpLayout } from './layout.js';
@@ -23,14 +25,9 @@ const CANNOT_READ = 'The browser could not read this file. Try choosing it again
 
 // ---- Keeping the collection ------------------------------------------------
 
-let keeping = Promise.resolve();
-// Storage work runs one after another; a browser that keeps nothing says so.
-function keep(work) {
-  keeping = keeping.then(work).catch((error) => {
-    $('kept').textContent = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
-  });
-  return keeping;
-}
+whenKeepingFails((error) => {
+  $('kept').textContent = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
+});
 
 // A bank's bytes: in the page since it was given, or read again from the
 // kept collection.
@@ -126,19 +123,19 @@ async function remove(banks) {
     undo: () => {
       restoreBanks(undo);
       for (const { bank } of undo.banks) if (readable(bank) && bank.bytes) keep(() => keepBank(bank));
-      return `${names} ${banks.length === 1 ? 'is' : 'are'} back.`;
+      return allKept().then(() => `${names} ${banks.length === 1 ? 'is' : 'are'} back.`);
     },
   });
   focusAfterRemoval(place);
 }
 
-function removeAll() {
+async function removeAll() {
   if (!state.banks.length && !state.newBank.slots.length) return;
   if (!window.confirm('Remove every bank and the new bank from this page and from this browser’s memory?')) return;
   removeEverything();
-  keep(forgetAll);
-  say('banks', 'All banks removed, from this page and from this browser.');
   $('choose').focus();
+  await keep(forgetAll);
+  say('banks', 'All banks removed, from this page and from this browser.');
 }
 
 // ---- Answers asked for by the views ---------------------------------------

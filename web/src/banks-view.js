@@ -51,9 +51,13 @@ function failed(bank) {
 
 function drawList() {
   const good = state.banks.filter((b) => !failed(b));
-  const shown = good.slice(0, drawn);
-  ui['bank-list'].replaceChildren(...shown.map(rowOf));
-  settleStop(ui['bank-list']);
+  const shown = good.slice(0, drawn).map(rowOf);
+  const list = ui['bank-list'];
+  // Banks added at the end are appended: the lines there stay as they are.
+  const kept = list.children.length <= shown.length && [...list.children].every((row, i) => row === shown[i]);
+  if (kept) list.append(...shown.slice(list.children.length));
+  else list.replaceChildren(...shown);
+  settleStop(list);
   const hidden = good.length - shown.length;
   ui['more-banks'].hidden = hidden <= 0;
   ui['more-banks'].textContent = `Show ${plural(Math.min(BANKS_AT_ONCE, hidden), 'more bank')} (${count(hidden)} not shown)`;
@@ -125,8 +129,12 @@ function drawChoice() {
   ui.remove.textContent = work.length > 1 ? `Remove ${plural(work.length, 'bank')}` : 'Remove';
   ui.remove.setAttribute('aria-label', work.length === 1 ? `Remove ${work[0].name}` : ui.remove.textContent);
   ui['remove-all'].disabled = !state.banks.length && !state.newBank.slots.length;
+  // While the engine starts, what waits for it says why.
+  for (const control of [ui['midi-receive'], ui.write, ui.send]) {
+    if (!state.ready) control.setAttribute('aria-describedby', 'starting-why');
+    else control.removeAttribute('aria-describedby');
+  }
   ui['midi-receive'].disabled = !state.ready;
-  if (state.ready) ui['midi-receive'].removeAttribute('aria-describedby');
   document.getElementById('starting-why').hidden = state.ready;
 }
 

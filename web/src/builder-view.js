@@ -1,7 +1,8 @@
 // The new bank: programs picked from any banks into slots, in order,
 // renamed in place, marked where they are the same sound as another, and
 // written in the format chosen for it by the engine.
-import { button, count, element, formatOptions, keepingFocus, plural } from './dom.js';
+import { button, count, element, formatOptions, keepingFocus, plural, whenSettled } from './dom.js';
+import { allKept } from './collection.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { sameSounds } from './sounds.js';
@@ -34,7 +35,7 @@ export function setUpBuilder(pageActions) {
     say('builder', `The new bank is empty (it had ${plural(undo.slots.length, 'slot')}).`, {
       undo: () => {
         restoreNewBank(undo);
-        return `The new bank has its ${plural(undo.slots.length, 'slot')} again.`;
+        return allKept().then(() => `The new bank has its ${plural(undo.slots.length, 'slot')} again.`);
       },
     });
     ui['add-empty'].focus();
@@ -42,8 +43,11 @@ export function setUpBuilder(pageActions) {
   on('ready', () => {
     ui['bank-format'].replaceChildren(...formatOptions(state.formats));
   });
-  on('settings', drawBuilder);
-  on('banks', drawBuilder);
+  on('settings', () => drawBuilder());
+  // The slots' marks follow the other banks once they have settled.
+  const drawSoon = whenSettled(() => drawBuilder());
+  on('banks', drawSoon);
+  on('bank', drawSoon);
   on('newBank', (change) => (change && change.kind === 'renamed' ? drawSummary() : drawBuilder(change)));
 }
 

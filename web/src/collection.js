@@ -11,6 +11,23 @@ const DB_NAME = 'vornak';
 const STORES = ['banks', 'files', 'meta'];
 
 let opened = null;
+let queue = Promise.resolve();
+let failed = () => {};
+
+// Storage work runs one after another; `report(error)` hears when the
+// browser keeps nothing.
+export function whenKeepingFails(report) {
+  failed = report;
+}
+
+// Queues storage work; answers when it (and all before it) is done.
+export function keep(work) {
+  queue = queue.then(work).catch((error) => failed(error));
+  return queue;
+}
+
+// Answers when all storage work asked for so far is done.
+export const allKept = () => queue;
 
 function request(req) {
   return new Promise((resolve, reject) => {

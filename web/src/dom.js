@@ -51,14 +51,20 @@ export function download(bytes, name, type = 'application/octet-stream') {
 
 // Draws a part of the page again without losing the keyboard: when the
 // element that had the focus inside `container` is gone, the focus goes to
-// the new element with the same data-key.
+// the new element with the same data-key, and text being typed there goes
+// with it.
 export function keepingFocus(container, draw) {
   const had = document.activeElement;
   const key = had && container.contains(had) ? had.dataset.key : undefined;
   draw();
   if (key === undefined || (had.isConnected && container.contains(had))) return;
   const again = container.querySelector(`[data-key="${CSS.escape(key)}"]`);
-  if (again) again.focus();
+  if (!again) return;
+  if (had.tagName === 'INPUT' && again.tagName === 'INPUT' && again.value !== had.value) {
+    again.value = had.value;
+    again.setSelectionRange(had.selectionStart, had.selectionEnd);
+  }
+  again.focus();
 }
 
 // The bytes of a File, or null when the browser could not read it.
@@ -68,6 +74,17 @@ export async function fileBytes(file) {
   } catch {
     return null;
   }
+}
+
+// Calls `draw` once things have been quiet for a moment, however often it
+// is asked for until then: for what follows other banks (the same-sound
+// marks), while a hundred of them are being read.
+export function whenSettled(draw, ms = 250) {
+  let timer = 0;
+  return () => {
+    clearTimeout(timer);
+    timer = setTimeout(draw, ms);
+  };
 }
 
 // Calls `draw` once before the next frame however often it is asked for in

@@ -12,7 +12,7 @@ const undoTimers = new Map();
 // Says `text` in a region's status line ("banks", "programs", "program",
 // "builder", "write", "send"). With `undo`, an Undo button stands beside it
 // until the next message there or for UNDO_MS; pressing it calls undo() and
-// says what it answers.
+// says what it answers (or its promise gives).
 export function say(region, text, { undo } = {}) {
   const status = document.getElementById(`${region}-status`);
   status.textContent = text;
@@ -23,7 +23,7 @@ export function say(region, text, { undo } = {}) {
   const control = button('Undo', () => {
     control.remove();
     clearTimeout(undoTimers.get(region));
-    say(region, undo());
+    Promise.resolve(undo()).then((text) => say(region, text));
   }, { className: 'undo', label: `Undo: ${text}` });
   line.append(control);
   undoTimers.set(region, setTimeout(() => control.remove(), UNDO_MS));

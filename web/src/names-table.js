@@ -8,7 +8,7 @@ import { rove, settleStop } from './roving.js';
 import { sameSoundText } from './sounds.js';
 import { where } from './state.js';
 
-const ROWS_AT_ONCE = 200;
+const ROWS_AT_ONCE = 100;
 
 // `actions`: { show(bankId, program), compare(bankId, program), add(bankId,
 // program) }. `withBank`: a column that names each program's bank (the

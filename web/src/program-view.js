@@ -1,7 +1,7 @@
 // A program's values as a labelled table, group A beside group B, under the
 // labels the listing uses; with a second program (from any bank) beside it,
 // the values that differ are marked, and the table can show those alone.
-import { button, element } from './dom.js';
+import { button, element, whenSettled } from './dom.js';
 import { sameSoundText } from './sounds.js';
 import { bankById, closeProgram, on, programName, state, stopComparing, where } from './state.js';
 
@@ -19,9 +19,10 @@ export function setUpProgramView(pageActions) {
     await drawProgram();
     if (focus === 'focus') ui.title.focus();
   });
-  on('banks', () => {
-    if (state.shown) drawProgram();
-  });
+  // The same-sound marks follow the other banks once they have settled.
+  const drawSoon = whenSettled(() => state.shown && drawProgram());
+  on('banks', drawSoon);
+  on('bank', drawSoon);
 }
 
 function title(pick) {

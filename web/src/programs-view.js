@@ -3,7 +3,7 @@
 // or the same sounds of the whole collection; a search across all banks
 // takes the place of the names while it holds text.
 import { drawDuplicates } from './duplicates-view.js';
-import { button, coalesced, count, element, plural } from './dom.js';
+import { button, count, element, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
 import { searchNames } from './sounds.js';
 import { bankById, browse, on, readable, state } from './state.js';
@@ -24,32 +24,47 @@ export function setUpProgramsView(pageActions) {
     browse({ search: ui.search.value });
     if (!ui.search.value.trim()) said('');
   });
-  const draw = coalesced(drawAll);
-  on('selection', draw);
+  // What the person chose is drawn at once; what other banks change (the
+  // same-sound marks, the hits) once they have settled, so that a hundred
+  // banks being read do not draw the table a hundred times.
+  on('selection', drawAll);
   on('browse', drawAll);
-  on('banks', draw);
-  on('bank', (bank) => {
-    if (bank.id === state.selected || state.browse.mode === 'duplicates' || state.browse.search) draw();
-  });
+  const drawSoon = whenSettled(drawAll);
+  on('banks', drawSoon);
+  on('bank', (bank) => (bank.id === state.selected ? drawAll() : drawSoon()));
+  on('ready', drawAll);
   drawAll();
 }
 
+let drawn = '';
+
+// Draws the region for the state; drawing the same again keeps the place
+// the person scrolled to and the control they were at.
 function drawAll() {
-  const { mode, search } = state.browse;
+  const { mode, search, sort } = state.browse;
+  const wanted = JSON.stringify([state.selected, mode, search, sort, state.revision, state.fills.size]);
+  if (wanted === drawn) return;
+  const again = drawn && JSON.parse(drawn).slice(0, 4).join() === JSON.parse(wanted).slice(0, 4).join();
+  drawn = wanted;
+  const body = ui.browse.closest('.region-body');
+  const scrolled = body.scrollTop; // read before anything changes: no layout forced
+  const focusKey = ui.browse.contains(document.activeElement) ? document.activeElement.dataset.key : undefined;
   if (ui.search.value !== search) ui.search.value = search;
   const bank = bankById(state.selected);
   for (const control of ui.modes) control.setAttribute('aria-pressed', String(!search.trim() && control.dataset.mode === mode));
   drawFacts(search.trim() || mode === 'duplicates' ? null : bank);
-  const keep = ui.browse.closest('.region-body').scrollTop;
-  const focusKey = ui.browse.contains(document.activeElement) ? document.activeElement.dataset.key : undefined;
   if (search.trim()) drawSearch(search);
   else if (mode === 'duplicates') drawDuplicates(ui.browse, { ...actions, say: said });
   else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: state.banks.length
     ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
   else if (mode === 'listing') drawListing(bank);
   else drawNames(bank);
-  ui.browse.closest('.region-body').scrollTop = keep;
-  if (focusKey) ui.browse.querySelector(`[data-key="${CSS.escape(focusKey)}"]`)?.focus({ preventScroll: true });
+  if (again) {
+    if (scrolled) body.scrollTop = scrolled;
+    if (focusKey) ui.browse.querySelector(`[data-key="${CSS.escape(focusKey)}"]`)?.focus({ preventScroll: true });
+  } else if (scrolled) {
+    body.scrollTop = 0;
+  }
 }
 
 function drawFacts(bank) {
