@@ -7,7 +7,7 @@ import { test } from 'node:test';
 
 import { chromium } from 'playwright-core';
 
-import { addFiles, chromiumArgs, decodeText, download, exampleFiles, pageUrl, press, runNative, tempDir } from './support.mjs';
+import { addFiles, chromiumArgs, decodeText, download, exampleFiles, inputFiles, pageUrl, press, runNative, tempDir } from './support.mjs';
 import { bankLine, selectBank } from './workspace.mjs';
 
 const examples = exampleFiles();
@@ -111,6 +111,14 @@ test('a bank built by keyboard from two banks reads back as its slots say, and t
     await page.getByRole('status').filter({ hasText: '3 banks kept from before.' }).waitFor();
     assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['demo23.syx', 'demo23-o.fxb', 'Test bank.fxb']);
     assert.equal(await page.locator('#builder-slots > li').count(), 4);
+    // A file with a kept bank's name and size but other bytes is another
+    // bank; a kept bank's own bytes under another name are noticed.
+    const other = examples['demo23.syx'].slice();
+    other[100] ^= 1;
+    await addFiles(page, { 'demo23.syx': other });
+    assert.equal(await bankLine(page, 'demo23.syx').count(), 2);
+    await page.locator('#file-input').setInputFiles(inputFiles({ 'copy.fxb': examples['demo23-o.fxb'] }));
+    await page.getByRole('status').filter({ hasText: 'copy.fxb is the same file as demo23-o.fxb' }).waitFor();
     await page.getByText(/kept in this browser, on this computer, until you remove them/).waitFor();
     await page.getByRole('button', { name: 'Remove all…' }).click();
     await page.getByRole('status').filter({ hasText: 'All banks removed' }).waitFor();

@@ -52,10 +52,26 @@ async function readBank(bank) {
   if (generation === bank.generation) updateBank(bank, changes);
 }
 
-function sameBytes(a, b) {
-  if (a.length !== b.length) return false;
-  for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
-  return true;
+// The SHA-256 of bytes, in hexadecimal.
+async function digestOf(bytes) {
+  const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+  return Array.from(hash, (b) => b.toString(16).padStart(2, '0')).join('');
+}
+
+// The bank with these bytes, if one has them. Banks kept by an earlier
+// version of the page have no digest: those of the same size are read.
+async function twinOf(bytes, digest) {
+  for (const bank of state.banks) {
+    if (bank.size !== bytes.length) continue;
+    if (!bank.digest) {
+      const theirs = await bytesOf(bank).catch(() => null);
+      if (!theirs) continue;
+      updateBank(bank, { digest: await digestOf(theirs) });
+      keep(() => keepBank(bank));
+    }
+    if (bank.digest === digest) return bank;
+  }
+  return null;
 }
 
 // Adds files (File objects, or { name, bytes }), each read as soon as its
@@ -73,14 +89,13 @@ async function addFiles(files, extra = {}) {
       addBank(file.name, null, { problem: CANNOT_READ });
       continue;
     }
-    // Kept banks whose bytes are not read yet are compared by name and size.
-    const twin = state.banks.find((b) => b.bytes && sameBytes(b.bytes, bytes))
-      || state.banks.find((b) => !b.bytes && b.name === file.name && b.size === bytes.length);
+    const digest = await digestOf(bytes);
+    const twin = await twinOf(bytes, digest);
     if (twin && !extra.received) {
       repeated.push(`${file.name} is the same file as ${twin.name}`);
       continue;
     }
-    const bank = addBank(file.name, bytes, { ...extra, sameAs: twin ? twin.name : null });
+    const bank = addBank(file.name, bytes, { ...extra, digest, sameAs: twin ? twin.name : null });
     added.push(bank);
     reads.push(readBank(bank));
   }
@@ -111,18 +126,23 @@ function give(files) {
 
 // ---- Removing, with Undo ---------------------------------------------------
 
-async function remove(banks) {
+// Banks go at once; the browser forgets them after their bytes are read,
+// so that Undo can keep them again.
+function remove(banks) {
   if (!banks.length) return;
   const place = placeOf(banks[0]);
-  // The bytes of kept banks are read first, so that Undo can keep them again.
-  await Promise.all(banks.map((bank) => bytesOf(bank).catch(() => null)));
   const undo = removeBanks(banks.map((b) => b.id));
-  for (const bank of banks) keep(() => forgetBank(bank.id));
+  for (const bank of banks) {
+    keep(async () => {
+      await bytesOf(bank).catch(() => null);
+      await forgetBank(bank.id);
+    });
+  }
   const names = banks.length === 1 ? banks[0].name : plural(banks.length, 'bank');
   say('banks', `Removed ${names}.`, {
     undo: () => {
       restoreBanks(undo);
-      for (const { bank } of undo.banks) if (readable(bank) && bank.bytes) keep(() => keepBank(bank));
+      for (const { bank } of undo.banks) if (readable(bank)) keep(() => bank.bytes && keepBank(bank));
       return allKept().then(() => `${names} ${banks.length === 1 ? 'is' : 'are'} back.`);
     },
   });

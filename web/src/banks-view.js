@@ -6,7 +6,7 @@ import { rove, settleStop } from './roving.js';
 import { bankById, on, readable, selectBank, setChecked, state, targets } from './state.js';
 
 // Long collections are drawn in part; more on request.
-const BANKS_AT_ONCE = 300;
+const BANKS_AT_ONCE = 100;
 let drawn = BANKS_AT_ONCE;
 const rows = new WeakMap(); // bank to its line
 const ui = {};

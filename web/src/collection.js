@@ -4,7 +4,7 @@
 // computer. What the engine answered for each bank is kept with it, so that
 // opening the page needs no engine work; the bytes are kept apart and read
 // when a bank is first used.
-//   banks: { id, name, size, summary, built, order }
+//   banks: { id, name, size, summary, built, received, sameAs, digest, order }
 //   files: the bytes, by the bank's id
 //   meta:  "newBank": the new bank's name and slots
 const DB_NAME = 'vornak';
@@ -87,12 +87,13 @@ function wellFormed(r) {
 }
 
 // Everything kept: { banks: [{ id, name, size, summary, built, received,
-// sameAs, order }], newBank }.
+// sameAs, order, digest }], newBank }.
 export async function loadCollection() {
   return transaction('readonly', async ({ banks, meta }) => {
     const [records, newBank] = await Promise.all([request(banks.getAll()), request(meta.get('newBank'))]);
     const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size, summary: r.summary,
-      built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order }));
+      built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order,
+      digest: isText(r.digest) ? r.digest : null }));
     good.sort((a, b) => a.order - b.order);
     order = good.length ? good[good.length - 1].order : 0;
     return { banks: good, newBank: newBank || null };
@@ -101,7 +102,7 @@ export async function loadCollection() {
 
 export function keepBank(bank) {
   const record = { id: bank.id, name: bank.name, size: bank.bytes.length, summary: bank.summary, built: bank.built,
-    received: bank.received, sameAs: bank.sameAs, order: bank.order ??= ++order };
+    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order };
   return transaction('readwrite', ({ banks, files }) => {
     banks.put(record);
     files.put(bank.bytes, bank.id);

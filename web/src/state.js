@@ -12,8 +12,8 @@ export const state = {
   // model: the hint for data that do not say ('', '2' or '3'); write: the
   // choices of "Write as…"; bank: the format and group of the new bank.
   settings: { model: '', write: { format: '', first: '', last: '', group: 'A' }, bank: { format: '', group: 'A' } },
-  // Each bank: { id, name, size, bytes, summary, problem, built, received,
-  // sameAs, order, generation }. `summary` is what the engine answered when
+  // Each bank: { id, name, size, bytes, digest, summary, problem, built,
+  // received, sameAs, order, generation }. `summary` is what the engine answered when
   // the bank was read (kept between visits); `bytes` are read from the kept
   // collection when first needed.
   banks: [],
@@ -115,7 +115,7 @@ function newId() {
 // Adds a bank; answers its entry.
 export function addBank(name, bytes, extra = {}) {
   const bank = { id: newId(), name, bytes, size: bytes ? bytes.length : 0, summary: null, problem: null, built: false,
-    received: false, sameAs: null, order: null, generation: 0, ...extra };
+    received: false, sameAs: null, digest: null, order: null, generation: 0, ...extra };
   state.banks.push(bank);
   if (!state.selected) state.selected = bank.id;
   emit('banks');
