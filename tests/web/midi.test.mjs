@@ -238,6 +238,7 @@ test('the dialog of a short dump repeats its note; the instrument\'s memory can 
   await press(page.getByRole('button', { name: 'Send to instrument: demo23-o.fxb' }));
   dialog = page.getByRole('dialog', { name: 'Send demo23-o.fxb to “Stand-in MIDI”?' });
   await dialog.getByText('The dump cannot carry program names of 13 programs; the values only a 2.V bank holds of 100 programs.').waitFor();
+  await dialog.getByText('not sent: programs 100–127 of demo23-o.fxb (the dump has 100 slots)').waitFor();
   await dialog.getByLabel('Receive the instrument’s memory first').check();
   await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
   await dialog.getByRole('status').filter({ hasText: 'Waiting for a dump on “Stand-in MIDI”' }).waitFor();

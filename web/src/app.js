@@ -249,6 +249,7 @@ async function receive(tell) {
   const got = await instrument.receive(tell);
   if (!got) return null;
   const [bank] = await addFiles([{ name: uniqueName(got.name), bytes: got.bytes }], { received: true });
+  await allKept();
   tell(`Received and kept as ${bank.name}${bank.sameAs ? `, with the same bytes as ${bank.sameAs}` : ''}.`);
   return bank;
 }

@@ -64,8 +64,9 @@ const span = (word, a, b) => (a === b ? `${word} ${a}` : `${word}s ${a}–${b}`)
 
 // What lands where, from the engine's report on the dump: the programs
 // written fill the first slots in order, then come the slots the format
-// fills with the default program, then those it leaves blank.
-function landing(bank, keeps) {
+// fills with the default program, then those it leaves blank. Programs
+// asked for that the dump has no slot for are said too.
+function landing(bank, keeps, range) {
   const lines = [];
   let slot = 0;
   if (keeps.programs) {
@@ -78,6 +79,9 @@ function landing(bank, keeps) {
   }
   if (keeps.blank) lines.push(`${span('slot', slot, slot + keeps.blank - 1)}: left blank (zero bytes)`);
   if (keeps.combis) lines.push(`${plural(keeps.combis, 'combi')} of ${bank.name}`);
+  const wanted = Math.min(range.last ?? Infinity, bank.summary.programs - 1);
+  const after = keeps.first + keeps.programs;
+  if (after <= wanted) lines.push(`not sent: ${span('program', after, wanted)} of ${bank.name} (the dump has ${plural(keeps.slots, 'slot')})`);
   return lines;
 }
 
@@ -111,7 +115,7 @@ async function plan() {
   }
   sending.dump = { name: answer.fileName, bytes: answer.bytes };
   const { keeps } = answer;
-  ui['send-plan'].replaceChildren(...landing(bank, keeps).map((line) => element('li', { textContent: line })));
+  ui['send-plan'].replaceChildren(...landing(bank, keeps, range).map((line) => element('li', { textContent: line })));
   ui['send-drops'].textContent = keeps.dropped.length ? `The dump cannot carry ${keeps.dropped.join('; ')}.`
     : 'The dump carries everything of these programs.';
   ui['send-drops'].classList.toggle('problem', keeps.dropped.length > 0);
