@@ -235,8 +235,9 @@ async function downloadNewBank() {
   }
   const name = uniqueName(`${state.newBank.name.trim() || 'New bank'}${format.extension}`);
   download(answer.bytes, name);
-  await addFiles([{ name, bytes: answer.bytes }], { built: true });
-  say('builder', `New bank written as ${name} (${format.name}) and added to the banks: ${answer.report.text}`);
+  const [added] = await addFiles([{ name, bytes: answer.bytes }], { built: true });
+  say('builder', `New bank written as ${name} (${format.name})${added ? ' and added to the banks' : '; the banks hold its bytes already'}: `
+    + answer.report.text);
 }
 
 // ---- The instrument ----------------------------------------------------------

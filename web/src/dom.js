@@ -14,6 +14,13 @@ export function formatOptions(formats) {
   return formats.map((f) => element('option', { value: f.letter, textContent: `${f.name} (${f.extension})` }));
 }
 
+// What is worth knowing about a bank's file, as the engine's notes say it.
+export function notesBox(name, notes, title = 'Worth knowing') {
+  return element('div', { className: 'notes', attrs: { role: 'note', 'aria-label': `Worth knowing about ${name}` } },
+    element('p', { className: 'notes-title', textContent: title }),
+    element('ul', {}, ...notes.map((n) => element('li', { textContent: n.text, dataset: { code: n.code } }))));
+}
+
 export function button(text, onClick, { label, className = 'quiet', ...props } = {}) {
   const node = element('button', { type: 'button', className, textContent: text, ...props });
   if (label) node.setAttribute('aria-label', label);

@@ -10,16 +10,17 @@ const UNDO_MS = 20_000;
 const undoTimers = new Map();
 
 // Says `text` in a region's status line ("banks", "programs", "program",
-// "builder", "write", "send"). With `undo`, an Undo button stands beside it
-// until the next message there or for UNDO_MS; pressing it calls undo() and
-// says what it answers (or its promise gives).
+// "builder", "write", "send"). With `undo`, an Undo button (named after the
+// text) stands beside the line for UNDO_MS, whatever is said there
+// meanwhile, until another Undo takes its place; pressing it calls undo()
+// and says what it answers (or its promise gives).
 export function say(region, text, { undo } = {}) {
   const status = document.getElementById(`${region}-status`);
   status.textContent = text;
+  if (!undo) return;
   const line = status.parentElement;
   line.querySelector('.undo')?.remove();
   clearTimeout(undoTimers.get(region));
-  if (!undo) return;
   const control = button('Undo', () => {
     control.remove();
     clearTimeout(undoTimers.get(region));

@@ -3,7 +3,7 @@
 // or the same sounds of the whole collection; a search across all banks
 // takes the place of the names while it holds text.
 import { drawDuplicates } from './duplicates-view.js';
-import { button, count, element, plural, whenSettled } from './dom.js';
+import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
 import { searchNames } from './sounds.js';
 import { bankById, browse, on, readable, state } from './state.js';
@@ -37,12 +37,23 @@ export function setUpProgramsView(pageActions) {
 }
 
 let drawn = '';
+// Each answer about a bank by a number of its own, so that a bank read
+// again is drawn again.
+const answerIds = new WeakMap();
+let answers = 0;
+const answerId = (bank) => {
+  if (!bank || !bank.summary) return 0;
+  if (!answerIds.has(bank.summary)) answerIds.set(bank.summary, ++answers);
+  return answerIds.get(bank.summary);
+};
 
 // Draws the region for the state; drawing the same again keeps the place
-// the person scrolled to and the control they were at.
+// the person scrolled to and the control they were at. The listing depends
+// on its bank alone; the rest on the other banks too (the same-sound marks).
 function drawAll() {
   const { mode, search, sort } = state.browse;
-  const wanted = JSON.stringify([state.selected, mode, search, sort, state.revision, state.fills.size]);
+  const others = search.trim() || mode !== 'listing' ? [state.revision, state.fills.size] : [];
+  const wanted = JSON.stringify([state.selected, mode, search, sort, answerId(bankById(state.selected)), ...others]);
   if (wanted === drawn) return;
   const again = drawn && JSON.parse(drawn).slice(0, 4).join() === JSON.parse(wanted).slice(0, 4).join();
   drawn = wanted;
@@ -83,11 +94,7 @@ function drawFacts(bank) {
   const made = bank.built ? ' · built here' : '';
   const parts = [element('h3', { textContent: bank.name }),
     element('p', { className: 'facts', textContent: `${s.format} · ${s.modelName || s.model} · ${plural(s.programs, 'program')}${combis}${name}${made}` })];
-  if (s.notes.length) {
-    parts.push(element('div', { className: 'notes', attrs: { role: 'note', 'aria-label': `Worth knowing about ${bank.name}` } },
-      element('p', { className: 'notes-title', textContent: 'Worth knowing' }),
-      element('ul', {}, ...s.notes.map((n) => element('li', { textContent: n.text, dataset: { code: n.code } })))));
-  }
+  if (s.notes.length) parts.push(notesBox(bank.name, s.notes));
   if (bank.received) {
     const same = bank.sameAs ? ` Its bytes are those of ${bank.sameAs}; it is kept as a bank of its own.` : '';
     parts.push(element('p', {}, actions.receivedLink(bank), ` as it came from the instrument (${count(bank.size)} bytes).${same}`));

@@ -4,7 +4,7 @@
 // repeats what is worth knowing about the bank, and says what the dump
 // cannot carry, from the engine's report on the dump it writes; it can
 // receive the instrument's memory first, kept in the collection.
-import { count, element, plural } from './dom.js';
+import { count, element, notesBox, plural } from './dom.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { cableTime } from './midi.js';
@@ -50,9 +50,7 @@ export async function openSend(bank) {
   ui['send-backup'].checked = false;
   ui['send-title'].textContent = `Send ${bank.name} to “${output.name}”?`;
   const notes = bank.summary.notes;
-  ui['send-notes'].replaceChildren(notes.length ? element('div', { className: 'notes', attrs: { role: 'note', 'aria-label': `Worth knowing about ${bank.name}` } },
-    element('p', { className: 'notes-title', textContent: `Worth knowing about ${bank.name}` }),
-    element('ul', {}, ...notes.map((n) => element('li', { textContent: n.text })))) : '');
+  ui['send-notes'].replaceChildren(notes.length ? notesBox(bank.name, notes, `Worth knowing about ${bank.name}`) : '');
   say('send', '');
   ui['send-dialog'].showModal();
   ui['send-cancel'].focus();
