@@ -309,6 +309,8 @@ async function openCollection() {
 }
 
 async function start() {
+  // The engine starts first: its worker gets going while the views are set up.
+  const starting = engine.startEngine().then(engine.formats);
   setUpLayout();
   setUpBanksView(viewActions);
   setUpProgramsView(viewActions);
@@ -317,7 +319,7 @@ async function start() {
   setUpWriteView(viewActions);
   setUpSendView(sendActions);
   // The kept collection is shown while the engine starts.
-  const [kept, formats] = await Promise.all([openCollection(), engine.startEngine().then(engine.formats)]);
+  const [kept, formats] = await Promise.all([openCollection(), starting]);
   engineReady(formats, keptChoices('settings'));
   const sysex = dumpFormat();
   instrument = new Instrument({ dump: { ...sysex.dump, extension: sysex.extension } });

@@ -46,7 +46,7 @@ export function drawDuplicates(into, actions) {
     list,
     more,
     fills.programs ? element('p', { className: 'hint', textContent: `${plural(fills.programs, 'program')} in ${plural(fills.banks, 'bank')} `
-      + 'are the default program or a blank slot; they are not listed.' }) : null].filter(Boolean));
+      + `${fills.programs === 1 ? 'is' : 'are'} the default program or a blank slot; they are not listed.` }) : null].filter(Boolean));
   actions.say(summary);
 }
 
