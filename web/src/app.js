@@ -52,24 +52,39 @@ async function readBank(bank) {
   if (generation === bank.generation) updateBank(bank, changes);
 }
 
-// The SHA-256 of bytes, in hexadecimal.
+// A digest of bytes, to find a bank with the same bytes quickly: the
+// SHA-256 in hexadecimal, or where the browser offers none (a page served
+// without https) a 32-bit FNV-1a with the length. Equal digests are
+// confirmed byte by byte.
 async function digestOf(bytes) {
-  const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
-  return Array.from(hash, (b) => b.toString(16).padStart(2, '0')).join('');
+  if (globalThis.crypto && crypto.subtle) {
+    const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+    return Array.from(hash, (b) => b.toString(16).padStart(2, '0')).join('');
+  }
+  let h = 0x811c9dc5;
+  for (let i = 0; i < bytes.length; i++) h = Math.imul(h ^ bytes[i], 0x01000193);
+  return `${bytes.length}-${(h >>> 0).toString(16)}`;
+}
+
+function sameBytes(a, b) {
+  if (a.length !== b.length) return false;
+  for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
+  return true;
 }
 
 // The bank with these bytes, if one has them. Banks kept by an earlier
-// version of the page have no digest: those of the same size are read.
+// version of the page have no digest: theirs is made when a file of their
+// size comes.
 async function twinOf(bytes, digest) {
   for (const bank of state.banks) {
     if (bank.size !== bytes.length) continue;
+    const theirs = !bank.digest || bank.digest === digest ? await bytesOf(bank).catch(() => null) : null;
+    if (!theirs) continue;
     if (!bank.digest) {
-      const theirs = await bytesOf(bank).catch(() => null);
-      if (!theirs) continue;
       updateBank(bank, { digest: await digestOf(theirs) });
       keep(() => keepBank(bank));
     }
-    if (bank.digest === digest) return bank;
+    if (bank.digest === digest && sameBytes(theirs, bytes)) return bank;
   }
   return null;
 }
