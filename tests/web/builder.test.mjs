@@ -97,6 +97,7 @@ test('a bank built by keyboard from two banks reads back as its slots say, and t
     await page.getByText('Its bank was removed: remove this slot or empty it.').first().waitFor();
     await press(page.getByRole('button', { name: 'Undo: Removed demo23.syx.' }));
     await page.getByRole('status').filter({ hasText: 'demo23.syx is back.' }).waitFor();
+    assert.equal(await page.evaluate(() => document.activeElement.querySelector('.bank-name')?.textContent), 'demo23.syx', 'focus on the bank put back');
     assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['demo23.syx', 'demo23-o.fxb', 'Test bank.fxb']);
     await page.getByLabel('Name of slot 1').waitFor();
     // The new bank emptied and put back.

@@ -248,6 +248,7 @@ test('names are searched across banks, sorted, and programs of the same sound ar
   await selectBank(page, 'demo23-o.fxb');
   const names = page.locator('#browse');
   await press(names.getByRole('button', { name: 'Name', exact: true }));
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Name', 'the keyboard stays on the sort button');
   const first = await names.locator('tbody tr').first().locator('td').nth(1).getByRole('button').textContent();
   assert.equal(first, 'Basic 2.2', 'sorted by name');
   // The 41 filler programs of the 2.V bank are one sound, whatever their names.

@@ -2,7 +2,7 @@
 // and dumps out. Everything about the formats is the engine's; this module
 // starts the engine and the views, reads what is given, keeps the
 // collection, and asks the engine for what the views show.
-import { focusAfterRemoval, placeOf, setUpBanksView } from './banks-view.js';
+import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
   allKept, forgetAll, forgetBank, keep, keepBank, keepChoices, keepNewBank, keptBytes, keptChoices, loadCollection, whenKeepingFails,
@@ -157,6 +157,7 @@ function remove(banks) {
   say('banks', `Removed ${names}.`, {
     undo: () => {
       restoreBanks(undo);
+      focusBank(undo.banks[0].bank);
       for (const { bank } of undo.banks) if (readable(bank)) keep(() => bank.bytes && keepBank(bank));
       return allKept().then(() => `${names} ${banks.length === 1 ? 'is' : 'are'} back.`);
     },

@@ -2,6 +2,7 @@
 // program count and a mark when it has notes), the files that could not be
 // read, and the actions on the banks chosen: write, send, remove.
 import { button, coalesced, count, element, plural } from './dom.js';
+import { failure } from './engine-client.js';
 import { rove, settleStop } from './roving.js';
 import { bankById, on, readable, selectBank, setChecked, state, targets } from './state.js';
 
@@ -46,7 +47,7 @@ export function setUpBanksView(actions) {
 }
 
 function failed(bank) {
-  return Boolean(bank.problem || (bank.summary && bank.summary.exitCode !== 0));
+  return Boolean(bank.problem || (bank.summary && !readable(bank)));
 }
 
 function drawList() {
@@ -96,7 +97,7 @@ function fillRow(bank) {
 
 function failedItem(bank) {
   const s = bank.summary;
-  const message = bank.problem ? '' : s.message || `exit code ${s.exitCode}`;
+  const message = bank.problem ? '' : failure({ ...s, explanation: '' });
   return element('li', {},
     element('strong', { textContent: bank.name }), ': ',
     message ? element('span', { className: 'message', textContent: message }) : null,
@@ -136,6 +137,12 @@ function drawChoice() {
   }
   ui['midi-receive'].disabled = !state.ready;
   document.getElementById('starting-why').hidden = state.ready;
+}
+
+// The keyboard on a bank's line (one put back by Undo, say).
+export function focusBank(bank) {
+  drawList();
+  rows.get(bank)?.pick.focus();
 }
 
 // Where a bank's line stands in the list (for the focus after removing).

@@ -35,6 +35,7 @@ export function setUpBuilder(pageActions) {
     say('builder', `The new bank is empty (it had ${plural(undo.slots.length, 'slot')}).`, {
       undo: () => {
         restoreNewBank(undo);
+        ui['builder-slots'].querySelector('input, button:not(:disabled)')?.focus();
         return allKept().then(() => `The new bank has its ${plural(undo.slots.length, 'slot')} again.`);
       },
     });

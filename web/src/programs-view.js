@@ -70,11 +70,10 @@ function drawAll() {
     ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
   else if (mode === 'listing') drawListing(bank);
   else drawNames(bank);
-  if (again) {
-    if (scrolled) body.scrollTop = scrolled;
-    if (focusKey) ui.browse.querySelector(`[data-key="${CSS.escape(focusKey)}"]`)?.focus({ preventScroll: true });
-  } else if (scrolled) {
-    body.scrollTop = 0;
+  if (again && scrolled) body.scrollTop = scrolled;
+  else if (!again && scrolled) body.scrollTop = 0;
+  if (focusKey && !ui.browse.contains(document.activeElement)) {
+    ui.browse.querySelector(`[data-key="${CSS.escape(focusKey)}"]`)?.focus({ preventScroll: true });
   }
 }
 
@@ -106,7 +105,8 @@ function drawNames(bank) {
   const names = bank.summary.names;
   const numbers = names.map((_, i) => i);
   if (state.browse.sort === 'name') numbers.sort((a, b) => names[a].localeCompare(names[b]) || a - b);
-  const sort = (key, text) => button(text, () => browse({ sort: key }), { className: 'quiet', attrs: { 'aria-pressed': String(state.browse.sort === key) } });
+  const sort = (key, text) => button(text, () => browse({ sort: key }), { className: 'quiet', dataset: { key: `sort ${key}` },
+    attrs: { 'aria-pressed': String(state.browse.sort === key) } });
   ui.browse.replaceChildren(
     element('div', { className: 'actions sort', attrs: { role: 'group', 'aria-label': 'Sort the programs' } },
       element('span', { className: 'hint', textContent: 'Sort by' }), sort('number', 'Number'), sort('name', 'Name')),

@@ -233,7 +233,7 @@ export function stopComparing() {
 
 export function closeProgram() {
   state.shown = state.compared = null;
-  emit('program');
+  emit('program', 'focus');
 }
 
 export function setView(view, detail = state.detail) {
