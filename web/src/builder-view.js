@@ -151,15 +151,17 @@ function scheduleReport() {
     return;
   }
   reportTimer = setTimeout(async () => {
-    let answer;
+    let text;
+    let ok = false;
     try {
-      answer = await actions.compose();
+      const answer = await actions.compose();
+      ok = succeeded(answer);
+      text = ok ? answer.report.text : `Cannot be written: ${failure(answer)}`;
     } catch (error) {
-      answer = { exitCode: -1, message: `The engine stopped (${error.message}).` };
+      text = `Cannot be written: the engine stopped (${error.message}).`;
     }
     if (round !== reportRound) return;
-    const ok = succeeded(answer);
-    ui['builder-report'].textContent = ok ? answer.report.text : `Cannot be written: ${failure(answer)}`;
+    ui['builder-report'].textContent = text;
     ui['builder-report'].classList.toggle('problem', !ok);
   }, 120);
 }

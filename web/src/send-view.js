@@ -52,6 +52,7 @@ export async function openSend(bank) {
   const notes = bank.summary.notes;
   ui['send-notes'].replaceChildren(notes.length ? notesBox(bank.name, notes, `Worth knowing about ${bank.name}`) : '');
   say('send', '');
+  clearPlan();
   ui['send-dialog'].showModal();
   ui['send-cancel'].focus();
   await plan();
@@ -83,6 +84,12 @@ function landing(bank, keeps, range) {
   return lines;
 }
 
+// Nothing is said to land anywhere while nothing can be sent.
+function clearPlan() {
+  ui['send-plan'].replaceChildren();
+  ui['send-drops'].textContent = ui['send-time'].textContent = '';
+}
+
 async function plan() {
   if (!sending) return;
   const mine = ++round;
@@ -97,18 +104,22 @@ async function plan() {
     ui['send-last'].setAttribute('aria-invalid', String(range.field === 'last'));
     if (range.problem) {
       say('send', range.problem);
+      clearPlan();
       return;
     }
   }
-  let answer;
+  let answer = null;
+  let problem = null;
   try {
     answer = await actions.dump(bank, { first: range.first, last: range.last });
+    if (!succeeded(answer)) problem = failure(answer);
   } catch (error) {
-    answer = { exitCode: -1, message: `the engine stopped (${error.message})` };
+    problem = `the engine stopped (${error.message})`;
   }
   if (mine !== round || !sending) return;
-  if (!succeeded(answer)) {
-    say('send', `${bank.name} cannot be written as a dump: ${failure(answer)}`);
+  if (problem) {
+    say('send', `${bank.name} cannot be written as a dump: ${problem}`);
+    clearPlan();
     return;
   }
   sending.dump = { name: answer.fileName, bytes: answer.bytes };

@@ -121,16 +121,18 @@ async function writeAll() {
   const used = new Set();
   const failed = [];
   for (const bank of banks) {
-    let answer;
+    let answer = null;
+    let problem = null;
     try {
       answer = await actions.convert(bank, asked);
+      if (!succeeded(answer)) problem = failure(answer);
     } catch (error) {
-      answer = { exitCode: -1, message: `The engine stopped on this bank (${error.message}); try again.` };
+      problem = `the engine stopped on this bank (${error.message}); try again`;
     }
     if (mine !== writeRound) return;
-    if (!succeeded(answer)) {
+    if (problem) {
       failed.push(bank);
-      ui['write-files'].append(element('li', { className: 'problem', textContent: `${bank.name} was not written: ${failure(answer)}` }));
+      ui['write-files'].append(element('li', { className: 'problem', textContent: `${bank.name} was not written: ${problem}` }));
       continue;
     }
     // Each file under the engine's name for it, numbered when another has it.
