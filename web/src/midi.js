@@ -112,7 +112,7 @@ function accessProblem(error) {
 }
 
 const NO_WEB_MIDI = 'This browser offers no MIDI to this page (some browsers have no Web MIDI, others refuse it '
-  + 'to a page opened from a file). Everything else works; to send a bank, convert it to a V8 SysEx dump and '
+  + 'to a page opened from a file). Everything else works; to send a bank, write it as a V8 SysEx dump and '
   + 'send that with a SysEx utility.';
 
 export class Instrument {
@@ -152,10 +152,6 @@ export class Instrument {
       ui.pause.value = String(this.#settings.pause);
       this.#saveSettings();
     });
-  }
-
-  get listening() {
-    return Boolean(this.#listening);
   }
 
   // ---- Settings: the ports by name, and the pause -------------------------
