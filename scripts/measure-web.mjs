@@ -3,13 +3,15 @@
 //   - the weight of web/vornak.html and web/vornak.mjs, plain and gzipped;
 //   - the page opened from its file in headless Chromium: when its controls
 //     are there (DOMContentLoaded) and when its engine is ready;
-//   - in the page: reading and converting a 66 KB bank, from the user's
-//     action to the result on screen. A read asks the engine what the bank
-//     holds and shows the file's card; what the chosen conversion keeps is
-//     asked for when the card is drawn; the names table and the listing
-//     are made when the user opens them, which is not timed. Reading is measured once from the file chooser (the
-//     browser reads the file) and once from a change of the model hint (the
-//     bytes are in the page already);
+//   - in the page: reading a 66 KB bank, from the user's action to its line
+//     and its programs on screen, once from the file chooser (the browser
+//     reads the file) and once from a change of the model hint (the bytes
+//     are in the page already); writing it with "Write as…";
+//   - in the page: each click of the workspace to its visible answer (the
+//     answer in the page, then the next frame drawn): a bank selected, a
+//     program opened, compared, added to the new bank, the same sounds
+//     listed, "Write as…" with what the file keeps, "Send…" with what lands
+//     where, Remove and Undo;
 //   - the engine under node: one listing run and one conversion run; a
 //     200 MiB input on the calling thread and in a worker thread (copied, or
 //     handed over), with the memory held after it and after dispose(); a
@@ -17,11 +19,9 @@
 //   - the engine in a page's worker in Chromium: the page's thread blocked
 //     by a call with a 200 MiB input, copied or handed over;
 //   - MIDI, with the Web MIDI stand-in of the tests as the instrument: from
-//     the last byte of a received dump to its card with the names of its
-//     programs, and from "Send" to the message handed to the browser (the
-//     page's own time: "Send" to the confirmation shown, plus the
-//     confirmation to the message handed over; the person's reading time in
-//     between is not counted).
+//     the last byte of a received dump to its line in the Banks region, and
+//     from the dialog's "Overwrite the instrument's memory" to the message
+//     handed to the browser.
 // Usage: node --expose-gc scripts/measure-web.mjs [rounds]   (after scripts/build-web)
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -178,7 +178,7 @@ const browser = await chromium.launch({
 
 // Each round in a fresh profile: the page keeps the banks it read.
 async function freshContext() {
-  const context = await browser.newContext();
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
   await context.addInitScript({ path: join(root, 'tests/web/midi-standin.js') });
   await context.addInitScript(observer);
   return context;
@@ -188,24 +188,45 @@ const observer = () => {
   const mark = (name) => window.vornakMarks.push([name, performance.now()]);
   document.addEventListener('DOMContentLoaded', () => {
     mark('controls');
-    new MutationObserver(() => mark(document.getElementById('status').textContent))
-      .observe(document.getElementById('status'), { subtree: true, childList: true, characterData: true });
-    for (const id of ['file-input', 'model', 'convert-form']) {
-      document.getElementById(id).addEventListener(id === 'convert-form' ? 'submit' : 'change', () => mark(id), true);
-    }
+    // Every text of a status line, and a received dump's line read.
+    new MutationObserver((records) => {
+      for (const { target } of records) {
+        const status = (target.nodeType === 1 ? target : target.parentElement).closest('[role=status]');
+        if (status && status.textContent) mark(status.textContent);
+      }
+      const line = [...document.querySelectorAll('#bank-list .pick')].find((p) => p.textContent.startsWith('received'));
+      if (line && !line.textContent.includes('Reading…')) mark('received shown');
+    }).observe(document.body, { subtree: true, childList: true, characterData: true });
+    for (const id of ['file-input', 'model']) document.getElementById(id).addEventListener('change', () => mark(id), true);
     document.addEventListener('click', (event) => {
-      const label = event.target.getAttribute('aria-label') || '';
-      if (label.startsWith('Send to instrument')) mark('send');
-      if (event.target.id === 'midi-confirm-yes') mark('confirmed');
+      if (event.target.id === 'convert') mark('convert');
+      if (event.target.id === 'send-go') mark('confirmed');
     }, true);
-    new MutationObserver(() => { if (document.getElementById('midi-confirm').open) mark('confirmation shown'); })
-      .observe(document.getElementById('midi-confirm'), { attributes: true });
-    new MutationObserver(() => {
-      const card = [...document.querySelectorAll('#files > li')].find((li) => li.querySelector('h3').textContent.startsWith('received'));
-      if (card && card.textContent.includes('Program names')) mark('received shown');
-    }).observe(document.getElementById('files'), { subtree: true, childList: true, characterData: true });
   });
 };
+
+// Clicks `target` (a selector) inside the page and answers the time to the
+// first element matching `answer.selector` (holding `answer.text`, when
+// given) that is shown, and the next frame drawn.
+const timeClick = (page, target, answer) => page.evaluate(async ({ target, answer }) => {
+  const found = () => [...document.querySelectorAll(answer.selector)]
+    .some((node) => node.getClientRects().length > 0 && (!answer.text || node.textContent.includes(answer.text)));
+  const start = performance.now();
+  const control = document.querySelector(target);
+  if (!control) throw new Error(`${target} is not on the page`);
+  control.click();
+  await new Promise((resolve) => {
+    if (found()) return resolve();
+    const watch = new MutationObserver(() => {
+      if (!found()) return;
+      watch.disconnect();
+      resolve();
+    });
+    watch.observe(document.body, { subtree: true, childList: true, characterData: true, attributes: true });
+  });
+  await new Promise((resolve) => requestAnimationFrame(resolve));
+  return performance.now() - start;
+}, { target, answer });
 
 // Time from the first mark named `from` to the first later mark that begins
 // with `to`.
@@ -215,7 +236,20 @@ const between = (marks, from, to) => {
   return marks[end][1] - marks[start][1];
 };
 
-const samples = { controls: [], ready: [], chosen: [], reread: [], convert: [], received: [], toConfirm: [], toSent: [] };
+const label = (text) => `[aria-label="${text}"]`;
+const clicks = [
+  ['a bank selected: its facts and names', '#bank-list li:nth-child(2) .pick', { selector: '#browse caption', text: 'Programs of demo23.syx' }],
+  ['a program opened: its values', label('Show program 5 PPG Program 005'), { selector: '#program-view table.values' }],
+  ['a second program compared', label('Compare program 6 PPG Program 006'), { selector: '#program-view p', text: 'values differ' }],
+  ['a program added to the new bank', label('Add program 7 PPG Program 007 to the new bank'), { selector: '#programs-status', text: 'as slot 0' }],
+  ['the same sounds of the collection', '#programs .modes [data-mode=duplicates]', { selector: '#browse h3', text: 'Same sounds' }],
+  ['"Write as…" with what the file keeps', '#write', { selector: '#write-keeps li', text: ': Writes' }],
+  ['"Send…" with what lands where', '#send', { selector: '#send-plan li', text: 'slots 0' }],
+  ['Remove', '#remove', { selector: '#banks-status', text: 'Removed' }],
+  ['Undo', '#banks .undo', { selector: '#banks-status', text: 'is back' }],
+];
+const samples = { controls: [], ready: [], chosen: [], reread: [], convert: [], received: [], toSent: [] };
+for (const [name] of clicks) samples[name] = [];
 const dump = [...readFileSync(join(root, 'examples/demo23.syx'))];
 for (let i = 0; i < rounds; i++) {
   const context = await freshContext();
@@ -229,33 +263,45 @@ for (let i = 0; i < rounds; i++) {
   // Read again with a model hint: the bytes are in the page already.
   await page.getByLabel('Model of the data').selectOption(i % 2 ? '2' : '3');
   await waitFor('1 bank read again.');
-  await page.getByRole('button', { name: 'Convert all' }).click();
+  await page.locator('#write').click();
+  await page.locator('#convert').click();
   await waitFor('Converted');
+  await page.getByRole('button', { name: 'Close' }).click();
+  await page.locator('#file-input').setInputFiles({ name: 'demo23.syx', mimeType: 'application/octet-stream', buffer: Buffer.from(dump) });
+  await page.locator('#bank-list li:nth-child(2) .bank-facts').filter({ hasText: 'V8 SysEx dump' }).waitFor();
+  for (const [name, target, answer] of clicks) {
+    samples[name].push(await timeClick(page, target, answer));
+    if (!name.startsWith('"')) continue;
+    // The dialog closes, and what closing it says is said, before the next click.
+    await page.keyboard.press('Escape');
+    await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+    await page.waitForTimeout(100);
+  }
   await page.getByRole('button', { name: 'Receive from instrument' }).click();
   await waitFor('Waiting for a dump');
   await page.evaluate((bytes) => window.midiStandIn.deliver('Stand-in MIDI', [bytes]), dump);
   await waitFor('received shown');
-  await page.getByRole('button', { name: `Send to instrument: ${bankName}` }).click();
-  await page.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
+  await page.locator('#send').click();
+  await page.locator('#send-plan li').first().waitFor();
+  await page.locator('#send-go').click();
   await page.waitForFunction(() => window.midiStandIn.sent.length === 1);
   const m = await marks();
   const midi = await page.evaluate(() => ({ delivered: window.midiStandIn.delivered, sent: window.midiStandIn.sent[0].at }));
   const at = (name) => m.find(([n]) => n === name)[1];
   samples.received.push(at('received shown') - midi.delivered);
-  samples.toConfirm.push(between(m, 'send', 'confirmation shown'));
   samples.toSent.push(midi.sent - at('confirmed'));
-  samples.controls.push(m.find(([name]) => name === 'controls')[1]);
+  samples.controls.push(at('controls'));
   samples.ready.push(m.find(([name]) => name.startsWith('Ready.'))[1]);
   samples.chosen.push(between(m, 'file-input', '1 file read.'));
   samples.reread.push(between(m, 'model', '1 bank read again.'));
-  samples.convert.push(between(m, 'convert-form', 'Converted'));
+  samples.convert.push(between(m, 'convert', 'Converted'));
   await context.close();
 }
 await browser.close();
 console.log(`page: controls there ${ms(median(samples.controls))} and engine ready ${ms(median(samples.ready))} after the start of navigation`);
 console.log(`page: ${bankName} chosen to read, the browser's reading of the file included: ${ms(median(samples.chosen))}`);
 console.log(`page: ${bankName} read again with another model hint: ${ms(median(samples.reread))}`);
-console.log(`page: Convert all to its download link: ${ms(median(samples.convert))}`);
-console.log(`page: last byte of a received dump to its card with the program names: ${ms(median(samples.received))}`);
-console.log(`page: Send to the confirmation shown ${ms(median(samples.toConfirm))}, confirmation to the message handed `
-  + `to the browser ${ms(median(samples.toSent))}; together ${ms(median(samples.toConfirm.map((t, i) => t + samples.toSent[i])))}`);
+console.log(`page: Write (/S) to its download link: ${ms(median(samples.convert))}`);
+for (const [name] of clicks) console.log(`page, click to its answer: ${name}: ${ms(median(samples[name]))} (slowest ${ms(Math.max(...samples[name]))})`);
+console.log(`page: last byte of a received dump to its line in the Banks region: ${ms(median(samples.received))}`);
+console.log(`page: "Overwrite the instrument's memory" to the message handed to the browser: ${ms(median(samples.toSent))}`);

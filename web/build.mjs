@@ -4,10 +4,10 @@
 //                    web/vornak-worker*.mjs are its workers as files)
 //   web/vornak-version.mjs  the version alone, a module that costs a bundle
 //                    nothing
-//   web/vornak.html  the page, with the engine, its worker, the ZIP writer,
-//                    its modules bundled into one script and everything else
-//                    inside, so that one file works offline and from a
-//                    file:// path
+//   web/vornak.html  the page, its modules bundled with the engine module
+//                    above (whose worker it runs) and the ZIP writer into one
+//                    script, and everything else inside, so that one file
+//                    works offline and from a file:// path
 // Usage: node web/build.mjs [--check] <vornak-engine.js from the emscripten build>
 // (its vornak-engine.wasm beside it). With --check nothing is written: the
 // build fails when the files in web/ differ from what the sources make now.
@@ -15,7 +15,7 @@
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 
-import { buildSync } from 'esbuild';
+import { build } from 'esbuild';
 
 const here = new URL('.', import.meta.url);
 const read = (path) => readFileSync(new URL(path, here), 'utf8');
@@ -69,16 +69,18 @@ const module = [
   fill('module.js', read('engine/module.js'), { version }),
 ].join('\n');
 
-// The page's worker is a classic script (browsers do not start module
-// workers from a page opened as a file): the engine's classic part, the ZIP
-// writer from its npm package's UMD build (which sets self.fflate), and the
-// message loop.
-const fflate = read('../node_modules/fflate/umd/index.js');
-const worker = [engine, fflate, read('src/worker.js')].join('\n');
-
 // The page's modules (web/src/*.js, from app.js on) bundled into its one
-// inline script.
-const bundled = buildSync({
+// inline script, with the engine module as made above (the page imports it
+// as ../vornak.mjs: the package's own worker runs the engine) and the ZIP
+// writer from its npm package.
+const engineModule = {
+  name: 'engine-module',
+  setup(bundler) {
+    bundler.onResolve({ filter: /^\.\.\/vornak\.mjs$/ }, () => ({ path: 'vornak.mjs', namespace: 'engine' }));
+    bundler.onLoad({ filter: /.*/, namespace: 'engine' }, () => ({ contents: module, loader: 'js' }));
+  },
+};
+const bundled = await build({
   entryPoints: [new URL('src/app.js', here).pathname],
   bundle: true,
   format: 'esm',
@@ -86,10 +88,11 @@ const bundled = buildSync({
   legalComments: 'none',
   target: 'es2022',
   write: false,
+  plugins: [engineModule],
 });
 const app = bundled.outputFiles[0].text;
 const style = read('src/style.css');
-for (const [name, text] of Object.entries({ worker, app, style })) {
+for (const [name, text] of Object.entries({ app, style })) {
   if (/<\/(script|style)/i.test(text)) throw new Error(`${name} holds a closing tag and cannot be inlined`);
 }
 
@@ -107,7 +110,7 @@ const csp = [
   "base-uri 'none'",
 ].join('; ');
 
-const page = fill('page.html', read('src/page.html'), { csp, style, worker, app, version: `V${version}` });
+const page = fill('page.html', read('src/page.html'), { csp, style, app, version: `V${version}` });
 
 const versionModule = [
   '// The version of Vornak\'s engine, as the tool\'s banner prints it: the',

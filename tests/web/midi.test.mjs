@@ -7,8 +7,9 @@ import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 
 import {
-  addFiles, card, decodeText, download, exampleFiles, launchChromium, listingOf, pageUrl, root, runNative, sameBytes,
+  addFiles, decodeText, download, exampleFiles, launchChromium, pageUrl, press, root, runNative, sameBytes,
 } from './support.mjs';
+import { bankLine, listingOf, selectBank, writeAll } from './workspace.mjs';
 
 const standIn = join(root, 'tests/web/midi-standin.js');
 const examples = exampleFiles();
@@ -47,17 +48,18 @@ async function fetched(page, link) {
   return (await download(page, () => link.click())).bytes;
 }
 
-// The received dump's card, once it is read: its name, and that it lists,
+const receivedNames = (page) => page.locator('#bank-list .bank-name').filter({ hasText: /^received \d{4}-\d\d-\d\d \d\d\.\d\d( \(\d\))?\.syx$/ });
+
+// The received dump's bank, once it is read: its name, and that it lists,
 // is kept and notes itself as the tool and its bytes say.
 async function checkReceived(page, count, bytes) {
-  const heading = page.getByRole('heading', { name: /^received \d{4}-\d\d-\d\d \d\d\.\d\d( \(\d\))?\.syx$/ }).nth(count - 1);
-  const name = await heading.textContent();
-  await said(page, '1 file read.');
-  const shown = card(page, name);
+  await said(page, /^Received and kept as received /);
+  const name = await receivedNames(page).nth(count - 1).textContent();
   const native = runNative([name], { [name]: bytes });
   assert.equal(await listingOf(page, name), decodeText(native.stdoutBytes), `${name}: listing`);
-  assert.ok(sameBytes(await fetched(page, shown.getByRole('link', { name: `Download ${name}` })), bytes), `${name}: kept as it came`);
-  const short = shown.getByRole('note').getByText(/^The dump ends after/);
+  const facts = page.locator('#bank-facts');
+  assert.ok(sameBytes(await fetched(page, facts.getByRole('link', { name: `Download ${name}` })), bytes), `${name}: kept as it came`);
+  const short = facts.getByRole('note').getByText(/^The dump ends after/);
   assert.equal(await short.count(), bytes.length < dump.length ? 1 : 0, `${name}: note`);
   return name;
 }
@@ -66,7 +68,7 @@ test('opening the page asks for nothing; without MIDI the page says so and goes 
   const page = await openPage();
   await addFiles(page, { 'demo23.syx': dump });
   assert.deepEqual(await page.evaluate(() => window.midiStandIn.requests), []);
-  const send = card(page, 'demo23.syx').getByRole('button', { name: 'Send to instrument: demo23.syx' });
+  const send = page.getByRole('button', { name: 'Send to instrument: demo23.syx' });
   const cases = [
     [{ absent: true }, 'This browser offers no MIDI'],
     [{ failure: 'refused' }, 'MIDI access was refused'],
@@ -76,8 +78,10 @@ test('opening the page asks for nothing; without MIDI the page says so and goes 
     await standInDo(page, 'setup', setup);
     await receive(page);
     await said(page, words);
-    await page.getByRole('button', { name: 'Convert all' }).click();
-    await said(page, 'Converted 1 bank');
+    const dialog = await writeAll(page);
+    await press(dialog.getByRole('button', { name: 'Write', exact: true }));
+    await dialog.getByRole('status').filter({ hasText: 'Converted 1 bank' }).waitFor();
+    await dialog.getByRole('button', { name: 'Close' }).click();
     await send.click();
     await said(page, words);
   }
@@ -117,7 +121,7 @@ test('a dump among other MIDI messages, whole or in parts, loads as its file doe
   await receive(page);
   await deliver(page, 'PPG interface', [short]);
   await checkReceived(page, 3, short);
-  await card(page, await page.getByRole('heading', { name: /^received / }).nth(2).textContent())
+  await (await selectBank(page, await receivedNames(page).nth(2).textContent()))
     .getByText('The dump ends after 2,998 of the 5,120 bytes').waitFor();
 
   await page.reload();
@@ -153,46 +157,97 @@ test('receiving can be cancelled, times out, stops when the input goes, and drop
   endless.set(dump.slice(0, 4));
   await deliver(page, 'Stand-in MIDI', [endless, dump], { split: true });
   await checkReceived(page, 1, dump);
-  assert.equal(await page.getByRole('heading', { name: /^received / }).count(), 1);
+  assert.equal(await receivedNames(page).count(), 1);
   await page.close();
 });
 
-test('Send writes the tool\'s /S bytes with the page\'s choices after one confirmation, with the pause between messages', async () => {
+test('Send writes the tool\'s /S bytes of the whole bank unless its own dialog is given a range; the pause between messages', async () => {
   const page = await openPage();
   const files = { 'demo23.syx': dump, 'demo23-m.fxb': examples['demo23-m.fxb'] };
   await addFiles(page, files);
   await page.getByLabel('Model of the data').selectOption('2');
   await said(page, '2 banks read again.');
-  await page.getByLabel('From').fill('3');
-  await page.getByLabel('to', { exact: true }).fill('10');
+  // A range chosen for writing files is not the instrument's.
+  const write = await writeAll(page);
+  await write.getByLabel('From').fill('10');
+  await write.getByLabel('to', { exact: true }).fill('20');
+  await write.getByLabel('to', { exact: true }).press('Tab');
+  await write.getByRole('button', { name: 'Close' }).click();
+  await page.getByLabel('Choose all').uncheck();
+  await page.getByText('Instrument: ports and pause').click();
   await page.getByLabel('Pause between messages (ms)').fill('300');
   await page.getByLabel('Pause between messages (ms)').press('Tab');
-  const send = (name) => card(page, name).getByRole('button', { name: `Send to instrument: ${name}` }).click();
-  const dialog = page.getByRole('dialog', { name: 'Overwrite the instrument’s memory?' });
+  const send = async (name) => {
+    await selectBank(page, name);
+    await press(page.getByRole('button', { name: `Send to instrument: ${name}` }));
+    return page.getByRole('dialog', { name: `Send ${name} to “Stand-in MIDI”?` });
+  };
 
-  await send('demo23.syx');
-  await dialog.getByText('overwrites the instrument’s whole program memory').waitFor();
+  let dialog = await send('demo23.syx');
+  await dialog.getByText('slots 0–99: programs 0–99 of demo23.syx').waitFor();
   await dialog.getByText('10,245 bytes take at least 3.3 s').waitFor();
+  await dialog.getByText('overwrites the instrument’s whole program memory').waitFor();
   await dialog.getByRole('button', { name: 'Cancel' }).click();
   await said(page, 'Nothing was sent');
   assert.equal((await page.evaluate(() => window.midiStandIn.sent)).length, 0);
 
-  for (const name of Object.keys(files)) {
-    await send(name);
-    await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
-  }
+  dialog = await send('demo23.syx');
+  await dialog.getByText('slots 0–99: programs 0–99 of demo23.syx').waitFor();
+  await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
+  dialog = await send('demo23-m.fxb');
+  await dialog.getByLabel('Only programs…').check();
+  await dialog.getByLabel('From').fill('x3');
+  await dialog.getByLabel('From').press('Tab');
+  await dialog.getByRole('status').filter({ hasText: '“Programs to send” takes program numbers' }).waitFor();
+  assert.equal(await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).isDisabled(), true);
+  await dialog.getByLabel('From').fill('3');
+  await dialog.getByLabel('to', { exact: true }).fill('10');
+  await dialog.getByLabel('to', { exact: true }).press('Tab');
+  await dialog.getByText('slots 0–7: programs 3–10 of demo23-m.fxb').waitFor();
+  await dialog.getByText('slots 8–99: the default program').waitFor();
+  await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
   await said(page, 'Sent demo23-m.fxb to “Stand-in MIDI” (10,245 bytes).');
   const sent = await page.evaluate(() => window.midiStandIn.sent);
   assert.equal(sent.length, 2);
-  Object.keys(files).forEach((name, i) => {
-    const native = runNative(['/Sout.syx', '/2.2', '/P3-10', name], { [name]: files[name] }).files['out.syx'];
-    assert.ok(sameBytes(sent[i].data, native), `${name}: bytes sent`);
-  });
+  const expected = [runNative(['/Sout.syx', '/2.2', 'demo23.syx'], { 'demo23.syx': dump }).files['out.syx'],
+    runNative(['/Sout.syx', '/2.2', '/P3-10', 'demo23-m.fxb'], { 'demo23-m.fxb': files['demo23-m.fxb'] }).files['out.syx']];
+  expected.forEach((bytes, i) => assert.ok(sameBytes(sent[i].data, bytes), `message ${i + 1}`));
   assert.ok(sent[1].at - sent[0].at >= cableMs(sent[0].data.length) + 300 - 1, 'the pause after the first message');
 
   const fallback = page.getByRole('link', { name: 'Download demo23-m.syx' });
   assert.ok(sameBytes(await fetched(page, fallback), sent[1].data));
   await page.getByText('amidi -p PORT -s "demo23-m.syx"').waitFor();
+  await page.close();
+});
+
+test('the dialog of a short dump repeats its note; the instrument\'s memory can be received first, and is kept', async () => {
+  const page = await openPage();
+  const short = Uint8Array.from([...dump.slice(0, 6000), 0xf7]);
+  await addFiles(page, { 'short.syx': short, 'demo23-o.fxb': examples['demo23-o.fxb'] });
+  await selectBank(page, 'short.syx');
+  await press(page.getByRole('button', { name: 'Send to instrument: short.syx' }));
+  let dialog = page.getByRole('dialog', { name: 'Send short.syx to “Stand-in MIDI”?' });
+  await dialog.getByRole('note').getByText('The dump ends after 2,998 of the 5,120 bytes').waitFor();
+  await dialog.getByRole('button', { name: 'Cancel' }).click();
+
+  // A 2.V bank: what a dump cannot carry is said before sending; the
+  // instrument's memory comes first, as a bank of its own even when it
+  // holds the bytes of a loaded file.
+  await addFiles(page, { 'demo23.syx': dump });
+  await selectBank(page, 'demo23-o.fxb');
+  await press(page.getByRole('button', { name: 'Send to instrument: demo23-o.fxb' }));
+  dialog = page.getByRole('dialog', { name: 'Send demo23-o.fxb to “Stand-in MIDI”?' });
+  await dialog.getByText('The dump cannot carry program names of 13 programs; the values only a 2.V bank holds of 100 programs.').waitFor();
+  await dialog.getByText('not sent: programs 100–127 of demo23-o.fxb (the dump has 100 slots)').waitFor();
+  await dialog.getByLabel('Receive the instrument’s memory first').check();
+  await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
+  await dialog.getByRole('status').filter({ hasText: 'Waiting for a dump on “Stand-in MIDI”' }).waitFor();
+  assert.equal((await page.evaluate(() => window.midiStandIn.sent)).length, 0, 'nothing sent before the memory came');
+  await deliver(page, 'Stand-in MIDI', [dump]);
+  await said(page, 'Sent demo23-o.fxb to “Stand-in MIDI”');
+  const line = bankLine(page, (await receivedNames(page).first().textContent()));
+  await line.getByText('same bytes as demo23.syx').waitFor();
+  assert.equal(await page.locator('#bank-list > li').count(), 4, 'the received dump is a bank of its own');
   await page.close();
 });
 

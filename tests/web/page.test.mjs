@@ -8,10 +8,12 @@ import { after, before, test } from 'node:test';
 
 import { unzipSync } from 'fflate';
 
+import { createVornak } from '../../web/vornak.mjs';
 import {
-  addFiles, card, corpusFiles, decodeText, download, exampleFiles, exportSwitches, launchChromium, listingOf, open,
-  openPage, pageUrl, press, random, root, runNative, sameBytes, tempDir, toolMessage,
+  addFiles, corpusFiles, decodeText, download, exampleFiles, exportSwitches, inputFiles, launchChromium, openPage, pageUrl, press,
+  random, root, runNative, sameBytes, tempDir, toolMessage,
 } from './support.mjs';
+import { bankLine, browse, failedItem, listingOf, selectBank, writeAll } from './workspace.mjs';
 
 const artifacts = process.env.VORNAK_ARTIFACTS || join(root, 'build/web-test-artifacts');
 const requests = [];
@@ -55,6 +57,8 @@ for (const [name, bytes] of Object.entries({ ...exampleFiles(), ...corpusFiles()
   if (!Object.values(inputs).some((b) => sameBytes(b, bytes))) inputs[name] = bytes;
 }
 const examples = exampleFiles();
+const standIn = join(root, 'tests/web/midi-standin.js');
+const engine = await createVornak();
 
 test('every example and corpus bank is listed as the tool lists it, or fails with its message and words that fit', async () => {
   const page = await fresh();
@@ -64,34 +68,40 @@ test('every example and corpus bank is listed as the tool lists it, or fails wit
     if (native.exitCode === 0) {
       assert.equal(await listingOf(page, name), decodeText(native.stdoutBytes), `${name}: listing`);
     } else {
-      const failed = page.locator('#failed-list li').filter({ hasText: name });
-      await failed.getByText(toolMessage(decodeText(native.stdoutBytes)) || `exit code ${native.exitCode}`).waitFor();
+      await failedItem(page, name).getByText(toolMessage(decodeText(native.stdoutBytes)) || `exit code ${native.exitCode}`).waitFor();
     }
   }
   // A single program and an empty file are told what they are.
   await addFiles(page, { 'harp.fxp': singleProgram(), 'empty.syx': new Uint8Array(0) });
-  await page.locator('#failed-list li').filter({ hasText: 'empty.syx' }).getByText('The file is empty.').waitFor();
-  await page.locator('#failed-list li').filter({ hasText: 'harp.fxp' }).getByText(/single program/).waitFor();
+  await failedItem(page, 'empty.syx').getByText('The file is empty.').waitFor();
+  await failedItem(page, 'harp.fxp').getByText(/single program/).waitFor();
   await page.close();
 });
 
-test('every readable bank converts to every format with the tool\'s bytes, under names that say their source, in one ZIP', async () => {
+test('every readable bank converts to every format with the tool\'s bytes, under the engine\'s names, in one ZIP', async () => {
   const page = await fresh();
   await addFiles(page, inputs);
   const readable = Object.keys(inputs).filter((name) => runNative([name], { [name]: inputs[name] }).exitCode === 0);
+  const dialog = await writeAll(page);
   for (const [letter, extension] of Object.entries(exportSwitches)) {
-    await page.getByLabel('Output format').selectOption(letter);
-    await page.getByRole('button', { name: 'Convert all' }).click();
-    await page.getByRole('status').filter({ hasText: `Converted ${readable.length} banks` }).waitFor();
-    const zip = await download(page, () => page.getByRole('button', { name: 'Download all as ZIP' }).click());
+    await dialog.getByLabel('Output format').selectOption(letter);
+    await press(dialog.getByRole('button', { name: 'Write', exact: true }));
+    await dialog.getByRole('status').filter({ hasText: `Converted ${readable.length} banks` }).waitFor();
+    const zip = await download(page, () => press(dialog.getByRole('button', { name: 'Download all as ZIP' })));
     assert.match(zip.name, /^Banks as .+\.zip$/);
-    assert.ok(zip.name.includes(await page.locator('#format option:checked').textContent().then((t) => t.replace(/ \(\.\w+\)$/, ''))));
+    assert.ok(zip.name.includes(await dialog.locator('#format option:checked').textContent().then((t) => t.replace(/ \(\.\w+\)$/, ''))));
     const files = unzipSync(zip.bytes);
-    // "demo23.syx" as SysEx is "demo23-syx.syx": never the input's own name.
+    // Each under the name the engine's convert gives it ("demo23.syx" as
+    // 2.V is "demo23.fxb"), numbered where two inputs would share one.
     const expected = {};
     for (const name of readable) {
-      const dot = name.lastIndexOf('.');
-      expected[`${name.slice(0, dot)}-${name.slice(dot + 1)}${extension}`] = runNative([`/${letter}out`, name], { [name]: inputs[name] }).files.out;
+      const { fileName } = engine.convert(inputs[name], { to: letter, name });
+      assert.ok(fileName.endsWith(extension));
+      let unique = fileName;
+      for (let n = 2; Object.keys(expected).some((k) => k.toLowerCase() === unique.toLowerCase()); n++) {
+        unique = fileName.replace(/(\.[^.]*)$/, ` (${n})$1`);
+      }
+      expected[unique] = runNative([`/${letter}out`, name], { [name]: inputs[name] }).files.out;
     }
     assert.deepEqual(Object.keys(files).sort(), Object.keys(expected).sort(), `/${letter}: names in the ZIP`);
     for (const [outName, bytes] of Object.entries(expected)) assert.ok(sameBytes(files[outName], bytes), `/${letter}: ${outName}`);
@@ -99,33 +109,33 @@ test('every readable bank converts to every format with the tool\'s bytes, under
   await page.close();
 });
 
-test('before converting, a card says what is worth knowing about its file and what the conversion keeps', async () => {
+test('before writing, a bank says what is worth knowing about its file, and "Write as…" what each file keeps', async () => {
   const page = await fresh();
   const rng = random(9);
   const noise = rng.bytes(9000);
   noise[0] = 0x11;
   await addFiles(page, { 'cut.syx': examples['demo23.syx'].slice(0, 5000), 'noise.bin': noise, 'demo23-o.fxb': examples['demo23-o.fxb'] });
-  await card(page, 'cut.syx').getByRole('note').getByText('The dump ends after 2,498 of the 5,120 bytes').waitFor();
-  const noiseNotes = card(page, 'noise.bin').getByRole('note');
+  await (await selectBank(page, 'cut.syx')).getByRole('note').getByText('The dump ends after 2,498 of the 5,120 bytes').waitFor();
+  await bankLine(page, 'cut.syx').getByText('1 note').waitFor();
+  const noiseNotes = (await selectBank(page, 'noise.bin')).getByRole('note');
   await noiseNotes.getByText('probably not a program bank').waitFor();
   await noiseNotes.getByText('3,880 bytes follow the memory image').waitFor();
-  assert.equal(await card(page, 'demo23-o.fxb').getByRole('note').count(), 0, 'a file the tool wrote has no notes');
+  assert.equal(await (await selectBank(page, 'demo23-o.fxb')).getByRole('note').count(), 0, 'a file the tool wrote has no notes');
+  assert.equal(await bankLine(page, 'demo23-o.fxb').locator('.mark').count(), 0);
 
-  // What a conversion keeps is asked for when a card comes into view.
-  const keeps = (name) => card(page, name).locator('p.keeps').scrollIntoViewIfNeeded();
-  await page.getByLabel('Output format').selectOption('S');
-  await keeps('demo23-o.fxb');
-  await card(page, 'demo23-o.fxb').getByText('As V8 SysEx dump: Writes 100 of 128 programs (0 to 99)').waitFor();
-  await card(page, 'demo23-o.fxb').getByText(/program names are not kept/).waitFor();
-  await page.getByLabel('Output format').selectOption('O');
-  await page.getByLabel('2.V group').selectOption('B');
-  await keeps('cut.syx');
-  await card(page, 'cut.syx').getByText(/drops group A of \d+ programs/).waitFor();
-  await page.getByLabel('2.V group').selectOption('A');
+  const dialog = await writeAll(page);
+  const keeps = (name) => dialog.locator('#write-keeps li').filter({ hasText: `${name}: ` });
+  await dialog.getByLabel('Output format').selectOption('S');
+  await keeps('demo23-o.fxb').getByText('Writes 100 of 128 programs (0 to 99)').waitFor();
+  await keeps('demo23-o.fxb').getByText(/program names are not kept/).waitFor();
+  await dialog.getByLabel('Output format').selectOption('O');
+  await dialog.getByLabel('2.V group').selectOption('B');
+  await keeps('cut.syx').getByText(/drops group A of \d+ programs/).waitFor();
+  await dialog.getByLabel('2.V group').selectOption('A');
   await page.close();
 });
 
-test('dropped files convert with the chosen range, group and model; the choices but the range are remembered', async () => {
+test('dropped files convert with the chosen range, group and model; a range in words is refused; the choices but the range are remembered', async () => {
   const page = await fresh();
   const files = { '-demo23.syx': examples['demo23.syx'], 'demo23-m.fxb': examples['demo23-m.fxb'] };
   const transfer = await page.evaluateHandle((list) => {
@@ -133,35 +143,40 @@ test('dropped files convert with the chosen range, group and model; the choices 
     for (const [name, bytes] of list) data.items.add(new File([new Uint8Array(bytes)], name));
     return data;
   }, Object.entries(files).map(([name, bytes]) => [name, [...bytes]]));
-  await page.dispatchEvent('#drop', 'drop', { dataTransfer: transfer });
+  await page.dispatchEvent('main', 'drop', { dataTransfer: transfer });
   await page.getByRole('status').filter({ hasText: '2 files read.' }).waitFor();
 
   await page.getByLabel('Model of the data').selectOption('2');
-  await card(page, '-demo23.syx').getByText('V8 SysEx dump · PPG Wave 2.2 · 100 programs').waitFor();
-  await page.getByLabel('Output format').selectOption('O');
-  await page.getByLabel('2.V group').selectOption('B');
-  await page.getByLabel('From').fill('10');
-  await page.getByLabel('to', { exact: true }).fill('3');
-  await page.getByRole('button', { name: 'Convert all' }).click();
-  await page.getByRole('status').filter({ hasText: 'the first number is above the last' }).waitFor();
-  await page.getByLabel('From').fill('3');
-  await page.getByLabel('to', { exact: true }).fill('10');
-  await page.getByRole('button', { name: 'Convert all' }).click();
-  await page.getByRole('status').filter({ hasText: 'Converted 2 banks' }).waitFor();
+  await (await selectBank(page, '-demo23.syx')).getByText('V8 SysEx dump · PPG Wave 2.2 · 100 programs').waitFor();
+  const dialog = await writeAll(page);
+  const status = (text) => dialog.getByRole('status').filter({ hasText: text }).waitFor();
+  const write = () => press(dialog.getByRole('button', { name: 'Write', exact: true }));
+  await dialog.getByLabel('Output format').selectOption('O');
+  await dialog.getByLabel('2.V group').selectOption('B');
+  await dialog.getByLabel('From').fill('abc');
+  await write();
+  await status('takes program numbers: 0, 1, 2 and so on, or nothing for the whole bank; “abc” is not one.');
+  assert.equal(await dialog.getByRole('link').count(), 0, 'nothing written');
+  await dialog.getByLabel('From').fill('10');
+  await dialog.getByLabel('to', { exact: true }).fill('3');
+  await write();
+  await status('the first number is above the last');
+  await dialog.getByLabel('From').fill('3');
+  await dialog.getByLabel('to', { exact: true }).fill('10');
+  await write();
+  await status('Converted 2 banks');
   for (const name of Object.keys(files)) {
-    const got = await download(page, () => card(page, name).getByRole('link').click());
-    assert.equal(got.name, `${name.replace('.', '-')}.fxb`);
+    const got = await download(page, () => dialog.getByRole('link', { name: `Download ${name.replace(/\.[^.]*$/, '.fxb')}` }).click());
     const native = runNative(['/Oout.fxb', '/P3-10', '/GB', '/2.2', `./${name}`], { [name]: files[name] });
     assert.ok(sameBytes(got.bytes, native.files['out.fxb']), `${name} converted`);
   }
 
   await page.reload();
   await page.getByText('Ready.').waitFor();
-  assert.equal(await page.getByLabel('Output format').inputValue(), 'O');
-  assert.equal(await page.getByLabel('2.V group').inputValue(), 'B');
-  assert.equal(await page.getByLabel('From').inputValue(), '', 'the range is not kept for the next visit');
-  await page.getByLabel('Model of the data').selectOption('');
-  await page.getByLabel('2.V group').selectOption('A');
+  assert.equal(await page.locator('#format').inputValue(), 'O');
+  assert.equal(await page.locator('#group').inputValue(), 'B');
+  assert.equal(await page.locator('#first').inputValue(), '', 'the range is not kept for the next visit');
+  assert.equal(await page.getByLabel('Model of the data').inputValue(), '2');
   await page.close();
 });
 
@@ -195,9 +210,10 @@ test('a program is shown under the listing\'s labels, group A beside group B, an
   const page = await fresh();
   await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'demo23.crv': examples['demo23.crv'] });
   const listing = decodeText(runNative(['demo23.syx'], { 'demo23.syx': examples['demo23.syx'] }).stdoutBytes);
-  await open(card(page, 'demo23.syx'), 'Program names (87)');
-  await press(card(page, 'demo23.syx').getByRole('button', { name: 'Show program 3 PPG Program 003' }));
+  await selectBank(page, 'demo23.syx');
+  await press(page.getByRole('button', { name: 'Show program 3 PPG Program 003' }));
   await page.getByRole('heading', { name: 'Program', exact: true }).waitFor();
+  await page.locator('#program table.values').waitFor();
   const shown = await valueTable(page);
   const [a, b] = [listedValues(listing, 3, 0), listedValues(listing, 3, 1)];
   assert.equal(shown.length, 55);
@@ -207,10 +223,10 @@ test('a program is shown under the listing\'s labels, group A beside group B, an
   }
 
   // The same sound from another file differs nowhere; another program does.
-  await open(card(page, 'demo23.crv'), 'Program names (87)');
-  await press(card(page, 'demo23.crv').getByRole('button', { name: 'Compare program 3 PPG Program 003' }));
+  await selectBank(page, 'demo23.crv');
+  await press(page.getByRole('button', { name: 'Compare program 3 PPG Program 003' }));
   await page.getByText('0 of 55 values differ').waitFor();
-  await press(card(page, 'demo23.crv').getByRole('button', { name: 'Compare program 4 PPG Program 004' }));
+  await press(page.getByRole('button', { name: 'Compare program 4 PPG Program 004' }));
   await page.getByText(/^[1-9]\d* of 55 values differ$/).waitFor();
   const compared = await valueTable(page);
   const other = listedValues(listing, 4, 0);
@@ -229,38 +245,191 @@ test('names are searched across banks, sorted, and programs of the same sound ar
   await page.getByRole('button', { name: 'Show PPG Program 012, demo23-o.fxb, program 12' }).waitFor();
   await page.getByRole('button', { name: 'Show PPG Program 012, demo23.syx, program 12' }).waitFor();
 
-  const names = card(page, 'demo23-o.fxb');
-  await open(names, 'Program names (128)');
-  await press(names.getByRole('button', { name: 'Name' }));
-  const first = await names.locator('tbody tr').first().locator('td').nth(1).textContent();
+  await selectBank(page, 'demo23-o.fxb');
+  const names = page.locator('#browse');
+  await press(names.getByRole('button', { name: 'Name', exact: true }));
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Name', 'the keyboard stays on the sort button');
+  const first = await names.locator('tbody tr').first().locator('td').nth(1).getByRole('button').textContent();
   assert.equal(first, 'Basic 2.2', 'sorted by name');
   // The 41 filler programs of the 2.V bank are one sound, whatever their names.
-  await names.locator('tbody tr').first().getByText(/^same sound as demo23.*, program \d+ and (\d+) others$/).waitFor();
-  const others = /and (\d+) others/.exec(await names.locator('tbody tr').first().locator('td.same').textContent())[1];
+  const mark = names.locator('tbody tr').first().locator('.same');
+  await mark.getByText(/^same sound as demo23.*, program \d+ and (\d+) others$/).waitFor();
+  const others = /and (\d+) others/.exec(await mark.textContent())[1];
   assert.ok(Number(others) >= 40, `${others} others`);
-  await page.getByRole('button', { name: 'List programs that are the same sound' }).click();
-  await page.locator('#duplicate-list').getByText(/sounds? that more than one program holds/).waitFor();
+  await browse(page, 'Same sounds');
+  await names.getByText(/sounds? shared between banks/).waitFor();
   await page.close();
 });
 
-test('no serious accessibility fault with banks, a program and a new bank on screen, at desktop and phone width', async () => {
-  const page = await fresh({ bypassCSP: true });
+// Whether the element is wholly inside the viewport.
+const inView = (locator) => locator.evaluate((node) => {
+  const r = node.getBoundingClientRect();
+  return r.width > 0 && r.top >= 0 && r.left >= 0 && r.bottom <= window.innerHeight && r.right <= window.innerWidth;
+});
+
+test('on a desktop, every answer is where the action was: files read, a program opened beside its bank\'s names', async () => {
+  const page = await fresh({ viewport: { width: 1280, height: 900 } });
+  await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'demo23-o.fxb': examples['demo23-o.fxb'] });
+  assert.ok(await inView(bankLine(page, 'demo23.syx')), 'the first bank in view');
+  assert.ok(await inView(page.getByRole('status').filter({ hasText: '2 files read.' })), 'the status in view');
+  await selectBank(page, 'demo23-o.fxb');
+  const show = page.getByRole('button', { name: 'Show program 12 PPG Program 012' });
+  await press(show);
+  const heading = page.getByRole('heading', { name: 'Program', exact: true });
+  await page.locator('#program table.values').waitFor();
+  assert.equal(await heading.evaluate((node) => node === document.activeElement), true, 'focus on the detail');
+  assert.ok(await inView(heading));
+  assert.ok(await inView(show), 'the names table beside it');
+  assert.ok(await inView(page.locator('#program table.values th').first()));
+  // The names table is one Tab stop; the arrow keys move inside it.
+  assert.equal(await page.locator('#browse table [tabindex="0"]').count(), 1);
+  await show.focus();
+  await show.press('ArrowDown');
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Show program 13 PPG Program 013');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Enter');
+  await page.getByText(/^\d+ of 55 values differ$/).waitFor();
+  assert.equal(await page.getByRole('heading', { name: 'Two programs compared' }).evaluate((node) => node === document.activeElement), true);
+  await page.close();
+});
+
+test('files given while the engine starts are read when it is ready, in order', async () => {
+  const context = await browser.newContext();
+  // The engine's answers are held back until the test lets them through.
+  await context.addInitScript(() => {
+    const Real = window.Worker;
+    const gate = new Promise((resolve) => { window.releaseEngine = resolve; });
+    window.Worker = class extends Real {
+      addEventListener(type, listener, options) {
+        super.addEventListener(type, type === 'message' ? (event) => gate.then(() => listener(event)) : listener, options);
+      }
+    };
+  });
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'demo23.crv': examples['demo23.crv'] }));
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'demo23-o.fxb': examples['demo23-o.fxb'] }));
+  await page.getByRole('status').filter({ hasText: 'Starting… your 2 files will be read.' }).waitFor();
+  const receive = page.getByRole('button', { name: 'Receive from instrument' });
+  assert.equal(await receive.isDisabled(), true, 'Receive waits for the engine');
+  await page.getByText('Starting: the instrument and conversions are ready in a moment.').waitFor();
+  await page.evaluate(() => window.releaseEngine());
+  await page.getByRole('status').filter({ hasText: '2 files read.' }).waitFor();
+  assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['demo23.crv', 'demo23-o.fxb']);
+  assert.equal(await receive.isDisabled(), false);
+  await context.close();
+});
+
+test('the same sounds of two banks come first, before repeats inside one bank; default programs are one line', async () => {
+  const page = await fresh();
+  const rng = random(24);
+  const other = rng.bytes(5120);
+  other[0] = 0;
+  // A bank that repeats a sound of its own first, then holds five programs
+  // of demo23.syx.
+  const built = engine.compose({ banks: { other, demo: examples['demo23.syx'] }, format: 'W', programs: [
+    { bank: 'other', program: 1 }, { bank: 'other', program: 1 }, { bank: 'other', program: 2 },
+    ...[10, 20, 30, 40, 50].map((program) => ({ bank: 'demo', program }))] });
+  assert.equal(built.exitCode, 0);
+  await addFiles(page, { 'mix.crv': built.bytes, 'demo23.syx': examples['demo23.syx'] });
+  await browse(page, 'Same sounds');
+  const groups = page.locator('#browse .groups > li');
+  await page.getByRole('status').filter({ hasText: '5 sounds shared between banks, 1 sound repeated inside one bank.' }).waitFor();
+  for (const [i, program] of [10, 20, 30, 40, 50].entries()) {
+    const group = groups.nth(i);
+    await group.getByRole('button', { name: `Show PPG Program ${String(program).padStart(3, '0')}, demo23.syx, program ${program}` }).waitFor();
+    await group.getByText(`mix.crv, program ${i + 3}`).waitFor();
+  }
+  await groups.nth(5).getByText('2 programs of mix.crv').waitFor();
+  assert.equal(await groups.count(), 6);
+  await page.locator('#browse').getByText(/^\d+ programs in 1 bank are the default program or a blank slot/).waitFor();
+
+  // A copy of a bank with bytes after it is one line, not 87 groups.
+  const tail = new Uint8Array([...examples['demo23.syx'], 1, 2, 3]);
+  await addFiles(page, { 'demo23 with tail.syx': tail });
+  await page.locator('#browse .wholes').getByText('demo23 with tail.syx holds the same 70 sounds as demo23.syx.').waitFor();
+  assert.equal(await groups.count(), 6);
+  await page.close();
+});
+
+// Everything on screen that is wider than the viewport, or scrolls
+// sideways, and every control smaller than 24 × 24 px.
+function measure() {
+  const visible = (node) => node.getClientRects().length > 0 && getComputedStyle(node).visibility !== 'hidden';
+  const name = (node) => `${node.tagName.toLowerCase()}${node.id ? `#${node.id}` : ''} “${(node.getAttribute('aria-label') || node.textContent).trim().slice(0, 40)}”`;
+  const wide = [];
+  const small = [];
+  for (const node of document.querySelectorAll('body *')) {
+    if (!visible(node) || node.closest('.visually-hidden')) continue;
+    const r = node.getBoundingClientRect();
+    if (r.right > window.innerWidth + 0.5 || r.left < -0.5) wide.push(`${name(node)} from ${r.left} to ${r.right}`);
+    if (node.scrollWidth > node.clientWidth + 1 && ['auto', 'scroll'].includes(getComputedStyle(node).overflowX)) wide.push(`${name(node)} scrolls sideways`);
+    if (node.matches('button, select, input:not([type=file]), a, summary') && (r.width < 24 || r.height < 24)) {
+      small.push(`${name(node)} ${Math.round(r.width)}×${Math.round(r.height)}`);
+    }
+  }
+  if (document.documentElement.scrollWidth > window.innerWidth) wide.push(`the page, ${document.documentElement.scrollWidth} px`);
+  return { wide, small };
+}
+
+// The workspace with banks, a program compared with another and a new bank
+// of two slots.
+async function workspace(page) {
   await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'cut.syx': examples['demo23.syx'].slice(0, 5000), 'empty.bin': new Uint8Array(0) });
-  await open(card(page, 'demo23.syx'), 'Program names (87)');
-  await press(card(page, 'demo23.syx').getByRole('button', { name: 'Add program 2 PPG Program 002 to the new bank' }));
-  await press(card(page, 'demo23.syx').getByRole('button', { name: 'Show program 2 PPG Program 002' }));
-  await open(card(page, 'demo23.syx'), 'Listing');
-  await page.getByRole('heading', { name: 'Program', exact: true }).waitFor();
+  await selectBank(page, 'demo23.syx');
+  await press(page.getByRole('button', { name: 'Add program 2 PPG Program 002 to the new bank' }));
+  await press(page.getByRole('button', { name: 'Add program 3 PPG Program 003 to the new bank' }));
+  await press(page.getByRole('button', { name: 'Show program 2 PPG Program 002' }));
+  await page.locator('#program table.values').waitFor();
+}
+
+const views = [['Banks'], ['Programs'], ['Program', 'Two programs compared'], ['New bank']];
+
+test('on a phone nothing scrolls sideways and every control is at least 24 px; no serious accessibility fault at either width', async () => {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, bypassCSP: true });
+  await context.addInitScript({ path: standIn });
+  const page = await openPage(context);
+  await workspace(page);
+  await press(page.getByRole('button', { name: 'Compare program 4 PPG Program 004' }));
+  await page.getByRole('heading', { name: 'Two programs compared' }).waitFor();
   await page.addScriptTag({ path: join(root, 'node_modules/axe-core/axe.min.js') });
   mkdirSync(artifacts, { recursive: true });
-  for (const [width, height] of [[1280, 900], [390, 844]]) {
-    await page.setViewportSize({ width, height });
-    const result = await page.evaluate(() => window.axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] }));
+  const axe = async (where) => {
+    const result = await page.evaluate(() => window.axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] }));
     const serious = result.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical');
-    assert.deepEqual(serious.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), [], `at ${width} px`);
-    await page.screenshot({ path: join(artifacts, `vornak-page-${width}.png`), fullPage: true });
+    assert.deepEqual(serious.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), [], where);
+  };
+  const sendDialog = async (where) => {
+    await press(page.getByRole('button', { name: 'Send to instrument: demo23.syx' }));
+    const dialog = page.getByRole('dialog', { name: 'Send demo23.syx to “Stand-in MIDI”?' });
+    await dialog.getByText('slots 0–86: programs 0–86 of demo23.syx').waitFor();
+    await axe(`${where}, the send dialog open`);
+    const sizes = await page.evaluate(measure);
+    await dialog.getByRole('button', { name: 'Cancel' }).click();
+    return sizes;
+  };
+
+  await axe('at 1280 px');
+  await page.screenshot({ path: join(artifacts, 'vornak-page-1280.png') });
+  await press(page.locator('#detail-switch').getByRole('button', { name: /^New bank/ }));
+  await axe('at 1280 px, the new bank shown');
+  await sendDialog('at 1280 px');
+
+  await page.setViewportSize({ width: 360, height: 740 });
+  for (const [tab, heading] of views) {
+    await press(page.locator('#tabs').getByRole('button', { name: tab, exact: true }));
+    if (heading) await page.getByRole('heading', { name: heading }).waitFor();
+    await page.waitForTimeout(100);
+    const { wide, small } = await page.evaluate(measure);
+    assert.deepEqual(wide, [], `${tab} at 360 px: wider than the viewport`);
+    assert.deepEqual(small, [], `${tab} at 360 px: controls under 24 px`);
+    await axe(`${tab} at 360 px`);
+    await page.screenshot({ path: join(artifacts, `vornak-page-360-${tab.replace(' ', '-').toLowerCase()}.png`) });
   }
-  await page.close();
+  await press(page.locator('#tabs').getByRole('button', { name: 'Banks', exact: true }));
+  const inDialog = await sendDialog('at 360 px');
+  assert.deepEqual(inDialog, { wide: [], small: [] }, 'the send dialog at 360 px');
+  await context.close();
 });
 
 test('bad and very large files show their message and the page goes on with the next file', async () => {
@@ -272,14 +441,16 @@ test('bad and very large files show their message and the page goes on with the 
   block[0] = 0; // not a magic: a bare memory image
   writeFileSync(huge, Buffer.concat(Array.from({ length: 50 }, () => block)));
   await addFiles(page, { 'random.bin': rng.bytes(3000).map((b, i) => (i === 0 ? 0x11 : b)), 'cut.fxb': examples['demo23-o.fxb'].slice(0, 400) });
-  await page.locator('#failed-list li').filter({ hasText: 'random.bin' }).getByText('Unknown file format').waitFor();
-  await page.locator('#failed-list li').filter({ hasText: 'cut.fxb' }).getByText('damaged or cut short').waitFor();
+  await failedItem(page, 'random.bin').getByText('Unknown file format').waitFor();
+  await failedItem(page, 'cut.fxb').getByText('damaged or cut short').waitFor();
 
   await page.locator('#file-input').setInputFiles(huge);
-  await card(page, 'huge.bin').getByText('PPG memory image · PPG Wave 2.2 · 100 programs').waitFor({ timeout: 60_000 });
-  await card(page, 'huge.bin').getByText('52,423,680 bytes follow the memory image').waitFor();
+  await bankLine(page, 'huge.bin').getByText('PPG memory image · 100 programs').waitFor({ timeout: 60_000 });
+  const facts = await selectBank(page, 'huge.bin');
+  await facts.getByText('PPG memory image · PPG Wave 2.2 · 100 programs').waitFor();
+  await facts.getByText('52,423,680 bytes follow the memory image').waitFor();
   await addFiles(page, { 'demo23.crv': examples['demo23.crv'] });
-  await card(page, 'demo23.crv').getByText('Corvel bank · PPG Wave 2.3 · 87 programs').waitFor();
+  await (await selectBank(page, 'demo23.crv')).getByText('Corvel bank · PPG Wave 2.3 · 87 programs').waitFor();
   await page.close();
 });
 

@@ -140,10 +140,6 @@ export async function addFiles(page, files) {
   await page.getByRole('status').filter({ hasText: / read/ }).waitFor();
 }
 
-export function card(page, name) {
-  return page.locator('li.file').filter({ has: page.getByRole('heading', { name, exact: true }) });
-}
-
 export async function download(page, click) {
   const [file] = await Promise.all([page.waitForEvent('download'), click()]);
   return { name: file.suggestedFilename(), bytes: new Uint8Array(readFileSync(await file.path())) };
@@ -154,25 +150,6 @@ export async function download(page, click) {
 export async function press(button) {
   await button.focus();
   await button.press('Enter');
-}
-
-// Opens a card's part ("Program names (87)", "Listing") from the keyboard:
-// a click could land beside it while the card grows with what the engine
-// tells about the bank.
-export async function open(shown, label) {
-  const summary = shown.locator('summary').filter({ hasText: label });
-  await summary.focus();
-  await summary.press('Enter');
-  await shown.locator('details[open] > summary').filter({ hasText: label }).waitFor();
-}
-
-// A card's listing, once the engine has made it.
-export async function listingOf(page, name) {
-  const shown = card(page, name);
-  await open(shown, 'Listing');
-  const pre = shown.locator('pre');
-  await page.waitForFunction((node) => node.textContent !== 'Listing…', await pre.elementHandle());
-  return pre.textContent();
 }
 
 // The engine's rule for text, one character for each byte.

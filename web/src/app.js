@@ -1,70 +1,69 @@
-// The page: banks in, listings, descriptions, converted files and built
-// banks out. Everything about the formats is the engine's; this module
-// wires the views to the state and asks the engine (in a worker) for what
-// they show.
-import { setUpBuilder, addToNewBank, renderBuilder } from './builder-view.js';
-import { forgetAll, forgetBank, keepBank, keepNewBank, keptBytes, loadCollection } from './collection.js';
-import { convertAll, convertArgs, downloadZip, dropOutputs, fileArg, modelArgs, modelOption, rangeOptions, setUpOptions, validRange } from './convert.js';
-import { button, download, numbered, plural, say } from './dom.js';
-import { EngineClient } from './engine-client.js';
-import { focusAfterRemoval, refreshBank, refreshReport, refreshSameSounds, renderFiles, setUpFilesView } from './files-view.js';
-import { refreshFinder, setUpFinder } from './finder-view.js';
+// The page: banks in, listings, descriptions, converted files, built banks
+// and dumps out. Everything about the formats is the engine's; this module
+// starts the engine and the views, reads what is given, keeps the
+// collection, and asks the engine for what the views show.
+import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
+import { addToNewBank, setUpBuilder } from './builder-view.js';
+import {
+  allKept, forgetAll, forgetBank, keep, keepBank, keepChoices, keepNewBank, keptBytes, keptChoices, loadCollection, whenKeepingFails,
+} from './collection.js';
+import { download, fileBytes, numbered, plural } from './dom.js';
+import * as engine from './engine-client.js';
+import { say, setUpLayout } from './layout.js';
 import { Instrument } from './midi.js';
-import { renderProgram, setUpProgramView } from './program-view.js';
-import { bankById, emit, formatByLetter, on, readable, state } from './state.js';
+import { setUpProgramView } from './program-view.js';
+import { setUpProgramsView } from './programs-view.js';
+import { openSend, setUpSendView } from './send-view.js';
+import {
+  addBank, addKept, bankById, compareProgram, engineReady, formatByLetter, keptNewBank, on, readable, removeBanks, removeEverything,
+  nextReading, restoreBanks, setBytes, setFills, setModel, showProgram, state, updateBank,
+} from './state.js';
+import { openWrite, setUpWriteView } from './write-view.js';
 
 const $ = (id) => document.getElementById(id);
-let ready = false;
+const CANNOT_READ = 'The browser could not read this file. Try choosing it again.';
 
-const engine = new EngineClient($('engine-worker').textContent, (ok) => {
-  if (!ok) say('The engine could not be started in this browser.');
-  else if (!ready) start();
+// ---- Keeping the collection ------------------------------------------------
+
+whenKeepingFails((error) => {
+  $('kept').textContent = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
 });
-
-// ---- Banks -------------------------------------------------------------------
-
-let nextId = 0;
-function newId() {
-  return `${Date.now().toString(36)}-${(++nextId).toString(36)}-${Math.random().toString(36).slice(2, 8)}`;
-}
-
-function entry(name, bytes, extra = {}) {
-  return { id: newId(), name, bytes, size: bytes ? bytes.length : 0, summary: null, reports: null, listing: null, params: new Map(), outputs: [],
-    problem: null, convertProblem: null, generation: 0, built: false, ...extra };
-}
 
 // A bank's bytes: in the page since it was given, or read again from the
 // kept collection.
 async function bytesOf(bank) {
-  bank.bytes ??= await keptBytes(bank.id);
+  if (!bank.bytes) setBytes(bank, await keptBytes(bank.id));
   if (!bank.bytes) throw new Error('its bytes are no longer kept in this browser');
   return bank.bytes;
 }
 
-function setSummary(bank, summary) {
-  bank.summary = summary;
-  bank.lowerNames = null;
-  bank.reports = null;
-  bank.listing = null;
-  bank.params = new Map();
-}
+// ---- Reading banks -----------------------------------------------------------
 
 // What the bank holds, as the engine reads it with the model hint.
 async function readBank(bank) {
-  const generation = ++bank.generation;
-  dropOutputs(bank);
+  const generation = nextReading(bank);
+  let changes;
   try {
-    const summary = await engine.call('describe', bank.name, await bytesOf(bank),
-      { model: modelOption(), parameters: false, conversions: false });
-    if (generation !== bank.generation) return;
-    setSummary(bank, summary);
-    bank.problem = null;
+    const summary = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: false });
+    changes = { summary, problem: null };
   } catch (error) {
-    if (generation !== bank.generation) return;
-    bank.problem = bank.bytes ? `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.`
-      : 'The browser could not read this file. Try choosing it again.';
+    changes = { problem: bank.bytes ? `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.` : CANNOT_READ };
   }
-  emit('bank', bank);
+  if (generation === bank.generation) updateBank(bank, changes);
+}
+
+// A digest of bytes, to find a bank with the same bytes quickly: the
+// SHA-256 in hexadecimal, or where the browser offers none (a page served
+// without https) a 32-bit FNV-1a with the length. Equal digests are
+// confirmed byte by byte.
+async function digestOf(bytes) {
+  if (globalThis.crypto && crypto.subtle) {
+    const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+    return Array.from(hash, (b) => b.toString(16).padStart(2, '0')).join('');
+  }
+  let h = 0x811c9dc5;
+  for (let i = 0; i < bytes.length; i++) h = Math.imul(h ^ bytes[i], 0x01000193);
+  return `${bytes.length}-${(h >>> 0).toString(16)}`;
 }
 
 function sameBytes(a, b) {
@@ -73,132 +72,150 @@ function sameBytes(a, b) {
   return true;
 }
 
-// Adds files (File objects, or { name, bytes }); the same file given again
-// is noticed and not added twice.
+// The bank with these bytes, if one has them. Banks kept by an earlier
+// version of the page have no digest: theirs is made when a file of their
+// size comes.
+async function twinOf(bytes, digest) {
+  for (const bank of state.banks) {
+    if (bank.size !== bytes.length) continue;
+    const theirs = !bank.digest || bank.digest === digest ? await bytesOf(bank).catch(() => null) : null;
+    if (!theirs) continue;
+    if (!bank.digest) {
+      updateBank(bank, { digest: await digestOf(theirs) });
+      keep(() => keepBank(bank));
+    }
+    if (bank.digest === digest && sameBytes(theirs, bytes)) return bank;
+  }
+  return null;
+}
+
+// Adds files (File objects, or { name, bytes }), each read as soon as its
+// bytes are there. The same file given again is noticed and not added
+// twice; a received dump is always added, with a word when a bank has its
+// bytes already. Answers the banks added.
 async function addFiles(files, extra = {}) {
-  const given = [...files];
-  if (!given.length) return [];
-  say(`Reading ${plural(given.length, 'file')}…`);
+  say('banks', `Reading ${plural(files.length, 'file')}…`);
   const added = [];
   const repeated = [];
-  for (const file of given) {
-    let bytes;
-    try {
-      bytes = file instanceof Blob ? new Uint8Array(await file.arrayBuffer()) : file.bytes;
-    } catch {
-      const bank = entry(file.name, null, extra);
-      bank.problem = 'The browser could not read this file. Try choosing it again.';
-      state.banks.push(bank);
+  const reads = [];
+  for (const file of files) {
+    const bytes = file instanceof Blob ? await fileBytes(file) : file.bytes;
+    if (!bytes) {
+      addBank(file.name, null, { problem: CANNOT_READ });
       continue;
     }
-    // Kept banks whose bytes are not read yet are compared by name and size.
-    const twin = state.banks.find((b) => b.bytes && sameBytes(b.bytes, bytes)) ||
-      state.banks.find((b) => !b.bytes && b.name === file.name && b.size === bytes.length);
-    if (twin) {
+    const digest = await digestOf(bytes);
+    const twin = await twinOf(bytes, digest);
+    if (twin && !extra.received) {
       repeated.push(`${file.name} is the same file as ${twin.name}`);
       continue;
     }
-    const bank = entry(file.name, bytes, extra);
-    state.banks.push(bank);
+    const bank = addBank(file.name, bytes, { ...extra, digest, sameAs: twin ? twin.name : null });
     added.push(bank);
+    reads.push(readBank(bank));
   }
-  emit('banks');
-  await Promise.all(added.map(readBank));
+  await Promise.all(reads);
   // Files that cannot be read are not kept for the next visit.
   for (const bank of added) if (readable(bank)) keep(() => keepBank(bank));
   const failed = added.filter((b) => !readable(b)).length;
-  say(`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`
+  say('banks', `${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`
     + (repeated.length ? ` ${repeated.join('; ')}, already loaded: not added again.` : ''));
   return added;
 }
 
-async function removeBank(bank) {
-  bank.generation += 1;
-  dropOutputs(bank);
-  if (bank.receivedUrl) URL.revokeObjectURL(bank.receivedUrl);
-  state.banks.splice(state.banks.indexOf(bank), 1);
-  for (const key of ['shown', 'compared']) if (state[key] && state[key].bankId === bank.id) state[key] = null;
-  keep(() => forgetBank(bank.id));
-  emit('banks');
-  emit('program');
-  say(`Removed ${bank.name}.`);
-  focusAfterRemoval();
+// Files given before the engine is ready wait, in the order given, and are
+// read as soon as it is; files given later are read one batch after another.
+const waiting = [];
+let reading = Promise.resolve();
+
+function give(files) {
+  const list = [...files];
+  if (!list.length) return;
+  if (!state.ready) {
+    waiting.push(...list);
+    say('banks', `Starting… your ${plural(waiting.length, 'file')} will be read.`);
+    return;
+  }
+  reading = reading.then(() => addFiles(list));
+}
+
+// ---- Removing, with Undo ---------------------------------------------------
+
+// Banks go at once; the browser forgets them after their bytes are read,
+// so that Undo can keep them again.
+function remove(banks) {
+  if (!banks.length) return;
+  const place = placeOf(banks[0]);
+  const undo = removeBanks(banks.map((b) => b.id));
+  for (const bank of banks) {
+    keep(async () => {
+      await bytesOf(bank).catch(() => null);
+      await forgetBank(bank.id);
+    });
+  }
+  const names = banks.length === 1 ? banks[0].name : plural(banks.length, 'bank');
+  say('banks', `Removed ${names}.`, {
+    undo: () => {
+      restoreBanks(undo);
+      focusBank(undo.banks[0].bank);
+      for (const { bank } of undo.banks) if (readable(bank)) keep(() => bank.bytes && keepBank(bank));
+      return allKept().then(() => `${names} ${banks.length === 1 ? 'is' : 'are'} back.`);
+    },
+  });
+  focusAfterRemoval(place);
 }
 
 async function removeAll() {
   if (!state.banks.length && !state.newBank.slots.length) return;
   if (!window.confirm('Remove every bank and the new bank from this page and from this browser’s memory?')) return;
-  for (const bank of state.banks) {
-    bank.generation += 1;
-    dropOutputs(bank);
-  }
-  state.banks = [];
-  state.newBank = { name: '', slots: [] };
-  state.shown = state.compared = null;
-  keep(forgetAll);
-  emit('banks');
-  emit('newBank');
-  emit('program');
-  say('All banks removed, from this page and from this browser.');
+  removeEverything();
   $('choose').focus();
+  await keep(forgetAll);
+  say('banks', 'All banks removed, from this page and from this browser.');
 }
 
 // ---- Answers asked for by the views ---------------------------------------
 
-function optionsKey() {
-  const { first, last, group } = rangeOptions();
-  return `${state.settings.model}|${first}|${last}|${group}`;
+// Answers that depend only on a bank's summary are kept with it.
+const cache = new WeakMap();
+function cached(bank, key, make) {
+  if (!cache.has(bank.summary)) cache.set(bank.summary, new Map());
+  const answers = cache.get(bank.summary);
+  if (!answers.has(key)) answers.set(key, make().catch((error) => {
+    answers.delete(key);
+    throw error;
+  }));
+  return answers.get(key);
 }
 
-// The chosen format's conversion report for a bank, or null while it is
-// being asked for (or, with `cachedOnly`, when it is not known yet).
-function report(bank, { cachedOnly = false } = {}) {
-  const key = optionsKey();
-  if (bank.reports && bank.reports.key === key) return bank.reports.list.find((r) => r.letter === state.settings.format) || null;
-  if (cachedOnly || bank.reportsPending === key) return null;
-  bank.reportsPending = key;
-  (async () => {
-    try {
-      const answer = await engine.call('describe', bank.name, await bytesOf(bank),
-        { model: modelOption(), parameters: false, conversions: true, ...rangeOptions() });
-      if (answer.exitCode === 0) bank.reports = { key, list: answer.conversions };
-    } catch {
-      // The card keeps its placeholder; the next drawing asks again.
-    }
-    bank.reportsPending = null;
-    if (bank.reports && bank.reports.key === optionsKey()) refreshReport(bank);
-  })();
-  return null;
+const listing = (bank) => cached(bank, 'listing', async () => engine.listing(await bytesOf(bank), state.settings.model));
+
+function parameters(bank, program) {
+  return cached(bank, `values ${program}`, async () => {
+    const answer = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: [program], conversions: false });
+    if (!engine.succeeded(answer) || !answer.parameters.length) throw new Error(engine.failure(answer));
+    return { labels: answer.parameterLabels, values: answer.parameters[0] };
+  });
 }
 
-async function listing(bank) {
-  if (bank.listing !== null) return bank.listing;
-  const result = await engine.call('run', [...modelArgs(), fileArg(bank.name)], { [bank.name]: await bytesOf(bank) });
-  bank.listing = result.stdout;
-  return bank.listing;
+// What writing the bank with `options` ({ to, first, last, group }) keeps.
+function report(bank, { to, ...range }) {
+  return cached(bank, `report ${JSON.stringify([to, range])}`, async () => {
+    const answer = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: to, ...range });
+    if (!engine.succeeded(answer)) throw new Error(engine.failure(answer));
+    return answer.conversions[0];
+  });
 }
 
-async function parameters(bank, program) {
-  if (!bank.params.has(program)) {
-    const answer = await engine.call('describe', bank.name, await bytesOf(bank),
-      { model: modelOption(), parameters: [program], conversions: false });
-    if (answer.exitCode !== 0 || !answer.parameters.length) throw new Error(answer.message || 'no such program');
-    bank.params.set(program, { labels: answer.parameterLabels, values: answer.parameters[0] });
-  }
-  return bank.params.get(program);
-}
+const convert = async (bank, options) => engine.convert(bank.name, await bytesOf(bank), { model: state.settings.model, ...options });
 
 // The new bank as the engine builds it: each source bank under its id. The
 // last answer is kept: writing the bank that the builder has just reported
 // on takes its bytes at once.
 let lastComposed = { key: null, answer: null };
-
-function composeKey(format) {
-  return JSON.stringify([state.newBank, format, state.settings.model, state.settings.group]);
-}
-
-async function composeNewBank(format) {
-  const key = composeKey(format);
+async function composeNewBank() {
+  const { format, group } = state.settings.bank;
+  const key = JSON.stringify([state.newBank, format, group, state.settings.model, state.revision]);
   if (lastComposed.key === key) return lastComposed.answer;
   const banks = {};
   const programs = [];
@@ -212,218 +229,171 @@ async function composeNewBank(format) {
     if (bank && !(name in banks)) banks[name] = await bytesOf(bank);
     programs.push({ bank: name, program: slot.program, name: slot.name });
   }
-  const answer = await engine.call('compose', { banks, programs, format, model: modelOption(), group: state.settings.group,
+  const answer = await engine.compose({ banks, programs, format, model: state.settings.model, group: formatByLetter(format).group ? group : undefined,
     bankName: state.newBank.name || undefined });
-  if (answer.exitCode === 0) lastComposed = { key, answer };
+  if (engine.succeeded(answer)) lastComposed = { key, answer };
   return answer;
 }
 
-// A name no loaded bank has: "New bank (2).syx" beside "New bank.syx".
+// A name no bank has: "New bank (2).syx" beside "New bank.syx".
 function uniqueName(wanted) {
   const dot = wanted.lastIndexOf('.') > 0 ? wanted.lastIndexOf('.') : wanted.length;
   return numbered(wanted.slice(0, dot), wanted.slice(dot), (name) => state.banks.some((b) => b.name === name));
 }
 
-// Writes the new bank in the chosen format, offers it, and loads it like
-// any other bank.
+// Writes the new bank, offers it, and adds it to the collection.
 async function downloadNewBank() {
-  const format = formatByLetter(state.settings.format);
-  const answer = await composeNewBank(format.letter);
-  if (answer.exitCode !== 0) {
-    say(`The new bank cannot be written: ${answer.message}`);
+  const format = formatByLetter(state.settings.bank.format);
+  const answer = await composeNewBank();
+  if (!engine.succeeded(answer)) {
+    say('builder', `The new bank cannot be written: ${engine.failure(answer)}`);
     return;
   }
-  const name = uniqueName(`${(state.newBank.name || 'New bank').trim() || 'New bank'}${format.extension}`);
+  const name = uniqueName(`${state.newBank.name.trim() || 'New bank'}${format.extension}`);
   download(answer.bytes, name);
-  await addFiles([{ name, bytes: answer.bytes }], { built: true });
-  say(`New bank written as ${name} (${format.name}) and loaded: ${answer.report.text}`);
+  const [added] = await addFiles([{ name, bytes: answer.bytes }], { built: true });
+  say('builder', `New bank written as ${name} (${format.name})${added ? ' and added to the banks' : '; the banks hold its bytes already'}: `
+    + answer.report.text);
 }
 
-// ---- The instrument ------------------------------------------------------
-
-// A received dump is a loaded bank like any other; its bytes as they came
-// can be downloaded from its card.
-// The format whose file is the instrument's dump, as the engine says.
-const dumpFormat = () => state.formats.find((f) => f.dump);
+// ---- The instrument ----------------------------------------------------------
 
 let instrument = null;
-function setUpInstrument() {
-  const sysex = dumpFormat();
-  instrument = new Instrument({
-    say,
-    received: (name, bytes) => addFiles([{ name: uniqueName(name), bytes }], { received: true }),
-    dump: { ...sysex.dump, extension: sysex.extension },
-  });
+const dumpFormat = () => state.formats.find((f) => f.dump);
+
+// Receives a dump and keeps it as a bank of its own; answers the bank.
+async function receive(tell) {
+  const got = await instrument.receive(tell);
+  if (!got) return null;
+  const [bank] = await addFiles([{ name: uniqueName(got.name), bytes: got.bytes }], { received: true });
+  await allKept();
+  tell(`Received and kept as ${bank.name}${bank.sameAs ? `, with the same bytes as ${bank.sameAs}` : ''}.`);
+  return bank;
 }
 
-// The dump the tool's /S writes for the bank, with the page's model and range.
-async function sysexDump(bank) {
-  const { letter, extension } = dumpFormat();
-  const outName = `send${extension}`;
-  const result = await engine.call('run', convertArgs(bank, outName, letter), { [bank.name]: await bytesOf(bank) });
-  if (result.exitCode !== 0 || !result.files[outName]) throw new Error('the dump could not be written');
-  return { name: bank.name.replace(/(.)\.[^.]*$/, '$1') + extension, bytes: result.files[outName] };
+const receivedUrls = new WeakMap();
+function receivedLink(bank) {
+  if (!receivedUrls.has(bank)) receivedUrls.set(bank, bytesOf(bank).then((bytes) => URL.createObjectURL(new Blob([bytes]))));
+  const link = Object.assign(document.createElement('a'), { download: bank.name, textContent: `Download ${bank.name}` });
+  receivedUrls.get(bank).then((url) => { link.href = url; }, () => link.replaceWith('(its bytes are no longer kept)'));
+  return link;
 }
 
-function sendButton(bank) {
-  return button('Send to instrument', () => {
-    if (validRange()) instrument.send(bank.name, () => sysexDump(bank));
-  }, { label: `Send to instrument: ${bank.name}` });
-}
+// ---- Starting ------------------------------------------------------------------
 
-// ---- Keeping the collection ----------------------------------------------
+const viewActions = {
+  listing,
+  parameters,
+  receivedLink,
+  say: (text) => say('programs', text),
+  show: showProgram,
+  compare: compareProgram,
+  add: (bankId, program, region = 'programs') => addToNewBank(bankId, program, region),
+  compose: composeNewBank,
+  download: downloadNewBank,
+  write: openWrite,
+  send: openSend,
+  remove,
+  removeAll,
+  report,
+  convert,
+};
 
-let keeping = Promise.resolve();
-let keptLine = '';
-// Storage work runs one after another; a browser that keeps nothing says so
-// once.
-function keep(work) {
-  keeping = keeping.then(work).catch((error) => {
-    const line = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
-    if (line !== keptLine) $('kept').textContent = keptLine = line;
-  });
-  return keeping;
-}
+const sendActions = {
+  output: (tell) => instrument.output(tell),
+  dump: async (bank, range) => engine.convert(bank.name, await bytesOf(bank), { to: dumpFormat().letter, model: state.settings.model, ...range }),
+  receive,
+  cancelReceiving: () => instrument.cancel(),
+  send: (output, label, dump, tell) => instrument.send(output, label, dump, tell),
+};
 
-let newBankTimer = null;
-function keepNewBankSoon() {
-  clearTimeout(newBankTimer);
-  newBankTimer = setTimeout(() => keep(() => keepNewBank(state.newBank)), 200);
+function keepSettings() {
+  const { model, write, bank } = state.settings;
+  keepChoices('settings', { model, write: { format: write.format, group: write.group }, bank });
 }
 
 async function openCollection() {
-  let kept;
   try {
-    kept = await loadCollection();
+    const kept = await loadCollection();
+    addKept(kept.banks);
+    keptNewBank(kept.newBank);
+    return kept.banks.length;
   } catch (error) {
-    $('kept').textContent = keptLine = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
-    return;
+    $('kept').textContent = `This browser does not keep the banks for this page (${error.message}): they are gone when it is closed.`;
+    return 0;
   }
-  for (const record of kept.banks) state.banks.push(entry(record.name, null, { id: record.id, size: record.size, summary: record.summary, built: record.built, order: record.order }));
-  if (kept.newBank) state.newBank = kept.newBank;
-  if (kept.banks.length) emit('banks');
-  if (kept.newBank) emit('newBank');
-  return kept.banks.length;
-}
-
-// ---- Wiring ------------------------------------------------------------------
-
-const viewActions = {
-  remove: removeBank,
-  listing,
-  report,
-  parameters,
-  say,
-  show(bankId, program) {
-    state.shown = { bankId, program };
-    state.compared = null;
-    emit('program', 'focus');
-  },
-  compare(bankId, program) {
-    if (!state.shown) state.shown = { bankId, program };
-    else state.compared = { bankId, program };
-    emit('program', 'focus');
-  },
-  stopComparing() {
-    state.compared = null;
-    emit('program', 'focus');
-  },
-  close() {
-    state.shown = state.compared = null;
-    emit('program');
-  },
-  add: addToNewBank,
-  compose: composeNewBank,
-  download: downloadNewBank,
-  cardExtras: (bank) => (readable(bank) ? [sendButton(bank)] : []),
-};
-
-on('banks', () => {
-  lastComposed.key = null; // a source bank may have gone
-  renderFiles();
-  refreshSameSounds();
-  refreshFinder();
-  renderBuilder();
-  $('remove-all').disabled = !state.banks.length && !state.newBank.slots.length;
-  $('zip').disabled = !state.banks.some((b) => b.outputs.length);
-});
-on('bank', (bank) => {
-  refreshBank(bank);
-  $('zip').disabled = !state.banks.some((b) => b.outputs.length);
-});
-on('newBank', (focus) => {
-  renderBuilder(focus);
-  keepNewBankSoon();
-  $('remove-all').disabled = !state.banks.length && !state.newBank.slots.length;
-});
-on('program', async (focus) => {
-  await renderProgram();
-  if (focus === 'focus' && !$('program').hidden) {
-    $('program').scrollIntoView({ block: 'nearest' });
-    $('program-title').focus();
-  }
-});
-
-function settingsChanged(key) {
-  if (key === 'model' && state.banks.length) {
-    // The model decides how some files are read: read them again.
-    say(`Reading ${plural(state.banks.length, 'bank')} again…`);
-    Promise.all(state.banks.map(readBank)).then(() => {
-      for (const bank of state.banks) if (readable(bank)) keep(() => keepBank(bank));
-      emit('banks');
-      emit('program');
-      say(`${plural(state.banks.length, 'bank')} read again.`);
-    });
-    return;
-  }
-  for (const bank of state.banks) if (bank.card) refreshBank(bank);
-  renderBuilder();
 }
 
 async function start() {
-  ready = true;
-  state.formats = await engine.call('formats');
-  setUpOptions(settingsChanged);
-  setUpFilesView(viewActions);
+  // The engine starts first: its worker gets going while the views are set up.
+  const starting = engine.startEngine().then(engine.formats);
+  setUpLayout();
+  setUpBanksView(viewActions);
+  setUpProgramsView(viewActions);
   setUpProgramView(viewActions);
-  setUpFinder(viewActions);
   setUpBuilder(viewActions);
-  setUpInstrument();
-  const kept = await openCollection();
-  renderBuilder();
-  say(kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or choose them.');
+  setUpWriteView(viewActions);
+  setUpSendView(sendActions);
+  // The kept collection is shown while the engine starts.
+  const [kept, formats] = await Promise.all([openCollection(), starting]);
+  engineReady(formats, keptChoices('settings'));
+  const sysex = dumpFormat();
+  instrument = new Instrument({ dump: { ...sysex.dump, extension: sysex.extension } });
+  $('midi-receive').addEventListener('click', () => receive((text) => say('banks', text)));
+  // A model chosen while the engine started is taken now.
+  if ($('model').dataset.chosen) setModel($('model').value);
+  else $('model').value = state.settings.model;
+  on('settings', keepSettings);
+  const given = waiting.splice(0);
+  say('banks', kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or add them.');
+  if (given.length) reading = reading.then(() => addFiles(given));
+  // The sounds of default and blank programs, for the same sounds; asked
+  // after the files given meanwhile.
+  reading.then(() => engine.fillSounds(formats.map((f) => f.letter))).then(setFills, () => {});
 }
+
+on('newBank', () => keep(() => keepNewBank(state.newBank)));
+on('settings', (part) => {
+  if (part !== 'model') return;
+  // The model decides how some files are read: read them again.
+  const banks = state.banks.filter((b) => b.bytes || b.summary);
+  if (!banks.length) return;
+  say('banks', `Reading ${plural(banks.length, 'bank')} again…`);
+  Promise.all(banks.map(readBank)).then(() => {
+    for (const bank of banks) if (readable(bank)) keep(() => keepBank(bank));
+    say('banks', `${plural(banks.length, 'bank')} read again.`);
+  });
+});
+
+$('model').addEventListener('change', () => {
+  if (state.ready) setModel($('model').value);
+  else $('model').dataset.chosen = 'yes';
+});
 
 $('choose').addEventListener('click', () => $('file-input').click());
 $('file-input').addEventListener('change', () => {
   const files = [...$('file-input').files];
   $('file-input').value = '';
-  if (ready) addFiles(files);
+  give(files);
 });
+// Files chosen before this script ran are still in the input.
+if ($('file-input').files.length) $('file-input').dispatchEvent(new Event('change'));
 
 // Files dropped anywhere on the page are taken, never opened by the browser
 // in place of the page.
 for (const type of ['dragenter', 'dragover']) {
   document.addEventListener(type, (event) => {
     event.preventDefault();
-    $('drop').classList.add('over');
+    document.body.classList.add('over');
   });
 }
 document.addEventListener('dragleave', (event) => {
-  if (!event.relatedTarget) $('drop').classList.remove('over');
+  if (!event.relatedTarget) document.body.classList.remove('over');
 });
 document.addEventListener('drop', (event) => {
   event.preventDefault();
-  $('drop').classList.remove('over');
-  if (ready && event.dataTransfer) addFiles(event.dataTransfer.files);
+  document.body.classList.remove('over');
+  if (event.dataTransfer) give(event.dataTransfer.files);
 });
 
-$('convert-form').addEventListener('submit', (event) => {
-  event.preventDefault();
-  convertAll({ engine, bytesOf, refresh: (bank) => emit('bank', bank) }).then(() => {
-    $('zip').disabled = !state.banks.some((b) => b.outputs.length);
-  });
-});
-$('zip').addEventListener('click', () => downloadZip(engine));
-$('remove-all').addEventListener('click', removeAll);
-say('Starting the engine…');
+start().catch((error) => say('banks', `The engine could not be started in this browser (${error.message}).`));

@@ -1,10 +1,17 @@
-// The new bank: programs picked from any loaded banks into slots, in order,
+// The new bank: programs picked from any banks into slots, in order,
 // renamed in place, marked where they are the same sound as another, and
-// written in the chosen format by the engine.
-import { button, count, element, plural } from './dom.js';
-import { bankById, emit, formatByLetter, programName, readable, sameSounds, soundOf, state, where } from './state.js';
+// written in the format chosen for it by the engine.
+import { button, count, element, formatOptions, keepingFocus, plural, whenSettled } from './dom.js';
+import { allKept } from './collection.js';
+import { failure, succeeded } from './engine-client.js';
+import { say } from './layout.js';
+import { sameSounds } from './sounds.js';
+import {
+  addSlot, bankById, changeSettings, clearNewBank, emptySlot, formatByLetter, moveSlot, on, programName, readable, removeSlot,
+  renameNewBank, renameSlot, restoreNewBank, state, where,
+} from './state.js';
 
-// { compose(format) -> promise of the engine's answer, download() }
+// { compose() -> promise of the engine's answer for the new bank, download() }
 let actions = null;
 const ui = {};
 let reportTimer = null;
@@ -12,124 +19,125 @@ let reportRound = 0;
 
 export function setUpBuilder(pageActions) {
   actions = pageActions;
-  for (const id of ['builder-slots', 'builder-summary', 'builder-report', 'bank-name', 'add-empty', 'write-new', 'clear-new']) {
-    ui[id] = document.getElementById(id);
-  }
-  ui['bank-name'].addEventListener('change', () => {
-    state.newBank.name = ui['bank-name'].value;
-    changed();
-  });
+  for (const id of ['builder-slots', 'builder-summary', 'builder-report', 'bank-name', 'bank-format', 'bank-group', 'add-empty',
+    'write-new', 'clear-new']) ui[id] = document.getElementById(id);
+  ui['bank-name'].addEventListener('change', () => renameNewBank(ui['bank-name'].value));
+  ui['bank-format'].addEventListener('change', () => changeSettings('bank', { format: ui['bank-format'].value }));
+  ui['bank-group'].addEventListener('change', () => changeSettings('bank', { group: ui['bank-group'].value }));
   ui['add-empty'].addEventListener('click', () => {
-    if (!roomLeft()) return;
-    state.newBank.slots.push(null);
-    changed(state.newBank.slots.length - 1);
+    if (!roomLeft('builder')) return;
+    addSlot(null);
+    say('builder', `Added an empty slot as slot ${state.newBank.slots.length - 1}.`);
   });
   ui['write-new'].addEventListener('click', () => actions.download());
   ui['clear-new'].addEventListener('click', () => {
-    state.newBank.slots = [];
-    changed();
+    const undo = clearNewBank();
+    say('builder', `The new bank is empty (it had ${plural(undo.slots.length, 'slot')}).`, {
+      undo: () => {
+        restoreNewBank(undo);
+        ui['builder-slots'].querySelector('input, button:not(:disabled)')?.focus();
+        return allKept().then(() => `The new bank has its ${plural(undo.slots.length, 'slot')} again.`);
+      },
+    });
+    ui['add-empty'].focus();
   });
+  on('ready', () => {
+    ui['bank-format'].replaceChildren(...formatOptions(state.formats));
+  });
+  on('settings', () => drawBuilder());
+  // The slots' marks follow the other banks once they have settled.
+  const drawSoon = whenSettled(() => drawBuilder());
+  on('banks', drawSoon);
+  on('bank', drawSoon);
+  on('newBank', (change) => (change && change.kind === 'renamed' ? drawSummary() : drawBuilder(change)));
 }
 
-function capacity() {
-  const format = formatByLetter(state.settings.format);
-  return format ? format.capacity : 0;
-}
+const format = () => formatByLetter(state.settings.bank.format);
 
-function roomLeft() {
-  if (state.newBank.slots.length < capacity()) return true;
-  const format = formatByLetter(state.settings.format);
-  actions.say(`The new bank is full: a ${format.name} holds ${plural(format.capacity, 'program')}.`);
+// Whether one more slot fits the format; says why not in `region`.
+function roomLeft(region) {
+  const f = format();
+  if (!f || state.newBank.slots.length < f.capacity) return true;
+  say(region, `The new bank is full: a ${f.name} holds ${plural(f.capacity, 'program')}.`);
   return false;
 }
 
-// Adds a program at the end; answers whether there was room.
-export function addToNewBank(bankId, program) {
-  if (!roomLeft()) return false;
-  state.newBank.slots.push({ bankId, program, name: null });
-  changed(state.newBank.slots.length - 1);
-  const bank = bankById(bankId);
-  actions.say(`Added ${where(bank, program)} to the new bank as slot ${state.newBank.slots.length - 1}.`);
-  return true;
+// Adds a program at the end and says so in the region it was asked from.
+export function addToNewBank(bankId, program, region) {
+  if (!roomLeft(region)) return;
+  const slot = addSlot({ bankId, program, name: null });
+  say(region, `Added ${where(bankById(bankId), program)} to the new bank as slot ${slot}.`);
 }
 
-function changed(focusSlot) {
-  emit('newBank', focusSlot);
-}
-
-function move(k, by) {
-  const slots = state.newBank.slots;
-  const to = k + by;
-  if (to < 0 || to >= slots.length) return;
-  [slots[k], slots[to]] = [slots[to], slots[k]];
-  changed({ slot: to, control: by < 0 ? 'up' : 'down' });
-}
-
-// The program a slot holds and what marks it: the same sound as another
-// slot, or as a program of a bank it does not come from.
+// What marks a slot: the same sound as another slot, or as a program of a
+// bank it does not come from.
 function sameSoundMark(slot, k) {
-  const sound = soundOf(slot.bankId, slot.program);
-  if (!sound) return '';
-  const twin = state.newBank.slots.findIndex((s, i) => i !== k && s && soundOf(s.bankId, s.program) === sound);
-  if (twin >= 0) return `same sound as slot ${twin}`;
   const bank = bankById(slot.bankId);
-  const elsewhere = sameSounds(sound, bank, slot.program).filter((hit) => hit.bank !== bank);
+  const sound = bank.summary.sounds[slot.program];
+  const twin = state.newBank.slots.findIndex((s, i) => i !== k && s && readable(bankById(s.bankId))
+    && bankById(s.bankId).summary.sounds[s.program] === sound);
+  if (twin >= 0) return `same sound as slot ${twin}`;
+  const elsewhere = sameSounds(bank, slot.program).filter((hit) => hit.bank !== bank);
   return elsewhere.length ? `same sound as ${where(elsewhere[0].bank, elsewhere[0].program)}` : '';
 }
 
 function slotItem(slot, k) {
-  const controls = [
-    button('Up', () => move(k, -1), { label: `Move slot ${k} up`, disabled: k === 0, dataset: { control: 'up' } }),
-    button('Down', () => move(k, 1), { label: `Move slot ${k} down`, disabled: k === state.newBank.slots.length - 1, dataset: { control: 'down' } }),
-    button('Empty', () => { state.newBank.slots[k] = null; changed({ slot: k, control: 'up' }); },
-      { label: `Empty slot ${k}`, disabled: slot === null }),
-    button('Remove', () => { state.newBank.slots.splice(k, 1); changed({ slot: Math.min(k, state.newBank.slots.length - 1), control: 'remove' }); },
-      { label: `Remove slot ${k}`, dataset: { control: 'remove' } }),
-  ];
+  const last = state.newBank.slots.length - 1;
+  const control = (text, act, label, disabled, key) => button(text, act, { className: 'quiet', label, disabled, dataset: { key: `${k} ${key}`, control: key } });
+  const controls = element('span', { className: 'slot-controls' },
+    control('Up', () => moveSlot(k, -1), `Move slot ${k} up`, k === 0, 'up'),
+    control('Down', () => moveSlot(k, 1), `Move slot ${k} down`, k === last, 'down'),
+    control('Empty', () => emptySlot(k), `Empty slot ${k}`, slot === null, 'empty'),
+    control('Remove', () => removeSlot(k), `Remove slot ${k}`, false, 'remove'));
   const number = element('span', { className: 'slot-number', textContent: String(k) });
   if (slot === null) {
     return element('li', { className: 'slot empty' }, number,
-      element('span', { className: 'slot-source', textContent: 'empty: the format’s default program' }),
-      element('span', { className: 'slot-controls' }, ...controls));
+      element('span', { className: 'slot-source', textContent: 'empty: the format’s default program' }), controls);
   }
   const bank = bankById(slot.bankId);
-  if (!readable(bank)) {
+  if (!readable(bank) || slot.program >= bank.summary.programs) {
     return element('li', { className: 'slot missing' }, number,
-      element('span', { className: 'problem', textContent: 'Its bank was removed: remove this slot or empty it.' }),
-      element('span', { className: 'slot-controls' }, ...controls));
+      element('span', { className: 'problem', textContent: 'Its bank was removed: remove this slot or empty it.' }), controls);
   }
   const own = programName(bank, slot.program);
   const name = element('input', { type: 'text', value: slot.name ?? own, maxLength: 27, spellcheck: false,
-    attrs: { 'aria-label': `Name of slot ${k}` } });
-  name.addEventListener('change', () => {
-    slot.name = name.value === own ? null : name.value;
-    changed();
-  });
+    dataset: { key: `${k} name` }, attrs: { 'aria-label': `Name of slot ${k}` } });
+  name.addEventListener('change', () => renameSlot(k, name.value));
   const mark = sameSoundMark(slot, k);
   return element('li', { className: 'slot' }, number, name,
     element('span', { className: 'slot-source', textContent: `from ${where(bank, slot.program)}` }),
-    mark ? element('span', { className: 'same', textContent: mark }) : null,
-    element('span', { className: 'slot-controls' }, ...controls));
+    mark ? element('span', { className: 'same', textContent: mark }) : null, controls);
 }
 
-// Draws the slots; `focus` names a slot (and which of its controls) to
-// keep the keyboard where the user was.
-export function renderBuilder(focus) {
+// Draws the slots; after a move or a removal the keyboard stays with the
+// slot (and the control) the person was at.
+function drawBuilder(change) {
+  if (!state.ready) return;
   ui['bank-name'].value = state.newBank.name;
+  ui['bank-format'].value = state.settings.bank.format;
+  ui['bank-group'].value = state.settings.bank.group;
+  ui['bank-group'].closest('.field').hidden = !format().group;
+  keepingFocus(ui['builder-slots'], () => ui['builder-slots'].replaceChildren(...state.newBank.slots.map(slotItem)));
+  if (change && change.slot >= 0 && change.control) {
+    const item = ui['builder-slots'].children[change.slot];
+    const target = item && (item.querySelector(`[data-control="${change.control}"]:not(:disabled)`) || item.querySelector('button:not(:disabled)'));
+    if (target) target.focus();
+  } else if (change && change.kind === 'removed' && !state.newBank.slots.length) {
+    ui['add-empty'].focus();
+  }
+  drawSummary();
+}
+
+function drawSummary() {
   const slots = state.newBank.slots;
-  ui['builder-slots'].replaceChildren(...slots.map(slotItem));
-  const format = formatByLetter(state.settings.format);
+  const f = format();
   const filled = slots.filter(Boolean).length;
-  ui['builder-summary'].textContent = !format ? '' : slots.length === 0
-    ? `Empty. Add programs from the banks’ names, the search or a program’s view. A ${format.name} holds ${plural(format.capacity, 'program')}.`
-    : `${plural(slots.length, 'slot')} (${count(filled)} with a program); ${count(Math.max(format.capacity - slots.length, 0))} left in a ${format.name}.`;
+  ui['builder-summary'].textContent = slots.length === 0
+    ? `Empty. Add programs from the Programs region or a program’s view. A ${f.name} holds ${plural(f.capacity, 'program')}.`
+    : `${plural(slots.length, 'slot')} (${count(filled)} with a program); ${count(Math.max(f.capacity - slots.length, 0))} left in a ${f.name}.`;
   ui['write-new'].disabled = slots.length === 0;
   ui['clear-new'].disabled = slots.length === 0;
-  if (focus && typeof focus === 'object' && focus.slot >= 0) {
-    const item = ui['builder-slots'].children[focus.slot];
-    const control = item && (item.querySelector(`[data-control="${focus.control}"]:not(:disabled)`) || item.querySelector('button:not(:disabled)'));
-    if (control) control.focus();
-  }
+  document.querySelector('#detail-switch [data-detail="builder"]').textContent = slots.length ? `New bank (${count(slots.length)})` : 'New bank';
   scheduleReport();
 }
 
@@ -143,14 +151,17 @@ function scheduleReport() {
     return;
   }
   reportTimer = setTimeout(async () => {
-    let answer;
+    let text;
+    let ok = false;
     try {
-      answer = await actions.compose(state.settings.format);
+      const answer = await actions.compose();
+      ok = succeeded(answer);
+      text = ok ? answer.report.text : `Cannot be written: ${failure(answer)}`;
     } catch (error) {
-      answer = { exitCode: -1, message: `The engine stopped (${error.message}).` };
+      text = `Cannot be written: the engine stopped (${error.message}).`;
     }
     if (round !== reportRound) return;
-    ui['builder-report'].textContent = answer.exitCode === 0 ? answer.report.text : `Cannot be written: ${answer.message}`;
-    ui['builder-report'].classList.toggle('problem', answer.exitCode !== 0);
+    ui['builder-report'].textContent = text;
+    ui['builder-report'].classList.toggle('problem', !ok);
   }, 120);
 }

@@ -9,6 +9,18 @@ export function element(tag, props = {}, ...children) {
   return node;
 }
 
+// The engine's output formats as the options of a list.
+export function formatOptions(formats) {
+  return formats.map((f) => element('option', { value: f.letter, textContent: `${f.name} (${f.extension})` }));
+}
+
+// What is worth knowing about a bank's file, as the engine's notes say it.
+export function notesBox(name, notes, title = 'Worth knowing') {
+  return element('div', { className: 'notes', attrs: { role: 'note', 'aria-label': `Worth knowing about ${name}` } },
+    element('p', { className: 'notes-title', textContent: title }),
+    element('ul', {}, ...notes.map((n) => element('li', { textContent: n.text, dataset: { code: n.code } }))));
+}
+
 export function button(text, onClick, { label, className = 'quiet', ...props } = {}) {
   const node = element('button', { type: 'button', className, textContent: text, ...props });
   if (label) node.setAttribute('aria-label', label);
@@ -34,13 +46,6 @@ export function plural(n, word) {
   return `${count(n)} ${word}${n === 1 ? '' : 's'}`;
 }
 
-const status = () => document.getElementById('status');
-
-// The page's one status line, which screen readers announce.
-export function say(text) {
-  status().textContent = text;
-}
-
 // Offers bytes as a download under the name.
 export function download(bytes, name, type = 'application/octet-stream') {
   const url = URL.createObjectURL(new Blob([bytes], { type }));
@@ -49,4 +54,59 @@ export function download(bytes, name, type = 'application/octet-stream') {
   link.click();
   link.remove();
   setTimeout(() => URL.revokeObjectURL(url), 60_000);
+}
+
+// Draws a part of the page again without losing the keyboard: when the
+// element that had the focus inside `container` is gone, the focus goes to
+// the new element with the same data-key, and text being typed there goes
+// with it.
+export function keepingFocus(container, draw) {
+  const had = document.activeElement;
+  const key = had && container.contains(had) ? had.dataset.key : undefined;
+  draw();
+  if (key === undefined || (had.isConnected && container.contains(had))) return;
+  const again = container.querySelector(`[data-key="${CSS.escape(key)}"]`);
+  if (!again) return;
+  if (had.tagName === 'INPUT' && again.tagName === 'INPUT' && again.value !== had.value) {
+    again.value = had.value;
+    again.setSelectionRange(had.selectionStart, had.selectionEnd);
+  }
+  again.focus();
+}
+
+// The bytes of a File, or null when the browser could not read it.
+export async function fileBytes(file) {
+  try {
+    return new Uint8Array(await file.arrayBuffer());
+  } catch {
+    return null;
+  }
+}
+
+// Calls `draw` once things have been quiet for a moment, however often it
+// is asked for until then: for what follows other banks (the same-sound
+// marks), while a hundred of them are being read.
+export function whenSettled(draw, ms = 250) {
+  let timer = 0;
+  return () => {
+    clearTimeout(timer);
+    timer = setTimeout(draw, ms);
+  };
+}
+
+// Calls `draw` once before the next frame however often it is asked for in
+// the meantime (a timer stands in where frames are not drawn).
+export function coalesced(draw) {
+  let pending = false;
+  const run = () => {
+    if (!pending) return;
+    pending = false;
+    draw();
+  };
+  return () => {
+    if (pending) return;
+    pending = true;
+    requestAnimationFrame(run);
+    setTimeout(run, 100);
+  };
 }

@@ -1,57 +1,82 @@
-// The page's side of the engine's worker: requests become promises. A worker
-// that dies (out of memory, say) fails the requests it held and is started
-// again for the next one.
-export class EngineClient {
-  #url;
-  #worker = null;
-  #pending = new Map();
-  #next = 0;
-  #onReady;
+// The page's engine: the package's own worker (createVornakWorker), made
+// once and made again when it stops (out of memory, say), so that one bad
+// file never stops the page. Every question the page asks the engine, and
+// the reading of whether an answer is a success, goes through here.
+import { createVornakWorker } from '../vornak.mjs';
 
-  // `source` is the worker's script (the engine and its message loop);
-  // `onReady(ok)` is told when a worker's engine is ready or failed to start.
-  constructor(source, onReady = () => {}) {
-    this.#url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
-    this.#onReady = onReady;
-    this.#start();
-  }
+let engine = null;
 
-  #start() {
-    const worker = new Worker(this.#url);
-    worker.onmessage = ({ data }) => {
-      if ('ready' in data) {
-        this.#onReady(data.ready);
-        return;
-      }
-      const request = this.#pending.get(data.id);
-      this.#pending.delete(data.id);
-      if (!request) return;
-      if (data.error) request.reject(new Error(data.error));
-      else request.resolve(data.answer);
-    };
-    worker.onerror = (event) => {
-      event.preventDefault();
-      this.#fail(worker, new Error(event.message || 'The engine stopped.'));
-    };
-    this.#worker = worker;
-  }
+function started() {
+  engine ??= createVornakWorker();
+  const made = engine;
+  made.catch(() => {
+    if (engine === made) engine = null; // the next question starts another
+  });
+  return made;
+}
 
-  #fail(worker, error) {
-    if (worker !== this.#worker) return;
-    worker.terminate();
-    this.#worker = null;
-    for (const request of this.#pending.values()) request.reject(error);
-    this.#pending.clear();
-  }
+// Mistakes in a question are the page's own and leave the engine as it is;
+// any other failure means the engine or its worker stopped.
+const mistake = (error) => error instanceof TypeError || error instanceof RangeError;
 
-  // One call of the engine in the worker: `method` is one of the engine's
-  // functions (describe, run, compose, formats) or "zip".
-  call(method, ...args) {
-    if (!this.#worker) this.#start();
-    const id = ++this.#next;
-    return new Promise((resolve, reject) => {
-      this.#pending.set(id, { resolve, reject });
-      this.#worker.postMessage({ id, method, args });
-    });
+async function ask(question, ...args) {
+  const current = started();
+  const made = await current;
+  try {
+    return await made[question](...args);
+  } catch (error) {
+    if (!mistake(error) && engine === current) {
+      engine = null;
+      made.dispose();
+    }
+    throw error;
   }
+}
+
+export const startEngine = () => started().then(() => undefined);
+
+// Whether the engine did what it was asked; its message when it did not.
+export const succeeded = (answer) => answer.exitCode === 0;
+export const failure = (answer) => answer.message || answer.explanation || `exit code ${answer.exitCode}`;
+
+export const formats = () => ask('formats');
+
+// The engine's options for a model hint of the page ('', '2' or '3').
+const model = (hint) => (hint ? Number(hint) : undefined);
+
+// What a bank holds: `options` as describe takes them, the model as the
+// page keeps it.
+export function describe(name, bytes, { model: hint, ...options }) {
+  return ask('describe', name, bytes, { model: model(hint), ...options });
+}
+
+// The bank written in the format `to`, with what it keeps.
+export function convert(name, bytes, { model: hint, ...options }) {
+  return ask('convert', bytes, { name, model: model(hint), ...options });
+}
+
+export function compose({ model: hint, ...request }) {
+  return ask('compose', { model: model(hint), ...request });
+}
+
+// The tool's listing of a bank. The interface has no question for it, so
+// this is the tool's own run: the file alone, after the model switch.
+export async function listing(bytes, hint) {
+  const answer = await ask('run', [...(hint ? [`/2.${hint}`] : []), 'bank'], { bank: bytes });
+  return answer.stdout;
+}
+
+// The sounds of the programs that each format fills a new bank's empty
+// slots with (the default program) and of the slots it leaves blank: a bank
+// of one empty slot, built in each format and described. Running the engine
+// once on each format also makes its code quick for the first real file.
+export async function fillSounds(letters) {
+  const sounds = new Set();
+  for (const letter of letters) {
+    const built = await compose({ banks: {}, programs: [null], format: letter });
+    if (!succeeded(built)) continue;
+    const described = await describe('fill', built.bytes, { parameters: false, conversions: false });
+    if (succeeded(described)) for (const sound of described.sounds) sounds.add(sound);
+  }
+  return sounds;
 }

@@ -1,15 +1,14 @@
 // The instrument over MIDI, through the browser's Web MIDI API: receive a
-// dump from it, send a bank to it. MIDI access is asked for only when the
-// user presses Receive or Send, never on opening the page.
+// dump from it, send a dump to it. MIDI access is asked for only when the
+// user receives or sends, never on opening the page.
 //
 // The page holds this module's controls (the elements whose ids begin with
-// "midi-", in page.html) and gives it two functions: say(text), the page's
-// status line, and received(name, bytes), which adds a received dump as a
-// loaded file. The page calls send(label, prepare) for a bank; prepare()
-// answers { name, bytes }, the dump the tool's /S writes for that bank. What
-// a dump is (the bytes that begin it, its size, the extension of its file)
-// the page hands over from the engine's description of the SysEx format.
+// "midi-", in page.html). Each operation is given `tell(text)`, the status
+// line of the region it was started from, for what happens. What a dump is
+// (the bytes that begin it, its size, the extension of its file) the page
+// hands over from the engine's description of the SysEx format.
 
+import { keepChoices, keptChoices } from './collection.js';
 import { count } from './dom.js';
 
 // A message that grows this much past a whole dump is not one: it is
@@ -19,7 +18,6 @@ const MESSAGE_MARGIN = 1024;
 const STALL_MS = 2000;
 const DEFAULT_PAUSE_MS = 150;
 const MAX_PAUSE_MS = 10000;
-const SETTINGS_KEY = 'vornak.midi';
 
 // A MIDI cable runs at 31,250 baud, ten bits a byte (start, eight, stop).
 function cableMs(bytes) {
@@ -29,6 +27,9 @@ function cableMs(bytes) {
 function seconds(ms) {
   return `${(ms / 1000).toFixed(1)} s`;
 }
+
+// How long a message of this many bytes takes on a MIDI cable, in words.
+export const cableTime = (bytes) => seconds(cableMs(bytes));
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -111,43 +112,34 @@ function accessProblem(error) {
 }
 
 const NO_WEB_MIDI = 'This browser offers no MIDI to this page (some browsers have no Web MIDI, others refuse it '
-  + 'to a page opened from a file). Everything else works; to send a bank, convert it to a V8 SysEx dump and '
+  + 'to a page opened from a file). Everything else works; to send a bank, write it as a V8 SysEx dump and '
   + 'send that with a SysEx utility.';
 
 export class Instrument {
   #ui;
-  #say;
-  #received;
   #settings = { input: '', output: '', pause: DEFAULT_PAUSE_MS };
   #access = null;
   #asking = null;
-  #listening = null; // { input, assembler, onMessage, timer }
+  #listening = null; // { input, assembler, onMessage, timer, tell, done }
   #sending = Promise.resolve();
   #cableFreeAt = 0; // when the last message sent has left the cable
   #fallbackUrl = null;
-  #answer = () => {}; // resolves the confirmation being asked
-
   #dump; // { header, size, extension }
 
   // `dump` describes the instrument's dump, as the engine's formats() has
   // it for the SysEx format: { header, size } and the file's extension.
-  constructor({ say, received, dump }) {
+  constructor({ dump }) {
     this.#dump = dump;
     const $ = (id) => document.getElementById(`midi-${id}`);
     this.#ui = {
-      receive: $('receive'), cancel: $('cancel'), ports: $('ports'), input: $('input'), output: $('output'),
-      pause: $('pause'), progress: $('progress'), bar: $('progress-bar'), count: $('progress-text'),
-      fallback: $('fallback'), confirm: $('confirm'), confirmText: $('confirm-text'),
-      confirmYes: $('confirm-yes'), confirmNo: $('confirm-no'),
+      receive: $('receive'), cancel: $('cancel'), ports: $('ports'), input: $('input'), output: $('output'), pause: $('pause'),
+      progress: $('progress'), bar: $('progress-bar'), count: $('progress-text'), fallback: $('fallback'),
     };
-    this.#say = say;
-    this.#received = received;
     this.#loadSettings();
     const ui = this.#ui;
     ui.pause.value = String(this.#settings.pause);
     ui.bar.max = dump.size;
-    ui.receive.addEventListener('click', () => this.#receive());
-    ui.cancel.addEventListener('click', () => this.#stopListening('Receiving cancelled; nothing was loaded.'));
+    ui.cancel.addEventListener('click', () => this.cancel());
     for (const kind of ['input', 'output']) {
       ui[kind].addEventListener('change', () => {
         this.#settings[kind] = ui[kind].selectedOptions[0]?.dataset.name || '';
@@ -160,45 +152,33 @@ export class Instrument {
       ui.pause.value = String(this.#settings.pause);
       this.#saveSettings();
     });
-    // The answer counts from the click; Escape closes the dialog as "no".
-    ui.confirmYes.addEventListener('click', () => this.#answer(true));
-    ui.confirmNo.addEventListener('click', () => this.#answer(false));
-    ui.confirm.addEventListener('close', () => this.#answer(false));
   }
 
   // ---- Settings: the ports by name, and the pause -------------------------
 
   #loadSettings() {
-    try {
-      const saved = JSON.parse(localStorage.getItem(SETTINGS_KEY) || '{}');
-      for (const key of ['input', 'output']) if (typeof saved[key] === 'string') this.#settings[key] = saved[key];
-      if (Number.isInteger(saved.pause) && saved.pause >= 0 && saved.pause <= MAX_PAUSE_MS) this.#settings.pause = saved.pause;
-    } catch {
-      // Storage may be switched off; the defaults stand.
-    }
+    const saved = keptChoices('midi') || {};
+    for (const key of ['input', 'output']) if (typeof saved[key] === 'string') this.#settings[key] = saved[key];
+    if (Number.isInteger(saved.pause) && saved.pause >= 0 && saved.pause <= MAX_PAUSE_MS) this.#settings.pause = saved.pause;
   }
 
   #saveSettings() {
-    try {
-      localStorage.setItem(SETTINGS_KEY, JSON.stringify(this.#settings));
-    } catch {
-      // Not remembered, then.
-    }
+    keepChoices('midi', this.#settings);
   }
 
   // ---- Access and ports ---------------------------------------------------
 
   // The MIDI access, asked for on the first Receive or Send; null, with the
-  // reason said, when there is none. A refusal is not remembered: the next
+  // reason told, when there is none. A refusal is not remembered: the next
   // press asks again.
-  async #midi() {
+  async #midi(tell) {
     if (this.#access) return this.#access;
     if (typeof navigator.requestMIDIAccess !== 'function') {
-      this.#say(NO_WEB_MIDI);
+      tell(NO_WEB_MIDI);
       return null;
     }
     if (!this.#asking) {
-      this.#say('Asking the browser for MIDI access…');
+      tell('Asking the browser for MIDI access…');
       this.#asking = navigator.requestMIDIAccess({ sysex: true });
     }
     try {
@@ -211,7 +191,7 @@ export class Instrument {
       }
       return access;
     } catch (error) {
-      this.#say(accessProblem(error));
+      tell(accessProblem(error));
       return null;
     } finally {
       this.#asking = null;
@@ -245,37 +225,58 @@ export class Instrument {
     }
   }
 
-  // The chosen port, or null with what to do said.
-  #chosen(kind) {
+  // The chosen port, or null with what to do told; the settings open at it.
+  #chosen(kind, tell) {
     const select = this.#ui[kind];
     const port = select.value ? this.#access[`${kind}s`].get(select.value) : null;
     if (port && port.state !== 'disconnected') return port;
     const empty = select.options.length === 1 && !select.value;
-    this.#say(empty
+    tell(empty
       ? `No MIDI ${kind} is connected. Connect the MIDI interface, then try again.`
       : `Choose the MIDI ${kind} the instrument’s MIDI ${kind === 'input' ? 'Out' : 'In'} is connected to, then try again.`);
+    select.closest('details').open = true;
     select.focus();
     return null;
   }
 
+  // The output to send to, asking for access first; null, with why told.
+  async output(tell) {
+    if (!(await this.#midi(tell))) return null;
+    return this.#chosen('output', tell);
+  }
+
   // ---- Receiving -----------------------------------------------------------
 
-  async #receive() {
-    if (this.#listening || !(await this.#midi()) || this.#listening) return;
-    const input = this.#chosen('input');
-    if (!input) return;
-    const listening = { input, assembler: new DumpAssembler(this.#dump), timer: 0 };
-    listening.onMessage = (event) => this.#take(listening, event.data);
-    input.addEventListener('midimessage', listening.onMessage);
-    input.open().catch(() => {}); // a port that cannot open says so through its state
-    this.#listening = listening;
-    const ui = this.#ui;
-    this.#showProgress(0);
-    ui.progress.hidden = false;
-    ui.receive.hidden = true;
-    ui.cancel.hidden = false;
-    ui.cancel.focus();
-    this.#say(`Waiting for a dump on “${input.name}”. Start the dump on the instrument as its manual describes.`);
+  // Listens for one dump on the chosen input; answers { name, bytes } when
+  // one has come, or null (no access, cancelled, stopped), with what
+  // happened told.
+  async receive(tell) {
+    if (this.#listening) {
+      tell('The page is already waiting for a dump.');
+      return null;
+    }
+    if (!(await this.#midi(tell)) || this.#listening) return null;
+    const input = this.#chosen('input', tell);
+    if (!input) return null;
+    return new Promise((done) => {
+      const listening = { input, assembler: new DumpAssembler(this.#dump), timer: 0, tell, done };
+      listening.onMessage = (event) => this.#take(listening, event.data);
+      input.addEventListener('midimessage', listening.onMessage);
+      input.open().catch(() => {}); // a port that cannot open says so through its state
+      this.#listening = listening;
+      const ui = this.#ui;
+      this.#showProgress(0);
+      ui.progress.hidden = false;
+      const hadFocus = document.activeElement === ui.receive;
+      ui.receive.hidden = true;
+      ui.cancel.hidden = false;
+      if (hadFocus) ui.cancel.focus();
+      tell(`Waiting for a dump on “${input.name}”. Start the dump on the instrument as its manual describes.`);
+    });
+  }
+
+  cancel() {
+    this.#stopListening('Receiving cancelled; nothing was loaded.');
   }
 
   #showProgress(length) {
@@ -289,12 +290,11 @@ export class Instrument {
     const before = assembler.length;
     const outcome = assembler.push(data);
     if (outcome && outcome.dump) {
-      this.#stopListening(null);
-      this.#deliver(listening.input, outcome.dump);
+      this.#stopListening(`Dump received from “${listening.input.name}”: ${count(outcome.dump.length)} bytes.`, outcome.dump);
       return;
     }
     if (outcome) {
-      this.#say(outcome.problem === 'too long'
+      listening.tell(outcome.problem === 'too long'
         ? `A SysEx message longer than a dump was ignored; still waiting on “${listening.input.name}”.`
         : `A dump was cut off by other MIDI data and ignored; still waiting on “${listening.input.name}”.`);
     }
@@ -308,8 +308,9 @@ export class Instrument {
     }
   }
 
-  // Stops listening; `message`, when given, is said.
-  #stopListening(message) {
+  // Stops listening, tells `message`, and answers the receiver: the dump,
+  // when one came.
+  #stopListening(message, dump = null) {
     const listening = this.#listening;
     if (!listening) return;
     this.#listening = null;
@@ -321,75 +322,41 @@ export class Instrument {
     ui.cancel.hidden = true;
     ui.receive.hidden = false;
     if (hadFocus) ui.receive.focus();
-    if (message) this.#say(message);
-  }
-
-  async #deliver(input, dump) {
-    // What the dump holds, a short one included, the engine tells when the
-    // page reads it like any file.
-    this.#say(`Dump received from “${input.name}”: ${count(dump.length)} bytes.`);
-    await this.#received(receivedName(new Date(), this.#dump.extension), dump);
+    listening.tell(message);
+    listening.done(dump && { name: receivedName(new Date(), this.#dump.extension), bytes: dump });
   }
 
   // ---- Sending -------------------------------------------------------------
 
-  // Sends a bank as one message, after one confirmation; messages leave
-  // one after another, with the pause between them.
-  async send(label, prepare) {
-    if (!(await this.#midi())) return;
-    const output = this.#chosen('output');
-    if (!output) return;
-    let file;
-    try {
-      file = await prepare();
-    } catch (error) {
-      this.#say(`${label} could not be written as a SysEx dump: ${error.message}`);
-      return;
-    }
+  // Sends a dump, { name, bytes }, as one message to the output; messages
+  // leave one after another, with the pause between them. The dump is
+  // offered as a file too, for a system that drops large SysEx messages.
+  // Answers whether the browser took it.
+  send(output, label, file, tell) {
     this.#offerDownload(file);
-    if (this.#ui.confirm.open) return; // pressed again while the first was being prepared
     const duration = cableMs(file.bytes.length);
-    if (!(await this.#confirm(`Sending ${label} to “${output.name}” overwrites the instrument’s whole program memory: `
-      + 'programs in it that are not saved elsewhere are lost. '
-      + `The ${count(file.bytes.length)} bytes take at least ${seconds(duration)} on a MIDI cable.`))) {
-      this.#say(`Nothing was sent; the instrument’s memory is as it was.`);
-      return;
-    }
-    this.#sending = this.#sending.then(() => this.#transmit(output, label, file.bytes, duration));
-    await this.#sending;
+    this.#sending = this.#sending.then(() => this.#transmit(output, label, file.bytes, duration, tell));
+    return this.#sending;
   }
 
-  #confirm(text) {
-    const { confirm, confirmText, confirmNo } = this.#ui;
-    confirmText.textContent = text;
-    confirm.showModal();
-    confirmNo.focus();
-    return new Promise((resolve) => {
-      this.#answer = (yes) => {
-        this.#answer = () => {};
-        if (confirm.open) confirm.close();
-        resolve(yes);
-      };
-    });
-  }
-
-  async #transmit(output, label, bytes, duration) {
+  async #transmit(output, label, bytes, duration, tell) {
     const wait = this.#cableFreeAt + this.#settings.pause - performance.now();
     if (wait > 0) {
-      this.#say(`Waiting ${seconds(wait)} before sending ${label}: the message before is still on the cable, then comes the pause.`);
+      tell(`Waiting ${seconds(wait)} before sending ${label}: the message before is still on the cable, then comes the pause.`);
       await sleep(wait);
     }
     try {
       output.send(bytes);
     } catch (error) {
-      this.#say(`The browser did not send ${label} (${error.message}). Send the dump with a SysEx utility instead; `
-        + 'it can be downloaded below.');
-      return;
+      tell(`The browser did not send ${label} (${error.message}). Send the dump with a SysEx utility instead; `
+        + 'it can be downloaded under “Instrument: ports and pause”.');
+      return false;
     }
     this.#cableFreeAt = performance.now() + duration;
-    this.#say(`Sending ${label} to “${output.name}”: ${count(bytes.length)} bytes, ${seconds(duration)} on a MIDI cable…`);
+    tell(`Sending ${label} to “${output.name}”: ${count(bytes.length)} bytes, ${seconds(duration)} on a MIDI cable…`);
     await sleep(duration);
-    this.#say(`Sent ${label} to “${output.name}” (${count(bytes.length)} bytes).`);
+    tell(`Sent ${label} to “${output.name}” (${count(bytes.length)} bytes).`);
+    return true;
   }
 
   // The dump as a file, for a system that drops large SysEx messages.

@@ -1,34 +1,48 @@
-// The page's state, in one place: the loaded banks, the new bank being
-// built, the program on view and the choices. Views render from it and are
-// told when a part of it changes.
+// The page's state, in one place, and the only functions that change it.
+// Views subscribe to a topic and draw from the state when it changes; they
+// ask for changes through the functions below and never change it
+// themselves. What is kept between visits is collection.js's, what the
+// engine answers comes in through app.js.
+import { succeeded } from './engine-client.js';
 
 export const state = {
+  ready: false, // the engine has answered its formats
   formats: [], // the engine's output formats, in the order offered
-  // The output format is the engine's first until one is chosen.
-  settings: { format: '', first: '', last: '', group: 'A', model: '' },
-  // Each bank: { id, name, bytes, summary, reports, listing, outputs,
-  // problem, convertProblem, generation, built }. `summary` is what the
-  // engine answered when the bank was read (kept between visits).
+  fills: new Set(), // the sounds of the programs that formats fill empty slots with
+  // model: the hint for data that do not say ('', '2' or '3'); write: the
+  // choices of "Write as…"; bank: the format and group of the new bank.
+  settings: { model: '', write: { format: '', first: '', last: '', group: 'A' }, bank: { format: '', group: 'A' } },
+  // Each bank: { id, name, size, bytes, digest, summary, problem, built,
+  // received, sameAs, order, generation }. `summary` is what the engine answered when
+  // the bank was read (kept between visits); `bytes` are read from the kept
+  // collection when first needed.
   banks: [],
+  revision: 0, // counts changes of the banks or of what they hold
+  selected: null, // the bank whose programs are shown
+  checked: new Set(), // banks chosen for work on several at once
+  shown: null, // { bankId, program }: the program on view
+  compared: null, // another one beside it
+  detail: 'program', // or 'builder': what the detail region shows
+  view: 'banks', // on a narrow screen, the one region shown: banks, programs or detail
+  browse: { sort: 'number', search: '', mode: 'names' }, // mode: names, listing or duplicates
   // The new bank: its name and its slots in order; a slot is
   // { bankId, program, name } (name null: the program's own) or null (a
   // slot the format fills).
   newBank: { name: '', slots: [] },
-  shown: null, // { bankId, program }: the program on view
-  compared: null, // another one beside it
 };
 
 const listeners = new Map();
 
-// Topics: "banks" (banks added or removed), "bank" (one bank's entry
-// changed; the listener gets it), "newBank", "program", "settings".
+// Topics: "ready", "banks" (added, removed or reordered), "bank" (one
+// bank's entry changed; the listener gets it), "selection", "program",
+// "newBank" (the listener gets what changed), "settings", "view", "browse".
 export function on(topic, listener) {
   if (!listeners.has(topic)) listeners.set(topic, new Set());
   listeners.get(topic).add(listener);
 }
 
-export function emit(topic, detail) {
-  if (topic === 'banks' || topic === 'bank') soundIndex = null;
+function emit(topic, detail) {
+  if (topic === 'banks' || topic === 'bank') state.revision += 1;
   for (const listener of listeners.get(topic) || []) listener(detail);
 }
 
@@ -37,7 +51,7 @@ export function bankById(id) {
 }
 
 export function readable(bank) {
-  return Boolean(bank && bank.summary && bank.summary.exitCode === 0);
+  return Boolean(bank && bank.summary && succeeded(bank.summary));
 }
 
 export function formatByLetter(letter) {
@@ -53,59 +67,261 @@ export function where(bank, program) {
   return `${bank.name}, program ${program}`;
 }
 
-// ---- Same sounds ---------------------------------------------------------------
+// The banks that work on several at once applies to: those checked, or
+// else the one selected.
+export function targets() {
+  const checked = state.banks.filter((b) => state.checked.has(b.id));
+  if (checked.length) return checked;
+  const selected = bankById(state.selected);
+  return selected ? [selected] : [];
+}
 
-let soundIndex = null;
+// ---- Start --------------------------------------------------------------
 
-// Every program of every readable bank by its sound: sound to a list of
-// { bank, program }, in the order of the banks.
-function index() {
-  if (soundIndex) return soundIndex;
-  soundIndex = new Map();
-  for (const bank of state.banks) {
-    if (!readable(bank)) continue;
-    const sounds = bank.summary.sounds;
-    for (let p = 0; p < sounds.length; p++) {
-      const list = soundIndex.get(sounds[p]);
-      if (list) list.push({ bank, program: p });
-      else soundIndex.set(sounds[p], [{ bank, program: p }]);
+export function engineReady(formats, settings) {
+  state.formats = formats;
+  state.ready = true;
+  mergeSettings(settings);
+  emit('ready');
+  emit('settings', 'all');
+}
+
+export function setFills(sounds) {
+  state.fills = sounds;
+  emit('banks');
+}
+
+// Settings read back from storage are taken only where they make sense.
+function mergeSettings(saved) {
+  const s = state.settings;
+  if (saved && typeof saved === 'object') {
+    if (['', '2', '3'].includes(saved.model)) s.model = saved.model;
+    for (const part of ['write', 'bank']) {
+      const from = saved[part] && typeof saved[part] === 'object' ? saved[part] : {};
+      if (formatByLetter(from.format)) s[part].format = from.format;
+      if (from.group === 'A' || from.group === 'B') s[part].group = from.group;
     }
   }
-  return soundIndex;
+  for (const part of ['write', 'bank']) if (!formatByLetter(s[part].format)) s[part].format = state.formats[0].letter;
 }
 
-// The other programs, in any loaded bank, with the same sound.
-export function sameSounds(sound, bank, program) {
-  return (index().get(sound) || []).filter((hit) => hit.bank !== bank || hit.program !== program);
+// ---- Banks --------------------------------------------------------------
+
+let nextId = 0;
+function newId() {
+  return `${Date.now().toString(36)}-${(++nextId).toString(36)}-${Math.random().toString(36).slice(2, 8)}`;
 }
 
-// Every group of two or more programs with the same sound.
-export function duplicateGroups() {
-  return [...index().values()].filter((list) => list.length > 1);
+// Adds a bank; answers its entry.
+export function addBank(name, bytes, extra = {}) {
+  const bank = { id: newId(), name, bytes, size: bytes ? bytes.length : 0, summary: null, problem: null, built: false,
+    received: false, sameAs: null, digest: null, order: null, generation: 0, ...extra };
+  state.banks.push(bank);
+  if (!state.selected) state.selected = bank.id;
+  emit('banks');
+  return bank;
 }
 
-export function soundOf(bankId, program) {
-  const bank = bankById(bankId);
-  return readable(bank) ? bank.summary.sounds[program] : null;
+// Banks kept from an earlier visit, as collection.js reads them.
+export function addKept(records) {
+  for (const r of records) state.banks.push({ bytes: null, problem: null, sameAs: null, generation: 0, ...r });
+  if (!state.selected && state.banks.length) state.selected = state.banks[0].id;
+  emit('banks');
+  emit('selection');
 }
 
-// ---- Search ------------------------------------------------------------------------
+// A bank's bytes, read again from the kept collection: nothing to draw.
+export function setBytes(bank, bytes) {
+  bank.bytes = bytes;
+}
 
-// Programs whose names hold the text (ignoring case), across all banks, at
-// most `limit` of them; answers { hits, total }.
-export function searchNames(text, limit = 200) {
-  const wanted = text.trim().toLowerCase();
-  const hits = [];
-  let total = 0;
-  if (!wanted) return { hits, total };
-  for (const bank of state.banks) {
-    if (!readable(bank)) continue;
-    const lower = (bank.lowerNames ??= bank.summary.names.map((n) => n.toLowerCase()));
-    for (let p = 0; p < lower.length; p++) {
-      if (!lower[p].includes(wanted)) continue;
-      total += 1;
-      if (hits.length < limit) hits.push({ bank, program: p });
-    }
+// A new reading of a bank begins: answers its number, so that only the
+// answer of the latest reading is taken.
+export function nextReading(bank) {
+  bank.generation += 1;
+  return bank.generation;
+}
+
+export function updateBank(bank, changes) {
+  if (!state.banks.includes(bank)) return;
+  Object.assign(bank, changes);
+  emit('bank', bank);
+}
+
+export function selectBank(id) {
+  state.selected = id;
+  state.browse.mode = state.browse.mode === 'duplicates' ? 'names' : state.browse.mode;
+  state.browse.search = '';
+  emit('selection');
+  emit('browse');
+}
+
+export function setChecked(ids, on) {
+  for (const id of ids) {
+    if (on) state.checked.add(id);
+    else state.checked.delete(id);
   }
-  return { hits, total };
+  emit('selection');
+}
+
+// Removes banks; answers what Undo needs to put them back where they were.
+export function removeBanks(ids) {
+  const removed = state.banks.map((bank, index) => ({ bank, index })).filter(({ bank }) => ids.includes(bank.id));
+  const undo = { banks: removed, selected: state.selected, shown: state.shown, compared: state.compared };
+  state.banks = state.banks.filter((b) => !ids.includes(b.id));
+  for (const id of ids) state.checked.delete(id);
+  if (ids.includes(state.selected)) {
+    const after = removed[0].index;
+    state.selected = (state.banks[Math.min(after, state.banks.length - 1)] || {}).id ?? null;
+  }
+  for (const key of ['shown', 'compared']) if (state[key] && ids.includes(state[key].bankId)) state[key] = null;
+  if (!state.shown && state.compared) [state.shown, state.compared] = [state.compared, null];
+  emit('banks');
+  emit('selection');
+  emit('program');
+  emit('newBank', { kind: 'sources' });
+  return undo;
+}
+
+export function restoreBanks(undo) {
+  for (const { bank, index } of undo.banks) state.banks.splice(Math.min(index, state.banks.length), 0, bank);
+  state.selected = undo.selected;
+  state.shown = undo.shown;
+  state.compared = undo.compared;
+  emit('banks');
+  emit('selection');
+  emit('program');
+  emit('newBank', { kind: 'sources' });
+}
+
+export function removeEverything() {
+  state.banks = [];
+  state.checked.clear();
+  state.selected = state.shown = state.compared = null;
+  state.newBank = { name: '', slots: [] };
+  emit('banks');
+  emit('selection');
+  emit('program');
+  emit('newBank', { kind: 'all' });
+}
+
+// ---- What is on view ----------------------------------------------------------
+
+export function showProgram(bankId, program) {
+  state.shown = { bankId, program };
+  state.compared = null;
+  state.detail = 'program';
+  state.view = 'detail';
+  emit('program', 'focus');
+  emit('view');
+}
+
+// The program beside the one shown (or the one shown, when none is).
+export function compareProgram(bankId, program) {
+  if (!state.shown) state.shown = { bankId, program };
+  else state.compared = { bankId, program };
+  state.detail = 'program';
+  state.view = 'detail';
+  emit('program', 'focus');
+  emit('view');
+}
+
+export function stopComparing() {
+  state.compared = null;
+  emit('program', 'focus');
+}
+
+export function closeProgram() {
+  state.shown = state.compared = null;
+  emit('program', 'focus');
+}
+
+export function setView(view, detail = state.detail) {
+  state.view = view;
+  state.detail = detail;
+  emit('view');
+}
+
+export function browse(changes) {
+  Object.assign(state.browse, changes);
+  emit('browse');
+}
+
+// `part`: "write" or "bank", whose choices change.
+export function changeSettings(part, changes) {
+  Object.assign(state.settings[part], changes);
+  emit('settings', part);
+  if (part === 'bank') emit('newBank', { kind: 'format' });
+}
+
+// The model hint for data that do not say: '', '2' or '3'.
+export function setModel(model) {
+  if (state.settings.model === model) return;
+  state.settings.model = model;
+  emit('settings', 'model');
+}
+
+// ---- The new bank -------------------------------------------------------------
+
+function newBankChanged(kind, slot, control) {
+  emit('newBank', { kind, slot, control });
+}
+
+export function addSlot(slot) {
+  state.newBank.slots.push(slot);
+  newBankChanged('added', state.newBank.slots.length - 1);
+  return state.newBank.slots.length - 1;
+}
+
+export function moveSlot(k, by) {
+  const slots = state.newBank.slots;
+  const to = k + by;
+  if (to < 0 || to >= slots.length) return;
+  [slots[k], slots[to]] = [slots[to], slots[k]];
+  newBankChanged('moved', to, by < 0 ? 'up' : 'down');
+}
+
+export function emptySlot(k) {
+  state.newBank.slots[k] = null;
+  newBankChanged('emptied', k, 'up');
+}
+
+export function removeSlot(k) {
+  state.newBank.slots.splice(k, 1);
+  newBankChanged('removed', Math.min(k, state.newBank.slots.length - 1), 'remove');
+}
+
+// A new name for a slot's program; null or its own name keeps its own.
+export function renameSlot(k, name) {
+  const slot = state.newBank.slots[k];
+  if (!slot) return;
+  slot.name = name === programName(bankById(slot.bankId), slot.program) ? null : name;
+  newBankChanged('renamed', k);
+}
+
+export function renameNewBank(name) {
+  state.newBank.name = name;
+  newBankChanged('renamed');
+}
+
+// Empties the new bank; answers what Undo needs.
+export function clearNewBank() {
+  const undo = state.newBank;
+  state.newBank = { name: undo.name, slots: [] };
+  newBankChanged('all');
+  return undo;
+}
+
+export function restoreNewBank(newBank) {
+  state.newBank = newBank;
+  newBankChanged('all');
+}
+
+// The new bank kept from an earlier visit, checked as far as its shape goes.
+export function keptNewBank(kept) {
+  if (!kept || typeof kept !== 'object' || !Array.isArray(kept.slots)) return;
+  const slots = kept.slots.map((s) => (s && typeof s === 'object' && typeof s.bankId === 'string' && Number.isInteger(s.program)
+    ? { bankId: s.bankId, program: s.program, name: typeof s.name === 'string' ? s.name : null } : null));
+  state.newBank = { name: typeof kept.name === 'string' ? kept.name : '', slots };
+  newBankChanged('all');
 }

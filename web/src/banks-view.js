@@ -1,0 +1,160 @@
+// The Banks region: the collection, one line per bank (its name, format,
+// program count and a mark when it has notes), the files that could not be
+// read, and the actions on the banks chosen: write, send, remove.
+import { button, coalesced, count, element, plural } from './dom.js';
+import { failure } from './engine-client.js';
+import { rove, settleStop } from './roving.js';
+import { bankById, on, readable, selectBank, setChecked, state, targets } from './state.js';
+
+// Long collections are drawn in part; more on request.
+const BANKS_AT_ONCE = 100;
+let drawn = BANKS_AT_ONCE;
+const rows = new WeakMap(); // bank to its line
+const ui = {};
+
+// `actions`: { write(), send(bank), remove(banks), removeAll() }
+export function setUpBanksView(actions) {
+  for (const id of ['bank-list', 'bank-count', 'check-all', 'more-banks', 'failed', 'failed-list', 'failed-title', 'write', 'send',
+    'remove', 'remove-all', 'midi-receive']) ui[id] = document.getElementById(id);
+  ui['check-all'].addEventListener('change', () => setChecked(state.banks.filter(readable).map((b) => b.id), ui['check-all'].checked));
+  ui['more-banks'].addEventListener('click', () => {
+    drawn += BANKS_AT_ONCE;
+    drawList();
+  });
+  ui.write.addEventListener('click', () => actions.write());
+  ui.send.addEventListener('click', () => actions.send(bankById(state.selected)));
+  ui.remove.addEventListener('click', () => actions.remove(targets()));
+  ui['remove-all'].addEventListener('click', () => actions.removeAll());
+  ui.actions = actions;
+  rove(ui['bank-list'], 'li', () => {
+    if (ui['more-banks'].hidden) return false;
+    drawn += BANKS_AT_ONCE;
+    drawList();
+    return true;
+  });
+  const draw = coalesced(drawList);
+  const drawActions = coalesced(drawChoice);
+  on('banks', draw);
+  on('bank', (bank) => {
+    if (rows.has(bank) && !failed(bank)) fillRow(bank);
+    else draw();
+    drawActions();
+  });
+  on('selection', drawChoice);
+  on('ready', drawChoice);
+  on('newBank', drawChoice);
+  drawList();
+}
+
+function failed(bank) {
+  return Boolean(bank.problem || (bank.summary && !readable(bank)));
+}
+
+function drawList() {
+  const good = state.banks.filter((b) => !failed(b));
+  const shown = good.slice(0, drawn).map(rowOf);
+  const list = ui['bank-list'];
+  // Banks added at the end are appended: the lines there stay as they are.
+  const kept = list.children.length <= shown.length && [...list.children].every((row, i) => row === shown[i]);
+  if (kept) list.append(...shown.slice(list.children.length));
+  else list.replaceChildren(...shown);
+  settleStop(list);
+  const hidden = good.length - shown.length;
+  ui['more-banks'].hidden = hidden <= 0;
+  ui['more-banks'].textContent = `Show ${plural(Math.min(BANKS_AT_ONCE, hidden), 'more bank')} (${count(hidden)} not shown)`;
+  const bad = state.banks.filter(failed);
+  ui.failed.hidden = bad.length === 0;
+  ui['failed-list'].replaceChildren(...bad.map(failedItem));
+  ui['failed-title'].textContent = `${plural(bad.length, 'file')} could not be read`;
+  drawChoice();
+}
+
+function rowOf(bank) {
+  if (!rows.has(bank)) {
+    const check = element('input', { type: 'checkbox', dataset: { cell: '', key: `check ${bank.id}` },
+      attrs: { 'aria-label': `Choose ${bank.name}` } });
+    check.addEventListener('change', () => setChecked([bank.id], check.checked));
+    const pick = button('', () => selectBank(bank.id), { className: 'pick', dataset: { cell: '', key: `pick ${bank.id}` } });
+    const row = element('li', { className: 'bank' }, element('span', { className: 'check' }, check), pick);
+    rows.set(bank, { row, check, pick });
+    fillRow(bank);
+  }
+  return rows.get(bank).row;
+}
+
+function fillRow(bank) {
+  const { check, pick } = rows.get(bank);
+  const s = bank.summary;
+  const facts = !s ? 'Reading…' : `${s.format} · ${plural(s.programs, 'program')}${bank.built ? ' · built here' : ''}`;
+  pick.replaceChildren(element('strong', { className: 'bank-name', textContent: bank.name }),
+    element('span', { className: 'bank-facts', textContent: facts }),
+    s && s.notes.length ? element('span', { className: 'mark', textContent: plural(s.notes.length, 'note') }) : '',
+    bank.sameAs ? element('span', { className: 'mark same', textContent: `same bytes as ${bank.sameAs}` }) : '');
+  check.disabled = !readable(bank);
+  check.checked = state.checked.has(bank.id);
+  pick.setAttribute('aria-current', String(state.selected === bank.id));
+}
+
+function failedItem(bank) {
+  const s = bank.summary;
+  const message = bank.problem ? '' : failure({ ...s, explanation: '' });
+  return element('li', {},
+    element('strong', { textContent: bank.name }), ': ',
+    message ? element('span', { className: 'message', textContent: message }) : null,
+    ' ', element('span', { className: 'explain', textContent: bank.problem || s.explanation }),
+    ' ', button('Remove', () => ui.actions.remove([bank]), { className: 'quiet danger', label: `Remove ${bank.name}` }));
+}
+
+// The marks of the choice and the actions it allows.
+function drawChoice() {
+  for (const bank of state.banks) {
+    const r = rows.get(bank);
+    if (!r) continue;
+    r.check.checked = state.checked.has(bank.id);
+    r.pick.setAttribute('aria-current', String(state.selected === bank.id));
+  }
+  const good = state.banks.filter(readable);
+  const chosen = good.filter((b) => state.checked.has(b.id)).length;
+  ui['check-all'].checked = good.length > 0 && chosen === good.length;
+  ui['check-all'].indeterminate = chosen > 0 && chosen < good.length;
+  ui['check-all'].disabled = good.length === 0;
+  ui['bank-count'].textContent = state.banks.length
+    ? `${plural(state.banks.length, 'bank')}${chosen ? `, ${count(chosen)} chosen` : ''}` : '';
+  const work = targets();
+  const selected = bankById(state.selected);
+  ui.write.disabled = !state.ready || !work.some(readable);
+  ui.write.textContent = work.length > 1 ? `Write ${plural(work.length, 'bank')} as…` : 'Write as…';
+  ui.send.disabled = !state.ready || !readable(selected);
+  ui.send.setAttribute('aria-label', selected ? `Send to instrument: ${selected.name}` : 'Send to instrument');
+  ui.remove.disabled = work.length === 0;
+  ui.remove.textContent = work.length > 1 ? `Remove ${plural(work.length, 'bank')}` : 'Remove';
+  ui.remove.setAttribute('aria-label', work.length === 1 ? `Remove ${work[0].name}` : ui.remove.textContent);
+  ui['remove-all'].disabled = !state.banks.length && !state.newBank.slots.length;
+  // While the engine starts, what waits for it says why.
+  for (const control of [ui['midi-receive'], ui.write, ui.send]) {
+    if (!state.ready) control.setAttribute('aria-describedby', 'starting-why');
+    else control.removeAttribute('aria-describedby');
+  }
+  ui['midi-receive'].disabled = !state.ready;
+  document.getElementById('starting-why').hidden = state.ready;
+}
+
+// The keyboard on a bank's line (one put back by Undo, say).
+export function focusBank(bank) {
+  drawList();
+  rows.get(bank)?.pick.focus();
+}
+
+// Where a bank's line stands in the list (for the focus after removing).
+export function placeOf(bank) {
+  const r = rows.get(bank);
+  return r ? [...ui['bank-list'].children].indexOf(r.row) : -1;
+}
+
+// After banks went away, the keyboard goes to the line that took the place
+// of the first of them, or the one before, or "Add files…".
+export function focusAfterRemoval(index) {
+  drawList();
+  const lines = [...ui['bank-list'].querySelectorAll('.pick')];
+  (lines[Math.min(index, lines.length - 1)] || document.getElementById('choose')).focus();
+}

@@ -1,0 +1,67 @@
+// A table of programs, { bank, program } each, as a grid that costs one
+// Tab stop: its name opens it, "Compare" puts it beside the one shown,
+// "Add" puts it into the new bank, and programs that are the same sound as
+// others say so under their names. Long tables are drawn a part at a time, as they are
+// scrolled or moved through.
+import { button, count, element } from './dom.js';
+import { rove, settleStop } from './roving.js';
+import { sameSoundText } from './sounds.js';
+import { where } from './state.js';
+
+const ROWS_AT_ONCE = 100;
+
+// `actions`: { show(bankId, program), compare(bankId, program), add(bankId,
+// program) }. `withBank`: a column that names each program's bank (the
+// search's hits). Answers the table's element.
+export function namesTable(entries, { caption, withBank, actions }) {
+  const body = element('tbody');
+  const header = (text) => element('th', { scope: 'col', textContent: text });
+  const table = element('table', { className: 'names', attrs: { role: 'grid', 'aria-rowcount': String(entries.length + 1) } },
+    element('caption', { className: 'visually-hidden', textContent: caption }),
+    element('thead', {}, element('tr', {}, header('No.'), header('Name'), withBank ? header('Bank') : null, header('Actions'))),
+    body);
+  let drawn = 0;
+  const more = () => {
+    if (drawn >= entries.length) return false;
+    const next = entries.slice(drawn, drawn + ROWS_AT_ONCE);
+    body.append(...next.map((entry, i) => row(entry, drawn + i, withBank, actions)));
+    drawn += next.length;
+    sentinel.hidden = drawn >= entries.length;
+    return true;
+  };
+  const sentinel = element('p', { className: 'hint', textContent: `More of the ${count(entries.length)} programs come as you scroll.` });
+  more();
+  settleStop(table);
+  rove(table, 'tr', () => {
+    const drew = more();
+    if (drew) settleStop(table);
+    return drew;
+  });
+  if (typeof IntersectionObserver === 'function' && drawn < entries.length) {
+    const watcher = new IntersectionObserver((seen) => {
+      if (!seen.some((s) => s.isIntersecting)) return;
+      if (!more() || !table.isConnected) watcher.disconnect();
+      settleStop(table);
+    });
+    queueMicrotask(() => watcher.observe(sentinel));
+  }
+  return element('div', { className: 'names-wrap' }, table, sentinel);
+}
+
+function row({ bank, program }, index, withBank, actions) {
+  const name = bank.summary.names[program];
+  const label = withBank ? `${name || '(no name)'}, ${where(bank, program)}` : `program ${program} ${name}`;
+  const key = `${bank.id} ${program}`;
+  const same = sameSoundText(bank, program);
+  const cell = (text, control) => button(text, control, { className: 'quiet', dataset: { cell: '', key: `${key} ${text}` },
+    label: text === 'Add' ? `Add ${label} to the new bank` : `${text} ${label}` });
+  return element('tr', { attrs: { 'aria-rowindex': String(index + 2) } },
+    element('td', { className: 'number', textContent: String(program) }),
+    element('td', {}, button(name || '(no name)', () => actions.show(bank.id, program),
+      { className: 'link', dataset: { cell: '', key: `${key} show` }, label: `Show ${label}` }),
+    same ? element('span', { className: 'same', textContent: same }) : null),
+    withBank ? element('td', { className: 'where', textContent: bank.name }) : null,
+    element('td', { className: 'row-actions' },
+      cell('Compare', () => actions.compare(bank.id, program)),
+      cell('Add', () => actions.add(bank.id, program))));
+}

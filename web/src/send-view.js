@@ -1,0 +1,155 @@
+// Sending a bank to the instrument, in a dialog of its own that borrows
+// nothing from the other choices of the page: the whole bank unless a range
+// is chosen here. Before anything is sent it says what lands in which slot,
+// repeats what is worth knowing about the bank, and says what the dump
+// cannot carry, from the engine's report on the dump it writes; it can
+// receive the instrument's memory first, kept in the collection.
+import { count, element, notesBox, plural } from './dom.js';
+import { failure, succeeded } from './engine-client.js';
+import { say } from './layout.js';
+import { cableTime } from './midi.js';
+import { readRange } from './range.js';
+
+const ui = {};
+let actions = null;
+let sending = null; // { bank, output, dump }: the bank on the way, and its dump once written
+let round = 0;
+
+// `pageActions`: { output(tell) -> the MIDI output or null, dump(bank, range)
+// -> promise of the engine's answer, receive(tell) -> promise of the kept
+// bank or null, send(output, label, dump, tell) -> promise,
+// cancelReceiving() }
+export function setUpSendView(pageActions) {
+  actions = pageActions;
+  for (const id of ['send-dialog', 'send-form', 'send-title', 'send-whole', 'send-part', 'send-range-inputs', 'send-first', 'send-last',
+    'send-plan', 'send-notes', 'send-drops', 'send-time', 'send-backup', 'send-cancel', 'send-go']) ui[id] = document.getElementById(id);
+  for (const id of ['send-whole', 'send-part', 'send-first', 'send-last']) ui[id].addEventListener('change', plan);
+  ui['send-part'].addEventListener('change', () => ui['send-first'].focus());
+  ui['send-cancel'].addEventListener('click', () => ui['send-dialog'].close());
+  ui['send-dialog'].addEventListener('close', () => {
+    if (sending && sending.receiving) actions.cancelReceiving();
+    if (sending && !sending.going) say('banks', 'Nothing was sent; the instrument’s memory is as it was.');
+    sending = null;
+  });
+  ui['send-form'].addEventListener('submit', (event) => {
+    event.preventDefault();
+    go();
+  });
+}
+
+// What happens is said in the dialog while it is open, else in the Banks
+// region, where Send was pressed.
+const tell = (text) => say(ui['send-dialog'].open ? 'send' : 'banks', text);
+
+export async function openSend(bank) {
+  const output = await actions.output((text) => say('banks', text));
+  if (!output) return;
+  sending = { bank, output, dump: null };
+  ui['send-whole'].checked = true;
+  ui['send-first'].value = ui['send-last'].value = '';
+  ui['send-backup'].checked = false;
+  ui['send-title'].textContent = `Send ${bank.name} to “${output.name}”?`;
+  const notes = bank.summary.notes;
+  ui['send-notes'].replaceChildren(notes.length ? notesBox(bank.name, notes, `Worth knowing about ${bank.name}`) : '');
+  say('send', '');
+  clearPlan();
+  ui['send-dialog'].showModal();
+  ui['send-cancel'].focus();
+  await plan();
+}
+
+// Slots a to b, in words.
+const span = (word, a, b) => (a === b ? `${word} ${a}` : `${word}s ${a}–${b}`);
+
+// What lands where, from the engine's report on the dump: the programs
+// written fill the first slots in order, then come the slots the format
+// fills with the default program, then those it leaves blank. Programs
+// asked for that the dump has no slot for are said too.
+function landing(bank, keeps, range) {
+  const lines = [];
+  let slot = 0;
+  if (keeps.programs) {
+    lines.push(`${span('slot', 0, keeps.programs - 1)}: ${span('program', keeps.first, keeps.first + keeps.programs - 1)} of ${bank.name}`);
+    slot = keeps.programs;
+  }
+  if (keeps.filled) {
+    lines.push(`${span('slot', slot, slot + keeps.filled - 1)}: the default program`);
+    slot += keeps.filled;
+  }
+  if (keeps.blank) lines.push(`${span('slot', slot, slot + keeps.blank - 1)}: left blank (zero bytes)`);
+  if (keeps.combis) lines.push(`${plural(keeps.combis, 'combi')} of ${bank.name}`);
+  const wanted = Math.min(range.last ?? Infinity, bank.summary.programs - 1);
+  const after = keeps.first + keeps.programs;
+  if (after <= wanted) lines.push(`not sent: ${span('program', after, wanted)} of ${bank.name} (the dump has ${plural(keeps.slots, 'slot')})`);
+  return lines;
+}
+
+// Nothing is said to land anywhere while nothing can be sent.
+function clearPlan() {
+  ui['send-plan'].replaceChildren();
+  ui['send-drops'].textContent = ui['send-time'].textContent = '';
+}
+
+async function plan() {
+  if (!sending) return;
+  const mine = ++round;
+  const { bank } = sending;
+  sending.dump = null;
+  ui['send-go'].disabled = true;
+  ui['send-range-inputs'].hidden = !ui['send-part'].checked;
+  let range = {};
+  if (ui['send-part'].checked) {
+    range = readRange(ui['send-first'].value, ui['send-last'].value, 'Programs to send');
+    ui['send-first'].setAttribute('aria-invalid', String(range.field === 'first'));
+    ui['send-last'].setAttribute('aria-invalid', String(range.field === 'last'));
+    if (range.problem) {
+      say('send', range.problem);
+      clearPlan();
+      return;
+    }
+  }
+  let answer = null;
+  let problem = null;
+  try {
+    answer = await actions.dump(bank, { first: range.first, last: range.last });
+    if (!succeeded(answer)) problem = failure(answer);
+  } catch (error) {
+    problem = `the engine stopped (${error.message})`;
+  }
+  if (mine !== round || !sending) return;
+  if (problem) {
+    say('send', `${bank.name} cannot be written as a dump: ${problem}`);
+    clearPlan();
+    return;
+  }
+  sending.dump = { name: answer.fileName, bytes: answer.bytes };
+  const { keeps } = answer;
+  ui['send-plan'].replaceChildren(...landing(bank, keeps, range).map((line) => element('li', { textContent: line })));
+  ui['send-drops'].textContent = keeps.dropped.length ? `The dump cannot carry ${keeps.dropped.join('; ')}.`
+    : 'The dump carries everything of these programs.';
+  ui['send-drops'].classList.toggle('problem', keeps.dropped.length > 0);
+  ui['send-time'].textContent = `It overwrites the instrument’s whole program memory: programs there that are not saved elsewhere are lost. `
+    + `The ${count(answer.bytes.length)} bytes take at least ${cableTime(answer.bytes.length)} on a MIDI cable.`;
+  say('send', '');
+  ui['send-go'].disabled = false;
+}
+
+async function go() {
+  const current = sending;
+  if (!current || !current.dump) return;
+  ui['send-go'].disabled = true;
+  if (ui['send-backup'].checked) {
+    current.receiving = true;
+    const kept = await actions.receive(tell);
+    current.receiving = false;
+    if (sending !== current) return; // the dialog was closed meanwhile
+    if (!kept) {
+      say('send', 'Nothing was sent: the instrument’s memory was not received first. Receive it again, or send without it.');
+      ui['send-go'].disabled = false;
+      return;
+    }
+  }
+  current.going = true;
+  ui['send-dialog'].close();
+  await actions.send(current.output, current.bank.name, current.dump, tell);
+}

@@ -1,0 +1,165 @@
+// "Write as…": the chosen banks written in one format, with the range and
+// group chosen here; what each file keeps is said before it is written,
+// then each file downloads on its own, or all of them in one ZIP.
+import { count, download, element, formatOptions, numbered, plural } from './dom.js';
+import { failure, succeeded } from './engine-client.js';
+import { say } from './layout.js';
+import { readRange } from './range.js';
+import { changeSettings, formatByLetter, on, readable, state, targets } from './state.js';
+import { zipFiles } from './zip.js';
+
+const ui = {};
+let actions = null;
+let banks = [];
+let outputs = []; // { bank, name, bytes, url, letter }
+let keepsRound = 0; // the latest drawing of what the files keep
+let writeRound = 0; // the latest writing: a change of the choices ends the one before
+
+// `pageActions`: { report(bank, options) -> promise of the conversion
+// report, convert(bank, options) -> promise of the engine's answer }
+export function setUpWriteView(pageActions) {
+  actions = pageActions;
+  for (const id of ['write-dialog', 'write-form', 'format', 'format-facts', 'first', 'last', 'group', 'range-hint', 'write-keeps',
+    'write-files', 'zip', 'write-close']) ui[id] = document.getElementById(id);
+  on('ready', () => {
+    ui.format.replaceChildren(...formatOptions(state.formats));
+    for (const key of ['format', 'group']) ui[key].value = state.settings.write[key];
+  });
+  for (const key of ['format', 'first', 'last', 'group']) {
+    ui[key].addEventListener('change', () => {
+      changeSettings('write', { [key]: ui[key].value });
+      dropOutputs();
+      drawChoices();
+      drawKeeps();
+    });
+  }
+  ui['write-form'].addEventListener('submit', (event) => {
+    event.preventDefault();
+    writeAll();
+  });
+  ui.zip.addEventListener('click', downloadZip);
+  ui['write-close'].addEventListener('click', () => ui['write-dialog'].close());
+}
+
+export function openWrite() {
+  banks = targets().filter(readable);
+  if (!banks.length) return;
+  dropOutputs();
+  for (const key of ['format', 'first', 'last', 'group']) ui[key].value = state.settings.write[key];
+  document.getElementById('write-title').textContent = banks.length === 1 ? `Write ${banks[0].name} as…` : `Write ${plural(banks.length, 'bank')} as…`;
+  say('write', '');
+  drawChoices();
+  ui['write-dialog'].showModal();
+  drawKeeps();
+}
+
+const format = () => formatByLetter(state.settings.write.format);
+
+// Which choices apply to the format, in the engine's words.
+function drawChoices() {
+  const f = format();
+  ui.group.disabled = !f.group;
+  ui.first.disabled = ui.last.disabled = !f.range;
+  ui['format-facts'].textContent = `A ${f.name} holds up to ${plural(f.capacity, 'program')}`
+    + `${f.names ? ' with their names' : ', without their names'}${f.range ? '' : '; it always holds the whole bank'}.`;
+  ui['range-hint'].textContent = f.range ? 'Leave empty for the whole bank.' : 'This format always holds the whole bank.';
+}
+
+// The options of the engine for these choices, or null with the problem said.
+function options() {
+  const f = format();
+  const range = f.range ? readRange(ui.first.value, ui.last.value, 'Programs to write') : {};
+  ui.first.setAttribute('aria-invalid', String(range.field === 'first'));
+  ui.last.setAttribute('aria-invalid', String(range.field === 'last'));
+  if (range.problem) {
+    say('write', range.problem);
+    return null;
+  }
+  return { to: f.letter, first: range.first, last: range.last, group: f.group ? state.settings.write.group : undefined };
+}
+
+async function drawKeeps() {
+  const mine = ++keepsRound;
+  const asked = options();
+  const lines = banks.map((bank) => element('li', { textContent: `${bank.name}: …` }));
+  ui['write-keeps'].replaceChildren(...lines);
+  if (!asked) return;
+  for (const [i, bank] of banks.entries()) {
+    let text;
+    let loses = false;
+    try {
+      const report = await actions.report(bank, asked);
+      text = report.text;
+      loses = report.dropped.length > 0;
+    } catch (error) {
+      text = `not known (${error.message})`;
+    }
+    if (mine !== keepsRound) return;
+    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}: ` }), text);
+    lines[i].classList.toggle('loses', loses);
+  }
+}
+
+function dropOutputs() {
+  writeRound += 1;
+  for (const output of outputs) URL.revokeObjectURL(output.url);
+  outputs = [];
+  ui['write-files'].replaceChildren();
+  ui.zip.disabled = true;
+}
+
+async function writeAll() {
+  const asked = options();
+  if (!asked) {
+    (ui.first.getAttribute('aria-invalid') === 'true' ? ui.first : ui.last).focus();
+    return;
+  }
+  dropOutputs();
+  const mine = writeRound;
+  const f = format();
+  say('write', `Writing ${plural(banks.length, 'bank')} as ${f.name}…`);
+  const used = new Set();
+  const failed = [];
+  for (const bank of banks) {
+    let answer = null;
+    let problem = null;
+    try {
+      answer = await actions.convert(bank, asked);
+      if (!succeeded(answer)) problem = failure(answer);
+    } catch (error) {
+      problem = `the engine stopped on this bank (${error.message}); try again`;
+    }
+    if (mine !== writeRound) return;
+    if (problem) {
+      failed.push(bank);
+      ui['write-files'].append(element('li', { className: 'problem', textContent: `${bank.name} was not written: ${problem}` }));
+      continue;
+    }
+    // Each file under the engine's name for it, numbered when another has it.
+    const dot = answer.fileName.lastIndexOf('.');
+    const name = numbered(answer.fileName.slice(0, dot), answer.fileName.slice(dot), (n) => used.has(n.toLowerCase()));
+    used.add(name.toLowerCase());
+    const url = URL.createObjectURL(new Blob([answer.bytes], { type: 'application/octet-stream' }));
+    outputs.push({ name, bytes: answer.bytes, url });
+    ui['write-files'].append(element('li', {}, element('a', { href: url, download: name, textContent: `Download ${name}` }),
+      ` (${count(answer.bytes.length)} bytes) from ${bank.name}`));
+  }
+  ui.zip.disabled = outputs.length === 0;
+  say('write', `Converted ${plural(outputs.length, 'bank')} to ${f.name}${failed.length ? `; ${count(failed.length)} failed` : ''}.`);
+}
+
+async function downloadZip() {
+  if (!outputs.length) return;
+  const files = [...outputs];
+  const f = format();
+  say('write', 'Making the ZIP archive…');
+  let zip;
+  try {
+    zip = await zipFiles(files);
+  } catch (error) {
+    say('write', `The ZIP archive could not be made (${error.message}); the files can still be downloaded one by one.`);
+    return;
+  }
+  download(zip, `Banks as ${f.name}.zip`, 'application/zip');
+  say('write', `ZIP archive of ${plural(files.length, 'file')} made.`);
+}
