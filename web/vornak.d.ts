@@ -257,6 +257,8 @@ export interface VornakBankDescription {
   explanation: '';
   /** The format recognised. */
   format: VornakInputFormat;
+  /** Whether the file holds program names (else every name is "PPG Program 012"). */
+  holdsNames: boolean;
   /** What the tool notes about the file. */
   notes: VornakNote[];
   model: '2.2' | '2.3' | '2.V';
@@ -304,9 +306,21 @@ export interface VornakLoadFailure {
   explanation: string;
   /** The format recognised ("" when none was), also when reading it then failed. */
   format: VornakInputFormat | '';
+  holdsNames: boolean;
   /** Empty. */
   notes: VornakNote[];
 }
+
+export interface VornakListingOptions {
+  /** Reads a memory image as this model; left out, the data decide. */
+  model?: VornakModel | null;
+  /** The programs listed (/P); either left out is the tool's default. */
+  first?: number | null;
+  last?: number | null;
+}
+
+/** A listing: `ok` when the tool's exit code is 0; `text` what it printed. */
+export type VornakListing = { ok: true; exitCode: 0; text: string } | { ok: false; exitCode: VornakExitCode; text: string };
 
 export interface VornakSimilarOptions {
   /** How many sounds to find (default 5). */
@@ -337,6 +351,10 @@ export interface VornakFormat {
   group: boolean;
   /** The most programs a bank built by compose may have in it. */
   capacity: number;
+  /** How many groups of a program its files hold (a 2.V bank holds one). */
+  groups: 1 | 2;
+  /** The labels of the listed values its files do not hold ("KEYB-SPLIT" in a 2.V bank). */
+  valuesNotHeld: string[];
   /** Whether it keeps program names. */
   names: boolean;
   /**
@@ -469,6 +487,12 @@ export interface Vornak {
    * same list searches it again at once.
    */
   similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions): VornakNeighbour[];
+  /**
+   * The tool's listing of the bank, as it prints it (its banner first): the
+   * run of `vornak [/P…] [/2.x] name`; `ok` false and the tool's message
+   * for a file it cannot read.
+   */
+  listing(name: string, bytes: VornakBytes, options?: VornakListingOptions): VornakListing;
   /** Lets go of the engine and its memory; every later call throws. */
   dispose(): void;
 }
@@ -482,6 +506,7 @@ export interface VornakWorker {
   compose(request: VornakComposeRequest): Promise<VornakComposeResult>;
   convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
   similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions): Promise<VornakNeighbour[]>;
+  listing(name: string, bytes: VornakBytes, options?: VornakListingOptions): Promise<VornakListing>;
   /** Ends the worker; calls that wait and every later call are rejected. */
   dispose(): void;
 }

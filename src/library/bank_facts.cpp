@@ -37,6 +37,20 @@ const std::vector<const ListedValue*>& listedGroupValues() {
     return values;
 }
 
+std::vector<const char*> valuesNotHeld(ExportFamily family) {
+    std::vector<const char*> labels;
+    const auto add = [&](const std::vector<const ListedValue*>& values, bool inGroup) {
+        for (const ListedValue* v : values) {
+            const Parameter& p = parameter(inGroup, v->index);
+            if ((family == ExportFamily::Image && !p.inImage()) || (family == ExportFamily::Bank2V && !p.in2V()))
+                labels.push_back(p.label);
+        }
+    };
+    add(listedProgramValues(), false);
+    add(listedGroupValues(), true);
+    return labels;
+}
+
 ShownValues shownValues(const PpgProgram& program) {
     return {shown(listedProgramValues(), program.programValues), shown(listedGroupValues(), program.groups[0]),
             shown(listedGroupValues(), program.groups[1])};

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "library/format_table.h"
 #include "listing/listing_table.h"
 #include "model/ppg_program.h"
 
@@ -20,5 +21,11 @@ struct ShownValues {
     std::vector<std::string> groupB;
 };
 ShownValues shownValues(const PpgProgram& program);
+
+// The labels of the values a program's listing shows that a file of the
+// family does not hold (its program records hold no tuning; a 2.V program
+// no keyboard split), from the parameter table. A 2.V bank also holds one
+// group of two.
+std::vector<const char*> valuesNotHeld(ExportFamily family);
 
 } // namespace vornak

@@ -1,5 +1,6 @@
 #include "library/format_table.h"
 
+#include <algorithm>
 #include <array>
 
 #include "formats/corvel.h"
@@ -76,6 +77,11 @@ const InputFormat& inputFormat(InputKind kind) {
     for (const InputFormat& format : kInputFormats)
         if (format.kind == kind) return format;
     return kInputFormats.back();
+}
+
+bool InputFormat::holdsNames() const {
+    return std::any_of(kExportFormats.begin(), kExportFormats.end(),
+                       [&](const ExportFormat& f) { return f.readsAs == kind && f.keepsNames(); });
 }
 
 int ExportFormat::capacity() const {

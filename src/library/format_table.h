@@ -52,6 +52,9 @@ struct InputFormat {
     void (*read)(LoadInput& input);
 
     bool isFxb() const { return fxb != FxbBank::None; }
+    // Whether the file holds program names: those of a format whose files
+    // keep names (an output format of the tool writes it and reads it so).
+    bool holdsNames() const;
 };
 
 // In the order of the usage text's lines. Recognition does not depend on

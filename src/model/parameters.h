@@ -21,6 +21,8 @@ enum class Carry2V : std::uint8_t {
     Shifted,       // SW: parameter `param2V` holds (value + 1) mod 4
     ModeComponent, // one of the three components of the mode number
     FlagBit,       // a single flag: parameter `param2V` holds its bit
+    Components,    // the mode number: through its three components
+    Bits,          // a flag byte: through its single flags (bits without one are not carried)
 };
 
 struct Parameter {
@@ -138,15 +140,15 @@ inline constexpr std::array<Parameter, 57> kGroupParameters = [] {
         group(21, "P:11", 63, 0x3F, 1, C::Plain, 22, 63),
         // The flag bytes: the record keeps them whole; their bits are the
         // single flags 43..56 below.
-        group(22, nullptr, 255, 0xFF, 1, C::None, 0, 0),
-        group(23, nullptr, 255, 0xFF, 1, C::None, 0, 0),
+        group(22, nullptr, 255, 0xFF, 1, C::Bits, 0, 0),
+        group(23, nullptr, 255, 0xFF, 1, C::Bits, 0, 0),
         group(24, "KF", 7, 0x07, 1, C::Plain, 50, 7),
         group(25, "KL", 7, 0x07, 1, C::Plain, 51, 7),
         group(26, "KW", 7, 0x07, 1, C::Plain, 49, 7),
         group(27, "DETU", 7, 0x07, 1, C::Plain, 36, 7),
         group(28, "SW", 3, 0x03, 1, C::Shifted, 31, 3),
         // The mode number; a 2.V program carries its components (40..42).
-        group(29, "BD", 7, 0x07, 1, C::None, 0, 0),
+        group(29, "BD", 7, 0x07, 1, C::Components, 0, 0),
         group(30, "BI", 3, 0x03, 1, C::Plain, 64, 3),
         group(31, "SEMIT 1", 63, 0x3F, 1, C::Plain, 41, 63),
         group(32, "SEMIT 2", 63, 0x3F, 1, C::Plain, 42, 63),

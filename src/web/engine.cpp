@@ -158,6 +158,7 @@ void putOutcome(Json& json, const LoadOutcome& outcome) {
     json.key("exitCode").number(outcome.code).key("reason").string(reasonName(outcome.reason));
     json.key("message").string(outcome.message).key("explanation").string(outcome.explanation);
     json.key("format").string(outcome.formatName());
+    json.key("holdsNames").boolean(outcome.format != nullptr && outcome.format->holdsNames());
     putNotes(json, outcome.notes);
 }
 
@@ -326,6 +327,9 @@ const char* vornak_formats() {
         json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
         json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
         json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
+        json.key("groups").number(f.family == ExportFamily::Bank2V ? 1 : 2).key("valuesNotHeld").open('[');
+        for (const char* label : valuesNotHeld(f.family)) json.string(label);
+        json.close(']');
         // A dump is one MIDI message: what it begins with, and its size.
         if (f.kind == ExportKind::SysEx) {
             json.key("dump").open('{').key("header").open('[');

@@ -493,3 +493,18 @@ test('convert with names writes what the tool writes, but for the names given', 
   assert.equal(long.ok, false);
   assert.match(long.message, /28 characters long/);
 });
+
+test('listing is the tool\'s listing, and the formats say what their files do not hold', () => {
+  const files = exampleFiles();
+  const listed = vornak.listing('-demo23.syx', files['demo23.syx'], { model: '2.2', first: 3, last: 4 });
+  const native = runNative(['/P3-4', '/2.2', './-demo23.syx'], { '-demo23.syx': files['demo23.syx'] });
+  assert.equal(listed.ok, true);
+  assert.ok(sameBytes(textToBytes(listed.text), native.stdoutBytes));
+  assert.equal(vornak.listing('x', new Uint8Array(3)).exitCode, 6);
+  const formats = Object.fromEntries(vornak.formats().map((f) => [f.letter, f]));
+  assert.deepEqual([formats.O.groups, formats.O.valuesNotHeld], [1, ['KEYB-SPLIT']]);
+  assert.deepEqual([formats.S.groups, formats.S.valuesNotHeld], [2, ['TTUNE']]);
+  assert.deepEqual(formats.W.valuesNotHeld, []);
+  assert.equal(vornak.describe('d', files['demo23.syx'], { parameters: false, conversions: false }).holdsNames, false);
+  assert.equal(vornak.describe('c', files['demo23.crv'], { parameters: false, conversions: false }).holdsNames, true);
+});

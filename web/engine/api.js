@@ -382,6 +382,24 @@ function vornakComposeRequest(request, facts) {
   return { request: o, banks: banks, slots: slots, format: format, hint: hint, group: group, bankName: bankName, refusal: refusal };
 }
 
+// A call of listing: the file and its options as plain values, and the
+// tool's command line for them (the switches of the range and the model
+// hint, then the file).
+function vornakListingRequest(name, bytes, options, facts) {
+  var file = vornakInputFiles(new Map([[name, bytes]]), facts)[0];
+  var o = vornakOptions('the options of listing', options, ['model', 'first', 'last']);
+  var range = vornakRange(o, facts);
+  var hint = vornakModelHint(o);
+  var args = [];
+  if (range.first !== undefined || range.last !== undefined) {
+    args.push('/P' + (range.first === undefined ? '' : range.first) + (range.last === undefined ? '' : '-' + range.last));
+  }
+  if (hint > 0) args.push('/2.' + hint);
+  // A name that starts like a switch is given as a path.
+  args.push(/^[-/]/.test(file.name) ? './' + file.name : file.name);
+  return { name: file.name, bytes: file.bytes, options: o, args: args, inputs: [file] };
+}
+
 // A call of similar: the sound, the sounds to search (sounds as describe
 // answers them: text without line breaks), and how many to find (5 unless
 // asked; at most the sounds a bank of the largest size holds). `same`: the
@@ -926,6 +944,15 @@ function vornakEngineOver(module, sink, inputLimit) {
     };
   }
 
+  // The tool's listing of a bank, as it prints it (its banner first), or its
+  // message for a file it cannot read.
+  function listing(name, bytes, options) {
+    var asked = vornakListingRequest(name, bytes, options, facts);
+    live();
+    var ran = runOn(asked.args, asked.inputs);
+    return { ok: ran.ok, exitCode: ran.exitCode, text: ran.stdout };
+  }
+
   // A conversion with new names for programs: the bank written by the
   // format's writer, as the tool writes it, with the names given.
   function convertNamed(o, input, described) {
@@ -984,7 +1011,8 @@ function vornakEngineOver(module, sink, inputLimit) {
   }
 
   return {
-    run: run, describe: describe, formats: formats, limits: limitsNow, compose: compose, convert: convert, similar: similar,
+    run: run, describe: describe, listing: listing, formats: formats, limits: limitsNow, compose: compose, convert: convert,
+    similar: similar,
     dispose: dispose,
   };
 }
@@ -998,6 +1026,7 @@ function vornakEngineOver(module, sink, inputLimit) {
 //   { id, call: 'limits' }                            -> { id, result }
 //   { id, call: 'compose', request }                  -> { id, result }
 //   { id, call: 'convert', bytes, options }           -> { id, result }
+//   { id, call: 'listing', name, bytes, options }     -> { id, result }
 //   { id, call: 'similar', sound, sounds, options }   -> { id, result }
 //     (sounds null: those of the last call)
 // or { id, error: { name, code, message } }. The bytes of an answer are
@@ -1019,6 +1048,7 @@ function vornakServe(port) {
     limits: function () { return engine.limits(); },
     compose: function (r) { return engine.compose(r.request); },
     convert: function (r) { return engine.convert(r.bytes, r.options); },
+    listing: function (r) { return engine.listing(r.name, r.bytes, r.options); },
     similar: function (r) {
       if (r.sounds !== null) lastSounds = r.sounds;
       return engine.similar(r.sound, lastSounds, r.options);
@@ -1091,6 +1121,10 @@ var vornakExports = {
     convert: function (facts, bytes, options) {
       var r = vornakConvertRequest(bytes, options, facts);
       return { bytes: r.bytes, options: r.options };
+    },
+    listing: function (facts, name, bytes, options) {
+      var r = vornakListingRequest(name, bytes, options, facts);
+      return { name: r.name, bytes: r.bytes, options: r.options };
     },
     // The sounds cross to the worker only when they differ from the last
     // ones sent (`last`).

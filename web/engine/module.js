@@ -210,6 +210,7 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
       return result;
     }),
     describe: (name, bytes, options) => call('describe', name, bytes, options),
+    listing: (name, bytes, options) => call('listing', name, bytes, options),
     formats: () => call('formats'),
     limits: () => call('limits'),
     compose: (request) => call('compose', request),
