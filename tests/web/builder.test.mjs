@@ -5,24 +5,10 @@ import assert from 'node:assert/strict';
 import { rmSync } from 'node:fs';
 import { test } from 'node:test';
 
-import { chromium } from 'playwright-core';
-
-import { addFiles, chromiumArgs, decodeText, download, exampleFiles, inputFiles, pageUrl, press, runNative, tempDir } from './support.mjs';
-import { bankLine, selectBank } from './workspace.mjs';
+import { addFiles, decodeText, download, exampleFiles, inputFiles, press, runNative, tempDir } from './support.mjs';
+import { bankLine, openProfile, selectBank } from './workspace.mjs';
 
 const examples = exampleFiles();
-
-// A browser with a profile of its own in `dir`, kept when it is closed.
-async function openProfile(dir) {
-  const context = await chromium.launchPersistentContext(dir, {
-    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium', args: chromiumArgs, acceptDownloads: true,
-  });
-  const page = context.pages()[0] || await context.newPage();
-  page.on('dialog', (dialog) => dialog.accept());
-  await page.goto(pageUrl);
-  await page.getByText('Ready.').waitFor();
-  return { context, page };
-}
 
 // The block of program `n` in a listing, with its numbers taken out of the
 // PROG:/P: labels so that blocks of different slots can be compared.

@@ -169,7 +169,7 @@ test('Send writes the tool\'s /S bytes of the whole bank unless its own dialog i
   await said(page, '2 banks read again.');
   // A range chosen for writing files is not the instrument's.
   const write = await writeAll(page);
-  await write.getByLabel('From').fill('10');
+  await write.getByLabel('From', { exact: true }).fill('10');
   await write.getByLabel('to', { exact: true }).fill('20');
   await write.getByLabel('to', { exact: true }).press('Tab');
   await write.getByRole('button', { name: 'Close' }).click();
@@ -196,11 +196,11 @@ test('Send writes the tool\'s /S bytes of the whole bank unless its own dialog i
   await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
   dialog = await send('demo23-m.fxb');
   await dialog.getByLabel('Only programs…').check();
-  await dialog.getByLabel('From').fill('x3');
-  await dialog.getByLabel('From').press('Tab');
+  await dialog.getByLabel('From', { exact: true }).fill('x3');
+  await dialog.getByLabel('From', { exact: true }).press('Tab');
   await dialog.getByRole('status').filter({ hasText: '“Programs to send” takes program numbers' }).waitFor();
   assert.equal(await dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' }).isDisabled(), true);
-  await dialog.getByLabel('From').fill('3');
+  await dialog.getByLabel('From', { exact: true }).fill('3');
   await dialog.getByLabel('to', { exact: true }).fill('10');
   await dialog.getByLabel('to', { exact: true }).press('Tab');
   await dialog.getByText('slots 0–7: programs 3–10 of demo23-m.fxb').waitFor();

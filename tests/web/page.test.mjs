@@ -153,15 +153,15 @@ test('dropped files convert with the chosen range, group and model; a range in w
   const write = () => press(dialog.getByRole('button', { name: 'Write', exact: true }));
   await dialog.getByLabel('Output format').selectOption('O');
   await dialog.getByLabel('2.V group').selectOption('B');
-  await dialog.getByLabel('From').fill('abc');
+  await dialog.getByLabel('From', { exact: true }).fill('abc');
   await write();
   await status('takes program numbers: 0, 1, 2 and so on, or nothing for the whole bank; “abc” is not one.');
   assert.equal(await dialog.getByRole('link').count(), 0, 'nothing written');
-  await dialog.getByLabel('From').fill('10');
+  await dialog.getByLabel('From', { exact: true }).fill('10');
   await dialog.getByLabel('to', { exact: true }).fill('3');
   await write();
   await status('the first number is above the last');
-  await dialog.getByLabel('From').fill('3');
+  await dialog.getByLabel('From', { exact: true }).fill('3');
   await dialog.getByLabel('to', { exact: true }).fill('10');
   await write();
   await status('Converted 2 banks');
@@ -240,7 +240,7 @@ test('a program is shown under the listing\'s labels, group A beside group B, an
 test('names are searched across banks, sorted, and programs of the same sound are marked and listed', async () => {
   const page = await fresh();
   await addFiles(page, { 'demo23.syx': examples['demo23.syx'], 'demo23-o.fxb': examples['demo23-o.fxb'] });
-  await page.getByLabel('Search program names in all banks').fill('program 01');
+  await page.getByLabel('Search names, tags and notes in all banks').fill('program 01');
   await page.getByText('20 programs found.').waitFor();
   await page.getByRole('button', { name: 'Show PPG Program 012, demo23-o.fxb, program 12' }).waitFor();
   await page.getByRole('button', { name: 'Show PPG Program 012, demo23.syx, program 12' }).waitFor();

@@ -1,6 +1,7 @@
 // The Banks region: the collection, one line per bank (its name, format,
 // program count and a mark when it has notes), the files that could not be
-// read, and the actions on the banks chosen: write, send, remove.
+// read, and the actions on the banks chosen: write, send, remove; the
+// collection saved in one file, or removed.
 import { button, coalesced, count, element, plural } from './dom.js';
 import { failure } from './engine-client.js';
 import { rove, settleStop } from './roving.js';
@@ -12,10 +13,10 @@ let drawn = BANKS_AT_ONCE;
 const rows = new WeakMap(); // bank to its line
 const ui = {};
 
-// `actions`: { write(), send(bank), remove(banks), removeAll() }
+// `actions`: { write(), send(bank), remove(banks), removeAll(), save() }
 export function setUpBanksView(actions) {
   for (const id of ['bank-list', 'bank-count', 'check-all', 'more-banks', 'failed', 'failed-list', 'failed-title', 'write', 'send',
-    'remove', 'remove-all', 'midi-receive']) ui[id] = document.getElementById(id);
+    'remove', 'remove-all', 'save-collection', 'midi-receive']) ui[id] = document.getElementById(id);
   ui['check-all'].addEventListener('change', () => setChecked(state.banks.filter(readable).map((b) => b.id), ui['check-all'].checked));
   ui['more-banks'].addEventListener('click', () => {
     drawn += BANKS_AT_ONCE;
@@ -25,6 +26,7 @@ export function setUpBanksView(actions) {
   ui.send.addEventListener('click', () => actions.send(bankById(state.selected)));
   ui.remove.addEventListener('click', () => actions.remove(targets()));
   ui['remove-all'].addEventListener('click', () => actions.removeAll());
+  ui['save-collection'].addEventListener('click', () => actions.save());
   ui.actions = actions;
   rove(ui['bank-list'], 'li', () => {
     if (ui['more-banks'].hidden) return false;
@@ -43,6 +45,7 @@ export function setUpBanksView(actions) {
   on('selection', drawChoice);
   on('ready', drawChoice);
   on('newBank', drawChoice);
+  on('marks', drawActions);
   drawList();
 }
 
@@ -107,11 +110,15 @@ function failedItem(bank) {
 
 // The marks of the choice and the actions it allows.
 function drawChoice() {
+  // Only what changed is touched: with a thousand lines drawn, writing them
+  // all would have the browser work out the whole list's style again.
   for (const bank of state.banks) {
     const r = rows.get(bank);
     if (!r) continue;
-    r.check.checked = state.checked.has(bank.id);
-    r.pick.setAttribute('aria-current', String(state.selected === bank.id));
+    const checked = state.checked.has(bank.id);
+    if (r.check.checked !== checked) r.check.checked = checked;
+    const current = String(state.selected === bank.id);
+    if (r.pick.getAttribute('aria-current') !== current) r.pick.setAttribute('aria-current', current);
   }
   const good = state.banks.filter(readable);
   const chosen = good.filter((b) => state.checked.has(b.id)).length;
@@ -129,7 +136,8 @@ function drawChoice() {
   ui.remove.disabled = work.length === 0;
   ui.remove.textContent = work.length > 1 ? `Remove ${plural(work.length, 'bank')}` : 'Remove';
   ui.remove.setAttribute('aria-label', work.length === 1 ? `Remove ${work[0].name}` : ui.remove.textContent);
-  ui['remove-all'].disabled = !state.banks.length && !state.newBank.slots.length;
+  ui['remove-all'].disabled = !state.banks.length && !state.newBank.slots.length && !state.marks.size;
+  ui['save-collection'].disabled = !state.ready || (!good.length && !state.marks.size);
   // While the engine starts, what waits for it says why.
   for (const control of [ui['midi-receive'], ui.write, ui.send]) {
     if (!state.ready) control.setAttribute('aria-describedby', 'starting-why');

@@ -1,17 +1,20 @@
 // The new bank: programs picked from any banks into slots, in order,
-// renamed in place, marked where they are the same sound as another, and
-// written in the format chosen for it by the engine.
-import { button, count, element, formatOptions, keepingFocus, plural, whenSettled } from './dom.js';
+// renamed in place (where the format keeps names, a program of a file
+// without names takes the name the collection knows for its sound), marked
+// where they are the same sound as another, and written in the format
+// chosen for it by the engine.
+import { button, count, element, formatOptions, keepingFocus, notesBox, plural, whenSettled } from './dom.js';
 import { allKept } from './collection.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { sameSounds } from './sounds.js';
 import {
-  addSlot, bankById, changeSettings, clearNewBank, emptySlot, formatByLetter, moveSlot, on, programName, readable, removeSlot,
+  addSlot, bankById, changeSettings, clearNewBank, emptySlot, formatByLetter, moveSlot, on, readable, removeSlot,
   renameNewBank, renameSlot, restoreNewBank, state, where,
 } from './state.js';
 
-// { compose() -> promise of the engine's answer for the new bank, download() }
+// { compose() -> promise of the engine's answer for the new bank, download(),
+// slotName(slot) -> the name a slot's program gets unless renamed }
 let actions = null;
 const ui = {};
 let reportTimer = null;
@@ -20,10 +23,11 @@ let reportRound = 0;
 export function setUpBuilder(pageActions) {
   actions = pageActions;
   for (const id of ['builder-slots', 'builder-summary', 'builder-report', 'bank-name', 'bank-format', 'bank-group', 'add-empty',
-    'write-new', 'clear-new']) ui[id] = document.getElementById(id);
+    'write-new', 'clear-new', 'bank-names']) ui[id] = document.getElementById(id);
   ui['bank-name'].addEventListener('change', () => renameNewBank(ui['bank-name'].value));
   ui['bank-format'].addEventListener('change', () => changeSettings('bank', { format: ui['bank-format'].value }));
   ui['bank-group'].addEventListener('change', () => changeSettings('bank', { group: ui['bank-group'].value }));
+  ui['bank-names'].addEventListener('change', () => changeSettings('bank', { names: ui['bank-names'].checked }));
   ui['add-empty'].addEventListener('click', () => {
     if (!roomLeft('builder')) return;
     addSlot(null);
@@ -43,7 +47,9 @@ export function setUpBuilder(pageActions) {
   });
   on('ready', () => {
     ui['bank-format'].replaceChildren(...formatOptions(state.formats));
+    ui['bank-name'].maxLength = state.limits.nameLength;
   });
+  on('marks', () => bankNamesOn() && drawBuilder());
   on('settings', () => drawBuilder());
   // The slots' marks follow the other banks once they have settled.
   const drawSoon = whenSettled(() => drawBuilder());
@@ -53,6 +59,7 @@ export function setUpBuilder(pageActions) {
 }
 
 const format = () => formatByLetter(state.settings.bank.format);
+const bankNamesOn = () => state.ready && format().names && state.settings.bank.names;
 
 // Whether one more slot fits the format; says why not in `region`.
 function roomLeft(region) {
@@ -99,10 +106,10 @@ function slotItem(slot, k) {
     return element('li', { className: 'slot missing' }, number,
       element('span', { className: 'problem', textContent: 'Its bank was removed: remove this slot or empty it.' }), controls);
   }
-  const own = programName(bank, slot.program);
-  const name = element('input', { type: 'text', value: slot.name ?? own, maxLength: 27, spellcheck: false,
+  const given = actions.slotName(slot);
+  const name = element('input', { type: 'text', value: slot.name ?? given, maxLength: state.limits.nameLength, spellcheck: false,
     dataset: { key: `${k} name` }, attrs: { 'aria-label': `Name of slot ${k}` } });
-  name.addEventListener('change', () => renameSlot(k, name.value));
+  name.addEventListener('change', () => renameSlot(k, name.value, given));
   const mark = sameSoundMark(slot, k);
   return element('li', { className: 'slot' }, number, name,
     element('span', { className: 'slot-source', textContent: `from ${where(bank, slot.program)}` }),
@@ -117,6 +124,8 @@ function drawBuilder(change) {
   ui['bank-format'].value = state.settings.bank.format;
   ui['bank-group'].value = state.settings.bank.group;
   ui['bank-group'].closest('.field').hidden = !format().group;
+  ui['bank-names'].closest('.field').hidden = !format().names;
+  ui['bank-names'].checked = state.settings.bank.names;
   keepingFocus(ui['builder-slots'], () => ui['builder-slots'].replaceChildren(...state.newBank.slots.map(slotItem)));
   if (change && change.slot >= 0 && change.control) {
     const item = ui['builder-slots'].children[change.slot];
@@ -153,15 +162,19 @@ function scheduleReport() {
   reportTimer = setTimeout(async () => {
     let text;
     let ok = false;
+    let notes = [];
     try {
       const answer = await actions.compose();
       ok = succeeded(answer);
       text = ok ? answer.report.text : `Cannot be written: ${failure(answer)}`;
+      if (ok && answer.namesProblem) text += ` The names from the collection are left out: ${answer.namesProblem}`;
+      if (ok) notes = answer.report.notes;
     } catch (error) {
       text = `Cannot be written: the engine stopped (${error.message}).`;
     }
     if (round !== reportRound) return;
-    ui['builder-report'].textContent = text;
+    ui['builder-report'].replaceChildren(text,
+      notes.length ? notesBox('the new bank', notes, 'The new bank would not read back as written', true) : '');
     ui['builder-report'].classList.toggle('problem', !ok);
   }, 120);
 }

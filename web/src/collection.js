@@ -4,11 +4,17 @@
 // computer. What the engine answered for each bank is kept with it, so that
 // opening the page needs no engine work; the bytes are kept apart and read
 // when a bank is first used.
-//   banks: { id, name, size, summary, built, received, sameAs, digest, order }
-//   files: the bytes, by the bank's id
-//   meta:  "newBank": the new bank's name and slots
+//   banks:  { id, name, size, summary, built, received, sameAs, digest, order,
+//           engine }: `engine` the version of the engine that answered
+//           `summary`
+//   files:  the bytes, by the bank's id
+//   meta:   "newBank": the new bank's name and slots
+//   sounds: what the person added to a sound (marks.js), by the sound
+import { version } from '../vornak.mjs';
+import { cleanMark, isSound } from './marks.js';
+
 const DB_NAME = 'vornak';
-const STORES = ['banks', 'files', 'meta'];
+const STORES = ['banks', 'files', 'meta', 'sounds'];
 
 let opened = null;
 let queue = Promise.resolve();
@@ -42,12 +48,12 @@ function open() {
       reject(new Error('this browser keeps no data for pages'));
       return;
     }
-    const req = indexedDB.open(DB_NAME, 1);
+    const req = indexedDB.open(DB_NAME, 2);
     req.onupgradeneeded = () => {
       const db = req.result;
-      db.createObjectStore('banks', { keyPath: 'id' });
-      db.createObjectStore('files');
-      db.createObjectStore('meta');
+      for (const name of STORES) {
+        if (!db.objectStoreNames.contains(name)) db.createObjectStore(name, name === 'banks' ? { keyPath: 'id' } : undefined);
+      }
     };
     req.onsuccess = () => resolve(req.result);
     req.onerror = () => reject(req.error);
@@ -74,45 +80,91 @@ let order = 0;
 
 const isText = (value) => typeof value === 'string';
 const isCount = (value) => Number.isInteger(value) && value >= 0;
+const texts = (list, n) => Array.isArray(list) && list.length === n && list.every(isText);
+
+// What the engine answered about a bank, as the page takes it from storage
+// or from a saved collection: only in the shape the engine gives, every
+// list as long as the bank has programs; `mostPrograms` bounds them.
+export function summaryFits(s, mostPrograms) {
+  const n = s && s.programs;
+  return Boolean(s && typeof s === 'object' && s.ok === true && s.exitCode === 0 && isText(s.format) && isCount(n) && n <= mostPrograms
+    && typeof s.holdsNames === 'boolean' && isText(s.model) && isText(s.bankName) && isCount(s.combis) && isCount(s.combisInUse)
+    && texts(s.names, n) && texts(s.sounds, n) && texts(s.records, n)
+    && Array.isArray(s.keptBy2V) && s.keptBy2V.length === n && s.keptBy2V.every((k) => k && isText(k.A) && isText(k.B))
+    && Array.isArray(s.notes) && s.notes.every((note) => note && isText(note.text) && isText(note.code)));
+}
 
 // A record read back is taken only when it has the shape the page wrote: a
-// damaged or foreign one is passed over, never shown half.
+// damaged or foreign one is passed over, never shown half. One whose
+// summary an engine of another version answered (or an earlier page, in
+// another shape) is taken without it, to be read again.
 function wellFormed(r) {
-  const s = r && r.summary;
-  return Boolean(r && isText(r.id) && isText(r.name) && isCount(r.size) && Number.isFinite(r.order)
-    && s && s.exitCode === 0 && isText(s.format) && isCount(s.programs)
-    && Array.isArray(s.names) && s.names.length === s.programs && s.names.every(isText)
-    && Array.isArray(s.sounds) && s.sounds.length === s.programs && s.sounds.every(isText)
-    && Array.isArray(s.notes) && s.notes.every((n) => n && isText(n.text)));
+  return Boolean(r && isText(r.id) && isText(r.name) && isCount(r.size) && Number.isFinite(r.order));
 }
 
-// Everything kept: { banks: [{ id, name, size, summary, built, received,
-// sameAs, order, digest }], newBank }.
-export async function loadCollection() {
-  return transaction('readonly', async ({ banks, meta }) => {
-    const [records, newBank] = await Promise.all([request(banks.getAll()), request(meta.get('newBank'))]);
-    const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size, summary: r.summary,
-      built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order,
-      digest: isText(r.digest) ? r.digest : null }));
-    good.sort((a, b) => a.order - b.order);
-    order = good.length ? good[good.length - 1].order : 0;
-    return { banks: good, newBank: newBank || null };
+// Everything kept: { banks: [{ id, name, size, summary (null: to be read
+// again), built, received, sameAs, order, digest }], newBank, marks:
+// [[sound, mark]] }. `limits`: a promise of the engine's limits, by which
+// what is read is checked (the store is read meanwhile).
+export async function loadCollection(limits) {
+  const [records, newBank, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([request(banks.getAll()),
+    request(meta.get('newBank')), request(sounds.getAllKeys()), request(sounds.getAll())]));
+  const { mostPrograms, nameLength } = await limits;
+  const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size,
+    summary: r.engine === version && summaryFits(r.summary, mostPrograms) ? r.summary : null,
+    built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order,
+    digest: isText(r.digest) ? r.digest : null }));
+  good.sort((a, b) => a.order - b.order);
+  order = good.length ? good[good.length - 1].order : 0;
+  const kept = [];
+  keys.forEach((sound, i) => {
+    const mark = isSound(sound) ? cleanMark(marks[i], nameLength) : null;
+    if (mark) kept.push([sound, mark]);
   });
+  return { banks: good, newBank: newBank || null, marks: kept };
 }
 
-export function keepBank(bank) {
-  const record = { id: bank.id, name: bank.name, size: bank.bytes.length, summary: bank.summary, built: bank.built,
-    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order };
-  return transaction('readwrite', ({ banks, files }) => {
-    banks.put(record);
-    files.put(bank.bytes, bank.id);
+function recordOf(bank) {
+  return { id: bank.id, name: bank.name, size: bank.bytes.length, summary: bank.summary, built: bank.built,
+    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version };
+}
+
+// Banks kept a few at a time: the browser copies what is kept on the page's
+// thread, and a thousand banks in one go would hold it up for seconds.
+const BANKS_AT_ONCE = 16;
+export async function keepBanks(list) {
+  for (let at = 0; at < list.length; at += BANKS_AT_ONCE) {
+    const part = list.slice(at, at + BANKS_AT_ONCE);
+    const records = part.map(recordOf);
+    await transaction('readwrite', ({ banks, files }) => {
+      part.forEach((bank, i) => {
+        banks.put(records[i]);
+        files.put(bank.bytes, bank.id);
+      });
+    });
+  }
+}
+
+// What the person added to sounds: [[sound, mark or null]].
+export function keepMarks(entries) {
+  return transaction('readwrite', ({ sounds }) => {
+    for (const [sound, mark] of entries) {
+      if (mark) sounds.put(mark, sound);
+      else sounds.delete(sound);
+    }
   });
 }
 
 // A bank's bytes, or null when what is kept is not bytes.
 export async function keptBytes(id) {
-  const bytes = await transaction('readonly', ({ files }) => request(files.get(id)));
-  return bytes instanceof Uint8Array ? bytes : null;
+  const [bytes] = await keptFiles([id]);
+  return bytes;
+}
+
+// The bytes of several banks, read in one transaction.
+export function keptFiles(ids) {
+  return transaction('readonly', ({ files }) => Promise.all(ids.map((id) => request(files.get(id))
+    .then((bytes) => (bytes instanceof Uint8Array ? bytes : null)))));
 }
 
 export function forgetBank(id) {

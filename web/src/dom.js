@@ -14,9 +14,11 @@ export function formatOptions(formats) {
   return formats.map((f) => element('option', { value: f.letter, textContent: `${f.name} (${f.extension})` }));
 }
 
-// What is worth knowing about a bank's file, as the engine's notes say it.
-export function notesBox(name, notes, title = 'Worth knowing') {
-  return element('div', { className: 'notes', attrs: { role: 'note', 'aria-label': `Worth knowing about ${name}` } },
+// What is worth knowing about a bank's file, as the engine's notes say it
+// (`warning`: about a file about to be written, which would not read back
+// as written).
+export function notesBox(name, notes, title = 'Worth knowing', warning = false) {
+  return element('div', { className: warning ? 'notes warning' : 'notes', attrs: { role: 'note', 'aria-label': warning ? title : `Worth knowing about ${name}` } },
     element('p', { className: 'notes-title', textContent: title }),
     element('ul', {}, ...notes.map((n) => element('li', { textContent: n.text, dataset: { code: n.code } }))));
 }
@@ -46,9 +48,9 @@ export function plural(n, word) {
   return `${count(n)} ${word}${n === 1 ? '' : 's'}`;
 }
 
-// Offers bytes as a download under the name.
+// Offers bytes (or a Blob) as a download under the name.
 export function download(bytes, name, type = 'application/octet-stream') {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const url = URL.createObjectURL(bytes instanceof Blob ? bytes : new Blob([bytes], { type }));
   const link = element('a', { href: url, download: name });
   document.body.append(link);
   link.click();
@@ -67,7 +69,7 @@ export function keepingFocus(container, draw) {
   if (key === undefined || (had.isConnected && container.contains(had))) return;
   const again = container.querySelector(`[data-key="${CSS.escape(key)}"]`);
   if (!again) return;
-  if (had.tagName === 'INPUT' && again.tagName === 'INPUT' && again.value !== had.value) {
+  if (['INPUT', 'TEXTAREA'].includes(had.tagName) && again.tagName === had.tagName && again.type === had.type && again.value !== had.value) {
     again.value = had.value;
     again.setSelectionRange(had.selectionStart, had.selectionEnd);
   }

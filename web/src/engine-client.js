@@ -35,11 +35,13 @@ async function ask(question, ...args) {
 
 export const startEngine = () => started().then(() => undefined);
 
-// Whether the engine did what it was asked; its message when it did not.
-export const succeeded = (answer) => answer.exitCode === 0;
+// Whether the engine did what it was asked (its answers say so in `ok`);
+// its message when it did not.
+export const succeeded = (answer) => Boolean(answer) && answer.ok === true;
 export const failure = (answer) => answer.message || answer.explanation || `exit code ${answer.exitCode}`;
 
 export const formats = () => ask('formats');
+export const limits = () => ask('limits');
 
 // The engine's options for a model hint of the page ('', '2' or '3').
 const model = (hint) => (hint ? Number(hint) : undefined);
@@ -59,12 +61,16 @@ export function compose({ model: hint, ...request }) {
   return ask('compose', { model: model(hint), ...request });
 }
 
-// The tool's listing of a bank. The interface has no question for it, so
-// this is the tool's own run: the file alone, after the model switch.
-export async function listing(bytes, hint) {
-  const answer = await ask('run', [...(hint ? [`/2.${hint}`] : []), 'bank'], { bank: bytes });
-  return answer.stdout;
+// The tool's listing of a bank, as it prints it (its message, for a file
+// it cannot read).
+export async function listing(name, bytes, hint) {
+  const answer = await ask('listing', name, bytes, { model: model(hint) });
+  return answer.text;
 }
+
+// The sounds among `sounds` nearest to `sound`: [{ index, distance }]. The
+// engine keeps the list it was given last: the same list again is not sent.
+export const similar = (sound, sounds, count) => ask('similar', sound, sounds, { count });
 
 // The sounds of the programs that each format fills a new bank's empty
 // slots with (the default program) and of the slots it leaves blank: a bank

@@ -1,12 +1,14 @@
 // A table of programs, { bank, program } each, as a grid that costs one
 // Tab stop: its name opens it, "Compare" puts it beside the one shown,
-// "Add" puts it into the new bank, and programs that are the same sound as
-// others say so under their names. Long tables are drawn a part at a time, as they are
-// scrolled or moved through.
+// "Add" puts it into the new bank. Under each name: the name its sound is
+// known by where the bank holds no names (or the person's own), whether it
+// is a favourite, its tags, and whether it is the same sound as others.
+// Long tables are drawn a part at a time, as they are scrolled or moved
+// through.
 import { button, count, element } from './dom.js';
 import { rove, settleStop } from './roving.js';
-import { sameSoundText } from './sounds.js';
-import { where } from './state.js';
+import { knownAs, knownNames, sameSoundText } from './sounds.js';
+import { markOf, where } from './state.js';
 
 const ROWS_AT_ONCE = 100;
 
@@ -53,12 +55,18 @@ function row({ bank, program }, index, withBank, actions) {
   const label = withBank ? `${name || '(no name)'}, ${where(bank, program)}` : `program ${program} ${name}`;
   const key = `${bank.id} ${program}`;
   const same = sameSoundText(bank, program);
+  const sound = bank.summary.sounds[program];
+  const mark = markOf(sound);
+  const known = bank.summary.holdsNames ? (mark && mark.name && mark.name !== name ? knownNames(sound)[0] : null) : knownNames(sound)[0];
+  const marks = mark ? [mark.favourite ? '★ favourite' : '', mark.tags.join(', ')].filter(Boolean).join(' · ') : '';
   const cell = (text, control) => button(text, control, { className: 'quiet', dataset: { cell: '', key: `${key} ${text}` },
     label: text === 'Add' ? `Add ${label} to the new bank` : `${text} ${label}` });
   return element('tr', { attrs: { 'aria-rowindex': String(index + 2) } },
     element('td', { className: 'number', textContent: String(program) }),
     element('td', {}, button(name || '(no name)', () => actions.show(bank.id, program),
       { className: 'link', dataset: { cell: '', key: `${key} show` }, label: `Show ${label}` }),
+    known ? element('span', { className: 'known', textContent: knownAs(known) }) : null,
+    marks ? element('span', { className: 'tags', textContent: marks }) : null,
     same ? element('span', { className: 'same', textContent: same }) : null),
     withBank ? element('td', { className: 'where', textContent: bank.name }) : null,
     element('td', { className: 'row-actions' },

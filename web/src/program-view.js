@@ -1,8 +1,12 @@
 // A program's values as a labelled table, group A beside group B, under the
-// labels the listing uses; with a second program (from any bank) beside it,
-// the values that differ are marked, and the table can show those alone.
-import { button, element, whenSettled } from './dom.js';
-import { sameSoundText } from './sounds.js';
+// labels the listing uses, and its sound (sound-view.js); with a second
+// program (from any bank) beside it, the values that differ are marked, and
+// the table can show those alone. A 2.V program beside the PPG program it
+// holds a group of is compared as a 2.V bank keeps it.
+import { button, element, keepingFocus, whenSettled } from './dom.js';
+import { linkBetween } from './links.js';
+import { soundSection } from './sound-view.js';
+import { knownAs, knownNames, sameSoundText } from './sounds.js';
 import { bankById, closeProgram, on, programName, state, stopComparing, where } from './state.js';
 
 const ui = {};
@@ -10,7 +14,7 @@ let actions = null;
 let differencesOnly = false;
 
 // `pageActions`: { parameters(bank, program) -> promise of { labels,
-// values }, add(bankId, program, region) }
+// values }, add(bankId, program, region), and those of soundSection }
 export function setUpProgramView(pageActions) {
   actions = pageActions;
   ui.view = document.getElementById('program-view');
@@ -23,12 +27,50 @@ export function setUpProgramView(pageActions) {
   const drawSoon = whenSettled(() => state.shown && drawProgram());
   on('banks', drawSoon);
   on('bank', drawSoon);
+  on('marks', () => state.shown && drawProgram());
 }
 
 function title(pick) {
   const bank = bankById(pick.bankId);
   const name = programName(bank, pick.program);
   return `${where(bank, pick.program)}${name ? ` “${name}”` : ''}`;
+}
+
+// Where a bank holds no names: the name the program's sound is known by.
+function known(bank, program) {
+  const first = bank.summary.holdsNames ? null : knownNames(bank.summary.sounds[program])[0];
+  return first ? element('span', { className: 'known', textContent: ` (${knownAs(first)})` }) : null;
+}
+
+// A 2.V program beside the PPG program it holds a group of: "Group B of
+// demo23.syx, program 5 is identical in studio.fxb, program 5, as a Waldorf
+// 2.V bank keeps it: KEYB-SPLIT and group A are not kept there, and KEYB is
+// held otherwise." What a 2.V bank does not hold is the engine's (its
+// formats of one group); what it holds otherwise, the values shown that
+// differ all the same.
+function linkSentence(pairs, answers) {
+  const link = linkBetween(pairs[0], pairs[1]);
+  if (!link) return null;
+  const [p, v] = link.holder ? [0, 1] : [1, 0];
+  const [ppg, twoV] = [pairs[p], pairs[v]];
+  const notHeld = [...new Set(state.formats.filter((f) => f.groups === 1).flatMap((f) => f.valuesNotHeld))];
+  const { labels } = answers[p];
+  const [mine, theirs] = [answers[p].values, answers[v].values];
+  const group = link.group === 'B' ? mine.b : mine.a;
+  const otherwise = [...labels.program.filter((label, k) => mine.program[k] !== theirs.program[k]),
+    ...labels.group.filter((label, k) => group[k] !== theirs.a[k])].filter((label) => !notHeld.includes(label));
+  if (link.group !== 'A and B') notHeld.push(`group ${link.group === 'A' ? 'B' : 'A'}`);
+  const words = (list) => (list.length > 1 ? `${list.slice(0, -1).join(', ')} and ${list.at(-1)} are` : `${list[0]} is`);
+  return `${link.group === 'A and B' ? 'Groups A and B' : `Group ${link.group}`} of ${where(ppg.bank, ppg.program)} `
+    + `${link.group === 'A and B' ? 'are' : 'is'} identical in ${where(twoV.bank, twoV.program)}, as a ${twoV.bank.summary.modelName} bank keeps `
+    + `${link.group === 'A and B' ? 'them' : 'it'}: ${words(notHeld)} not kept there${otherwise.length ? `, and ${words(otherwise)} held otherwise` : ''}.`;
+}
+
+// Two programs of the same PPG program record that are not the same sound.
+function recordSentence([first, second]) {
+  const [a, b] = [first, second].map(({ bank, program }) => ({ record: bank.summary.records[program], sound: bank.summary.sounds[program] }));
+  return a.record === b.record && a.sound !== b.sound
+    ? 'Same PPG program record; they differ in values that the record (what a PPG’s memory stores) does not hold.' : null;
 }
 
 let drawing = '';
@@ -59,7 +101,7 @@ export async function drawProgram() {
     const bank = bankById(p.bankId);
     const same = sameSoundText(bank, p.program);
     return element('p', { className: 'pick' },
-      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(p), ' ',
+      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(p), known(bank, p.program), ' ',
       same ? element('span', { className: 'same', textContent: `(${same}) ` }) : null,
       button('Add to new bank', () => actions.add(p.bankId, p.program, 'program'), { className: 'quiet', label: `Add to new bank: ${title(p)}` }));
   });
@@ -77,9 +119,15 @@ export async function drawProgram() {
     filter = element('label', { className: 'check' }, box, element('span', { textContent: 'Only the values that differ' }));
   }
   table.classList.toggle('differences-only', two && differencesOnly);
-  ui.view.replaceChildren(...[...captions, filter, two ? element('p', { textContent: `${differing} of ${total} values differ` }) : null,
+  const pairs = two ? picks.map((p) => ({ bank: bankById(p.bankId), program: p.program })) : null;
+  const linked = two && linkSentence(pairs, answers);
+  const record = two && recordSentence(pairs);
+  const sound = two ? null : soundSection(bankById(picks[0].bankId), picks[0].program, actions);
+  keepingFocus(ui.view, () => ui.view.replaceChildren(...[...captions, filter,
+    two ? element('p', { className: linked ? 'linked' : '', textContent: linked || `${differing} of ${total} values differ` }) : null,
+    record ? element('p', { className: 'same', textContent: record }) : null,
     element('div', { className: 'values-wrap', tabIndex: 0, attrs: { role: 'region', 'aria-label': 'Program values' } }, table),
-    controls].filter(Boolean));
+    sound, controls].filter(Boolean)));
 }
 
 // The table of values: for each program its group A and group B column;

@@ -1,11 +1,12 @@
 // The Programs region: what the selected bank is (its format and model,
 // what is worth knowing about it), then its programs' names, its listing,
-// or the same sounds of the whole collection; a search across all banks
-// takes the place of the names while it holds text.
+// or the same sounds of the whole collection; a search across all banks (of
+// names, tags and notes) takes the place of the names while it holds text,
+// and so does a filter (favourites, untagged programs, one tag).
 import { drawDuplicates } from './duplicates-view.js';
 import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
-import { searchNames } from './sounds.js';
+import { findPrograms, tagsInUse } from './sounds.js';
 import { bankById, browse, on, readable, state } from './state.js';
 
 // Very large listings are shown in part; copying takes all.
@@ -17,13 +18,18 @@ let actions = null;
 // `pageActions`: { listing(bank), show, compare, add, say(text) }
 export function setUpProgramsView(pageActions) {
   actions = pageActions;
-  for (const id of ['search', 'bank-facts', 'browse']) ui[id] = document.getElementById(id);
+  for (const id of ['search', 'filter', 'bank-facts', 'browse']) ui[id] = document.getElementById(id);
   ui.modes = [...document.querySelectorAll('#programs .modes button')];
   for (const control of ui.modes) control.addEventListener('click', () => browse({ mode: control.dataset.mode, search: '' }));
   ui.search.addEventListener('input', () => {
     browse({ search: ui.search.value });
-    if (!ui.search.value.trim()) said('');
+    if (!ui.search.value.trim() && !state.browse.filter) said('');
   });
+  ui.filter.addEventListener('change', () => {
+    browse({ filter: ui.filter.value });
+    if (!ui.filter.value && !state.browse.search.trim()) said('');
+  });
+  ui.fixedFilters = [...ui.filter.options];
   // What the person chose is drawn at once; what other banks change (the
   // same-sound marks, the hits) once they have settled, so that a hundred
   // banks being read do not draw the table a hundred times.
@@ -33,6 +39,10 @@ export function setUpProgramsView(pageActions) {
   on('banks', drawSoon);
   on('bank', (bank) => (bank.id === state.selected ? drawAll() : drawSoon()));
   on('ready', drawAll);
+  on('marks', () => {
+    drawFilters();
+    drawAll();
+  });
   drawAll();
 }
 
@@ -51,20 +61,22 @@ const answerId = (bank) => {
 // the person scrolled to and the control they were at. The listing depends
 // on its bank alone; the rest on the other banks too (the same-sound marks).
 function drawAll() {
-  const { mode, search, sort } = state.browse;
-  const others = search.trim() || mode !== 'listing' ? [state.revision, state.fills.size] : [];
-  const wanted = JSON.stringify([state.selected, mode, search, sort, answerId(bankById(state.selected)), ...others]);
+  const { mode, search, sort, filter } = state.browse;
+  const finding = Boolean(search.trim() || filter);
+  const others = finding || mode !== 'listing' ? [state.revision, state.fills.size, state.marksRevision] : [];
+  const wanted = JSON.stringify([state.selected, mode, search, sort, filter, answerId(bankById(state.selected)), ...others]);
   if (wanted === drawn) return;
-  const again = drawn && JSON.parse(drawn).slice(0, 4).join() === JSON.parse(wanted).slice(0, 4).join();
+  const again = drawn && JSON.parse(drawn).slice(0, 5).join() === JSON.parse(wanted).slice(0, 5).join();
   drawn = wanted;
   const body = ui.browse.closest('.region-body');
   const scrolled = body.scrollTop; // read before anything changes: no layout forced
   const focusKey = ui.browse.contains(document.activeElement) ? document.activeElement.dataset.key : undefined;
   if (ui.search.value !== search) ui.search.value = search;
+  if (ui.filter.value !== filter) drawFilters();
   const bank = bankById(state.selected);
-  for (const control of ui.modes) control.setAttribute('aria-pressed', String(!search.trim() && control.dataset.mode === mode));
-  drawFacts(search.trim() || mode === 'duplicates' ? null : bank);
-  if (search.trim()) drawSearch(search);
+  for (const control of ui.modes) control.setAttribute('aria-pressed', String(!finding && control.dataset.mode === mode));
+  drawFacts(finding || mode === 'duplicates' ? null : bank);
+  if (finding) drawFound(search, filter);
   else if (mode === 'duplicates') drawDuplicates(ui.browse, { ...actions, say: said });
   else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: state.banks.length
     ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
@@ -113,12 +125,26 @@ function drawNames(bank) {
     namesTable(numbers.map((program) => ({ bank, program })), { caption: `Programs of ${bank.name}`, actions }));
 }
 
-function drawSearch(text) {
-  const { hits, total } = searchNames(text, HITS_SHOWN);
-  const summary = total === 0 ? 'No program name holds that text.'
+// The filter's choices: the fixed ones, then one for each tag in use.
+function drawFilters() {
+  const { filter } = state.browse;
+  const tags = tagsInUse().map((tag) => element('option', { value: `tag:${tag}`, textContent: `Tagged “${tag}”, in all banks` }));
+  if (filter.startsWith('tag:') && !tags.some((o) => o.value === filter)) {
+    tags.push(element('option', { value: filter, textContent: `Tagged “${filter.slice(4)}”, in all banks` }));
+  }
+  ui.filter.replaceChildren(...ui.fixedFilters, ...tags);
+  ui.filter.value = filter;
+}
+
+const filterWords = { favourites: 'favourites', untagged: 'programs without tags' };
+
+function drawFound(text, filter) {
+  const { hits, total } = findPrograms(text, filter, HITS_SHOWN);
+  const what = [text.trim() ? `whose names, tags or notes hold “${text.trim()}”` : '',
+    filter ? `among the ${filterWords[filter] || `programs tagged “${filter.slice(4)}”`}` : ''].filter(Boolean).join(' ');
+  const summary = total === 0 ? `No program found ${what}.`
     : `${plural(total, 'program')} found${total > hits.length ? `; the first ${count(hits.length)} are shown` : ''}.`;
-  ui.browse.replaceChildren(hits.length
-    ? namesTable(hits, { caption: `Programs whose names hold “${text.trim()}”`, withBank: true, actions }) : '');
+  ui.browse.replaceChildren(hits.length ? namesTable(hits, { caption: `Programs ${what}`, withBank: true, actions }) : '');
   said(summary);
 }
 

@@ -22,7 +22,7 @@ let round = 0;
 export function setUpSendView(pageActions) {
   actions = pageActions;
   for (const id of ['send-dialog', 'send-form', 'send-title', 'send-whole', 'send-part', 'send-range-inputs', 'send-first', 'send-last',
-    'send-plan', 'send-notes', 'send-drops', 'send-time', 'send-backup', 'send-cancel', 'send-go']) ui[id] = document.getElementById(id);
+    'send-plan', 'send-notes', 'send-drops', 'send-readback', 'send-time', 'send-backup', 'send-cancel', 'send-go']) ui[id] = document.getElementById(id);
   for (const id of ['send-whole', 'send-part', 'send-first', 'send-last']) ui[id].addEventListener('change', plan);
   ui['send-part'].addEventListener('change', () => ui['send-first'].focus());
   ui['send-cancel'].addEventListener('click', () => ui['send-dialog'].close());
@@ -87,6 +87,7 @@ function landing(bank, keeps, range) {
 // Nothing is said to land anywhere while nothing can be sent.
 function clearPlan() {
   ui['send-plan'].replaceChildren();
+  ui['send-readback'].replaceChildren();
   ui['send-drops'].textContent = ui['send-time'].textContent = '';
 }
 
@@ -128,6 +129,8 @@ async function plan() {
   ui['send-drops'].textContent = keeps.dropped.length ? `The dump cannot carry ${keeps.dropped.join('; ')}.`
     : 'The dump carries everything of these programs.';
   ui['send-drops'].classList.toggle('problem', keeps.dropped.length > 0);
+  ui['send-readback'].replaceChildren(keeps.notes.length
+    ? notesBox(bank.name, keeps.notes, 'The dump would not read back as it is written', true) : '');
   ui['send-time'].textContent = `It overwrites the instrument’s whole program memory: programs there that are not saved elsewhere are lost. `
     + `The ${count(answer.bytes.length)} bytes take at least ${cableTime(answer.bytes.length)} on a MIDI cable.`;
   say('send', '');

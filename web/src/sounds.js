@@ -1,29 +1,82 @@
 // Questions asked of the collection: which programs are the same sound, the
-// names that hold a text, and the groups of the same sounds in an order that
-// helps. A sound is the engine's `sounds` string of a program: two programs
-// are the same sound exactly when their strings are equal.
-import { readable, state, where } from './state.js';
+// names a sound is known by, the programs that a search or a filter finds,
+// and the groups of the same sounds in an order that helps. A sound is the
+// engine's `sounds` string of a program: two programs are the same sound
+// exactly when their strings are equal.
+import { readable, markOf, state, where } from './state.js';
 import { plural } from './dom.js';
 
-let cached = { revision: -1, fills: null, index: null };
+let cached = { revision: -1, fills: null, index: null, placeholders: null };
 
 // Every program of every readable bank by its sound: sound to a list of
-// { bank, program }, in the order of the banks. Made again when the banks
+// { bank, program }, in the order of the banks (the most recent last); and
+// the names that files without names give their programs ("PPG Program
+// 012"), which are no one's name for a sound. Made again when the banks
 // change.
 function index() {
   if (cached.revision === state.revision && cached.fills === state.fills) return cached.index;
   const sounds = new Map();
+  const placeholders = new Set();
   for (const bank of state.banks) {
     if (!readable(bank)) continue;
     const list = bank.summary.sounds;
+    if (!bank.summary.holdsNames) for (const name of bank.summary.names) placeholders.add(name);
     for (let p = 0; p < list.length; p++) {
       const members = sounds.get(list[p]);
       if (members) members.push({ bank, program: p });
       else sounds.set(list[p], [{ bank, program: p }]);
     }
   }
-  cached = { revision: state.revision, fills: state.fills, index: sounds };
+  cached = { revision: state.revision, fills: state.fills, index: sounds, placeholders, unique: null };
   return sounds;
+}
+
+// The programs of the collection that are this sound.
+export const programsOf = (sound) => index().get(sound) || [];
+
+// The names a sound is known by, the one to use first: the person's own,
+// then those of the banks that hold names, the most recent bank's first;
+// each once, and at most MOST_NAMES. [{ name, own: true } or { name, bank,
+// program }]
+const MOST_NAMES = 12;
+export function knownNames(sound) {
+  const members = programsOf(sound);
+  const names = [];
+  const seen = new Set();
+  const own = markOf(sound)?.name;
+  if (own) {
+    names.push({ name: own, own: true });
+    seen.add(own);
+  }
+  for (let i = members.length - 1; i >= 0 && names.length < MOST_NAMES; i--) {
+    const { bank, program } = members[i];
+    const name = bank.summary.holdsNames ? bank.summary.names[program] : '';
+    if (!name.trim() || cached.placeholders.has(name) || seen.has(name)) continue;
+    names.push({ name, bank, program });
+    seen.add(name);
+  }
+  return names;
+}
+
+// "known as Solar Brass 37, from tour-1986.crv"
+export const knownAs = (known) => `known as ${known.name}, ${known.own ? 'your name for it' : `from ${known.bank.name}`}`;
+
+// The name from the collection for a program: the first its sound is known
+// by, where its bank holds no names or the person gave the sound a name of
+// their own; null when there is none.
+export function collectionName(bank, program) {
+  const sound = bank.summary.sounds[program];
+  if (bank.summary.holdsNames && !markOf(sound)?.name) return null;
+  return knownNames(sound)[0] || null;
+}
+
+// The collection's sounds, each once (the default and blank programs left
+// out): the same list while the banks are the same, as the engine's
+// similar() wants it.
+export function uniqueSounds() {
+  index();
+  cached.unique ??= [...cached.index.keys()].filter((sound) => !state.fills.has(sound));
+  return cached.unique;
 }
 
 // The other programs, in any bank, with the same sound.
@@ -39,25 +92,66 @@ export function sameSoundText(bank, program) {
   return `same sound as ${where(others[0].bank, others[0].program)}${more}`;
 }
 
-// Programs whose names hold the text (ignoring case), across all banks;
-// answers { hits, total } with at most `limit` hits.
+// What else a program is found by, lower-cased: its sound's own name, tags
+// and note, and (where its bank holds no names) the names the sound is
+// known by. Kept while neither the banks nor the marks change.
+let extras = { key: '', named: new Map(), nameless: new Map() };
+function extraText(sound, holdsNames) {
+  const key = `${state.revision} ${state.marksRevision}`;
+  if (extras.key !== key) extras = { key, named: new Map(), nameless: new Map() };
+  const kept = holdsNames ? extras.named : extras.nameless;
+  let text = kept.get(sound);
+  if (text === undefined) {
+    const mark = markOf(sound);
+    const parts = mark ? [mark.name, ...mark.tags, mark.note] : [];
+    if (!holdsNames) parts.push(...knownNames(sound).map((n) => n.name));
+    text = parts.join('\n').toLowerCase();
+    kept.set(sound, text);
+  }
+  return text;
+}
+
+// Whether a sound's marks pass the filter ('', 'favourites', 'untagged',
+// 'tag:' and a tag).
+function passes(sound, filter) {
+  if (!filter) return true;
+  const mark = markOf(sound);
+  if (filter === 'favourites') return Boolean(mark && mark.favourite);
+  if (filter === 'untagged') return !mark || !mark.tags.length;
+  const tag = filter.slice(4).toLowerCase();
+  return Boolean(mark && mark.tags.some((t) => t.toLowerCase() === tag));
+}
+
+// Programs, across all banks, that the filter passes and whose names, the
+// names their sound is known by, its tags or its note hold the text
+// (ignoring case); answers { hits, total } with at most `limit` hits.
 const lowerNames = new WeakMap();
-export function searchNames(text, limit) {
+export function findPrograms(text, filter, limit) {
   const wanted = text.trim().toLowerCase();
   const hits = [];
   let total = 0;
-  if (!wanted) return { hits, total };
+  if (!wanted && !filter) return { hits, total };
   for (const bank of state.banks) {
     if (!readable(bank)) continue;
+    const { sounds, holdsNames } = bank.summary;
     let lower = lowerNames.get(bank.summary);
     if (!lower) lowerNames.set(bank.summary, lower = bank.summary.names.map((n) => n.toLowerCase()));
     for (let p = 0; p < lower.length; p++) {
-      if (!lower[p].includes(wanted)) continue;
+      if (!passes(sounds[p], filter)) continue;
+      if (wanted && !lower[p].includes(wanted)
+        && ((holdsNames && !state.marks.has(sounds[p])) || !extraText(sounds[p], holdsNames).includes(wanted))) continue;
       total += 1;
       if (hits.length < limit) hits.push({ bank, program: p });
     }
   }
   return { hits, total };
+}
+
+// The tags in use, in alphabetical order.
+export function tagsInUse() {
+  const tags = new Map();
+  for (const mark of state.marks.values()) for (const tag of mark.tags) if (!tags.has(tag.toLowerCase())) tags.set(tag.toLowerCase(), tag);
+  return [...tags.values()].sort((a, b) => a.localeCompare(b));
 }
 
 // The same sounds of the collection, in the order that helps most:

@@ -4,14 +4,17 @@
 // themselves. What is kept between visits is collection.js's, what the
 // engine answers comes in through app.js.
 import { succeeded } from './engine-client.js';
+import { joinMarks } from './marks.js';
 
 export const state = {
   ready: false, // the engine has answered its formats
   formats: [], // the engine's output formats, in the order offered
+  limits: null, // the engine's limits and defaults (name length, default format, …)
   fills: new Set(), // the sounds of the programs that formats fill empty slots with
   // model: the hint for data that do not say ('', '2' or '3'); write: the
-  // choices of "Write as…"; bank: the format and group of the new bank.
-  settings: { model: '', write: { format: '', first: '', last: '', group: 'A' }, bank: { format: '', group: 'A' } },
+  // choices of "Write as…"; bank: the format and group of the new bank;
+  // `names`: programs named from the collection where the format keeps names.
+  settings: { model: '', write: { format: '', first: '', last: '', group: 'A', names: true }, bank: { format: '', group: 'A', names: true } },
   // Each bank: { id, name, size, bytes, digest, summary, problem, built,
   // received, sameAs, order, generation }. `summary` is what the engine answered when
   // the bank was read (kept between visits); `bytes` are read from the kept
@@ -24,7 +27,13 @@ export const state = {
   compared: null, // another one beside it
   detail: 'program', // or 'builder': what the detail region shows
   view: 'banks', // on a narrow screen, the one region shown: banks, programs or detail
-  browse: { sort: 'number', search: '', mode: 'names' }, // mode: names, listing or duplicates
+  // mode: names, listing or duplicates; filter: '' (every program),
+  // 'favourites', 'untagged' or 'tag:' and a tag.
+  browse: { sort: 'number', search: '', mode: 'names', filter: '' },
+  // What the person added to sounds: sound to { name, tags, favourite, note }
+  // (marks.js); `marksRevision` counts their changes.
+  marks: new Map(),
+  marksRevision: 0,
   // The new bank: its name and its slots in order; a slot is
   // { bankId, program, name } (name null: the program's own) or null (a
   // slot the format fills).
@@ -35,7 +44,8 @@ const listeners = new Map();
 
 // Topics: "ready", "banks" (added, removed or reordered), "bank" (one
 // bank's entry changed; the listener gets it), "selection", "program",
-// "newBank" (the listener gets what changed), "settings", "view", "browse".
+// "newBank" (the listener gets what changed), "settings", "view", "browse",
+// "marks" (the listener gets the sounds whose marks changed).
 export function on(topic, listener) {
   if (!listeners.has(topic)) listeners.set(topic, new Set());
   listeners.get(topic).add(listener);
@@ -43,6 +53,7 @@ export function on(topic, listener) {
 
 function emit(topic, detail) {
   if (topic === 'banks' || topic === 'bank') state.revision += 1;
+  if (topic === 'marks') state.marksRevision += 1;
   for (const listener of listeners.get(topic) || []) listener(detail);
 }
 
@@ -78,8 +89,9 @@ export function targets() {
 
 // ---- Start --------------------------------------------------------------
 
-export function engineReady(formats, settings) {
+export function engineReady(formats, limits, settings) {
   state.formats = formats;
+  state.limits = limits;
   state.ready = true;
   mergeSettings(settings);
   emit('ready');
@@ -100,9 +112,10 @@ function mergeSettings(saved) {
       const from = saved[part] && typeof saved[part] === 'object' ? saved[part] : {};
       if (formatByLetter(from.format)) s[part].format = from.format;
       if (from.group === 'A' || from.group === 'B') s[part].group = from.group;
+      if (typeof from.names === 'boolean') s[part].names = from.names;
     }
   }
-  for (const part of ['write', 'bank']) if (!formatByLetter(s[part].format)) s[part].format = state.formats[0].letter;
+  for (const part of ['write', 'bank']) if (!formatByLetter(s[part].format)) s[part].format = state.limits.defaultFormat;
 }
 
 // ---- Banks --------------------------------------------------------------
@@ -112,14 +125,15 @@ function newId() {
   return `${Date.now().toString(36)}-${(++nextId).toString(36)}-${Math.random().toString(36).slice(2, 8)}`;
 }
 
-// Adds a bank; answers its entry.
-export function addBank(name, bytes, extra = {}) {
-  const bank = { id: newId(), name, bytes, size: bytes ? bytes.length : 0, summary: null, problem: null, built: false,
-    received: false, sameAs: null, digest: null, order: null, generation: 0, ...extra };
-  state.banks.push(bank);
-  if (!state.selected) state.selected = bank.id;
-  emit('banks');
-  return bank;
+// Adds banks, each { name, bytes } and what else is known of it; answers
+// their entries.
+export function addBanks(list) {
+  const banks = list.map((given) => ({ id: newId(), size: given.bytes ? given.bytes.length : 0, summary: null, problem: null, built: false,
+    received: false, sameAs: null, digest: null, order: null, generation: 0, ...given }));
+  state.banks.push(...banks);
+  if (!state.selected && banks.length) state.selected = banks[0].id;
+  if (banks.length) emit('banks');
+  return banks;
 }
 
 // Banks kept from an earlier visit, as collection.js reads them.
@@ -152,6 +166,7 @@ export function selectBank(id) {
   state.selected = id;
   state.browse.mode = state.browse.mode === 'duplicates' ? 'names' : state.browse.mode;
   state.browse.search = '';
+  state.browse.filter = '';
   emit('selection');
   emit('browse');
 }
@@ -196,6 +211,7 @@ export function restoreBanks(undo) {
 
 export function removeEverything() {
   state.banks = [];
+  state.marks = new Map();
   state.checked.clear();
   state.selected = state.shown = state.compared = null;
   state.newBank = { name: '', slots: [] };
@@ -203,6 +219,30 @@ export function removeEverything() {
   emit('selection');
   emit('program');
   emit('newBank', { kind: 'all' });
+  emit('marks', null);
+}
+
+// ---- What a person adds to sounds ------------------------------------------
+
+export const markOf = (sound) => state.marks.get(sound) || null;
+
+// Marks kept from an earlier visit, or opened from a saved collection: added
+// to those there, nothing of either lost. `marks`: [[sound, mark]], each
+// checked already (marks.js).
+export function addMarks(marks) {
+  const changed = [];
+  for (const [sound, mark] of marks) {
+    state.marks.set(sound, joinMarks(markOf(sound), mark));
+    changed.push(sound);
+  }
+  if (changed.length) emit('marks', changed);
+}
+
+// `mark`: the sound's whole mark, or null for none.
+export function markSound(sound, mark) {
+  if (mark) state.marks.set(sound, mark);
+  else state.marks.delete(sound);
+  emit('marks', [sound]);
 }
 
 // ---- What is on view ----------------------------------------------------------
@@ -291,11 +331,12 @@ export function removeSlot(k) {
   newBankChanged('removed', Math.min(k, state.newBank.slots.length - 1), 'remove');
 }
 
-// A new name for a slot's program; null or its own name keeps its own.
-export function renameSlot(k, name) {
+// A new name for a slot's program; null or `given` (the name it gets
+// unless renamed) keeps that.
+export function renameSlot(k, name, given) {
   const slot = state.newBank.slots[k];
   if (!slot) return;
-  slot.name = name === programName(bankById(slot.bankId), slot.program) ? null : name;
+  slot.name = name === given ? null : name;
   newBankChanged('renamed', k);
 }
 

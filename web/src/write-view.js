@@ -1,7 +1,9 @@
 // "Write as…": the chosen banks written in one format, with the range and
-// group chosen here; what each file keeps is said before it is written,
-// then each file downloads on its own, or all of them in one ZIP.
-import { count, download, element, formatOptions, numbered, plural } from './dom.js';
+// group chosen here, and where the format keeps names, the names the
+// collection knows for programs of files without them; what each file
+// keeps, and whether it would read back as written, is said before it is
+// written, then each file downloads on its own, or all of them in one ZIP.
+import { count, download, element, formatOptions, notesBox, numbered, plural } from './dom.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { readRange } from './range.js';
@@ -16,11 +18,12 @@ let keepsRound = 0; // the latest drawing of what the files keep
 let writeRound = 0; // the latest writing: a change of the choices ends the one before
 
 // `pageActions`: { report(bank, options) -> promise of the conversion
-// report, convert(bank, options) -> promise of the engine's answer }
+// report, convert(bank, options, named) -> promise of the engine's answer,
+// collectionNames(bank) -> { names, count } }
 export function setUpWriteView(pageActions) {
   actions = pageActions;
   for (const id of ['write-dialog', 'write-form', 'format', 'format-facts', 'first', 'last', 'group', 'range-hint', 'write-keeps',
-    'write-files', 'zip', 'write-close']) ui[id] = document.getElementById(id);
+    'write-files', 'zip', 'write-close', 'write-names', 'write-names-field']) ui[id] = document.getElementById(id);
   on('ready', () => {
     ui.format.replaceChildren(...formatOptions(state.formats));
     for (const key of ['format', 'group']) ui[key].value = state.settings.write[key];
@@ -33,6 +36,11 @@ export function setUpWriteView(pageActions) {
       drawKeeps();
     });
   }
+  ui['write-names'].addEventListener('change', () => {
+    changeSettings('write', { names: ui['write-names'].checked });
+    dropOutputs();
+    drawKeeps();
+  });
   ui['write-form'].addEventListener('submit', (event) => {
     event.preventDefault();
     writeAll();
@@ -63,7 +71,12 @@ function drawChoices() {
   ui['format-facts'].textContent = `A ${f.name} holds up to ${plural(f.capacity, 'program')}`
     + `${f.names ? ' with their names' : ', without their names'}${f.range ? '' : '; it always holds the whole bank'}.`;
   ui['range-hint'].textContent = f.range ? 'Leave empty for the whole bank.' : 'This format always holds the whole bank.';
+  ui['write-names-field'].hidden = !f.names;
+  ui['write-names'].checked = state.settings.write.names;
 }
+
+// Whether the programs take the names from the collection.
+const named = () => format().names && state.settings.write.names;
 
 // The options of the engine for these choices, or null with the problem said.
 function options() {
@@ -87,16 +100,21 @@ async function drawKeeps() {
   for (const [i, bank] of banks.entries()) {
     let text;
     let loses = false;
+    let notes = [];
     try {
       const report = await actions.report(bank, asked);
       text = report.text;
       loses = report.dropped.length > 0;
+      notes = report.notes;
     } catch (error) {
       text = `not known (${error.message})`;
     }
     if (mine !== keepsRound) return;
-    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}: ` }), text);
-    lines[i].classList.toggle('loses', loses);
+    const names = named() ? actions.collectionNames(bank).count : 0;
+    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}: ` }), text,
+      names ? ` ${plural(names, 'program')} ${names === 1 ? 'takes its name' : 'take their names'} from the collection.` : '',
+      notes.length ? notesBox(bank.name, notes, `${bank.name} would not read back as written`, true) : '');
+    lines[i].classList.toggle('loses', loses || notes.length > 0);
   }
 }
 
@@ -124,7 +142,7 @@ async function writeAll() {
     let answer = null;
     let problem = null;
     try {
-      answer = await actions.convert(bank, asked);
+      answer = await actions.convert(bank, asked, named());
       if (!succeeded(answer)) problem = failure(answer);
     } catch (error) {
       problem = `the engine stopped on this bank (${error.message}); try again`;
@@ -142,7 +160,8 @@ async function writeAll() {
     const url = URL.createObjectURL(new Blob([answer.bytes], { type: 'application/octet-stream' }));
     outputs.push({ name, bytes: answer.bytes, url });
     ui['write-files'].append(element('li', {}, element('a', { href: url, download: name, textContent: `Download ${name}` }),
-      ` (${count(answer.bytes.length)} bytes) from ${bank.name}`));
+      ` (${count(answer.bytes.length)} bytes) from ${bank.name}`,
+      answer.namesProblem ? element('span', { className: 'problem', textContent: `, without the names from the collection: ${answer.namesProblem}` }) : ''));
   }
   ui.zip.disabled = outputs.length === 0;
   say('write', `Converted ${plural(outputs.length, 'bank')} to ${f.name}${failed.length ? `; ${count(failed.length)} failed` : ''}.`);

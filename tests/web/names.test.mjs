@@ -1,0 +1,187 @@
+// The collection remembers sounds: the names a sound has in banks that
+// hold names reach programs of files that hold none, and the files written
+// from them; 2.V programs are linked to the PPG programs whose group they
+// hold; what a person adds to a sound stays between visits; the whole
+// collection goes into one file and comes back from it in another browser.
+import assert from 'node:assert/strict';
+import { rmSync } from 'node:fs';
+import { after, before, test } from 'node:test';
+
+import { strFromU8, strToU8, unzipSync, zipSync } from 'fflate';
+
+import { createVornak } from '../../web/vornak.mjs';
+import { addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, openPage, press, runNative, sameBytes, tempDir } from './support.mjs';
+import { bankLine, openProfile, selectBank } from './workspace.mjs';
+
+const examples = exampleFiles();
+const dump = examples['demo23.syx'];
+const engine = await createVornak();
+const described = engine.describe('demo23.syx', dump, { parameters: false, conversions: false });
+// The dump's bank as a Corvel bank with names: one name for each sound.
+const names = described.sounds.map((sound) => `Solar Brass ${described.sounds.indexOf(sound)}`);
+const tour = engine.convert(dump, { to: 'W', names }).bytes;
+
+let browser;
+before(async () => {
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+});
+
+async function fresh() {
+  const context = await browser.newContext({ acceptDownloads: true });
+  const page = await openPage(context);
+  page.on('dialog', (dialog) => dialog.accept());
+  return { context, page };
+}
+
+// The names of a 2.V bank's programs as the tool lists them.
+function listedNames(bytes) {
+  const listing = decodeText(runNative(['bank.fxb'], { 'bank.fxb': bytes }).stdoutBytes);
+  return [...listing.matchAll(/^PROG:(\d+) "(.*)"$/gm)].map(([, , name]) => name);
+}
+
+test('a dump shows the names its sounds have in a Corvel bank, is found by them, and is written as a 2.V bank, or built into one, with them', async () => {
+  const { context, page } = await fresh();
+  await addFiles(page, { 'tour-1986.crv': tour, 'demo23.syx': dump });
+  await selectBank(page, 'demo23.syx');
+  const row = page.locator('#browse tbody tr').filter({ has: page.getByRole('button', { name: 'Show program 12 PPG Program 012' }) });
+  await row.getByText(`known as ${names[12]}, from tour-1986.crv`).waitFor();
+
+  await page.getByLabel('Search names, tags and notes in all banks').fill(names[12]);
+  await page.getByRole('button', { name: `Show PPG Program 012, demo23.syx, program 12` }).waitFor();
+  await page.getByRole('button', { name: `Show ${names[12]}, tour-1986.crv, program 12` }).waitFor();
+  await page.getByLabel('Search names, tags and notes in all banks').fill('');
+
+  await bankLine(page, 'demo23.syx').getByRole('checkbox').check();
+  await press(page.locator('#write'));
+  const dialog = page.getByRole('dialog');
+  await dialog.getByLabel('Output format').selectOption('O');
+  assert.equal(await dialog.getByLabel('Name programs from the collection').isChecked(), true, 'on by default');
+  await dialog.locator('#write-keeps').getByText('87 programs take their names from the collection.').waitFor();
+  await press(dialog.getByRole('button', { name: 'Write', exact: true }));
+  const written = await download(page, () => dialog.getByRole('link', { name: 'Download demo23.fxb' }).click());
+  assert.deepEqual(listedNames(written.bytes).slice(0, 87), names);
+
+  // Off, the dump's own names are written, as the tool writes them.
+  await dialog.getByLabel('Name programs from the collection').uncheck();
+  await press(dialog.getByRole('button', { name: 'Write', exact: true }));
+  const plain = await download(page, () => dialog.getByRole('link', { name: 'Download demo23.fxb' }).click());
+  assert.ok(sameBytes(plain.bytes, runNative(['/Oout.fxb', 'demo23.syx'], { 'demo23.syx': dump }).files['out.fxb']));
+  await dialog.getByRole('button', { name: 'Close' }).click();
+
+  // A new bank built from the dump's programs takes the same names.
+  await press(page.getByRole('button', { name: 'Add program 12 PPG Program 012 to the new bank' }));
+  await press(page.getByRole('button', { name: 'Add program 30 PPG Program 030 to the new bank' }));
+  await press(page.locator('#detail-switch').getByRole('button', { name: /^New bank/ }));
+  await page.getByLabel('Format of the new bank').selectOption('O');
+  assert.equal(await page.getByLabel('Name of slot 0').inputValue(), names[12]);
+  const built = await download(page, () => press(page.getByRole('button', { name: 'Download new bank' })));
+  assert.deepEqual(listedNames(built.bytes).slice(0, 2), [names[12], names[30]]);
+  await context.close();
+});
+
+test('before writing, a file that would not read back as written says so', async () => {
+  const { context, page } = await fresh();
+  // A 2.2 bank whose program 88 holds what a 2.3 memory reads as a combi in use.
+  const bank = examples['demo23-n.fxb'].slice();
+  bank.set([0x3f, 0x22, 0x8a, 0x29, 0x3e, 0x22, 0x8a, 0x29], 36648);
+  await addFiles(page, { 'wave22.fxb': bank });
+  await bankLine(page, 'wave22.fxb').getByRole('checkbox').check();
+  await press(page.locator('#write'));
+  const dialog = page.getByRole('dialog');
+  await dialog.getByLabel('Output format').selectOption('S');
+  const [note] = engine.convert(bank, { to: 'S' }).keeps.notes;
+  const box = dialog.getByRole('note', { name: 'wave22.fxb would not read back as written' });
+  await box.getByText(note.text).waitFor();
+  await context.close();
+});
+
+test('a 2.V bank written from group B of a dump is linked to the dump program by program', async () => {
+  const { context, page } = await fresh();
+  const groupB = engine.convert(dump, { to: 'O', group: 'B' }).bytes;
+  await addFiles(page, { 'demo23.syx': dump, 'studio-b.fxb': groupB });
+  await selectBank(page, 'studio-b.fxb');
+  const view = page.locator('#program-view');
+  for (let p = 0; p < described.programs; p++) {
+    await press(page.getByRole('button', { name: `Show program ${p} PPG Program ${String(p).padStart(3, '0')}`, exact: true }));
+    await view.locator('.pick').getByText(`studio-b.fxb, program ${p} “`).waitFor();
+    const links = view.locator('.sound > div').filter({ has: page.getByRole('heading', { name: /^From a PPG program/ }) });
+    const more = links.getByRole('button', { name: /^Show \d+ more programs?$/ });
+    if (await more.count()) await press(more);
+    const link = links.locator('li').filter({ hasText: `demo23.syx, program ${p}:` });
+    await link.getByText(/this program is its groups? (A and )?B, as a 2.V program holds/).waitFor();
+  }
+  // Program 3's groups differ: the comparison says what a 2.V bank keeps.
+  await press(page.getByRole('button', { name: 'Show program 3 PPG Program 003', exact: true }));
+  await press(view.locator('.related').getByRole('button', { name: 'Compare PPG Program 003, demo23.syx, program 3' }));
+  await page.getByText('Group B of demo23.syx, program 3 is identical in studio-b.fxb, program 3, as a Waldorf 2.V bank keeps it: '
+    + 'KEYB-SPLIT and group A are not kept there, and KEYB is held otherwise.').waitFor();
+  await context.close();
+});
+
+test('a tag and a favourite stay when the browser is closed, and filter the programs', async () => {
+  const dir = tempDir();
+  try {
+    let { context, page } = await openProfile(dir);
+    await addFiles(page, { 'demo23.syx': dump });
+    await selectBank(page, 'demo23.syx');
+    await press(page.getByRole('button', { name: 'Show program 7 PPG Program 007' }));
+    await page.getByLabel('Favourite', { exact: true }).check();
+    await page.getByLabel('Tags', { exact: true }).fill('pad, bass 80s');
+    await page.getByLabel('Tags', { exact: true }).press('Tab');
+    await page.locator('#browse tbody tr').filter({ hasText: '★ favourite · pad, bass 80s' }).first().waitFor();
+    await context.close();
+
+    ({ context, page } = await openProfile(dir));
+    await page.getByLabel('Filter').selectOption({ label: 'Favourites, in all banks' });
+    const found = page.locator('#browse tbody tr');
+    await found.first().getByText('★ favourite · pad, bass 80s').waitFor();
+    const same = described.sounds.filter((sound) => sound === described.sounds[7]).length;
+    assert.equal(await found.count(), same, 'the programs of that sound');
+    await page.getByLabel('Filter').selectOption({ label: 'Tagged “bass 80s”, in all banks' });
+    await press(page.getByRole('button', { name: 'Show PPG Program 007, demo23.syx, program 7' }));
+    assert.equal(await page.getByLabel('Tags', { exact: true }).inputValue(), 'pad, bass 80s');
+    assert.equal(await page.getByLabel('Favourite', { exact: true }).isChecked(), true);
+    await context.close();
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+test('a saved collection opened in another browser brings back the banks byte for byte and the tags; a newer one is refused', async () => {
+  let { context, page } = await fresh();
+  await addFiles(page, { 'tour-1986.crv': tour, 'demo23.syx': dump });
+  await selectBank(page, 'demo23.syx');
+  await press(page.getByRole('button', { name: 'Show program 4 PPG Program 004' }));
+  await page.getByLabel('Tags', { exact: true }).fill('strings');
+  await page.getByLabel('Tags', { exact: true }).press('Tab');
+  await page.getByLabel('Filter').locator('option', { hasText: 'Tagged “strings”' }).waitFor({ state: 'attached' });
+  const saved = await download(page, () => press(page.getByRole('button', { name: 'Save the collection' })));
+  assert.match(saved.name, /^Vornak collection \d{4}-\d\d-\d\d\.zip$/);
+  await context.close();
+
+  ({ context, page } = await fresh());
+  await page.locator('#file-input').setInputFiles(inputFiles({ [saved.name]: saved.bytes }));
+  await page.getByRole('status').filter({ hasText: `Opened the saved collection ${saved.name}: 2 banks added` }).waitFor();
+  assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['tour-1986.crv', 'demo23.syx']);
+  await page.getByLabel('Filter').selectOption({ label: 'Tagged “strings”, in all banks' });
+  await page.getByRole('button', { name: 'Show PPG Program 004, demo23.syx, program 4' }).waitFor();
+  // Saved again from there, the banks are the bytes first given.
+  const again = unzipSync((await download(page, () => press(page.getByRole('button', { name: 'Save the collection' })))).bytes);
+  const banks = Object.keys(again).filter((name) => name.startsWith('banks/')).sort();
+  assert.equal(banks.length, 2);
+  assert.ok(sameBytes(again[banks[0]], tour) && sameBytes(again[banks[1]], dump));
+  // The same collection again adds nothing.
+  await page.locator('#file-input').setInputFiles(inputFiles({ [saved.name]: saved.bytes }));
+  await page.getByRole('status').filter({ hasText: '0 banks added; 2 banks already here' }).waitFor();
+
+  const files = unzipSync(saved.bytes);
+  const index = JSON.parse(strFromU8(files['vornak-collection.json']));
+  files['vornak-collection.json'] = strToU8(JSON.stringify({ ...index, version: index.version + 1 }));
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'newer.zip': zipSync(files) }));
+  await page.getByRole('status').filter({ hasText: 'newer.zip is a saved collection that cannot be opened: a newer version of this page saved it' }).waitFor();
+  assert.equal(await page.locator('#bank-list > li').count(), 2);
+  await context.close();
+});

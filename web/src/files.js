@@ -1,0 +1,205 @@
+// What is given to the page: bank files (chosen, dropped, received from the
+// instrument or built here), each read by the engine once and kept in the
+// collection, and saved collections, which are opened and added to what is
+// there. The same bytes given again are noticed and not added twice.
+import { keep, keepBanks, keepMarks, keptBytes } from './collection.js';
+import { fileBytes, plural } from './dom.js';
+import * as engine from './engine-client.js';
+import { say } from './layout.js';
+import { readSaved } from './saved-file.js';
+import {
+  addBanks, addMarks, keptNewBank, markOf, nextReading, readable, setBytes, state, updateBank,
+} from './state.js';
+import { version } from '../vornak.mjs';
+
+const CANNOT_READ = 'The browser could not read this file. Try choosing it again.';
+
+// A bank's bytes: in the page since it was given, or read again from the
+// kept collection.
+export async function bytesOf(bank) {
+  if (!bank.bytes) setBytes(bank, await keptBytes(bank.id));
+  if (!bank.bytes) throw new Error('its bytes are no longer kept in this browser');
+  return bank.bytes;
+}
+
+// What the bank holds, as the engine reads it with the model hint.
+export async function readBank(bank) {
+  const generation = nextReading(bank);
+  let changes;
+  try {
+    const summary = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: false });
+    changes = { summary, problem: null };
+  } catch (error) {
+    changes = { problem: bank.bytes ? `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.` : CANNOT_READ };
+  }
+  if (generation === bank.generation) updateBank(bank, changes);
+}
+
+// A digest of bytes, to find a bank with the same bytes quickly: the
+// SHA-256 in hexadecimal, or where the browser offers none (a page served
+// without https) a 32-bit FNV-1a with the length. Equal digests are
+// confirmed byte by byte.
+async function digestOf(bytes) {
+  if (globalThis.crypto && crypto.subtle) {
+    const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+    return Array.from(hash, (b) => b.toString(16).padStart(2, '0')).join('');
+  }
+  let h = 0x811c9dc5;
+  for (let i = 0; i < bytes.length; i++) h = Math.imul(h ^ bytes[i], 0x01000193);
+  return `${bytes.length}-${(h >>> 0).toString(16)}`;
+}
+
+function sameBytes(a, b) {
+  if (a.length !== b.length) return false;
+  for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
+  return true;
+}
+
+// The bank with these bytes (and for which `fits(bank)`), if one has them.
+// Banks kept by an earlier version of the page have no digest: theirs is
+// made when a file of their size comes.
+async function twinOf(bytes, digest, fits = () => true) {
+  for (const bank of state.banks) {
+    if (bank.size !== bytes.length || !fits(bank)) continue;
+    const theirs = !bank.digest || bank.digest === digest ? await bytesOf(bank).catch(() => null) : null;
+    if (!theirs) continue;
+    if (!bank.digest) {
+      updateBank(bank, { digest: await digestOf(theirs) });
+      keep(() => keepBanks([bank]));
+    }
+    if (bank.digest === digest && sameBytes(theirs, bytes)) return bank;
+  }
+  return null;
+}
+
+// Adds files (File objects, or { name, bytes }), each read as soon as its
+// bytes are there. The same file given again is noticed and not added
+// twice; a received dump is always added, with a word when a bank has its
+// bytes already. Saved collections among the files are opened. Answers the
+// banks added.
+export async function addFiles(files, extra = {}) {
+  say('banks', `Reading ${plural(files.length, 'file')}…`);
+  const added = [];
+  const words = [];
+  const reads = [];
+  for (const file of files) {
+    const bytes = file instanceof Blob ? await fileBytes(file) : file.bytes;
+    if (!bytes) {
+      addBanks([{ name: file.name, bytes: null, problem: CANNOT_READ }]);
+      continue;
+    }
+    if (!extra.received && !extra.built) {
+      const opened = await openSaved(file.name, bytes);
+      if (opened) {
+        words.push(opened);
+        continue;
+      }
+    }
+    const digest = await digestOf(bytes);
+    const twin = await twinOf(bytes, digest);
+    if (twin && !extra.received) {
+      words.push(`${file.name} is the same file as ${twin.name}, already loaded: not added again`);
+      continue;
+    }
+    const [bank] = addBanks([{ name: file.name, bytes, ...extra, digest, sameAs: twin ? twin.name : null }]);
+    added.push(bank);
+    reads.push(readBank(bank));
+  }
+  await Promise.all(reads);
+  // Files that cannot be read are not kept for the next visit; the others
+  // are said to be read once the browser has kept them.
+  const good = added.filter(readable);
+  if (good.length) await keep(() => keepBanks(good));
+  const failed = added.length - good.length;
+  const read = added.length || !words.length ? [`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`] : [];
+  say('banks', [...read, ...words.map((w) => `${w}.`)].join(' '));
+  return added;
+}
+
+// ---- Saved collections -------------------------------------------------------
+
+// Opens a saved collection and adds what it holds to the collection: banks
+// not there yet (a bank whose bytes are there already is not added again;
+// a received dump only when no bank of its name has its bytes), the marks
+// of its sounds joined with those here, and its new bank where the new bank
+// here is empty. What the engine answered about a bank is taken from the
+// file where this engine answered it with the same model hint; otherwise
+// the bank is read again. Answers what was done in words, or null when the
+// bytes are not a saved collection.
+async function openSaved(name, bytes) {
+  let saved;
+  try {
+    saved = readSaved(bytes, state.limits);
+  } catch (error) {
+    return `${name} is a saved collection that cannot be opened: ${error.message}. Nothing of it was added`;
+  }
+  if (!saved) return null;
+  // Every bank's bytes are checked before anything is added.
+  const digests = await Promise.all(saved.banks.map((bank) => digestOf(bank.bytes)));
+  const damaged = saved.banks.find((bank, i) => bank.digest && bank.digest !== digests[i]);
+  if (damaged) return `${name} is a saved collection that cannot be opened: the bytes of ${damaged.name} in it are damaged. Nothing of it was added`;
+  const sameAnswers = saved.engine === version && saved.model === state.settings.model;
+  const ids = [];
+  const fresh = [];
+  let already = 0;
+  for (const [i, entry] of saved.banks.entries()) {
+    const twin = await twinOf(entry.bytes, digests[i], (bank) => !entry.received || bank.name === entry.name);
+    if (twin) {
+      already += 1;
+      ids.push(twin.id);
+      continue;
+    }
+    fresh.push({ name: entry.name, bytes: entry.bytes, digest: digests[i], built: entry.built, received: entry.received,
+      sameAs: entry.sameAs, summary: sameAnswers ? entry.summary : null });
+    ids.push(null);
+  }
+  const banks = addBanks(fresh);
+  let next = 0;
+  for (let i = 0; i < ids.length; i++) ids[i] ??= banks[next++].id;
+  await Promise.all(banks.filter((bank) => !bank.summary).map(readBank));
+  const good = banks.filter(readable);
+  addMarks(saved.marks);
+  const marked = saved.marks.map(([sound]) => [sound, markOf(sound)]);
+  const parts = [`the saved collection ${name}: ${plural(good.length, 'bank')} added`];
+  if (already) parts.push(`${plural(already, 'bank')} already here`);
+  if (banks.length > good.length) parts.push(`${banks.length - good.length} could not be read`);
+  if (saved.marks.length) parts.push(`names, tags or notes of ${plural(saved.marks.length, 'sound')}`);
+  const slots = saved.newBank ? saved.newBank.slots.length : 0;
+  if (slots && !state.newBank.slots.length) {
+    keptNewBank({ name: saved.newBank.name, slots: saved.newBank.slots.map((s) => s && { bankId: ids[s.bank], program: s.program, name: s.name }) });
+    parts.push(`its new bank of ${plural(slots, 'slot')}`);
+  } else if (slots) {
+    parts.push(`its new bank of ${plural(slots, 'slot')} was left out, since the new bank here has slots`);
+  }
+  // Shown at once; said to be opened once the browser has kept it.
+  say('banks', `Opening ${parts.join('; ')}. Keeping it in this browser…`);
+  keep(() => keepBanks(good));
+  await keep(() => keepMarks(marked));
+  return `Opened ${parts.join('; ')}`;
+}
+
+// ---- Files given while the page starts ---------------------------------------
+
+// Files given before the engine is ready wait, in the order given, and are
+// read as soon as it is; files given later are read one batch after another.
+const waiting = [];
+let reading = Promise.resolve();
+
+export function give(files) {
+  const list = [...files];
+  if (!list.length) return;
+  if (!state.ready) {
+    waiting.push(...list);
+    say('banks', `Starting… your ${plural(waiting.length, 'file')} will be read.`);
+    return;
+  }
+  reading = reading.then(() => addFiles(list));
+}
+
+// Reads the files given while the engine started; answers when all given
+// so far are read.
+export function readWaiting() {
+  const given = waiting.splice(0);
+  if (given.length) reading = reading.then(() => addFiles(given));
+  return reading;
+}

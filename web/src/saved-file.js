@@ -1,0 +1,157 @@
+// A saved collection: one ZIP archive that holds every bank's bytes as they
+// were given (stored, not compressed, so that saving a large collection
+// takes a moment) and one JSON file with the rest: each bank's name, where
+// it came from and what the engine answered about it, what the person added
+// to sounds, and the new bank. Reading one checks all of it before anything
+// is taken: a file that is damaged, or saved by a newer page, is refused in
+// words, never half-read.
+import { unzipSync } from 'fflate';
+
+import { summaryFits } from './collection.js';
+import { cleanMark, isSound } from './marks.js';
+import { zipFiles } from './zip.js';
+
+export const SAVED_VERSION = 1;
+const INDEX = 'vornak-collection.json';
+const KIND = 'Vornak saved collection';
+// Bounds on what a saved collection may hold, far above what a person keeps.
+const MOST_BANKS = 100_000;
+const MOST_MARKS = 1_000_000;
+
+const isText = (value) => typeof value === 'string';
+
+// A bank's name as a file could have it: no folders, no NUL.
+const isFileName = (name, limits) => isText(name) && name.length > 0 && name.length <= limits.fileNameLength
+  && !/[/\u0000]/.test(name) && name !== '.' && name !== '..';
+
+// The index of a saved collection: `collection` is { engine, model, banks:
+// [{ name, digest, summary, built, received, sameAs }], marks: [[sound,
+// mark]], newBank: { name, slots: [{ bank (its place in banks), program,
+// name } or null] } }. Answers the names of the banks' files in the archive
+// and the index's bytes, for makeSaved.
+export function savedIndex(collection) {
+  const files = collection.banks.map((bank, i) => `banks/${String(i + 1).padStart(4, '0')} ${bank.name.replace(/\\/g, '_')}`);
+  const index = {
+    kind: KIND,
+    version: SAVED_VERSION,
+    saved: new Date().toISOString(),
+    engine: collection.engine,
+    model: collection.model,
+    banks: collection.banks.map((bank, i) => ({ file: files[i], name: bank.name, digest: bank.digest, built: bank.built,
+      received: bank.received, sameAs: bank.sameAs, summary: compact(bank.summary) })),
+    sounds: collection.marks,
+    newBank: collection.newBank,
+  };
+  return { files, index: new TextEncoder().encode(JSON.stringify(index)) };
+}
+
+// The archive: each bank's bytes (`bytes`, in the order of the index) and
+// the index. Answers a Blob.
+export function makeSaved({ files, index }, bytes) {
+  return zipFiles([...files.map((name, i) => ({ name, bytes: bytes[i] })), { name: INDEX, bytes: index }], { stored: true });
+}
+
+// What the engine answered about a bank, a fifth shorter: what a 2.V bank
+// keeps of a program (keptBy2V) is written '' where it is the program's
+// own sound, as it is for every 2.V program. `full` makes it whole again.
+function compact(summary) {
+  const { sounds } = summary;
+  return { ...summary, keptBy2V: summary.keptBy2V.map(({ A, B }, p) => ({ A: A === sounds[p] ? '' : A, B: B === sounds[p] ? '' : B })) };
+}
+
+function full(summary) {
+  if (!summary || !Array.isArray(summary.keptBy2V) || !Array.isArray(summary.sounds)) return summary;
+  return { ...summary, keptBy2V: summary.keptBy2V.map((kept, p) => (kept && typeof kept === 'object'
+    ? { A: kept.A === '' ? summary.sounds[p] : kept.A, B: kept.B === '' ? summary.sounds[p] : kept.B } : kept)) };
+}
+
+// Whether the bytes are a ZIP archive (its first local header).
+const isZip = (bytes) => bytes.length > 4 && bytes[0] === 0x50 && bytes[1] === 0x4b && bytes[2] === 3 && bytes[3] === 4;
+
+class Refused extends Error {}
+const refuse = (words) => {
+  throw new Refused(words);
+};
+
+// The saved collection in `bytes`, checked: { engine, model, banks: [{ name,
+// bytes, digest, summary (null when it is not one the page can take),
+// built, received, sameAs }], marks, newBank }; null when the bytes are not
+// a saved collection. Throws an Error whose message says why one cannot be
+// opened. `limits`: the engine's.
+export function readSaved(bytes, limits) {
+  if (!isZip(bytes)) return null;
+  let files;
+  let total = 0;
+  try {
+    files = unzipSync(bytes, {
+      filter: (file) => {
+        total += file.originalSize;
+        if (file.originalSize > limits.inputLimit || total > limits.inputLimit) refuse('it unpacks to more than the page reads');
+        return true;
+      },
+    });
+  } catch (error) {
+    if (error instanceof Refused) throw error;
+    return null; // a damaged archive is not known to be a saved collection: it is read as a bank
+  }
+  if (!files[INDEX]) return null;
+  let index;
+  try {
+    index = JSON.parse(new TextDecoder('utf-8', { fatal: true }).decode(files[INDEX]));
+  } catch {
+    refuse(`its ${INDEX} is damaged`);
+  }
+  if (!index || index.kind !== KIND || !Number.isInteger(index.version) || index.version < 1) refuse(`its ${INDEX} is not one this page wrote`);
+  if (index.version > SAVED_VERSION) {
+    refuse(`a newer version of this page saved it (saved collection format ${index.version}; this page reads format ${SAVED_VERSION}). `
+      + 'Open it with the newer page');
+  }
+  const banks = readBanks(index, files, limits);
+  return { engine: isText(index.engine) ? index.engine : '', model: ['', '2', '3'].includes(index.model) ? index.model : null,
+    banks, marks: readMarks(index.sounds, limits), newBank: readNewBank(index.newBank, banks.length, limits) };
+}
+
+function readBanks(index, files, limits) {
+  if (!Array.isArray(index.banks) || index.banks.length > MOST_BANKS) refuse('its list of banks is damaged');
+  return index.banks.map((entry, i) => {
+    const where = `bank ${i + 1}`;
+    const summary = full(entry && entry.summary);
+    if (!entry || typeof entry !== 'object' || !isFileName(entry.name, limits)) refuse(`${where} has no name a file could have`);
+    const bytes = isText(entry.file) && Object.hasOwn(files, entry.file) && entry.file !== INDEX ? files[entry.file] : null;
+    if (!bytes) refuse(`the bytes of ${entry.name} are missing`);
+    return {
+      name: entry.name,
+      bytes,
+      digest: isText(entry.digest) ? entry.digest : null,
+      summary: summaryFits(summary, limits.mostPrograms) ? summary : null,
+      built: entry.built === true,
+      received: entry.received === true,
+      sameAs: isFileName(entry.sameAs, limits) ? entry.sameAs : null,
+    };
+  });
+}
+
+function readMarks(list, limits) {
+  if (list === undefined) return [];
+  if (!Array.isArray(list) || list.length > MOST_MARKS) refuse('its names, tags and notes are damaged');
+  const marks = [];
+  for (const entry of list) {
+    if (!Array.isArray(entry) || entry.length !== 2 || !isSound(entry[0])) refuse('its names, tags and notes are damaged');
+    const mark = cleanMark(entry[1], limits.nameLength);
+    if (mark) marks.push([entry[0], mark]);
+  }
+  return marks;
+}
+
+function readNewBank(saved, banks, limits) {
+  if (saved === undefined || saved === null) return null;
+  const damaged = () => refuse('its new bank is damaged');
+  if (typeof saved !== 'object' || !Array.isArray(saved.slots) || saved.slots.length > limits.mostPrograms) damaged();
+  const slots = saved.slots.map((slot) => {
+    if (slot === null) return null;
+    if (!slot || !Number.isInteger(slot.bank) || slot.bank < 0 || slot.bank >= banks || !Number.isInteger(slot.program)
+      || slot.program < 0 || (slot.name !== null && !isText(slot.name))) damaged();
+    return { bank: slot.bank, program: slot.program, name: slot.name === null ? null : slot.name.slice(0, limits.nameLength) };
+  });
+  return { name: isText(saved.name) ? saved.name.slice(0, limits.nameLength) : '', slots };
+}
