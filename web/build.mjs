@@ -15,7 +15,7 @@
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 
-import { build } from 'esbuild';
+import { build, transform } from 'esbuild';
 
 const here = new URL('.', import.meta.url);
 const read = (path) => readFileSync(new URL(path, here), 'utf8');
@@ -91,7 +91,10 @@ const bundled = await build({
   plugins: [engineModule],
 });
 const app = bundled.outputFiles[0].text;
-const style = read('src/style.css');
+// The style minified, and the page's indentation dropped (it holds no
+// preformatted text), so that the one file carries the engine and little
+// else.
+const style = (await transform(read('src/style.css'), { loader: 'css', minify: true })).code.trim();
 for (const [name, text] of Object.entries({ app, style })) {
   if (/<\/(script|style)/i.test(text)) throw new Error(`${name} holds a closing tag and cannot be inlined`);
 }
@@ -110,7 +113,7 @@ const csp = [
   "base-uri 'none'",
 ].join('; ');
 
-const page = fill('page.html', read('src/page.html'), { csp, style, app, version: `V${version}` });
+const page = fill('page.html', read('src/page.html').replace(/\n[ \t]+/g, '\n'), { csp, style, app, version: `V${version}` });
 
 const versionModule = [
   '// The version of Vornak\'s engine, as the tool\'s banner prints it: the',
