@@ -11,12 +11,22 @@
 //   - the same sounds across the 1,000 banks, from the click to the list;
 //   - a program opened, from the click to its values;
 //   - a new bank of 128 programs composed and written, from the click to the
-//     download.
+//     download;
+//   - the five nearest sounds of the collection, from the click on a program
+//     to the list (the first time, when the page hands the engine the
+//     collection's sounds, and then);
+//   - the names of a received dump looked up: the SysEx dump of a bank of the
+//     collection (a file without names) given, then chosen: from the click
+//     on its line to its programs shown with the names the collection knows;
+//   - the collection saved, from the click to the download, and the saved
+//     file opened in a fresh browser profile, from the file chosen to its
+//     banks shown ("Opening the saved collection") and to all of it kept in
+//     the browser ("Opened the saved collection").
 // The banks are made here: random memory images written by the engine as 2.V
-// chunk banks and Corvel banks.
+// chunk banks and Corvel banks, every program with a name.
 // Usage: node scripts/measure-collection.mjs [banks] [rounds]   (after scripts/build-web)
 import { randomBytes } from 'node:crypto';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -32,6 +42,7 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 
 const engine = await createVornak();
 const banks = [];
+let dumped = null; // the first Corvel bank's image, as a SysEx dump
 for (let i = 0; i < total; i++) {
   const image = new Uint8Array(randomBytes(5120));
   image[0] &= 0x1f; // no magic of another format (a 02 would be read as a FLEX record)
@@ -39,15 +50,18 @@ for (let i = 0; i < total; i++) {
   for (let c = 0; c < 20; c++) image[4480 + 32 * c + 31] = i % 2 && c < 5 ? 0x55 : 0;
   const [letter, extension] = i % 2 ? ['W', '.crv'] : ['O', '.fxb'];
   const name = `bank${String(i).padStart(4, '0')}${extension}`;
-  banks.push({ name, mimeType: 'application/octet-stream', buffer: Buffer.from(engine.run([`/${letter}${name}`, 'in.bin'], { 'in.bin': image }).files[name]) });
+  const names = Array.from({ length: 100 }, (_, p) => `Sound ${i}.${p}`);
+  banks.push({ name, mimeType: 'application/octet-stream', buffer: Buffer.from(engine.convert(image, { to: letter, names }).bytes) });
+  if (letter === 'W' && !dumped) dumped = engine.convert(image, { to: 'S' }).bytes;
 }
 console.log(`Measured ${new Date().toISOString().slice(0, 10)}: ${total} banks made (2.V and Corvel, ${Math.round(banks.reduce((n, b) => n + b.buffer.length, 0) / 1e6)} MB).`);
 
 const profile = mkdtempSync(join(tmpdir(), 'vornak-profile-'));
+const args = ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
+  '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])];
 const context = await chromium.launchPersistentContext(profile, {
   executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-  args: ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])],
+  args,
   acceptDownloads: true,
   viewport: { width: 1280, height: 900 },
 });
@@ -70,7 +84,14 @@ await context.addInitScript(() => {
       }
       if ([...document.querySelectorAll('#bank-list .bank-facts')].some((n) => n.textContent !== 'Reading…')) mark('bank shown');
       if (document.querySelector('#browse .groups')) mark('duplicates listed');
-      if (document.querySelector('#program-view table.values')) mark('values shown');
+      // The program view's marks name the program shown, so that what the
+      // view showed before the click is not taken for the answer.
+      const shown = document.querySelector('#program-view .pick')?.textContent;
+      if (document.querySelector('#program-view table.values')) mark(`values shown: ${shown}`);
+      if (document.querySelector('#program-view .near button')) mark(`nearest shown: ${shown}`);
+      if (document.querySelector('#browse .known') && document.querySelector('#bank-facts h3')?.textContent === 'received.syx') {
+        mark('known names shown');
+      }
       const hits = document.querySelector('#browse caption');
       if (hits && hits.textContent.includes('hold')) mark(`found: ${hits.textContent}`);
     }).observe(document.body, { subtree: true, childList: true, characterData: true });
@@ -138,14 +159,14 @@ await page.waitForTimeout(1000);
 // A name search across all banks, one keystroke at a time.
 const searches = [];
 for (let i = 0; i < rounds; i++) {
-  await page.getByLabel('Search program names in all banks').fill('');
+  await page.getByLabel('Search names, tags and notes in all banks').fill('');
   await clear();
-  await page.getByLabel('Search program names in all banks').fill(`program 0${i % 10}`);
+  await page.getByLabel('Search names, tags and notes in all banks').fill(`sound ${i + 1}`);
   await waitFor('found: ');
   const m = await marks();
   searches.push(first(m, 'found: ')[1] - first(m, 'input search')[1]);
 }
-await page.getByLabel('Search program names in all banks').fill('');
+await page.getByLabel('Search names, tags and notes in all banks').fill('');
 console.log(`page: name search across ${total} banks, keystroke to hits shown: ${ms(median(searches))}`);
 
 const listed = [];
@@ -159,9 +180,10 @@ const shown = [];
 for (let i = 0; i < rounds; i++) {
   await clear();
   await page.getByRole('button', { name: `Show program ${i} `, exact: false }).first().click();
-  await waitFor('values shown');
+  const values = `values shown: ${banks[0].name}, program ${i} “`;
+  await waitFor(values);
   const m = await marks();
-  shown.push(first(m, 'values shown')[1] - first(m, 'click ')[1]);
+  shown.push(first(m, values)[1] - first(m, 'click ')[1]);
 }
 console.log(`page: a program opened, click to its values: ${ms(median(shown))}`);
 
@@ -182,6 +204,77 @@ for (let i = 0; i < rounds; i++) {
   composed.push(first(m, 'download')[1] - first(m, 'click write-new')[1]);
 }
 console.log(`page: new bank of 128 programs composed and written (2.V), click to download: ${ms(median(composed))}`);
+
+// The five nearest sounds, from programs of the first bank.
+await page.locator('#detail-switch [data-detail=program]').click();
+const nearest = [];
+for (let i = 0; i < rounds; i++) {
+  await clear();
+  await page.getByRole('button', { name: `Show program ${20 + i} `, exact: false }).first().click();
+  const found = `nearest shown: ${banks[0].name}, program ${20 + i} “`;
+  await waitFor(found);
+  const m = await marks();
+  nearest.push(first(m, found)[1] - first(m, 'click ')[1]);
+}
+console.log(`page: the five nearest sounds among ${total} banks' sounds, click to list: first ${ms(nearest[0])}, then ${ms(median(nearest.slice(1)))}`);
+
+// A received dump's names looked up.
+await page.locator('#file-input').setInputFiles([{ name: 'received.syx', mimeType: 'application/octet-stream', buffer: Buffer.from(dumped) }]);
+await waitFor('1 file read.');
+const receivedLine = page.locator('#bank-list .pick').filter({ hasText: 'received.syx' });
+while (!(await receivedLine.count())) await page.locator('#more-banks').click();
+await page.waitForTimeout(1000);
+await clear();
+await receivedLine.click();
+await waitFor('known names shown');
+const looked = await marks();
+console.log(`page: the names of a received dump looked up among ${total} banks, click on its line to its names shown: `
+  + `${ms(first(looked, 'known names shown')[1] - first(looked, 'click ')[1])}`);
+
+// The collection saved, then opened in a fresh profile.
+const saves = [];
+let saved = null;
+for (let i = 0; i < Math.min(rounds, 3); i++) {
+  await page.waitForTimeout(1000);
+  await clear();
+  const [file] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: 'Save the collection' }).click()]);
+  await waitFor('download');
+  const m = await marks();
+  saves.push(first(m, 'download')[1] - first(m, 'click save-collection')[1]);
+  saved = join(profile, 'saved.zip');
+  await file.saveAs(saved);
+}
+console.log(`page: the collection saved (${Math.round(statSync(saved).size / 1e6)} MB), click to download: ${ms(median(saves))}`);
+const opens = [];
+for (let i = 0; i < Math.min(rounds, 3); i++) {
+  const otherProfile = mkdtempSync(join(tmpdir(), 'vornak-profile-'));
+  const other = await chromium.launchPersistentContext(otherProfile, {
+    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium', args, viewport: { width: 1280, height: 900 },
+  });
+  await other.addInitScript(() => {
+    window.vornakMarks = [];
+    document.addEventListener('DOMContentLoaded', () => {
+      new MutationObserver(() => {
+        const status = document.getElementById('banks-status').textContent;
+        if (status.includes('Opening the saved collection')) window.vornakMarks.push(['shown', performance.now()]);
+        if (status.includes('Opened the saved collection')) window.vornakMarks.push(['opened', performance.now()]);
+      }).observe(document.getElementById('banks-status'), { subtree: true, childList: true, characterData: true });
+      document.getElementById('file-input').addEventListener('change', () => window.vornakMarks.push(['change', performance.now()]));
+    });
+  });
+  const fresh = other.pages()[0] || await other.newPage();
+  await fresh.goto(`file://${join(root, 'web/vornak.html')}`);
+  await fresh.getByText('Ready.').waitFor();
+  await fresh.locator('#file-input').setInputFiles(saved);
+  await fresh.waitForFunction(() => window.vornakMarks.some(([name]) => name === 'opened'), null, { timeout: 120_000 });
+  const m = await fresh.evaluate(() => window.vornakMarks);
+  opens.push([first(m, 'shown')[1] - first(m, 'change')[1], first(m, 'opened')[1] - first(m, 'change')[1]]);
+  console.log(`  opened: ${await fresh.locator('#banks-status').textContent()}`);
+  await other.close();
+  rmSync(otherProfile, { recursive: true, force: true });
+}
+console.log(`page: the saved collection opened in a fresh profile, file chosen to its banks shown ("Opening…"): `
+  + `${ms(median(opens.map(([shown]) => shown)))}, to all kept in the browser ("Opened"): ${ms(median(opens.map(([, kept]) => kept)))}`);
 
 await context.close();
 rmSync(profile, { recursive: true, force: true });
