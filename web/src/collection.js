@@ -121,7 +121,9 @@ export async function loadCollection(limits) {
     const mark = isSound(sound) ? cleanMark(marks[i], nameLength) : null;
     if (mark) kept.push([sound, mark]);
   });
-  return { banks: good, newBank: newBank || null, marks: kept };
+  // The new bank's shape is checked where it is taken (state.js); its size here.
+  const fits = newBank && Array.isArray(newBank.slots) && newBank.slots.length <= mostPrograms;
+  return { banks: good, newBank: fits ? newBank : null, marks: kept };
 }
 
 function recordOf(bank) {

@@ -134,9 +134,11 @@ async function openSaved(name, bytes) {
     return `${name} is a saved collection that cannot be opened: ${error.message}. Nothing of it was added`;
   }
   if (!saved) return null;
-  // Every bank's bytes are checked before anything is added.
+  // Every bank's bytes are checked before anything is added (where the
+  // browser that saved them made its digest as this one does).
   const digests = await Promise.all(saved.banks.map((bank) => digestOf(bank.bytes)));
-  const damaged = saved.banks.find((bank, i) => bank.digest && bank.digest !== digests[i]);
+  const sha = (digest) => /^[0-9a-f]{64}$/.test(digest);
+  const damaged = saved.banks.find((bank, i) => bank.digest && sha(bank.digest) === sha(digests[i]) && bank.digest !== digests[i]);
   if (damaged) return `${name} is a saved collection that cannot be opened: the bytes of ${damaged.name} in it are damaged. Nothing of it was added`;
   const sameAnswers = saved.engine === version && saved.model === state.settings.model;
   const ids = [];

@@ -7,7 +7,7 @@ import { textToBytes } from '../vornak.mjs';
 import { button, element, plural } from './dom.js';
 import { say } from './layout.js';
 import { linksOf, sameRecord } from './links.js';
-import { NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
+import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
 import { knownAs, knownNames, sameSounds } from './sounds.js';
 import { markOf, programName, state, where } from './state.js';
 
@@ -42,14 +42,16 @@ function knownLine(sound, bank, program) {
   const names = knownNames(sound).filter((n) => n.own || n.bank !== bank || n.program !== program);
   if (!names.length) return null;
   const [first, ...others] = names;
-  return element('p', { className: 'known' }, element('strong', { textContent: `${knownAs(first)[0].toUpperCase()}${knownAs(first).slice(1)}` }),
+  const words = knownAs(first);
+  return element('p', { className: 'known' }, element('strong', { textContent: `${words[0].toUpperCase()}${words.slice(1)}` }),
     others.length ? `; also ${others.map((n) => `${n.name}${n.own ? '' : ` (${n.bank.name})`}`).join(', ')}` : '');
 }
 
 // The person's marks of the sound, changed as each field is left.
 function marksForm(sound, actions) {
-  const mark = markOf(sound) || { name: '', tags: [], favourite: false, note: '' };
-  const change = (changes) => actions.mark(sound, cleanMark({ ...mark, ...changes }, state.limits.nameLength));
+  const none = { name: '', tags: [], favourite: false, note: '' };
+  const mark = markOf(sound) || none;
+  const change = (changes) => actions.mark(sound, cleanMark({ ...(markOf(sound) || none), ...changes }, state.limits.nameLength));
   const favourite = element('input', { type: 'checkbox', checked: mark.favourite, dataset: { key: 'favourite' } });
   favourite.addEventListener('change', () => change({ favourite: favourite.checked }));
   const name = element('input', { type: 'text', id: 'own-name', value: mark.name, maxLength: state.limits.nameLength, spellcheck: false,
@@ -60,13 +62,13 @@ function marksForm(sound, actions) {
       textToBytes(given);
     } catch {
       say('program', `“${given}” holds a character that a name in a bank cannot hold; the name was not changed.`);
-      name.value = mark.name;
+      name.value = (markOf(sound) || none).name;
       return;
     }
     change({ name: given });
   });
   const tags = element('input', { type: 'text', id: 'own-tags', value: tagsText(mark.tags), spellcheck: false,
-    maxLength: 16 * (TAG_LENGTH + 2), dataset: { key: 'own-tags' }, attrs: { 'aria-describedby': 'own-tags-hint' } });
+    maxLength: MOST_TAGS * (TAG_LENGTH + 2), dataset: { key: 'own-tags' }, attrs: { 'aria-describedby': 'own-tags-hint' } });
   tags.addEventListener('change', () => change({ tags: parseTags(tags.value) }));
   const note = element('textarea', { id: 'own-note', value: mark.note, maxLength: NOTE_LENGTH, rows: 2, dataset: { key: 'own-note' } });
   note.addEventListener('change', () => change({ note: note.value }));
