@@ -14,6 +14,7 @@
 // Either way package.json must carry the version of CMakeLists.txt.
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
+import { gzipSync } from 'node:zlib';
 
 import { build, transform } from 'esbuild';
 
@@ -37,16 +38,20 @@ const packageVersion = JSON.parse(read('../package.json')).version;
 const semver = [...version.split('.'), '0', '0'].slice(0, 3).join('.');
 if (packageVersion !== semver) fail(`package.json has version ${packageVersion}; CMakeLists.txt says ${version}: make it ${semver}`);
 
-// The engine's classic part: the WebAssembly binary, handed to the glue
-// (so that nothing is fetched, not even a data: URL), the emscripten glue
+// The engine's classic part: the WebAssembly binary, gzipped (it is most of
+// the page's weight; the engine inflates it with the platform's
+// DecompressionStream) and handed to the glue (so that nothing is fetched,
+// not even a data: URL), the emscripten glue
 // without the lines by which it exports itself to CommonJS and AMD loaders,
 // and web/engine/api.js after it. The glue is the C++ build's alone: a change
 // to the JavaScript needs no relink.
 const glue = readFileSync(enginePath, 'utf8');
 const loaderExports = /\nif \(typeof exports === 'object' && typeof module === 'object'\)\n.*\n(else if .*\n.*\n){2}/;
 if (!loaderExports.test(glue)) fail(`${enginePath}: the glue's loader exports were not found`);
-const wasm = readFileSync(enginePath.replace(/\.js$/, '.wasm'));
-const engine = `var vornakWasmBase64 = "${wasm.toString('base64')}";\n${glue.replace(loaderExports, '\n')}${read('engine/api.js')}`;
+// The same bytes every time (no file name or time in the header), so that
+// the check compares like with like.
+const wasm = gzipSync(readFileSync(enginePath.replace(/\.js$/, '.wasm')), { level: 9 });
+const engine = `var vornakWasmGzipBase64 = "${wasm.toString('base64')}";\n${glue.replace(loaderExports, '\n')}${read('engine/api.js')}`;
 
 const fill = (name, text, values) => text.replace(/\{\{(\w+)\}\}/g, (_, key) => {
   if (!(key in values)) throw new Error(`${name}: unknown placeholder ${key}`);

@@ -121,8 +121,7 @@ struct ExportFormat {
     int capacity() const;
 };
 
-// In the order they are offered to people; the first is the one offered
-// when none is chosen.
+// In the order they are offered to people.
 std::span<const ExportFormat> exportFormats();
 const ExportFormat* exportFormat(ExportKind kind);
 // By switch letter, in either case; nullptr for a letter no format has.

@@ -12,11 +12,30 @@ namespace vornak {
 
 namespace {
 
-struct NoteName {
-    NoteCode code;
+// A code and the name the engine answers it by; every code of a kind, in
+// one table that both names them and lists them.
+template <typename Code>
+struct Named {
+    Code code;
     const char* name;
 };
-constexpr std::array<NoteName, 11> kNoteNames{{
+
+template <typename Code, std::size_t N>
+const char* nameIn(const std::array<Named<Code>, N>& table, Code code) {
+    for (const Named<Code>& n : table)
+        if (n.code == code) return n.name;
+    return "";
+}
+
+// The codes of a table, from its row `First` on.
+template <typename Code, std::size_t N, std::size_t First = 0>
+constexpr std::array<Code, N - First> codesIn(const std::array<Named<Code>, N>& table) {
+    std::array<Code, N - First> codes{};
+    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = table[i + First].code;
+    return codes;
+}
+
+constexpr std::array<Named<NoteCode>, 11> kNoteNames{{
     {NoteCode::BareImage, "bare-image"},
     {NoteCode::ShortDump, "short-dump"},
     {NoteCode::DamagedDump, "damaged-dump"},
@@ -29,17 +48,9 @@ constexpr std::array<NoteName, 11> kNoteNames{{
     {NoteCode::ReadsAsOtherFormat, "reads-as-other-format"},
     {NoteCode::NeedsModelSwitch, "needs-model-switch"},
 }};
-constexpr std::array<NoteCode, kNoteNames.size()> kNoteCodes = [] {
-    std::array<NoteCode, kNoteNames.size()> codes{};
-    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = kNoteNames[i].code;
-    return codes;
-}();
+constexpr auto kNoteCodes = codesIn(kNoteNames);
 
-struct ReasonName {
-    FailureReason reason;
-    const char* name;
-};
-constexpr std::array<ReasonName, 10> kReasonNames{{
+constexpr std::array<Named<FailureReason>, 10> kReasonNames{{
     {FailureReason::None, ""},
     {FailureReason::NoInput, "no-input"},
     {FailureReason::TooLarge, "too-large"},
@@ -51,11 +62,8 @@ constexpr std::array<ReasonName, 10> kReasonNames{{
     {FailureReason::BadRequest, "bad-request"},
     {FailureReason::NoMemory, "no-memory"},
 }};
-constexpr std::array<FailureReason, kReasonNames.size() - 1> kFailureReasons = [] {
-    std::array<FailureReason, kReasonNames.size() - 1> reasons{};
-    for (std::size_t i = 0; i < reasons.size(); ++i) reasons[i] = kReasonNames[i + 1].reason;
-    return reasons;
-}();
+// Every reason of a failure: all but None.
+constexpr auto kFailureReasons = codesIn<FailureReason, kReasonNames.size(), 1>(kReasonNames);
 
 bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
     return in.size >= magic.size() && std::equal(magic.begin(), magic.end(), in.data);
@@ -169,19 +177,11 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
 
 } // namespace
 
-const char* noteCodeName(NoteCode code) {
-    for (const NoteName& n : kNoteNames)
-        if (n.code == code) return n.name;
-    return "";
-}
+const char* noteCodeName(NoteCode code) { return nameIn(kNoteNames, code); }
 
 std::span<const NoteCode> noteCodes() { return kNoteCodes; }
 
-const char* reasonName(FailureReason reason) {
-    for (const ReasonName& r : kReasonNames)
-        if (r.reason == reason) return r.name;
-    return "";
-}
+const char* reasonName(FailureReason reason) { return nameIn(kReasonNames, reason); }
 
 std::span<const FailureReason> failureReasons() { return kFailureReasons; }
 

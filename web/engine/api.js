@@ -499,11 +499,14 @@ function vornakEngineOptions(options, keys) {
 
 // ---- The engine -------------------------------------------------------------
 
+// The WebAssembly binary: kept gzipped in base64, inflated by the
+// platform's DecompressionStream (browsers, workers and node alike).
 function vornakWasmBytes() {
-  var text = atob(vornakWasmBase64);
+  var text = atob(vornakWasmGzipBase64);
   var bytes = new Uint8Array(text.length);
   for (var i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
-  return bytes;
+  var inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+  return new Response(inflated).arrayBuffer();
 }
 
 // The WebAssembly, compiled once for all engines made here. A compiler that
@@ -514,7 +517,7 @@ function vornakCompile() {
   if (!vornakCompiled) {
     vornakCompiled = new Promise(function (resolve) {
       if (typeof WebAssembly !== 'object') throw new EvalError('there is no WebAssembly');
-      resolve(WebAssembly.compile(vornakWasmBytes()));
+      resolve(vornakWasmBytes().then(function (bytes) { return WebAssembly.compile(bytes); }));
     }).catch(function (error) {
       vornakCompiled = null;
       var refused = error instanceof EvalError || (typeof WebAssembly === 'object' && error instanceof WebAssembly.CompileError);
