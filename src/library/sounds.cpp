@@ -29,7 +29,7 @@ auto& valueAt(Program& program, int place) {
     return program.groups[g][(place - kProgramValueCount) % kGroupParamCount];
 }
 
-const Parameter& parameterAt(int place) {
+constexpr const Parameter& parameterAt(int place) {
     return place < kProgramValueCount ? parameter(false, place)
                                       : parameter(true, (place - kProgramValueCount) % kGroupParamCount);
 }
@@ -119,15 +119,13 @@ struct Weighing {
 constexpr auto kWeighing = [] {
     std::array<Weighing, kValueCount> weighing{};
     for (int place = 0; place < kValueCount; ++place) {
-        const bool inGroup = place >= kProgramValueCount;
-        const Parameter& p = inGroup ? kGroupParameters[static_cast<std::size_t>((place - kProgramValueCount) % kGroupParamCount)]
-                                     : kProgramParameters[static_cast<std::size_t>(place)];
+        const Parameter& p = parameterAt(place);
         Weighing& w = weighing[static_cast<std::size_t>(place)];
         if (p.from >= 0)
             w = {Measure::Derived, 0};
-        else if (!inGroup && p.index == kWavetable)
+        else if (!p.inGroup && p.index == kWavetable)
             w = {Measure::Whole, 0};
-        else if (inGroup && (p.index == kFlagByte1 || p.index == kFlagByte2))
+        else if (p.inGroup && (p.index == kFlagByte1 || p.index == kFlagByte2))
             w = {Measure::Switches, 0};
         else
             w = {Measure::Range, kWhole / static_cast<std::uint64_t>(p.max)};
@@ -160,9 +158,7 @@ constexpr std::size_t kFieldCount = kProgramFields.size() + 2 * kGroupFields.siz
 constexpr auto kFieldPlaces = [] {
     std::array<int, kFieldCount> places{};
     std::size_t f = 0;
-    for (const ParamField& row : kProgramFields) places[f++] = placeOf(kProgramFieldsGroup, row.index);
-    for (const int group : {kGroupA, kGroupB})
-        for (const ParamField& row : kGroupFields) places[f++] = placeOf(group, row.index);
+    walkPackedFields([&](int group, const ParamField& row, unsigned) { places[f++] = placeOf(group, row.index); });
     return places;
 }();
 constexpr auto kFieldWeighing = [] {

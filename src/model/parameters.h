@@ -195,7 +195,7 @@ constexpr bool rowsAreInOrder() {
 }
 static_assert(rowsAreInOrder(), "row k describes value k");
 
-// Every packed value fits its range, and the packed fields come first.
+// Every packed value fits its range.
 constexpr bool packedFieldsFit() {
     for (const Parameter& p : kProgramParameters)
         if (p.packed() && p.mask * p.scale > p.max) return false;

@@ -1,26 +1,17 @@
 #include "model/ppg_program.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace vornak {
 
-namespace {
-
-// A mask is a run of low bits, so its width is the position of its top bit.
-unsigned fieldWidth(const ParamField& field) { return static_cast<unsigned>(std::bit_width(field.mask)); }
-
-} // namespace
-
-void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const ParamField& field) {
-    const unsigned byte = n / 8;
+void writeField(std::int32_t value, std::uint8_t* record, unsigned bit, const ParamField& field) {
+    const unsigned byte = bit / 8;
     const std::int32_t q = std::clamp<std::int32_t>(value / field.scale, 0, field.mask);
-    const unsigned b = (n % 8 != 0) ? record[byte] : 0u;
-    const unsigned t = b | (static_cast<unsigned>(q) << (n % 8));
+    const unsigned b = (bit % 8 != 0) ? record[byte] : 0u;
+    const unsigned t = b | (static_cast<unsigned>(q) << (bit % 8));
     record[byte] = static_cast<std::uint8_t>(t & 0xFF);
     record[byte + 1] = static_cast<std::uint8_t>((t >> 8) & 0xFF);
-    n += fieldWidth(field);
 }
 
 bool setName(char (&dest)[kProgramNameSize], const char* src, std::size_t size) {
@@ -81,11 +72,9 @@ void PpgProgram::decode(const std::uint8_t* packed, bool resetFirst) noexcept {
 
 void PpgProgram::encode(std::uint8_t* packed) const {
     if (packed == nullptr) return;
-    unsigned n = 0;
-    for (const ParamField& row : kProgramFields) writeField(programValues[row.index], packed, n, row);
-    for (const ParamField& row : kGroupFields) writeField(groups[0][row.index], packed, n, row);
-    n += kGroupGapBits;
-    for (const ParamField& row : kGroupFields) writeField(groups[1][row.index], packed, n, row);
+    walkPackedFields([&](int group, const ParamField& row, unsigned bit) {
+        writeField((group == kProgramFieldsGroup ? programValues : groups[group])[row.index], packed, bit, row);
+    });
 }
 
 void PpgProgram::setMode(int group, int mode) noexcept {

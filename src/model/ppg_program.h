@@ -57,6 +57,8 @@ struct ParamField {
     std::uint8_t index;
     std::uint8_t mask;
     std::int32_t scale;
+    // A mask is a run of low bits, so the field's width is its top bit's place.
+    constexpr unsigned width() const { return static_cast<unsigned>(std::bit_width(mask)); }
 };
 
 // The packed fields of a parameter table, in storage order: the rows that
@@ -106,28 +108,33 @@ inline constexpr std::array<std::int32_t, kProgramValueCount> kDefaultProgramVal
     0, 0, 0, 127, 0, 0, 1, 0, 0, 0, 0, 0x8101, 0x2000, 40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7, 0, 0, 0, 0, 0,
 };
 
-// Reads one field at bit cursor n (advanced by the field's width: a mask is
-// a run of low bits, so its width is the position of its top bit).
-inline std::int32_t readField(const std::uint8_t* record, unsigned& n, const ParamField& field) {
-    const unsigned byte = n / 8;
+// Reads the field that starts at bit `bit` of the record.
+inline std::int32_t readField(const std::uint8_t* record, unsigned bit, const ParamField& field) {
+    const unsigned byte = bit / 8;
     const unsigned t = record[byte] + 256u * record[byte + 1];
-    const auto value = static_cast<std::int32_t>((t >> (n % 8)) & field.mask) * field.scale;
-    n += static_cast<unsigned>(std::bit_width(field.mask));
-    return value;
+    return static_cast<std::int32_t>((t >> (bit % 8)) & field.mask) * field.scale;
 }
 
-// The packed fields of a record in storage order: visit(group, index,
-// value) for the program values (group -1), then group A's and group B's
-// parameters.
-constexpr int kProgramFieldsGroup = -1;
-template <typename Visit>
-void readPackedFields(const std::uint8_t* record, Visit visit);
-// Writes one field at bit cursor n (advanced). A field starting inside a byte
+// Writes the field that starts at bit `bit`. A field starting inside a byte
 // is merged with the bits already there; one starting on a byte boundary
 // overwrites that byte. The following byte is always written. A value outside
 // the field's range is reduced into it (clamped) so that it never spills into
 // the neighbouring fields.
-void writeField(std::int32_t value, std::uint8_t* record, unsigned& n, const ParamField& field);
+void writeField(std::int32_t value, std::uint8_t* record, unsigned bit, const ParamField& field);
+
+// The packed fields of a record in storage order: visit(group, field, bit)
+// for the program values (group kProgramFieldsGroup), then group A's
+// parameters, a gap, and group B's; `bit` is where the field starts.
+constexpr int kProgramFieldsGroup = -1;
+template <typename Visit>
+constexpr void walkPackedFields(Visit visit);
+
+// Every packed field of a record read: visit(group, index, value), in the
+// same order.
+template <typename Visit>
+void readPackedFields(const std::uint8_t* record, Visit visit) {
+    walkPackedFields([&](int group, const ParamField& row, unsigned bit) { visit(group, row.index, readField(record, bit, row)); });
+}
 
 class PpgProgram {
 public:
@@ -169,12 +176,18 @@ inline bool setName(char (&dest)[kProgramNameSize], const char* src) {
 }
 
 template <typename Visit>
-void readPackedFields(const std::uint8_t* record, Visit visit) {
-    unsigned n = 0;
-    for (const ParamField& row : kProgramFields) visit(kProgramFieldsGroup, row.index, readField(record, n, row));
-    for (const ParamField& row : kGroupFields) visit(kGroupA, row.index, readField(record, n, row));
-    n += kGroupGapBits;
-    for (const ParamField& row : kGroupFields) visit(kGroupB, row.index, readField(record, n, row));
+constexpr void walkPackedFields(Visit visit) {
+    unsigned bit = 0;
+    const auto walk = [&](int group, const auto& rows) {
+        for (const ParamField& row : rows) {
+            visit(group, row, bit);
+            bit += row.width();
+        }
+    };
+    walk(kProgramFieldsGroup, kProgramFields);
+    walk(kGroupA, kGroupFields);
+    bit += kGroupGapBits;
+    walk(kGroupB, kGroupFields);
 }
 
 } // namespace vornak
