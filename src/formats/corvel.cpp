@@ -281,5 +281,4 @@ std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
     return stream.written();
 }
 
-
 } // namespace vornak

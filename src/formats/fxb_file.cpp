@@ -6,7 +6,6 @@
 #include <limits>
 #include <new>
 
-
 namespace vornak {
 
 namespace fxb {

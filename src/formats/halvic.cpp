@@ -73,5 +73,4 @@ std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int r
     return file.fileBytes();
 }
 
-
 } // namespace vornak

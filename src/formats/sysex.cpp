@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace vornak {
 
 SysExScan decodeSysEx(std::uint8_t* buffer, std::size_t length) {
@@ -42,6 +41,5 @@ std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int ra
     dump[kSysExFileSize - 1] = kSysExEnd;
     return dump;
 }
-
 
 } // namespace vornak

@@ -5,7 +5,6 @@
 #include <bitset>
 #include <cstring>
 
-
 namespace vornak {
 
 namespace {
@@ -106,12 +105,10 @@ std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, in
     return file;
 }
 
-
 std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
     std::vector<std::uint8_t> image(kBankImageSize, 0);
     bank.storeImage(image.data(), rangeStart, rangeEnd);
     return image;
 }
-
 
 } // namespace vornak

@@ -23,6 +23,14 @@ struct Refusal {
     throw Refusal{code, std::move(message), reason};
 }
 
+ComposeResult noMemory(int code) {
+    ComposeResult result;
+    result.exitCode = code;
+    result.message = "There is not enough memory for the new bank.";
+    result.reason = FailureReason::NoMemory;
+    return result;
+}
+
 std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
 
 // A file name in a message, when it is plain text; else it is left out.
@@ -139,15 +147,9 @@ ComposeResult compose(const ComposeRequest& request) {
         result.message = refusal.message;
         result.reason = refusal.reason;
     } catch (const CodeError& error) {
-        result = ComposeResult{};
-        result.exitCode = error.code;
-        result.message = "There is not enough memory for the new bank.";
-        result.reason = FailureReason::NoMemory;
+        result = noMemory(error.code);
     } catch (const std::bad_alloc&) {
-        result = ComposeResult{};
-        result.exitCode = 2;
-        result.message = "There is not enough memory for the new bank.";
-        result.reason = FailureReason::NoMemory;
+        result = noMemory(2);
     }
     return result;
 }

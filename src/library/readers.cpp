@@ -35,12 +35,14 @@ void noteTrailing(LoadInput& in, std::size_t used, const char* after) {
 
 constexpr const char* kFxbTrailing = "the end of the bank's data";
 
-// Names the file holds in a field wider than the 27 characters a name keeps.
-void noteCutNames(LoadInput& in, int programs, bool bankName, std::size_t bankNameLength = 0) {
-    in.outcome.namesCut += programs + (bankName ? 1 : 0);
-    if (programs > 0)
+// Names the file holds in a field wider than the 27 characters a name
+// keeps: `count` names (`whose`: "" or words after "names") fill all 28
+// bytes of it, and the bank name is `bankNameLength` characters long.
+void noteCutNames(LoadInput& in, int count, const char* whose, bool bankName = false, std::size_t bankNameLength = 0) {
+    in.outcome.namesCut += count + (bankName ? 1 : 0);
+    if (count > 0)
         note(in, NoteCode::CutNames,
-             cat({programs, programs == 1 ? " name fills" : " names fill",
+             cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " name" : " names", whose, count == 1 ? " fills" : " fill",
                   " all 28 bytes of the name field; Vornak keeps 27 characters of a name, so the last one is dropped."}));
     if (bankName)
         note(in, NoteCode::CutNames,
@@ -61,12 +63,8 @@ void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHi
     in.bank.loadImage(work.data(), hint);
     if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
     const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
-    noteCutNames(in, 0, true, strnlen(name, work.size() - kWorkNameOffset));
+    noteCutNames(in, 0, "", true, strnlen(name, work.size() - kWorkNameOffset));
 }
-
-} // namespace
-
-namespace {
 
 // Whether a memory image comes back byte for byte when it is read in the
 // layout and stored again: every bit outside the packed fields is zero.
@@ -175,12 +173,7 @@ void readSysEx(LoadInput& in) {
 void readCorvel(LoadInput& in) {
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
-    if (stream.namesCut > 0)
-        note(in, NoteCode::CutNames,
-             cat({counted(static_cast<std::uint64_t>(stream.namesCut), "name"),
-                  " (of the bank, its programs or its combis) fill all 28 bytes of the name field; Vornak keeps 27 "
-                  "characters of a name, so the last one is dropped."}));
-    in.outcome.namesCut += stream.namesCut;
+    noteCutNames(in, stream.namesCut, " (of the bank, its programs or its combis)");
     noteTrailing(in, in.size - stream.bytesLeft(), "the last chunk of the bank");
 }
 
@@ -214,7 +207,7 @@ void read2V(LoadInput& in) {
         note(in, NoteCode::CountMismatch,
              cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
                   ": the other ", in.bank.programCount - read.programs, " are default programs."}));
-    noteCutNames(in, read.namesCut, false);
+    noteCutNames(in, read.namesCut, "");
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 

@@ -130,6 +130,23 @@ ModelHint hintOf(int digit) {
 
 std::string letterOf(const ExportFormat& format) { return std::string(1, format.switchLetter()); }
 
+// The output format of a switch letter as the JavaScript side passes it (a
+// character code); none for a code beyond ASCII, whatever its low byte.
+const ExportFormat* outputOf(int letter) {
+    return letter > 0 && letter < 0x80 ? exportFormatForLetter(static_cast<char>(letter)) : nullptr;
+}
+
+std::string noOutputText(int letter) { return cat({"There is no output format '", std::string(1, static_cast<char>(letter)), "'."}); }
+
+// The answer of a call that writes a file, when nothing is written:
+// {"exitCode":1,"reason":"bad-request","message":"...","size":0}.
+const char* writesNothing(Json& json, int code, FailureReason reason, const std::string& message) {
+    gBytes.clear();
+    json.key("exitCode").number(code).key("reason").string(reasonName(reason));
+    json.key("message").string(message).key("size").number(0).close('}');
+    return answer(json);
+}
+
 void putNotes(Json& json, const std::vector<LoadNote>& notes) {
     json.key("notes").open('[');
     for (const LoadNote& note : notes)
@@ -275,10 +292,10 @@ int vornak_run(int argc, char** argv) {
 // Loads the file as the tool would (printing nothing) and answers what it
 // found as JSON:
 //   {"exitCode":0,"reason":"","message":"","explanation":"","format":"V8 SysEx dump",
-//    "notes":[{"code":"short-dump","text":"..."}],
+//    "holdsNames":false,"notes":[{"code":"short-dump","text":"..."}],
 //    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,
 //    "combis":20,"combisInUse":3,
-//    "names":[...],"sounds":[...],"records":[...],
+//    "names":[...],"sounds":[...],"records":[...],"keptBy2V":[{"A":"...","B":"..."},...],
 //    "parameterLabels":{"program":[...],"group":[...]},
 //    "parameters":[{"number":0,"program":[...],"a":[...],"b":[...]},...],
 //    "conversions":[{"letter":"S","programs":87,...,"notes":[...],"text":"..."},...]}
@@ -356,15 +373,10 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     json.open('{');
     // No bank holds more programs: a larger request is refused before
     // anything is made of it.
-    if (slotCount > kMaxBankPrograms) {
-        json.key("exitCode").number(1).key("reason").string(reasonName(FailureReason::BadRequest));
-        json.key("message").string(cat({"A bank holds at most ", withThousands(kMaxBankPrograms),
-                                        " programs; the new bank has ", withThousands(static_cast<std::uint64_t>(slotCount)),
-                                        " slots."}));
-        json.key("size").number(0).close('}');
-        gBytes.clear();
-        return answer(json);
-    }
+    if (slotCount > kMaxBankPrograms)
+        return writesNothing(json, 1, FailureReason::BadRequest,
+                             cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
+                                  withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
     for (int b = 0; b < bankCount; ++b) {
         files.push_back(readWholeFile(bankPaths[b], 0, 0, std::min(kStreamLimit, gInputLimit), gInputLimit));
         if (files.back().status == FileBytes::Read) {
@@ -373,11 +385,7 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         }
         // As the tool answers an input it cannot hold or open.
         const LoadOutcome failed = readFailure(files.back().status);
-        json.key("exitCode").number(failed.code).key("reason").string(reasonName(failed.reason));
-        json.key("message").string(failed.message).key("size").number(0);
-        json.close('}');
-        gBytes.clear();
-        return answer(json);
+        return writesNothing(json, failed.code, failed.reason, failed.message);
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
@@ -388,15 +396,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         if (slotNames[s] != nullptr) slot.name = slotNames[s];
         request.slots.emplace_back(std::move(slot));
     }
-    // A character code beyond ASCII is no letter, whatever its low byte.
-    const ExportFormat* output = format > 0 && format < 0x80 ? exportFormatForLetter(static_cast<char>(format)) : nullptr;
-    if (output == nullptr) {
-        json.key("exitCode").number(1).key("reason").string(reasonName(FailureReason::BadRequest));
-        json.key("message").string(cat({"There is no output format '", std::string(1, static_cast<char>(format)), "'."}));
-        json.key("size").number(0).close('}');
-        gBytes.clear();
-        return answer(json);
-    }
+    const ExportFormat* output = outputOf(format);
+    if (output == nullptr) return writesNothing(json, 1, FailureReason::BadRequest, noOutputText(format));
     request.format = output->kind;
     request.modelHint = hintOf(modelHint);
     request.group = group;
@@ -427,27 +428,26 @@ const char* vornak_write_named(const char* path, int modelHint, int format, int 
                                char** names) {
     PpgBank bank = makeStartupBank();
     const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
-    const ExportFormat* output = format > 0 && format < 0x80 ? exportFormatForLetter(static_cast<char>(format)) : nullptr;
+    const ExportFormat* output = outputOf(format);
     Json json;
     json.open('{');
-    gBytes.clear();
-    std::string problem = output == nullptr ? "There is no such output format." : "";
+    if (outcome.code != 0) {
+        gBytes.clear();
+        putOutcome(json, outcome);
+        json.key("size").number(0).close('}');
+        return answer(json);
+    }
+    std::string problem = output == nullptr ? noOutputText(format) : "";
     for (int p = 0; problem.empty() && p < nameCount && p < bank.programCount; ++p)
         if (names[p] != nullptr) {
             problem = nameProblem(names[p], cat({"The name of program ", p}));
             setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
         }
-    if (outcome.code != 0) {
-        putOutcome(json, outcome);
-    } else if (!problem.empty()) {
-        json.key("exitCode").number(1).key("reason").string(reasonName(FailureReason::BadRequest));
-        json.key("message").string(problem);
-    } else {
-        gBytes = output->write(bank, {first, last, group});
-        const bool made = !gBytes.empty();
-        json.key("exitCode").number(made ? 0 : 1).key("reason").string(reasonName(made ? FailureReason::None : FailureReason::NoMemory));
-        json.key("message").string(made ? "" : "The file could not be made: there is not enough memory.");
-    }
+    if (!problem.empty()) return writesNothing(json, 1, FailureReason::BadRequest, problem);
+    gBytes = output->write(bank, {first, last, group});
+    if (gBytes.empty())
+        return writesNothing(json, 1, FailureReason::NoMemory, "The file could not be made: there is not enough memory.");
+    json.key("exitCode").number(0).key("reason").string("").key("message").string("");
     json.key("size").number(static_cast<long long>(gBytes.size())).close('}');
     return answer(json);
 }
