@@ -390,14 +390,18 @@ function vornakListingRequest(name, bytes, options, facts) {
   var o = vornakOptions('the options of listing', options, ['model', 'first', 'last']);
   var range = vornakRange(o, facts);
   var hint = vornakModelHint(o);
-  var args = [];
-  if (range.first !== undefined || range.last !== undefined) {
-    args.push('/P' + (range.first === undefined ? '' : range.first) + (range.last === undefined ? '' : '-' + range.last));
-  }
+  var args = vornakRangeSwitch(range.first, range.last);
   if (hint > 0) args.push('/2.' + hint);
   // A name that starts like a switch is given as a path.
   args.push(/^[-/]/.test(file.name) ? './' + file.name : file.name);
   return { name: file.name, bytes: file.bytes, options: o, args: args, inputs: [file] };
+}
+
+// The /P switch for a range as the options give it (either end may be left
+// out), in a list: none when both are.
+function vornakRangeSwitch(first, last) {
+  if (first === undefined && last === undefined) return [];
+  return ['/P' + (first === undefined ? '' : first) + (last === undefined ? '' : '-' + last)];
 }
 
 // A call of similar: the sound, the sounds to search (sounds as describe
@@ -813,6 +817,23 @@ function vornakEngineOver(module, sink, inputLimit) {
     }
   }
 
+  // A call that answers in JSON keeps nothing of its run's output.
+  function answerOnly(result) {
+    delete result.stdout;
+    delete result.stdoutBytes;
+    delete result.files;
+    return result;
+  }
+
+  // The bytes a call left at vornak_bytes() when it succeeded (`size` of
+  // them), in place of `size`; null when it failed.
+  function withBytes(answer) {
+    var at = module._vornak_bytes();
+    answer.bytes = answer.exitCode === 0 ? module.HEAPU8.slice(at, at + answer.size) : null;
+    delete answer.size;
+    return answer;
+  }
+
   // The answers of the engine's functions, beside their exit code: `ok`,
   // whether it is 0.
   function answered(answer) {
@@ -840,10 +861,7 @@ function vornakEngineOver(module, sink, inputLimit) {
           asked.conversions, asked.first, asked.last, asked.group)));
       });
     });
-    delete result.stdout;
-    delete result.stdoutBytes;
-    delete result.files;
-    return result;
+    return answerOnly(result);
   }
 
   function run(args, files) {
@@ -887,18 +905,11 @@ function vornakEngineOver(module, sink, inputLimit) {
         var slotBanks = strings(r.slots.map(function (s) { return s ? vornakUtf8.encode(s.bank) : null; }));
         var slotNames = strings(r.slots.map(function (s) { return s && s.name ? s.name : null; }));
         var bankName = r.bankName ? strings([r.bankName]) : 0;
-        var answer = answered(answerAt(module._vornak_compose(r.banks.length, names, r.slots.length, slotBanks, numbers,
-          slotNames, r.format.letter.charCodeAt(0), r.hint, r.group, bankName ? module.HEAPU32[bankName >> 2] : 0)));
-        var at = module._vornak_bytes();
-        answer.bytes = answer.exitCode === 0 ? module.HEAPU8.slice(at, at + answer.size) : null;
-        delete answer.size;
-        return answer;
+        return withBytes(answered(answerAt(module._vornak_compose(r.banks.length, names, r.slots.length, slotBanks, numbers,
+          slotNames, r.format.letter.charCodeAt(0), r.hint, r.group, bankName ? module.HEAPU32[bankName >> 2] : 0))));
       });
     });
-    delete result.stdout;
-    delete result.stdoutBytes;
-    delete result.files;
-    return result;
+    return answerOnly(result);
   }
 
   // A bank written in another format by the tool's own run (so the bytes
@@ -912,39 +923,33 @@ function vornakEngineOver(module, sink, inputLimit) {
     var format = o.format;
     // Only the options that the format takes reach the tool and describe.
     var output = 'output' + format.extension;
-    var args = ['/' + format.letter + output];
-    if (o.first !== undefined || o.last !== undefined) {
-      args.push('/P' + (o.first === undefined ? '' : o.first) + (o.last === undefined ? '' : '-' + o.last));
-    }
+    var args = ['/' + format.letter + output].concat(vornakRangeSwitch(o.first, o.last));
     if (o.group) args.push('/G' + o.group);
     if (o.model) args.push('/' + o.model);
     args.push('input');
     var input = [{ name: 'input', parts: ['input'], bytes: o.bytes }];
     var described = describeOn(vornakDescribeRequest('input', o.bytes,
       { model: o.model, parameters: false, conversions: format.letter, first: o.first, last: o.last, group: o.group }, facts));
-    if (!described.ok) {
-      return { ok: false, exitCode: described.exitCode, reason: described.reason, message: described.message,
-        explanation: described.explanation, bytes: null };
-    }
+    if (!described.ok) return notConverted(described.exitCode, described.reason, described.message, described.explanation);
     if (o.names) return convertNamed(o, input, described);
     var ran = runOn(args, input);
     var written = ran.files[output];
     if (ran.exitCode !== 0 || !written) {
       var failure = answerAt(module._vornak_export_failure());
-      return { ok: false, exitCode: ran.exitCode || 1, reason: failure.reason, message: '', explanation: failure.explanation,
-        bytes: null };
+      return notConverted(ran.exitCode || 1, failure.reason, '', failure.explanation);
     }
-    return {
-      ok: true,
-      exitCode: 0,
-      reason: '',
-      message: '',
-      explanation: '',
-      bytes: written,
-      fileName: vornakOutputName(o.name, format),
-      keeps: described.conversions[0],
-      notes: described.notes,
-    };
+    return converted(o, described, written);
+  }
+
+  // The answers of convert: the file written, with what describe said it
+  // keeps and the input's notes; or why not, and no bytes.
+  function converted(o, described, bytes) {
+    return { ok: true, exitCode: 0, reason: '', message: '', explanation: '', bytes: bytes,
+      fileName: vornakOutputName(o.name, o.format), keeps: described.conversions[0], notes: described.notes };
+  }
+
+  function notConverted(exitCode, reason, message, explanation) {
+    return { ok: false, exitCode: exitCode, reason: reason, message: message, explanation: explanation, bytes: null };
   }
 
   // The tool's listing of a bank, as it prints it (its banner first), or its
@@ -963,22 +968,12 @@ function vornakEngineOver(module, sink, inputLimit) {
       var path = allocStrings(['input']);
       var names = allocByteStrings(o.names);
       return withFreed([path, names], function () {
-        var result = answerAt(module._vornak_write_named(module.HEAPU32[path >> 2], o.hint, o.format.letter.charCodeAt(0),
-          o.range.from, o.range.to, o.groupNumber, o.names.length, names));
-        var at = module._vornak_bytes();
-        result.bytes = result.exitCode === 0 ? module.HEAPU8.slice(at, at + result.size) : null;
-        return result;
+        return withBytes(answerAt(module._vornak_write_named(module.HEAPU32[path >> 2], o.hint, o.format.letter.charCodeAt(0),
+          o.range.from, o.range.to, o.groupNumber, o.names.length, names)));
       });
     });
-    if (answer.exitCode !== 0) {
-      return { ok: false, exitCode: answer.exitCode, reason: answer.reason, message: answer.message,
-        explanation: answer.message, bytes: null };
-    }
-    return {
-      ok: true, exitCode: 0, reason: '', message: '', explanation: '', bytes: answer.bytes,
-      fileName: vornakOutputName(o.name, o.format), keeps: described.conversions[0],
-      notes: described.notes,
-    };
+    if (answer.exitCode !== 0) return notConverted(answer.exitCode, answer.reason, answer.message, answer.message);
+    return converted(o, described, answer.bytes);
   }
 
   // The sounds among `sounds` nearest to `sound`, nearest first, by the

@@ -191,12 +191,15 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
   }
 
   // Each call is checked here, by the engine's own rules, before anything is
-  // sent, whether the engine runs or not.
+  // sent, whether the engine runs or not: the message to send, or a throw.
+  const checked = (name, ...args) => {
+    const message = { call: name, ...engine.requests[name](facts, ...args) };
+    if (stopped) throw stopped;
+    return message;
+  };
   const call = (name, ...args) => {
     try {
-      const message = { call: name, ...engine.requests[name](facts, ...args) };
-      if (stopped) throw stopped;
-      return send(copied(message));
+      return send(copied(checked(name, ...args)));
     } catch (error) {
       return Promise.reject(error);
     }
@@ -220,8 +223,7 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
     similar: (sound, sounds, options) => {
       let message;
       try {
-        message = { call: 'similar', ...engine.requests.similar(facts, sound, sounds, options, lastSounds) };
-        if (stopped) throw stopped;
+        message = checked('similar', sound, sounds, options, lastSounds);
       } catch (error) {
         return Promise.reject(error);
       }

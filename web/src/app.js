@@ -123,11 +123,8 @@ async function removeAll() {
   say('banks', 'All banks removed, with your names, tags and notes, from this page and from this browser.');
 }
 
-// A name no bank has: "New bank (2).syx" beside "New bank.syx".
-function uniqueName(wanted) {
-  const dot = wanted.lastIndexOf('.') > 0 ? wanted.lastIndexOf('.') : wanted.length;
-  return numbered(wanted.slice(0, dot), wanted.slice(dot), (name) => state.banks.some((b) => b.name === name));
-}
+// A name no bank has.
+const uniqueName = (wanted) => numbered(wanted, (name) => state.banks.some((b) => b.name === name));
 
 // Writes the new bank, offers it, and adds it to the collection.
 async function downloadNewBank() {

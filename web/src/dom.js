@@ -36,10 +36,12 @@ export function count(n) {
   return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, ',');
 }
 
-// `stem` + `extension`, or with a number when that is `taken`:
-// "New bank (2).syx".
-export function numbered(stem, extension, taken) {
-  let name = stem + extension;
+// The name, or with a number before its extension when it is `taken`:
+// "New bank (2).syx" beside "New bank.syx".
+export function numbered(wanted, taken) {
+  const dot = wanted.lastIndexOf('.') > 0 ? wanted.lastIndexOf('.') : wanted.length;
+  const [stem, extension] = [wanted.slice(0, dot), wanted.slice(dot)];
+  let name = wanted;
   for (let n = 2; taken(name); n++) name = `${stem} (${n})${extension}`;
   return name;
 }

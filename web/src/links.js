@@ -50,6 +50,9 @@ export function linkBetween(first, second) {
   return group ? { ...second, group, holder: !twoV } : null;
 }
 
+// What sets apart two programs of the same record that are not the same sound.
+export const RECORD_DIFFERENCE = 'values that the record (what a PPG’s memory stores) does not hold';
+
 // The other programs with the same PPG program record that are not the
 // same sound.
 export function sameRecord(bank, program) {

@@ -4,7 +4,7 @@
 // the table can show those alone. A 2.V program beside the PPG program it
 // holds a group of is compared as a 2.V bank keeps it.
 import { button, element, keepingFocus, whenSettled } from './dom.js';
-import { linkBetween } from './links.js';
+import { RECORD_DIFFERENCE, linkBetween } from './links.js';
 import { soundSection } from './sound-view.js';
 import { knownAs, knownNames, sameSoundText } from './sounds.js';
 import { bankById, closeProgram, on, programName, state, stopComparing, where } from './state.js';
@@ -70,7 +70,7 @@ function linkSentence(pairs, answers) {
 function recordSentence([first, second]) {
   const [a, b] = [first, second].map(({ bank, program }) => ({ record: bank.summary.records[program], sound: bank.summary.sounds[program] }));
   return a.record === b.record && a.sound !== b.sound
-    ? 'Same PPG program record; they differ in values that the record (what a PPG’s memory stores) does not hold.' : null;
+    ? `Same PPG program record; they differ in ${RECORD_DIFFERENCE}.` : null;
 }
 
 let drawing = '';

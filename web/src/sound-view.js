@@ -6,7 +6,7 @@
 import { textToBytes } from '../vornak.mjs';
 import { button, element, plural } from './dom.js';
 import { say } from './layout.js';
-import { linksOf, sameRecord } from './links.js';
+import { RECORD_DIFFERENCE, linksOf, sameRecord } from './links.js';
 import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
 import { knownAs, knownNames, sameSounds } from './sounds.js';
 import { markOf, programName, state, where } from './state.js';
@@ -25,7 +25,7 @@ export function soundSection(bank, program, actions) {
     marksForm(sound, actions),
     programList('Same sound', sameSounds(bank, program), '', actions),
     programList('Same PPG program record', sameRecord(bank, program),
-      'differs in values that the record (what a PPG’s memory stores) does not hold', actions),
+      `differs in ${RECORD_DIFFERENCE}`, actions),
     linkList(bank, program, actions));
   const near = element('ol', { className: 'near', attrs: { 'aria-labelledby': 'near-title' } },
     element('li', { className: 'hint', textContent: 'Finding the nearest sounds…' }));

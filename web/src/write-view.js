@@ -154,8 +154,7 @@ async function writeAll() {
       continue;
     }
     // Each file under the engine's name for it, numbered when another has it.
-    const dot = answer.fileName.lastIndexOf('.');
-    const name = numbered(answer.fileName.slice(0, dot), answer.fileName.slice(dot), (n) => used.has(n.toLowerCase()));
+    const name = numbered(answer.fileName, (n) => used.has(n.toLowerCase()));
     used.add(name.toLowerCase());
     const url = URL.createObjectURL(new Blob([answer.bytes], { type: 'application/octet-stream' }));
     outputs.push({ name, bytes: answer.bytes, url });
