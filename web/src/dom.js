@@ -37,7 +37,7 @@ export function count(n) {
 }
 
 // The name, or with a number before its extension when it is `taken`:
-// "New bank (2).syx" beside "New bank.syx".
+// "New bank (2)" and the extension, beside "New bank" and the extension.
 export function numbered(wanted, taken) {
   const dot = wanted.lastIndexOf('.') > 0 ? wanted.lastIndexOf('.') : wanted.length;
   const [stem, extension] = [wanted.slice(0, dot), wanted.slice(dot)];

@@ -58,7 +58,8 @@ export function knownNames(sound) {
   return names;
 }
 
-// "known as Solar Brass 37, from tour-1986.crv"
+// "known as Solar Brass 37, from " and the bank's file name, or "known as …,
+// your name for it"
 export const knownAs = (known) => `known as ${known.name}, ${known.own ? 'your name for it' : `from ${known.bank.name}`}`;
 
 // The name from the collection for a program: the first its sound is known
