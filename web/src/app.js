@@ -236,7 +236,7 @@ async function start() {
   const [kept, [formats, limits]] = await Promise.all([openCollection(facts.then(([, l]) => l)), facts]);
   engineReady(formats, limits, keptChoices('settings'));
   const sysex = dumpFormat();
-  instrument = new Instrument({ dump: { ...sysex.dump, extension: sysex.extension } });
+  instrument = new Instrument({ dump: { ...sysex.dump, extension: sysex.extension, name: sysex.name } });
   $('midi-receive').addEventListener('click', () => receive((text) => say('banks', text)));
   // A model chosen while the engine started is taken now.
   if ($('model').dataset.chosen) setModel($('model').value);

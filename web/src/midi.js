@@ -111,8 +111,9 @@ function accessProblem(error) {
     + 'Check that a MIDI interface is connected and working, then try again. Everything else on the page works without it.';
 }
 
-const NO_WEB_MIDI = 'This browser offers no MIDI to this page (some browsers have no Web MIDI, others refuse it '
-  + 'to a page opened from a file). Everything else works; to send a bank, write it as a V8 SysEx dump and '
+// `format`: the name of the dump's format, as the engine gives it.
+const noWebMidi = (format) => 'This browser offers no MIDI to this page (some browsers have no Web MIDI, others refuse it '
+  + `to a page opened from a file). Everything else works; to send a bank, write it as a ${format} and `
   + 'send that with a SysEx utility.';
 
 export class Instrument {
@@ -124,10 +125,11 @@ export class Instrument {
   #sending = Promise.resolve();
   #cableFreeAt = 0; // when the last message sent has left the cable
   #fallbackUrl = null;
-  #dump; // { header, size, extension }
+  #dump; // { header, size, extension, name }
 
   // `dump` describes the instrument's dump, as the engine's formats() has
-  // it for the SysEx format: { header, size } and the file's extension.
+  // it for the SysEx format: { header, size }, the file's extension and the
+  // format's name.
   constructor({ dump }) {
     this.#dump = dump;
     const $ = (id) => document.getElementById(`midi-${id}`);
@@ -174,7 +176,7 @@ export class Instrument {
   async #midi(tell) {
     if (this.#access) return this.#access;
     if (typeof navigator.requestMIDIAccess !== 'function') {
-      tell(NO_WEB_MIDI);
+      tell(noWebMidi(this.#dump.name));
       return null;
     }
     if (!this.#asking) {
