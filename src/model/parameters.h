@@ -186,24 +186,19 @@ inline constexpr const Parameter& parameter(bool inGroup, int index) {
 
 namespace parameter_rows {
 
-constexpr bool rowsAreInOrder() {
+// Whether check(row, k, inGroup) holds for row k of either table.
+template <typename Check>
+constexpr bool everyRow(Check check) {
     for (std::size_t k = 0; k < kProgramParameters.size(); ++k)
-        if (kProgramParameters[k].inGroup || kProgramParameters[k].index != k) return false;
+        if (!check(kProgramParameters[k], k, false)) return false;
     for (std::size_t k = 0; k < kGroupParameters.size(); ++k)
-        if (!kGroupParameters[k].inGroup || kGroupParameters[k].index != k) return false;
+        if (!check(kGroupParameters[k], k, true)) return false;
     return true;
 }
-static_assert(rowsAreInOrder(), "row k describes value k");
-
-// Every packed value fits its range.
-constexpr bool packedFieldsFit() {
-    for (const Parameter& p : kProgramParameters)
-        if (p.packed() && p.mask * p.scale > p.max) return false;
-    for (const Parameter& p : kGroupParameters)
-        if (p.packed() && p.mask * p.scale > p.max) return false;
-    return true;
-}
-static_assert(packedFieldsFit(), "a packed field holds no value beyond the range");
+static_assert(everyRow([](const Parameter& p, std::size_t k, bool inGroup) { return p.inGroup == inGroup && p.index == k; }),
+              "row k describes value k");
+static_assert(everyRow([](const Parameter& p, std::size_t, bool) { return !p.packed() || p.mask * p.scale <= p.max; }),
+              "a packed field holds no value beyond the range");
 
 } // namespace parameter_rows
 
