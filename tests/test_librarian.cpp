@@ -146,6 +146,46 @@ TEST(Notes, ContainersThatSayMoreOrLessThanTheyHold) {
     EXPECT_TRUE(hasNote(readBytes(usr).outcome, "count-mismatch", "announces 8,192 bytes of data, but the file ends after 5,120"));
 }
 
+TEST(Notes, DamageNamesTheProgramsAFileDoesNotWhollyHold) {
+    // The programs from `from` on are untrusted (none when `from` is -1).
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        Damage damage;
+        int from;
+    };
+    const Bytes dump = readFile(examplePath("demo23.syx"));
+    Bytes lost = dump;
+    lost.erase(lost.begin() + 501);
+    Bytes longer = dump;
+    longer.push_back(0x00);
+    Bytes flex = prefix(readFile(examplePath("demo23-a.usr")), 4 + 255);
+    Bytes usr(102 + 5120, 0);
+    usr[0] = 'W';
+    usr[1] = 'B';
+    usr[20] = 0x20; // announces 8192 bytes
+    const Case cases[] = {
+        {"a whole dump with a byte after it", longer, Damage::None, -1},
+        {"a bare image", readFile(examplePath("demo23.bin")), Damage::None, -1},
+        // 2,498 bytes: programs 0 to 47 whole, 48 begun.
+        {"a dump cut at 5,000", prefix(dump, 5000), Damage::Cut, 48},
+        {"a dump cut in its combis", prefix(dump, 9500), Damage::Cut, -1},
+        {"a dump that lost a byte", lost, Damage::Damaged, 0},
+        // The first record places bytes 0 to 254: programs 0 to 4.
+        {"load records of 255 bytes", flex, Damage::Cut, 5},
+        {"a Waveterm B file shorter than its header says", usr, Damage::Cut, -1},
+        {"a 2.V bank announcing 130 programs", withWord(readFile(examplePath("demo23-o.fxb")), 24, 130), Damage::Cut, 128},
+    };
+    for (const Case& c : cases) {
+        const Read r = readBytes(c.bytes);
+        ASSERT_EQ(r.outcome.code, 0) << c.what;
+        EXPECT_EQ(damageName(r.outcome.damage), std::string(damageName(c.damage))) << c.what;
+        std::vector<int> untrusted;
+        for (int p = c.from; p >= 0 && p < r.bank.programCount; ++p) untrusted.push_back(p);
+        EXPECT_EQ(r.outcome.untrusted, untrusted) << c.what;
+    }
+}
+
 TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {
     struct Case {
         Bytes bytes;

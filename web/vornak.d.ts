@@ -261,6 +261,21 @@ export interface VornakBankDescription {
   holdsNames: boolean;
   /** What the tool notes about the file. */
   notes: VornakNote[];
+  /**
+   * "damaged" when the file's data are broken (a SysEx nibble stream with a
+   * byte lost, added or replaced), "cut" when the file ends before all its
+   * data (a short dump, load records that leave part of the memory unfilled,
+   * a header that announces more than the file holds), "" otherwise: notes
+   * such as bytes after the data or a bare image are no damage.
+   */
+  damage: '' | 'cut' | 'damaged';
+  /**
+   * The program numbers, ascending, whose values the file does not wholly
+   * and reliably hold (the programs after a break in a dump, those not wholly
+   * in a cut one, the default programs of a 2.V bank beyond its data); []
+   * for a whole bank.
+   */
+  untrusted: number[];
   model: '2.2' | '2.3' | '2.V';
   modelName: 'PPG Wave 2.2' | 'PPG Wave 2.3' | 'Waldorf 2.V';
   bankName: string;

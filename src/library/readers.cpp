@@ -23,6 +23,11 @@ void fail(LoadInput& in, FailureReason reason, const char* message, int code, st
 
 void note(LoadInput& in, NoteCode code, std::string text) { in.outcome.notes.push_back({code, std::move(text)}); }
 
+void distrust(LoadInput& in, Damage damage, int from, int to) {
+    in.outcome.damage = std::max(in.outcome.damage, damage);
+    for (int p = std::max(from, 0); p < std::min(to, in.bank.programCount); ++p) in.outcome.untrusted.push_back(p);
+}
+
 namespace {
 
 void noteTrailing(LoadInput& in, std::size_t used, const char* after) {
@@ -150,11 +155,14 @@ void readSysEx(LoadInput& in) {
                   ", which is no data byte of a dump (a MIDI clock or other status byte that got into it, or a "
                   "damaged transfer): every value from there on is shifted. Of what comes before it, ",
                   completeParts(in.bank, intact), "."}));
+        distrust(in, Damage::Damaged, static_cast<int>(intact / kPackedProgramSize), in.bank.programCount);
     } else if (misaligned) {
         note(in, NoteCode::DamagedDump,
              "The dump's data does not come in whole pairs of bytes: a byte was lost or added on the way, and the "
              "dump does not say where, so no program of it can be trusted. Receive it again.");
+        distrust(in, Damage::Damaged, 0, in.bank.programCount);
     } else if (scan.decoded < kBankImageSize) {
+        distrust(in, Damage::Cut, static_cast<int>(scan.decoded / kPackedProgramSize), in.bank.programCount);
         note(in, NoteCode::ShortDump,
              cat({"The dump ends after ", withThousands(scan.decoded), " of the ", withThousands(kBankImageSize),
                   " bytes of a program memory, so ", completeParts(in.bank, scan.decoded),
@@ -183,10 +191,12 @@ void readHalvic(LoadInput& in) {
         fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
              "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
              "copy, or save the bank again from the plug-in.");
-    if (file.chunkSize() < kHalvicChunkSize)
+    if (file.chunkSize() < kHalvicChunkSize) {
+        distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::ShortChunk,
              cat({"The memory area of this Halvic bank is ", withThousands(file.chunkSize()), " bytes where the plug-in writes ",
                   withThousands(kHalvicChunkSize), "; the program memory in it was read."}));
+    }
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 
@@ -203,10 +213,12 @@ void read2V(LoadInput& in) {
              "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
              "bank again from the plug-in.");
     }
-    if (read.programs < in.bank.programCount)
+    if (read.programs < in.bank.programCount) {
+        distrust(in, Damage::Cut, read.programs, in.bank.programCount);
         note(in, NoteCode::CountMismatch,
              cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
                   ": the other ", in.bank.programCount - read.programs, " are default programs."}));
+    }
     noteCutNames(in, read.namesCut, "");
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
@@ -221,11 +233,13 @@ void readWavetermB(LoadInput& in) {
     // The header's data length L: the image and L - 5120 more bytes.
     const std::size_t length = in.data[20] * 256u + in.data[21];
     const std::size_t announced = kWavetermBImageOffset + length;
-    if (in.size < announced)
+    if (in.size < announced) {
+        distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::CountMismatch,
              cat({"The file's header announces ", withThousands(length), " bytes of data, but the file ends after ",
                   withThousands(in.size - kWavetermBImageOffset), " of them; the ", withThousands(kBankImageSize),
                   " bytes of the program memory are all there."}));
+    }
     // Data beyond the memory image, which the header announces, is not read.
     const std::size_t imageEnd = kWavetermBImageOffset + kBankImageSize;
     const std::size_t beyond = std::min(in.size, announced) - std::min(std::min(in.size, announced), imageEnd);
@@ -247,10 +261,19 @@ void readWavetermA(LoadInput& in) {
              "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
              "it is not a Waveterm A file, it is in a format Vornak does not read.");
     takeWorkImage(in, work, in.hint);
-    if (scan.imageBytesPlaced < kBankImageSize)
+    if (!scan.placed.all()) {
         note(in, NoteCode::PartialImage,
-             cat({"The file's load records fill only ", withThousands(scan.imageBytesPlaced), " of the ",
+             cat({"The file's load records fill only ", withThousands(scan.placed.count()), " of the ",
                   withThousands(kBankImageSize), " bytes of the program memory; the rest is read as zeros."}));
+        // The programs not wholly placed.
+        distrust(in, Damage::Cut, 0, 0);
+        for (int p = 0; p < in.bank.programCount; ++p)
+            for (int at = p * kPackedProgramSize; at < (p + 1) * kPackedProgramSize; ++at)
+                if (!scan.placed.test(static_cast<std::size_t>(at))) {
+                    distrust(in, Damage::Cut, p, p + 1);
+                    break;
+                }
+    }
     noteTrailing(in, in.size - scan.bytesAfterRecords, "the last load record");
 }
 
