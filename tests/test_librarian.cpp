@@ -89,7 +89,7 @@ TEST(Notes, ShortAndUnclosedDumpsAndBytesAfterTheData) {
     stopped.push_back(0xF7);
     stopped.insert(stopped.end(), {0xF0, 0x7E, 0xF7});
     const Read early = readBytes(stopped);
-    EXPECT_TRUE(hasNote(early.outcome, "short-dump", "after 60 of"));
+    EXPECT_TRUE(hasNote(early.outcome, "short-dump", "comes after 120 of the 10,240 data bytes"));
     EXPECT_TRUE(hasNote(early.outcome, "trailing-bytes", "3 bytes follow the end of the dump"));
 
     EXPECT_EQ(codes(readBytes(prefix(dump, 10244)).outcome), std::vector<std::string>{"missing-end"});
@@ -505,17 +505,50 @@ TEST(Notes, DamagedDumpsSayWhatCameThrough) {
     EXPECT_TRUE(hasNote(at9500.outcome, "short-dump", "all 87 programs are complete, and combis 0 to 7; combis 8 to 19"));
     EXPECT_TRUE(hasNote(readBytes(prefix(dump, 9000)).outcome, "short-dump", "reads as a Wave 2.2 memory"));
 
-    Bytes lost = dump;
-    lost.erase(lost.begin() + 500);
-    EXPECT_EQ(codes(readBytes(lost).outcome), std::vector<std::string>{"damaged-dump"});
-    for (const std::uint8_t status : {0xF8, 0xFE}) {
-        Bytes clocked = dump;
-        clocked.insert(clocked.begin() + 1004, status);
-        const Read r = readBytes(clocked);
-        EXPECT_EQ(codes(r.outcome)[0], "damaged-dump");
-        EXPECT_TRUE(hasNote(r.outcome, "damaged-dump", "Byte 1,004 of the file")) << "where";
-        EXPECT_TRUE(hasNote(r.outcome, "damaged-dump", "programs 0 to 8 are complete")) << "(1004 - 4) / 2 = 500 bytes";
+    // Where the closing F7 does not follow a whole memory's data, bytes were
+    // lost or added where the dump does not say: nothing of it is trusted.
+    Bytes lostOne = dump, lostPair = dump, repeated = dump;
+    lostOne.erase(lostOne.begin() + 500);
+    lostPair.erase(lostPair.begin() + 1000, lostPair.begin() + 1002);
+    repeated.insert(repeated.begin() + 1002, dump.begin() + 1000, dump.begin() + 1002);
+    for (const Bytes* broken : {&lostOne, &lostPair, &repeated}) {
+        const Read r = readBytes(*broken);
+        EXPECT_EQ(r.outcome.damage, Damage::Damaged);
+        EXPECT_EQ(r.outcome.untrusted.size(), static_cast<std::size_t>(r.bank.programCount));
+        EXPECT_EQ(r.outcome.notes.size(), 1u);
+        EXPECT_NE(r.outcome.notes[0].text.find("no program of it can be trusted"), std::string::npos) << r.outcome.notes[0].text;
+        EXPECT_EQ(r.outcome.notes[0].text.find("are there"), std::string::npos);
     }
+    EXPECT_TRUE(hasNote(readBytes(lostPair).outcome, "short-dump", "bytes were lost on the way, or the dump was sent short"));
+    EXPECT_TRUE(hasNote(readBytes(repeated).outcome, "damaged-dump", "2 data bytes more than the 10,240"));
+
+    // MIDI real-time bytes are skipped: the dump reads as it was sent.
+    Bytes clocked = dump;
+    clocked.insert(clocked.begin() + 1004, 0xF8);
+    clocked.insert(clocked.begin() + 5001, 0xFE);
+    const Read timed = readBytes(clocked);
+    expectSameBank(timed.bank, readBytes(dump).bank, "with F8 and FE inside");
+    EXPECT_EQ(codes(timed.outcome), std::vector<std::string>{"real-time-bytes"});
+    EXPECT_TRUE(hasNote(timed.outcome, "real-time-bytes", "at bytes 1,004 and 5,001"));
+    EXPECT_EQ(timed.outcome.damage, Damage::None);
+
+    // Any other status byte is damage, named as the file holds it. Added, it
+    // shifts everything after it; in place of a data byte (the length is
+    // right) it spoils only the program it falls in.
+    Bytes added = dump, replaced = dump;
+    added.insert(added.begin() + 1004, 0xF0);
+    replaced[5001] = 0x9A; // data byte 4,997: image byte 2,498, in program 48
+    const Read shifted = readBytes(added);
+    EXPECT_TRUE(hasNote(shifted.outcome, "damaged-dump", "Byte 1,004 of the file is F0"));
+    EXPECT_TRUE(hasNote(shifted.outcome, "damaged-dump", "every value from there on is shifted"));
+    EXPECT_TRUE(hasNote(shifted.outcome, "damaged-dump", "programs 0 to 8 are complete")) << "(1004 - 4) / 2 = 500 bytes";
+    EXPECT_EQ(shifted.outcome.untrusted.front(), 9);
+    EXPECT_EQ(shifted.outcome.untrusted.size(), static_cast<std::size_t>(shifted.bank.programCount - 9));
+    const Read spoiled = readBytes(replaced);
+    EXPECT_EQ(codes(spoiled.outcome), std::vector<std::string>{"damaged-dump"});
+    EXPECT_TRUE(hasNote(spoiled.outcome, "damaged-dump", "Byte 5,001 of the file is 9A"));
+    EXPECT_TRUE(hasNote(spoiled.outcome, "damaged-dump", "spoils program 48; the rest came through"));
+    EXPECT_EQ(spoiled.outcome.untrusted, std::vector<int>{48});
 }
 
 TEST(Sounds, DifferWhereverTheProgramsDo) {

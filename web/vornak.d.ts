@@ -170,6 +170,7 @@ export interface VornakDescribeOptions {
  * header: read as a bare memory image), "short-dump" (a SysEx dump that ends
  * before its program memory does), "damaged-dump" (a dump whose nibble
  * stream is broken), "missing-end" (a whole dump without its closing F7),
+ * "real-time-bytes" (MIDI real-time bytes inside a dump, skipped),
  * "trailing-bytes" (bytes after the data, not read), "count-mismatch" (a
  * header that announces more programs or data than the file holds),
  * "partial-image" (Waveterm A records that do not fill the memory),
@@ -184,6 +185,7 @@ export type VornakNoteCode =
   | 'short-dump'
   | 'damaged-dump'
   | 'missing-end'
+  | 'real-time-bytes'
   | 'trailing-bytes'
   | 'count-mismatch'
   | 'partial-image'

@@ -35,11 +35,12 @@ constexpr std::array<Code, N - First> codesIn(const std::array<Named<Code>, N>& 
     return codes;
 }
 
-constexpr std::array<Named<NoteCode>, 11> kNoteNames{{
+constexpr std::array<Named<NoteCode>, 12> kNoteNames{{
     {NoteCode::BareImage, "bare-image"},
     {NoteCode::ShortDump, "short-dump"},
     {NoteCode::DamagedDump, "damaged-dump"},
     {NoteCode::MissingEnd, "missing-end"},
+    {NoteCode::RealTimeBytes, "real-time-bytes"},
     {NoteCode::TrailingBytes, "trailing-bytes"},
     {NoteCode::CountMismatch, "count-mismatch"},
     {NoteCode::PartialImage, "partial-image"},

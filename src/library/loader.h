@@ -20,6 +20,7 @@ enum class NoteCode {
     ShortDump,     // "short-dump": a dump that ends before the whole memory
     DamagedDump,   // "damaged-dump": a dump whose nibble stream is broken
     MissingEnd,    // "missing-end": a whole dump without its closing byte
+    RealTimeBytes, // "real-time-bytes": MIDI real-time bytes inside a dump, skipped
     TrailingBytes, // "trailing-bytes": bytes after what the format holds
     CountMismatch, // "count-mismatch": a header announces more than the file holds
     PartialImage,  // "partial-image": load records leave part of the memory unfilled
