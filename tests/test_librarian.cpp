@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -184,6 +186,25 @@ TEST(Notes, DamageNamesTheProgramsAFileDoesNotWhollyHold) {
         for (int p = c.from; p >= 0 && p < r.bank.programCount; ++p) untrusted.push_back(p);
         EXPECT_EQ(r.outcome.untrusted, untrusted) << c.what;
     }
+}
+
+// 2.V parameters that stand for no value: no number, below the range, or far
+// above it. A quotient of a larger whole value is what the tool writes for a
+// PPG value beyond a 2.V parameter's range (demo23-n.fxb holds some).
+TEST(Notes, UnsoundTwoVParametersAreDamage) {
+    Bytes bank = readFile(examplePath("demo23-n.fxb"));
+    const auto param = [](int program, int k) { return static_cast<std::size_t>(156 + 412 * program + 56 + 4 * k); };
+    bank = withWord(bank, param(3, 2), std::bit_cast<std::uint32_t>(std::numeric_limits<float>::quiet_NaN()));
+    bank = withWord(bank, param(5, 3), std::bit_cast<std::uint32_t>(3e9f));
+    bank = withWord(bank, param(5, 4), std::bit_cast<std::uint32_t>(-0.25f));
+    bank = withWord(bank, param(7, 3), std::bit_cast<std::uint32_t>(254.0f / 127)); // 254 held at 127: no damage
+    const Read r = readBytes(bank);
+    ASSERT_EQ(r.outcome.code, 0);
+    EXPECT_TRUE(hasNote(r.outcome, "out-of-range", "3 parameters of programs 3 and 5 stand for no value"));
+    EXPECT_EQ(r.outcome.damage, Damage::Damaged);
+    EXPECT_EQ(r.outcome.untrusted, (std::vector<int>{3, 5}));
+    EXPECT_EQ(r.bank.programs[5].programValues[4], -32) << "-0.25 of 127, to the nearest";
+    EXPECT_EQ(r.bank.programs[7].programValues[3], 127);
 }
 
 TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {

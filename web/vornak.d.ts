@@ -175,7 +175,8 @@ export interface VornakDescribeOptions {
  * header that announces more programs or data than the file holds),
  * "partial-image" (Waveterm A records that do not fill the memory),
  * "short-chunk" (a Halvic memory area shorter than the plug-in writes),
- * "cut-names" (names longer than the 27 characters kept). And about a file a
+ * "cut-names" (names longer than the 27 characters kept), "out-of-range" (2.V
+ * parameters that stand for no value, read as the nearest). And about a file a
  * conversion writes: "reads-as-other-format" (the tool would recognise it as
  * another format), "needs-model-switch" (it reads back as the other model
  * unless /2.2 or /2.3 is given).
@@ -191,6 +192,7 @@ export type VornakNoteCode =
   | 'partial-image'
   | 'short-chunk'
   | 'cut-names'
+  | 'out-of-range'
   | 'reads-as-other-format'
   | 'needs-model-switch';
 

@@ -16,9 +16,21 @@ constexpr int kGlobalsParamLimit = 50; // fewer parameters: the globals sub-chun
 constexpr std::int32_t kLittleEndianCountUpTo = 0x00010202;
 
 // Reads the globals a sub-chunk holds: parameter k + 1 carries global k.
-void readGlobals(PpgBank& bank, const std::uint8_t* params, std::int32_t count) {
-    for (int k = 0; k < kGlobalCount && k + 1 < count; ++k)
-        bank.globals[k] = paramToInt(hostFloat(params + 4 * (k + 1)), k2VGlobalMax[static_cast<std::size_t>(k)]);
+void readGlobals(PpgBank& bank, const std::uint8_t* params, std::int32_t count, Read2V& read) {
+    for (int k = 0; k < kGlobalCount && k + 1 < count; ++k) {
+        const float x = hostFloat(params + 4 * (k + 1));
+        const std::int32_t max = k2VGlobalMax[static_cast<std::size_t>(k)];
+        read.unsoundGlobals += !paramIsSound(x, max);
+        bank.globals[k] = paramToInt(x, max);
+    }
+}
+
+// Takes what decoding program `p` found.
+void tally(Read2V& read, int p, const Decoded2V& found) {
+    if (found.nameCut) read.namesCut.push_back(p);
+    if (found.unsound == 0) return;
+    read.unsound.push_back(p);
+    read.unsoundValues += found.unsound;
 }
 
 // Walks the sub-chunks of a chunk bank into programs 0 .. n - 1; counts the
@@ -46,12 +58,12 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
         for (std::int32_t k = 0; k < params; ++k) swapWord(sub + kBlockHeaderSize + 4 * k);
 
         if (params < kGlobalsParamLimit) {
-            readGlobals(bank, sub + kBlockHeaderSize, params);
+            readGlobals(bank, sub + kBlockHeaderSize, params, read);
         } else if (params == k2VParamCount) {
             if (next >= n) raiseCode(1);
             setHostWord(sub + kFxMagic, kFxCk);
             setHostWord(sub + kFxVersion, 1);
-            if (decode2V(bank.programs[static_cast<std::size_t>(next)], sub)) read.namesCut.push_back(next);
+            tally(read, next, decode2V(bank.programs[static_cast<std::size_t>(next)], sub));
             ++next;
         }
         p += 8 + byteSize;
@@ -71,7 +83,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
             static_cast<std::uint64_t>(block - file.image.get()) + k2VBlockSize > file.imageSize)
             raiseCode(1);
         PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
-        if (decode2V(program, block)) read.namesCut.push_back(i);
+        tally(read, i, decode2V(program, block));
         if (i == 0) bank.takeGlobalsFrom(program);
     }
     read.programs = n;

@@ -37,11 +37,16 @@ inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
 // 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
 // count out of that range) or emptied.
 // `stats`, when given, receives how many programs the file itself held
-// (program sub-chunks or blocks decoded), and which of them have names that
-// fill all 28 bytes of the name field and were cut to the 27 a name keeps.
+// (program sub-chunks or blocks decoded), which of them have names that
+// fill all 28 bytes of the name field and were cut to the 27 a name keeps,
+// and which hold parameters that are not sound (paramIsSound), with how
+// many such parameters the programs and the bank's globals hold.
 struct Read2V {
     int programs = 0;
     std::vector<int> namesCut;
+    std::vector<int> unsound;
+    int unsoundValues = 0;
+    int unsoundGlobals = 0;
 };
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats = nullptr);
 

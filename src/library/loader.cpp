@@ -35,7 +35,7 @@ constexpr std::array<Code, N - First> codesIn(const std::array<Named<Code>, N>& 
     return codes;
 }
 
-constexpr std::array<Named<NoteCode>, 12> kNoteNames{{
+constexpr std::array<Named<NoteCode>, 13> kNoteNames{{
     {NoteCode::BareImage, "bare-image"},
     {NoteCode::ShortDump, "short-dump"},
     {NoteCode::DamagedDump, "damaged-dump"},
@@ -46,6 +46,7 @@ constexpr std::array<Named<NoteCode>, 12> kNoteNames{{
     {NoteCode::PartialImage, "partial-image"},
     {NoteCode::ShortChunk, "short-chunk"},
     {NoteCode::CutNames, "cut-names"},
+    {NoteCode::OutOfRange, "out-of-range"},
     {NoteCode::ReadsAsOtherFormat, "reads-as-other-format"},
     {NoteCode::NeedsModelSwitch, "needs-model-switch"},
 }};

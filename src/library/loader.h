@@ -26,6 +26,7 @@ enum class NoteCode {
     PartialImage,  // "partial-image": load records leave part of the memory unfilled
     ShortChunk,    // "short-chunk": a Halvic memory area shorter than the plug-in writes
     CutNames,      // "cut-names": names longer than the 27 characters Vornak keeps
+    OutOfRange,    // "out-of-range": 2.V parameters that stand for no value, read as the nearest
     // About a written file:
     ReadsAsOtherFormat, // "reads-as-other-format": the tool would recognise it as another format
     NeedsModelSwitch,   // "needs-model-switch": it reads back as the other model unless /2.2 or /2.3 is given

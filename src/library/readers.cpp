@@ -309,6 +309,42 @@ void readHalvic(LoadInput& in) {
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 
+namespace {
+
+// "program 4", "programs 4, 7 and 9", "12 programs, from 4 to 120": programs
+// in ascending order.
+std::string programsNamed(const std::vector<int>& programs) {
+    constexpr std::size_t kNamedOneByOne = 5;
+    if (programs.size() > kNamedOneByOne)
+        return cat({programs.size(), " programs, from ", programs.front(), " to ", programs.back()});
+    std::string text = programs.size() == 1 ? "program " : "programs ";
+    for (std::size_t i = 0; i < programs.size(); ++i)
+        text += cat({i == 0 ? "" : i + 1 == programs.size() ? " and " : ", ", programs[i]});
+    return text;
+}
+
+// The note on 2.V parameters that are not sound: they stand for no value
+// the parameter has.
+void noteUnsound(LoadInput& in, const Read2V& read) {
+    if (read.unsound.empty() && read.unsoundGlobals == 0) return;
+    const int count = read.unsoundValues + read.unsoundGlobals;
+    std::string whose = read.unsound.empty() ? "" : cat({"of ", programsNamed(read.unsound)});
+    if (read.unsoundGlobals > 0)
+        whose += cat({whose.empty() ? "" : " and ", "of the bank's settings (tuning and the others)"});
+    distrust(in, Damage::Damaged, 0, 0);
+    for (const int p : read.unsound) distrust(in, Damage::Damaged, p, p + 1);
+    note(in, NoteCode::OutOfRange,
+         cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " parameter " : " parameters ", whose,
+              count == 1 ? " stands" : " stand",
+              " for no value a 2.V parameter has (not a number, below 0, or above 1 and no value written so), so the "
+              "file is damaged or was not written by the plug-in. Vornak reads one that is no number as 0, one below "
+              "the range as a negative value, which a PPG memory cannot hold, and one above it as the highest",
+              read.unsound.empty() ? "." : read.unsound.size() == 1 ? ": the program cannot be trusted."
+                                                                    : ": these programs cannot be trusted."}));
+}
+
+} // namespace
+
 // Any FXB bank that no other reader claims is read as a 2.V bank.
 void read2V(LoadInput& in) {
     FxbFile& file = *in.fxb;
@@ -328,6 +364,7 @@ void read2V(LoadInput& in) {
              cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
                   ": the other ", in.bank.programCount - read.programs, " are default programs."}));
     }
+    noteUnsound(in, read);
     noteCutNames(in, static_cast<int>(read.namesCut.size()), read.namesCut, "");
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
