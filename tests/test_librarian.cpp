@@ -53,6 +53,10 @@ std::vector<std::string> codes(const LoadOutcome& o) {
     return ::testing::AssertionFailure() << "no note " << code << " saying \"" << words << "\" in:\n" << all;
 }
 
+bool drops(const ConversionReport& r, const std::string& words) {
+    return std::ranges::any_of(r.dropped, [&](const std::string& d) { return d.find(words) != std::string::npos; });
+}
+
 // A Corvel bank that holds what only Corvel keeps: names, a bank name,
 // program values 24..28, group parameter 39, and groups A and B that differ.
 PpgBank namedBank() {
@@ -258,6 +262,36 @@ TEST(Sounds, EqualExactlyWhenThePackedRecordIs) {
     PpgProgram wave = syx.bank.programs[4];
     wave.programValues[kWavetable] ^= 1;
     EXPECT_NE(soundOf(wave), soundOf(syx.bank.programs[4]));
+}
+
+// Bits of a record that no value holds (a PPG leaves them empty) are part
+// of what an image holds: the record is the 51 bytes stored, and the image
+// formats write them back; the others cannot, and say so.
+TEST(Conversions, BitsNoValueHoldsComeBackInEveryImage) {
+    Bytes image = readFile(examplePath("demo23.bin"));
+    image[3 * 51 + 50] |= 0x80;           // program 3, bit 407
+    image[4480 + 2 * 32 + 16] = 0x5A;     // combi 2, byte 16
+    const Read read = readBytes(image);
+    ASSERT_EQ(read.bank.combiCount, 20);
+    std::string stored;
+    for (int k = 0; k < 51; ++k) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02x", image[static_cast<std::size_t>(3 * 51 + k)]);
+        stored += hex;
+    }
+    EXPECT_EQ(recordOf(read.bank.programs[3]), stored);
+    for (const char letter : {'s', 'a', 'b', 'm'}) {
+        const ConversionReport r = reportConversion(*exportFormatForLetter(letter), read.bank, 0, 255, kGroupA);
+        EXPECT_TRUE(r.dropped.empty()) << letter << ": " << r.text;
+        const std::vector<std::uint8_t> bytes = exportFormatForLetter(letter)->write(read.bank, {});
+        const Read back = readBytes(Bytes(bytes.begin(), bytes.end()));
+        BankImage again{};
+        back.bank.storeImage(again.data(), 0, 255);
+        EXPECT_TRUE(std::equal(again.begin(), again.end(), image.begin())) << letter;
+    }
+    const ConversionReport corvel = reportConversion(*exportFormatForLetter('w'), read.bank, 0, 255, kGroupA);
+    EXPECT_TRUE(drops(corvel, "the unused bits of the records of 1 program")) << corvel.text;
+    EXPECT_TRUE(drops(corvel, "the unused bits of the records of 1 combi")) << corvel.text;
 }
 
 // The report of every output for every input kind against the file that the
@@ -466,10 +500,6 @@ std::vector<std::string> noteCodes(const ConversionReport& r) {
     return c;
 }
 
-bool drops(const ConversionReport& r, const std::string& words) {
-    return std::ranges::any_of(r.dropped, [&](const std::string& d) { return d.find(words) != std::string::npos; });
-}
-
 // The demo 2.V bank with one program whose packed record holds 0x55 where a
 // Wave 2.3 marks a combi in use.
 Bytes bankWithAMarkerInAProgram() {
@@ -503,6 +533,11 @@ TEST(Conversions, ReportsHowTheWrittenFileReadsBack) {
     // The reverse: a Wave 2.3 layout with no combi in use reads back as a Wave 2.2 memory.
     Bytes image(5120, 0);
     for (std::size_t i = 0; i < 87 * 51; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+    for (std::size_t at = 0; at < 87 * 51; at += 51) { // the bits a PPG leaves empty
+        image[at + 25] &= 0x1F;
+        image[at + 26] &= 0xF8;
+        image[at + 50] &= 0x01;
+    }
     const Read wave23 = readBytes(image, 3);
     ASSERT_EQ(wave23.bank.programCount, 87);
     const ConversionReport r = reportConversion(*exportFormatForLetter('b'), wave23.bank, 0, 255, kGroupA);

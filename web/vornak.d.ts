@@ -296,7 +296,8 @@ export interface VornakBankDescription {
   sounds: string[];
   /**
    * Each program's 51-byte packed record in hexadecimal, as a PPG memory
-   * stores it: equal records are programs the instrument holds alike.
+   * stores it (for a memory image, the 51 bytes it stores): equal records
+   * are programs the instrument holds alike.
    */
   records: string[];
   /**

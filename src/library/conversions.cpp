@@ -24,6 +24,7 @@ struct Losses {
     int corvelOnly = 0;
     int flagBits = 0;
     int rounded = 0;
+    int spareBits = 0;
 };
 
 bool differ(const std::int32_t* a, const std::int32_t* b, int count) {
@@ -69,6 +70,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.corvelOnly += corvelOnly;
     l.flagBits += flagBits;
     l.rounded += rounded;
+    l.spareBits += wrote.spareBits != back.spareBits;
 }
 
 bool sameCombiValues(const PpgCombi& a, const PpgCombi& b) {
@@ -85,7 +87,7 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
     if (bank.name[0] != '\0' && std::strcmp(bank.name, back.name) != 0) dropped.push_back("the bank name");
     const int used = bank.combisInUse();
     const int kept = std::min(writtenCombis, back.combiCount);
-    int lostCombis = 0, changedCombis = 0;
+    int lostCombis = 0, changedCombis = 0, spareBits = 0;
     bool combiNames = false;
     for (int c = 0; c < bank.combiCount; ++c) {
         const PpgCombi& combi = bank.combis[static_cast<std::size_t>(c)];
@@ -97,6 +99,7 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
         const PpgCombi& again = back.combis[static_cast<std::size_t>(c)];
         if (combi.name[0] != '\0' && std::strcmp(combi.name, again.name) != 0) combiNames = true;
         changedCombis += !sameCombiValues(combi, again);
+        spareBits += combi.spare != again.spare;
     }
     if (lostCombis == used && used > 0)
         dropped.push_back(used == 1 ? "the combi" : cat({"all ", combisText(used)}));
@@ -104,6 +107,7 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
         dropped.push_back(combisText(lostCombis));
     if (combiNames) dropped.push_back("combi names");
     if (changedCombis > 0) dropped.push_back(cat({"the exact values of ", combisText(changedCombis), " (cut to what the format holds)"}));
+    if (spareBits > 0) dropped.push_back(cat({"the unused bits of the records of ", combisText(spareBits)}));
     if (!std::equal(bank.globals, bank.globals + kGlobalCount, back.globals))
         dropped.push_back("the bank-wide 2.V settings (tuning and the others)");
 }
@@ -120,6 +124,7 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
     add(l.corvelOnly, "the values only a Corvel bank keeps");
     add(l.flagBits, "switch bits that the format cannot hold");
     add(l.rounded, "the exact sound values", " (rounded to what the format holds)");
+    add(l.spareBits, "the unused bits of the records");
 }
 
 // "87 programs and 1 combi"
