@@ -211,6 +211,26 @@ TEST(Notes, UnsoundTwoVParametersAreDamage) {
     EXPECT_EQ(r.bank.programs[7].programValues[3], 127);
 }
 
+// A Wave 2.2 memory whose program 88 holds 0x55 where a Wave 2.3 marks
+// combi 0 in use (image byte 4511) reads as a Wave 2.3 memory without /2.2;
+// the bytes a Wave 2.3 memory leaves empty (program 87 stands there) say it
+// may not be one.
+TEST(Notes, AWave22MemoryTakenForAWave23OneIsNamed) {
+    const PpgBank defaults(100, 0);
+    const std::vector<std::uint8_t> written = exportFormatForLetter('s')->write(defaults, {});
+    Bytes dump(written.begin(), written.end());
+    dump[4 + 2 * 4511] = 0x05;
+    dump[5 + 2 * 4511] = 0x05;
+    const Read guessed = readBytes(dump);
+    ASSERT_EQ(guessed.bank.programCount, 87);
+    EXPECT_EQ(codes(guessed.outcome), std::vector<std::string>{"needs-model-switch"});
+    EXPECT_TRUE(hasNote(guessed.outcome, "needs-model-switch", "read it with /2.2"));
+    EXPECT_EQ(guessed.outcome.damage, Damage::None);
+    const Read told = readBytes(dump, 2);
+    EXPECT_EQ(told.bank.programCount, 100);
+    EXPECT_TRUE(told.outcome.notes.empty());
+}
+
 TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {
     struct Case {
         Bytes bytes;

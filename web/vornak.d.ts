@@ -176,8 +176,9 @@ export interface VornakDescribeOptions {
  * "partial-image" (Waveterm A records that do not fill the memory),
  * "short-chunk" (a Halvic memory area shorter than the plug-in writes),
  * "cut-names" (names longer than the 27 characters kept), "out-of-range" (2.V
- * parameters that stand for no value, read as the nearest). And about a file a
- * conversion writes: "reads-as-other-format" (the tool would recognise it as
+ * parameters that stand for no value, read as the nearest), "needs-model-switch"
+ * (a Wave 2.2 memory may have been taken for a Wave 2.3 one). And about a file
+ * a conversion writes: "reads-as-other-format" (the tool would recognise it as
  * another format), "needs-model-switch" (it reads back as the other model
  * unless /2.2 or /2.3 is given).
  */

@@ -64,15 +64,6 @@ std::string fourChars(const std::uint8_t* p) {
     return text;
 }
 
-// Both Waveterm readers fill a zeroed work image, from which the memory image
-// and the bank name are taken.
-void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint) {
-    in.bank.loadImage(work.data(), hint);
-    if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
-    const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
-    noteCutNames(in, 0, {}, "", true, strnlen(name, work.size() - kWorkNameOffset));
-}
-
 // Whether a memory image comes back byte for byte when it is read in the
 // layout and stored again without the bits that no value holds: every bit
 // that a PPG memory leaves empty is zero.
@@ -86,10 +77,39 @@ bool roundTrips(const std::uint8_t* image, ModelHint layout) {
     return std::equal(again.begin(), again.end(), image);
 }
 
+// Without a model switch one combi marked in use makes an image a Wave 2.3
+// memory, but a Wave 2.2 memory's programs 87 to 99 may hold 0x55 where a
+// Wave 2.3 marks its combis. Where the image holds bits that a Wave 2.3
+// memory leaves empty and a Wave 2.2 memory does not, a note says so.
+void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint) {
+    if (hint != ModelHint::Detect || in.bank.combiCount == 0 || roundTrips(image, ModelHint::Wave23) ||
+        !roundTrips(image, ModelHint::Wave22))
+        return;
+    const bool takesSwitch = in.outcome.format == nullptr || in.outcome.format->takesModelHint;
+    note(in, NoteCode::NeedsModelSwitch,
+         cat({"A combi is marked in use, so the memory was read as a Wave 2.3 memory (87 programs and 20 combis), "
+              "but bits that a Wave 2.3 memory leaves empty are set in it, as in a Wave 2.2 memory whose programs 87 "
+              "to 99 hold 0x55 where a Wave 2.3 marks its combis in use. ",
+              takesSwitch ? "If it came from a Wave 2.2, read it with /2.2 (the model switch) to get its 100 programs."
+                          : "If it came from a Wave 2.2, its programs 87 to 99 are read as combis: files of this "
+                            "format are read by what they hold."}));
+}
+
+// Both Waveterm readers fill a zeroed work image, from which the memory image
+// and the bank name are taken.
+void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint) {
+    in.bank.loadImage(work.data(), hint);
+    noteModelGuess(in, work.data(), hint);
+    if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
+    const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
+    noteCutNames(in, 0, {}, "", true, strnlen(name, work.size() - kWorkNameOffset));
+}
+
 } // namespace
 
 void readMemoryImage(LoadInput& in) {
     in.bank.loadImage(in.data, in.hint);
+    noteModelGuess(in, in.data, in.hint);
     // A memory image that the model can carry whole is clean in one of the
     // two layouts, whatever the hint: a Wave 2.3 memory with no combi in use
     // reads as a Wave 2.2 memory without /2.3, and is still a program bank.
@@ -233,6 +253,7 @@ void noteStatusBytes(LoadInput& in, const SysExScan& scan, DumpLength length) {
 void readSysEx(LoadInput& in) {
     const SysExScan scan = decodeSysEx(in.data, in.size);
     in.bank.loadImage(in.data, in.hint);
+    noteModelGuess(in, in.data, in.hint);
     if (scan.realTimeBytes > 0) {
         const bool one = scan.realTimeBytes == 1;
         note(in, NoteCode::RealTimeBytes,
@@ -303,6 +324,8 @@ void readHalvic(LoadInput& in) {
         fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
              "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
              "copy, or save the bank again from the plug-in.");
+    noteModelGuess(in, file.chunkData() + kHalvicImageOffset,
+                   in.hint == ModelHint::Detect ? halvicModel(file.chunkData(), file.chunkSize()) : in.hint);
     if (file.chunkSize() < kHalvicChunkSize) {
         distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::ShortChunk,
