@@ -186,11 +186,7 @@ std::string reportText(const ConversionReport& r, int bankPrograms) {
     const bool namesLost = !r.dropped.empty() && r.dropped.front().rfind("program names of ", 0) == 0;
     if (namesLost) text += "; program names are not kept";
     const std::size_t from = namesLost ? 1 : 0;
-    if (r.dropped.size() > from) {
-        text += "; drops ";
-        for (std::size_t i = from; i < r.dropped.size(); ++i)
-            text += cat({i == from ? "" : i + 1 == r.dropped.size() ? " and " : ", ", r.dropped[i]});
-    }
+    if (r.dropped.size() > from) text += "; drops " + listed(std::span(r.dropped).subspan(from));
     text += ".";
     for (const LoadNote& note : r.notes) text += cat({" ", note.text});
     return text;

@@ -171,15 +171,12 @@ std::string partsHolding(const PpgBank& bank, const std::vector<std::size_t>& im
         if (b < static_cast<std::size_t>(bank.programCount) * kPackedProgramSize) add(programs, b / kPackedProgramSize);
         if (bank.combiCount > 0 && b >= kCombiAreaOffset) add(combis, (b - kCombiAreaOffset) / kPackedCombiSize);
     }
-    auto listed = [](const std::vector<std::string>& list, const char* what) {
-        std::string text = cat({what, list.size() == 1 ? " " : "s "});
-        for (std::size_t i = 0; i < list.size(); ++i)
-            text += cat({i == 0 ? "" : i + 1 == list.size() ? " and " : ", ", list[i]});
-        return text;
+    const auto named = [](const std::vector<std::string>& list, const char* what) {
+        return cat({what, list.size() == 1 ? " " : "s ", listed(list)});
     };
-    if (programs.empty()) return combis.empty() ? "" : listed(combis, "combi");
-    if (combis.empty()) return listed(programs, "program");
-    return cat({listed(programs, "program"), programs.size() == 1 ? " and " : ", and ", listed(combis, "combi")});
+    if (programs.empty()) return combis.empty() ? "" : named(combis, "combi");
+    if (combis.empty()) return named(programs, "program");
+    return cat({named(programs, "program"), programs.size() == 1 ? " and " : ", and ", named(combis, "combi")});
 }
 
 // The program that holds data byte k of a dump.
@@ -253,7 +250,6 @@ void noteStatusBytes(LoadInput& in, const SysExScan& scan, DumpLength length) {
 void readSysEx(LoadInput& in) {
     const SysExScan scan = decodeSysEx(in.data, in.size);
     in.bank.loadImage(in.data, in.hint);
-    noteModelGuess(in, in.data, in.hint);
     if (scan.realTimeBytes > 0) {
         const bool one = scan.realTimeBytes == 1;
         note(in, NoteCode::RealTimeBytes,
@@ -306,6 +302,8 @@ void readSysEx(LoadInput& in) {
              cat({"The dump has no closing byte (F7) after its data: it may have been cut off right at its end. All ",
                   withThousands(kBankImageSize), " bytes of the program memory are there."}));
     }
+    // A damaged dump's image says nothing about the model.
+    if (in.outcome.damage == Damage::None) noteModelGuess(in, in.data, in.hint);
     noteTrailing(in, scan.end, scan.closed ? "the end of the dump (F7)" : "the dump's data");
 }
 
@@ -343,10 +341,9 @@ std::string programsNamed(const std::vector<int>& programs) {
     constexpr std::size_t kNamedOneByOne = 5;
     if (programs.size() > kNamedOneByOne)
         return cat({programs.size(), " programs, from ", programs.front(), " to ", programs.back()});
-    std::string text = programs.size() == 1 ? "program " : "programs ";
-    for (std::size_t i = 0; i < programs.size(); ++i)
-        text += cat({i == 0 ? "" : i + 1 == programs.size() ? " and " : ", ", programs[i]});
-    return text;
+    std::vector<std::string> numbers;
+    for (const int p : programs) numbers.push_back(std::to_string(p));
+    return cat({programs.size() == 1 ? "program " : "programs ", listed(numbers)});
 }
 
 // The note on 2.V parameters that are not sound: they stand for no value
