@@ -59,7 +59,7 @@ async function checkReceived(page, count, bytes) {
   assert.equal(await listingOf(page, name), decodeText(native.stdoutBytes), `${name}: listing`);
   const facts = page.locator('#bank-facts');
   assert.ok(sameBytes(await fetched(page, facts.getByRole('link', { name: `Download ${name}` })), bytes), `${name}: kept as it came`);
-  const short = facts.getByRole('note').getByText(/^The dump ends after/);
+  const short = facts.getByRole('note').getByText(/^The dump's closing byte \(F7\) comes after/);
   assert.equal(await short.count(), bytes.length < dump.length ? 1 : 0, `${name}: note`);
   return name;
 }
@@ -122,7 +122,7 @@ test('a dump among other MIDI messages, whole or in parts, loads as its file doe
   await deliver(page, 'PPG interface', [short]);
   await checkReceived(page, 3, short);
   await (await selectBank(page, await receivedNames(page).nth(2).textContent()))
-    .getByText('The dump ends after 2,998 of the 5,120 bytes').waitFor();
+    .getByText('The dump\'s closing byte (F7) comes after 5,996 of the 10,240 data bytes').waitFor();
 
   await page.reload();
   await page.getByText('Ready.').waitFor();
@@ -227,7 +227,7 @@ test('the dialog of a short dump repeats its note; the instrument\'s memory can 
   await selectBank(page, 'short.syx');
   await press(page.getByRole('button', { name: 'Send to instrument: short.syx' }));
   let dialog = page.getByRole('dialog', { name: 'Send short.syx to “Stand-in MIDI”?' });
-  await dialog.getByRole('note').getByText('The dump ends after 2,998 of the 5,120 bytes').waitFor();
+  await dialog.getByRole('note').getByText('The dump\'s closing byte (F7) comes after 5,996 of the 10,240 data bytes').waitFor();
   await dialog.getByRole('button', { name: 'Cancel' }).click();
 
   // A 2.V bank: what a dump cannot carry is said before sending; the
