@@ -22,10 +22,6 @@ static_assert(mapIsWellFormed(), "every mapped parameter needs a place and a max
 const std::uint8_t* paramAt(const std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
 std::uint8_t* paramAt(std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
 
-} // namespace
-
-namespace {
-
 // Rounded down, not toward zero: a negative value then comes back from
 // intToParam as itself, as every other value does.
 double roundedProduct(float x, std::int32_t max) { return std::floor(max * (static_cast<double>(x) + 1.0 / (2.0 * max))); }
