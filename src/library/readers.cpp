@@ -64,17 +64,27 @@ std::string fourChars(const std::uint8_t* p) {
     return text;
 }
 
-// Whether a memory image comes back byte for byte when it is read in the
-// layout and stored again without the bits that no value holds: every bit
-// that a PPG memory leaves empty is zero.
-bool roundTrips(const std::uint8_t* image, ModelHint layout) {
+// Whether the image, as the bank was read from it, sets no bit that a PPG
+// memory leaves empty: none that a program's or combi's record holds beside
+// its values, and none between the programs and the combis or after the
+// programs. Such an image comes back byte for byte when it is stored again.
+bool leavesEmptyClear(const PpgBank& bank, const std::uint8_t* image) {
+    const auto programs = static_cast<std::size_t>(bank.programCount);
+    const auto combis = static_cast<std::size_t>(bank.combiCount);
+    const std::uint8_t* unused = image + programs * kPackedProgramSize;
+    const std::uint8_t* unusedEnd = image + (combis > 0 ? kCombiAreaOffset : kBankImageSize);
+    return std::all_of(bank.programs.begin(), bank.programs.begin() + bank.programCount,
+                       [](const PpgProgram& p) { return p.spareBits == 0; }) &&
+           std::all_of(bank.combis.begin(), bank.combis.begin() + bank.combiCount,
+                       [](const PpgCombi& c) { return c.spare == PackedCombi{}; }) &&
+           std::all_of(unused, unusedEnd, [](std::uint8_t b) { return b == 0; });
+}
+
+// The same for the image read in the layout.
+bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout) {
     PpgBank bank(0, 0);
     bank.loadImage(image, layout);
-    for (PpgProgram& program : bank.programs) program.spareBits = 0;
-    for (PpgCombi& combi : bank.combis) combi.spare = {};
-    BankImage again{};
-    bank.storeImage(again.data(), 0, bank.programCount);
-    return std::equal(again.begin(), again.end(), image);
+    return leavesEmptyClear(bank, image);
 }
 
 // Without a model switch one combi marked in use makes an image a Wave 2.3
@@ -82,8 +92,8 @@ bool roundTrips(const std::uint8_t* image, ModelHint layout) {
 // Wave 2.3 marks its combis. Where the image holds bits that a Wave 2.3
 // memory leaves empty and a Wave 2.2 memory does not, a note says so.
 void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint) {
-    if (hint != ModelHint::Detect || in.bank.combiCount == 0 || roundTrips(image, ModelHint::Wave23) ||
-        !roundTrips(image, ModelHint::Wave22))
+    if (hint != ModelHint::Detect || in.bank.combiCount == 0 || leavesEmptyClear(in.bank, image) ||
+        !leavesEmptyClear(image, ModelHint::Wave22))
         return;
     const bool takesSwitch = in.outcome.format == nullptr || in.outcome.format->takesModelHint;
     note(in, NoteCode::NeedsModelSwitch,
@@ -113,7 +123,7 @@ void readMemoryImage(LoadInput& in) {
     // A memory image that the model can carry whole is clean in one of the
     // two layouts, whatever the hint: a Wave 2.3 memory with no combi in use
     // reads as a Wave 2.2 memory without /2.3, and is still a program bank.
-    const bool clean = roundTrips(in.data, ModelHint::Wave22) || roundTrips(in.data, ModelHint::Wave23);
+    const bool clean = leavesEmptyClear(in.data, ModelHint::Wave22) || leavesEmptyClear(in.data, ModelHint::Wave23);
     const std::size_t image = kBankImageSize;
     if (in.size != image || !clean) {
         const bool whole = in.size == image;
