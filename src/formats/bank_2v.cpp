@@ -62,6 +62,11 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
 
 void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
     const std::int32_t n = std::max<std::int32_t>(hostInt(file.image.get() + kNumPrograms), 0);
+    // Every block holds 89 parameters at least: a count of more blocks than
+    // the image holds, or of more programs than a bank takes, is refused
+    // before the programs are made.
+    if (n > kMaxBankPrograms || (n > 0 && kBankHeaderSize + std::uint64_t(n) * k2VBlockSize > file.imageSize))
+        raiseCode(1);
     bank.resize(0, 0);
     bank.resize(n, 0);
     for (int i = 0; i < n; ++i) {

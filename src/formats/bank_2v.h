@@ -33,9 +33,10 @@ inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
 
 // Fills the bank from a parsed file (the image may be changed in place).
 // A chunk bank gets as many programs as its numPrograms says (1 up to
-// kMaxBankPrograms), whatever its chunk holds. False when the file is not a
-// 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
-// count out of that range) or emptied.
+// kMaxBankPrograms), whatever its chunk holds; a parameter bank one program
+// for each block, as many as its image holds up to kMaxBankPrograms. False
+// when the file is not a 2.V bank; the bank is then either untouched (wrong
+// fxID, a chunk bank's count out of that range) or emptied.
 // `stats`, when given, receives how many programs the file itself held
 // (program sub-chunks or blocks decoded), and how many of their names fill
 // all 28 bytes of the name field and were cut to the 27 a name keeps.

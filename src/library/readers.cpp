@@ -171,6 +171,8 @@ void readSysEx(LoadInput& in) {
 // A Corvel bank is recognised by its bank header alone and then read from
 // the start of the input's bytes.
 void readCorvel(LoadInput& in) {
+    // The container's copy of the file served only to recognise it.
+    in.fxb->clear();
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
     noteCutNames(in, stream.namesCut, " (of the bank, its programs or its combis)");
