@@ -14,7 +14,7 @@
 #include <tuple>
 #include <vector>
 
-#include "library/loader.h"
+#include "cli/input.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "model/error.h"

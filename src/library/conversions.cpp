@@ -5,6 +5,7 @@
 
 #include "formats/bank_2v.h"
 #include "library/loader.h"
+#include "library/text.h"
 
 namespace vornak {
 

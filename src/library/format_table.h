@@ -11,7 +11,7 @@ namespace vornak {
 // Every format Vornak reads and writes, as data. The loader recognises and
 // reads files by walking the input table; the command line, the exports,
 // the conversion reports and the engine's list of formats walk the output
-// table. The usage text's format lines are those of the rows.
+// table.
 
 // ---- Reading -------------------------------------------------------------
 
@@ -34,8 +34,7 @@ enum class FxbBank { None, Any, Chunk, Parameters };
 
 struct InputFormat {
     InputKind kind;
-    const char* name;  // as people know it ("V8 SysEx dump")
-    const char* usage; // the usage text's line for the family; "" when another row has it
+    const char* name; // as people know it ("V8 SysEx dump")
     // Recognition: the bytes the file starts with (a magic matches only when
     // the file holds at least as many bytes). A plug-in bank in the FXB
     // container is recognised by the plug-in's identifier and the kind of
@@ -57,8 +56,8 @@ struct InputFormat {
     bool holdsNames() const;
 };
 
-// In the order of the usage text's lines. Recognition does not depend on
-// the order: magics differ, and within the FXB container the identifiers do.
+// Recognition does not depend on the order: magics differ, and within the
+// FXB container the identifiers do.
 std::span<const InputFormat> inputFormats();
 const InputFormat& inputFormat(InputKind kind);
 
@@ -69,8 +68,8 @@ inline constexpr const char* kFxbContainerName = "FXB bank";
 // ---- Writing -------------------------------------------------------------
 
 // The output formats, one per export switch; the identity that the command
-// line, the driver and the engine pass around. The switch letter, the
-// texts and the writer are in the format's row.
+// line, the driver and the engine pass around. The switch letter and the
+// writer are in the format's row.
 enum class ExportKind {
     None,
     Bank2VChunkV1,   // /F
@@ -101,7 +100,6 @@ using WriteFn = std::vector<std::uint8_t> (*)(const PpgBank& bank, const ExportR
 struct ExportFormat {
     ExportKind kind;
     char letter;           // switch letter, lower case
-    const char* label;     // as the verbose echo names it
     const char* name;      // in words, for people choosing an output
     const char* extension; // of the files it writes, with its dot
     ExportFamily family;
@@ -109,9 +107,6 @@ struct ExportFormat {
     bool takesGroup;       // /G chooses the group written
     WriteFn write;
     InputKind readsAs;     // what the tool recognises its files as
-    int usageLine;         // its place among the usage text's export lines
-    const char* usage;     // its usage line, after "/Xname ........ "
-    const char* usageMore; // a second line, or nullptr
 
     char switchLetter() const { return static_cast<char>(letter - 'a' + 'A'); }
     // Whether the program names written come back from the file.

@@ -2,68 +2,17 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <memory>
+#include <new>
 
 #include "formats/fxb_file.h"
 #include "library/readers.h"
+#include "library/text.h"
 #include "model/error.h"
 
 namespace vornak {
 
 namespace {
-
-// A code and the name the engine answers it by; every code of a kind, in
-// one table that both names them and lists them.
-template <typename Code>
-struct Named {
-    Code code;
-    const char* name;
-};
-
-template <typename Code, std::size_t N>
-const char* nameIn(const std::array<Named<Code>, N>& table, Code code) {
-    for (const Named<Code>& n : table)
-        if (n.code == code) return n.name;
-    return "";
-}
-
-// The codes of a table, from its row `First` on.
-template <typename Code, std::size_t N, std::size_t First = 0>
-constexpr std::array<Code, N - First> codesIn(const std::array<Named<Code>, N>& table) {
-    std::array<Code, N - First> codes{};
-    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = table[i + First].code;
-    return codes;
-}
-
-constexpr std::array<Named<NoteCode>, 11> kNoteNames{{
-    {NoteCode::BareImage, "bare-image"},
-    {NoteCode::ShortDump, "short-dump"},
-    {NoteCode::DamagedDump, "damaged-dump"},
-    {NoteCode::MissingEnd, "missing-end"},
-    {NoteCode::TrailingBytes, "trailing-bytes"},
-    {NoteCode::CountMismatch, "count-mismatch"},
-    {NoteCode::PartialImage, "partial-image"},
-    {NoteCode::ShortChunk, "short-chunk"},
-    {NoteCode::CutNames, "cut-names"},
-    {NoteCode::ReadsAsOtherFormat, "reads-as-other-format"},
-    {NoteCode::NeedsModelSwitch, "needs-model-switch"},
-}};
-constexpr auto kNoteCodes = codesIn(kNoteNames);
-
-constexpr std::array<Named<FailureReason>, 10> kReasonNames{{
-    {FailureReason::None, ""},
-    {FailureReason::NoInput, "no-input"},
-    {FailureReason::TooLarge, "too-large"},
-    {FailureReason::UnknownFormat, "unknown-format"},
-    {FailureReason::NotABank, "not-a-bank"},
-    {FailureReason::OtherPlugin, "other-plugin"},
-    {FailureReason::Damaged, "damaged"},
-    {FailureReason::Unexpected, "unexpected"},
-    {FailureReason::BadRequest, "bad-request"},
-    {FailureReason::NoMemory, "no-memory"},
-}};
-// Every reason of a failure: all but None.
-constexpr auto kFailureReasons = codesIn<FailureReason, kReasonNames.size(), 1>(kReasonNames);
 
 bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
     return in.size >= magic.size() && std::equal(magic.begin(), magic.end(), in.data);
@@ -71,21 +20,20 @@ bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
 
 // The FXB container is parsed once for all the plug-in banks it may hold.
 void parseFxb(LoadInput& in, FxbFile& file) {
-    in.outcome.fxbContainer = true;
     if (file.parse(in.data, in.size)) {
         in.fxb = &file;
         return;
     }
     const std::uint32_t kind = in.size >= 12 ? bigEndianWord(in.data + fxb::kFxMagic) : 0;
     if (kind == fxb::kFxCk || kind == fxb::kFPCh)
-        fail(in, FailureReason::NotABank, "Can't load .fxb file", 3,
+        fail(FailureReason::NotABank, "Can't load .fxb file", 3,
              "This is a single program (an FXP preset), not a bank. Vornak reads whole banks: save the bank "
              "(.fxb) from the plug-in instead.");
     if (in.size >= 12 && kind != fxb::kFxBk && kind != fxb::kFBCh)
-        fail(in, FailureReason::NotABank, "Can't load .fxb file", 3,
+        fail(FailureReason::NotABank, "Can't load .fxb file", 3,
              "The file starts like an FXB file, but it is neither a bank of programs nor a chunk bank. Vornak "
              "reads Waldorf 2.V, Halvic and Corvel banks.");
-    fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
+    fail(FailureReason::Damaged, "Can't load .fxb file", 3,
          "The file starts like an FXB bank, but its sizes do not match its contents: it is damaged or cut short. "
          "Try a fresh copy from where it came from.");
 }
@@ -99,7 +47,7 @@ bool claims(const InputFormat& row, const FxbFile& file, bool byIdentifier) {
 }
 
 // Recognises the format by the table and returns its row, or nullptr.
-const InputFormat* recognise(LoadInput& in, FxbFile& file) {
+const InputFormat* recognise(LoadInput& in, FxbFile& file, LoadOutcome& outcome) {
     const auto formats = inputFormats();
     const auto magicOf = std::find_if(formats.begin(), formats.end(),
                                       [&](const InputFormat& f) { return !f.magic.empty() && startsWith(in, f.magic); });
@@ -109,6 +57,7 @@ const InputFormat* recognise(LoadInput& in, FxbFile& file) {
         return nullptr;
     }
     if (!magicOf->isFxb()) return &*magicOf;
+    outcome.fxbContainer = true;
     parseFxb(in, file);
     for (const bool byIdentifier : {true, false})
         for (const InputFormat& f : formats)
@@ -117,17 +66,17 @@ const InputFormat* recognise(LoadInput& in, FxbFile& file) {
 }
 
 // Recognises the format and reads it; failures are thrown.
-void readInput(LoadInput& in) {
+void readInput(LoadInput& in, LoadOutcome& outcome) {
     FxbFile file;
-    const InputFormat* format = recognise(in, file);
+    const InputFormat* format = recognise(in, file, outcome);
     if (format == nullptr)
-        fail(in, FailureReason::UnknownFormat, "Unknown file format", 6,
+        fail(FailureReason::UnknownFormat, "Unknown file format", 6,
              in.size == 0 ? "The file is empty."
                           : "The file is none of the formats Vornak reads, and at " + withThousands(in.size) +
                                 " bytes it is too short to be a bare PPG memory image (" +
                                 withThousands(kBankImageSize) +
                                 " bytes). Check that it is a bank and not a single program or another kind of file.");
-    in.outcome.format = format;
+    outcome.format = format;
     if (!format->takesModelHint) in.hint = ModelHint::Detect;
     format->read(in);
 }
@@ -150,15 +99,19 @@ std::string corvelExplanation(int code) {
            " (code " + std::to_string(code) + "). Try a fresh copy, or save the bank again from the librarian.";
 }
 
-// Loads from a buffer laid out as LoadInput says.
+} // namespace
+
 LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
     LoadOutcome outcome;
-    LoadInput input{data, size, hint, bank, outcome};
+    LoadInput input{data, size, hint, bank, outcome.notes, outcome.namesCut};
     try {
-        readInput(input);
+        readInput(input, outcome);
         return outcome;
     } catch (const ReadFailure& failure) {
         outcome.code = failure.code;
+        outcome.reason = failure.reason;
+        outcome.message = failure.message;
+        outcome.explanation = failure.explanation;
     } catch (const CodeError& error) {
         outcome.code = error.code;
         outcome.reason = FailureReason::Damaged;
@@ -175,32 +128,21 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
     return outcome;
 }
 
-} // namespace
-
-const char* noteCodeName(NoteCode code) { return nameIn(kNoteNames, code); }
-
-std::span<const NoteCode> noteCodes() { return kNoteCodes; }
-
-const char* reasonName(FailureReason reason) { return nameIn(kReasonNames, reason); }
-
-std::span<const FailureReason> failureReasons() { return kFailureReasons; }
-
 const char* LoadOutcome::formatName() const {
     if (format != nullptr) return format->name;
     return fxbContainer ? kFxbContainerName : "";
 }
 
-LoadOutcome readFailure(FileBytes::Status status) {
+LoadOutcome unreadInput(FailureReason reason) {
     LoadOutcome outcome;
-    if (status == FileBytes::NoMemory) {
+    outcome.reason = reason;
+    if (reason == FailureReason::TooLarge) {
         outcome.code = 2;
-        outcome.reason = FailureReason::TooLarge;
         outcome.message = "Error allocating buffer";
         outcome.explanation = "The file is too large to be held in memory. Close other programs and try again, or "
                               "check that it is really a bank file.";
     } else {
         outcome.code = 1;
-        outcome.reason = FailureReason::NoInput;
         outcome.message = "No input file";
         outcome.explanation = "The file could not be opened or read. Try choosing it again.";
     }
@@ -208,21 +150,12 @@ LoadOutcome readFailure(FileBytes::Status status) {
 }
 
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
-    FileBytes copy = copyWhole(data, size, kSpareBytes, kBankImageSize);
-    if (copy.status != FileBytes::Read) return readFailure(copy.status);
-    return loadBuffer(copy.data.get(), copy.size, hint, bank);
-}
-
-LoadOutcome loadFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {
-    FileBytes file = readWholeFile(path, kSpareBytes, kBankImageSize, std::min(kStreamLimit, inputLimit), inputLimit);
-    if (file.status != FileBytes::Read) return readFailure(file.status);
-    return loadBuffer(file.data.get(), file.size, hint, bank);
-}
-
-int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {
-    const LoadOutcome outcome = loadFile(path, hint, bank, inputLimit);
-    if (!outcome.message.empty()) std::printf("%s\n", outcome.message.c_str());
-    return outcome.code;
+    const std::size_t total = std::max(size + kLoadSpareBytes, kLoadCapacity);
+    const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[total]);
+    if (!buffer) return unreadInput(FailureReason::TooLarge);
+    if (size != 0) std::copy_n(data, size, buffer.get());
+    std::fill(buffer.get() + size, buffer.get() + total, std::uint8_t{0});
+    return loadBuffer(buffer.get(), size, hint, bank);
 }
 
 } // namespace vornak

@@ -11,17 +11,15 @@
 #include "formats/program_2v.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
+#include "library/text.h"
 
 namespace vornak {
 
-void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation) {
-    in.outcome.reason = reason;
-    in.outcome.message = message;
-    in.outcome.explanation = std::move(explanation);
-    throw ReadFailure{code};
+void fail(FailureReason reason, const char* message, int code, std::string explanation) {
+    throw ReadFailure{reason, message, code, std::move(explanation)};
 }
 
-void note(LoadInput& in, NoteCode code, std::string text) { in.outcome.notes.push_back({code, std::move(text)}); }
+void note(LoadInput& in, NoteCode code, std::string text) { in.notes.push_back({code, std::move(text)}); }
 
 namespace {
 
@@ -39,7 +37,7 @@ constexpr const char* kFxbTrailing = "the end of the bank's data";
 // keeps: `count` names (`whose`: "" or words after "names") fill all 28
 // bytes of it, and the bank name is `bankNameLength` characters long.
 void noteCutNames(LoadInput& in, int count, const char* whose, bool bankName = false, std::size_t bankNameLength = 0) {
-    in.outcome.namesCut += count + (bankName ? 1 : 0);
+    in.namesCut += count + (bankName ? 1 : 0);
     if (count > 0)
         note(in, NoteCode::CutNames,
              cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " name" : " names", whose, count == 1 ? " fills" : " fill",
@@ -182,7 +180,7 @@ void readCorvel(LoadInput& in) {
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
     if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
+        fail(FailureReason::Damaged, "Can't load .fxb file", 3,
              "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
              "copy, or save the bank again from the plug-in.");
     if (file.chunkSize() < kHalvicChunkSize)
@@ -198,10 +196,10 @@ void read2V(LoadInput& in) {
     Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
-            fail(in, FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
+            fail(FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
                  cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
                       "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
-        fail(in, FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
+        fail(FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
              "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
              "bank again from the plug-in.");
     }
@@ -216,7 +214,7 @@ void read2V(LoadInput& in) {
 void readWavetermB(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(in, FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
+        fail(FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
              "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
              "wrong. Try a fresh copy from the disk.");
     takeWorkImage(in, work, in.hint);
@@ -245,7 +243,7 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(in, FailureReason::Damaged, "Invalid FLEX file", 5,
+        fail(FailureReason::Damaged, "Invalid FLEX file", 5,
              "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
              "it is not a Waveterm A file, it is in a format Vornak does not read.");
     takeWorkImage(in, work, in.hint);

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/driver.h"
+#include "cli/input.h"
 #include "formats/sysex.h"
 #include "io/file_io.h"
 #include "library/bank_facts.h"
@@ -28,6 +29,7 @@
 #include "library/format_table.h"
 #include "library/loader.h"
 #include "library/sounds.h"
+#include "library/text.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -309,7 +311,7 @@ int vornak_run(int argc, char** argv) {
 const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
                             int first, int last, int group) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
+    const LoadOutcome outcome = loadInput(path, hintOf(modelHint), bank, gInputLimit);
     Json json;
     json.open('{');
     putOutcome(json, outcome);
@@ -427,7 +429,7 @@ const std::uint8_t* vornak_bytes() { return gBytes.data(); }
 const char* vornak_write_named(const char* path, int modelHint, int format, int first, int last, int group, int nameCount,
                                char** names) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
+    const LoadOutcome outcome = loadInput(path, hintOf(modelHint), bank, gInputLimit);
     const ExportFormat* output = outputOf(format);
     Json json;
     json.open('{');
