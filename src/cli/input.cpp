@@ -6,7 +6,7 @@
 namespace vornak {
 
 LoadOutcome readFailure(FileBytes::Status status) {
-    return unreadInput(status == FileBytes::NoMemory ? FailureReason::TooLarge : FailureReason::NoInput);
+    return failedLoad(status == FileBytes::NoMemory ? Failure::TooLarge : Failure::NoInput);
 }
 
 LoadOutcome loadInput(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {

@@ -25,17 +25,9 @@ void parseFxb(LoadInput& in, FxbFile& file) {
         return;
     }
     const std::uint32_t kind = in.size >= 12 ? bigEndianWord(in.data + fxb::kFxMagic) : 0;
-    if (kind == fxb::kFxCk || kind == fxb::kFPCh)
-        fail(FailureReason::NotABank, "Can't load .fxb file", 3,
-             "This is a single program (an FXP preset), not a bank. Vornak reads whole banks: save the bank "
-             "(.fxb) from the plug-in instead.");
-    if (in.size >= 12 && kind != fxb::kFxBk && kind != fxb::kFBCh)
-        fail(FailureReason::NotABank, "Can't load .fxb file", 3,
-             "The file starts like an FXB file, but it is neither a bank of programs nor a chunk bank. Vornak "
-             "reads Waldorf 2.V, Halvic and Corvel banks.");
-    fail(FailureReason::Damaged, "Can't load .fxb file", 3,
-         "The file starts like an FXB bank, but its sizes do not match its contents: it is damaged or cut short. "
-         "Try a fresh copy from where it came from.");
+    if (kind == fxb::kFxCk || kind == fxb::kFPCh) fail(Failure::FxbPreset);
+    if (in.size >= 12 && kind != fxb::kFxBk && kind != fxb::kFBCh) fail(Failure::FxbNeither);
+    fail(Failure::FxbDamaged);
 }
 
 // Whether the FXB plug-in bank is the row's: the rows that name a plug-in
@@ -69,34 +61,21 @@ const InputFormat* recognise(LoadInput& in, FxbFile& file, LoadOutcome& outcome)
 void readInput(LoadInput& in, LoadOutcome& outcome) {
     FxbFile file;
     const InputFormat* format = recognise(in, file, outcome);
-    if (format == nullptr)
-        fail(FailureReason::UnknownFormat, "Unknown file format", 6,
-             in.size == 0 ? "The file is empty."
-                          : "The file is none of the formats Vornak reads, and at " + withThousands(in.size) +
-                                " bytes it is too short to be a bare PPG memory image (" +
-                                withThousands(kBankImageSize) +
-                                " bytes). Check that it is a bank and not a single program or another kind of file.");
+    if (format == nullptr && in.size == 0) fail(Failure::EmptyFile);
+    if (format == nullptr) fail(Failure::UnknownFormat, {withThousands(in.size), withThousands(kBankImageSize)});
     outcome.format = format;
     if (!format->takesModelHint) in.hint = ModelHint::Detect;
     format->read(in);
 }
 
-// The Corvel reader's codes come without a message.
-std::string corvelExplanation(int code) {
-    const char* what = "it could not be read";
-    switch (code) {
-    case 1: what = "its header is cut short"; break;
-    case 2: what = "its header is not a Corvel bank header"; break;
-    case 3: what = "its bank settings are cut short"; break;
-    case 4: what = "its bank settings are damaged, or its counts are impossible"; break;
-    case 6: what = "its counts of programs and combis disagree"; break;
-    case 10:
-    case 12: what = "a program or combi in it is cut short"; break;
-    case 11: what = "a program or combi in it is damaged"; break;
-    default: break;
-    }
-    return std::string("The Corvel bank is damaged or cut short: ") + what +
-           " (code " + std::to_string(code) + "). Try a fresh copy, or save the bank again from the librarian.";
+// The outcome of a failure, as the table of failures answers it.
+void takeFailure(LoadOutcome& outcome, const Failed& failed) {
+    const FailureAnswer a = failed.answer();
+    outcome.code = a.exitCode;
+    outcome.reason = a.reason;
+    outcome.message = a.message;
+    outcome.explanation = a.explanation;
+    outcome.notes.clear();
 }
 
 } // namespace
@@ -107,24 +86,17 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
     try {
         readInput(input, outcome);
         return outcome;
-    } catch (const ReadFailure& failure) {
-        outcome.code = failure.code;
-        outcome.reason = failure.reason;
-        outcome.message = failure.message;
-        outcome.explanation = failure.explanation;
+    } catch (const Failed& failed) {
+        takeFailure(outcome, failed);
     } catch (const CodeError& error) {
-        outcome.code = error.code;
-        outcome.reason = FailureReason::Damaged;
-        if (outcome.format != nullptr && outcome.format->kind == InputKind::Corvel)
-            outcome.explanation = corvelExplanation(error.code);
+        // The format code raises the tool's codes: the Corvel reader its
+        // own, the bank 1 when there is no memory for its programs.
+        const bool corvel = outcome.format != nullptr && outcome.format->kind == InputKind::Corvel;
+        const Failure failure = corvel ? corvelFailure(error.code) : error.code == 1 ? Failure::BankNoMemory : Failure::Unexpected;
+        takeFailure(outcome, {failure, {}, failure == Failure::Unexpected ? error.code : 0});
     } catch (...) {
-        outcome.code = 99;
-        outcome.reason = FailureReason::Unexpected;
+        takeFailure(outcome, {Failure::Unexpected});
     }
-    if (outcome.explanation.empty())
-        outcome.explanation = "Vornak could not read this file: an unexpected failure (code " + std::to_string(outcome.code) +
-                              "). Please keep the file and report it.";
-    outcome.notes.clear();
     return outcome;
 }
 
@@ -133,26 +105,16 @@ const char* LoadOutcome::formatName() const {
     return fxbContainer ? kFxbContainerName : "";
 }
 
-LoadOutcome unreadInput(FailureReason reason) {
+LoadOutcome failedLoad(Failure failure) {
     LoadOutcome outcome;
-    outcome.reason = reason;
-    if (reason == FailureReason::TooLarge) {
-        outcome.code = 2;
-        outcome.message = "Error allocating buffer";
-        outcome.explanation = "The file is too large to be held in memory. Close other programs and try again, or "
-                              "check that it is really a bank file.";
-    } else {
-        outcome.code = 1;
-        outcome.message = "No input file";
-        outcome.explanation = "The file could not be opened or read. Try choosing it again.";
-    }
+    takeFailure(outcome, {failure});
     return outcome;
 }
 
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
     const std::size_t total = std::max(size + kLoadSpareBytes, kLoadCapacity);
     const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[total]);
-    if (!buffer) return unreadInput(FailureReason::TooLarge);
+    if (!buffer) return failedLoad(Failure::TooLarge);
     if (size != 0) std::copy_n(data, size, buffer.get());
     std::fill(buffer.get() + size, buffer.get() + total, std::uint8_t{0});
     return loadBuffer(buffer.get(), size, hint, bank);

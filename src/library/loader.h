@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "library/codes.h"
+#include "library/failures.h"
 #include "library/format_table.h"
 #include "model/ppg_bank.h"
 
@@ -41,9 +42,10 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
 // caller's stay as they are.
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank);
 
-// What an input that could not be read whole gives: NoInput (it cannot be
-// opened or read: "No input file", 1) or TooLarge (no memory to hold it:
-// "Error allocating buffer", 2).
-LoadOutcome unreadInput(FailureReason reason);
+// What a failure to load gives, as the table of failures answers it: for
+// an input that could not be read whole, NoInput (it cannot be opened or
+// read: "No input file", 1) or TooLarge (no memory to hold it: "Error
+// allocating buffer", 2).
+LoadOutcome failedLoad(Failure failure);
 
 } // namespace vornak

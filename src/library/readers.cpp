@@ -15,10 +15,6 @@
 
 namespace vornak {
 
-void fail(FailureReason reason, const char* message, int code, std::string explanation) {
-    throw ReadFailure{reason, message, code, std::move(explanation)};
-}
-
 void note(LoadInput& in, NoteCode code, std::string text) { in.notes.push_back({code, std::move(text)}); }
 
 namespace {
@@ -180,9 +176,7 @@ void readCorvel(LoadInput& in) {
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
     if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(FailureReason::Damaged, "Can't load .fxb file", 3,
-             "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
-             "copy, or save the bank again from the plug-in.");
+        fail(Failure::HalvicCut);
     if (file.chunkSize() < kHalvicChunkSize)
         note(in, NoteCode::ShortChunk,
              cat({"The memory area of this Halvic bank is ", withThousands(file.chunkSize()), " bytes where the plug-in writes ",
@@ -196,12 +190,8 @@ void read2V(LoadInput& in) {
     Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
-            fail(FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
-                 cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
-                      "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
-        fail(FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
-             "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
-             "bank again from the plug-in.");
+            fail(Failure::OtherPlugin, {fourChars(in.data + fxb::kFxId)});
+        fail(Failure::Damaged2V);
     }
     if (read.programs < in.bank.programCount)
         note(in, NoteCode::CountMismatch,
@@ -214,9 +204,7 @@ void read2V(LoadInput& in) {
 void readWavetermB(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
-             "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
-             "wrong. Try a fresh copy from the disk.");
+        fail(Failure::WavetermB);
     takeWorkImage(in, work, in.hint);
     // The header's data length L: the image and L - 5120 more bytes.
     const std::size_t length = in.data[20] * 256u + in.data[21];
@@ -243,9 +231,7 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(FailureReason::Damaged, "Invalid FLEX file", 5,
-             "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
-             "it is not a Waveterm A file, it is in a format Vornak does not read.");
+        fail(Failure::WavetermA);
     takeWorkImage(in, work, in.hint);
     if (scan.imageBytesPlaced < kBankImageSize)
         note(in, NoteCode::PartialImage,

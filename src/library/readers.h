@@ -10,6 +10,7 @@
 
 #include "formats/fxb_file.h"
 #include "library/codes.h"
+#include "library/failures.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -17,7 +18,7 @@ namespace vornak {
 // The input as the readers see it: the file's bytes at data[0 .. size - 1]
 // in the loader's buffer (loader.h), so that a short SysEx dump decodes in
 // place into a whole image whose bytes beyond the file are zero. A reader
-// fills the bank and adds notes, or throws the failure.
+// fills the bank and adds notes, or raises the failure.
 struct LoadInput {
     std::uint8_t* data;
     std::size_t size;
@@ -28,16 +29,7 @@ struct LoadInput {
     FxbFile* fxb = nullptr; // the parsed container, for FXB plug-in banks
 };
 
-// A failure of the format that was recognised: the tool's message and exit
-// code, and the explanation.
-struct ReadFailure {
-    FailureReason reason;
-    const char* message;
-    int code;
-    std::string explanation;
-};
-
-[[noreturn]] void fail(FailureReason reason, const char* message, int code, std::string explanation);
+// A reader raises its failures with fail() (failures.h).
 void note(LoadInput& in, NoteCode code, std::string text);
 
 void readSysEx(LoadInput& in);

@@ -142,12 +142,14 @@ std::string noOutputText(int letter) { return cat({"There is no output format '"
 
 // The answer of a call that writes a file, when nothing is written:
 // {"exitCode":1,"reason":"bad-request","message":"...","size":0}.
-const char* writesNothing(Json& json, int code, FailureReason reason, const std::string& message) {
+const char* writesNothing(Json& json, const FailureAnswer& failure) {
     gBytes.clear();
-    json.key("exitCode").number(code).key("reason").string(reasonName(reason));
-    json.key("message").string(message).key("size").number(0).close('}');
+    json.key("exitCode").number(failure.exitCode).key("reason").string(reasonName(failure.reason));
+    json.key("message").string(failure.message).key("size").number(0).close('}');
     return answer(json);
 }
+
+const char* badRequest(Json& json, const std::string& why) { return writesNothing(json, answerOf(Failure::BadRequest, {why})); }
 
 void putNotes(Json& json, const std::vector<LoadNote>& notes) {
     json.key("notes").open('[');
@@ -376,9 +378,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     // No bank holds more programs: a larger request is refused before
     // anything is made of it.
     if (slotCount > kMaxBankPrograms)
-        return writesNothing(json, 1, FailureReason::BadRequest,
-                             cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
-                                  withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
+        return badRequest(json, cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
+                                     withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
     for (int b = 0; b < bankCount; ++b) {
         files.push_back(readWholeFile(bankPaths[b], 0, 0, std::min(kStreamLimit, gInputLimit), gInputLimit));
         if (files.back().status == FileBytes::Read) {
@@ -387,7 +388,7 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         }
         // As the tool answers an input it cannot hold or open.
         const LoadOutcome failed = readFailure(files.back().status);
-        return writesNothing(json, failed.code, failed.reason, failed.message);
+        return writesNothing(json, {failed.code, failed.reason, failed.message, failed.explanation});
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
@@ -399,7 +400,7 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         request.slots.emplace_back(std::move(slot));
     }
     const ExportFormat* output = outputOf(format);
-    if (output == nullptr) return writesNothing(json, 1, FailureReason::BadRequest, noOutputText(format));
+    if (output == nullptr) return badRequest(json, noOutputText(format));
     request.format = output->kind;
     request.modelHint = hintOf(modelHint);
     request.group = group;
@@ -445,10 +446,10 @@ const char* vornak_write_named(const char* path, int modelHint, int format, int 
             problem = nameProblem(names[p], cat({"The name of program ", p}));
             setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
         }
-    if (!problem.empty()) return writesNothing(json, 1, FailureReason::BadRequest, problem);
+    if (!problem.empty()) return badRequest(json, problem);
     gBytes = output->write(bank, {first, last, group});
     if (gBytes.empty())
-        return writesNothing(json, 1, FailureReason::NoMemory, "The file could not be made: there is not enough memory.");
+        return writesNothing(json, answerOf(Failure::NoMemory));
     json.key("exitCode").number(0).key("reason").string("").key("message").string("");
     json.key("size").number(static_cast<long long>(gBytes.size())).close('}');
     return answer(json);
@@ -513,9 +514,10 @@ const char* vornak_limits() {
 // memory file system, only for want of memory.
 //   {"reason":"no-memory","explanation":"..."}
 const char* vornak_export_failure() {
+    const FailureAnswer failure = answerOf(Failure::NoMemory);
     Json json;
-    json.open('{').key("reason").string(reasonName(FailureReason::NoMemory));
-    json.key("explanation").string("The converted file could not be made: there is not enough memory for it.");
+    json.open('{').key("reason").string(reasonName(failure.reason));
+    json.key("explanation").string(failure.explanation);
     json.close('}');
     return answer(json);
 }
