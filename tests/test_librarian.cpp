@@ -217,10 +217,10 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 const Read back = readBytes(Bytes(bytes.begin(), bytes.end()), r.combis > 0 ? 3 : -1);
                 ASSERT_EQ(back.outcome.code, 0) << context;
                 EXPECT_EQ(r.programs + r.filled + r.blank, r.slots) << context;
-                const bool ranged = format.takesRange && first != 0;
-                EXPECT_EQ(r.programs, format.family == ExportFamily::Corvel ? bank.programCount
+                const bool ranged = format.takesRange() && first != 0;
+                EXPECT_EQ(r.programs, format.output == &kCorvelOutput ? bank.programCount
                                       : ranged                              ? 5
-                                      : format.family == ExportFamily::Bank2V ? std::min(bank.programCount, 128)
+                                      : format.output == &k2VOutput ? std::min(bank.programCount, 128)
                                                                             : std::min(bank.programCount, bank.combiCount ? 87 : 100))
                     << context;
                 EXPECT_EQ(r.first, ranged ? 5 : 0) << context;
@@ -229,18 +229,18 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 for (int k = 0; k < r.programs; ++k) {
                     const PpgProgram& src = bank.programs[static_cast<std::size_t>(r.first + k)];
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family != ExportFamily::Bank2V && !rounded) {
+                    if (format.output != &k2VOutput && !rounded) {
                         EXPECT_EQ(recordOf(got), recordOf(src)) << context << " slot " << k;
                     }
                     namesBack = namesBack && (std::string(got.name) == src.name || isImageProgramName(src.name));
                 }
                 EXPECT_EQ(r.names, namesBack) << context;
-                if (format.family != ExportFamily::Image || name == "named") {
-                    EXPECT_EQ(r.names, format.family != ExportFamily::Image) << context;
+                if (format.output != &kImageOutput || name == "named") {
+                    EXPECT_EQ(r.names, format.output != &kImageOutput) << context;
                 }
                 for (int k = r.programs; k < r.programs + r.filled; ++k) {
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family == ExportFamily::Bank2V)
+                    if (format.output == &k2VOutput)
                         EXPECT_STREQ(got.name, "Basic 2.2") << context;
                     else
                         EXPECT_EQ(recordOf(got), fill) << context;
@@ -309,11 +309,11 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             const PpgProgram& got = back.bank.programs[k];
             const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
             if (sources[k] == nullptr) {
-                const PpgProgram fill = format.family == ExportFamily::Bank2V ? fillProgram2V() : imageFillProgram();
+                const PpgProgram fill = format.output == &k2VOutput ? k2VOutput.fill() : imageFillProgram();
                 EXPECT_EQ(recordOf(got), recordOf(fill)) << context;
                 continue;
             }
-            if (format.family == ExportFamily::Bank2V) {
+            if (format.output == &k2VOutput) {
                 // What a 2.V bank holds of the program: the same program
                 // written alone by the same writer.
                 PpgBank alone(0, 0);
@@ -325,15 +325,15 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             } else {
                 EXPECT_EQ(recordOf(got), recordOf(*sources[k])) << context;
             }
-            if (format.family != ExportFamily::Image) {
+            if (format.output != &kImageOutput) {
                 EXPECT_STREQ(got.name, names[k]) << context;
             }
-            if (format.family == ExportFamily::Corvel) {
+            if (format.output == &kCorvelOutput) {
                 EXPECT_EQ(programFields(got), programFields(*sources[k])) << context;
             }
         }
-        EXPECT_EQ(std::string(back.bank.name), format.family == ExportFamily::Corvel ? "Built" : "");
-        EXPECT_EQ(back.bank.combiCount == 0 || format.family == ExportFamily::Image, true);
+        EXPECT_EQ(std::string(back.bank.name), format.output == &kCorvelOutput ? "Built" : "");
+        EXPECT_EQ(back.bank.combiCount == 0 || format.output == &kImageOutput, true);
     }
 }
 
@@ -541,7 +541,7 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
 TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
     const PpgBank bank = namedBank();
     for (const ExportFormat& format : exportFormats()) {
-        if (format.family != ExportFamily::Bank2V) continue;
+        if (format.output != &k2VOutput) continue;
         for (const int group : {kGroupA, kGroupB}) {
             const std::vector<std::uint8_t> bytes = format.write(bank, {0, 255, group});
             const Read v2 = readBytes(Bytes(bytes.begin(), bytes.end()));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/fxb_file.h"
+#include "formats/output_kind.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -46,13 +47,7 @@ struct Read2V {
 };
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats = nullptr);
 
-// The programs a written 2.V bank holds for a range: programs first .. last
-// in slots 0 .. count - 1; the fill program in the rest.
-ProgramRange select2V(const PpgBank& bank, int rangeStart, int rangeEnd);
-// The program that fills the slots of a 2.V bank: the default program,
-// named "Basic 2.2".
-PpgProgram fillProgram2V();
-
+// What a written 2.V bank holds: its k2VOutput (output_kind.h).
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);
 void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
                    std::uint32_t fxVersion);

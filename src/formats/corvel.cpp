@@ -278,6 +278,20 @@ void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
     transferChunk(stream, chunk, kCombiKind, combi.name, [&combi](FloatFields& f) { combiFields(combi, f); });
 }
 
+namespace {
+
+// The whole bank, whatever the range.
+SlotUse corvelUse(const PpgBank& bank, int, int) {
+    return {0, bank.programCount, bank.programCount, 0, 0, bank.combiCount};
+}
+
+} // namespace
+
+const OutputKind kCorvelOutput{
+    kMaxBankPrograms, false, 2, true, false, [] { return PpgProgram(); },
+    [](const Parameter&) { return true; }, corvelUse,
+};
+
 std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
     CorvelStream stream;
     try {

@@ -37,13 +37,12 @@ const std::vector<const ListedValue*>& listedGroupValues() {
     return values;
 }
 
-std::vector<const char*> valuesNotHeld(ExportFamily family) {
+std::vector<const char*> valuesNotHeld(const OutputKind& output) {
     std::vector<const char*> labels;
     const auto add = [&](const std::vector<const ListedValue*>& values, bool inGroup) {
         for (const ListedValue* v : values) {
             const Parameter& p = parameter(inGroup, v->index);
-            if ((family == ExportFamily::Image && !p.inImage()) || (family == ExportFamily::Bank2V && !p.in2V()))
-                labels.push_back(p.label);
+            if (!output.holds(p)) labels.push_back(p.label);
         }
     };
     add(listedProgramValues(), false);

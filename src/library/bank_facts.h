@@ -23,9 +23,9 @@ struct ShownValues {
 ShownValues shownValues(const PpgProgram& program);
 
 // The labels of the values a program's listing shows that a file of the
-// family does not hold (its program records hold no tuning; a 2.V program
-// no keyboard split), from the parameter table. A 2.V bank also holds one
-// group of two.
-std::vector<const char*> valuesNotHeld(ExportFamily family);
+// kind does not hold (a memory image's program records hold no tuning; a
+// 2.V program no keyboard split), from the parameter table. A 2.V bank
+// also holds one group of two.
+std::vector<const char*> valuesNotHeld(const OutputKind& output);
 
 } // namespace vornak

@@ -96,7 +96,7 @@ ComposeResult compose(const ComposeRequest& request) {
         bank.resize(static_cast<int>(request.slots.size()), 0);
         if (request.bankName) setName(bank.name, request.bankName->c_str());
         Sources sources(request.banks, request.modelHint);
-        const PpgProgram fill = fillProgram(format->family);
+        const PpgProgram fill = format->output->fill();
         bool settingsTaken = false;
         // A bank of 2.V programs stays a 2.V bank, as the tool's Corvel
         // export of a 2.V bank does.
@@ -108,7 +108,7 @@ ComposeResult compose(const ComposeRequest& request) {
                 program = fill;
                 // A memory image stores no names: a fill slot reads back as
                 // any image program does, and its report says nothing lost.
-                if (format->family == ExportFamily::Image) setImageProgramName(program, static_cast<int>(i));
+                if (format->output->memoryImage) setImageProgramName(program, static_cast<int>(i));
                 continue;
             }
             const PpgBank& source = sources.bank(slot->bank, i);

@@ -44,20 +44,19 @@ std::vector<std::uint8_t> bankBytes2V(const PpgBank& bank, const ExportRequest& 
 std::vector<std::uint8_t> corvelBankBytes(const PpgBank& bank, const ExportRequest&) { return corvelBytes(bank); }
 
 using K = ExportKind;
-using F = ExportFamily;
 constexpr std::array<ExportFormat, 8> kExportFormats{{
-    {K::SysEx, 's', "V8 SysEx dump", ".syx", F::Image, true, false, imageBytes<sysExBytes>, InputKind::SysEx},
-    {K::WavetermA, 'a', "Waveterm A file", ".usr", F::Image, true, false, imageBytes<wavetermABytes>, InputKind::WavetermA},
-    {K::WavetermB, 'b', "Waveterm B file (the bare memory image)", ".usr", F::Image, true, false, imageBytes<wavetermBBytes>,
+    {K::SysEx, 's', "V8 SysEx dump", ".syx", &kImageOutput, imageBytes<sysExBytes>, InputKind::SysEx},
+    {K::WavetermA, 'a', "Waveterm A file", ".usr", &kImageOutput, imageBytes<wavetermABytes>, InputKind::WavetermA},
+    {K::WavetermB, 'b', "Waveterm B file (the bare memory image)", ".usr", &kImageOutput, imageBytes<wavetermBBytes>,
      InputKind::MemoryImage},
-    {K::Bank2VChunkV1, 'f', "Waldorf 2.V bank, up to V1.1", ".fxb", F::Bank2V, true, true, bankBytes2V<Layout2V::ChunkBankV1>,
+    {K::Bank2VChunkV1, 'f', "Waldorf 2.V bank, up to V1.1", ".fxb", &k2VOutput, bankBytes2V<Layout2V::ChunkBankV1>,
      InputKind::Bank2VChunk},
-    {K::Bank2VParams, 'n', "Waldorf 2.V bank, V1.2", ".fxb", F::Bank2V, true, true, bankBytes2V<Layout2V::ParameterBank>,
+    {K::Bank2VParams, 'n', "Waldorf 2.V bank, V1.2", ".fxb", &k2VOutput, bankBytes2V<Layout2V::ParameterBank>,
      InputKind::Bank2VParams},
-    {K::Bank2VChunkV123, 'o', "Waldorf 2.V bank, V1.2.3 and later", ".fxb", F::Bank2V, true, true,
+    {K::Bank2VChunkV123, 'o', "Waldorf 2.V bank, V1.2.3 and later", ".fxb", &k2VOutput,
      bankBytes2V<Layout2V::ChunkBankV123>, InputKind::Bank2VChunk},
-    {K::Halvic, 'm', "Halvic bank", ".fxb", F::Image, true, false, imageBytes<halvicBytes>, InputKind::Halvic},
-    {K::Corvel, 'w', "Corvel bank", ".crv", F::Corvel, false, false, corvelBankBytes, InputKind::Corvel},
+    {K::Halvic, 'm', "Halvic bank", ".fxb", &kImageOutput, imageBytes<halvicBytes>, InputKind::Halvic},
+    {K::Corvel, 'w', "Corvel bank", ".crv", &kCorvelOutput, corvelBankBytes, InputKind::Corvel},
 }};
 
 } // namespace
@@ -75,15 +74,6 @@ bool InputFormat::holdsNames() const {
                        [&](const ExportFormat& f) { return f.readsAs == kind && f.keepsNames(); });
 }
 
-int ExportFormat::capacity() const {
-    switch (family) {
-    case ExportFamily::Image: return kImageProgramsWithoutCombis;
-    case ExportFamily::Bank2V: return k2VBankPrograms;
-    case ExportFamily::Corvel: break;
-    }
-    return kMaxBankPrograms;
-}
-
 std::span<const ExportFormat> exportFormats() { return kExportFormats; }
 
 const ExportFormat* exportFormat(ExportKind kind) {
@@ -97,15 +87,6 @@ const ExportFormat* exportFormatForLetter(char letter) {
     for (const ExportFormat& format : kExportFormats)
         if (format.letter == letter) return &format;
     return nullptr;
-}
-
-PpgProgram fillProgram(ExportFamily family) {
-    switch (family) {
-    case ExportFamily::Image: return imageFillProgram();
-    case ExportFamily::Bank2V: return fillProgram2V();
-    case ExportFamily::Corvel: break;
-    }
-    return PpgProgram();
 }
 
 } // namespace vornak

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "formats/output_kind.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -82,11 +83,6 @@ enum class ExportKind {
     Bank2VChunkV123, // /O
 };
 
-// How a format holds programs: as a PPG memory image (100 slots, 87 when
-// the bank has combis), as a 2.V bank (128 slots, one group), or field by
-// field as a Corvel bank (the whole bank).
-enum class ExportFamily { Image, Bank2V, Corvel };
-
 struct ExportRequest {
     int rangeStart = 0;
     int rangeEnd = kDefaultRangeEnd;
@@ -102,18 +98,16 @@ struct ExportFormat {
     char letter;           // switch letter, lower case
     const char* name;      // in words, for people choosing an output
     const char* extension; // of the files it writes, with its dot
-    ExportFamily family;
-    bool takesRange;       // /P chooses the programs written
-    bool takesGroup;       // /G chooses the group written
+    const OutputKind* output; // how its files hold a bank: slots, fill program, groups, names
     WriteFn write;
     InputKind readsAs;     // what the tool recognises its files as
 
     char switchLetter() const { return static_cast<char>(letter - 'a' + 'A'); }
-    // Whether the program names written come back from the file.
-    bool keepsNames() const { return family != ExportFamily::Image; }
-    // The most programs a file of the format holds for a bank without
-    // combis; a Corvel file holds any number.
-    int capacity() const;
+    // /P chooses the programs written; /G the group, of a file that holds one.
+    bool takesRange() const { return output->takesRange; }
+    bool takesGroup() const { return output->groups == 1; }
+    bool keepsNames() const { return output->keepsNames; }
+    int capacity() const { return output->capacity; }
 };
 
 // In the order they are offered to people.
@@ -121,9 +115,5 @@ std::span<const ExportFormat> exportFormats();
 const ExportFormat* exportFormat(ExportKind kind);
 // By switch letter, in either case; nullptr for a letter no format has.
 const ExportFormat* exportFormatForLetter(char letter);
-
-// The program that fills the slots of a format's file that the bank has no
-// program for (the Corvel family has no such slots: the default program).
-PpgProgram fillProgram(ExportFamily family);
 
 } // namespace vornak

@@ -26,9 +26,13 @@ void printCombi(std::FILE* out, int c, const PpgCombi& combi) {
     std::fputs("\n", out);
 }
 
-void printValues(std::FILE* out, std::span<const ListedValue> values, const std::int32_t* source) {
+void printValues(std::FILE* out, std::span<const ListedValue> values, bool inGroup, const std::int32_t* source) {
     for (const ListedValue& value : values) {
         std::fputs(value.before, out);
+        if (value.labelled) {
+            std::fputs(parameter(inGroup, value.index).label, out);
+            std::fputs(value.joint, out);
+        }
         std::fprintf(out, value.shown, source[value.index]);
         std::fputs(value.after, out);
     }
@@ -40,7 +44,7 @@ void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGro
     if (program.name[0] != '\0') std::fprintf(out, "PROG:%d \"%s\"\n\n", p, PrintableName(program.name).text);
     for (const ListedLine& line : kProgramLines) {
         if (line.numbered) std::fprintf(out, line.head, p);
-        printValues(out, line.values, program.programValues);
+        printValues(out, line.values, false, program.programValues);
         std::fputs(line.tail, out);
     }
     std::fprintf(out, " CASS:0  PPG-WAVE 2.%c V%c\n\n", model, version);
@@ -53,7 +57,7 @@ void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGro
                 std::fprintf(out, line.head, p);
             else
                 std::fprintf(out, line.head, g == 0 ? 'a' : 'b');
-            printValues(out, line.values, program.groups[g]);
+            printValues(out, line.values, true, program.groups[g]);
         }
         std::fputs(line.tail, out);
     }

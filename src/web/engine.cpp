@@ -346,10 +346,10 @@ const char* vornak_formats() {
     json.open('[');
     for (const ExportFormat& f : exportFormats()) {
         json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
-        json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
+        json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
         json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
-        json.key("groups").number(f.family == ExportFamily::Bank2V ? 1 : 2).key("valuesNotHeld").open('[');
-        for (const char* label : valuesNotHeld(f.family)) json.string(label);
+        json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
+        for (const char* label : valuesNotHeld(*f.output)) json.string(label);
         json.close(']');
         // A dump is one MIDI message: what it begins with, and its size.
         if (f.kind == ExportKind::SysEx) {

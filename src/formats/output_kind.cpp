@@ -1,0 +1,22 @@
+#include "formats/output_kind.h"
+
+namespace vornak {
+
+namespace {
+
+// The image's slots: 100, or 87 when the bank has combis; those storeImage
+// does not write stay zero.
+SlotUse imageUse(const PpgBank& bank, int first, int last) {
+    const ImageSelection s = bank.imageSelection(first, last);
+    const int slots = s.combis > 0 ? kImageProgramsWithCombis : kImageProgramsWithoutCombis;
+    return {s.first, s.written, slots, s.slots - s.written, slots - s.slots, s.combis};
+}
+
+} // namespace
+
+const OutputKind kImageOutput{
+    kImageProgramsWithoutCombis, true, 2, false, true, imageFillProgram,
+    [](const Parameter& p) { return p.inImage(); }, imageUse,
+};
+
+} // namespace vornak
