@@ -267,6 +267,13 @@ TEST(Conversions, NameWhatIsLost) {
     EXPECT_NE(dropped('o', 1).find("group A of"), std::string::npos);
     EXPECT_NE(dropped('o').find("combis"), std::string::npos);
     EXPECT_EQ(dropped('w'), "");
+
+    // The report says so in words where the names are lost, and only there.
+    for (const ExportFormat& format : exportFormats()) {
+        const ConversionReport r = reportConversion(format, bank, 0, 255, kGroupA);
+        EXPECT_EQ(r.names, format.keepsNames()) << format.letter;
+        EXPECT_EQ(r.text.find("program names are not kept") != std::string::npos, !format.keepsNames()) << r.text;
+    }
 }
 
 namespace {
@@ -603,5 +610,50 @@ TEST(Sounds, ReadBackAndMeasuredByTheirValues) {
         PpgProgram other;
         ASSERT_TRUE(programOfSound(candidates[n.index], other));
         EXPECT_DOUBLE_EQ(n.distance, soundDistance(dump.bank.programs[7], other)) << n.index;
+    }
+}
+
+// The search, which stops measuring a sound once it is further than those
+// found, finds what measuring every sound and sorting them finds: random
+// programs, with values beyond their records, copies and near copies.
+TEST(Sounds, SearchFindsWhatAPlainSearchFinds) {
+    std::mt19937 rng(29);
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    std::vector<PpgProgram> programs;
+    for (int i = 0; i < 400; ++i) {
+        PpgProgram p;
+        if (!programs.empty() && pick(3) == 0) {
+            p = programs[static_cast<std::size_t>(pick(static_cast<int>(programs.size())))];
+        } else {
+            PackedProgram record{};
+            for (std::uint8_t& b : record) b = static_cast<std::uint8_t>(rng());
+            p.decode(record.data(), true);
+        }
+        for (int changes = pick(4); changes > 0; --changes) {
+            const bool inGroup = pick(2) == 1;
+            const int index = pick(inGroup ? kGroupParamCount : kProgramValueCount);
+            const Parameter& row = parameter(inGroup, index);
+            std::int32_t& value = inGroup ? p.groups[pick(2)][index] : p.programValues[index];
+            value = pick(2) == 0 ? pick(row.max + 1) : std::clamp(value + pick(3) - 1, 0, row.max);
+        }
+        programs.push_back(p);
+    }
+    std::vector<std::string> sounds;
+    for (const PpgProgram& p : programs) sounds.push_back(soundOf(p));
+    const std::vector<std::string_view> candidates(sounds.begin(), sounds.end());
+
+    for (const std::size_t target : {0u, 7u, 123u, 399u}) {
+        std::vector<Neighbour> plain;
+        for (std::size_t i = 0; i < sounds.size(); ++i)
+            if (sounds[i] != sounds[target]) plain.push_back({i, soundDistance(programs[target], programs[i])});
+        std::ranges::stable_sort(plain, {}, &Neighbour::distance);
+        for (const std::size_t count : {1u, 5u, 40u}) {
+            const std::vector<Neighbour> found = nearestSounds(sounds[target], candidates, count);
+            ASSERT_EQ(found.size(), count) << target;
+            for (std::size_t k = 0; k < count; ++k) {
+                EXPECT_EQ(found[k].index, plain[k].index) << target << " " << count << " " << k;
+                EXPECT_EQ(found[k].distance, plain[k].distance) << target << " " << count << " " << k;
+            }
+        }
     }
 }

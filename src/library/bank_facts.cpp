@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "library/loader.h"
+#include "library/sounds.h"
 #include "listing/listing.h"
 
 namespace vornak {
@@ -48,6 +50,18 @@ std::vector<const char*> valuesNotHeld(const OutputKind& output) {
     add(listedProgramValues(), false);
     add(listedGroupValues(), true);
     return labels;
+}
+
+FillSounds fillSounds(const ExportFormat& format) {
+    PpgBank bank(0, 0);
+    bank.resize(1, 0);
+    bank.programs[0] = format.output->fill();
+    const std::vector<std::uint8_t> bytes = format.write(bank, {0, 0, kGroupA});
+    PpgBank back = makeStartupBank();
+    if (bytes.empty() || loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back).code != 0) return {};
+    const SlotUse use = format.output->use(bank, 0, 0);
+    const auto soundAt = [&](int slot) { return soundOf(back.programs[static_cast<std::size_t>(slot)]); };
+    return {soundAt(0), use.blank > 0 ? soundAt(use.slots - 1) : ""};
 }
 
 ShownValues shownValues(const PpgProgram& program) {

@@ -28,4 +28,14 @@ ShownValues shownValues(const PpgProgram& program);
 // also holds one group of two.
 std::vector<const char*> valuesNotHeld(const OutputKind& output);
 
+// The sounds (soundOf) of what a file of the format holds where a bank gave
+// it no program: the program that fills its slots, and a blank memory
+// image slot ("" when its files have none), as the tool reads them back
+// from a file of one such slot.
+struct FillSounds {
+    std::string fill;
+    std::string blank;
+};
+FillSounds fillSounds(const ExportFormat& format);
+
 } // namespace vornak

@@ -59,9 +59,16 @@ constexpr std::array<ExportFormat, 8> kExportFormats{{
     {K::Corvel, 'w', "Corvel bank", ".crv", &kCorvelOutput, corvelBankBytes, InputKind::Corvel},
 }};
 
+constexpr std::array<ModelName, 2> kModelNames{{
+    {ModelHint::Wave22, "2.2", "PPG Wave 2.2"},
+    {ModelHint::Wave23, "2.3", "PPG Wave 2.3"},
+}};
+
 } // namespace
 
 std::span<const InputFormat> inputFormats() { return kInputFormats; }
+
+std::span<const ModelName> modelNames() { return kModelNames; }
 
 const InputFormat& inputFormat(InputKind kind) {
     for (const InputFormat& format : kInputFormats)

@@ -62,6 +62,15 @@ struct InputFormat {
 std::span<const InputFormat> inputFormats();
 const InputFormat& inputFormat(InputKind kind);
 
+// The models a memory image is read as when it is told (/2.2, /2.3): the
+// hint, as the switch and the engine's option name it ("2.2"), in words.
+struct ModelName {
+    ModelHint hint;
+    const char* model;
+    const char* name;
+};
+std::span<const ModelName> modelNames();
+
 // A file that starts like an FXB file but whose container does not hold
 // together has no plug-in to name.
 inline constexpr const char* kFxbContainerName = "FXB bank";

@@ -125,9 +125,12 @@ const char* answer(const Json& json) {
     return gAnswer.c_str();
 }
 
-// The model hint as the JavaScript side passes it: the digit of /2.x, or -1.
-ModelHint hintOf(int digit) {
-    return digit == 2 ? ModelHint::Wave22 : digit == 3 ? ModelHint::Wave23 : ModelHint::Detect;
+// The model hint as the JavaScript side passes it: the number of one of
+// limits()' models, or -1.
+ModelHint hintOf(int number) {
+    for (const ModelName& m : modelNames())
+        if (static_cast<int>(m.hint) == number) return m.hint;
+    return ModelHint::Detect;
 }
 
 std::string letterOf(const ExportFormat& format) { return std::string(1, format.switchLetter()); }
@@ -337,30 +340,45 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
 
 // The output formats as data:
 //   [{"letter":"S","name":"V8 SysEx dump","extension":".syx","range":true,
-//     "group":false,"capacity":100,"names":false},...]
+//     "group":false,"capacity":100,"names":false,"groups":2,"valuesNotHeld":["TTUNE"],
+//     "fillSound":"...","blankSound":"..."},...]
 // `capacity` is the most programs a written file holds; `names` whether the
-// format keeps program names. The SysEx dump has also "dump": {"header":
-// [240,41,1,13],"size":10245}, the MIDI message it is.
+// format keeps program names. `fillSound` is the sound (as describe answers
+// sounds) of the program its files hold in slots the bank has no program
+// for, `blankSound` that of a memory image slot left blank (null for a
+// format whose files have none). The SysEx dump has also "dump": {"header":
+// [240,41,1,13],"size":10245}, the MIDI message it is. The answer is the
+// same for every call: it is made once.
 const char* vornak_formats() {
-    Json json;
-    json.open('[');
-    for (const ExportFormat& f : exportFormats()) {
-        json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
-        json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
-        json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
-        json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
-        for (const char* label : valuesNotHeld(*f.output)) json.string(label);
-        json.close(']');
-        // A dump is one MIDI message: what it begins with, and its size.
-        if (f.kind == ExportKind::SysEx) {
-            json.key("dump").open('{').key("header").open('[');
-            for (const std::uint8_t b : kSysExHeader) json.number(b);
-            json.close(']').key("size").number(static_cast<long long>(kSysExFileSize)).close('}');
+    static const std::string made = [] {
+        Json json;
+        json.open('[');
+        for (const ExportFormat& f : exportFormats()) {
+            json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
+            json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
+            json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
+            json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
+            for (const char* label : valuesNotHeld(*f.output)) json.string(label);
+            json.close(']');
+            const FillSounds sounds = fillSounds(f);
+            json.key("fillSound").string(sounds.fill).key("blankSound");
+            if (sounds.blank.empty())
+                json.raw("null");
+            else
+                json.string(sounds.blank);
+            // A dump is one MIDI message: what it begins with, and its size.
+            if (f.kind == ExportKind::SysEx) {
+                json.key("dump").open('{').key("header").open('[');
+                for (const std::uint8_t b : kSysExHeader) json.number(b);
+                json.close(']').key("size").number(static_cast<long long>(kSysExFileSize)).close('}');
+            }
+            json.close('}');
         }
-        json.close('}');
-    }
-    json.close(']');
-    return answer(json);
+        json.close(']');
+        return json.text();
+    }();
+    gAnswer = made;
+    return gAnswer.c_str();
 }
 
 // Builds a bank from programs of the files at `bankPaths` and writes it in
@@ -483,7 +501,8 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // offer what the tool takes:
 //   {"inputLimit":1073741824,"nameLength":27,"firstProgram":0,"lastProgram":255,
 //    "defaultFormat":"S","fileNameLength":255,"pathLength":4095,"mostPrograms":65536,
-//    "noteCodes":["bare-image",...],"reasons":["no-input",...]}
+//    "noteCodes":["bare-image",...],"reasons":["no-input",...],
+//    "models":[{"model":"2.2","number":2,"name":"PPG Wave 2.2"},...]}
 // `inputLimit` is the most bytes an input may hold (until vornak_limit_input
 // sets another), `nameLength` the most bytes of a program or bank name,
 // `firstProgram` and `lastProgram` the range /P gives when it is left out,
@@ -492,7 +511,9 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // path at most `pathLength`, as on the system the tool is built for: a
 // longer one is refused by the system call that gets it. No bank holds more
 // than `mostPrograms` programs. `noteCodes` and `reasons` are every code a
-// note and a failure's reason may have.
+// note and a failure's reason may have. `models` are the models a memory
+// image may be read as (/2.2, /2.3): a call takes one by its `model` or its
+// `number` (the functions here take the number).
 const char* vornak_limits() {
     const ExportRequest defaults;
     Json json;
@@ -506,6 +527,11 @@ const char* vornak_limits() {
     for (const NoteCode code : noteCodes()) json.string(noteCodeName(code));
     json.close(']').key("reasons").open('[');
     for (const FailureReason reason : failureReasons()) json.string(reasonName(reason));
+    json.close(']').key("models").open('[');
+    for (const ModelName& m : modelNames()) {
+        json.open('{').key("model").string(m.model).key("number").number(static_cast<int>(m.hint));
+        json.key("name").string(m.name).close('}');
+    }
     json.close(']').close('}');
     return answer(json);
 }
