@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,25 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                           std::string::npos) << r.text;
             }
         }
+    }
+}
+
+// The sounds a file holds where a bank gave it no program are those that a
+// file of one such slot, written and read back, holds.
+TEST(Conversions, FillAndBlankSoundsAreWhatAFileGivesBack) {
+    for (const ExportFormat& format : exportFormats()) {
+        PpgBank one(0, 0);
+        one.resize(1, 0);
+        one.programs[0] = format.output->fill();
+        const std::vector<std::uint8_t> bytes = format.write(one, {0, 0, kGroupA});
+        const Read back = readBytes(Bytes(bytes.begin(), bytes.end()));
+        ASSERT_EQ(back.outcome.code, 0) << format.letter;
+        std::set<std::string> read;
+        for (const PpgProgram& p : programsOf(back.bank)) read.insert(soundOf(p));
+        const FillSounds sounds = fillSounds(*format.output);
+        std::set<std::string> want{sounds.fill};
+        if (!sounds.blank.empty()) want.insert(sounds.blank);
+        EXPECT_EQ(read, want) << format.letter;
     }
 }
 

@@ -99,7 +99,7 @@ PpgProgram fill2V() {
 } // namespace
 
 const OutputKind k2VOutput{
-    k2VBankPrograms, true, 1, true, false, fill2V, [](const Parameter& p) { return p.in2V(); }, use2V,
+    k2VBankPrograms, true, 1, true, false, fill2V, heldBy2V, [](const Parameter& p) { return p.in2V(); }, use2V,
 };
 
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {

@@ -289,7 +289,7 @@ SlotUse corvelUse(const PpgBank& bank, int, int) {
 
 const OutputKind kCorvelOutput{
     kMaxBankPrograms, false, 2, true, false, [] { return PpgProgram(); },
-    [](const Parameter&) { return true; }, corvelUse,
+    [](const PpgProgram& program, int) { return program; }, [](const Parameter&) { return true; }, corvelUse,
 };
 
 std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {

@@ -12,10 +12,17 @@ SlotUse imageUse(const PpgBank& bank, int first, int last) {
     return {s.first, s.written, slots, s.slots - s.written, slots - s.slots, s.combis};
 }
 
+// A program as its packed record holds it.
+PpgProgram imageHeld(const PpgProgram& program, int) {
+    PackedProgram record{};
+    program.encode(record.data());
+    return PpgProgram(record.data());
+}
+
 } // namespace
 
 const OutputKind kImageOutput{
-    kImageProgramsWithoutCombis, true, 2, false, true, imageFillProgram,
+    kImageProgramsWithoutCombis, true, 2, false, true, imageFillProgram, imageHeld,
     [](const Parameter& p) { return p.inImage(); }, imageUse,
 };
 

@@ -32,6 +32,9 @@ struct OutputKind {
     bool keepsNames;       // the program names written come back from the file
     bool memoryImage;      // it holds a PPG memory image, read as a Wave 2.2 or 2.3 memory
     PpgProgram (*fill)();  // the program of the slots the bank has no program for
+    // What a file gives back of a program written from `group`, but for its
+    // name and what the bank around it holds (a Halvic bank's tuning).
+    PpgProgram (*held)(const PpgProgram& program, int group);
     bool (*holds)(const Parameter& value);
     SlotUse (*use)(const PpgBank& bank, int first, int last);
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "library/loader.h"
 #include "library/sounds.h"
 #include "listing/listing.h"
 
@@ -52,16 +51,11 @@ std::vector<const char*> valuesNotHeld(const OutputKind& output) {
     return labels;
 }
 
-FillSounds fillSounds(const ExportFormat& format) {
-    PpgBank bank(0, 0);
-    bank.resize(1, 0);
-    bank.programs[0] = format.output->fill();
-    const std::vector<std::uint8_t> bytes = format.write(bank, {0, 0, kGroupA});
-    PpgBank back = makeStartupBank();
-    if (bytes.empty() || loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back).code != 0) return {};
-    const SlotUse use = format.output->use(bank, 0, 0);
-    const auto soundAt = [&](int slot) { return soundOf(back.programs[static_cast<std::size_t>(slot)]); };
-    return {soundAt(0), use.blank > 0 ? soundAt(use.slots - 1) : ""};
+FillSounds fillSounds(const OutputKind& output) {
+    const std::string fill = soundOf(output.held(output.fill(), kGroupA));
+    if (!output.memoryImage) return {fill, ""};
+    const PackedProgram blank{};
+    return {fill, soundOf(PpgProgram(blank.data()))};
 }
 
 ShownValues shownValues(const PpgProgram& program) {

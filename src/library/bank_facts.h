@@ -28,14 +28,14 @@ ShownValues shownValues(const PpgProgram& program);
 // also holds one group of two.
 std::vector<const char*> valuesNotHeld(const OutputKind& output);
 
-// The sounds (soundOf) of what a file of the format holds where a bank gave
-// it no program: the program that fills its slots, and a blank memory
-// image slot ("" when its files have none), as the tool reads them back
-// from a file of one such slot.
+// The sounds (soundOf) of what a file of the kind holds where a bank gave
+// it no program: the program that fills its slots, as the file gives it
+// back, and a blank memory image slot, zero bytes ("" when its files have
+// none).
 struct FillSounds {
     std::string fill;
     std::string blank;
 };
-FillSounds fillSounds(const ExportFormat& format);
+FillSounds fillSounds(const OutputKind& output);
 
 } // namespace vornak

@@ -347,38 +347,33 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
 // sounds) of the program its files hold in slots the bank has no program
 // for, `blankSound` that of a memory image slot left blank (null for a
 // format whose files have none). The SysEx dump has also "dump": {"header":
-// [240,41,1,13],"size":10245}, the MIDI message it is. The answer is the
-// same for every call: it is made once.
+// [240,41,1,13],"size":10245}, the MIDI message it is.
 const char* vornak_formats() {
-    static const std::string made = [] {
-        Json json;
-        json.open('[');
-        for (const ExportFormat& f : exportFormats()) {
-            json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
-            json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
-            json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
-            json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
-            for (const char* label : valuesNotHeld(*f.output)) json.string(label);
-            json.close(']');
-            const FillSounds sounds = fillSounds(f);
-            json.key("fillSound").string(sounds.fill).key("blankSound");
-            if (sounds.blank.empty())
-                json.raw("null");
-            else
-                json.string(sounds.blank);
-            // A dump is one MIDI message: what it begins with, and its size.
-            if (f.kind == ExportKind::SysEx) {
-                json.key("dump").open('{').key("header").open('[');
-                for (const std::uint8_t b : kSysExHeader) json.number(b);
-                json.close(']').key("size").number(static_cast<long long>(kSysExFileSize)).close('}');
-            }
-            json.close('}');
-        }
+    Json json;
+    json.open('[');
+    for (const ExportFormat& f : exportFormats()) {
+        json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
+        json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
+        json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
+        json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
+        for (const char* label : valuesNotHeld(*f.output)) json.string(label);
         json.close(']');
-        return json.text();
-    }();
-    gAnswer = made;
-    return gAnswer.c_str();
+        const FillSounds sounds = fillSounds(*f.output);
+        json.key("fillSound").string(sounds.fill).key("blankSound");
+        if (sounds.blank.empty())
+            json.raw("null");
+        else
+            json.string(sounds.blank);
+        // A dump is one MIDI message: what it begins with, and its size.
+        if (f.kind == ExportKind::SysEx) {
+            json.key("dump").open('{').key("header").open('[');
+            for (const std::uint8_t b : kSysExHeader) json.number(b);
+            json.close(']').key("size").number(static_cast<long long>(kSysExFileSize)).close('}');
+        }
+        json.close('}');
+    }
+    json.close(']');
+    return answer(json);
 }
 
 // Builds a bank from programs of the files at `bankPaths` and writes it in
