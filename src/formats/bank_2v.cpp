@@ -99,7 +99,15 @@ PpgProgram fill2V() {
 } // namespace
 
 const OutputKind k2VOutput{
-    k2VBankPrograms, true, 1, true, false, fill2V, heldBy2V, [](const Parameter& p) { return p.in2V(); }, use2V,
+    .capacity = k2VBankPrograms,
+    .takesRange = true,
+    .groups = 1,
+    .keepsNames = true,
+    .memoryImage = false,
+    .fill = fill2V,
+    .held = heldBy2V,
+    .holds = [](const Parameter& p) { return p.in2V(); },
+    .use = use2V,
 };
 
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {

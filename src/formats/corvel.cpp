@@ -288,8 +288,15 @@ SlotUse corvelUse(const PpgBank& bank, int, int) {
 } // namespace
 
 const OutputKind kCorvelOutput{
-    kMaxBankPrograms, false, 2, true, false, [] { return PpgProgram(); },
-    [](const PpgProgram& program, int) { return program; }, [](const Parameter&) { return true; }, corvelUse,
+    .capacity = kMaxBankPrograms,
+    .takesRange = false,
+    .groups = 2,
+    .keepsNames = true,
+    .memoryImage = false,
+    .fill = [] { return PpgProgram(); },
+    .held = [](const PpgProgram& program, int) { return program; },
+    .holds = [](const Parameter&) { return true; },
+    .use = corvelUse,
 };
 
 std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {

@@ -22,8 +22,15 @@ PpgProgram imageHeld(const PpgProgram& program, int) {
 } // namespace
 
 const OutputKind kImageOutput{
-    kImageProgramsWithoutCombis, true, 2, false, true, imageFillProgram, imageHeld,
-    [](const Parameter& p) { return p.inImage(); }, imageUse,
+    .capacity = kImageProgramsWithoutCombis,
+    .takesRange = true,
+    .groups = 2,
+    .keepsNames = false,
+    .memoryImage = true,
+    .fill = imageFillProgram,
+    .held = imageHeld,
+    .holds = [](const Parameter& p) { return p.inImage(); },
+    .use = imageUse,
 };
 
 } // namespace vornak

@@ -204,7 +204,6 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     r.filled = use.filled;
     r.blank = use.blank;
     r.combis = use.combis;
-    const int fileSlots = use.slots;
 
     // Written by the format's own writer and read back as the tool reads a
     // file given to it.
@@ -222,7 +221,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         r.text = "Cannot be written: the file could not be made.";
         return r;
     }
-    checkReadingBack(format, reread, plain, fileSlots, r);
+    checkReadingBack(format, reread, plain, r.slots, r);
 
     // The values are compared with the file read as what it was written as:
     // the memory image in the layout written, where the format takes a
@@ -234,7 +233,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     if (reread.code != 0 || reread.format != &written) {
         asWritten.loadImage(bytes.data(), layout);
         read = &asWritten;
-    } else if (format.output->memoryImage && written.takesModelHint && plain.programCount != fileSlots) {
+    } else if (format.output->memoryImage && written.takesModelHint && plain.programCount != r.slots) {
         loadBank(bytes.data(), bytes.size(), layout, asWritten);
         read = &asWritten;
     }

@@ -28,8 +28,9 @@ struct LoadOutcome {
 };
 
 // The loader reads from one buffer: the input's bytes at data[0 .. size - 1],
-// followed by zero bytes, at least kLoadSpareBytes of them and up to
-// kLoadCapacity bytes in all at least.
+// then zero bytes, at least kLoadSpareBytes of them, in a buffer at least
+// kLoadCapacity bytes long, so that a short SysEx dump decodes in place into
+// a whole memory image.
 constexpr std::size_t kLoadSpareBytes = 2;
 constexpr std::size_t kLoadCapacity = kBankImageSize;
 
