@@ -111,6 +111,11 @@ export interface VornakLimits {
   noteCodes: VornakNoteCode[];
   /** Every reason a failure may have. */
   reasons: (VornakLoadReason | 'bad-request' | 'no-memory')[];
+  /**
+   * The models a memory image may be read as (the switches /2.2 and /2.3):
+   * the `model` option takes one by its `model` or its `number`.
+   */
+  models: { model: '2.2' | '2.3'; number: 2 | 3; name: 'PPG Wave 2.2' | 'PPG Wave 2.3' }[];
 }
 
 /**
@@ -378,6 +383,14 @@ export interface VornakFormat {
   valuesNotHeld: string[];
   /** Whether it keeps program names. */
   names: boolean;
+  /**
+   * The sound (as describe answers `sounds`) of the program its files hold
+   * in the slots a bank has no program for (compose's null slots, a range
+   * shorter than the file).
+   */
+  fillSound: string;
+  /** The sound of a memory image slot its files leave blank (zero bytes); null when they leave none. */
+  blankSound: string | null;
   /**
    * The SysEx dump only: the MIDI message it is, the bytes that begin it
    * and its size in bytes.

@@ -11,21 +11,15 @@
 #include "formats/program_2v.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
+#include "library/text.h"
 
 namespace vornak {
 
-void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation) {
-    in.outcome.reason = reason;
-    in.outcome.message = message;
-    in.outcome.explanation = std::move(explanation);
-    throw ReadFailure{code};
-}
-
-void note(LoadInput& in, NoteCode code, std::string text) { in.outcome.notes.push_back({code, std::move(text)}); }
+void note(LoadInput& in, NoteCode code, std::string text) { in.notes.push_back({code, std::move(text)}); }
 
 void distrust(LoadInput& in, Damage damage, int from, int to) {
-    in.outcome.damage = std::max(in.outcome.damage, damage);
-    for (int p = std::max(from, 0); p < std::min(to, in.bank.programCount); ++p) in.outcome.untrusted.push_back(p);
+    in.damage = std::max(in.damage, damage);
+    for (int p = std::max(from, 0); p < std::min(to, in.bank.programCount); ++p) in.untrusted.push_back(p);
 }
 
 namespace {
@@ -46,7 +40,7 @@ constexpr const char* kFxbTrailing = "the end of the bank's data";
 // name is `bankNameLength` characters long.
 void noteCutNames(LoadInput& in, int count, const std::vector<int>& programs, const char* whose, bool bankName = false,
                   std::size_t bankNameLength = 0) {
-    in.outcome.namesCut = programs;
+    in.namesCut = programs;
     if (count > 0)
         note(in, NoteCode::CutNames,
              cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " name" : " names", whose, count == 1 ? " fills" : " fill",
@@ -90,12 +84,12 @@ bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout) {
 // Without a model switch one combi marked in use makes an image a Wave 2.3
 // memory, but a Wave 2.2 memory's programs 87 to 99 may hold 0x55 where a
 // Wave 2.3 marks its combis. Where the image holds bits that a Wave 2.3
-// memory leaves empty and a Wave 2.2 memory does not, a note says so.
-void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint) {
+// memory leaves empty and a Wave 2.2 memory does not, a note says so, and
+// whether the format takes the switch that reads it as a Wave 2.2 memory.
+void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint, bool takesSwitch = true) {
     if (hint != ModelHint::Detect || in.bank.combiCount == 0 || leavesEmptyClear(in.bank, image) ||
         !leavesEmptyClear(image, ModelHint::Wave22))
         return;
-    const bool takesSwitch = in.outcome.format == nullptr || in.outcome.format->takesModelHint;
     note(in, NoteCode::NeedsModelSwitch,
          cat({"A combi is marked in use, so the memory was read as a Wave 2.3 memory (87 programs and 20 combis), "
               "but bits that a Wave 2.3 memory leaves empty are set in it, as in a Wave 2.2 memory whose programs 87 "
@@ -107,9 +101,9 @@ void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint) {
 
 // Both Waveterm readers fill a zeroed work image, from which the memory image
 // and the bank name are taken.
-void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint) {
+void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint, bool takesSwitch) {
     in.bank.loadImage(work.data(), hint);
-    noteModelGuess(in, work.data(), hint);
+    noteModelGuess(in, work.data(), hint, takesSwitch);
     if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
     const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
     noteCutNames(in, 0, {}, "", true, strnlen(name, work.size() - kWorkNameOffset));
@@ -313,13 +307,15 @@ void readSysEx(LoadInput& in) {
                   withThousands(kBankImageSize), " bytes of the program memory are there."}));
     }
     // A damaged dump's image says nothing about the model.
-    if (in.outcome.damage == Damage::None) noteModelGuess(in, in.data, in.hint);
+    if (in.damage == Damage::None) noteModelGuess(in, in.data, in.hint);
     noteTrailing(in, scan.end, scan.closed ? "the end of the dump (F7)" : "the dump's data");
 }
 
 // A Corvel bank is recognised by its bank header alone and then read from
 // the start of the input's bytes.
 void readCorvel(LoadInput& in) {
+    // The container's copy of the file served only to recognise it.
+    in.fxb->clear();
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
     noteCutNames(in, stream.namesCut, stream.programNamesCut, " (of the bank, its programs or its combis)");
@@ -329,9 +325,7 @@ void readCorvel(LoadInput& in) {
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
     if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
-             "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
-             "copy, or save the bank again from the plug-in.");
+        fail(Failure::HalvicCut);
     noteModelGuess(in, file.chunkData() + kHalvicImageOffset,
                    in.hint == ModelHint::Detect ? halvicModel(file.chunkData(), file.chunkSize()) : in.hint);
     if (file.chunkSize() < kHalvicChunkSize) {
@@ -384,12 +378,8 @@ void read2V(LoadInput& in) {
     Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
-            fail(in, FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
-                 cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
-                      "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
-        fail(in, FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
-             "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
-             "bank again from the plug-in.");
+            fail(Failure::OtherPlugin, {fourChars(in.data + fxb::kFxId)});
+        fail(Failure::Damaged2V);
     }
     if (read.programs < in.bank.programCount) {
         distrust(in, Damage::Cut, read.programs, in.bank.programCount);
@@ -405,10 +395,8 @@ void read2V(LoadInput& in) {
 void readWavetermB(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(in, FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
-             "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
-             "wrong. Try a fresh copy from the disk.");
-    takeWorkImage(in, work, in.hint);
+        fail(Failure::WavetermB);
+    takeWorkImage(in, work, in.hint, true);
     // The header's data length L: the image and L - 5120 more bytes.
     const std::size_t length = in.data[20] * 256u + in.data[21];
     const std::size_t announced = kWavetermBImageOffset + length;
@@ -436,10 +424,8 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(in, FailureReason::Damaged, "Invalid FLEX file", 5,
-             "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
-             "it is not a Waveterm A file, it is in a format Vornak does not read.");
-    takeWorkImage(in, work, in.hint);
+        fail(Failure::WavetermA);
+    takeWorkImage(in, work, in.hint, false);
     if (!scan.placed.all()) {
         note(in, NoteCode::PartialImage,
              cat({"The file's load records fill only ", withThousands(scan.placed.count()), " of the ",
