@@ -281,9 +281,11 @@ export interface VornakBankDescription {
   damage: '' | 'cut' | 'damaged';
   /**
    * The program numbers, ascending, whose values the file does not wholly
-   * and reliably hold (the programs after a break in a dump, those not wholly
-   * in a cut one, the default programs of a 2.V bank beyond its data); []
-   * for a whole bank.
+   * and reliably hold (every program of a dump that lost or gained bytes,
+   * those after a status byte added to it or the one a status byte spoils,
+   * those not wholly in a cut one, the default programs of a 2.V bank beyond
+   * its data, 2.V programs with parameters that stand for no value); [] for
+   * a whole bank.
    */
   untrusted: number[];
   model: '2.2' | '2.3' | '2.V';
