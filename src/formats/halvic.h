@@ -27,14 +27,12 @@ constexpr std::size_t kHalvicModelOffset = 61437;
 // Shortest chunk that holds the memory image.
 constexpr std::size_t kHalvicMinimumChunk = kHalvicImageOffset + kBankImageSize;
 
-// The model the chunk's bytes say, or Detect when they say none: the combi
-// markers then decide.
-ModelHint halvicModel(const std::uint8_t* chunk, std::size_t size);
-
 // Loads the memory image and the tuning from a chunk of at least
 // kHalvicMinimumChunk bytes (false, bank untouched, when it is shorter).
-// Without a model hint the bytes the chunk holds decide.
-bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, ModelHint hint);
+// Without a model hint the bytes the chunk holds decide, and where they say
+// nothing the combi markers; `used`, when given, receives the hint the image
+// was loaded with.
+bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, ModelHint hint, ModelHint* used = nullptr);
 
 // The file's bytes (empty when memory runs out).
 std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int rangeEnd);

@@ -26,29 +26,33 @@ std::uint8_t* paramAt(std::uint8_t* block, int k) { return block + fxb::kBlockHe
 // intToParam as itself, as every other value does.
 double roundedProduct(float x, std::int32_t max) { return std::floor(max * (static_cast<double>(x) + 1.0 / (2.0 * max))); }
 
-} // namespace
+// paramToInt of the float whose rounded product it is.
+std::int32_t valueOf(double product, std::int32_t max) {
+    std::int32_t value;
+    if (std::isnan(product))
+        value = 0;
+    else if (product >= 2147483648.0)
+        value = std::numeric_limits<std::int32_t>::max();
+    else if (product < -2147483648.0)
+        value = std::numeric_limits<std::int32_t>::min();
+    else
+        value = static_cast<std::int32_t>(product);
+    return value > max ? max : value;
+}
 
-bool paramIsSound(float x, std::int32_t max) {
-    const double product = roundedProduct(x, max);
+// paramIsSound of the float x whose rounded product it is.
+bool isSound(float x, double product, std::int32_t max) {
     if (product >= 0 && product <= max) return true; // false for NaN
     // Above the range: what intToParam gives for a whole number beyond max.
     const double whole = std::round(static_cast<double>(x) * max);
     return product > max && whole < 2147483648.0 && intToParam(static_cast<std::int32_t>(whole), max) == x;
 }
 
-std::int32_t paramToInt(float x, std::int32_t max) {
-    const double product = roundedProduct(x, max);
-    std::int32_t value;
-    if (std::isnan(product))
-        value = 0;
-    else if (product >= 2147483648.0)
-        value = std::numeric_limits<std::int32_t>::max();
-    else if (product <= -2147483649.0)
-        value = std::numeric_limits<std::int32_t>::min();
-    else
-        value = static_cast<std::int32_t>(product);
-    return value > max ? max : value;
-}
+} // namespace
+
+bool paramIsSound(float x, std::int32_t max) { return isSound(x, roundedProduct(x, max), max); }
+
+std::int32_t paramToInt(float x, std::int32_t max) { return valueOf(roundedProduct(x, max), max); }
 
 float intToParam(std::int32_t v, std::int32_t max) {
     return static_cast<float>(static_cast<double>(v) / max);
@@ -61,8 +65,9 @@ Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     Decoded2V found;
     auto param = [block, &found](int k, std::int32_t max) {
         const float x = hostFloat(paramAt(block, k));
-        found.unsound += !paramIsSound(x, max);
-        return paramToInt(x, max);
+        const double product = roundedProduct(x, max);
+        found.unsound += !isSound(x, product, max);
+        return valueOf(product, max);
     };
 
     program.reset();

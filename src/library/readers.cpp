@@ -324,10 +324,9 @@ void readCorvel(LoadInput& in) {
 
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
-    if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(Failure::HalvicCut);
-    noteModelGuess(in, file.chunkData() + kHalvicImageOffset,
-                   in.hint == ModelHint::Detect ? halvicModel(file.chunkData(), file.chunkSize()) : in.hint);
+    ModelHint used = in.hint;
+    if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint, &used)) fail(Failure::HalvicCut);
+    noteModelGuess(in, file.chunkData() + kHalvicImageOffset, used);
     if (file.chunkSize() < kHalvicChunkSize) {
         distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::ShortChunk,
