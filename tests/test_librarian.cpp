@@ -89,7 +89,7 @@ TEST(Notes, ShortAndUnclosedDumpsAndBytesAfterTheData) {
     stopped.push_back(0xF7);
     stopped.insert(stopped.end(), {0xF0, 0x7E, 0xF7});
     const Read early = readBytes(stopped);
-    EXPECT_TRUE(hasNote(early.outcome, "short-dump", "after 60 of"));
+    EXPECT_TRUE(hasNote(early.outcome, "short-dump", "comes after 120 of the 10,240 data bytes"));
     EXPECT_TRUE(hasNote(early.outcome, "trailing-bytes", "3 bytes follow the end of the dump"));
 
     EXPECT_EQ(codes(readBytes(prefix(dump, 10244)).outcome), std::vector<std::string>{"missing-end"});
@@ -144,6 +144,46 @@ TEST(Notes, ContainersThatSayMoreOrLessThanTheyHold) {
     usr[21] = 0x00;
     std::fill(usr.begin() + 102, usr.end(), 0);
     EXPECT_TRUE(hasNote(readBytes(usr).outcome, "count-mismatch", "announces 8,192 bytes of data, but the file ends after 5,120"));
+}
+
+TEST(Notes, DamageNamesTheProgramsAFileDoesNotWhollyHold) {
+    // The programs from `from` on are untrusted (none when `from` is -1).
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        Damage damage;
+        int from;
+    };
+    const Bytes dump = readFile(examplePath("demo23.syx"));
+    Bytes lost = dump;
+    lost.erase(lost.begin() + 501);
+    Bytes longer = dump;
+    longer.push_back(0x00);
+    Bytes flex = prefix(readFile(examplePath("demo23-a.usr")), 4 + 255);
+    Bytes usr(102 + 5120, 0);
+    usr[0] = 'W';
+    usr[1] = 'B';
+    usr[20] = 0x20; // announces 8192 bytes
+    const Case cases[] = {
+        {"a whole dump with a byte after it", longer, Damage::None, -1},
+        {"a bare image", readFile(examplePath("demo23.bin")), Damage::None, -1},
+        // 2,498 bytes: programs 0 to 47 whole, 48 begun.
+        {"a dump cut at 5,000", prefix(dump, 5000), Damage::Cut, 48},
+        {"a dump cut in its combis", prefix(dump, 9500), Damage::Cut, -1},
+        {"a dump that lost a byte", lost, Damage::Damaged, 0},
+        // The first record places bytes 0 to 254: programs 0 to 4.
+        {"load records of 255 bytes", flex, Damage::Cut, 5},
+        {"a Waveterm B file shorter than its header says", usr, Damage::Cut, -1},
+        {"a 2.V bank announcing 130 programs", withWord(readFile(examplePath("demo23-o.fxb")), 24, 130), Damage::Cut, 128},
+    };
+    for (const Case& c : cases) {
+        const Read r = readBytes(c.bytes);
+        ASSERT_EQ(r.outcome.code, 0) << c.what;
+        EXPECT_EQ(damageName(r.outcome.damage), std::string(damageName(c.damage))) << c.what;
+        std::vector<int> untrusted;
+        for (int p = c.from; p >= 0 && p < r.bank.programCount; ++p) untrusted.push_back(p);
+        EXPECT_EQ(r.outcome.untrusted, untrusted) << c.what;
+    }
 }
 
 TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {
@@ -465,17 +505,50 @@ TEST(Notes, DamagedDumpsSayWhatCameThrough) {
     EXPECT_TRUE(hasNote(at9500.outcome, "short-dump", "all 87 programs are complete, and combis 0 to 7; combis 8 to 19"));
     EXPECT_TRUE(hasNote(readBytes(prefix(dump, 9000)).outcome, "short-dump", "reads as a Wave 2.2 memory"));
 
-    Bytes lost = dump;
-    lost.erase(lost.begin() + 500);
-    EXPECT_EQ(codes(readBytes(lost).outcome), std::vector<std::string>{"damaged-dump"});
-    for (const std::uint8_t status : {0xF8, 0xFE}) {
-        Bytes clocked = dump;
-        clocked.insert(clocked.begin() + 1004, status);
-        const Read r = readBytes(clocked);
-        EXPECT_EQ(codes(r.outcome)[0], "damaged-dump");
-        EXPECT_TRUE(hasNote(r.outcome, "damaged-dump", "Byte 1,004 of the file")) << "where";
-        EXPECT_TRUE(hasNote(r.outcome, "damaged-dump", "programs 0 to 8 are complete")) << "(1004 - 4) / 2 = 500 bytes";
+    // Where the closing F7 does not follow a whole memory's data, bytes were
+    // lost or added where the dump does not say: nothing of it is trusted.
+    Bytes lostOne = dump, lostPair = dump, repeated = dump;
+    lostOne.erase(lostOne.begin() + 500);
+    lostPair.erase(lostPair.begin() + 1000, lostPair.begin() + 1002);
+    repeated.insert(repeated.begin() + 1002, dump.begin() + 1000, dump.begin() + 1002);
+    for (const Bytes* broken : {&lostOne, &lostPair, &repeated}) {
+        const Read r = readBytes(*broken);
+        EXPECT_EQ(r.outcome.damage, Damage::Damaged);
+        EXPECT_EQ(r.outcome.untrusted.size(), static_cast<std::size_t>(r.bank.programCount));
+        EXPECT_EQ(r.outcome.notes.size(), 1u);
+        EXPECT_NE(r.outcome.notes[0].text.find("no program of it can be trusted"), std::string::npos) << r.outcome.notes[0].text;
+        EXPECT_EQ(r.outcome.notes[0].text.find("are there"), std::string::npos);
     }
+    EXPECT_TRUE(hasNote(readBytes(lostPair).outcome, "short-dump", "bytes were lost on the way, or the dump was sent short"));
+    EXPECT_TRUE(hasNote(readBytes(repeated).outcome, "damaged-dump", "2 data bytes more than the 10,240"));
+
+    // MIDI real-time bytes are skipped: the dump reads as it was sent.
+    Bytes clocked = dump;
+    clocked.insert(clocked.begin() + 1004, 0xF8);
+    clocked.insert(clocked.begin() + 5001, 0xFE);
+    const Read timed = readBytes(clocked);
+    expectSameBank(timed.bank, readBytes(dump).bank, "with F8 and FE inside");
+    EXPECT_EQ(codes(timed.outcome), std::vector<std::string>{"real-time-bytes"});
+    EXPECT_TRUE(hasNote(timed.outcome, "real-time-bytes", "at bytes 1,004 and 5,001"));
+    EXPECT_EQ(timed.outcome.damage, Damage::None);
+
+    // Any other status byte is damage, named as the file holds it. Added, it
+    // shifts everything after it; in place of a data byte (the length is
+    // right) it spoils only the program it falls in.
+    Bytes added = dump, replaced = dump;
+    added.insert(added.begin() + 1004, 0xF0);
+    replaced[5001] = 0x9A; // data byte 4,997: image byte 2,498, in program 48
+    const Read shifted = readBytes(added);
+    EXPECT_TRUE(hasNote(shifted.outcome, "damaged-dump", "Byte 1,004 of the file is F0"));
+    EXPECT_TRUE(hasNote(shifted.outcome, "damaged-dump", "every value from there on is shifted"));
+    EXPECT_TRUE(hasNote(shifted.outcome, "damaged-dump", "programs 0 to 8 are complete")) << "(1004 - 4) / 2 = 500 bytes";
+    EXPECT_EQ(shifted.outcome.untrusted.front(), 9);
+    EXPECT_EQ(shifted.outcome.untrusted.size(), static_cast<std::size_t>(shifted.bank.programCount - 9));
+    const Read spoiled = readBytes(replaced);
+    EXPECT_EQ(codes(spoiled.outcome), std::vector<std::string>{"damaged-dump"});
+    EXPECT_TRUE(hasNote(spoiled.outcome, "damaged-dump", "Byte 5,001 of the file is 9A"));
+    EXPECT_TRUE(hasNote(spoiled.outcome, "damaged-dump", "spoils program 48; the rest came through"));
+    EXPECT_EQ(spoiled.outcome.untrusted, std::vector<int>{48});
 }
 
 TEST(Sounds, DifferWhereverTheProgramsDo) {

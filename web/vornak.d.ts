@@ -170,6 +170,7 @@ export interface VornakDescribeOptions {
  * header: read as a bare memory image), "short-dump" (a SysEx dump that ends
  * before its program memory does), "damaged-dump" (a dump whose nibble
  * stream is broken), "missing-end" (a whole dump without its closing F7),
+ * "real-time-bytes" (MIDI real-time bytes inside a dump, skipped),
  * "trailing-bytes" (bytes after the data, not read), "count-mismatch" (a
  * header that announces more programs or data than the file holds),
  * "partial-image" (Waveterm A records that do not fill the memory),
@@ -184,6 +185,7 @@ export type VornakNoteCode =
   | 'short-dump'
   | 'damaged-dump'
   | 'missing-end'
+  | 'real-time-bytes'
   | 'trailing-bytes'
   | 'count-mismatch'
   | 'partial-image'
@@ -261,6 +263,21 @@ export interface VornakBankDescription {
   holdsNames: boolean;
   /** What the tool notes about the file. */
   notes: VornakNote[];
+  /**
+   * "damaged" when the file's data are broken (a SysEx nibble stream with a
+   * byte lost, added or replaced), "cut" when the file ends before all its
+   * data (a short dump, load records that leave part of the memory unfilled,
+   * a header that announces more than the file holds), "" otherwise: notes
+   * such as bytes after the data or a bare image are no damage.
+   */
+  damage: '' | 'cut' | 'damaged';
+  /**
+   * The program numbers, ascending, whose values the file does not wholly
+   * and reliably hold (the programs after a break in a dump, those not wholly
+   * in a cut one, the default programs of a 2.V bank beyond its data); []
+   * for a whole bank.
+   */
+  untrusted: number[];
   model: '2.2' | '2.3' | '2.V';
   modelName: 'PPG Wave 2.2' | 'PPG Wave 2.3' | 'Waldorf 2.V';
   bankName: string;

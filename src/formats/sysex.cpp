@@ -5,28 +5,40 @@
 namespace vornak {
 
 SysExScan decodeSysEx(std::uint8_t* buffer, std::size_t length) {
-    // Where an F7 stands, the message ends just past it; without one, at the
-    // end of the data.
-    std::size_t nonData = 0;
-    const auto endAt = [&](std::size_t decoded, std::size_t at) {
-        if (at < length && buffer[at] == kSysExEnd) return SysExScan{decoded, at + 1, true, nonData};
-        return SysExScan{decoded, length, false, nonData};
-    };
-    const auto look = [&](std::size_t at) {
-        if (nonData == 0 && buffer[at] >= 0x80) nonData = at;
-    };
-    // Pair i is read from offset 4 + 2i and written to offset i: the write
-    // position never overtakes the read position, so the bytes that end the
-    // decode are still there to be looked at.
-    for (std::size_t i = 0; i < kBankImageSize; ++i) {
-        const std::size_t at = kSysExHeaderSize + 2 * i;
-        if (at >= length || buffer[at] == kSysExEnd) return endAt(i, at);
-        look(at);
-        if (at + 1 >= length || buffer[at + 1] == kSysExEnd) return endAt(i, at + 1);
-        look(at + 1);
-        buffer[i] = static_cast<std::uint8_t>(((buffer[at] & 0x0F) << 4) | (buffer[at + 1] & 0x0F));
+    SysExScan scan;
+    std::uint8_t high = 0;
+    std::size_t at = kSysExHeaderSize;
+    // Data byte k is read from offset 4 + k or later, and image byte k / 2
+    // written to offset k / 2: the write position never overtakes the read
+    // position.
+    for (; at < length; ++at) {
+        const std::uint8_t byte = buffer[at];
+        if (byte >= kFirstRealTime) {
+            if (scan.realTimeBytes++ == 0) scan.firstRealTime = at;
+            scan.lastRealTime = at;
+            continue;
+        }
+        if (byte == kSysExEnd) {
+            scan.closed = true;
+            ++at;
+            break;
+        }
+        const std::size_t k = scan.dataBytes;
+        if (k >= kSysExDataSize) {
+            if (byte >= 0x80) break;
+            ++scan.dataBytes;
+            continue;
+        }
+        if (byte >= 0x80) scan.statusBytes.push_back({at, k, byte});
+        if (k % 2 == 0)
+            high = byte;
+        else
+            buffer[k / 2] = static_cast<std::uint8_t>(((high & 0x0F) << 4) | (byte & 0x0F));
+        ++scan.dataBytes;
     }
-    return endAt(kBankImageSize, kSysExFileSize - 1);
+    scan.end = at;
+    scan.decoded = std::min(scan.dataBytes, kSysExDataSize) / 2;
+    return scan;
 }
 
 std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {

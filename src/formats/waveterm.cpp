@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <cstring>
 
 namespace vornak {
@@ -62,7 +61,7 @@ bool parseWavetermA(const std::uint8_t* data, std::size_t size, std::uint8_t* wo
         // The stream ended at the first byte after the last record that is
         // not zero padding, or at the end of the file.
         while (stop != cursor.end && *stop == 0x00) ++stop;
-        scan->imageBytesPlaced = placed.count();
+        scan->placed = placed;
         scan->bytesAfterRecords = static_cast<std::size_t>(cursor.end - stop);
     }
     return true;

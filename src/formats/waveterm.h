@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -42,12 +43,12 @@ struct ByteCursor {
 // record cut short by the end of the data.
 bool readFlexRecord(ByteCursor& cursor, FlexRecord& record);
 
-// What a replay found: how many bytes of the memory image (addresses
-// 0..5119) the records placed, and how many bytes follow the record stream
-// (from the byte that ended it; zero padding before the end of the file is
-// part of the stream).
+// What a replay found: which bytes of the memory image (addresses 0..5119)
+// the records placed, and how many bytes follow the record stream (from the
+// byte that ended it; zero padding before the end of the file is part of the
+// stream).
 struct FlexScan {
-    std::size_t imageBytesPlaced = 0;
+    std::bitset<kBankImageSize> placed;
     std::size_t bytesAfterRecords = 0;
 };
 

@@ -35,11 +35,12 @@ constexpr std::array<Code, N - First> codesIn(const std::array<Named<Code>, N>& 
     return codes;
 }
 
-constexpr std::array<Named<NoteCode>, 11> kNoteNames{{
+constexpr std::array<Named<NoteCode>, 12> kNoteNames{{
     {NoteCode::BareImage, "bare-image"},
     {NoteCode::ShortDump, "short-dump"},
     {NoteCode::DamagedDump, "damaged-dump"},
     {NoteCode::MissingEnd, "missing-end"},
+    {NoteCode::RealTimeBytes, "real-time-bytes"},
     {NoteCode::TrailingBytes, "trailing-bytes"},
     {NoteCode::CountMismatch, "count-mismatch"},
     {NoteCode::PartialImage, "partial-image"},
@@ -156,6 +157,9 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
     LoadInput input{data, size, hint, bank, outcome};
     try {
         readInput(input);
+        std::vector<int>& untrusted = outcome.untrusted;
+        std::sort(untrusted.begin(), untrusted.end());
+        untrusted.erase(std::unique(untrusted.begin(), untrusted.end()), untrusted.end());
         return outcome;
     } catch (const ReadFailure& failure) {
         outcome.code = failure.code;
@@ -172,6 +176,8 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
         outcome.explanation = "Vornak could not read this file: an unexpected failure (code " + std::to_string(outcome.code) +
                               "). Please keep the file and report it.";
     outcome.notes.clear();
+    outcome.damage = Damage::None;
+    outcome.untrusted.clear();
     return outcome;
 }
 
@@ -182,6 +188,10 @@ const char* noteCodeName(NoteCode code) { return nameIn(kNoteNames, code); }
 std::span<const NoteCode> noteCodes() { return kNoteCodes; }
 
 const char* reasonName(FailureReason reason) { return nameIn(kReasonNames, reason); }
+
+const char* damageName(Damage damage) {
+    return damage == Damage::Damaged ? "damaged" : damage == Damage::Cut ? "cut" : "";
+}
 
 std::span<const FailureReason> failureReasons() { return kFailureReasons; }
 

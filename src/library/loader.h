@@ -20,6 +20,7 @@ enum class NoteCode {
     ShortDump,     // "short-dump": a dump that ends before the whole memory
     DamagedDump,   // "damaged-dump": a dump whose nibble stream is broken
     MissingEnd,    // "missing-end": a whole dump without its closing byte
+    RealTimeBytes, // "real-time-bytes": MIDI real-time bytes inside a dump, skipped
     TrailingBytes, // "trailing-bytes": bytes after what the format holds
     CountMismatch, // "count-mismatch": a header announces more than the file holds
     PartialImage,  // "partial-image": load records leave part of the memory unfilled
@@ -50,6 +51,12 @@ enum class FailureReason {
 const char* reasonName(FailureReason reason);
 std::span<const FailureReason> failureReasons();
 
+// How far a bank that loaded can be trusted: wholly; not wholly, because
+// the file ends before all its data; or not, where its data are broken.
+// The engine answers each by its name (damageName): "", "cut", "damaged".
+enum class Damage { None, Cut, Damaged };
+const char* damageName(Damage damage);
+
 struct LoadNote {
     NoteCode code;
     std::string text; // plain words, with the file's numbers
@@ -65,6 +72,9 @@ struct LoadOutcome {
     FailureReason reason = FailureReason::None;
     std::vector<LoadNote> notes;           // for a bank that loaded
     int namesCut = 0;                      // names of the file that were cut to 27 characters
+    Damage damage = Damage::None;          // for a bank that loaded
+    std::vector<int> untrusted;            // the programs whose values the file does not wholly and
+                                           // reliably hold, ascending
 
     // The format in words, as people know it ("" when none was recognised).
     const char* formatName() const;

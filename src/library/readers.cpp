@@ -23,6 +23,11 @@ void fail(LoadInput& in, FailureReason reason, const char* message, int code, st
 
 void note(LoadInput& in, NoteCode code, std::string text) { in.outcome.notes.push_back({code, std::move(text)}); }
 
+void distrust(LoadInput& in, Damage damage, int from, int to) {
+    in.outcome.damage = std::max(in.outcome.damage, damage);
+    for (int p = std::max(from, 0); p < std::min(to, in.bank.programCount); ++p) in.outcome.untrusted.push_back(p);
+}
+
 namespace {
 
 void noteTrailing(LoadInput& in, std::size_t used, const char* after) {
@@ -106,15 +111,18 @@ std::string firstOnes(std::string_view what, std::size_t count) {
 
 // What the first `intact` bytes of the memory hold, in the layout the bank
 // was read with: "all 87 programs are complete, and combis 0 to 7; combis 8
-// to 19 are not wholly in the file, and any of them in use is lost".
-std::string completeParts(const PpgBank& bank, std::size_t intact) {
+// to 19 are not wholly in the file, and any of them in use is lost". Where
+// the file ends there (`endMissing`), a bank read as a Wave 2.2 memory may
+// have lost its combis with the end of the memory, and the combis not wholly
+// there are lost.
+std::string completeParts(const PpgBank& bank, std::size_t intact, bool endMissing = true) {
     const auto all = static_cast<std::size_t>(bank.programCount);
     const std::size_t programs = std::min(intact / kPackedProgramSize, all);
     std::string text = programs == all ? cat({"all ", counted(programs, "program"), " are complete"})
                                        : cat({programs == 0 ? "" : "only ", firstOnes("program", programs),
                                               programs == 1 ? " is complete" : " are complete"});
     if (bank.combiCount == 0) {
-        if (intact < kBankImageSize && bank.programCount == kImageProgramsWithoutCombis)
+        if (endMissing && intact < kBankImageSize && bank.programCount == kImageProgramsWithoutCombis)
             text += "; the end of the memory, where a Wave 2.3 keeps its combis, is missing, so the bank reads as a Wave "
                     "2.2 memory: if it came from a Wave 2.3, its combis are lost";
         return text;
@@ -122,50 +130,157 @@ std::string completeParts(const PpgBank& bank, std::size_t intact) {
     const std::size_t combis =
         intact < kCombiAreaOffset ? 0 : std::min<std::size_t>((intact - kCombiAreaOffset) / kPackedCombiSize, kImageCombis);
     if (combis == kImageCombis) return cat({text, ", and all ", counted(kImageCombis, "combi")});
+    if (!endMissing) return cat({text, ", and ", firstOnes("combi", combis)});
     return cat({text, ", and ", firstOnes("combi", combis), "; combis ", combis, " to ",
                 kImageCombis - 1, " are not wholly in the file, and any of them in use is lost"});
+}
+
+// "programs 48 and 60, and combi 3": the programs and combis in the layout
+// read that hold any of the image bytes; "" when none does.
+std::string partsHolding(const PpgBank& bank, const std::vector<std::size_t>& imageBytes) {
+    std::vector<std::string> programs, combis;
+    auto add = [](std::vector<std::string>& list, std::size_t n) {
+        if (list.empty() || list.back() != std::to_string(n)) list.push_back(std::to_string(n));
+    };
+    for (const std::size_t b : imageBytes) {
+        if (b < static_cast<std::size_t>(bank.programCount) * kPackedProgramSize) add(programs, b / kPackedProgramSize);
+        if (bank.combiCount > 0 && b >= kCombiAreaOffset) add(combis, (b - kCombiAreaOffset) / kPackedCombiSize);
+    }
+    auto listed = [](const std::vector<std::string>& list, const char* what) {
+        std::string text = cat({what, list.size() == 1 ? " " : "s "});
+        for (std::size_t i = 0; i < list.size(); ++i)
+            text += cat({i == 0 ? "" : i + 1 == list.size() ? " and " : ", ", list[i]});
+        return text;
+    };
+    if (programs.empty()) return combis.empty() ? "" : listed(combis, "combi");
+    if (combis.empty()) return listed(programs, "program");
+    return cat({listed(programs, "program"), programs.size() == 1 ? " and " : ", and ", listed(combis, "combi")});
+}
+
+// The program that holds data byte k of a dump.
+int programOfData(std::size_t k) { return static_cast<int>(k / 2 / kPackedProgramSize); }
+
+// The status bytes among a dump's data, as the file holds them.
+std::string statusBytesText(const SysExScan& scan) {
+    const SysExStatusByte& first = scan.statusBytes.front();
+    char byte[4];
+    std::snprintf(byte, sizeof byte, "%02X", first.byte);
+    if (scan.statusBytes.size() == 1)
+        return cat({"Byte ", withThousands(first.offset), " of the file is ", byte,
+                    ", which is no data byte of a dump (a status byte that got into it, or a damaged transfer)"});
+    return cat({withThousands(scan.statusBytes.size()),
+                " bytes of the file are no data bytes of a dump (status bytes that got into it, or a damaged "
+                "transfer), the first byte ",
+                withThousands(first.offset), " (", byte, ")"});
+}
+
+// How a dump's data compare with a whole memory: as long; cut by the end
+// of the file; longer by exactly the status bytes among them (which were
+// added); or otherwise longer or shorter, so bytes were lost or added where
+// the dump does not say.
+enum class DumpLength { Right, Cut, StatusBytesAdded, Wrong };
+
+// The note on a dump whose data hold status bytes.
+void noteStatusBytes(LoadInput& in, const SysExScan& scan, DumpLength length) {
+    const bool one = scan.statusBytes.size() == 1;
+    const std::size_t first = scan.statusBytes.front().dataIndex;
+    if (length == DumpLength::Wrong) {
+        // The note on the length says that nothing can be trusted.
+        note(in, NoteCode::DamagedDump, cat({statusBytesText(scan), "."}));
+        return;
+    }
+    if (length == DumpLength::Right) {
+        // Each stands in place of a data byte and spoils the image byte it
+        // is half of.
+        std::vector<std::size_t> spoiled;
+        for (const SysExStatusByte& s : scan.statusBytes) {
+            spoiled.push_back(s.dataIndex / 2);
+            distrust(in, Damage::Damaged, programOfData(s.dataIndex), programOfData(s.dataIndex) + 1);
+        }
+        const std::string parts = partsHolding(in.bank, spoiled);
+        note(in, NoteCode::DamagedDump,
+             cat({statusBytesText(scan), ". The dump has the right length, so ",
+                  one ? "it stands in place of a data byte" : "they stand in place of data bytes",
+                  parts.empty() ? cat({": ", one ? "it falls" : "they fall",
+                                       " in bytes of the memory that no program or combi uses, and everything came through."})
+                                : cat({" and ", one ? "spoils " : "spoil ", parts, "; the rest came through."})}));
+        return;
+    }
+    const bool cut = length == DumpLength::Cut;
+    distrust(in, Damage::Damaged, programOfData(first), in.bank.programCount);
+    note(in, NoteCode::DamagedDump,
+         cat({statusBytesText(scan),
+              cut ? ". The dump is cut short, so whether it was added (and every value from there on is shifted) or "
+                    "stands in place of a data byte cannot be told"
+                  : one ? ": it was added to the data, so every value from there on is shifted"
+                        : ": they were added to the data, so every value from the first on is shifted",
+              ". Of what comes before it, ", completeParts(in.bank, first / 2, cut), "."}));
 }
 
 } // namespace
 
 // A dump's notes say what came through, in the layout the bank was read
-// with. A cut dump keeps what it holds; a dump whose nibble stream is broken
-// (a byte lost or added, a status byte inside) has every value after the
-// break shifted.
+// with. The closing F7 stands after the 10,240 data bytes of a whole memory;
+// one elsewhere means the stream lost or gained bytes on the way, and the
+// dump does not say where: nothing of it can be trusted. A cut dump keeps
+// what it holds; a status byte among the data spoils what it stands in, or,
+// where it was added, shifts every value after it.
 void readSysEx(LoadInput& in) {
     const SysExScan scan = decodeSysEx(in.data, in.size);
     in.bank.loadImage(in.data, in.hint);
-    // The closing byte stands where the data of a whole memory ends: one
-    // elsewhere, or a whole memory followed by an F7 one byte late, means
-    // the stream lost or gained bytes on the way.
-    const std::size_t closing = scan.closed ? scan.end - 1 : 0;
-    const bool late = !scan.closed && in.size > kSysExFileSize && in.data[kSysExFileSize] == kSysExEnd;
-    const bool misaligned = (scan.closed && (closing - kSysExHeaderSize) % 2 != 0) || late;
-    if (scan.nonData != 0) {
-        const std::size_t intact = std::min(scan.decoded, (scan.nonData - kSysExHeaderSize) / 2);
-        char byte[8];
-        std::snprintf(byte, sizeof byte, "%02X", in.data[scan.nonData]);
-        note(in, NoteCode::DamagedDump,
-             cat({"Byte ", withThousands(scan.nonData), " of the file is ", byte,
-                  ", which is no data byte of a dump (a MIDI clock or other status byte that got into it, or a "
-                  "damaged transfer): every value from there on is shifted. Of what comes before it, ",
-                  completeParts(in.bank, intact), "."}));
-    } else if (misaligned) {
-        note(in, NoteCode::DamagedDump,
-             "The dump's data does not come in whole pairs of bytes: a byte was lost or added on the way, and the "
-             "dump does not say where, so no program of it can be trusted. Receive it again.");
-    } else if (scan.decoded < kBankImageSize) {
+    if (scan.realTimeBytes > 0) {
+        const bool one = scan.realTimeBytes == 1;
+        note(in, NoteCode::RealTimeBytes,
+             cat({one ? "A MIDI real-time byte" : cat({withThousands(scan.realTimeBytes), " MIDI real-time bytes"}),
+                  " (F8 to FF: clock, active sensing and the like) stood inside the dump ",
+                  one ? cat({"at byte ", withThousands(scan.firstRealTime)})
+                  : scan.realTimeBytes == 2
+                      ? cat({"at bytes ", withThousands(scan.firstRealTime), " and ", withThousands(scan.lastRealTime)})
+                      : cat({"between bytes ", withThousands(scan.firstRealTime), " and ", withThousands(scan.lastRealTime)}),
+                  "; MIDI lets ", one ? "it" : "them", " stand there, and ", one ? "it was" : "they were", " skipped."}));
+    }
+    const std::size_t n = scan.dataBytes;
+    const std::size_t excess = n > kSysExDataSize ? n - kSysExDataSize : 0;
+    const DumpLength length = n == kSysExDataSize                      ? DumpLength::Right
+                              : !scan.closed && n < kSysExDataSize      ? DumpLength::Cut
+                              : excess > 0 && excess == scan.statusBytes.size() ? DumpLength::StatusBytesAdded
+                                                                        : DumpLength::Wrong;
+    if (!scan.statusBytes.empty()) noteStatusBytes(in, scan, length);
+    if (length == DumpLength::Cut) {
+        distrust(in, Damage::Cut, static_cast<int>(scan.decoded / kPackedProgramSize), in.bank.programCount);
         note(in, NoteCode::ShortDump,
              cat({"The dump ends after ", withThousands(scan.decoded), " of the ", withThousands(kBankImageSize),
                   " bytes of a program memory, so ", completeParts(in.bank, scan.decoded),
                   "; the rest of the bank is not in the file."}));
-    } else if (!scan.closed && !late) {
+    } else if (length == DumpLength::Wrong && n < kSysExDataSize) {
+        distrust(in, Damage::Damaged, 0, in.bank.programCount);
+        note(in, n % 2 == 0 && scan.statusBytes.empty() ? NoteCode::ShortDump : NoteCode::DamagedDump,
+             cat({"The dump's closing byte (F7) comes after ", withThousands(n), " of the ", withThousands(kSysExDataSize),
+                  " data bytes of a program memory: bytes were lost on the way, or the dump was sent short, and it "
+                  "does not say which. If bytes were lost, nothing after the loss can be trusted, and the dump does "
+                  "not say where that was, so no program of it can be trusted; if it was sent short, ",
+                  completeParts(in.bank, scan.decoded), ". Receive it again."}));
+    } else if (length == DumpLength::Wrong) {
+        distrust(in, Damage::Damaged, 0, in.bank.programCount);
+        note(in, NoteCode::DamagedDump,
+             scan.closed
+                 ? cat({"The dump holds ", withThousands(excess), excess == 1 ? " data byte" : " data bytes",
+                        " more than the ", withThousands(kSysExDataSize),
+                        " of a program memory before its closing byte (F7): bytes were added on the way, and the dump "
+                        "does not say where. Nothing after them can be trusted, so no program of it can be trusted. "
+                        "Receive it again."})
+                 : cat({"The dump has no closing byte (F7) after the ", withThousands(kSysExDataSize),
+                        " data bytes of a program memory, and ", withThousands(excess),
+                        excess == 1 ? " more follows" : " more follow",
+                        ": either bytes were added on the way, and the dump does not say where, so nothing after them "
+                        "can be trusted, or it lost its closing byte and other bytes follow it. No program of it can be "
+                        "trusted; receive it again."}));
+    } else if (length == DumpLength::Right && !scan.closed) {
         note(in, NoteCode::MissingEnd,
              cat({"The dump has no closing byte (F7) after its data: it may have been cut off right at its end. All ",
                   withThousands(kBankImageSize), " bytes of the program memory are there."}));
     }
-    const std::size_t end = scan.closed ? scan.end : late ? kSysExFileSize + 1 : kSysExFileSize - 1;
-    noteTrailing(in, end, scan.closed || late ? "the end of the dump (F7)" : "the dump's data");
+    noteTrailing(in, scan.end, scan.closed ? "the end of the dump (F7)" : "the dump's data");
 }
 
 // A Corvel bank is recognised by its bank header alone and then read from
@@ -183,10 +298,12 @@ void readHalvic(LoadInput& in) {
         fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
              "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
              "copy, or save the bank again from the plug-in.");
-    if (file.chunkSize() < kHalvicChunkSize)
+    if (file.chunkSize() < kHalvicChunkSize) {
+        distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::ShortChunk,
              cat({"The memory area of this Halvic bank is ", withThousands(file.chunkSize()), " bytes where the plug-in writes ",
                   withThousands(kHalvicChunkSize), "; the program memory in it was read."}));
+    }
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 
@@ -203,10 +320,12 @@ void read2V(LoadInput& in) {
              "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
              "bank again from the plug-in.");
     }
-    if (read.programs < in.bank.programCount)
+    if (read.programs < in.bank.programCount) {
+        distrust(in, Damage::Cut, read.programs, in.bank.programCount);
         note(in, NoteCode::CountMismatch,
              cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
                   ": the other ", in.bank.programCount - read.programs, " are default programs."}));
+    }
     noteCutNames(in, read.namesCut, "");
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
@@ -221,11 +340,13 @@ void readWavetermB(LoadInput& in) {
     // The header's data length L: the image and L - 5120 more bytes.
     const std::size_t length = in.data[20] * 256u + in.data[21];
     const std::size_t announced = kWavetermBImageOffset + length;
-    if (in.size < announced)
+    if (in.size < announced) {
+        distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::CountMismatch,
              cat({"The file's header announces ", withThousands(length), " bytes of data, but the file ends after ",
                   withThousands(in.size - kWavetermBImageOffset), " of them; the ", withThousands(kBankImageSize),
                   " bytes of the program memory are all there."}));
+    }
     // Data beyond the memory image, which the header announces, is not read.
     const std::size_t imageEnd = kWavetermBImageOffset + kBankImageSize;
     const std::size_t beyond = std::min(in.size, announced) - std::min(std::min(in.size, announced), imageEnd);
@@ -247,10 +368,19 @@ void readWavetermA(LoadInput& in) {
              "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
              "it is not a Waveterm A file, it is in a format Vornak does not read.");
     takeWorkImage(in, work, in.hint);
-    if (scan.imageBytesPlaced < kBankImageSize)
+    if (!scan.placed.all()) {
         note(in, NoteCode::PartialImage,
-             cat({"The file's load records fill only ", withThousands(scan.imageBytesPlaced), " of the ",
+             cat({"The file's load records fill only ", withThousands(scan.placed.count()), " of the ",
                   withThousands(kBankImageSize), " bytes of the program memory; the rest is read as zeros."}));
+        // The programs not wholly placed.
+        distrust(in, Damage::Cut, 0, 0);
+        for (int p = 0; p < in.bank.programCount; ++p)
+            for (int at = p * kPackedProgramSize; at < (p + 1) * kPackedProgramSize; ++at)
+                if (!scan.placed.test(static_cast<std::size_t>(at))) {
+                    distrust(in, Damage::Cut, p, p + 1);
+                    break;
+                }
+    }
     noteTrailing(in, in.size - scan.bytesAfterRecords, "the last load record");
 }
 

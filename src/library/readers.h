@@ -36,6 +36,9 @@ struct ReadFailure {
 // failure.
 [[noreturn]] void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation);
 void note(LoadInput& in, NoteCode code, std::string text);
+// The file is cut or damaged (the worse of what was found counts), and
+// programs from .. to - 1 of the bank are not to be trusted.
+void distrust(LoadInput& in, Damage damage, int from, int to);
 
 void readSysEx(LoadInput& in);
 void readWavetermA(LoadInput& in);

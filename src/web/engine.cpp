@@ -179,6 +179,13 @@ void putOutcome(Json& json, const LoadOutcome& outcome) {
     putNotes(json, outcome.notes);
 }
 
+// How far the bank that loaded can be trusted.
+void putDamage(Json& json, const LoadOutcome& outcome) {
+    json.key("damage").string(damageName(outcome.damage)).key("untrusted").open('[');
+    for (const int p : outcome.untrusted) json.number(p);
+    json.close(']');
+}
+
 // What a description holds beside the bank's facts.
 struct DescribeRequest {
     // The programs whose values are asked for, each once whatever the
@@ -293,14 +300,17 @@ int vornak_run(int argc, char** argv) {
 // found as JSON:
 //   {"exitCode":0,"reason":"","message":"","explanation":"","format":"V8 SysEx dump",
 //    "holdsNames":false,"notes":[{"code":"short-dump","text":"..."}],
-//    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,
-//    "combis":20,"combisInUse":3,
+//    "damage":"cut","untrusted":[49,50,...,86],
+//    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,"combis":20,"combisInUse":3,
 //    "names":[...],"sounds":[...],"records":[...],"keptBy2V":[{"A":"...","B":"..."},...],
 //    "parameterLabels":{"program":[...],"group":[...]},
 //    "parameters":[{"number":0,"program":[...],"a":[...],"b":[...]},...],
 //    "conversions":[{"letter":"S","programs":87,...,"notes":[...],"text":"..."},...]}
-// Everything from "model" on only for a bank that loaded; "reason" is the
-// failure's code (FailureReason). Parameters are
+// Everything from "damage" on only for a bank that loaded; "reason" is the
+// failure's code (FailureReason). "damage" is "cut" for a file that ends
+// before all its data, "damaged" for one whose data are broken, else "";
+// "untrusted" the programs the file does not wholly and reliably hold.
+// Parameters are
 // given for every program when `programCount` is negative, else for the
 // `programCount` program numbers at `programs`. Conversions only when
 // `conversions` is not 0 (1 for every format, or the character of one
@@ -314,6 +324,7 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
     json.open('{');
     putOutcome(json, outcome);
     if (outcome.code == 0) {
+        putDamage(json, outcome);
         DescribeRequest asked;
         asked.parameterPrograms.assign(static_cast<std::size_t>(bank.programCount), 0);
         for (int i = 0; i < programCount; ++i)

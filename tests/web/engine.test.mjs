@@ -507,4 +507,11 @@ test('listing is the tool\'s listing, and the formats say what their files do no
   assert.deepEqual(formats.W.valuesNotHeld, []);
   assert.equal(vornak.describe('d', files['demo23.syx'], { parameters: false, conversions: false }).holdsNames, false);
   assert.equal(vornak.describe('c', files['demo23.crv'], { parameters: false, conversions: false }).holdsNames, true);
+  // How far a bank can be trusted: a dump cut at 5,000 bytes holds programs 0 to 47 whole.
+  const facts = (bytes) => {
+    const d = vornak.describe('d', bytes, { parameters: false, conversions: false });
+    return [d.damage, d.untrusted];
+  };
+  assert.deepEqual(facts(files['demo23.syx']), ['', []]);
+  assert.deepEqual(facts(files['demo23.syx'].subarray(0, 5000)), ['cut', Array.from({ length: 52 }, (_, i) => 48 + i)]);
 });
