@@ -344,7 +344,11 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
         ASSERT_EQ(result.exitCode, 0) << format.letter << result.message;
         const Read back = readBytes(Bytes(result.bytes.begin(), result.bytes.end()));
         ASSERT_EQ(back.outcome.code, 0);
-        EXPECT_EQ(result.report.programs, 5);
+        // The empty slot gets the fill program, as the slots beyond the bank do.
+        const ConversionReport& r = result.report;
+        EXPECT_EQ(r.programs, 4);
+        EXPECT_GE(r.filled, 1);
+        EXPECT_EQ(r.programs + r.filled + r.blank, r.slots) << format.letter;
         for (std::size_t k = 0; k < 5; ++k) {
             const PpgProgram& got = back.bank.programs[k];
             const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
@@ -482,6 +486,10 @@ TEST(Conversions, ReportsHowTheWrittenFileReadsBack) {
     ASSERT_EQ(wave23.bank.programCount, 87);
     const ConversionReport r = reportConversion(*exportFormatForLetter('b'), wave23.bank, 0, 255, kGroupA);
     EXPECT_NE(r.text.find("reads back as 100 programs"), std::string::npos) << r.text;
+    // A Waveterm A file takes no switch: it brings back every program, and 13 more.
+    const ConversionReport a = reportConversion(*exportFormatForLetter('a'), wave23.bank, 0, 255, kGroupA);
+    EXPECT_NE(a.text.find("comes back with programs 87 to 99 more"), std::string::npos) << a.text;
+    EXPECT_TRUE(a.dropped.empty()) << a.text;
     const std::vector<std::uint8_t> copy = exportFormatForLetter('b')->write(wave23.bank, {});
     EXPECT_TRUE(readBytes(Bytes(copy.begin(), copy.end())).outcome.notes.empty()) << "the tool's own image is no noise";
 
@@ -600,6 +608,12 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
     const Read wb = readBytes(usr);
     EXPECT_TRUE(hasNote(wb.outcome, "cut-names", "is 64 characters long"));
     EXPECT_TRUE(hasNote(wb.outcome, "trailing-bytes", "256 bytes of data that the header announces"));
+    // Only the program names written count as cut: not one outside the
+    // range, nor a bank name.
+    EXPECT_TRUE(reportConversion(*exportFormatForLetter('n'), cut.bank, 1, 5, kGroupA, cut.outcome.namesCut).names);
+    const ConversionReport corvel = reportConversion(*exportFormatForLetter('w'), wb.bank, 0, 255, kGroupA, wb.outcome.namesCut);
+    EXPECT_TRUE(corvel.names);
+    EXPECT_FALSE(drops(corvel, "beyond 27"));
 
     // A bank built of 2.V programs is a 2.V bank, in a Corvel file as the tool writes it.
     ComposeRequest request = requestFrom({{"bank.fxb", readFile(examplePath("demo23-o.fxb"))}});

@@ -51,7 +51,7 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
             if (next >= n) raiseCode(1);
             setHostWord(sub + kFxMagic, kFxCk);
             setHostWord(sub + kFxVersion, 1);
-            read.namesCut += decode2V(bank.programs[static_cast<std::size_t>(next)], sub);
+            if (decode2V(bank.programs[static_cast<std::size_t>(next)], sub)) read.namesCut.push_back(next);
             ++next;
         }
         p += 8 + byteSize;
@@ -71,7 +71,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
             static_cast<std::uint64_t>(block - file.image.get()) + k2VBlockSize > file.imageSize)
             raiseCode(1);
         PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
-        read.namesCut += decode2V(program, block);
+        if (decode2V(program, block)) read.namesCut.push_back(i);
         if (i == 0) bank.takeGlobalsFrom(program);
     }
     read.programs = n;

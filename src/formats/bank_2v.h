@@ -37,11 +37,11 @@ inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
 // 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
 // count out of that range) or emptied.
 // `stats`, when given, receives how many programs the file itself held
-// (program sub-chunks or blocks decoded), and how many of their names fill
-// all 28 bytes of the name field and were cut to the 27 a name keeps.
+// (program sub-chunks or blocks decoded), and which of them have names that
+// fill all 28 bytes of the name field and were cut to the 27 a name keeps.
 struct Read2V {
     int programs = 0;
-    int namesCut = 0;
+    std::vector<int> namesCut;
 };
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats = nullptr);
 

@@ -167,7 +167,11 @@ void readBank(PpgBank& bank, CorvelStream& stream) {
     bank.resize(programs, combis);
     bank.is2V = is2V;
     if (std::int64_t{chunks} != std::int64_t{programs} + combis + 1) raiseCode(6);
-    for (int j = 0; j < programs; ++j) streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
+    for (int j = 0; j < programs; ++j) {
+        const int cutBefore = stream.namesCut;
+        streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
+        if (stream.namesCut != cutBefore) stream.programNamesCut.push_back(j);
+    }
     for (int i = 0; i < combis; ++i) streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
 }
 

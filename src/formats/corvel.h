@@ -45,8 +45,10 @@ public:
     const std::vector<std::uint8_t>& written() const { return out_; }
 
     const bool reading;
-    // Reading: names of 28 characters, cut to the 27 a name keeps.
+    // Reading: names of 28 characters, cut to the 27 a name keeps, and the
+    // programs among them.
     int namesCut = 0;
+    std::vector<int> programNamesCut;
 
 private:
     const std::uint8_t* data_ = nullptr;

@@ -136,11 +136,14 @@ ComposeResult compose(const ComposeRequest& request) {
         bank.is2V = settingsTaken && all2V;
         result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
         if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.", 1, FailureReason::NoMemory);
-        result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
-        if (sources.combisInUse()) {
-            result.report.dropped.push_back("the combis of the source banks (a built bank holds none)");
-            result.report.text = reportText(result.report, bank.programCount);
-        }
+        ConversionReport& report = result.report;
+        report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
+        // The slots the format fills hold no program of the request.
+        const auto empty = static_cast<int>(std::count(request.slots.begin(), request.slots.end(), std::nullopt));
+        report.programs -= empty;
+        report.filled += empty;
+        if (sources.combisInUse()) report.dropped.push_back("the combis of the source banks (a built bank holds none)");
+        report.text = reportText(report, bank.programCount - empty);
     } catch (const Refusal& refusal) {
         result = ComposeResult{};
         result.exitCode = refusal.code;

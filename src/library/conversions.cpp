@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 #include "formats/bank_2v.h"
 #include "library/loader.h"
@@ -150,9 +151,12 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
                                    : ": a Wave 2.3 memory with no combi in use looks like a Wave 2.2 memory"});
     if (expected.takesModelHint)
         text += cat({". Read it with /2.", model, " (the model switch) to get it back as written."});
-    else
+    else if (wave22)
         text += cat({". ", expected.name, "s are read by what they hold, so programs ", asRead.programCount,
                      " to ", writtenSlots - 1, " do not come back."});
+    else
+        text += cat({". ", expected.name, "s are read by what they hold, so it comes back with programs ", writtenSlots,
+                     " to ", asRead.programCount - 1, " more, made of the bytes where its combis stand."});
     r.notes.push_back({NoteCode::NeedsModelSwitch, std::move(text)});
 }
 
@@ -194,7 +198,7 @@ bool isImageProgramName(const char* name) {
 }
 
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
-                                  int namesCut) {
+                                  std::span<const int> namesCut) {
     ConversionReport r;
     r.format = &format;
     int fileSlots = 0;
@@ -264,13 +268,17 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     for (int k = 0; k < compared; ++k)
         compareProgram(bank.programs[static_cast<std::size_t>(r.first + k)], back.programs[static_cast<std::size_t>(k)],
                        format, group, losses);
-    r.names = losses.names == 0 && !(namesCut > 0 && format.keepsNames());
+    // The names written that were cut when the file was read.
+    std::ptrdiff_t cut = 0;
+    if (format.keepsNames())
+        cut = std::count_if(namesCut.begin(), namesCut.end(), [&](int p) { return p >= r.first && p < r.first + r.programs; });
+    r.names = losses.names == 0 && cut == 0;
     if (losses.names > 0) r.dropped.push_back(cat({"program names of ", programsText(losses.names)}));
     if (compared < r.programs)
         r.dropped.push_back(cat({programsText(r.programs - compared), " (", r.first + compared, " to ",
                                  r.first + r.programs - 1, ")"}));
-    if (namesCut > 0 && format.keepsNames())
-        r.dropped.push_back(cat({"the characters beyond 27 of ", counted(static_cast<std::uint64_t>(namesCut), "name"),
+    if (cut > 0)
+        r.dropped.push_back(cat({"the characters beyond 27 of ", counted(static_cast<std::uint64_t>(cut), "name"),
                                  " (cut when the file was read)"}));
     describeLosses(losses, group, r.dropped);
     compareBank(bank, back, format.family == ExportFamily::Image ? r.combis : back.combiCount, r.dropped);

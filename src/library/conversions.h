@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,11 +31,11 @@ struct ConversionReport {
 };
 
 // The report for writing programs first..last (as /P gives them) of group
-// `group` (as /G gives it) in the format. `namesCut` is how many names were
-// cut to 27 characters when the bank was read (LoadOutcome::namesCut): a
-// format that keeps names keeps them so.
+// `group` (as /G gives it) in the format. `namesCut` are the programs whose
+// names were cut to 27 characters when the bank was read
+// (LoadOutcome::namesCut): a format that keeps names keeps them so.
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
-                                  int namesCut = 0);
+                                  std::span<const int> namesCut = {});
 
 // The report's sentence, made again after something was added to `dropped`.
 std::string reportText(const ConversionReport& report, int bankPrograms);

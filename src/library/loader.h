@@ -71,7 +71,7 @@ struct LoadOutcome {
     bool fxbContainer = false;             // it starts like an FXB file (the format, when it has one, is a plug-in's)
     FailureReason reason = FailureReason::None;
     std::vector<LoadNote> notes;           // for a bank that loaded
-    int namesCut = 0;                      // names of the file that were cut to 27 characters
+    std::vector<int> namesCut;             // the programs whose names were cut to 27 characters
     Damage damage = Damage::None;          // for a bank that loaded
     std::vector<int> untrusted;            // the programs whose values the file does not wholly and
                                            // reliably hold, ascending

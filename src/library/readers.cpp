@@ -42,9 +42,11 @@ constexpr const char* kFxbTrailing = "the end of the bank's data";
 
 // Names the file holds in a field wider than the 27 characters a name
 // keeps: `count` names (`whose`: "" or words after "names") fill all 28
-// bytes of it, and the bank name is `bankNameLength` characters long.
-void noteCutNames(LoadInput& in, int count, const char* whose, bool bankName = false, std::size_t bankNameLength = 0) {
-    in.outcome.namesCut += count + (bankName ? 1 : 0);
+// bytes of it, those of the programs `programs` among them, and the bank
+// name is `bankNameLength` characters long.
+void noteCutNames(LoadInput& in, int count, const std::vector<int>& programs, const char* whose, bool bankName = false,
+                  std::size_t bankNameLength = 0) {
+    in.outcome.namesCut = programs;
     if (count > 0)
         note(in, NoteCode::CutNames,
              cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " name" : " names", whose, count == 1 ? " fills" : " fill",
@@ -68,7 +70,7 @@ void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHi
     in.bank.loadImage(work.data(), hint);
     if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
     const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
-    noteCutNames(in, 0, "", true, strnlen(name, work.size() - kWorkNameOffset));
+    noteCutNames(in, 0, {}, "", true, strnlen(name, work.size() - kWorkNameOffset));
 }
 
 // Whether a memory image comes back byte for byte when it is read in the
@@ -288,7 +290,7 @@ void readSysEx(LoadInput& in) {
 void readCorvel(LoadInput& in) {
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
-    noteCutNames(in, stream.namesCut, " (of the bank, its programs or its combis)");
+    noteCutNames(in, stream.namesCut, stream.programNamesCut, " (of the bank, its programs or its combis)");
     noteTrailing(in, in.size - stream.bytesLeft(), "the last chunk of the bank");
 }
 
@@ -326,7 +328,7 @@ void read2V(LoadInput& in) {
              cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
                   ": the other ", in.bank.programCount - read.programs, " are default programs."}));
     }
-    noteCutNames(in, read.namesCut, "");
+    noteCutNames(in, static_cast<int>(read.namesCut.size()), read.namesCut, "");
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 

@@ -197,7 +197,7 @@ struct DescribeRequest {
     int first = 0;
     int last = kDefaultRangeEnd;
     int group = kGroupA;
-    int namesCut = 0; // names cut to 27 characters when the file was read
+    std::vector<int> namesCut; // the programs whose names were cut to 27 characters when the file was read
 };
 
 void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
