@@ -78,6 +78,18 @@ export function keepingFocus(container, draw) {
   again.focus();
 }
 
+// Puts `nodes` into `container` in place of what it holds, unless they are
+// what it holds already (the same markup): what has not changed stays as it
+// is, with the keyboard and any text in it.
+const drawnMarkup = new WeakMap();
+export function redraw(container, nodes) {
+  const list = nodes.filter((n) => n !== null && n !== undefined && n !== false && n !== '');
+  const markup = list.map((n) => (typeof n === 'string' ? n : n.outerHTML)).join('\n');
+  if (drawnMarkup.get(container) === markup) return;
+  drawnMarkup.set(container, markup);
+  keepingFocus(container, () => container.replaceChildren(...list));
+}
+
 // The bytes of a File, or null when the browser could not read it.
 export async function fileBytes(file) {
   try {
