@@ -1,11 +1,13 @@
 // The Banks region: the collection, one line per bank (its name, format,
-// program count and a mark when it has notes), the files that could not be
+// program count, a mark when the file is cut or damaged and one when it has
+// notes), the files that could not be
 // read, and the actions on the banks chosen: write, send, remove; the
 // collection saved in one file, or removed.
 import { button, coalesced, count, element, plural } from './dom.js';
 import { failure } from './engine-client.js';
+import { sideBySide } from './layout.js';
 import { rove, settleStop } from './roving.js';
-import { bankById, on, readable, selectBank, setChecked, state, targets } from './state.js';
+import { bankById, on, readable, selectBank, setChecked, setView, state, targets } from './state.js';
 
 // Long collections are drawn in part; more on request.
 const BANKS_AT_ONCE = 100;
@@ -61,7 +63,8 @@ function drawList() {
   const kept = list.children.length <= shown.length && [...list.children].every((row, i) => row === shown[i]);
   if (kept) list.append(...shown.slice(list.children.length));
   else list.replaceChildren(...shown);
-  settleStop(list);
+  settleStop(list, '.pick');
+  document.getElementById('bank-keys').hidden = !shown.length;
   const hidden = good.length - shown.length;
   ui['more-banks'].hidden = hidden <= 0;
   ui['more-banks'].textContent = `Show ${plural(Math.min(BANKS_AT_ONCE, hidden), 'more bank')} (${count(hidden)} not shown)`;
@@ -77,7 +80,7 @@ function rowOf(bank) {
     const check = element('input', { type: 'checkbox', dataset: { cell: '', key: `check ${bank.id}` },
       attrs: { 'aria-label': `Choose ${bank.name}` } });
     check.addEventListener('change', () => setChecked([bank.id], check.checked));
-    const pick = button('', () => selectBank(bank.id), { className: 'pick', dataset: { cell: '', key: `pick ${bank.id}` } });
+    const pick = button('', () => openBank(bank), { className: 'pick', dataset: { cell: '', key: `pick ${bank.id}` } });
     const row = element('li', { className: 'bank' }, element('span', { className: 'check' }, check), pick);
     rows.set(bank, { row, check, pick });
     fillRow(bank);
@@ -85,12 +88,22 @@ function rowOf(bank) {
   return rows.get(bank).row;
 }
 
+// A bank chosen: its programs are shown, on a narrow screen in place of
+// the banks, from the bank's facts on.
+function openBank(bank) {
+  selectBank(bank.id);
+  if (sideBySide()) return;
+  setView('programs');
+  document.getElementById('bank-facts').scrollIntoView({ block: 'start' });
+}
+
 function fillRow(bank) {
   const { check, pick } = rows.get(bank);
-  const s = bank.summary;
+  const s = bank.summary || bank.facts;
   const facts = !s ? 'Reading…' : `${s.format} · ${plural(s.programs, 'program')}${bank.built ? ' · built here' : ''}`;
   pick.replaceChildren(element('strong', { className: 'bank-name', textContent: bank.name }),
     element('span', { className: 'bank-facts', textContent: facts }),
+    s && s.damage ? element('span', { className: 'mark damage', textContent: s.damage }) : '',
     s && s.notes.length ? element('span', { className: 'mark', textContent: plural(s.notes.length, 'note') }) : '',
     bank.sameAs ? element('span', { className: 'mark same', textContent: `same bytes as ${bank.sameAs}` }) : '');
   check.disabled = !readable(bank);

@@ -78,8 +78,8 @@ function drawAll() {
   drawFacts(finding || mode === 'duplicates' ? null : bank);
   if (finding) drawFound(search, filter);
   else if (mode === 'duplicates') drawDuplicates(ui.browse, { ...actions, say: said });
-  else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: state.banks.length
-    ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
+  else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: bank && !bank.summary && !bank.problem
+    ? 'Reading its programs…' : state.banks.length ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
   else if (mode === 'listing') drawListing(bank);
   else drawNames(bank);
   if (again && scrolled) body.scrollTop = scrolled;
