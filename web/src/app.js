@@ -9,7 +9,7 @@ import {
   allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, loadCollection,
   whenKeepingFails,
 } from './collection.js';
-import { download, numbered, plural } from './dom.js';
+import { download, numbered, plural, whenSettled } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf, give, readBank, readWaiting } from './files.js';
 import { say, setUpLayout } from './layout.js';
@@ -289,8 +289,13 @@ on('newBank', () => keep(() => keepNewBank(state.newBank)));
 // Once the banks have settled, the index of their sounds is made while the
 // page is idle, and the engine is handed the collection's sounds, so that
 // a program opened finds its nearest sounds at once.
-on('banks', () => indexSoon(answers.primeNearest));
-on('bank', () => indexSoon(answers.primeNearest));
+const primeSoon = whenSettled(answers.primeNearest, 1000);
+for (const topic of ['banks', 'bank']) {
+  on(topic, () => {
+    indexSoon();
+    primeSoon();
+  });
+}
 on('settings', (part) => {
   if (part !== 'model') return;
   // The model decides how some files are read: read them again.

@@ -179,10 +179,10 @@ function recordOf(bank) {
 
 // Banks kept a few at a time: the browser copies what is kept on the page's
 // thread, and a thousand banks in one go would hold it up for seconds.
-const BANKS_AT_ONCE = 16;
+export const BANKS_KEPT_AT_ONCE = 16;
 export async function keepBanks(list) {
-  for (let at = 0; at < list.length; at += BANKS_AT_ONCE) {
-    const part = list.slice(at, at + BANKS_AT_ONCE);
+  for (let at = 0; at < list.length; at += BANKS_KEPT_AT_ONCE) {
+    const part = list.slice(at, at + BANKS_KEPT_AT_ONCE);
     const kept = part.map(recordOf);
     await transaction('readwrite', ({ banks, answers, files }) => {
       part.forEach((bank, i) => {

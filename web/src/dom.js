@@ -9,6 +9,15 @@ export function element(tag, props = {}, ...children) {
   return node;
 }
 
+// Writes a property (or, named with "@", an attribute) of an element only
+// when it changes: a write, even of the same value, has the browser lay out
+// and paint again.
+export function put(node, name, value) {
+  if (name[0] === '@') {
+    if (node.getAttribute(name.slice(1)) !== value) node.setAttribute(name.slice(1), value);
+  } else if (node[name] !== value) node[name] = value;
+}
+
 // The engine's output formats as the options of a list.
 export function formatOptions(formats) {
   return formats.map((f) => element('option', { value: f.letter, textContent: `${f.name} (${f.extension})` }));

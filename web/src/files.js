@@ -3,7 +3,7 @@
 // collection; ZIP archives, whose files are read as if given one by one; and
 // saved collections, which are opened and added to what is there. The same
 // bytes given again are noticed and not added twice.
-import { keep, keepBanks, keepMarks, keptBytes } from './collection.js';
+import { BANKS_KEPT_AT_ONCE, allKept, keep, keepBanks, keepMarks, keptBytes } from './collection.js';
 import { fileBytes, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { say } from './layout.js';
@@ -83,47 +83,83 @@ export async function addFiles(files, extra = {}) {
   say('banks', `Reading ${plural(files.length, 'file')}…`);
   const words = [];
   const offers = [];
-  // The browser reads the files at once, not one after another.
-  const given = await Promise.all([...files].map(async (file) => ({ name: file.name,
-    bytes: file instanceof Blob ? await fileBytes(file) : file.bytes })));
-  const list = [];
-  for (const file of given) {
-    if (!file.bytes || extra.received || extra.built || !isZip(file.bytes)) list.push(file);
-    else {
-      const opened = await openArchive(file.name, file.bytes);
-      if (opened.words) words.push(opened.words);
-      if (opened.offer) offers.push(opened.offer);
-      list.push(...opened.files);
-    }
-  }
-  const digests = await Promise.all(list.map(({ bytes }) => bytes && digestOf(bytes)));
-  const fresh = [];
-  for (const [i, file] of list.entries()) {
-    if (!file.bytes) {
-      fresh.push({ name: file.name, bytes: null, problem: CANNOT_READ });
-      continue;
-    }
-    if (file.from && isZip(file.bytes)) {
-      words.push(`${file.name} in ${file.from} is a ZIP archive of its own: give it to the page on its own to open it`);
-      continue;
-    }
-    const twin = (await twinOf(file.bytes, digests[i])) || fresh.find((f) => f.digest === digests[i] && sameBytes(f.bytes, file.bytes));
-    if (twin && !extra.received) {
-      words.push(`${file.name}${file.from ? ` in ${file.from}` : ''} is the same file as ${twin.name}, already loaded: not added again`);
-      continue;
-    }
-    fresh.push({ name: file.name, bytes: file.bytes, ...extra, digest: digests[i], sameAs: twin ? twin.name : null });
-  }
-  const added = addBanks(fresh);
-  await Promise.all(added.filter((bank) => bank.bytes).map(readBank));
+  const added = [];
+  const reads = [];
   // Files that cannot be read are not kept for the next visit; the others
-  // are said to be read once the browser has kept them.
-  const good = added.filter(readable);
-  if (good.length) await keep(() => keepBanks(good));
-  const failed = added.length - good.length;
-  const read = added.length || !words.length ? [`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`] : [];
-  say('banks', [...read, ...words.map((w) => `${w}.`)].join(' '), { offer: offers[0] });
+  // are kept a few at a time as they are read, and said to be read once
+  // the browser has kept them.
+  const read = [];
+  const keepRead = () => {
+    const part = read.splice(0);
+    if (part.length) keep(() => keepBanks(part));
+  };
+  // The browser reads some files at once, and those are shown while the
+  // next are read.
+  const given = [...files];
+  for (let at = 0; at < given.length; at += FILES_AT_ONCE) {
+    const part = await Promise.all(given.slice(at, at + FILES_AT_ONCE).map(async (file) => ({ name: file.name, from: file.from,
+      bytes: file instanceof Blob ? await fileBytes(file) : file.bytes })));
+    const list = [];
+    for (const file of part) {
+      if (!file.bytes || extra.received || extra.built || !isZip(file.bytes)) list.push(file);
+      else {
+        const opened = await openArchive(file.name, file.bytes);
+        if (opened.words) words.push(opened.words);
+        if (opened.offer) offers.push(opened.offer);
+        list.push(...opened.files);
+      }
+    }
+    const digests = await Promise.all(list.map(({ bytes }) => bytes && digestOf(bytes)));
+    const fresh = [];
+    for (const [i, file] of list.entries()) {
+      if (!file.bytes) {
+        fresh.push({ name: file.name, bytes: null, problem: CANNOT_READ });
+        continue;
+      }
+      if (file.from && isZip(file.bytes)) {
+        words.push(`${file.name} in ${file.from} is a ZIP archive of its own: give it to the page on its own to open it`);
+        continue;
+      }
+      const twin = (await twinOf(file.bytes, digests[i])) || fresh.find((f) => f.digest === digests[i] && sameBytes(f.bytes, file.bytes));
+      if (twin && !extra.received) {
+        words.push(`${file.name}${file.from ? ` in ${file.from}` : ''} is the same file as ${twin.name}, already loaded: not added again`);
+        continue;
+      }
+      fresh.push({ name: file.name, bytes: file.bytes, ...extra, digest: digests[i], sameAs: twin ? twin.name : null });
+    }
+    const banks = addBanks(fresh);
+    added.push(...banks);
+    for (const bank of banks.filter((b) => b.bytes)) {
+      reads.push(readInTurn(bank).then(() => {
+        if (readable(bank) && read.push(bank) >= BANKS_KEPT_AT_ONCE) keepRead();
+      }));
+    }
+  }
+  await Promise.all(reads);
+  keepRead();
+  await allKept();
+  const failed = added.filter((bank) => !readable(bank)).length;
+  const done = added.length || !words.length ? [`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`] : [];
+  say('banks', [...done, ...words.map((w) => `${w}.`)].join(' '), { offer: offers[0] });
   return added;
+}
+
+// Banks are handed to the engine a few at a time, each when one before it
+// is answered: a thousand handed over at once would hold the page's thread
+// while their bytes are copied to the engine's worker.
+const FILES_AT_ONCE = 32;
+const MOST_READING = 4;
+let readingNow = 0;
+const waitingTurn = [];
+async function readInTurn(bank) {
+  if (readingNow >= MOST_READING) await new Promise((resolve) => waitingTurn.push(resolve));
+  readingNow += 1;
+  try {
+    await readBank(bank);
+  } finally {
+    readingNow -= 1;
+    waitingTurn.shift()?.();
+  }
 }
 
 // ---- ZIP archives and saved collections ----------------------------------------
@@ -152,7 +188,7 @@ async function openArchive(name, bytes) {
   }
   if (saved && saved.broken) {
     const files = members();
-    return { files: [], words: `${name} is a saved collection that cannot be opened whole: ${saved.broken}`,
+    return { files: [], words: `${name} is a saved collection that cannot be opened whole: ${saved.broken}${archive.cut ? ' (the file ends early)' : ''}`,
       offer: files.length ? { label: `Add its ${plural(files.length, 'bank file')}`, act: () => addFiles(files) } : null };
   }
   if (saved) return openSaved(name, saved);

@@ -10,14 +10,16 @@ import { plural } from './dom.js';
 
 // The index of the collection, made again when the banks change: every
 // program of every readable bank by its sound and by its record, in the
-// order of the banks (the most recent last); the programs that are not 2.V
-// programs by the sounds a 2.V bank makes of their groups (links.js); and
-// the names that files without names give their programs ("PPG Program
-// 012"), which are no one's name for a sound. A thousand banks hold 100,000
-// programs: the index is made a part at a time once the banks have settled,
-// or at once when a question comes first.
-let cached = { revision: -1, fills: null };
-let building = null; // { revision, fills, index, at }: the index being made
+// order the banks were indexed (the most recent last); the programs that
+// are not 2.V programs by the sounds a 2.V bank makes of their groups
+// (links.js); and the names that files without names give their programs
+// ("PPG Program 012"), which are no one's name for a sound. A thousand
+// banks hold 100,000 programs: banks added are added to the index, which is
+// made anew only when banks went or were read again; it is made a part at
+// a time once the banks have settled, or at once when a question comes
+// first.
+let cached = { revision: -1, indexed: null };
+let building = null; // { revision, banks, at, index }: the index being made
 let settle = 0;
 const SLICE_MS = 8;
 
@@ -29,6 +31,7 @@ function push(map, key, value) {
 
 function indexBank(ix, bank) {
   const { sounds, records, keptBy2V, names, holdsNames } = bank.summary;
+  ix.indexed.set(bank, bank.summary);
   if (!holdsNames) for (const name of names) ix.placeholders.add(name);
   for (let p = 0; p < sounds.length; p++) {
     const hit = { bank, program: p };
@@ -44,20 +47,30 @@ function indexBank(ix, bank) {
   }
 }
 
-const fresh = () => cached.revision === state.revision && cached.fills === state.fills;
-const started = () => ({ revision: state.revision, fills: state.fills, at: 0, banks: state.banks.filter(readable),
-  index: { sounds: new Map(), records: new Map(), kept: new Map(), placeholders: new Set(), unique: null } });
+const fresh = () => cached.revision === state.revision;
+
+// The index to make now: the one made, with the banks added since, where
+// no bank it holds went or was read again; else a new one.
+function started() {
+  const banks = state.banks.filter(readable);
+  const now = new Set(banks);
+  const { indexed } = cached;
+  const grows = indexed && [...indexed].every(([bank, summary]) => now.has(bank) && bank.summary === summary);
+  const index = grows ? { ...cached, unique: null }
+    : { indexed: new Map(), sounds: new Map(), records: new Map(), kept: new Map(), placeholders: new Set(), unique: null };
+  return { revision: state.revision, at: 0, banks: grows ? banks.filter((bank) => !indexed.has(bank)) : banks, index };
+}
 
 // Goes on making the index until it is made or `until()` says stop;
 // answers whether it is made.
 function build(until) {
-  if (!building || building.revision !== state.revision || building.fills !== state.fills) building = started();
+  if (!building || building.revision !== state.revision) building = started();
   const { banks, index } = building;
   while (building.at < banks.length) {
     indexBank(index, banks[building.at++]);
     if (until()) return false;
   }
-  cached = { revision: building.revision, fills: building.fills, ...index };
+  cached = { ...index, revision: building.revision };
   building = null;
   return true;
 }
@@ -68,17 +81,12 @@ function index() {
 }
 
 // Makes the index while the page is idle, a slice at a time, once the banks
-// have been quiet for a moment; `then()` when it is made.
-export function indexSoon(then = () => {}) {
+// have been quiet for a moment.
+export function indexSoon() {
   clearTimeout(settle);
   settle = setTimeout(function slice() {
-    if (fresh()) {
-      then();
-      return;
-    }
     const end = performance.now() + SLICE_MS;
-    if (build(() => performance.now() > end)) then();
-    else settle = setTimeout(slice, 0);
+    if (!fresh() && !build(() => performance.now() > end)) settle = setTimeout(slice, 0);
   }, 100);
 }
 
@@ -148,8 +156,10 @@ export function collectionName(bank, program) {
 // similar() wants it.
 export function uniqueSounds() {
   const ix = index();
-  ix.unique ??= [...ix.sounds.keys()].filter((sound) => !state.fills.has(sound));
-  return ix.unique;
+  if (!ix.unique || ix.unique.fills !== state.fills) {
+    ix.unique = { fills: state.fills, sounds: [...ix.sounds.keys()].filter((sound) => !state.fills.has(sound)) };
+  }
+  return ix.unique.sounds;
 }
 
 // The other programs, in any bank, with the same sound.
