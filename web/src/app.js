@@ -18,7 +18,7 @@ import { setUpProgramView } from './program-view.js';
 import { setUpProgramsView } from './programs-view.js';
 import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
-import { indexSoon } from './sounds.js';
+import { indexSoon, whenIndexed } from './sounds.js';
 import {
   addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setFills, setModel, showProgram, state, updateBank,
@@ -241,8 +241,8 @@ async function readKeptAnswers() {
   if (first > 0) waiting.unshift(...waiting.splice(first, 1));
   for (let at = 0; at < waiting.length; at += ANSWERS_AT_ONCE) {
     const part = waiting.slice(at, at + ANSWERS_AT_ONCE);
-    const answers = await keptAnswers(part, state.limits.mostPrograms).catch(() => part.map(() => null));
-    part.forEach((bank, i) => updateBank(bank, answers[i] ? { summary: answers[i] } : { facts: null }));
+    const found = await keptAnswers(part).catch(() => part.map(() => null));
+    part.forEach((bank, i) => updateBank(bank, found[i] ? { summary: found[i] } : { facts: null }));
   }
 }
 
@@ -289,7 +289,7 @@ on('newBank', () => keep(() => keepNewBank(state.newBank)));
 // Once the banks have settled, the index of their sounds is made while the
 // page is idle, and the engine is handed the collection's sounds, so that
 // a program opened finds its nearest sounds at once.
-const primeSoon = whenSettled(answers.primeNearest, 1000);
+const primeSoon = whenSettled(() => whenIndexed(answers.primeNearest), 1000);
 for (const topic of ['banks', 'bank']) {
   on(topic, () => {
     indexSoon();

@@ -7,7 +7,7 @@ import { button, count, element, formatOptions, keepingFocus, notesBox, plural, 
 import { allKept } from './collection.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
-import { sameSounds } from './sounds.js';
+import { sameSounds, whenIndexed } from './sounds.js';
 import {
   addSlot, bankById, changeSettings, clearNewBank, distrust, emptySlot, formatByLetter, moveSlot, on, readable, removeSlot,
   renameNewBank, renameSlot, restoreNewBank, state, untrusted, where,
@@ -52,7 +52,7 @@ export function setUpBuilder(pageActions) {
   on('marks', () => bankNamesOn() && drawBuilder());
   on('settings', () => drawBuilder());
   // The slots' marks follow the other banks once they have settled.
-  const drawSoon = whenSettled(() => drawBuilder());
+  const drawSoon = whenSettled(() => whenIndexed(drawBuilder));
   on('banks', drawSoon);
   on('bank', drawSoon);
   on('newBank', (change) => (change && change.kind === 'renamed' ? drawSummary() : drawBuilder(change)));

@@ -119,16 +119,18 @@ function split(summary) {
     keptA: kept('A'), keptB: kept('B') } };
 }
 
-// The answer made whole again from its facts and its kept lists; null when
-// they do not fit together.
-function joined(facts, lists, mostPrograms) {
+// The answer made whole again from its facts (checked already) and its
+// kept lists; null when they do not fit together.
+function joined(facts, lists) {
   if (!lists || !['names', 'sounds', 'records', 'keptA', 'keptB'].every((key) => isText(lists[key]))) return null;
   const lines = (text) => (facts.programs ? text.split('\n') : []);
   const sounds = lines(lists.sounds);
   const [a, b] = [lines(lists.keptA), lines(lists.keptB)];
   const summary = { ...facts, names: lines(lists.names), sounds, records: lines(lists.records),
     keptBy2V: sounds.map((sound, p) => ({ A: a[p] || sound, B: b[p] || sound })) };
-  return a.length === sounds.length && b.length === sounds.length && summaryFits(summary, mostPrograms) ? summary : null;
+  // The lines are texts: their number is what is left to check.
+  const n = facts.programs;
+  return [summary.names, sounds, summary.records, a, b].every((list) => list.length === n) ? summary : null;
 }
 
 // A record read back is taken only when it has the shape the page wrote: a
@@ -166,9 +168,9 @@ export async function loadCollection(limits) {
 // The whole answers of kept banks ({ id, facts } each), read in one
 // transaction: for each, the answer, or null where its lists are missing
 // or do not fit (to be read again).
-export async function keptAnswers(banks, mostPrograms) {
+export async function keptAnswers(banks) {
   const lists = await transaction('readonly', ({ answers }) => Promise.all(banks.map(({ id }) => request(answers.get(id)))));
-  return banks.map((bank, i) => joined(bank.facts, lists[i], mostPrograms));
+  return banks.map((bank, i) => joined(bank.facts, lists[i]));
 }
 
 function recordOf(bank) {

@@ -8,7 +8,7 @@
 // through.
 import { button, count, element } from './dom.js';
 import { rove, settleStop } from './roving.js';
-import { knownAs, knownNames, namesOfProgram, sameSoundText } from './sounds.js';
+import { indexed, knownAs, knownNames, namesOfProgram, sameSoundText } from './sounds.js';
 import { distrust, markOf, untrusted, where } from './state.js';
 
 const ROWS_AT_ONCE = 100;
@@ -55,10 +55,13 @@ function row({ bank, program }, index, withBank, actions) {
   const name = bank.summary.names[program];
   const label = withBank ? `${name || '(no name)'}, ${where(bank, program)}` : `program ${program} ${name}`;
   const key = `${bank.id} ${program}`;
-  const same = sameSoundText(bank, program);
+  // What needs the index of the collection comes when it is made.
+  const all = indexed();
+  const same = all ? sameSoundText(bank, program) : '';
   const sound = bank.summary.sounds[program];
   const mark = markOf(sound);
-  const known = bank.summary.holdsNames ? (mark && mark.name && mark.name !== name ? knownNames(sound)[0] : null) : namesOfProgram(bank, program)[0];
+  const known = !all ? null : bank.summary.holdsNames ? (mark && mark.name && mark.name !== name ? knownNames(sound)[0] : null)
+    : namesOfProgram(bank, program)[0];
   const marks = mark ? [mark.favourite ? '★ favourite' : '', mark.tags.join(', ')].filter(Boolean).join(' · ') : '';
   const cell = (text, control) => button(text, control, { className: 'quiet', dataset: { cell: '', key: `${key} ${text}` },
     label: text === 'Add' ? `Add ${label} to the new bank` : `${text} ${label}` });

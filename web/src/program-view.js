@@ -8,7 +8,7 @@
 import { button, element, redraw, whenSettled } from './dom.js';
 import { heldOnlyBy, linkBetween } from './links.js';
 import { soundSection } from './sound-view.js';
-import { knownAs, namesOfProgram, sameSoundText } from './sounds.js';
+import { indexed, knownAs, namesOfProgram, sameSoundText, whenIndexed } from './sounds.js';
 import { bankById, closeProgram, distrust, on, programName, state, stopComparing, untrusted, where } from './state.js';
 
 const ui = {};
@@ -26,7 +26,7 @@ export function setUpProgramView(pageActions) {
     if (focus === 'focus') ui.title.focus();
   });
   // What follows the other banks, once they have settled.
-  const drawSoon = whenSettled(() => state.shown && drawProgram());
+  const drawSoon = whenSettled(() => whenIndexed(() => state.shown && drawProgram()));
   on('banks', drawSoon);
   on('bank', drawSoon);
   on('marks', () => state.shown && drawProgram());
@@ -114,9 +114,10 @@ export async function drawProgram() {
   const captions = element('div');
   const comparison = element('div');
   const drawCaptions = () => redraw(captions, pairs.map(({ bank, program }, i) => {
-    const same = sameSoundText(bank, program);
+    const all = indexed();
+    const same = all ? sameSoundText(bank, program) : '';
     return element('p', { className: 'pick' },
-      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(picks[i]), known(bank, program), ' ',
+      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(picks[i]), all ? known(bank, program) : null, ' ',
       same ? element('span', { className: 'same', textContent: `(${same}) ` }) : null,
       untrusted(bank, program) ? element('strong', { className: 'damage', textContent: `This program ${distrust(bank)}. ` }) : null,
       button('Add to new bank', () => actions.add(bank.id, program, 'program'),
@@ -124,7 +125,7 @@ export async function drawProgram() {
   }));
   const { table, differing, total } = valuesTable(answers, two);
   const drawComparison = () => {
-    if (!two) return;
+    if (!two || !indexed()) return;
     const linked = linkSentence(pairs, answers);
     const record = recordSentence(pairs);
     redraw(comparison, [element('p', { className: linked ? 'linked' : '', textContent: linked || `${differing} of ${total} values differ` }),
@@ -144,13 +145,15 @@ export async function drawProgram() {
   }
   table.classList.toggle('differences-only', two && differencesOnly);
   const sound = two ? null : soundSection(pairs[0].bank, pairs[0].program, actions);
-  drawCaptions();
-  drawComparison();
-  drawn = { key: wanted, summaries, refresh: () => {
+  const refresh = () => {
     drawCaptions();
     drawComparison();
     sound?.update();
-  } };
+  };
+  drawCaptions();
+  drawComparison();
+  drawn = { key: wanted, summaries, refresh };
+  if (!indexed()) whenIndexed(() => drawn.refresh === refresh && refresh());
   ui.view.replaceChildren(...[captions, filter, comparison,
     element('div', { className: 'values-wrap', tabIndex: 0, attrs: { role: 'region', 'aria-label': 'Program values' } }, table),
     sound?.section, controls].filter(Boolean));

@@ -10,7 +10,7 @@ import { button, element, plural, redraw } from './dom.js';
 import { say } from './layout.js';
 import { heldOnlyBy, linksOf, sameRecord } from './links.js';
 import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
-import { knownAs, namesOfProgram, sameSounds } from './sounds.js';
+import { indexed, knownAs, namesOfProgram, sameSounds } from './sounds.js';
 import { markOf, programName, state, where } from './state.js';
 
 // A sound that many programs share lists its first ones and counts the others.
@@ -30,7 +30,8 @@ export function soundSection(bank, program, actions) {
   const known = element('div');
   const form = marksForm(sound, actions);
   const lists = [element('div'), element('div'), element('div')];
-  const near = element('ol', { className: 'near', attrs: { 'aria-labelledby': 'near-title' } });
+  const near = element('ol', { className: 'near', attrs: { 'aria-labelledby': 'near-title' } },
+    element('li', { className: 'hint', textContent: 'Finding the nearest sounds…' }));
   const section = element('section', { className: 'sound', attrs: { 'aria-labelledby': 'sound-title' } },
     element('h3', { id: 'sound-title', textContent: 'The sound' }), known, form.element, ...lists,
     element('h4', { id: 'near-title', textContent: 'Nearest sounds in the collection' }),
@@ -38,16 +39,17 @@ export function soundSection(bank, program, actions) {
       + `moved from one end to the other (or another wavetable, or one switch). Only sounds within ${ALIKE} are listed.` }),
     near);
   let asked = null; // the revision the nearest sounds were last asked for
+  // What needs the index of the collection is drawn once it is made.
   const update = () => {
-    redraw(known, [knownLine(bank, program, actions)]);
     form.update();
+    if (!indexed()) return;
+    redraw(known, [knownLine(bank, program, actions)]);
     redraw(lists[0], programList('Same sound', sameSounds(bank, program), () => '', actions));
     redraw(lists[1], programList('The PPG holds these the same', sameRecord(bank, program),
       (hit) => `differs in ${heldOnlyBy([{ bank, program }, hit])}`, actions));
     redraw(lists[2], linkList(bank, program, actions));
     if (asked === state.revision) return;
     const mine = asked = state.revision;
-    if (!near.children.length) near.append(element('li', { className: 'hint', textContent: 'Finding the nearest sounds…' }));
     actions.similar(sound).then((found) => {
       if (mine !== asked) return; // asked again meanwhile
       const alike = found.filter((hit) => hit.distance <= ALIKE);

@@ -20,7 +20,6 @@ import { plural } from './dom.js';
 // first.
 let cached = { revision: -1, indexed: null };
 let building = null; // { revision, banks, at, index }: the index being made
-let settle = 0;
 const SLICE_MS = 8;
 
 function push(map, key, value) {
@@ -80,14 +79,36 @@ function index() {
   return cached;
 }
 
-// Makes the index while the page is idle, a slice at a time, once the banks
-// have been quiet for a moment.
+// Makes the index while the page is idle, a slice at a time, as the banks
+// come; then calls what waits for it.
+let slicing = 0;
+const waiting = [];
 export function indexSoon() {
-  clearTimeout(settle);
-  settle = setTimeout(function slice() {
+  if (slicing) return;
+  slicing = setTimeout(function slice() {
     const end = performance.now() + SLICE_MS;
-    if (!fresh() && !build(() => performance.now() > end)) settle = setTimeout(slice, 0);
-  }, 100);
+    if (!fresh() && !build(() => performance.now() > end)) {
+      slicing = setTimeout(slice, 0);
+      return;
+    }
+    slicing = 0;
+    for (const then of waiting.splice(0)) then();
+  }, 0);
+}
+
+// Whether the index is made for the banks as they are: what is drawn at
+// once leaves out what needs it until then, rather than have it made at
+// once (a long task while a thousand banks are read).
+export const indexed = () => fresh();
+
+// Calls `then` once the index is made: what follows other banks is drawn
+// then, rather than having the index made at once.
+export function whenIndexed(then) {
+  if (fresh()) then();
+  else {
+    waiting.push(then);
+    indexSoon();
+  }
 }
 
 // The programs of the collection that are this sound; that hold this
