@@ -3,7 +3,7 @@
 // file never stops the page. Every question the page asks the engine, and
 // the reading of whether an answer is a success, goes through here. Many
 // banks read at once are the engine's longest work: while the first engine
-// has several to read, a second one takes its share of them.
+// is at work, a second one reads banks beside it.
 import { createVornakWorker } from '../vornak.mjs';
 
 // `engine`: a promise of an engine, or null; `waiting`: questions asked of
@@ -25,11 +25,13 @@ function started(slot) {
 const mistake = (error) => error instanceof TypeError || error instanceof RangeError;
 
 // Banks are read by the engine with fewer questions waiting, the second
-// started once the first has some waiting; everything else by the first,
-// which keeps the sounds that similar() was given last.
+// started once the first is at work (reading other banks, or the
+// collection's sounds for similar(): a program opened meanwhile does not
+// wait for it); everything else by the first, which keeps the sounds that
+// similar() was given last.
 function slotFor(question) {
   const [first, second] = engines;
-  if (question !== 'describe' || !second || (!second.engine && first.waiting < 2)) return first;
+  if (question !== 'describe' || !second || (!second.engine && first.waiting === 0)) return first;
   return second.waiting < first.waiting ? second : first;
 }
 
