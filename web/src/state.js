@@ -85,7 +85,7 @@ export function where(bank, program) {
 const untrustedSets = new WeakMap();
 export function untrusted(bank, program) {
   const s = bank.summary;
-  if (!s || !s.untrusted.length) return false;
+  if (!s || !s.untrusted?.length) return false;
   if (!untrustedSets.has(s)) untrustedSets.set(s, new Set(s.untrusted));
   return untrustedSets.get(s).has(program);
 }
