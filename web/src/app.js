@@ -279,6 +279,7 @@ async function start() {
   say('banks', kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or add them.');
   keepingAsked(false);
   answersRead = readKeptAnswers();
+  answersRead.then(engine.startHelper);
   // Banks kept by another engine, then the sounds of default and blank
   // programs (for the same sounds), after the files given meanwhile.
   Promise.all([readWaiting(), answersRead]).then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem)))

@@ -57,6 +57,12 @@ async function ask(question, ...args) {
 
 export const startEngine = () => started(engines[0]).then(() => undefined);
 
+// Starts the second engine, where there is one, while the page is idle: a
+// program opened while the first is at work is then read at once.
+export function startHelper() {
+  if (engines[1]) started(engines[1]).catch(() => {});
+}
+
 // Whether the engine did what it was asked (its answers say so in `ok`);
 // its message when it did not.
 export const succeeded = (answer) => Boolean(answer) && answer.ok === true;
