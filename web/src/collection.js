@@ -173,6 +173,12 @@ export async function keptAnswers(banks) {
   return banks.map((bank, i) => joined(bank.facts, lists[i]));
 }
 
+// Banks' places in the kept collection, given in the order they were
+// added (they are kept as they are read, which may be another order).
+export function placeKept(banks) {
+  for (const bank of banks) bank.order ??= ++order;
+}
+
 function recordOf(bank) {
   const { facts, lists } = split(bank.summary);
   return { record: { id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built,

@@ -3,7 +3,7 @@
 // collection; ZIP archives, whose files are read as if given one by one; and
 // saved collections, which are opened and added to what is there. The same
 // bytes given again are noticed and not added twice.
-import { BANKS_KEPT_AT_ONCE, allKept, keep, keepBanks, keepMarks, keptBytes } from './collection.js';
+import { BANKS_KEPT_AT_ONCE, allKept, keep, keepBanks, keepMarks, keptBytes, placeKept } from './collection.js';
 import { fileBytes, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { say } from './layout.js';
@@ -128,6 +128,7 @@ export async function addFiles(files, extra = {}) {
       fresh.push({ name: file.name, bytes: file.bytes, ...extra, digest: digests[i], sameAs: twin ? twin.name : null });
     }
     const banks = addBanks(fresh);
+    placeKept(banks);
     added.push(...banks);
     for (const bank of banks.filter((b) => b.bytes)) {
       reads.push(readInTurn(bank).then(() => {
@@ -244,6 +245,7 @@ async function addSaved(name, saved, digests) {
     ids.push(null);
   }
   const banks = addBanks(fresh);
+  placeKept(banks);
   let next = 0;
   for (let i = 0; i < ids.length; i++) ids[i] ??= banks[next++].id;
   await Promise.all(banks.filter((bank) => !bank.summary).map(readBank));
