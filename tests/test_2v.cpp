@@ -170,7 +170,7 @@ TEST(Conversion2V, ParamToIntRoundsHalfUpAndHoldsAtMax) {
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     const std::tuple<float, int, int> cases[] = {
         {0.5f, 63, 32}, {0.49f, 63, 31}, {1.0f, 63, 63}, {1.5f, 63, 63}, {-0.5f, 63, -31} /* no lower limit */, {0.0f, 63, 0},
-        {0.5f, 1, 1},   {0.7f, 1, 1},    {100.0f, 1, 1}, {0.4999f, 1, 0}, {-1.49f, 1, 0}, {-1.5f, 1, -1}, {nan, 63, 0},
+        {0.5f, 1, 1},   {0.7f, 1, 1},    {100.0f, 1, 1}, {0.4999f, 1, 0}, {-0.5f, 1, 0}, {-0.51f, 1, -1}, {-1.49f, 1, -1}, {-1.5f, 1, -1}, {nan, 63, 0},
         {-nan, 16383, 0}, {inf, 99, 99}, {3e38f, 16383, 16383}, {-3e38f, 16383, kIntMin}, {-inf, 1, kIntMin},
     };
     for (const auto& [x, max, want] : cases) EXPECT_EQ(paramToInt(x, max), want) << x << " max " << max;
@@ -180,8 +180,10 @@ TEST(Conversion2V, EveryIntegerSurvivesForEveryMax) {
     std::set<int> maxima{2}; // 2: mode component 1
     for (const Row& r : kRows) maxima.insert(r.max);
     for (int max : maxima)
-        for (int v = 0; v <= max; ++v) {
+        for (int v = -max; v <= max; ++v) {
             ASSERT_EQ(intToParam(v, max), q(v, max)) << v << "/" << max;
+            // Negative values (from a damaged or hand-made file) too: -6 is
+            // no more read back as -5.
             ASSERT_EQ(paramToInt(intToParam(v, max), max), v) << v << "/" << max;
         }
     // Above the maximum the float leaves 0..1 and reads back as the maximum.

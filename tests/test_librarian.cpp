@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <limits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,10 @@ std::vector<std::string> codes(const LoadOutcome& o) {
     std::string all;
     for (const LoadNote& n : o.notes) all += std::string(noteCodeName(n.code)) + ": " + n.text + "\n";
     return ::testing::AssertionFailure() << "no note " << code << " saying \"" << words << "\" in:\n" << all;
+}
+
+bool drops(const ConversionReport& r, const std::string& words) {
+    return std::ranges::any_of(r.dropped, [&](const std::string& d) { return d.find(words) != std::string::npos; });
 }
 
 // A Corvel bank that holds what only Corvel keeps: names, a bank name,
@@ -186,6 +193,45 @@ TEST(Notes, DamageNamesTheProgramsAFileDoesNotWhollyHold) {
     }
 }
 
+// 2.V parameters that stand for no value: no number, below the range, or far
+// above it. A quotient of a larger whole value is what the tool writes for a
+// PPG value beyond a 2.V parameter's range (demo23-n.fxb holds some).
+TEST(Notes, UnsoundTwoVParametersAreDamage) {
+    Bytes bank = readFile(examplePath("demo23-n.fxb"));
+    const auto param = [](int program, int k) { return static_cast<std::size_t>(156 + 412 * program + 56 + 4 * k); };
+    bank = withWord(bank, param(3, 2), std::bit_cast<std::uint32_t>(std::numeric_limits<float>::quiet_NaN()));
+    bank = withWord(bank, param(5, 3), std::bit_cast<std::uint32_t>(3e9f));
+    bank = withWord(bank, param(5, 4), std::bit_cast<std::uint32_t>(-0.25f));
+    bank = withWord(bank, param(7, 3), std::bit_cast<std::uint32_t>(254.0f / 127)); // 254 held at 127: no damage
+    const Read r = readBytes(bank);
+    ASSERT_EQ(r.outcome.code, 0);
+    EXPECT_TRUE(hasNote(r.outcome, "out-of-range", "3 parameters of programs 3 and 5 stand for no value"));
+    EXPECT_EQ(r.outcome.damage, Damage::Damaged);
+    EXPECT_EQ(r.outcome.untrusted, (std::vector<int>{3, 5}));
+    EXPECT_EQ(r.bank.programs[5].programValues[4], -32) << "-0.25 of 127, to the nearest";
+    EXPECT_EQ(r.bank.programs[7].programValues[3], 127);
+}
+
+// A Wave 2.2 memory whose program 88 holds 0x55 where a Wave 2.3 marks
+// combi 0 in use (image byte 4511) reads as a Wave 2.3 memory without /2.2;
+// the bytes a Wave 2.3 memory leaves empty (program 87 stands there) say it
+// may not be one.
+TEST(Notes, AWave22MemoryTakenForAWave23OneIsNamed) {
+    const PpgBank defaults(100, 0);
+    const std::vector<std::uint8_t> written = exportFormatForLetter('s')->write(defaults, {});
+    Bytes dump(written.begin(), written.end());
+    dump[4 + 2 * 4511] = 0x05;
+    dump[5 + 2 * 4511] = 0x05;
+    const Read guessed = readBytes(dump);
+    ASSERT_EQ(guessed.bank.programCount, 87);
+    EXPECT_EQ(codes(guessed.outcome), std::vector<std::string>{"needs-model-switch"});
+    EXPECT_TRUE(hasNote(guessed.outcome, "needs-model-switch", "read it with /2.2"));
+    EXPECT_EQ(guessed.outcome.damage, Damage::None);
+    const Read told = readBytes(dump, 2);
+    EXPECT_EQ(told.bank.programCount, 100);
+    EXPECT_TRUE(told.outcome.notes.empty());
+}
+
 TEST(Notes, FailuresCarryTheToolsMessageAndWordsThatFitTheFile) {
     struct Case {
         Bytes bytes;
@@ -239,6 +285,36 @@ TEST(Sounds, EqualExactlyWhenThePackedRecordIs) {
     EXPECT_NE(soundOf(wave), soundOf(syx.bank.programs[4]));
 }
 
+// Bits of a record that no value holds (a PPG leaves them empty) are part
+// of what an image holds: the record is the 51 bytes stored, and the image
+// formats write them back; the others cannot, and say so.
+TEST(Conversions, BitsNoValueHoldsComeBackInEveryImage) {
+    Bytes image = readFile(examplePath("demo23.bin"));
+    image[3 * 51 + 50] |= 0x80;           // program 3, bit 407
+    image[4480 + 2 * 32 + 16] = 0x5A;     // combi 2, byte 16
+    const Read read = readBytes(image);
+    ASSERT_EQ(read.bank.combiCount, 20);
+    std::string stored;
+    for (int k = 0; k < 51; ++k) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02x", image[static_cast<std::size_t>(3 * 51 + k)]);
+        stored += hex;
+    }
+    EXPECT_EQ(recordOf(read.bank.programs[3]), stored);
+    for (const char letter : {'s', 'a', 'b', 'm'}) {
+        const ConversionReport r = reportConversion(*exportFormatForLetter(letter), read.bank, 0, 255, kGroupA);
+        EXPECT_TRUE(r.dropped.empty()) << letter << ": " << r.text;
+        const std::vector<std::uint8_t> bytes = exportFormatForLetter(letter)->write(read.bank, {});
+        const Read back = readBytes(Bytes(bytes.begin(), bytes.end()));
+        BankImage again{};
+        back.bank.storeImage(again.data(), 0, 255);
+        EXPECT_TRUE(std::equal(again.begin(), again.end(), image.begin())) << letter;
+    }
+    const ConversionReport corvel = reportConversion(*exportFormatForLetter('w'), read.bank, 0, 255, kGroupA);
+    EXPECT_TRUE(drops(corvel, "the unused bits of the records of 1 program")) << corvel.text;
+    EXPECT_TRUE(drops(corvel, "the unused bits of the records of 1 combi")) << corvel.text;
+}
+
 // The report of every output for every input kind against the file that the
 // format's writer really writes, read back: where each program lands, what
 // fills the other slots, and whether names come back.
@@ -257,10 +333,10 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 const Read back = readBytes(Bytes(bytes.begin(), bytes.end()), r.combis > 0 ? 3 : -1);
                 ASSERT_EQ(back.outcome.code, 0) << context;
                 EXPECT_EQ(r.programs + r.filled + r.blank, r.slots) << context;
-                const bool ranged = format.takesRange && first != 0;
-                EXPECT_EQ(r.programs, format.family == ExportFamily::Corvel ? bank.programCount
+                const bool ranged = format.takesRange() && first != 0;
+                EXPECT_EQ(r.programs, format.output == &kCorvelOutput ? bank.programCount
                                       : ranged                              ? 5
-                                      : format.family == ExportFamily::Bank2V ? std::min(bank.programCount, 128)
+                                      : format.output == &k2VOutput ? std::min(bank.programCount, 128)
                                                                             : std::min(bank.programCount, bank.combiCount ? 87 : 100))
                     << context;
                 EXPECT_EQ(r.first, ranged ? 5 : 0) << context;
@@ -269,18 +345,18 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 for (int k = 0; k < r.programs; ++k) {
                     const PpgProgram& src = bank.programs[static_cast<std::size_t>(r.first + k)];
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family != ExportFamily::Bank2V && !rounded) {
+                    if (format.output != &k2VOutput && !rounded) {
                         EXPECT_EQ(recordOf(got), recordOf(src)) << context << " slot " << k;
                     }
                     namesBack = namesBack && (std::string(got.name) == src.name || isImageProgramName(src.name));
                 }
                 EXPECT_EQ(r.names, namesBack) << context;
-                if (format.family != ExportFamily::Image || name == "named") {
-                    EXPECT_EQ(r.names, format.family != ExportFamily::Image) << context;
+                if (format.output != &kImageOutput || name == "named") {
+                    EXPECT_EQ(r.names, format.output != &kImageOutput) << context;
                 }
                 for (int k = r.programs; k < r.programs + r.filled; ++k) {
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family == ExportFamily::Bank2V)
+                    if (format.output == &k2VOutput)
                         EXPECT_STREQ(got.name, "Basic 2.2") << context;
                     else
                         EXPECT_EQ(recordOf(got), fill) << context;
@@ -289,6 +365,25 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                           std::string::npos) << r.text;
             }
         }
+    }
+}
+
+// The sounds a file holds where a bank gave it no program are those that a
+// file of one such slot, written and read back, holds.
+TEST(Conversions, FillAndBlankSoundsAreWhatAFileGivesBack) {
+    for (const ExportFormat& format : exportFormats()) {
+        PpgBank one(0, 0);
+        one.resize(1, 0);
+        one.programs[0] = format.output->fill();
+        const std::vector<std::uint8_t> bytes = format.write(one, {0, 0, kGroupA});
+        const Read back = readBytes(Bytes(bytes.begin(), bytes.end()));
+        ASSERT_EQ(back.outcome.code, 0) << format.letter;
+        std::set<std::string> read;
+        for (const PpgProgram& p : programsOf(back.bank)) read.insert(soundOf(p));
+        const FillSounds sounds = fillSounds(*format.output);
+        std::set<std::string> want{sounds.fill};
+        if (!sounds.blank.empty()) want.insert(sounds.blank);
+        EXPECT_EQ(read, want) << format.letter;
     }
 }
 
@@ -307,6 +402,13 @@ TEST(Conversions, NameWhatIsLost) {
     EXPECT_NE(dropped('o', 1).find("group A of"), std::string::npos);
     EXPECT_NE(dropped('o').find("combis"), std::string::npos);
     EXPECT_EQ(dropped('w'), "");
+
+    // The report says so in words where the names are lost, and only there.
+    for (const ExportFormat& format : exportFormats()) {
+        const ConversionReport r = reportConversion(format, bank, 0, 255, kGroupA);
+        EXPECT_EQ(r.names, format.keepsNames()) << format.letter;
+        EXPECT_EQ(r.text.find("program names are not kept") != std::string::npos, !format.keepsNames()) << r.text;
+    }
 }
 
 namespace {
@@ -353,11 +455,11 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             const PpgProgram& got = back.bank.programs[k];
             const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
             if (sources[k] == nullptr) {
-                const PpgProgram fill = format.family == ExportFamily::Bank2V ? fillProgram2V() : imageFillProgram();
+                const PpgProgram fill = format.output == &k2VOutput ? k2VOutput.fill() : imageFillProgram();
                 EXPECT_EQ(recordOf(got), recordOf(fill)) << context;
                 continue;
             }
-            if (format.family == ExportFamily::Bank2V) {
+            if (format.output == &k2VOutput) {
                 // What a 2.V bank holds of the program: the same program
                 // written alone by the same writer.
                 PpgBank alone(0, 0);
@@ -369,15 +471,15 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             } else {
                 EXPECT_EQ(recordOf(got), recordOf(*sources[k])) << context;
             }
-            if (format.family != ExportFamily::Image) {
+            if (format.output != &kImageOutput) {
                 EXPECT_STREQ(got.name, names[k]) << context;
             }
-            if (format.family == ExportFamily::Corvel) {
+            if (format.output == &kCorvelOutput) {
                 EXPECT_EQ(programFields(got), programFields(*sources[k])) << context;
             }
         }
-        EXPECT_EQ(std::string(back.bank.name), format.family == ExportFamily::Corvel ? "Built" : "");
-        EXPECT_EQ(back.bank.combiCount == 0 || format.family == ExportFamily::Image, true);
+        EXPECT_EQ(std::string(back.bank.name), format.output == &kCorvelOutput ? "Built" : "");
+        EXPECT_EQ(back.bank.combiCount == 0 || format.output == &kImageOutput, true);
     }
 }
 
@@ -445,10 +547,6 @@ std::vector<std::string> noteCodes(const ConversionReport& r) {
     return c;
 }
 
-bool drops(const ConversionReport& r, const std::string& words) {
-    return std::ranges::any_of(r.dropped, [&](const std::string& d) { return d.find(words) != std::string::npos; });
-}
-
 // The demo 2.V bank with one program whose packed record holds 0x55 where a
 // Wave 2.3 marks a combi in use.
 Bytes bankWithAMarkerInAProgram() {
@@ -482,6 +580,11 @@ TEST(Conversions, ReportsHowTheWrittenFileReadsBack) {
     // The reverse: a Wave 2.3 layout with no combi in use reads back as a Wave 2.2 memory.
     Bytes image(5120, 0);
     for (std::size_t i = 0; i < 87 * 51; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+    for (std::size_t at = 0; at < 87 * 51; at += 51) { // the bits a PPG leaves empty
+        image[at + 25] &= 0x1F;
+        image[at + 26] &= 0xF8;
+        image[at + 50] &= 0x01;
+    }
     const Read wave23 = readBytes(image, 3);
     ASSERT_EQ(wave23.bank.programCount, 87);
     const ConversionReport r = reportConversion(*exportFormatForLetter('b'), wave23.bank, 0, 255, kGroupA);
@@ -628,7 +731,7 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
 TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
     const PpgBank bank = namedBank();
     for (const ExportFormat& format : exportFormats()) {
-        if (format.family != ExportFamily::Bank2V) continue;
+        if (format.output != &k2VOutput) continue;
         for (const int group : {kGroupA, kGroupB}) {
             const std::vector<std::uint8_t> bytes = format.write(bank, {0, 255, group});
             const Read v2 = readBytes(Bytes(bytes.begin(), bytes.end()));
@@ -690,5 +793,50 @@ TEST(Sounds, ReadBackAndMeasuredByTheirValues) {
         PpgProgram other;
         ASSERT_TRUE(programOfSound(candidates[n.index], other));
         EXPECT_DOUBLE_EQ(n.distance, soundDistance(dump.bank.programs[7], other)) << n.index;
+    }
+}
+
+// The search, which stops measuring a sound once it is further than those
+// found, finds what measuring every sound and sorting them finds: random
+// programs, with values beyond their records, copies and near copies.
+TEST(Sounds, SearchFindsWhatAPlainSearchFinds) {
+    std::mt19937 rng(29);
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    std::vector<PpgProgram> programs;
+    for (int i = 0; i < 400; ++i) {
+        PpgProgram p;
+        if (!programs.empty() && pick(3) == 0) {
+            p = programs[static_cast<std::size_t>(pick(static_cast<int>(programs.size())))];
+        } else {
+            PackedProgram record{};
+            for (std::uint8_t& b : record) b = static_cast<std::uint8_t>(rng());
+            p.decode(record.data(), true);
+        }
+        for (int changes = pick(4); changes > 0; --changes) {
+            const bool inGroup = pick(2) == 1;
+            const int index = pick(inGroup ? kGroupParamCount : kProgramValueCount);
+            const Parameter& row = parameter(inGroup, index);
+            std::int32_t& value = inGroup ? p.groups[pick(2)][index] : p.programValues[index];
+            value = pick(2) == 0 ? pick(row.max + 1) : std::clamp(value + pick(3) - 1, 0, row.max);
+        }
+        programs.push_back(p);
+    }
+    std::vector<std::string> sounds;
+    for (const PpgProgram& p : programs) sounds.push_back(soundOf(p));
+    const std::vector<std::string_view> candidates(sounds.begin(), sounds.end());
+
+    for (const std::size_t target : {0u, 7u, 123u, 399u}) {
+        std::vector<Neighbour> plain;
+        for (std::size_t i = 0; i < sounds.size(); ++i)
+            if (sounds[i] != sounds[target]) plain.push_back({i, soundDistance(programs[target], programs[i])});
+        std::ranges::stable_sort(plain, {}, &Neighbour::distance);
+        for (const std::size_t count : {1u, 5u, 40u}) {
+            const std::vector<Neighbour> found = nearestSounds(sounds[target], candidates, count);
+            ASSERT_EQ(found.size(), count) << target;
+            for (std::size_t k = 0; k < count; ++k) {
+                EXPECT_EQ(found[k].index, plain[k].index) << target << " " << count << " " << k;
+                EXPECT_EQ(found[k].distance, plain[k].distance) << target << " " << count << " " << k;
+            }
+        }
     }
 }

@@ -131,10 +131,7 @@ TEST(PackedProgram, RandomRecordsSurviveDecodeAndEncode) {
         PpgProgram p(record.data());
         PackedProgram again{};
         p.encode(again.data());
-        record[25] &= 0x1F; // bits 205..210 are not carried
-        record[26] &= 0xF8;
-        record[50] &= 0x01; // nor bits 401..407
-        ASSERT_EQ(record, again) << "round " << round;
+        ASSERT_EQ(record, again) << "round " << round << ": the bits no field holds are kept too";
     }
 }
 

@@ -75,8 +75,9 @@ std::string withoutBanner(const std::string& out);
 // marked in use and the rest not.
 BankImage randomImage(std::mt19937& rng, int combis);
 
-// The image as the model can carry it: gaps and bits outside the packed fields
-// cleared (what a load followed by a store gives).
+// The image as the model can carry it: the bytes between the programs and
+// the combis, or after the programs, cleared (what a load followed by a
+// store gives).
 BankImage canonicalImage(const BankImage& image, bool withCombis);
 
 // A start-up bank that has loaded the image, its layout decided by the combi markers.

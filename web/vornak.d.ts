@@ -111,6 +111,11 @@ export interface VornakLimits {
   noteCodes: VornakNoteCode[];
   /** Every reason a failure may have. */
   reasons: (VornakLoadReason | 'bad-request' | 'no-memory')[];
+  /**
+   * The models a memory image may be read as (the switches /2.2 and /2.3):
+   * the `model` option takes one by its `model` or its `number`.
+   */
+  models: { model: '2.2' | '2.3'; number: 2 | 3; name: 'PPG Wave 2.2' | 'PPG Wave 2.3' }[];
 }
 
 /**
@@ -175,8 +180,10 @@ export interface VornakDescribeOptions {
  * header that announces more programs or data than the file holds),
  * "partial-image" (Waveterm A records that do not fill the memory),
  * "short-chunk" (a Halvic memory area shorter than the plug-in writes),
- * "cut-names" (names longer than the 27 characters kept). And about a file a
- * conversion writes: "reads-as-other-format" (the tool would recognise it as
+ * "cut-names" (names longer than the 27 characters kept), "out-of-range" (2.V
+ * parameters that stand for no value, read as the nearest), "needs-model-switch"
+ * (a Wave 2.2 memory may have been taken for a Wave 2.3 one). And about a file
+ * a conversion writes: "reads-as-other-format" (the tool would recognise it as
  * another format), "needs-model-switch" (it reads back as the other model
  * unless /2.2 or /2.3 is given).
  */
@@ -191,6 +198,7 @@ export type VornakNoteCode =
   | 'partial-image'
   | 'short-chunk'
   | 'cut-names'
+  | 'out-of-range'
   | 'reads-as-other-format'
   | 'needs-model-switch';
 
@@ -273,9 +281,11 @@ export interface VornakBankDescription {
   damage: '' | 'cut' | 'damaged';
   /**
    * The program numbers, ascending, whose values the file does not wholly
-   * and reliably hold (the programs after a break in a dump, those not wholly
-   * in a cut one, the default programs of a 2.V bank beyond its data); []
-   * for a whole bank.
+   * and reliably hold (every program of a dump that lost or gained bytes,
+   * those after a status byte added to it or the one a status byte spoils,
+   * those not wholly in a cut one, the default programs of a 2.V bank beyond
+   * its data, 2.V programs with parameters that stand for no value); [] for
+   * a whole bank.
    */
   untrusted: number[];
   model: '2.2' | '2.3' | '2.V';
@@ -294,7 +304,8 @@ export interface VornakBankDescription {
   sounds: string[];
   /**
    * Each program's 51-byte packed record in hexadecimal, as a PPG memory
-   * stores it: equal records are programs the instrument holds alike.
+   * stores it (for a memory image, the 51 bytes it stores): equal records
+   * are programs the instrument holds alike.
    */
   records: string[];
   /**
@@ -374,6 +385,14 @@ export interface VornakFormat {
   valuesNotHeld: string[];
   /** Whether it keeps program names. */
   names: boolean;
+  /**
+   * The sound (as describe answers `sounds`) of the program its files hold
+   * in the slots a bank has no program for (compose's null slots, a range
+   * shorter than the file).
+   */
+  fillSound: string;
+  /** The sound of a memory image slot its files leave blank (zero bytes); null when they leave none. */
+  blankSound: string | null;
   /**
    * The SysEx dump only: the MIDI message it is, the bytes that begin it
    * and its size in bytes.

@@ -30,7 +30,9 @@ constexpr std::array<FixedRun, 6> kHalvicFixedBytes{{
 constexpr std::size_t kEndMarkerOffset = 65540;
 constexpr std::uint8_t kEndMarker = 0xFE;
 
-ModelHint guessModel(const std::uint8_t* chunk, std::size_t size) {
+} // namespace
+
+ModelHint halvicModel(const std::uint8_t* chunk, std::size_t size) {
     const std::size_t end = std::min(size, kHalvicScanEnd);
     if (end <= kHalvicScanStart) return ModelHint::Detect;
     const bool found = std::any_of(chunk + kHalvicScanStart, chunk + end, [](std::uint8_t b) { return b != 0; });
@@ -46,11 +48,9 @@ ModelHint guessModel(const std::uint8_t* chunk, std::size_t size) {
     }
 }
 
-} // namespace
-
 bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, ModelHint hint) {
     if (size < kHalvicMinimumChunk) return false;
-    if (hint == ModelHint::Detect) hint = guessModel(chunk, size);
+    if (hint == ModelHint::Detect) hint = halvicModel(chunk, size);
     bank.loadImage(chunk + kHalvicImageOffset, hint);
     const std::int32_t tuning = chunk[kHalvicTuningOffset];
     bank.globals[0] = tuning;

@@ -27,6 +27,10 @@ constexpr std::size_t kHalvicModelOffset = 61437;
 // Shortest chunk that holds the memory image.
 constexpr std::size_t kHalvicMinimumChunk = kHalvicImageOffset + kBankImageSize;
 
+// The model the chunk's bytes say, or Detect when they say none: the combi
+// markers then decide.
+ModelHint halvicModel(const std::uint8_t* chunk, std::size_t size);
+
 // Loads the memory image and the tuning from a chunk of at least
 // kHalvicMinimumChunk bytes (false, bank untouched, when it is shorter).
 // Without a model hint the bytes the chunk holds decide.

@@ -22,10 +22,22 @@ static_assert(mapIsWellFormed(), "every mapped parameter needs a place and a max
 const std::uint8_t* paramAt(const std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
 std::uint8_t* paramAt(std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
 
+// Rounded down, not toward zero: a negative value then comes back from
+// intToParam as itself, as every other value does.
+double roundedProduct(float x, std::int32_t max) { return std::floor(max * (static_cast<double>(x) + 1.0 / (2.0 * max))); }
+
 } // namespace
 
+bool paramIsSound(float x, std::int32_t max) {
+    const double product = roundedProduct(x, max);
+    if (product >= 0 && product <= max) return true; // false for NaN
+    // Above the range: what intToParam gives for a whole number beyond max.
+    const double whole = std::round(static_cast<double>(x) * max);
+    return product > max && whole < 2147483648.0 && intToParam(static_cast<std::int32_t>(whole), max) == x;
+}
+
 std::int32_t paramToInt(float x, std::int32_t max) {
-    const double product = max * (static_cast<double>(x) + 1.0 / (2.0 * max));
+    const double product = roundedProduct(x, max);
     std::int32_t value;
     if (std::isnan(product))
         value = 0;
@@ -42,14 +54,19 @@ float intToParam(std::int32_t v, std::int32_t max) {
     return static_cast<float>(static_cast<double>(v) / max);
 }
 
-bool decode2V(PpgProgram& program, const std::uint8_t* block) {
+Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     if (hostWord(block + fxb::kChunkMagic) != fxb::kCcnK || hostWord(block + fxb::kFxMagic) != fxb::kFxCk ||
         hostWord(block + fxb::kFxId) != k2VFxId || hostWord(block + fxb::kFxVersion) != 1)
         raiseCode(1);
-    auto param = [block](int k, std::int32_t max) { return paramToInt(hostFloat(paramAt(block, k)), max); };
+    Decoded2V found;
+    auto param = [block, &found](int k, std::int32_t max) {
+        const float x = hostFloat(paramAt(block, k));
+        found.unsound += !paramIsSound(x, max);
+        return paramToInt(x, max);
+    };
 
     program.reset();
-    const bool cut = setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
+    found.nameCut = setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
     for (const Param2V& row : k2VParamMap)
         if (!row.inGroup) program.programValues[row.index] = param(row.param, row.max);
 
@@ -77,7 +94,7 @@ bool decode2V(PpgProgram& program, const std::uint8_t* block) {
     }
     std::copy(group, group + kGroupParamCount, program.groups[1]);
     program.is2V = true;
-    return cut;
+    return found;
 }
 
 namespace {

@@ -64,17 +64,29 @@ inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagParamIndices = [
     return params;
 }();
 
-// Float parameter to integer: max * (x + 1 / (2 max)) truncated toward zero,
-// held at max. NaN gives 0; products beyond the int range give its limits.
+// Float parameter to integer: max * (x + 1 / (2 max)) rounded down (the
+// integer nearest to max * x, halves up), held at max. NaN gives 0; products
+// beyond the int range give its limits.
 std::int32_t paramToInt(float x, std::int32_t max);
+// Whether the float is one that a writer of whole values gives: one that
+// stands for a value 0..max, or the quotient of a larger whole value (the
+// tool writes a PPG value beyond a 2.V parameter's range so), which
+// paramToInt holds at max. False for NaN, for one read as a negative value,
+// and for one above the range that stands for no whole value.
+bool paramIsSound(float x, std::int32_t max);
 float intToParam(std::int32_t v, std::int32_t max);
 
 // Fills a whole program from a block in host order (both groups get the same
 // values). Raises code 1 without touching the program unless the header reads
 // "CcnK" / "FxCk" / "2900" / fxVersion 1. Reads the 412 bytes of the block.
 // Answers whether the name, which may fill all 28 bytes of its field, was
-// cut to the 27 characters a name keeps.
-bool decode2V(PpgProgram& program, const std::uint8_t* block);
+// cut to the 27 characters a name keeps, and how many of the parameters read
+// are not sound (paramIsSound).
+struct Decoded2V {
+    bool nameCut = false;
+    int unsound = 0;
+};
+Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block);
 
 // Writes one group of the program into a 412-byte block. With writeHeader the
 // block is complete and big-endian; without it only the name and the floats

@@ -171,19 +171,6 @@ void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capaci
 
 } // namespace
 
-FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare, std::size_t capacity) {
-    FileBytes result;
-    const std::size_t total = std::max(size + spare, capacity);
-    auto buffer = allocate(total);
-    if (!buffer) {
-        result.status = FileBytes::NoMemory;
-        return result;
-    }
-    if (size != 0) std::copy_n(data, size, buffer.get());
-    keep(result, std::move(buffer), size, total);
-    return result;
-}
-
 FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit,
                         std::size_t fileLimit) {
     FileBytes result;

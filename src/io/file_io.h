@@ -33,11 +33,6 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
-// Bytes already in memory, copied as readWholeFile would hold them: in a
-// buffer of at least `capacity` bytes and at least `size` plus `spare`, the
-// rest zero. NoMemory when the buffer cannot be allocated.
-FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare = 0, std::size_t capacity = 0);
-
 // The most an input that cannot be measured (a pipe) may bring: 1 GiB.
 constexpr std::size_t kStreamLimit = std::size_t{1} << 30;
 // A file whose size is known is held whatever its size, when memory allows.

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <span>
 
-#include "formats/bank_2v.h"
 #include "library/loader.h"
+#include "library/text.h"
 
 namespace vornak {
 
@@ -24,6 +24,7 @@ struct Losses {
     int corvelOnly = 0;
     int flagBits = 0;
     int rounded = 0;
+    int spareBits = 0;
 };
 
 bool differ(const std::int32_t* a, const std::int32_t* b, int count) {
@@ -50,7 +51,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.tuning += v[kTuning] != w[kTuning];
 
     // A 2.V bank holds one group; the others hold both.
-    const bool oneGroup = format.family == ExportFamily::Bank2V;
+    const bool oneGroup = format.output->groups == 1;
     for (int g = 0; g < 2; ++g) {
         if (oneGroup && g != group) continue;
         for (int k = 0; k < kGroupParamCount; ++k) {
@@ -69,6 +70,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.corvelOnly += corvelOnly;
     l.flagBits += flagBits;
     l.rounded += rounded;
+    l.spareBits += wrote.spareBits != back.spareBits;
 }
 
 bool sameCombiValues(const PpgCombi& a, const PpgCombi& b) {
@@ -85,7 +87,7 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
     if (bank.name[0] != '\0' && std::strcmp(bank.name, back.name) != 0) dropped.push_back("the bank name");
     const int used = bank.combisInUse();
     const int kept = std::min(writtenCombis, back.combiCount);
-    int lostCombis = 0, changedCombis = 0;
+    int lostCombis = 0, changedCombis = 0, spareBits = 0;
     bool combiNames = false;
     for (int c = 0; c < bank.combiCount; ++c) {
         const PpgCombi& combi = bank.combis[static_cast<std::size_t>(c)];
@@ -97,6 +99,7 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
         const PpgCombi& again = back.combis[static_cast<std::size_t>(c)];
         if (combi.name[0] != '\0' && std::strcmp(combi.name, again.name) != 0) combiNames = true;
         changedCombis += !sameCombiValues(combi, again);
+        spareBits += combi.spare != again.spare;
     }
     if (lostCombis == used && used > 0)
         dropped.push_back(used == 1 ? "the combi" : cat({"all ", combisText(used)}));
@@ -104,6 +107,7 @@ void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, st
         dropped.push_back(combisText(lostCombis));
     if (combiNames) dropped.push_back("combi names");
     if (changedCombis > 0) dropped.push_back(cat({"the exact values of ", combisText(changedCombis), " (cut to what the format holds)"}));
+    if (spareBits > 0) dropped.push_back(cat({"the unused bits of the records of ", combisText(spareBits)}));
     if (!std::equal(bank.globals, bank.globals + kGlobalCount, back.globals))
         dropped.push_back("the bank-wide 2.V settings (tuning and the others)");
 }
@@ -120,6 +124,7 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
     add(l.corvelOnly, "the values only a Corvel bank keeps");
     add(l.flagBits, "switch bits that the format cannot hold");
     add(l.rounded, "the exact sound values", " (rounded to what the format holds)");
+    add(l.spareBits, "the unused bits of the records");
 }
 
 // "87 programs and 1 combi"
@@ -142,7 +147,7 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
                                 plain.code != 0 ? "\")." : ""})});
         return;
     }
-    if (format.family != ExportFamily::Image || asRead.programCount == writtenSlots) return;
+    if (!format.output->memoryImage || asRead.programCount == writtenSlots) return;
     const bool wave22 = writtenSlots == kImageProgramsWithoutCombis;
     const std::string_view model = wave22 ? "2" : "3";
     std::string text = cat({"Written as a Wave 2.", model, " memory (", programsText(writtenSlots),
@@ -181,11 +186,7 @@ std::string reportText(const ConversionReport& r, int bankPrograms) {
     const bool namesLost = !r.dropped.empty() && r.dropped.front().rfind("program names of ", 0) == 0;
     if (namesLost) text += "; program names are not kept";
     const std::size_t from = namesLost ? 1 : 0;
-    if (r.dropped.size() > from) {
-        text += "; drops ";
-        for (std::size_t i = from; i < r.dropped.size(); ++i)
-            text += cat({i == from ? "" : i + 1 == r.dropped.size() ? " and " : ", ", r.dropped[i]});
-    }
+    if (r.dropped.size() > from) text += "; drops " + listed(std::span(r.dropped).subspan(from));
     text += ".";
     for (const LoadNote& note : r.notes) text += cat({" ", note.text});
     return text;
@@ -201,33 +202,13 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
                                   std::span<const int> namesCut) {
     ConversionReport r;
     r.format = &format;
-    int fileSlots = 0;
-    switch (format.family) {
-    case ExportFamily::Image: {
-        const ImageSelection s = bank.imageSelection(first, last);
-        r.first = s.first;
-        r.programs = s.written;
-        r.combis = s.combis;
-        fileSlots = s.combis > 0 ? kImageProgramsWithCombis : kImageProgramsWithoutCombis;
-        r.filled = s.slots - s.written;
-        r.blank = fileSlots - s.slots;
-        break;
-    }
-    case ExportFamily::Bank2V: {
-        const ProgramRange s = select2V(bank, first, last);
-        r.first = s.first;
-        r.programs = s.count();
-        fileSlots = k2VBankPrograms;
-        r.filled = k2VBankPrograms - s.count();
-        break;
-    }
-    case ExportFamily::Corvel:
-        r.programs = bank.programCount;
-        r.combis = bank.combiCount;
-        fileSlots = bank.programCount;
-        break;
-    }
-    r.slots = fileSlots;
+    const SlotUse use = format.output->use(bank, first, last);
+    r.first = use.first;
+    r.programs = use.programs;
+    r.slots = use.slots;
+    r.filled = use.filled;
+    r.blank = use.blank;
+    r.combis = use.combis;
 
     // Written by the format's own writer and read back as the tool reads a
     // file given to it.
@@ -245,7 +226,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         r.text = "Cannot be written: the file could not be made.";
         return r;
     }
-    checkReadingBack(format, reread, plain, fileSlots, r);
+    checkReadingBack(format, reread, plain, r.slots, r);
 
     // The values are compared with the file read as what it was written as:
     // the memory image in the layout written, where the format takes a
@@ -257,7 +238,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     if (reread.code != 0 || reread.format != &written) {
         asWritten.loadImage(bytes.data(), layout);
         read = &asWritten;
-    } else if (format.family == ExportFamily::Image && written.takesModelHint && plain.programCount != fileSlots) {
+    } else if (format.output->memoryImage && written.takesModelHint && plain.programCount != r.slots) {
         loadBank(bytes.data(), bytes.size(), layout, asWritten);
         read = &asWritten;
     }
@@ -281,7 +262,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         r.dropped.push_back(cat({"the characters beyond 27 of ", counted(static_cast<std::uint64_t>(cut), "name"),
                                  " (cut when the file was read)"}));
     describeLosses(losses, group, r.dropped);
-    compareBank(bank, back, format.family == ExportFamily::Image ? r.combis : back.combiCount, r.dropped);
+    compareBank(bank, back, r.combis, r.dropped);
     r.text = reportText(r, bank.programCount);
     return r;
 }

@@ -11,21 +11,15 @@
 #include "formats/program_2v.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
+#include "library/text.h"
 
 namespace vornak {
 
-void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation) {
-    in.outcome.reason = reason;
-    in.outcome.message = message;
-    in.outcome.explanation = std::move(explanation);
-    throw ReadFailure{code};
-}
-
-void note(LoadInput& in, NoteCode code, std::string text) { in.outcome.notes.push_back({code, std::move(text)}); }
+void note(LoadInput& in, NoteCode code, std::string text) { in.notes.push_back({code, std::move(text)}); }
 
 void distrust(LoadInput& in, Damage damage, int from, int to) {
-    in.outcome.damage = std::max(in.outcome.damage, damage);
-    for (int p = std::max(from, 0); p < std::min(to, in.bank.programCount); ++p) in.outcome.untrusted.push_back(p);
+    in.damage = std::max(in.damage, damage);
+    for (int p = std::max(from, 0); p < std::min(to, in.bank.programCount); ++p) in.untrusted.push_back(p);
 }
 
 namespace {
@@ -46,7 +40,7 @@ constexpr const char* kFxbTrailing = "the end of the bank's data";
 // name is `bankNameLength` characters long.
 void noteCutNames(LoadInput& in, int count, const std::vector<int>& programs, const char* whose, bool bankName = false,
                   std::size_t bankNameLength = 0) {
-    in.outcome.namesCut = programs;
+    in.namesCut = programs;
     if (count > 0)
         note(in, NoteCode::CutNames,
              cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " name" : " names", whose, count == 1 ? " fills" : " fill",
@@ -64,33 +58,66 @@ std::string fourChars(const std::uint8_t* p) {
     return text;
 }
 
+// Whether the image, as the bank was read from it, sets no bit that a PPG
+// memory leaves empty: none that a program's or combi's record holds beside
+// its values, and none between the programs and the combis or after the
+// programs. Such an image comes back byte for byte when it is stored again.
+bool leavesEmptyClear(const PpgBank& bank, const std::uint8_t* image) {
+    const auto programs = static_cast<std::size_t>(bank.programCount);
+    const auto combis = static_cast<std::size_t>(bank.combiCount);
+    const std::uint8_t* unused = image + programs * kPackedProgramSize;
+    const std::uint8_t* unusedEnd = image + (combis > 0 ? kCombiAreaOffset : kBankImageSize);
+    return std::all_of(bank.programs.begin(), bank.programs.begin() + bank.programCount,
+                       [](const PpgProgram& p) { return p.spareBits == 0; }) &&
+           std::all_of(bank.combis.begin(), bank.combis.begin() + bank.combiCount,
+                       [](const PpgCombi& c) { return c.spare == PackedCombi{}; }) &&
+           std::all_of(unused, unusedEnd, [](std::uint8_t b) { return b == 0; });
+}
+
+// The same for the image read in the layout.
+bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout) {
+    PpgBank bank(0, 0);
+    bank.loadImage(image, layout);
+    return leavesEmptyClear(bank, image);
+}
+
+// Without a model switch one combi marked in use makes an image a Wave 2.3
+// memory, but a Wave 2.2 memory's programs 87 to 99 may hold 0x55 where a
+// Wave 2.3 marks its combis. Where the image holds bits that a Wave 2.3
+// memory leaves empty and a Wave 2.2 memory does not, a note says so, and
+// whether the format takes the switch that reads it as a Wave 2.2 memory.
+void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint, bool takesSwitch = true) {
+    if (hint != ModelHint::Detect || in.bank.combiCount == 0 || leavesEmptyClear(in.bank, image) ||
+        !leavesEmptyClear(image, ModelHint::Wave22))
+        return;
+    note(in, NoteCode::NeedsModelSwitch,
+         cat({"A combi is marked in use, so the memory was read as a Wave 2.3 memory (87 programs and 20 combis), "
+              "but bits that a Wave 2.3 memory leaves empty are set in it, as in a Wave 2.2 memory whose programs 87 "
+              "to 99 hold 0x55 where a Wave 2.3 marks its combis in use. ",
+              takesSwitch ? "If it came from a Wave 2.2, read it with /2.2 (the model switch) to get its 100 programs."
+                          : "If it came from a Wave 2.2, its programs 87 to 99 are read as combis: files of this "
+                            "format are read by what they hold."}));
+}
+
 // Both Waveterm readers fill a zeroed work image, from which the memory image
 // and the bank name are taken.
-void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint) {
+void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint, bool takesSwitch) {
     in.bank.loadImage(work.data(), hint);
+    noteModelGuess(in, work.data(), hint, takesSwitch);
     if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
     const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
     noteCutNames(in, 0, {}, "", true, strnlen(name, work.size() - kWorkNameOffset));
-}
-
-// Whether a memory image comes back byte for byte when it is read in the
-// layout and stored again: every bit outside the packed fields is zero.
-bool roundTrips(const std::uint8_t* image, ModelHint layout) {
-    PpgBank bank(0, 0);
-    bank.loadImage(image, layout);
-    BankImage again{};
-    bank.storeImage(again.data(), 0, bank.programCount);
-    return std::equal(again.begin(), again.end(), image);
 }
 
 } // namespace
 
 void readMemoryImage(LoadInput& in) {
     in.bank.loadImage(in.data, in.hint);
+    noteModelGuess(in, in.data, in.hint);
     // A memory image that the model can carry whole is clean in one of the
     // two layouts, whatever the hint: a Wave 2.3 memory with no combi in use
     // reads as a Wave 2.2 memory without /2.3, and is still a program bank.
-    const bool clean = roundTrips(in.data, ModelHint::Wave22) || roundTrips(in.data, ModelHint::Wave23);
+    const bool clean = leavesEmptyClear(in.data, ModelHint::Wave22) || leavesEmptyClear(in.data, ModelHint::Wave23);
     const std::size_t image = kBankImageSize;
     if (in.size != image || !clean) {
         const bool whole = in.size == image;
@@ -148,15 +175,12 @@ std::string partsHolding(const PpgBank& bank, const std::vector<std::size_t>& im
         if (b < static_cast<std::size_t>(bank.programCount) * kPackedProgramSize) add(programs, b / kPackedProgramSize);
         if (bank.combiCount > 0 && b >= kCombiAreaOffset) add(combis, (b - kCombiAreaOffset) / kPackedCombiSize);
     }
-    auto listed = [](const std::vector<std::string>& list, const char* what) {
-        std::string text = cat({what, list.size() == 1 ? " " : "s "});
-        for (std::size_t i = 0; i < list.size(); ++i)
-            text += cat({i == 0 ? "" : i + 1 == list.size() ? " and " : ", ", list[i]});
-        return text;
+    const auto named = [](const std::vector<std::string>& list, const char* what) {
+        return cat({what, list.size() == 1 ? " " : "s ", listed(list)});
     };
-    if (programs.empty()) return combis.empty() ? "" : listed(combis, "combi");
-    if (combis.empty()) return listed(programs, "program");
-    return cat({listed(programs, "program"), programs.size() == 1 ? " and " : ", and ", listed(combis, "combi")});
+    if (programs.empty()) return combis.empty() ? "" : named(combis, "combi");
+    if (combis.empty()) return named(programs, "program");
+    return cat({named(programs, "program"), programs.size() == 1 ? " and " : ", and ", named(combis, "combi")});
 }
 
 // The program that holds data byte k of a dump.
@@ -282,12 +306,16 @@ void readSysEx(LoadInput& in) {
              cat({"The dump has no closing byte (F7) after its data: it may have been cut off right at its end. All ",
                   withThousands(kBankImageSize), " bytes of the program memory are there."}));
     }
+    // A damaged dump's image says nothing about the model.
+    if (in.damage == Damage::None) noteModelGuess(in, in.data, in.hint);
     noteTrailing(in, scan.end, scan.closed ? "the end of the dump (F7)" : "the dump's data");
 }
 
 // A Corvel bank is recognised by its bank header alone and then read from
 // the start of the input's bytes.
 void readCorvel(LoadInput& in) {
+    // The container's copy of the file served only to recognise it.
+    in.fxb->clear();
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
     noteCutNames(in, stream.namesCut, stream.programNamesCut, " (of the bank, its programs or its combis)");
@@ -297,9 +325,9 @@ void readCorvel(LoadInput& in) {
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
     if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
-             "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
-             "copy, or save the bank again from the plug-in.");
+        fail(Failure::HalvicCut);
+    noteModelGuess(in, file.chunkData() + kHalvicImageOffset,
+                   in.hint == ModelHint::Detect ? halvicModel(file.chunkData(), file.chunkSize()) : in.hint);
     if (file.chunkSize() < kHalvicChunkSize) {
         distrust(in, Damage::Cut, 0, 0);
         note(in, NoteCode::ShortChunk,
@@ -309,18 +337,49 @@ void readHalvic(LoadInput& in) {
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
 
+namespace {
+
+// "program 4", "programs 4, 7 and 9", "12 programs, from 4 to 120": programs
+// in ascending order.
+std::string programsNamed(const std::vector<int>& programs) {
+    constexpr std::size_t kNamedOneByOne = 5;
+    if (programs.size() > kNamedOneByOne)
+        return cat({programs.size(), " programs, from ", programs.front(), " to ", programs.back()});
+    std::vector<std::string> numbers;
+    for (const int p : programs) numbers.push_back(std::to_string(p));
+    return cat({programs.size() == 1 ? "program " : "programs ", listed(numbers)});
+}
+
+// The note on 2.V parameters that are not sound: they stand for no value
+// the parameter has.
+void noteUnsound(LoadInput& in, const Read2V& read) {
+    if (read.unsound.empty() && read.unsoundGlobals == 0) return;
+    const int count = read.unsoundValues + read.unsoundGlobals;
+    std::string whose = read.unsound.empty() ? "" : cat({"of ", programsNamed(read.unsound)});
+    if (read.unsoundGlobals > 0)
+        whose += cat({whose.empty() ? "" : " and ", "of the bank's settings (tuning and the others)"});
+    distrust(in, Damage::Damaged, 0, 0);
+    for (const int p : read.unsound) distrust(in, Damage::Damaged, p, p + 1);
+    note(in, NoteCode::OutOfRange,
+         cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " parameter " : " parameters ", whose,
+              count == 1 ? " stands" : " stand",
+              " for no value a 2.V parameter has (not a number, below 0, or above 1 and no value written so), so the "
+              "file is damaged or was not written by the plug-in. Vornak reads one that is no number as 0, one below "
+              "the range as a negative value, which a PPG memory cannot hold, and one above it as the highest",
+              read.unsound.empty() ? "." : read.unsound.size() == 1 ? ": the program cannot be trusted."
+                                                                    : ": these programs cannot be trusted."}));
+}
+
+} // namespace
+
 // Any FXB bank that no other reader claims is read as a 2.V bank.
 void read2V(LoadInput& in) {
     FxbFile& file = *in.fxb;
     Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
-            fail(in, FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
-                 cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
-                      "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
-        fail(in, FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
-             "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
-             "bank again from the plug-in.");
+            fail(Failure::OtherPlugin, {fourChars(in.data + fxb::kFxId)});
+        fail(Failure::Damaged2V);
     }
     if (read.programs < in.bank.programCount) {
         distrust(in, Damage::Cut, read.programs, in.bank.programCount);
@@ -328,6 +387,7 @@ void read2V(LoadInput& in) {
              cat({"The bank's header announces ", in.bank.programCount, " programs, but its data holds ", read.programs,
                   ": the other ", in.bank.programCount - read.programs, " are default programs."}));
     }
+    noteUnsound(in, read);
     noteCutNames(in, static_cast<int>(read.namesCut.size()), read.namesCut, "");
     noteTrailing(in, static_cast<std::size_t>(file.usedSize), kFxbTrailing);
 }
@@ -335,10 +395,8 @@ void read2V(LoadInput& in) {
 void readWavetermB(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(in, FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
-             "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
-             "wrong. Try a fresh copy from the disk.");
-    takeWorkImage(in, work, in.hint);
+        fail(Failure::WavetermB);
+    takeWorkImage(in, work, in.hint, true);
     // The header's data length L: the image and L - 5120 more bytes.
     const std::size_t length = in.data[20] * 256u + in.data[21];
     const std::size_t announced = kWavetermBImageOffset + length;
@@ -366,10 +424,8 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(in, FailureReason::Damaged, "Invalid FLEX file", 5,
-             "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
-             "it is not a Waveterm A file, it is in a format Vornak does not read.");
-    takeWorkImage(in, work, in.hint);
+        fail(Failure::WavetermA);
+    takeWorkImage(in, work, in.hint, false);
     if (!scan.placed.all()) {
         note(in, NoteCode::PartialImage,
              cat({"The file's load records fill only ", withThousands(scan.placed.count()), " of the ",

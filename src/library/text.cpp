@@ -27,4 +27,10 @@ std::string withThousands(std::uint64_t n) {
 
 std::string counted(std::uint64_t n, std::string_view thing) { return cat({n, " ", thing, n == 1 ? "" : "s"}); }
 
+std::string listed(std::span<const std::string> items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) text += cat({i == 0 ? "" : i + 1 == items.size() ? " and " : ", ", items[i]});
+    return text;
+}
+
 } // namespace vornak

@@ -8,6 +8,7 @@
 #include <concepts>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,8 @@ std::string withThousands(std::uint64_t n);
 
 // "1 program", "87 programs" (the plural adds an "s").
 std::string counted(std::uint64_t n, std::string_view thing);
+
+// "a", "a and b", "a, b and c".
+std::string listed(std::span<const std::string> items);
 
 } // namespace vornak

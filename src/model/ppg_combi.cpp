@@ -14,6 +14,18 @@ constexpr int kDetShift[2] = {2, 0};
 
 std::uint8_t low8(std::int32_t v) { return static_cast<std::uint8_t>(v & 0xFF); }
 
+// The bits of bytes 0..30 that the values hold.
+constexpr PackedCombi kValueBits = [] {
+    PackedCombi bits{};
+    bits.fill(0xFF);
+    bits[16] = bits[28] = bits[29] = bits[30] = 0;
+    bits[25] = 0x3F;
+    bits[26] = 0x0F;
+    bits[31] = 0;
+    return bits;
+}();
+constexpr int kMarkerByte = 31;
+
 } // namespace
 
 PpgCombi::PpgCombi(const std::uint8_t* packed) {
@@ -30,11 +42,14 @@ void PpgCombi::clear() {
     multi = 0;
     groupA = CombiGroup{};
     groupB = CombiGroup{};
+    spare = {};
 }
 
 void PpgCombi::decode(const std::uint8_t* p) {
     if (p == nullptr) return;
-    used = p[31] == kCombiUsedMarker ? 1 : 0;
+    used = p[kMarkerByte] == kCombiUsedMarker ? 1 : 0;
+    for (int i = 0; i < kMarkerByte; ++i) spare[i] = static_cast<std::uint8_t>(p[i] & ~kValueBits[i]);
+    spare[kMarkerByte] = used != 0 ? 0 : p[kMarkerByte];
     for (int i = 0; i < 8; ++i) bk[i] = p[1 + i];
     kbm = p[24];
     firstByte = p[0];
@@ -49,7 +64,7 @@ void PpgCombi::decode(const std::uint8_t* p) {
 
 void PpgCombi::encode(std::uint8_t* p) const {
     std::memset(p, 0, kPackedCombiSize);
-    p[31] = used != 0 ? kCombiUsedMarker : 0;
+    p[kMarkerByte] = used != 0 ? kCombiUsedMarker : spare[kMarkerByte];
     for (int i = 0; i < 8; ++i) p[1 + i] = low8(bk[i]);
     p[24] = low8(kbm);
     p[0] = low8(firstByte);
@@ -60,6 +75,7 @@ void PpgCombi::encode(std::uint8_t* p) const {
         p[26] = static_cast<std::uint8_t>(p[26] | ((groups[g]->det & 3) << kDetShift[g]));
         for (int j = 0; j < 7; ++j) p[kSplitOffset[g] + j] = low8(groups[g]->split[j]);
     }
+    for (int i = 0; i < kMarkerByte; ++i) p[i] = static_cast<std::uint8_t>(p[i] | spare[i]);
 }
 
 } // namespace vornak

@@ -14,6 +14,8 @@ namespace vornak {
 //   16       unused                           27      multi
 //   17..23   split[0..6] of group b           28..30  unused
 //                                             31      0x55 ('U') when in use
+// The unused bytes and bits (bits 6, 7 of byte 25, bits 4..7 of byte 26)
+// are kept as read, and byte 31 of a combi not in use too.
 constexpr int kPackedCombiSize = 32;
 constexpr std::uint8_t kCombiUsedMarker = 0x55;
 
@@ -46,6 +48,9 @@ public:
     std::int32_t multi = 0;
     CombiGroup groupA;
     CombiGroup groupB;
+    // The bits of the record that no value holds, as read (byte 31: the
+    // marker byte of a combi not in use). Zero but in an image that sets them.
+    PackedCombi spare{};
 };
 
 } // namespace vornak

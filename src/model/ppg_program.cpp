@@ -49,6 +49,7 @@ void PpgProgram::copyFrom(const PpgProgram& other) noexcept {
     std::memcpy(programValues, other.programValues, sizeof programValues);
     std::memcpy(groups, other.groups, sizeof groups);
     is2V = other.is2V;
+    spareBits = other.spareBits;
 }
 
 void PpgProgram::decode(const std::uint8_t* packed, bool resetFirst) noexcept {
@@ -57,6 +58,9 @@ void PpgProgram::decode(const std::uint8_t* packed, bool resetFirst) noexcept {
     readPackedFields(packed, [this](int group, int index, std::int32_t value) {
         (group == kProgramFieldsGroup ? programValues : groups[group])[index] = value;
     });
+    spareBits = 0;
+    for (std::size_t k = 0; k < kSpareBits.size(); ++k)
+        if ((packed[kSpareBits[k] / 8] >> (kSpareBits[k] % 8)) & 1) spareBits = static_cast<std::uint16_t>(spareBits | 1u << k);
 
     for (int g = 0; g < 2; ++g) {
         setMode(g, groups[g][kModeNumber]);
@@ -75,6 +79,8 @@ void PpgProgram::encode(std::uint8_t* packed) const {
     walkPackedFields([&](int group, const ParamField& row, unsigned bit) {
         writeField((group == kProgramFieldsGroup ? programValues : groups[group])[row.index], packed, bit, row);
     });
+    for (std::size_t k = 0; k < kSpareBits.size(); ++k)
+        if ((spareBits >> k) & 1) packed[kSpareBits[k] / 8] = static_cast<std::uint8_t>(packed[kSpareBits[k] / 8] | 1u << (kSpareBits[k] % 8));
 }
 
 void PpgProgram::setMode(int group, int mode) noexcept {

@@ -15,9 +15,9 @@ namespace vornak {
 // In a memory image a program is a 51-byte bit-packed record (PackedProgram):
 //   bits   0..14   program values 0, 1, 2 (wavetable, keyboard mode, split)
 //   bits  15..204  group A, rows 0..38 of the group field table
-//   bits 205..210  unused, 0
+//   bits 205..210  unused: 0 in a PPG's own memory
 //   bits 211..400  group B, rows 0..38 of the group field table
-//   bits 401..407  unused, 0
+//   bits 401..407  unused: 0 in a PPG's own memory
 // Bit n is bit (n mod 8) of byte (n div 8). Group parameters 40..42 (mode
 // components) and 43..56 (single flags) are derived from 29, 22 and 23.
 
@@ -148,9 +148,11 @@ public:
 
     void reset() noexcept;
     void copyFrom(const PpgProgram& other) noexcept;
-    // Fills the packed fields and the derived group parameters; a null record does nothing.
+    // Fills the packed fields, the spare bits and the derived group
+    // parameters; a null record does nothing.
     void decode(const std::uint8_t* packed, bool resetFirst) noexcept;
-    // Writes the packed fields into a zero-filled 51-byte record; the program is not changed.
+    // Writes the packed fields and the spare bits into a zero-filled 51-byte
+    // record; the program is not changed.
     void encode(std::uint8_t* packed) const;
     void setMode(int group, int mode) noexcept;
     void findMode(int group, int c40, int c41, int c42);
@@ -159,6 +161,9 @@ public:
     std::int32_t programValues[kProgramValueCount] = {};
     std::int32_t groups[2][kGroupParamCount] = {};
     bool is2V = false;
+    // The record's bits outside the packed fields, as read: bit k stands for
+    // record bit kSpareBits[k]. Zero but in an image that sets them.
+    std::uint16_t spareBits = 0;
 
 private:
     // Builds the default program the long way: "Basic", the default program
@@ -189,5 +194,27 @@ constexpr void walkPackedFields(Visit visit) {
     bit += kGroupGapBits;
     walk(kGroupB, kGroupFields);
 }
+
+// The bits of a record that no field holds, in order (the gap between the
+// groups and the bits after group B): a program keeps them as read, so that
+// a memory image comes back bit for bit.
+constexpr std::size_t kRecordBits = 8 * kPackedProgramSize;
+constexpr std::size_t kSpareBitCount = [] {
+    std::size_t used = 0;
+    walkPackedFields([&](int, const ParamField& row, unsigned) { used += row.width(); });
+    return kRecordBits - used;
+}();
+inline constexpr std::array<std::uint16_t, kSpareBitCount> kSpareBits = [] {
+    std::array<bool, kRecordBits> used{};
+    walkPackedFields([&](int, const ParamField& row, unsigned bit) {
+        for (unsigned b = 0; b < row.width(); ++b) used[bit + b] = true;
+    });
+    std::array<std::uint16_t, kSpareBitCount> spare{};
+    std::size_t n = 0;
+    for (std::size_t b = 0; b < kRecordBits; ++b)
+        if (!used[b]) spare[n++] = static_cast<std::uint16_t>(b);
+    return spare;
+}();
+static_assert(kSpareBitCount == 13 && kSpareBitCount <= 16);
 
 } // namespace vornak

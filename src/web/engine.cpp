@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/driver.h"
+#include "cli/input.h"
 #include "formats/sysex.h"
 #include "io/file_io.h"
 #include "library/bank_facts.h"
@@ -28,6 +29,7 @@
 #include "library/format_table.h"
 #include "library/loader.h"
 #include "library/sounds.h"
+#include "library/text.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -123,9 +125,12 @@ const char* answer(const Json& json) {
     return gAnswer.c_str();
 }
 
-// The model hint as the JavaScript side passes it: the digit of /2.x, or -1.
-ModelHint hintOf(int digit) {
-    return digit == 2 ? ModelHint::Wave22 : digit == 3 ? ModelHint::Wave23 : ModelHint::Detect;
+// The model hint as the JavaScript side passes it: the number of one of
+// limits()' models, or -1.
+ModelHint hintOf(int number) {
+    for (const ModelName& m : modelNames())
+        if (static_cast<int>(m.hint) == number) return m.hint;
+    return ModelHint::Detect;
 }
 
 std::string letterOf(const ExportFormat& format) { return std::string(1, format.switchLetter()); }
@@ -140,12 +145,14 @@ std::string noOutputText(int letter) { return cat({"There is no output format '"
 
 // The answer of a call that writes a file, when nothing is written:
 // {"exitCode":1,"reason":"bad-request","message":"...","size":0}.
-const char* writesNothing(Json& json, int code, FailureReason reason, const std::string& message) {
+const char* writesNothing(Json& json, const FailureAnswer& failure) {
     gBytes.clear();
-    json.key("exitCode").number(code).key("reason").string(reasonName(reason));
-    json.key("message").string(message).key("size").number(0).close('}');
+    json.key("exitCode").number(failure.exitCode).key("reason").string(reasonName(failure.reason));
+    json.key("message").string(failure.message).key("size").number(0).close('}');
     return answer(json);
 }
+
+const char* badRequest(Json& json, const std::string& why) { return writesNothing(json, answerOf(Failure::BadRequest, {why})); }
 
 void putNotes(Json& json, const std::vector<LoadNote>& notes) {
     json.key("notes").open('[');
@@ -319,7 +326,7 @@ int vornak_run(int argc, char** argv) {
 const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
                             int first, int last, int group) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
+    const LoadOutcome outcome = loadInput(path, hintOf(modelHint), bank, gInputLimit);
     Json json;
     json.open('{');
     putOutcome(json, outcome);
@@ -344,20 +351,30 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
 
 // The output formats as data:
 //   [{"letter":"S","name":"V8 SysEx dump","extension":".syx","range":true,
-//     "group":false,"capacity":100,"names":false},...]
+//     "group":false,"capacity":100,"names":false,"groups":2,"valuesNotHeld":["TTUNE"],
+//     "fillSound":"...","blankSound":"..."},...]
 // `capacity` is the most programs a written file holds; `names` whether the
-// format keeps program names. The SysEx dump has also "dump": {"header":
+// format keeps program names. `fillSound` is the sound (as describe answers
+// sounds) of the program its files hold in slots the bank has no program
+// for, `blankSound` that of a memory image slot left blank (null for a
+// format whose files have none). The SysEx dump has also "dump": {"header":
 // [240,41,1,13],"size":10245}, the MIDI message it is.
 const char* vornak_formats() {
     Json json;
     json.open('[');
     for (const ExportFormat& f : exportFormats()) {
         json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
-        json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
+        json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
         json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
-        json.key("groups").number(f.family == ExportFamily::Bank2V ? 1 : 2).key("valuesNotHeld").open('[');
-        for (const char* label : valuesNotHeld(f.family)) json.string(label);
+        json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
+        for (const char* label : valuesNotHeld(*f.output)) json.string(label);
         json.close(']');
+        const FillSounds sounds = fillSounds(*f.output);
+        json.key("fillSound").string(sounds.fill).key("blankSound");
+        if (sounds.blank.empty())
+            json.raw("null");
+        else
+            json.string(sounds.blank);
         // A dump is one MIDI message: what it begins with, and its size.
         if (f.kind == ExportKind::SysEx) {
             json.key("dump").open('{').key("header").open('[');
@@ -385,9 +402,8 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     // No bank holds more programs: a larger request is refused before
     // anything is made of it.
     if (slotCount > kMaxBankPrograms)
-        return writesNothing(json, 1, FailureReason::BadRequest,
-                             cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
-                                  withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
+        return badRequest(json, cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
+                                     withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
     for (int b = 0; b < bankCount; ++b) {
         files.push_back(readWholeFile(bankPaths[b], 0, 0, std::min(kStreamLimit, gInputLimit), gInputLimit));
         if (files.back().status == FileBytes::Read) {
@@ -396,7 +412,7 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         }
         // As the tool answers an input it cannot hold or open.
         const LoadOutcome failed = readFailure(files.back().status);
-        return writesNothing(json, failed.code, failed.reason, failed.message);
+        return writesNothing(json, {failed.code, failed.reason, failed.message, failed.explanation});
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
@@ -408,7 +424,7 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
         request.slots.emplace_back(std::move(slot));
     }
     const ExportFormat* output = outputOf(format);
-    if (output == nullptr) return writesNothing(json, 1, FailureReason::BadRequest, noOutputText(format));
+    if (output == nullptr) return badRequest(json, noOutputText(format));
     request.format = output->kind;
     request.modelHint = hintOf(modelHint);
     request.group = group;
@@ -438,7 +454,7 @@ const std::uint8_t* vornak_bytes() { return gBytes.data(); }
 const char* vornak_write_named(const char* path, int modelHint, int format, int first, int last, int group, int nameCount,
                                char** names) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadFile(path, hintOf(modelHint), bank, gInputLimit);
+    const LoadOutcome outcome = loadInput(path, hintOf(modelHint), bank, gInputLimit);
     const ExportFormat* output = outputOf(format);
     Json json;
     json.open('{');
@@ -454,10 +470,10 @@ const char* vornak_write_named(const char* path, int modelHint, int format, int 
             problem = nameProblem(names[p], cat({"The name of program ", p}));
             setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
         }
-    if (!problem.empty()) return writesNothing(json, 1, FailureReason::BadRequest, problem);
+    if (!problem.empty()) return badRequest(json, problem);
     gBytes = output->write(bank, {first, last, group});
     if (gBytes.empty())
-        return writesNothing(json, 1, FailureReason::NoMemory, "The file could not be made: there is not enough memory.");
+        return writesNothing(json, answerOf(Failure::NoMemory));
     json.key("exitCode").number(0).key("reason").string("").key("message").string("");
     json.key("size").number(static_cast<long long>(gBytes.size())).close('}');
     return answer(json);
@@ -491,7 +507,8 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // offer what the tool takes:
 //   {"inputLimit":1073741824,"nameLength":27,"firstProgram":0,"lastProgram":255,
 //    "defaultFormat":"S","fileNameLength":255,"pathLength":4095,"mostPrograms":65536,
-//    "noteCodes":["bare-image",...],"reasons":["no-input",...]}
+//    "noteCodes":["bare-image",...],"reasons":["no-input",...],
+//    "models":[{"model":"2.2","number":2,"name":"PPG Wave 2.2"},...]}
 // `inputLimit` is the most bytes an input may hold (until vornak_limit_input
 // sets another), `nameLength` the most bytes of a program or bank name,
 // `firstProgram` and `lastProgram` the range /P gives when it is left out,
@@ -500,7 +517,9 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // path at most `pathLength`, as on the system the tool is built for: a
 // longer one is refused by the system call that gets it. No bank holds more
 // than `mostPrograms` programs. `noteCodes` and `reasons` are every code a
-// note and a failure's reason may have.
+// note and a failure's reason may have. `models` are the models a memory
+// image may be read as (/2.2, /2.3): a call takes one by its `model` or its
+// `number` (the functions here take the number).
 const char* vornak_limits() {
     const ExportRequest defaults;
     Json json;
@@ -514,6 +533,11 @@ const char* vornak_limits() {
     for (const NoteCode code : noteCodes()) json.string(noteCodeName(code));
     json.close(']').key("reasons").open('[');
     for (const FailureReason reason : failureReasons()) json.string(reasonName(reason));
+    json.close(']').key("models").open('[');
+    for (const ModelName& m : modelNames()) {
+        json.open('{').key("model").string(m.model).key("number").number(static_cast<int>(m.hint));
+        json.key("name").string(m.name).close('}');
+    }
     json.close(']').close('}');
     return answer(json);
 }
@@ -522,9 +546,10 @@ const char* vornak_limits() {
 // memory file system, only for want of memory.
 //   {"reason":"no-memory","explanation":"..."}
 const char* vornak_export_failure() {
+    const FailureAnswer failure = answerOf(Failure::NoMemory);
     Json json;
-    json.open('{').key("reason").string(reasonName(FailureReason::NoMemory));
-    json.key("explanation").string("The converted file could not be made: there is not enough memory for it.");
+    json.open('{').key("reason").string(reasonName(failure.reason));
+    json.key("explanation").string(failure.explanation);
     json.close('}');
     return answer(json);
 }

@@ -233,13 +233,21 @@ function vornakInputFiles(files, facts) {
   });
 }
 
-// The /2.x hint of describe, convert and compose: -1 lets the data decide.
-function vornakModelHint(o) {
+// The /2.x hint of describe, listing, convert and compose: one of the
+// engine's models (limits().models), given by its text or its number; null
+// lets the data decide.
+function vornakModel(o, facts) {
   var model = o.model;
-  if (model === undefined || model === null) return -1;
-  if (model === '2.2' || model === 2) return 2;
-  if (model === '2.3' || model === 3) return 3;
-  return vornakRefuse("model must be '2.2' or '2.3' (or left out, for the data to decide), not " + vornakShow(model));
+  if (model === undefined || model === null) return null;
+  var models = facts.limits.models;
+  var found = models.filter(function (m) { return m.model === model || m.number === model; })[0];
+  return found || vornakRefuse('model must be ' + models.map(function (m) { return "'" + m.model + "'"; }).join(' or ') +
+    ' (or left out, for the data to decide), not ' + vornakShow(model));
+}
+
+// The model as the engine's functions take it: its number, or -1.
+function vornakModelNumber(model) {
+  return model ? model.number : -1;
 }
 
 // The group of /G: 0 for A (the default), 1 for B.
@@ -329,7 +337,7 @@ function vornakDescribeRequest(name, bytes, options, facts) {
     name: file.name,
     bytes: file.bytes,
     options: o,
-    hint: vornakModelHint(o),
+    hint: vornakModelNumber(vornakModel(o, facts)),
     only: only,
     count: parameters === true ? -1 : only.length,
     conversions: conversions === true ? 1 : conversions === false ? 0 : conversions,
@@ -375,7 +383,7 @@ function vornakComposeRequest(request, facts) {
   });
   var format = vornakFormat('format', o.format === undefined ? facts.limits.defaultFormat : o.format, facts);
   var bankName = o.bankName === undefined || o.bankName === null ? null : nameBytes('the bank name', o.bankName);
-  var hint = vornakModelHint(o);
+  var hint = vornakModelNumber(vornakModel(o, facts));
   var group = vornakGroup(o);
   o.banks = new Map(banks.map(function (f) { return [f.name, f.bytes]; }));
   o.programs = programs;
@@ -389,9 +397,9 @@ function vornakListingRequest(name, bytes, options, facts) {
   var file = vornakInputFiles(new Map([[name, bytes]]), facts)[0];
   var o = vornakOptions('the options of listing', options, ['model', 'first', 'last']);
   var range = vornakRange(o, facts);
-  var hint = vornakModelHint(o);
+  var model = vornakModel(o, facts);
   var args = vornakRangeSwitch(range.first, range.last);
-  if (hint > 0) args.push('/2.' + hint);
+  if (model) args.push('/' + model.model);
   // A name that starts like a switch is given as a path.
   args.push(/^[-/]/.test(file.name) ? './' + file.name : file.name);
   return { name: file.name, bytes: file.bytes, options: o, args: args, inputs: [file] };
@@ -440,7 +448,7 @@ function vornakConvertRequest(bytes, options, facts) {
   if (o.to === undefined) vornakRefuse('convert needs the option to: the switch letter of an output format');
   var format = vornakFormat('to', o.to, facts);
   var range = vornakRange(o, facts);
-  var hint = vornakModelHint(o);
+  var model = vornakModel(o, facts);
   var group = vornakGroup(o);
   var name = o.name === undefined || o.name === null ? 'bank' : vornakCheckText('name', o.name);
   if (name === '') vornakRefuse('name must be a file name, not ""');
@@ -461,14 +469,14 @@ function vornakConvertRequest(bytes, options, facts) {
     names: names,
     range: range,
     groupNumber: group,
-    hint: hint,
+    hint: vornakModelNumber(model),
     bytes: input,
     options: o,
     format: format,
     first: format.range ? range.first : undefined,
     last: format.range ? range.last : undefined,
     group: format.group && group === 1 ? 'B' : undefined,
-    model: hint < 0 ? undefined : '2.' + hint,
+    model: model ? model.model : undefined,
     name: name,
   };
 }

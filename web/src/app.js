@@ -9,7 +9,7 @@ import {
   allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, loadCollection,
   whenKeepingFails,
 } from './collection.js';
-import { download, numbered, plural, whenSettled } from './dom.js';
+import { download, element, numbered, plural, whenSettled } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf, give, readBank, readWaiting } from './files.js';
 import { say, setUpLayout } from './layout.js';
@@ -21,7 +21,7 @@ import { openSend, setUpSendView } from './send-view.js';
 import { indexSoon, whenIndexed } from './sounds.js';
 import {
   addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, keptNewBank, markSound, on, readable, removeBanks,
-  removeEverything, restoreBanks, setFills, setModel, showProgram, state, updateBank,
+  removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
 import { version } from '../vornak.mjs';
 import { openWrite, setUpWriteView } from './write-view.js';
@@ -269,6 +269,8 @@ async function start() {
   // The kept collection is read while the engine starts.
   const [kept, [formats, limits]] = await Promise.all([openCollection(facts.then(([, l]) => l)), facts]);
   engineReady(formats, limits, keptChoices('settings'));
+  // The models a memory image may be read as are the engine's.
+  $('model').append(...limits.models.map((m) => element('option', { value: m.model, textContent: m.name })));
   const sysex = dumpFormat();
   instrument = new Instrument({ dump: { ...sysex.dump, extension: sysex.extension, name: sysex.name } });
   $('midi-receive').addEventListener('click', () => receive((text) => say('banks', text)));
@@ -280,10 +282,8 @@ async function start() {
   keepingAsked(false);
   answersRead = readKeptAnswers();
   answersRead.then(engine.startHelper);
-  // Banks kept by another engine, then the sounds of default and blank
-  // programs (for the same sounds), after the files given meanwhile.
-  Promise.all([readWaiting(), answersRead]).then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem)))
-    .then(() => engine.fillSounds(formats.map((f) => f.letter))).then(setFills, () => {});
+  // Banks kept by another engine, after the files given meanwhile.
+  Promise.all([readWaiting(), answersRead]).then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem))).catch(() => {});
 }
 
 on('newBank', () => keep(() => keepNewBank(state.newBank)));

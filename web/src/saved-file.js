@@ -8,6 +8,7 @@
 // one saved by a newer page is refused in words.
 import { summaryFits } from './collection.js';
 import { cleanMark, isSound } from './marks.js';
+import { keptModel } from './state.js';
 import { zipFiles } from './zip.js';
 
 export const SAVED_VERSION = 1;
@@ -109,7 +110,7 @@ export function readSaved(archive, limits) {
     }
   };
   const banks = index.banks.map((entry, i) => part('', () => readBank(entry, i, archive.files, limits), null));
-  return { engine: isText(index.engine) ? index.engine : '', model: ['', '2', '3'].includes(index.model) ? index.model : null,
+  return { engine: isText(index.engine) ? index.engine : '', model: keptModel(index.model, limits),
     banks, damaged, marks: part('its names, tags and notes', () => readMarks(index.sounds, limits), []),
     newBank: part('its new bank', () => readNewBank(index.newBank, banks.length, limits), null) };
 }
