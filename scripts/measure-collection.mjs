@@ -1,20 +1,19 @@
 // Measures the page as a librarian with a large collection (numbers for
 // docs/performance.md; nothing here passes or fails), in headless Chromium
 // at 1280 × 900 with a browser profile of its own:
-//   - 100 banks given at once: from the file chooser to the first bank shown
-//     (its line with its format) and to all of them read, and the longest
-//     task on the page's thread meanwhile (PerformanceObserver "longtask");
-//   - the same sounds across those 100 banks, from the click to the list;
-//   - a kept collection of 1,000 banks: the page opened again, from the start
-//     of navigation to "Ready." with the first lines drawn;
-//   - a name search across the 1,000 banks, from the keystroke to the hits;
-//   - the same sounds across the 1,000 banks, from the click to the list;
-//   - a program opened, from the click to its values;
+//   - all the banks given at once: from the file chooser to the first bank
+//     shown (its line with its format) and to all of them read, and the
+//     longest task on the page's thread meanwhile (PerformanceObserver
+//     "longtask");
+//   - the same sounds across them, from the click to the list;
+//   - the kept collection: the page opened again, from the start of
+//     navigation to "Ready." with the first lines drawn;
+//   - a name search across the banks, from the keystroke to the hits;
+//   - a program opened, from the click to its values, then to its nearest
+//     sounds, and the longest task from the click to them: the first program
+//     after the page was opened again, then others;
 //   - a new bank of 128 programs composed and written, from the click to the
 //     download;
-//   - the five nearest sounds of the collection, from the click on a program
-//     to the list (the first time, when the page hands the engine the
-//     collection's sounds, and then);
 //   - the names of a received dump looked up: the SysEx dump of a bank of the
 //     collection (a file without names) given, then chosen: from the click
 //     on its line to its programs shown with the names the collection knows;
@@ -25,8 +24,9 @@
 // The banks are made here: random memory images written by the engine as 2.V
 // chunk banks and Corvel banks, every program with a name.
 // Usage: node scripts/measure-collection.mjs [banks] [rounds]   (after scripts/build-web)
+// VORNAK_PAGE names another page to measure (an earlier build, say).
 import { randomBytes } from 'node:crypto';
-import { mkdtempSync, rmSync, statSync } from 'node:fs';
+import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -41,7 +41,11 @@ const ms = (value) => `${value.toFixed(1)} ms`;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 const engine = await createVornak();
+// The banks are files in a folder of their own: the file chooser takes
+// paths (a test browser takes at most 50 MB of bytes).
+const folder = mkdtempSync(join(tmpdir(), 'vornak-banks-'));
 const banks = [];
+let made = 0;
 let dumped = null; // the first Corvel bank's image, as a SysEx dump
 for (let i = 0; i < total; i++) {
   const image = new Uint8Array(randomBytes(5120));
@@ -51,10 +55,14 @@ for (let i = 0; i < total; i++) {
   const [letter, extension] = i % 2 ? ['W', '.crv'] : ['O', '.fxb'];
   const name = `bank${String(i).padStart(4, '0')}${extension}`;
   const names = Array.from({ length: 100 }, (_, p) => `Sound ${i}.${p}`);
-  banks.push({ name, mimeType: 'application/octet-stream', buffer: Buffer.from(engine.convert(image, { to: letter, names }).bytes) });
+  const path = join(folder, name);
+  const bytes = engine.convert(image, { to: letter, names }).bytes;
+  writeFileSync(path, bytes);
+  made += bytes.length;
+  banks.push({ name, path });
   if (letter === 'W' && !dumped) dumped = engine.convert(image, { to: 'S' }).bytes;
 }
-console.log(`Measured ${new Date().toISOString().slice(0, 10)}: ${total} banks made (2.V and Corvel, ${Math.round(banks.reduce((n, b) => n + b.buffer.length, 0) / 1e6)} MB).`);
+console.log(`Measured ${new Date().toISOString().slice(0, 10)}: ${total} banks made (2.V and Corvel, ${Math.round(made / 1e6)} MB).`);
 
 const profile = mkdtempSync(join(tmpdir(), 'vornak-profile-'));
 const args = ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
@@ -88,7 +96,8 @@ await context.addInitScript(() => {
       // view showed before the click is not taken for the answer.
       const shown = document.querySelector('#program-view .pick')?.textContent;
       if (document.querySelector('#program-view table.values')) mark(`values shown: ${shown}`);
-      if (document.querySelector('#program-view .near button')) mark(`nearest shown: ${shown}`);
+      const near = document.querySelector('#program-view .near');
+      if (near && !near.textContent.includes('Finding')) mark(`nearest shown: ${shown}`);
       if (document.querySelector('#browse .known') && document.querySelector('#bank-facts h3')?.textContent === 'received.syx') {
         mark('known names shown');
       }
@@ -112,12 +121,32 @@ const waitFor = (text) => page.waitForFunction((t) => window.vornakMarks.some(([
     throw new Error(`waiting for "${text}", the status says "${await page.locator('#banks-status').textContent()}": ${error.message}`);
   });
 const first = (m, text, after = -1) => m.find(([name, at]) => name.startsWith(text) && at > after);
-await page.goto(`file://${join(root, 'web/vornak.html')}`);
+const pagePath = process.env.VORNAK_PAGE || join(root, 'web/vornak.html');
+await page.goto(`file://${pagePath}`);
 await waitFor('Ready.');
 await page.waitForTimeout(1000); // the page settles after it is ready
 
-// 100 banks at once, then the rest in steps of 100 (those not timed). The
-// same sounds are listed once the first 100 are read.
+// The longest task of the page's thread between two moments.
+const longestTask = async (from, to) => {
+  const tasks = await page.evaluate(() => window.vornakLongTasks);
+  const longest = Math.max(0, ...tasks.filter(([at, duration]) => at + duration >= from && at <= to).map(([, duration]) => duration));
+  return longest ? ms(longest) : 'under 50 ms (none reported)';
+};
+
+// All banks given at once.
+await clear();
+await page.locator('#file-input').setInputFiles(banks.map((b) => b.path));
+const allRead = `${total.toLocaleString('en')} files read.`;
+await waitFor(allRead);
+{
+  const m = await marks();
+  const from = first(m, 'change file-input')[1];
+  const to = first(m, allRead)[1];
+  console.log(`page: ${total} banks given at once: first bank shown after ${ms(first(m, 'bank shown')[1] - from)}, all read after ${ms(to - from)}; `
+    + `longest task on the page's thread ${await longestTask(from, to)}`);
+}
+await page.waitForTimeout(1000);
+
 const sameSounds = async () => {
   await page.locator('#programs .modes [data-mode=names]').click();
   await clear();
@@ -126,23 +155,6 @@ const sameSounds = async () => {
   const m = await marks();
   return first(m, 'duplicates listed')[1] - first(m, 'click ')[1];
 };
-for (let start = 0; start < total; start += 100) {
-  await clear();
-  await page.locator('#file-input').setInputFiles(banks.slice(start, start + 100));
-  await waitFor(`${Math.min(100, total - start)} files read.`);
-  if (start === 0) {
-    const m = await marks();
-    const from = first(m, 'change file-input')[1];
-    const to = first(m, '100 files read.')[1];
-    const tasks = await page.evaluate(() => window.vornakLongTasks);
-    const longest = Math.max(0, ...tasks.filter(([at]) => at >= from - 1 && at <= to).map(([, duration]) => duration));
-    console.log(`page: 100 banks given at once: first bank shown after ${ms(first(m, 'bank shown')[1] - from)}, all read after ${ms(to - from)}; `
-      + `longest task on the page's thread ${longest ? ms(longest) : 'under 50 ms (none reported)'}`);
-    const listed = [];
-    for (let i = 0; i < rounds; i++) listed.push(await sameSounds());
-    console.log(`page: the same sounds across 100 banks, click to list: ${ms(median(listed))}`);
-  }
-}
 
 // The kept collection, opened again.
 const opened = [];
@@ -155,6 +167,28 @@ for (let i = 0; i < Math.min(rounds, 5); i++) {
 }
 console.log(`page: a kept collection of ${total} banks opened, "Ready." with the first banks drawn: ${ms(median(opened))} after the start of navigation`);
 await page.waitForTimeout(1000);
+
+// Programs opened from the names of the first bank, the first of them
+// right after the page was opened again: click to values, values to the
+// nearest sounds, and the longest task from the click to them.
+await page.locator('#bank-list .pick').first().click();
+await page.locator('#programs .modes [data-mode=names]').click();
+const opening = [];
+for (let i = 0; i < rounds; i++) {
+  await clear();
+  await page.getByRole('button', { name: `Show program ${20 + i} `, exact: false }).first().click();
+  const values = `values shown: ${banks[0].name}, program ${20 + i} “`;
+  const near = `nearest shown: ${banks[0].name}, program ${20 + i} “`;
+  await waitFor(near);
+  const m = await marks();
+  const [click, shown, found] = [first(m, 'click ')[1], first(m, values)[1], first(m, near)[1]];
+  opening.push([shown - click, found - shown, await longestTask(click, found)]);
+}
+const [once, ...then] = opening;
+console.log(`page: a program opened among ${total} banks, the first after opening the page: click to values ${ms(once[0])}, `
+  + `to the nearest sounds ${ms(once[1])} after, longest task ${once[2]}`);
+console.log(`page: then: click to values ${ms(median(then.map(([v]) => v)))}, to the nearest sounds ${ms(median(then.map(([, n]) => n)))} after, `
+  + `longest tasks ${then.map(([, , t]) => t).join(', ')}`);
 
 // A name search across all banks, one keystroke at a time.
 const searches = [];
@@ -173,21 +207,8 @@ const listed = [];
 for (let i = 0; i < Math.min(rounds, 5); i++) listed.push(await sameSounds());
 console.log(`page: the same sounds across ${total} banks, click to list: ${ms(median(listed))}`);
 
-// A program opened, from the names of the first bank.
-await page.locator('#bank-list .pick').first().click();
-await page.locator('#programs .modes [data-mode=names]').click();
-const shown = [];
-for (let i = 0; i < rounds; i++) {
-  await clear();
-  await page.getByRole('button', { name: `Show program ${i} `, exact: false }).first().click();
-  const values = `values shown: ${banks[0].name}, program ${i} “`;
-  await waitFor(values);
-  const m = await marks();
-  shown.push(first(m, values)[1] - first(m, 'click ')[1]);
-}
-console.log(`page: a program opened, click to its values: ${ms(median(shown))}`);
-
 // A new bank of 128 programs from one 2.V bank, written as a 2.V bank.
+await page.locator('#programs .modes [data-mode=names]').click();
 await page.locator('#detail-switch [data-detail=builder]').click();
 await page.getByLabel('Format of the new bank').selectOption('O');
 const adds = page.locator('#browse').getByRole('button', { name: /^Add program/ });
@@ -205,18 +226,7 @@ for (let i = 0; i < rounds; i++) {
 }
 console.log(`page: new bank of 128 programs composed and written (2.V), click to download: ${ms(median(composed))}`);
 
-// The five nearest sounds, from programs of the first bank.
 await page.locator('#detail-switch [data-detail=program]').click();
-const nearest = [];
-for (let i = 0; i < rounds; i++) {
-  await clear();
-  await page.getByRole('button', { name: `Show program ${20 + i} `, exact: false }).first().click();
-  const found = `nearest shown: ${banks[0].name}, program ${20 + i} “`;
-  await waitFor(found);
-  const m = await marks();
-  nearest.push(first(m, found)[1] - first(m, 'click ')[1]);
-}
-console.log(`page: the five nearest sounds among ${total} banks' sounds, click to list: first ${ms(nearest[0])}, then ${ms(median(nearest.slice(1)))}`);
 
 // A received dump's names looked up.
 await page.locator('#file-input').setInputFiles([{ name: 'received.syx', mimeType: 'application/octet-stream', buffer: Buffer.from(dumped) }]);
@@ -263,7 +273,7 @@ for (let i = 0; i < Math.min(rounds, 3); i++) {
     });
   });
   const fresh = other.pages()[0] || await other.newPage();
-  await fresh.goto(`file://${join(root, 'web/vornak.html')}`);
+  await fresh.goto(`file://${pagePath}`);
   await fresh.getByText('Ready.').waitFor();
   await fresh.locator('#file-input').setInputFiles(saved);
   await fresh.waitForFunction(() => window.vornakMarks.some(([name]) => name === 'opened'), null, { timeout: 120_000 });
@@ -278,3 +288,4 @@ console.log(`page: the saved collection opened in a fresh profile, file chosen t
 
 await context.close();
 rmSync(profile, { recursive: true, force: true });
+rmSync(folder, { recursive: true, force: true });

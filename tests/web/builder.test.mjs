@@ -107,7 +107,13 @@ test('a bank built by keyboard from two banks reads back as its slots say, and t
     await page.locator('#file-input').setInputFiles(inputFiles({ 'copy.fxb': examples['demo23-o.fxb'] }));
     await page.getByRole('status').filter({ hasText: 'copy.fxb is the same file as demo23-o.fxb' }).waitFor();
     await page.getByText(/kept in this browser, on this computer, until you remove them/).waitFor();
+    // Remove all offers to save the collection first.
     await page.getByRole('button', { name: 'Remove all…' }).click();
+    const confirm = page.getByRole('dialog', { name: 'Remove all?' });
+    const saved = await download(page, () => press(confirm.getByRole('button', { name: 'Save the collection' })));
+    assert.match(saved.name, /^Vornak collection \d{4}-\d\d-\d\d\.zip$/);
+    await confirm.getByRole('status').filter({ hasText: 'Saved 4 banks' }).waitFor();
+    await press(confirm.getByRole('button', { name: 'Remove all', exact: true }));
     await page.getByRole('status').filter({ hasText: 'All banks removed' }).waitFor();
     await context.close();
 

@@ -220,15 +220,36 @@ test('Send writes the tool\'s /S bytes of the whole bank unless its own dialog i
   await page.close();
 });
 
-test('the dialog of a short dump repeats its note; the instrument\'s memory can be received first, and is kept', async () => {
+test('a cut dump\'s dialog repeats its note, names the untrusted slots and sends only when that is confirmed; '
+  + 'the instrument\'s memory can be received first, and is kept', async () => {
   const page = await openPage();
-  const short = Uint8Array.from([...dump.slice(0, 6000), 0xf7]);
-  await addFiles(page, { 'short.syx': short, 'demo23-o.fxb': examples['demo23-o.fxb'] });
-  await selectBank(page, 'short.syx');
-  await press(page.getByRole('button', { name: 'Send to instrument: short.syx' }));
-  let dialog = page.getByRole('dialog', { name: 'Send short.syx to “Stand-in MIDI”?' });
-  await dialog.getByRole('note').getByText('The dump\'s closing byte (F7) comes after 5,996 of the 10,240 data bytes').waitFor();
+  await addFiles(page, { 'cut.syx': dump.slice(0, 6000), 'demo23-o.fxb': examples['demo23-o.fxb'] });
+  await selectBank(page, 'cut.syx');
+  await press(page.getByRole('button', { name: 'Send to instrument: cut.syx' }));
+  let dialog = page.getByRole('dialog', { name: 'Send cut.syx to “Stand-in MIDI”?' });
+  await dialog.getByRole('note').getByText('The dump ends after 2,998 of the 5,120 bytes').waitFor();
+  await dialog.getByText('slots 0–57: programs 0–57 of cut.syx', { exact: true }).waitFor();
+  await dialog.getByText('slots 58–99: programs 58–99 of cut.syx, which cannot be trusted: the file is cut short').waitFor();
+  const overwrite = dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' });
+  const confirm = dialog.getByLabel('Slots 58–99 get programs that cannot be trusted: the file is cut short: send them all the same');
+  assert.equal(await overwrite.isDisabled(), true, 'not without the confirmation');
+  await dialog.getByLabel('Receive the instrument’s memory first').check();
+  assert.equal(await overwrite.isDisabled(), true, 'receiving first is no confirmation');
+  await confirm.check();
+  assert.equal(await overwrite.isDisabled(), false);
+  // Another range is another plan, confirmed again; one without untrusted
+  // programs needs none.
+  await dialog.getByLabel('Only programs…').check();
+  await dialog.getByLabel('From', { exact: true }).fill('50');
+  await dialog.getByLabel('From', { exact: true }).press('Tab');
+  await dialog.getByText('slots 8–49: programs 58–99 of cut.syx, which cannot be trusted: the file is cut short').waitFor();
+  assert.equal(await overwrite.isDisabled(), true);
+  await dialog.getByLabel('to', { exact: true }).fill('57');
+  await dialog.getByLabel('to', { exact: true }).press('Tab');
+  await dialog.getByText('slots 0–7: programs 50–57 of cut.syx', { exact: true }).waitFor();
+  assert.equal(await overwrite.isDisabled(), false);
   await dialog.getByRole('button', { name: 'Cancel' }).click();
+  assert.equal((await page.evaluate(() => window.midiStandIn.sent)).length, 0);
 
   // A 2.V bank: what a dump cannot carry is said before sending; the
   // instrument's memory comes first, as a bank of its own even when it

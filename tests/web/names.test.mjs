@@ -82,6 +82,74 @@ test('a dump shows the names its sounds have in a Corvel bank, is found by them,
   await context.close();
 });
 
+test('a dump of a tuned Corvel bank is known by the names of its PPG records, found by them and written with them', async () => {
+  const { context, page } = await fresh();
+  // The dump's bank as a Halvic bank tuned to 442 (the tuning byte is at
+  // offset 13 of its chunk, which follows the 160 bytes of the FXB chunk
+  // bank's header), then as a Corvel bank with names: every program tuned.
+  const halvic = engine.convert(dump, { to: 'M' }).bytes.slice();
+  halvic[160 + 13] = 42;
+  const tuned = engine.convert(halvic, { to: 'W', names }).bytes;
+  const corvel = engine.describe('tuned.crv', tuned, { parameters: [12], conversions: false });
+  assert.equal(corvel.parameters[0].program[corvel.parameterLabels.program.indexOf('TTUNE')], '442');
+  assert.equal(corvel.records[12], described.records[12]);
+  assert.notEqual(corvel.sounds[12], described.sounds[12]);
+  await addFiles(page, { 'tuned.crv': tuned, 'demo23.syx': dump });
+  await selectBank(page, 'demo23.syx');
+  const row = page.locator('#browse tbody tr').filter({ has: page.getByRole('button', { name: 'Show program 12 PPG Program 012' }) });
+  await row.getByText(`known as ${names[12]}, by its PPG record, from tuned.crv`).waitFor();
+  await press(page.getByRole('button', { name: 'Show program 12 PPG Program 012' }));
+  await page.locator('#program-view .known').getByText('Tuned to 442 there; a V8 SysEx dump cannot hold it.').waitFor();
+  await page.getByLabel('Search names, tags and notes in all banks').fill(names[12]);
+  await page.getByRole('button', { name: 'Show PPG Program 012, demo23.syx, program 12' }).waitFor();
+  await page.getByLabel('Search names, tags and notes in all banks').fill('');
+  await bankLine(page, 'demo23.syx').getByRole('checkbox').check();
+  await press(page.locator('#write'));
+  const dialog = page.getByRole('dialog');
+  await dialog.getByLabel('Output format').selectOption('O');
+  await dialog.locator('#write-keeps').getByText('87 programs take their names from the collection.').waitFor();
+  await press(dialog.getByRole('button', { name: 'Write', exact: true }));
+  const written = await download(page, () => dialog.getByRole('link', { name: 'Download demo23.fxb' }).click());
+  assert.deepEqual(listedNames(written.bytes).slice(0, 87), names);
+  await context.close();
+});
+
+test('a ZIP of two banks gives two banks; a saved collection cut short or damaged gives what is whole', async () => {
+  const { context, page } = await fresh();
+  const other = examples['demo23-o.fxb'];
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'two banks.zip': zipSync({ 'banks/demo23.syx': dump, 'studio.fxb': other }) }));
+  await page.getByRole('status').filter({ hasText: '2 files read. two banks.zip: 2 files in it.' }).waitFor();
+  assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['demo23.syx', 'studio.fxb']);
+  await bankLine(page, 'demo23.syx').getByText('V8 SysEx dump · 87 programs').waitFor();
+
+  // Saved, then damaged: one bank's bytes changed in the archive; then cut
+  // short before its index.
+  const saved = await download(page, () => press(page.getByRole('button', { name: 'Save the collection' })));
+  await press(page.getByRole('button', { name: 'Remove all…' }));
+  await press(page.getByRole('dialog', { name: 'Remove all?' }).getByRole('button', { name: 'Remove all', exact: true }));
+  await page.getByRole('status').filter({ hasText: 'All banks removed' }).waitFor();
+  const files = unzipSync(saved.bytes);
+  const dumpFile = Object.keys(files).find((name) => name.endsWith('demo23.syx'));
+  files[dumpFile] = files[dumpFile].slice();
+  files[dumpFile][100] ^= 1;
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'damaged.zip': zipSync(files, { level: 0 }) }));
+  await page.getByRole('status').filter({ hasText: 'damaged.zip is a saved collection with damaged parts: the bytes of demo23.syx.' }).waitFor();
+  assert.equal(await page.locator('#bank-list > li').count(), 0, 'nothing added before the person asks');
+  await press(page.getByRole('button', { name: 'Add what is whole (1 bank)' }));
+  await page.getByRole('status').filter({ hasText: 'Opened the saved collection damaged.zip: 1 bank added' }).waitFor();
+  assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['studio.fxb']);
+
+  const cut = saved.bytes.slice(0, saved.bytes.length - 2000);
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'cut.zip': cut }));
+  await page.getByRole('status').filter({ hasText: 'cut.zip is a saved collection that cannot be opened whole: its vornak-collection.json is damaged '
+    + '(the file ends early).' }).waitFor();
+  await press(page.getByRole('button', { name: 'Add its 2 bank files' }));
+  await page.getByRole('status').filter({ hasText: '1 file read. studio.fxb in cut.zip is the same file as studio.fxb, already loaded' }).waitFor();
+  assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), ['studio.fxb', 'demo23.syx']);
+  assert.equal(await page.locator('#bank-list').getByText(/PPG memory image/).count(), 0, 'no ZIP is read as a memory image');
+  await context.close();
+});
+
 test('before writing, a file that would not read back as written says so', async () => {
   const { context, page } = await fresh();
   // A 2.2 bank whose program 88 holds what a 2.3 memory reads as a combi in use.
@@ -118,6 +186,51 @@ test('a 2.V bank written from group B of a dump is linked to the dump program by
   await press(view.locator('.related').getByRole('button', { name: 'Compare PPG Program 003, demo23.syx, program 3' }));
   await page.getByText('Group B of demo23.syx, program 3 is identical in studio-b.fxb, program 3, as a Waldorf 2.V bank keeps it: '
     + 'KEYB-SPLIT and group A are not kept there, and KEYB is held otherwise.').waitFor();
+  await context.close();
+});
+
+test('a name, tags and a note typed one after another by keyboard, click and tap, at 1280 and 360 px, are all kept', async () => {
+  const context = await browser.newContext({ hasTouch: true, viewport: { width: 1280, height: 900 } });
+  const page = await openPage(context);
+  await addFiles(page, { 'demo23.syx': dump });
+  await selectBank(page, 'demo23.syx');
+  const field = (label) => page.getByLabel(label, { exact: true });
+  // Programs of sounds of their own, one for each way of moving on.
+  const programs = [...new Set(described.sounds)].map((sound) => described.sounds.indexOf(sound)).slice(3);
+  const ways = [['keyboard', 1280], ['click', 1280], ['tap', 1280], ['keyboard', 360], ['tap', 360]];
+  for (const [i, [way, width]] of ways.entries()) {
+    await page.setViewportSize({ width, height: width > 1000 ? 900 : 740 });
+    const p = programs[i];
+    if (width < 1000) await press(page.locator('#tabs').getByRole('button', { name: 'Programs', exact: true }));
+    await press(page.getByRole('button', { name: `Show program ${p} PPG Program ${String(p).padStart(3, '0')}`, exact: true }));
+    await page.locator('#program-view .pick').getByText(`demo23.syx, program ${p} “`).waitFor();
+    // Moving on, by the way of this round: each field left at once for the
+    // next, and what is typed next goes into it.
+    const moveTo = async (label) => {
+      if (way === 'keyboard') await page.keyboard.press('Tab');
+      else await field(label)[way]();
+    };
+    await field('Your name for it')[way === 'tap' ? 'tap' : 'click']();
+    await page.keyboard.type(`Pad ${i}`);
+    await moveTo('Tags');
+    await page.keyboard.type(`warm, round ${i}`);
+    await moveTo('Note');
+    await page.keyboard.type(`for the intro ${i}`);
+    await moveTo('Your name for it');
+    // Tab from the note goes on to what follows it, never to the page.
+    assert.equal(await page.evaluate(() => (document.activeElement.id === 'own-name' ? 'own-name'
+      : document.getElementById('own-note').compareDocumentPosition(document.activeElement) & Node.DOCUMENT_POSITION_FOLLOWING ? 'after the note'
+        : document.activeElement.tagName)), way === 'keyboard' ? 'after the note' : 'own-name', `${way} at ${width} px: the focus`);
+    assert.deepEqual([await field('Your name for it').inputValue(), await field('Tags').inputValue(), await field('Note').inputValue()],
+      [`Pad ${i}`, `warm, round ${i}`, `for the intro ${i}`], `${way} at ${width} px: what was typed`);
+    await page.locator('#program-view').getByText(`Known as Pad ${i}, your name for it`, { exact: true }).waitFor();
+  }
+  // All kept for their sounds: shown again, each program has its own.
+  for (const [i] of ways.entries()) {
+    await press(page.locator('#tabs').getByRole('button', { name: 'Programs', exact: true }));
+    const row = page.locator('#browse tbody tr').filter({ has: page.getByRole('button', { name: new RegExp(`^Show program ${programs[i]} `) }) });
+    await row.getByText(`warm, round ${i}`).waitFor();
+  }
   await context.close();
 });
 

@@ -117,6 +117,11 @@ test('before writing, a bank says what is worth knowing about its file, and "Wri
   await addFiles(page, { 'cut.syx': examples['demo23.syx'].slice(0, 5000), 'noise.bin': noise, 'demo23-o.fxb': examples['demo23-o.fxb'] });
   await (await selectBank(page, 'cut.syx')).getByRole('note').getByText('The dump ends after 2,498 of the 5,120 bytes').waitFor();
   await bankLine(page, 'cut.syx').getByText('1 note').waitFor();
+  await bankLine(page, 'cut.syx').locator('.damage').getByText('cut', { exact: true }).waitFor();
+  // The programs the cut file holds wholly, and those it does not.
+  const row = (program) => page.locator('#browse tbody tr').filter({ has: page.getByRole('button', { name: `Show program ${program} ` }) });
+  assert.equal(await row(47).locator('.damage').count(), 0);
+  await row(48).getByText('cannot be trusted: the file is cut short').waitFor();
   const noiseNotes = (await selectBank(page, 'noise.bin')).getByRole('note');
   await noiseNotes.getByText('probably not a program bank').waitFor();
   await noiseNotes.getByText('3,880 bytes follow the memory image').waitFor();
@@ -131,6 +136,7 @@ test('before writing, a bank says what is worth knowing about its file, and "Wri
   await dialog.getByLabel('Output format').selectOption('O');
   await dialog.getByLabel('2.V group').selectOption('B');
   await keeps('cut.syx').getByText(/drops group A of \d+ programs/).waitFor();
+  await keeps('cut.syx').getByText('Programs 48–99 cannot be trusted: the file is cut short; they are written as the file holds them.').waitFor();
   await dialog.getByLabel('2.V group').selectOption('A');
   await page.close();
 });

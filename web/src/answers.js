@@ -137,3 +137,11 @@ export function similar(sound) {
   }
   return nearest.answers.get(sound);
 }
+
+// Hands the engine the collection's sounds before a program asks for its
+// nearest ones: they cross to the engine's worker once for each change of
+// the banks, while the page is idle.
+export function primeNearest() {
+  const sounds = uniqueSounds();
+  if (sounds.length) engine.similar(sounds[0], sounds, 1).catch(() => {});
+}

@@ -6,10 +6,10 @@ import * as answers from './answers.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
-  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepMarks, keepNewBank, keptChoices, keptFiles, loadCollection,
+  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, loadCollection,
   whenKeepingFails,
 } from './collection.js';
-import { download, element, numbered, plural } from './dom.js';
+import { download, element, numbered, plural, whenSettled } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf, give, readBank, readWaiting } from './files.js';
 import { say, setUpLayout } from './layout.js';
@@ -18,9 +18,10 @@ import { setUpProgramView } from './program-view.js';
 import { setUpProgramsView } from './programs-view.js';
 import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
+import { indexSoon, whenIndexed } from './sounds.js';
 import {
-  addKept, addMarks, compareProgram, engineReady, formatByLetter, keptNewBank, markSound, on, readable, removeBanks,
-  removeEverything, restoreBanks, setModel, showProgram, state,
+  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, keptNewBank, markSound, on, readable, removeBanks,
+  removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
 import { version } from '../vornak.mjs';
 import { openWrite, setUpWriteView } from './write-view.js';
@@ -63,6 +64,7 @@ function mark(sound, changed) {
 // index is made.
 async function saveCollection() {
   say('banks', 'Saving the collection…');
+  await answersRead;
   await allKept();
   const banks = state.banks.filter(readable);
   const missing = banks.filter((b) => !b.bytes);
@@ -114,14 +116,29 @@ function remove(banks) {
   focusAfterRemoval(place);
 }
 
-async function removeAll() {
+// Everything goes, after the person confirmed it in a dialog that offers to
+// save the collection first.
+function removeAll() {
   if (!state.banks.length && !state.newBank.slots.length && !state.marks.size) return;
-  if (!window.confirm('Remove every bank, the new bank, and your names, tags and notes, from this page and from this browser’s memory?')) return;
+  say('remove', '');
+  $('remove-save').disabled = !state.ready;
+  $('remove-dialog').showModal();
+  $('remove-cancel').focus();
+}
+
+$('remove-save').addEventListener('click', async () => {
+  await saveCollection();
+  say('remove', `${$('banks-status').textContent} Remove all now, or keep it all.`);
+});
+$('remove-cancel').addEventListener('click', () => $('remove-dialog').close());
+$('remove-form').addEventListener('submit', async (event) => {
+  event.preventDefault();
+  $('remove-dialog').close();
   removeEverything();
   $('choose').focus();
   await keep(forgetAll);
   say('banks', 'All banks removed, with your names, tags and notes, from this page and from this browser.');
-}
+});
 
 // A name no bank has.
 const uniqueName = (wanted) => numbered(wanted, (name) => state.banks.some((b) => b.name === name));
@@ -196,8 +213,9 @@ function keepSettings() {
   keepChoices('settings', { model, write: { format: write.format, group: write.group, names: write.names }, bank });
 }
 
-// The kept collection; banks that an engine of another version read are
-// read again once this one is ready. Answers how many banks it holds.
+// The kept collection, its banks with their facts; banks that an engine of
+// another version (or an earlier page) read are read again once this one is
+// ready. Answers how many banks it holds.
 async function openCollection(limits) {
   try {
     const kept = await loadCollection(limits);
@@ -209,6 +227,22 @@ async function openCollection(limits) {
     // Without the engine, the page says so where it starts.
     if (await limits.then(() => true, () => false)) notKept(error);
     return 0;
+  }
+}
+
+// The whole answers of the kept banks, read back a part at a time once the
+// page is ready, the selected bank's first; a bank whose answer is not
+// there whole is read again.
+const ANSWERS_AT_ONCE = 25;
+let answersRead = Promise.resolve();
+async function readKeptAnswers() {
+  const waiting = state.banks.filter((b) => b.facts && !b.summary);
+  const first = waiting.indexOf(bankById(state.selected));
+  if (first > 0) waiting.unshift(...waiting.splice(first, 1));
+  for (let at = 0; at < waiting.length; at += ANSWERS_AT_ONCE) {
+    const part = waiting.slice(at, at + ANSWERS_AT_ONCE);
+    const found = await keptAnswers(part).catch(() => part.map(() => null));
+    part.forEach((bank, i) => updateBank(bank, found[i] ? { summary: found[i] } : { facts: null }));
   }
 }
 
@@ -246,15 +280,27 @@ async function start() {
   on('settings', keepSettings);
   say('banks', kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or add them.');
   keepingAsked(false);
+  answersRead = readKeptAnswers();
+  answersRead.then(engine.startHelper);
   // Banks kept by another engine, after the files given meanwhile.
-  readWaiting().then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem))).catch(() => {});
+  Promise.all([readWaiting(), answersRead]).then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem))).catch(() => {});
 }
 
 on('newBank', () => keep(() => keepNewBank(state.newBank)));
+// Once the banks have settled, the index of their sounds is made while the
+// page is idle, and the engine is handed the collection's sounds, so that
+// a program opened finds its nearest sounds at once.
+const primeSoon = whenSettled(() => whenIndexed(answers.primeNearest), 1000);
+for (const topic of ['banks', 'bank']) {
+  on(topic, () => {
+    indexSoon();
+    primeSoon();
+  });
+}
 on('settings', (part) => {
   if (part !== 'model') return;
   // The model decides how some files are read: read them again.
-  const banks = state.banks.filter((b) => b.bytes || b.summary);
+  const banks = state.banks.filter((b) => b.bytes || b.summary || b.facts);
   if (!banks.length) return;
   readAgain(banks);
 });

@@ -1,11 +1,13 @@
 // The Banks region: the collection, one line per bank (its name, format,
-// program count and a mark when it has notes), the files that could not be
+// program count, a mark when the file is cut or damaged and one when it has
+// notes), the files that could not be
 // read, and the actions on the banks chosen: write, send, remove; the
 // collection saved in one file, or removed.
-import { button, coalesced, count, element, plural } from './dom.js';
+import { button, coalesced, count, element, plural, put } from './dom.js';
 import { failure } from './engine-client.js';
+import { sideBySide } from './layout.js';
 import { rove, settleStop } from './roving.js';
-import { bankById, on, readable, selectBank, setChecked, state, targets } from './state.js';
+import { bankById, on, readable, selectBank, setChecked, setView, state, targets } from './state.js';
 
 // Long collections are drawn in part; more on request.
 const BANKS_AT_ONCE = 100;
@@ -37,9 +39,10 @@ export function setUpBanksView(actions) {
   const draw = coalesced(drawList);
   const drawActions = coalesced(drawChoice);
   on('banks', draw);
+  // A bank read: its line, where it is drawn; the list, where it failed.
   on('bank', (bank) => {
     if (rows.has(bank) && !failed(bank)) fillRow(bank);
-    else draw();
+    else if (failed(bank) || rows.has(bank)) draw();
     drawActions();
   });
   on('selection', drawChoice);
@@ -61,14 +64,15 @@ function drawList() {
   const kept = list.children.length <= shown.length && [...list.children].every((row, i) => row === shown[i]);
   if (kept) list.append(...shown.slice(list.children.length));
   else list.replaceChildren(...shown);
-  settleStop(list);
+  settleStop(list, '.pick');
+  put(document.getElementById('bank-keys'), 'hidden', !shown.length);
   const hidden = good.length - shown.length;
-  ui['more-banks'].hidden = hidden <= 0;
-  ui['more-banks'].textContent = `Show ${plural(Math.min(BANKS_AT_ONCE, hidden), 'more bank')} (${count(hidden)} not shown)`;
+  put(ui['more-banks'], 'hidden', hidden <= 0);
+  put(ui['more-banks'], 'textContent', `Show ${plural(Math.min(BANKS_AT_ONCE, hidden), 'more bank')} (${count(hidden)} not shown)`);
   const bad = state.banks.filter(failed);
-  ui.failed.hidden = bad.length === 0;
-  ui['failed-list'].replaceChildren(...bad.map(failedItem));
-  ui['failed-title'].textContent = `${plural(bad.length, 'file')} could not be read`;
+  put(ui.failed, 'hidden', bad.length === 0);
+  if (bad.length || ui['failed-list'].children.length) ui['failed-list'].replaceChildren(...bad.map(failedItem));
+  put(ui['failed-title'], 'textContent', `${plural(bad.length, 'file')} could not be read`);
   drawChoice();
 }
 
@@ -77,7 +81,7 @@ function rowOf(bank) {
     const check = element('input', { type: 'checkbox', dataset: { cell: '', key: `check ${bank.id}` },
       attrs: { 'aria-label': `Choose ${bank.name}` } });
     check.addEventListener('change', () => setChecked([bank.id], check.checked));
-    const pick = button('', () => selectBank(bank.id), { className: 'pick', dataset: { cell: '', key: `pick ${bank.id}` } });
+    const pick = button('', () => openBank(bank), { className: 'pick', dataset: { cell: '', key: `pick ${bank.id}` } });
     const row = element('li', { className: 'bank' }, element('span', { className: 'check' }, check), pick);
     rows.set(bank, { row, check, pick });
     fillRow(bank);
@@ -85,12 +89,22 @@ function rowOf(bank) {
   return rows.get(bank).row;
 }
 
+// A bank chosen: its programs are shown, on a narrow screen in place of
+// the banks, from the bank's facts on.
+function openBank(bank) {
+  selectBank(bank.id);
+  if (sideBySide()) return;
+  setView('programs');
+  document.getElementById('bank-facts').scrollIntoView({ block: 'start' });
+}
+
 function fillRow(bank) {
   const { check, pick } = rows.get(bank);
-  const s = bank.summary;
+  const s = bank.summary || bank.facts;
   const facts = !s ? 'Reading…' : `${s.format} · ${plural(s.programs, 'program')}${bank.built ? ' · built here' : ''}`;
   pick.replaceChildren(element('strong', { className: 'bank-name', textContent: bank.name }),
     element('span', { className: 'bank-facts', textContent: facts }),
+    s && s.damage ? element('span', { className: 'mark damage', textContent: s.damage }) : '',
     s && s.notes.length ? element('span', { className: 'mark', textContent: plural(s.notes.length, 'note') }) : '',
     bank.sameAs ? element('span', { className: 'mark same', textContent: `same bytes as ${bank.sameAs}` }) : '');
   check.disabled = !readable(bank);
@@ -122,29 +136,28 @@ function drawChoice() {
   }
   const good = state.banks.filter(readable);
   const chosen = good.filter((b) => state.checked.has(b.id)).length;
-  ui['check-all'].checked = good.length > 0 && chosen === good.length;
-  ui['check-all'].indeterminate = chosen > 0 && chosen < good.length;
-  ui['check-all'].disabled = good.length === 0;
-  ui['bank-count'].textContent = state.banks.length
-    ? `${plural(state.banks.length, 'bank')}${chosen ? `, ${count(chosen)} chosen` : ''}` : '';
+  put(ui['check-all'], 'checked', good.length > 0 && chosen === good.length);
+  put(ui['check-all'], 'indeterminate', chosen > 0 && chosen < good.length);
+  put(ui['check-all'], 'disabled', good.length === 0);
+  put(ui['bank-count'], 'textContent', state.banks.length ? `${plural(state.banks.length, 'bank')}${chosen ? `, ${count(chosen)} chosen` : ''}` : '');
   const work = targets();
   const selected = bankById(state.selected);
-  ui.write.disabled = !state.ready || !work.some(readable);
-  ui.write.textContent = work.length > 1 ? `Write ${plural(work.length, 'bank')} as…` : 'Write as…';
-  ui.send.disabled = !state.ready || !readable(selected);
-  ui.send.setAttribute('aria-label', selected ? `Send to instrument: ${selected.name}` : 'Send to instrument');
-  ui.remove.disabled = work.length === 0;
-  ui.remove.textContent = work.length > 1 ? `Remove ${plural(work.length, 'bank')}` : 'Remove';
-  ui.remove.setAttribute('aria-label', work.length === 1 ? `Remove ${work[0].name}` : ui.remove.textContent);
-  ui['remove-all'].disabled = !state.banks.length && !state.newBank.slots.length && !state.marks.size;
-  ui['save-collection'].disabled = !state.ready || (!good.length && !state.marks.size);
+  put(ui.write, 'disabled', !state.ready || !work.some(readable));
+  put(ui.write, 'textContent', work.length > 1 ? `Write ${plural(work.length, 'bank')} as…` : 'Write as…');
+  put(ui.send, 'disabled', !state.ready || !readable(selected));
+  put(ui.send, '@aria-label', selected ? `Send to instrument: ${selected.name}` : 'Send to instrument');
+  put(ui.remove, 'disabled', work.length === 0);
+  put(ui.remove, 'textContent', work.length > 1 ? `Remove ${plural(work.length, 'bank')}` : 'Remove');
+  put(ui.remove, '@aria-label', work.length === 1 ? `Remove ${work[0].name}` : ui.remove.textContent);
+  put(ui['remove-all'], 'disabled', !state.banks.length && !state.newBank.slots.length && !state.marks.size);
+  put(ui['save-collection'], 'disabled', !state.ready || (!good.length && !state.marks.size));
   // While the engine starts, what waits for it says why.
   for (const control of [ui['midi-receive'], ui.write, ui.send]) {
-    if (!state.ready) control.setAttribute('aria-describedby', 'starting-why');
-    else control.removeAttribute('aria-describedby');
+    if (!state.ready) put(control, '@aria-describedby', 'starting-why');
+    else if (control.hasAttribute('aria-describedby')) control.removeAttribute('aria-describedby');
   }
-  ui['midi-receive'].disabled = !state.ready;
-  document.getElementById('starting-why').hidden = state.ready;
+  put(ui['midi-receive'], 'disabled', !state.ready);
+  put(document.getElementById('starting-why'), 'hidden', state.ready);
 }
 
 // The keyboard on a bank's line (one put back by Undo, say).

@@ -7,10 +7,10 @@ import { button, count, element, formatOptions, keepingFocus, notesBox, plural, 
 import { allKept } from './collection.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
-import { sameSounds } from './sounds.js';
+import { sameSounds, whenIndexed } from './sounds.js';
 import {
-  addSlot, bankById, changeSettings, clearNewBank, emptySlot, formatByLetter, moveSlot, on, readable, removeSlot,
-  renameNewBank, renameSlot, restoreNewBank, state, where,
+  addSlot, bankById, changeSettings, clearNewBank, distrust, emptySlot, formatByLetter, moveSlot, on, readable, removeSlot,
+  renameNewBank, renameSlot, restoreNewBank, state, untrusted, where,
 } from './state.js';
 
 // { compose() -> promise of the engine's answer for the new bank, download(),
@@ -52,7 +52,7 @@ export function setUpBuilder(pageActions) {
   on('marks', () => bankNamesOn() && drawBuilder());
   on('settings', () => drawBuilder());
   // The slots' marks follow the other banks once they have settled.
-  const drawSoon = whenSettled(() => drawBuilder());
+  const drawSoon = whenSettled(() => whenIndexed(drawBuilder));
   on('banks', drawSoon);
   on('bank', drawSoon);
   on('newBank', (change) => (change && change.kind === 'renamed' ? drawSummary() : drawBuilder(change)));
@@ -88,47 +88,80 @@ function sameSoundMark(slot, k) {
   return elsewhere.length ? `same sound as ${where(elsewhere[0].bank, elsewhere[0].program)}` : '';
 }
 
-function slotItem(slot, k) {
-  const last = state.newBank.slots.length - 1;
-  const control = (text, act, label, disabled, key) => button(text, act, { className: 'quiet', label, disabled, dataset: { key: `${k} ${key}`, control: key } });
-  const controls = element('span', { className: 'slot-controls' },
-    control('Up', () => moveSlot(k, -1), `Move slot ${k} up`, k === 0, 'up'),
-    control('Down', () => moveSlot(k, 1), `Move slot ${k} down`, k === last, 'down'),
-    control('Empty', () => emptySlot(k), `Empty slot ${k}`, slot === null, 'empty'),
-    control('Remove', () => removeSlot(k), `Remove slot ${k}`, false, 'remove'));
-  const number = element('span', { className: 'slot-number', textContent: String(k) });
-  if (slot === null) {
-    return element('li', { className: 'slot empty' }, number,
-      element('span', { className: 'slot-source', textContent: 'empty: the format’s default program' }), controls);
-  }
-  const bank = bankById(slot.bankId);
-  if (!readable(bank) || slot.program >= bank.summary.programs) {
-    return element('li', { className: 'slot missing' }, number,
-      element('span', { className: 'problem', textContent: 'Its bank was removed: remove this slot or empty it.' }), controls);
-  }
-  const given = actions.slotName(slot);
-  const name = element('input', { type: 'text', value: slot.name ?? given, maxLength: state.limits.nameLength, spellcheck: false,
-    dataset: { key: `${k} name` }, attrs: { 'aria-label': `Name of slot ${k}` } });
-  name.addEventListener('change', () => renameSlot(k, name.value, given));
-  const mark = sameSoundMark(slot, k);
-  return element('li', { className: 'slot' }, number, name,
-    element('span', { className: 'slot-source', textContent: `from ${where(bank, slot.program)}` }),
-    mark ? element('span', { className: 'same', textContent: mark }) : null, controls);
+// The line of a slot, made for its kind ("program", "empty" or "missing",
+// a slot whose bank was removed) and brought up to date in place by
+// `fill(slot, k)`: the name being typed stays as it is.
+function slotItem(kind) {
+  const item = { kind, k: 0, given: null };
+  const control = (text, act, key) => button(text, () => act(item.k), { className: 'quiet', dataset: { control: key } });
+  const controls = [control('Up', (k) => moveSlot(k, -1), 'up'), control('Down', (k) => moveSlot(k, 1), 'down'),
+    control('Empty', emptySlot, 'empty'), control('Remove', removeSlot, 'remove')];
+  const number = element('span', { className: 'slot-number' });
+  const source = element('span', { className: kind === 'missing' ? 'problem' : 'slot-source' });
+  const mark = element('span', { className: 'same' });
+  const damage = element('span', { className: 'damage' });
+  const name = kind === 'program' ? element('input', { type: 'text', maxLength: state.limits.nameLength, spellcheck: false }) : null;
+  name?.addEventListener('change', () => renameSlot(item.k, name.value, item.given));
+  item.li = element('li', { className: kind === 'program' ? 'slot' : `slot ${kind}` }, number, name, source, mark, damage,
+    element('span', { className: 'slot-controls' }, ...controls));
+  item.fill = (slot, k) => {
+    item.k = k;
+    number.textContent = String(k);
+    const labels = [`Move slot ${k} up`, `Move slot ${k} down`, `Empty slot ${k}`, `Remove slot ${k}`];
+    const disabled = [k === 0, k === state.newBank.slots.length - 1, slot === null, false];
+    controls.forEach((c, i) => {
+      c.setAttribute('aria-label', labels[i]);
+      c.dataset.key = `${k} ${c.dataset.control}`;
+      c.disabled = disabled[i];
+    });
+    if (kind === 'empty') source.textContent = 'empty: the format’s default program';
+    if (kind === 'missing') source.textContent = 'Its bank was removed: remove this slot or empty it.';
+    if (kind !== 'program') return;
+    const bank = bankById(slot.bankId);
+    item.given = actions.slotName(slot);
+    name.setAttribute('aria-label', `Name of slot ${k}`);
+    name.dataset.key = `${k} name`;
+    if (name !== document.activeElement) name.value = slot.name ?? item.given;
+    source.textContent = `from ${where(bank, slot.program)}`;
+    mark.textContent = sameSoundMark(slot, k);
+    damage.textContent = untrusted(bank, slot.program) ? `This program ${distrust(bank)}.` : '';
+  };
+  return item;
 }
 
-// Draws the slots; after a move or a removal the keyboard stays with the
-// slot (and the control) the person was at.
+const kindOf = (slot) => {
+  if (slot === null) return 'empty';
+  const bank = bankById(slot.bankId);
+  return readable(bank) && slot.program < bank.summary.programs ? 'program' : 'missing';
+};
+
+// Draws the slots, each line in place where it is of the same kind; after a
+// move or a removal the keyboard stays with the slot (and the control) the
+// person was at.
+let items = [];
 function drawBuilder(change) {
   if (!state.ready) return;
-  ui['bank-name'].value = state.newBank.name;
+  if (ui['bank-name'] !== document.activeElement) ui['bank-name'].value = state.newBank.name;
   ui['bank-format'].value = state.settings.bank.format;
   ui['bank-group'].value = state.settings.bank.group;
   ui['bank-group'].closest('.field').hidden = !format().group;
   ui['bank-names'].closest('.field').hidden = !format().names;
   ui['bank-names'].checked = state.settings.bank.names;
-  keepingFocus(ui['builder-slots'], () => ui['builder-slots'].replaceChildren(...state.newBank.slots.map(slotItem)));
+  const list = ui['builder-slots'];
+  items = state.newBank.slots.map((slot, k) => {
+    const kind = kindOf(slot);
+    const item = items[k] && items[k].kind === kind ? items[k] : slotItem(kind);
+    item.fill(slot, k);
+    return item;
+  });
+  keepingFocus(list, () => {
+    items.forEach((item, k) => {
+      if (list.children[k] !== item.li) list.insertBefore(item.li, list.children[k] || null);
+    });
+    while (list.children.length > items.length) list.lastChild.remove();
+  });
   if (change && change.slot >= 0 && change.control) {
-    const item = ui['builder-slots'].children[change.slot];
+    const item = list.children[change.slot];
     const target = item && (item.querySelector(`[data-control="${change.control}"]:not(:disabled)`) || item.querySelector('button:not(:disabled)'));
     if (target) target.focus();
   } else if (change && change.kind === 'removed' && !state.newBank.slots.length) {

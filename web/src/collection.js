@@ -2,19 +2,27 @@
 // (IndexedDB), so that the banks and the new bank are there again when the
 // page is opened again, and the choices (localStorage). Nothing leaves the
 // computer. What the engine answered for each bank is kept with it, so that
-// opening the page needs no engine work; the bytes are kept apart and read
-// when a bank is first used.
-//   banks:  { id, name, size, summary, built, received, sameAs, digest, order,
-//           engine }: `engine` the version of the engine that answered
-//           `summary`
-//   files:  the bytes, by the bank's id
-//   meta:   "newBank": the new bank's name and slots
-//   sounds: what the person added to a sound (marks.js), by the sound
+// opening the page needs no engine work: its facts with the bank, read when
+// the page opens, its lists (a hundred names, sounds and records each) apart
+// and read just after, a part at a time; the bytes are kept apart too and
+// read when a bank is first used.
+//   banks:   { id, name, size, facts, built, received, sameAs, digest, order,
+//            engine }: `facts` what the engine answered without its lists,
+//            `engine` the version of the engine that answered
+//   answers: the lists, by the bank's id: { names, sounds, records, keptA,
+//            keptB }, each one text of lines (what describe answers holds no
+//            line breaks); keptA and keptB empty lines where a 2.V bank
+//            keeps the program's own sound
+//   files:   the bytes, by the bank's id
+//   meta:    "newBank": the new bank's name and slots
+//   sounds:  what the person added to a sound (marks.js), by the sound
+// Banks kept by an earlier page (with the whole answer in `summary`) are
+// read again by the engine.
 import { version } from '../vornak.mjs';
 import { cleanMark, isSound } from './marks.js';
 
 const DB_NAME = 'vornak';
-const STORES = ['banks', 'files', 'meta', 'sounds'];
+const STORES = ['banks', 'answers', 'files', 'meta', 'sounds'];
 
 let opened = null;
 let queue = Promise.resolve();
@@ -48,7 +56,7 @@ function open() {
       reject(new Error('this browser keeps no data for pages'));
       return;
     }
-    const req = indexedDB.open(DB_NAME, 2);
+    const req = indexedDB.open(DB_NAME, 3);
     req.onupgradeneeded = () => {
       const db = req.result;
       for (const name of STORES) {
@@ -86,32 +94,63 @@ const texts = (list, n) => Array.isArray(list) && list.length === n && list.ever
 // or from a saved collection: only in the shape the engine gives, every
 // list as long as the bank has programs; `mostPrograms` bounds them.
 export function summaryFits(s, mostPrograms) {
+  return factsFit(s, mostPrograms) && texts(s.names, s.programs) && texts(s.sounds, s.programs) && texts(s.records, s.programs)
+    && Array.isArray(s.keptBy2V) && s.keptBy2V.length === s.programs && s.keptBy2V.every((k) => k && isText(k.A) && isText(k.B));
+}
+
+// The same for the answer without its lists.
+function factsFit(s, mostPrograms) {
   const n = s && s.programs;
   return Boolean(s && typeof s === 'object' && s.ok === true && s.exitCode === 0 && isText(s.format) && isCount(n) && n <= mostPrograms
     && typeof s.holdsNames === 'boolean' && isText(s.model) && isText(s.bankName) && isCount(s.combis) && isCount(s.combisInUse)
-    && texts(s.names, n) && texts(s.sounds, n) && texts(s.records, n)
-    && Array.isArray(s.keptBy2V) && s.keptBy2V.length === n && s.keptBy2V.every((k) => k && isText(k.A) && isText(k.B))
-    && Array.isArray(s.notes) && s.notes.every((note) => note && isText(note.text) && isText(note.code)));
+    && Array.isArray(s.notes) && s.notes.every((note) => note && isText(note.text) && isText(note.code))
+    && ['', 'cut', 'damaged'].includes(s.damage) && Array.isArray(s.untrusted) && s.untrusted.every((p) => isCount(p) && p < n));
+}
+
+const LISTS = ['names', 'sounds', 'records', 'keptBy2V'];
+
+// An answer as it is kept: its facts, and its lists as lines.
+function split(summary) {
+  const facts = { ...summary };
+  for (const list of LISTS) delete facts[list];
+  const { sounds } = summary;
+  const kept = (group) => summary.keptBy2V.map((k, p) => (k[group] === sounds[p] ? '' : k[group])).join('\n');
+  return { facts, lists: { names: summary.names.join('\n'), sounds: sounds.join('\n'), records: summary.records.join('\n'),
+    keptA: kept('A'), keptB: kept('B') } };
+}
+
+// The answer made whole again from its facts (checked already) and its
+// kept lists; null when they do not fit together.
+function joined(facts, lists) {
+  if (!lists || !['names', 'sounds', 'records', 'keptA', 'keptB'].every((key) => isText(lists[key]))) return null;
+  const lines = (text) => (facts.programs ? text.split('\n') : []);
+  const sounds = lines(lists.sounds);
+  const [a, b] = [lines(lists.keptA), lines(lists.keptB)];
+  const summary = { ...facts, names: lines(lists.names), sounds, records: lines(lists.records),
+    keptBy2V: sounds.map((sound, p) => ({ A: a[p] || sound, B: b[p] || sound })) };
+  // The lines are texts: their number is what is left to check.
+  const n = facts.programs;
+  return [summary.names, sounds, summary.records, a, b].every((list) => list.length === n) ? summary : null;
 }
 
 // A record read back is taken only when it has the shape the page wrote: a
 // damaged or foreign one is passed over, never shown half. One whose
-// summary an engine of another version answered (or an earlier page, in
+// answer an engine of another version gave (or an earlier page, in
 // another shape) is taken without it, to be read again.
 function wellFormed(r) {
   return Boolean(r && isText(r.id) && isText(r.name) && isCount(r.size) && Number.isFinite(r.order));
 }
 
-// Everything kept: { banks: [{ id, name, size, summary (null: to be read
-// again), built, received, sameAs, order, digest }], newBank, marks:
-// [[sound, mark]] }. `limits`: a promise of the engine's limits, by which
-// what is read is checked (the store is read meanwhile).
+// Everything kept but the banks' lists: { banks: [{ id, name, size, facts
+// (null: to be read again), built, received, sameAs, order, digest }],
+// newBank, marks: [[sound, mark]] }. `limits`: a promise of the engine's
+// limits, by which what is read is checked (the store is read meanwhile).
 export async function loadCollection(limits) {
   const [records, newBank, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([request(banks.getAll()),
     request(meta.get('newBank')), request(sounds.getAllKeys()), request(sounds.getAll())]));
   const { mostPrograms, nameLength } = await limits;
   const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size,
-    summary: r.engine === version && summaryFits(r.summary, mostPrograms) ? r.summary : null,
+    facts: r.engine === version && factsFit(r.facts, mostPrograms) ? r.facts : null,
     built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order,
     digest: isText(r.digest) ? r.digest : null }));
   good.sort((a, b) => a.order - b.order);
@@ -126,21 +165,37 @@ export async function loadCollection(limits) {
   return { banks: good, newBank: fits ? newBank : null, marks: kept };
 }
 
+// The whole answers of kept banks ({ id, facts } each), read in one
+// transaction: for each, the answer, or null where its lists are missing
+// or do not fit (to be read again).
+export async function keptAnswers(banks) {
+  const lists = await transaction('readonly', ({ answers }) => Promise.all(banks.map(({ id }) => request(answers.get(id)))));
+  return banks.map((bank, i) => joined(bank.facts, lists[i]));
+}
+
+// Banks' places in the kept collection, given in the order they were
+// added (they are kept as they are read, which may be another order).
+export function placeKept(banks) {
+  for (const bank of banks) bank.order ??= ++order;
+}
+
 function recordOf(bank) {
-  return { id: bank.id, name: bank.name, size: bank.bytes.length, summary: bank.summary, built: bank.built,
-    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version };
+  const { facts, lists } = split(bank.summary);
+  return { record: { id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built,
+    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version }, lists };
 }
 
 // Banks kept a few at a time: the browser copies what is kept on the page's
 // thread, and a thousand banks in one go would hold it up for seconds.
-const BANKS_AT_ONCE = 16;
+export const BANKS_KEPT_AT_ONCE = 16;
 export async function keepBanks(list) {
-  for (let at = 0; at < list.length; at += BANKS_AT_ONCE) {
-    const part = list.slice(at, at + BANKS_AT_ONCE);
-    const records = part.map(recordOf);
-    await transaction('readwrite', ({ banks, files }) => {
+  for (let at = 0; at < list.length; at += BANKS_KEPT_AT_ONCE) {
+    const part = list.slice(at, at + BANKS_KEPT_AT_ONCE);
+    const kept = part.map(recordOf);
+    await transaction('readwrite', ({ banks, answers, files }) => {
       part.forEach((bank, i) => {
-        banks.put(records[i]);
+        banks.put(kept[i].record);
+        answers.put(kept[i].lists, bank.id);
         files.put(bank.bytes, bank.id);
       });
     });
@@ -170,8 +225,9 @@ export function keptFiles(ids) {
 }
 
 export function forgetBank(id) {
-  return transaction('readwrite', ({ banks, files }) => {
+  return transaction('readwrite', ({ banks, answers, files }) => {
     banks.delete(id);
+    answers.delete(id);
     files.delete(id);
   });
 }

@@ -9,6 +9,15 @@ export function element(tag, props = {}, ...children) {
   return node;
 }
 
+// Writes a property (or, named with "@", an attribute) of an element only
+// when it changes: a write, even of the same value, has the browser lay out
+// and paint again.
+export function put(node, name, value) {
+  if (name[0] === '@') {
+    if (node.getAttribute(name.slice(1)) !== value) node.setAttribute(name.slice(1), value);
+  } else if (node[name] !== value) node[name] = value;
+}
+
 // The engine's output formats as the options of a list.
 export function formatOptions(formats) {
   return formats.map((f) => element('option', { value: f.letter, textContent: `${f.name} (${f.extension})` }));
@@ -76,6 +85,18 @@ export function keepingFocus(container, draw) {
     again.setSelectionRange(had.selectionStart, had.selectionEnd);
   }
   again.focus();
+}
+
+// Puts `nodes` into `container` in place of what it holds, unless they are
+// what it holds already (the same markup): what has not changed stays as it
+// is, with the keyboard and any text in it.
+const drawnMarkup = new WeakMap();
+export function redraw(container, nodes) {
+  const list = nodes.filter((n) => n !== null && n !== undefined && n !== false && n !== '');
+  const markup = list.map((n) => (typeof n === 'string' ? n : n.outerHTML)).join('\n');
+  if (drawnMarkup.get(container) === markup) return;
+  drawnMarkup.set(container, markup);
+  keepingFocus(container, () => container.replaceChildren(...list));
 }
 
 // The bytes of a File, or null when the browser could not read it.

@@ -1,16 +1,21 @@
 // The page's engine: the package's own worker (createVornakWorker), made
 // once and made again when it stops (out of memory, say), so that one bad
 // file never stops the page. Every question the page asks the engine, and
-// the reading of whether an answer is a success, goes through here.
+// the reading of whether an answer is a success, goes through here. Many
+// banks read at once are the engine's longest work: while the first engine
+// is at work, a second one reads banks beside it.
 import { createVornakWorker } from '../vornak.mjs';
 
-let engine = null;
+// `engine`: a promise of an engine, or null; `waiting`: questions asked of
+// it and not yet answered.
+const engines = [{ engine: null, waiting: 0 }];
+if ((globalThis.navigator?.hardwareConcurrency || 1) > 1) engines.push({ engine: null, waiting: 0 });
 
-function started() {
-  engine ??= createVornakWorker();
-  const made = engine;
+function started(slot) {
+  slot.engine ??= createVornakWorker();
+  const made = slot.engine;
   made.catch(() => {
-    if (engine === made) engine = null; // the next question starts another
+    if (slot.engine === made) slot.engine = null; // the next question starts another
   });
   return made;
 }
@@ -19,21 +24,44 @@ function started() {
 // any other failure means the engine or its worker stopped.
 const mistake = (error) => error instanceof TypeError || error instanceof RangeError;
 
+// Banks are read by the engine with fewer questions waiting, the second
+// started once the first is at work (reading other banks, or the
+// collection's sounds for similar(): a program opened meanwhile does not
+// wait for it); everything else by the first, which keeps the sounds that
+// similar() was given last.
+function slotFor(question) {
+  const [first, second] = engines;
+  if (question !== 'describe' || !second || (!second.engine && first.waiting === 0)) return first;
+  return second.waiting < first.waiting ? second : first;
+}
+
 async function ask(question, ...args) {
-  const current = started();
-  const made = await current;
+  const slot = slotFor(question);
+  slot.waiting += 1;
+  const current = started(slot);
   try {
-    return await made[question](...args);
-  } catch (error) {
-    if (!mistake(error) && engine === current) {
-      engine = null;
-      made.dispose();
+    const made = await current;
+    try {
+      return await made[question](...args);
+    } catch (error) {
+      if (!mistake(error) && slot.engine === current) {
+        slot.engine = null;
+        made.dispose();
+      }
+      throw error;
     }
-    throw error;
+  } finally {
+    slot.waiting -= 1;
   }
 }
 
-export const startEngine = () => started().then(() => undefined);
+export const startEngine = () => started(engines[0]).then(() => undefined);
+
+// Starts the second engine, where there is one, while the page is idle: a
+// program opened while the first is at work is then read at once.
+export function startHelper() {
+  if (engines[1]) started(engines[1]).catch(() => {});
+}
 
 // Whether the engine did what it was asked (its answers say so in `ok`);
 // its message when it did not.

@@ -1,15 +1,17 @@
 // What is given to the page: bank files (chosen, dropped, received from the
 // instrument or built here), each read by the engine once and kept in the
-// collection, and saved collections, which are opened and added to what is
-// there. The same bytes given again are noticed and not added twice.
-import { keep, keepBanks, keepMarks, keptBytes } from './collection.js';
+// collection; ZIP archives, whose files are read as if given one by one; and
+// saved collections, which are opened and added to what is there. The same
+// bytes given again are noticed and not added twice.
+import { BANKS_KEPT_AT_ONCE, allKept, keep, keepBanks, keepMarks, keptBytes, placeKept } from './collection.js';
 import { fileBytes, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { say } from './layout.js';
-import { readSaved } from './saved-file.js';
+import { INDEX, MOST_BANKS, memberName, readSaved } from './saved-file.js';
 import {
   addBanks, addMarks, keptNewBank, markOf, nextReading, readable, setBytes, state, updateBank,
 } from './state.js';
+import { ZipRefused, isZip, readZip } from './zip.js';
 import { version } from '../vornak.mjs';
 
 const CANNOT_READ = 'The browser could not read this file. Try choosing it again.';
@@ -75,48 +77,125 @@ async function twinOf(bytes, digest, fits = () => true) {
 // Adds files (File objects, or { name, bytes }), each read as soon as its
 // bytes are there. The same file given again is noticed and not added
 // twice; a received dump is always added, with a word when a bank has its
-// bytes already. Saved collections among the files are opened. Answers the
-// banks added.
+// bytes already. The files of a ZIP archive are added in its place, and a
+// saved collection is opened. Answers the banks added.
 export async function addFiles(files, extra = {}) {
   say('banks', `Reading ${plural(files.length, 'file')}…`);
-  const added = [];
   const words = [];
+  const offers = [];
+  const added = [];
   const reads = [];
-  for (const file of files) {
-    const bytes = file instanceof Blob ? await fileBytes(file) : file.bytes;
-    if (!bytes) {
-      addBanks([{ name: file.name, bytes: null, problem: CANNOT_READ }]);
-      continue;
-    }
-    if (!extra.received && !extra.built) {
-      const opened = await openSaved(file.name, bytes);
-      if (opened) {
-        words.push(opened);
-        continue;
+  // Files that cannot be read are not kept for the next visit; the others
+  // are kept a few at a time as they are read, and said to be read once
+  // the browser has kept them.
+  const read = [];
+  const keepRead = () => {
+    const part = read.splice(0);
+    if (part.length) keep(() => keepBanks(part));
+  };
+  // The browser reads some files at once, and those are shown while the
+  // next are read.
+  const given = [...files];
+  for (let at = 0; at < given.length; at += FILES_AT_ONCE) {
+    const part = await Promise.all(given.slice(at, at + FILES_AT_ONCE).map(async (file) => ({ name: file.name, from: file.from,
+      bytes: file instanceof Blob ? await fileBytes(file) : file.bytes })));
+    const list = [];
+    for (const file of part) {
+      if (!file.bytes || extra.received || extra.built || !isZip(file.bytes)) list.push(file);
+      else {
+        const opened = await openArchive(file.name, file.bytes);
+        if (opened.words) words.push(opened.words);
+        if (opened.offer) offers.push(opened.offer);
+        list.push(...opened.files);
       }
     }
-    const digest = await digestOf(bytes);
-    const twin = await twinOf(bytes, digest);
-    if (twin && !extra.received) {
-      words.push(`${file.name} is the same file as ${twin.name}, already loaded: not added again`);
-      continue;
+    const digests = await Promise.all(list.map(({ bytes }) => bytes && digestOf(bytes)));
+    const fresh = [];
+    for (const [i, file] of list.entries()) {
+      if (!file.bytes) {
+        fresh.push({ name: file.name, bytes: null, problem: CANNOT_READ });
+        continue;
+      }
+      if (file.from && isZip(file.bytes)) {
+        words.push(`${file.name} in ${file.from} is a ZIP archive of its own: give it to the page on its own to open it`);
+        continue;
+      }
+      const twin = (await twinOf(file.bytes, digests[i])) || fresh.find((f) => f.digest === digests[i] && sameBytes(f.bytes, file.bytes));
+      if (twin && !extra.received) {
+        words.push(`${file.name}${file.from ? ` in ${file.from}` : ''} is the same file as ${twin.name}, already loaded: not added again`);
+        continue;
+      }
+      fresh.push({ name: file.name, bytes: file.bytes, ...extra, digest: digests[i], sameAs: twin ? twin.name : null });
     }
-    const [bank] = addBanks([{ name: file.name, bytes, ...extra, digest, sameAs: twin ? twin.name : null }]);
-    added.push(bank);
-    reads.push(readBank(bank));
+    const banks = addBanks(fresh);
+    placeKept(banks);
+    added.push(...banks);
+    for (const bank of banks.filter((b) => b.bytes)) {
+      reads.push(readInTurn(bank).then(() => {
+        if (readable(bank) && read.push(bank) >= BANKS_KEPT_AT_ONCE) keepRead();
+      }));
+    }
   }
   await Promise.all(reads);
-  // Files that cannot be read are not kept for the next visit; the others
-  // are said to be read once the browser has kept them.
-  const good = added.filter(readable);
-  if (good.length) await keep(() => keepBanks(good));
-  const failed = added.length - good.length;
-  const read = added.length || !words.length ? [`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`] : [];
-  say('banks', [...read, ...words.map((w) => `${w}.`)].join(' '));
+  keepRead();
+  await allKept();
+  const failed = added.filter((bank) => !readable(bank)).length;
+  const done = added.length || !words.length ? [`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`] : [];
+  say('banks', [...done, ...words.map((w) => `${w}.`)].join(' '), { offer: offers[0] });
   return added;
 }
 
-// ---- Saved collections -------------------------------------------------------
+// Banks are handed to the engine a few at a time, each when one before it
+// is answered: a thousand handed over at once would hold the page's thread
+// while their bytes are copied to the engine's worker.
+const FILES_AT_ONCE = 32;
+const MOST_READING = 4;
+let readingNow = 0;
+const waitingTurn = [];
+async function readInTurn(bank) {
+  if (readingNow >= MOST_READING) await new Promise((resolve) => waitingTurn.push(resolve));
+  readingNow += 1;
+  try {
+    await readBank(bank);
+  } finally {
+    readingNow -= 1;
+    waitingTurn.shift()?.();
+  }
+}
+
+// ---- ZIP archives and saved collections ----------------------------------------
+
+// The files a ZIP archive gives ({ name, bytes, from } each), what is to be
+// said of it, and what is offered; a saved collection is opened, or offered
+// where parts of it are damaged.
+async function openArchive(name, bytes) {
+  let archive;
+  try {
+    archive = readZip(bytes, { most: MOST_BANKS + 1, limit: state.limits.inputLimit });
+  } catch (error) {
+    if (!(error instanceof ZipRefused)) throw error;
+    return { files: [], words: `${name} was not opened: ${error.message}. Nothing of it was added` };
+  }
+  const lost = archive.damaged.length ? `; ${plural(archive.damaged.length, 'file')} in it ${archive.damaged.length === 1 ? 'is' : 'are'} `
+    + `damaged and ${archive.damaged.length === 1 ? 'was' : 'were'} not read (${archive.damaged.map(memberName).join(', ')})` : '';
+  const cut = archive.cut ? ', which ends early: what followed is lost' : '';
+  const members = () => [...archive.files].filter(([path]) => path !== INDEX)
+    .map(([path, member]) => ({ name: memberName(path), bytes: member, from: name }));
+  let saved;
+  try {
+    saved = readSaved(archive, state.limits);
+  } catch (error) {
+    return { files: [], words: `${name} is a saved collection that cannot be opened: ${error.message}. Nothing of it was added` };
+  }
+  if (saved && saved.broken) {
+    const files = members();
+    return { files: [], words: `${name} is a saved collection that cannot be opened whole: ${saved.broken}${archive.cut ? ' (the file ends early)' : ''}`,
+      offer: files.length ? { label: `Add its ${plural(files.length, 'bank file')}`, act: () => addFiles(files) } : null };
+  }
+  if (saved) return openSaved(name, saved);
+  if (!archive.files.size && !archive.damaged.length) return { files: [], words: `${name} is a ZIP archive that holds no files` };
+  return { files: members(), words: `${name}${cut}: ${plural(archive.files.size, 'file')} in it${lost}` };
+}
 
 // Opens a saved collection and adds what it holds to the collection: banks
 // not there yet (a bank whose bytes are there already is not added again;
@@ -124,27 +203,37 @@ export async function addFiles(files, extra = {}) {
 // of its sounds joined with those here, and its new bank where the new bank
 // here is empty. What the engine answered about a bank is taken from the
 // file where this engine answered it with the same model hint; otherwise
-// the bank is read again. Answers what was done in words, or null when the
-// bytes are not a saved collection.
-async function openSaved(name, bytes) {
-  let saved;
-  try {
-    saved = readSaved(bytes, state.limits);
-  } catch (error) {
-    return `${name} is a saved collection that cannot be opened: ${error.message}. Nothing of it was added`;
-  }
-  if (!saved) return null;
+// the bank is read again. Where parts of it are damaged (a bank's bytes
+// checked against its digest, its marks, its new bank), they are said and
+// the rest is offered.
+async function openSaved(name, saved) {
   // Every bank's bytes are checked before anything is added (where the
   // browser that saved them made its digest as this one does).
-  const digests = await Promise.all(saved.banks.map((bank) => digestOf(bank.bytes)));
+  const digests = await Promise.all(saved.banks.map((bank) => bank && digestOf(bank.bytes)));
   const sha = (digest) => /^[0-9a-f]{64}$/.test(digest);
-  const damaged = saved.banks.find((bank, i) => bank.digest && sha(bank.digest) === sha(digests[i]) && bank.digest !== digests[i]);
-  if (damaged) return `${name} is a saved collection that cannot be opened: the bytes of ${damaged.name} in it are damaged. Nothing of it was added`;
+  const damaged = [...saved.damaged];
+  saved.banks.forEach((bank, i) => {
+    if (bank && bank.digest && sha(bank.digest) === sha(digests[i]) && bank.digest !== digests[i]) {
+      damaged.push(`the bytes of ${bank.name}`);
+      saved.banks[i] = null;
+    }
+  });
+  if (!damaged.length) return { files: [], words: await addSaved(name, saved, digests) };
+  const whole = saved.banks.filter(Boolean).length;
+  return { files: [], words: `${name} is a saved collection with damaged parts: ${damaged.join('; ')}`,
+    offer: { label: `Add what is whole (${plural(whole, 'bank')})`, act: () => addSaved(name, saved, digests).then((words) => `${words}.`) } };
+}
+
+async function addSaved(name, saved, digests) {
   const sameAnswers = saved.engine === version && saved.model === state.settings.model;
   const ids = [];
   const fresh = [];
   let already = 0;
   for (const [i, entry] of saved.banks.entries()) {
+    if (!entry) {
+      ids.push('');
+      continue;
+    }
     const twin = await twinOf(entry.bytes, digests[i], (bank) => !entry.received || bank.name === entry.name);
     if (twin) {
       already += 1;
@@ -156,6 +245,7 @@ async function openSaved(name, bytes) {
     ids.push(null);
   }
   const banks = addBanks(fresh);
+  placeKept(banks);
   let next = 0;
   for (let i = 0; i < ids.length; i++) ids[i] ??= banks[next++].id;
   await Promise.all(banks.filter((bank) => !bank.summary).map(readBank));

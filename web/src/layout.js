@@ -1,7 +1,7 @@
 // The workspace's regions: each answers in a status line of its own, which
 // screen readers announce, with an Undo beside it for a while after
-// something was removed; on a narrow screen one region is shown at a time,
-// chosen in the tab bar.
+// something was removed, or what else the line offers to do; on a narrow
+// screen one region is shown at a time, chosen in the tab bar.
 import { button } from './dom.js';
 import { on, setView, state } from './state.js';
 
@@ -13,12 +13,22 @@ const undoTimers = new Map();
 // "builder", "write", "send"). With `undo`, an Undo button (named after the
 // text) stands beside the line for UNDO_MS, whatever is said there
 // meanwhile, until another Undo takes its place; pressing it calls undo()
-// and says what it answers (or its promise gives).
-export function say(region, text, { undo } = {}) {
+// and says what it answers (or its promise gives). With `offer` ({ label,
+// act }), a button that does `act()` (and says what it answers, when it
+// answers words) stands beside the line until the line says something else.
+export function say(region, text, { undo, offer } = {}) {
   const status = document.getElementById(`${region}-status`);
   status.textContent = text;
-  if (!undo) return;
   const line = status.parentElement;
+  line.querySelector('.offer')?.remove();
+  if (offer) {
+    const control = button(offer.label, () => {
+      control.remove();
+      Promise.resolve(offer.act()).then((answer) => typeof answer === 'string' && say(region, answer));
+    }, { className: 'offer main' });
+    line.append(control);
+  }
+  if (!undo) return;
   line.querySelector('.undo')?.remove();
   clearTimeout(undoTimers.get(region));
   const control = button('Undo', () => {

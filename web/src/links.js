@@ -4,11 +4,11 @@
 //     bank makes of its group A and of its group B; a 2.V program is one
 //     whose sound is what a 2.V bank keeps of it;
 //   - programs of the same PPG program record (describe's `records`) that
-//     are not the same sound: they differ in values that the record, what a
-//     PPG memory stores, does not hold.
-// Each question walks the collection's answers once (string comparisons, a
-// few milliseconds for 1,000 banks), which costs less than keeping an index.
-import { readable, state } from './state.js';
+//     are not the same sound: the PPG holds them the same, and they differ
+//     in settings that only the file of one of them holds.
+// The questions are answered from the index of the collection (sounds.js).
+import { groupsKeptAs, programsByRecord, programsOf } from './sounds.js';
+import { state } from './state.js';
 
 const is2V = (summary, program) => summary.sounds[program] === summary.keptBy2V[program].A;
 
@@ -20,24 +20,23 @@ function groupHeld(summary, program, sound) {
   return B === sound ? 'B' : null;
 }
 
-// The programs linked to a program: for a 2.V program, the PPG programs
-// whose group it holds ({ bank, program, group, holder: false }); for a PPG
-// program, the 2.V programs that hold one of its groups ({ bank, program,
-// group, holder: true }). `group`: 'A', 'B', or 'A and B'.
+// The programs linked to a program, in the order of the banks: for a 2.V
+// program, the PPG programs whose group it holds ({ bank, program, group,
+// holder: false }); for a PPG program, the 2.V programs that hold one of its
+// groups ({ bank, program, group, holder: true }). `group`: 'A', 'B', or
+// 'A and B'.
 export function linksOf(bank, program) {
   const s = bank.summary;
-  const twoV = is2V(s, program);
-  const links = [];
-  for (const other of state.banks) {
-    if (!readable(other)) continue;
-    const o = other.summary;
-    for (let p = 0; p < o.programs; p++) {
-      if (is2V(o, p) === twoV) continue;
-      const group = twoV ? groupHeld(o, p, s.sounds[program]) : groupHeld(s, program, o.sounds[p]);
-      if (group) links.push({ bank: other, program: p, group, holder: !twoV });
-    }
+  let links;
+  if (is2V(s, program)) links = groupsKeptAs(s.sounds[program]).map((hit) => ({ ...hit, holder: false }));
+  else {
+    const { A, B } = s.keptBy2V[program];
+    const holding = (sound, group) => programsOf(sound).filter((hit) => is2V(hit.bank.summary, hit.program))
+      .map((hit) => ({ ...hit, group, holder: true }));
+    links = A === B ? holding(A, 'A and B') : [...holding(A, 'A'), ...holding(B, 'B')];
   }
-  return links;
+  const place = new Map(state.banks.map((b, i) => [b, i]));
+  return links.sort((x, y) => place.get(x.bank) - place.get(y.bank) || x.program - y.program);
 }
 
 // How two programs are linked: the link of the second as the first sees it,
@@ -50,20 +49,20 @@ export function linkBetween(first, second) {
   return group ? { ...second, group, holder: !twoV } : null;
 }
 
-// What sets apart two programs of the same record that are not the same sound.
-export const RECORD_DIFFERENCE = 'values that the record (what a PPG’s memory stores) does not hold';
-
 // The other programs with the same PPG program record that are not the
 // same sound.
 export function sameRecord(bank, program) {
   const { records, sounds } = bank.summary;
-  const hits = [];
-  for (const other of state.banks) {
-    if (!readable(other)) continue;
-    const o = other.summary;
-    for (let p = 0; p < o.programs; p++) {
-      if (o.records[p] === records[program] && o.sounds[p] !== sounds[program]) hits.push({ bank: other, program: p });
-    }
-  }
-  return hits;
+  return programsByRecord(records[program]).filter((hit) => hit.bank.summary.sounds[hit.program] !== sounds[program]);
+}
+
+// The files among two programs of the same record that hold more of their
+// program than the record ("Corvel bank"): those whose sound is more than
+// the record, as the engine writes a sound (the record, then each value the
+// record alone would not give). "settings only a Corvel bank holds"
+export function heldOnlyBy(pairs) {
+  const formats = [...new Set(pairs.filter(({ bank, program }) => bank.summary.sounds[program] !== bank.summary.records[program])
+    .map(({ bank }) => bank.summary.format))];
+  return formats.length ? `settings only ${formats.map((f) => `${/^[AEIOU]/.test(f) ? 'an' : 'a'} ${f}`).join(' or ')} holds`
+    : 'settings a PPG’s memory does not hold';
 }

@@ -2,13 +2,14 @@
 // Tab stop: its name opens it, "Compare" puts it beside the one shown,
 // "Add" puts it into the new bank. Under each name: the name its sound is
 // known by where the bank holds no names (or the person's own), whether it
-// is a favourite, its tags, and whether it is the same sound as others.
+// is a favourite, its tags, whether it is the same sound as others, and
+// whether its file can be trusted for it.
 // Long tables are drawn a part at a time, as they are scrolled or moved
 // through.
 import { button, count, element } from './dom.js';
 import { rove, settleStop } from './roving.js';
-import { knownAs, knownNames, sameSoundText } from './sounds.js';
-import { markOf, where } from './state.js';
+import { indexed, knownAs, knownNames, namesOfProgram, sameSoundText } from './sounds.js';
+import { distrust, markOf, untrusted, where } from './state.js';
 
 const ROWS_AT_ONCE = 100;
 
@@ -54,10 +55,13 @@ function row({ bank, program }, index, withBank, actions) {
   const name = bank.summary.names[program];
   const label = withBank ? `${name || '(no name)'}, ${where(bank, program)}` : `program ${program} ${name}`;
   const key = `${bank.id} ${program}`;
-  const same = sameSoundText(bank, program);
+  // What needs the index of the collection comes when it is made.
+  const all = indexed();
+  const same = all ? sameSoundText(bank, program) : '';
   const sound = bank.summary.sounds[program];
   const mark = markOf(sound);
-  const known = bank.summary.holdsNames ? (mark && mark.name && mark.name !== name ? knownNames(sound)[0] : null) : knownNames(sound)[0];
+  const known = !all ? null : bank.summary.holdsNames ? (mark && mark.name && mark.name !== name ? knownNames(sound)[0] : null)
+    : namesOfProgram(bank, program)[0];
   const marks = mark ? [mark.favourite ? '★ favourite' : '', mark.tags.join(', ')].filter(Boolean).join(' · ') : '';
   const cell = (text, control) => button(text, control, { className: 'quiet', dataset: { cell: '', key: `${key} ${text}` },
     label: text === 'Add' ? `Add ${label} to the new bank` : `${text} ${label}` });
@@ -67,7 +71,8 @@ function row({ bank, program }, index, withBank, actions) {
       { className: 'link', dataset: { cell: '', key: `${key} show` }, label: `Show ${label}` }),
     known ? element('span', { className: 'known', textContent: knownAs(known) }) : null,
     marks ? element('span', { className: 'tags', textContent: marks }) : null,
-    same ? element('span', { className: 'same', textContent: same }) : null),
+    same ? element('span', { className: 'same', textContent: same }) : null,
+    untrusted(bank, program) ? element('span', { className: 'damage', textContent: distrust(bank) }) : null),
     withBank ? element('td', { className: 'where', textContent: bank.name }) : null,
     element('td', { className: 'row-actions' },
       cell('Compare', () => actions.compare(bank.id, program)),

@@ -2,12 +2,14 @@
 // labels the listing uses, and its sound (sound-view.js); with a second
 // program (from any bank) beside it, the values that differ are marked, and
 // the table can show those alone. A 2.V program beside the PPG program it
-// holds a group of is compared as a 2.V bank keeps it.
-import { button, element, keepingFocus, whenSettled } from './dom.js';
-import { RECORD_DIFFERENCE, linkBetween } from './links.js';
+// holds a group of is compared as a 2.V bank keeps it. The view is made
+// when another program is shown; when the banks or the marks change, what
+// depends on them is brought up to date in place.
+import { button, element, redraw, whenSettled } from './dom.js';
+import { heldOnlyBy, linkBetween } from './links.js';
 import { soundSection } from './sound-view.js';
-import { knownAs, knownNames, sameSoundText } from './sounds.js';
-import { bankById, closeProgram, on, programName, state, stopComparing, where } from './state.js';
+import { indexed, knownAs, namesOfProgram, sameSoundText, whenIndexed } from './sounds.js';
+import { bankById, closeProgram, distrust, on, programName, state, stopComparing, untrusted, where } from './state.js';
 
 const ui = {};
 let actions = null;
@@ -23,8 +25,8 @@ export function setUpProgramView(pageActions) {
     await drawProgram();
     if (focus === 'focus') ui.title.focus();
   });
-  // The same-sound marks follow the other banks once they have settled.
-  const drawSoon = whenSettled(() => state.shown && drawProgram());
+  // What follows the other banks, once they have settled.
+  const drawSoon = whenSettled(() => whenIndexed(() => state.shown && drawProgram()));
   on('banks', drawSoon);
   on('bank', drawSoon);
   on('marks', () => state.shown && drawProgram());
@@ -36,9 +38,9 @@ function title(pick) {
   return `${where(bank, pick.program)}${name ? ` “${name}”` : ''}`;
 }
 
-// Where a bank holds no names: the name the program's sound is known by.
+// Where a bank holds no names: the name the program is known by.
 function known(bank, program) {
-  const first = bank.summary.holdsNames ? null : knownNames(bank.summary.sounds[program])[0];
+  const first = bank.summary.holdsNames ? null : namesOfProgram(bank, program)[0];
   return first ? element('span', { className: 'known', textContent: ` (${knownAs(first)})` }) : null;
 }
 
@@ -67,20 +69,28 @@ function linkSentence(pairs, answers) {
 }
 
 // Two programs of the same PPG program record that are not the same sound.
-function recordSentence([first, second]) {
-  const [a, b] = [first, second].map(({ bank, program }) => ({ record: bank.summary.records[program], sound: bank.summary.sounds[program] }));
-  return a.record === b.record && a.sound !== b.sound
-    ? `Same PPG program record; they differ in ${RECORD_DIFFERENCE}.` : null;
+function recordSentence(pairs) {
+  const [a, b] = pairs.map(({ bank, program }) => ({ record: bank.summary.records[program], sound: bank.summary.sounds[program] }));
+  return a.record === b.record && a.sound !== b.sound ? `The PPG holds these the same; they differ in ${heldOnlyBy(pairs)}.` : null;
 }
 
+// What is drawn: the programs and the answers they were drawn from.
+let drawn = { key: null, summaries: [], refresh: () => {} };
 let drawing = '';
 
-// Draws the view for state.shown (and state.compared).
+// Draws the view for state.shown (and state.compared), or brings the one
+// drawn up to date.
 export async function drawProgram() {
   const picks = [state.shown, state.compared].filter((p) => p && bankById(p.bankId));
+  const summaries = picks.map((p) => bankById(p.bankId).summary);
   const wanted = picks.map((p) => `${p.bankId}/${p.program}`).join(' ');
+  if (wanted === drawn.key && summaries.every((s, i) => s === drawn.summaries[i])) {
+    drawn.refresh();
+    return;
+  }
   drawing = wanted;
   if (!picks.length) {
+    drawn = { key: '', summaries: [], refresh: () => {} };
     ui.title.textContent = 'Program';
     ui.view.replaceChildren(element('p', { className: 'hint', textContent: 'Choose a program in the Programs region to see its values; '
       + '“Compare” puts a second one beside it.' }));
@@ -91,21 +101,36 @@ export async function drawProgram() {
     answers = await Promise.all(picks.map((p) => actions.parameters(bankById(p.bankId), p.program)));
   } catch (error) {
     if (drawing !== wanted) return;
+    drawn = { key: '', summaries: [], refresh: () => {} };
     ui.view.replaceChildren(element('p', { className: 'problem', textContent: `The program could not be shown (${error.message}).` }));
     return;
   }
   if (drawing !== wanted) return; // a later choice is being drawn
   const two = picks.length === 2;
   ui.title.textContent = two ? 'Two programs compared' : 'Program';
-  const captions = picks.map((p, i) => {
-    const bank = bankById(p.bankId);
-    const same = sameSoundText(bank, p.program);
+  const pairs = picks.map((p) => ({ bank: bankById(p.bankId), program: p.program }));
+  // What depends on the other banks: the names the programs are known by,
+  // their same sounds, how two are linked.
+  const captions = element('div');
+  const comparison = element('div');
+  const drawCaptions = () => redraw(captions, pairs.map(({ bank, program }, i) => {
+    const all = indexed();
+    const same = all ? sameSoundText(bank, program) : '';
     return element('p', { className: 'pick' },
-      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(p), known(bank, p.program), ' ',
+      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(picks[i]), all ? known(bank, program) : null, ' ',
       same ? element('span', { className: 'same', textContent: `(${same}) ` }) : null,
-      button('Add to new bank', () => actions.add(p.bankId, p.program, 'program'), { className: 'quiet', label: `Add to new bank: ${title(p)}` }));
-  });
+      untrusted(bank, program) ? element('strong', { className: 'damage', textContent: `This program ${distrust(bank)}. ` }) : null,
+      button('Add to new bank', () => actions.add(bank.id, program, 'program'),
+        { className: 'quiet', label: `Add to new bank: ${title(picks[i])}`, dataset: { key: `add ${i}` } }));
+  }));
   const { table, differing, total } = valuesTable(answers, two);
+  const drawComparison = () => {
+    if (!two || !indexed()) return;
+    const linked = linkSentence(pairs, answers);
+    const record = recordSentence(pairs);
+    redraw(comparison, [element('p', { className: linked ? 'linked' : '', textContent: linked || `${differing} of ${total} values differ` }),
+      record ? element('p', { className: 'same', textContent: record }) : null]);
+  };
   const controls = element('p', { className: 'actions' },
     two ? button('Stop comparing', () => stopComparing(), { className: 'quiet' }) : null,
     button('Close', () => closeProgram(), { className: 'quiet' }));
@@ -119,15 +144,19 @@ export async function drawProgram() {
     filter = element('label', { className: 'check' }, box, element('span', { textContent: 'Only the values that differ' }));
   }
   table.classList.toggle('differences-only', two && differencesOnly);
-  const pairs = two ? picks.map((p) => ({ bank: bankById(p.bankId), program: p.program })) : null;
-  const linked = two && linkSentence(pairs, answers);
-  const record = two && recordSentence(pairs);
-  const sound = two ? null : soundSection(bankById(picks[0].bankId), picks[0].program, actions);
-  keepingFocus(ui.view, () => ui.view.replaceChildren(...[...captions, filter,
-    two ? element('p', { className: linked ? 'linked' : '', textContent: linked || `${differing} of ${total} values differ` }) : null,
-    record ? element('p', { className: 'same', textContent: record }) : null,
+  const sound = two ? null : soundSection(pairs[0].bank, pairs[0].program, actions);
+  const refresh = () => {
+    drawCaptions();
+    drawComparison();
+    sound?.update();
+  };
+  drawCaptions();
+  drawComparison();
+  drawn = { key: wanted, summaries, refresh };
+  if (!indexed()) whenIndexed(() => drawn.refresh === refresh && refresh());
+  ui.view.replaceChildren(...[captions, filter, comparison,
     element('div', { className: 'values-wrap', tabIndex: 0, attrs: { role: 'region', 'aria-label': 'Program values' } }, table),
-    sound, controls].filter(Boolean)));
+    sound?.section, controls].filter(Boolean));
 }
 
 // The table of values: for each program its group A and group B column;

@@ -6,7 +6,7 @@
 import { drawDuplicates } from './duplicates-view.js';
 import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
-import { findPrograms, tagsInUse } from './sounds.js';
+import { findPrograms, tagsInUse, whenIndexed } from './sounds.js';
 import { bankById, browse, on, readable, state } from './state.js';
 
 // Very large listings are shown in part; copying takes all.
@@ -35,7 +35,7 @@ export function setUpProgramsView(pageActions) {
   // banks being read do not draw the table a hundred times.
   on('selection', drawAll);
   on('browse', drawAll);
-  const drawSoon = whenSettled(drawAll);
+  const drawSoon = whenSettled(() => whenIndexed(drawAll));
   on('banks', drawSoon);
   on('bank', (bank) => (bank.id === state.selected ? drawAll() : drawSoon()));
   on('ready', drawAll);
@@ -78,8 +78,8 @@ function drawAll() {
   drawFacts(finding || mode === 'duplicates' ? null : bank);
   if (finding) drawFound(search, filter);
   else if (mode === 'duplicates') drawDuplicates(ui.browse, { ...actions, say: said });
-  else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: state.banks.length
-    ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
+  else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: bank && !bank.summary && !bank.problem
+    ? 'Reading its programs…' : state.banks.length ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
   else if (mode === 'listing') drawListing(bank);
   else drawNames(bank);
   if (again && scrolled) body.scrollTop = scrolled;

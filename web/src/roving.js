@@ -14,13 +14,19 @@ function makeStop(container, cell) {
 }
 
 // After a drawing: exactly one control of the container takes Tab, the one
-// that had it before when it is still there.
-export function settleStop(container) {
+// that had it before when it is still there, else the first that matches
+// `first`.
+export function settleStop(container, first = '[data-cell]') {
   const cells = container.querySelectorAll('[data-cell]');
-  for (const cell of cells) cell.tabIndex = -1;
   const key = container.dataset.stop;
-  const stop = (key && container.querySelector(`[data-cell][data-key="${CSS.escape(key)}"]`)) || [...cells].find((c) => !c.disabled);
-  if (stop) stop.tabIndex = 0;
+  const stop = (key && container.querySelector(`[data-cell][data-key="${CSS.escape(key)}"]`))
+    || [...cells].find((c) => !c.disabled && c.matches(first)) || [...cells].find((c) => !c.disabled);
+  // Only what changes is written: a thousand lines written over would have
+  // the browser work out their style again.
+  for (const cell of cells) {
+    const index = cell === stop ? 0 : -1;
+    if (cell.tabIndex !== index) cell.tabIndex = index;
+  }
 }
 
 // `more()`, when given, draws more rows when the keys go past the last one

@@ -2,21 +2,20 @@
 // were given (stored, not compressed, so that saving a large collection
 // takes a moment) and one JSON file with the rest: each bank's name, where
 // it came from and what the engine answered about it, what the person added
-// to sounds, and the new bank. Reading one checks all of it before anything
-// is taken: a file that is damaged, or saved by a newer page, is refused in
-// words, never half-read.
-import { unzipSync } from 'fflate';
-
+// to sounds, and the new bank. A saved collection is known by that JSON
+// file. Reading one checks all of it before anything is taken: what is
+// damaged is said, part by part, so that what is whole can still be taken;
+// one saved by a newer page is refused in words.
 import { summaryFits } from './collection.js';
 import { cleanMark, isSound } from './marks.js';
 import { keptModel } from './state.js';
 import { zipFiles } from './zip.js';
 
 export const SAVED_VERSION = 1;
-const INDEX = 'vornak-collection.json';
+export const INDEX = 'vornak-collection.json';
 const KIND = 'Vornak saved collection';
 // Bounds on what a saved collection may hold, far above what a person keeps.
-const MOST_BANKS = 100_000;
+export const MOST_BANKS = 100_000;
 const MOST_MARKS = 1_000_000;
 
 const isText = (value) => typeof value === 'string';
@@ -66,78 +65,78 @@ function full(summary) {
     ? { A: kept.A === '' ? summary.sounds[p] : kept.A, B: kept.B === '' ? summary.sounds[p] : kept.B } : kept)) };
 }
 
-// Whether the bytes are a ZIP archive (its first local header).
-const isZip = (bytes) => bytes.length > 4 && bytes[0] === 0x50 && bytes[1] === 0x4b && bytes[2] === 3 && bytes[3] === 4;
-
 class Refused extends Error {}
 const refuse = (words) => {
   throw new Refused(words);
 };
 
-// The saved collection in `bytes`, checked: { engine, model, banks: [{ name,
-// bytes, digest, summary (null when it is not one the page can take),
-// built, received, sameAs }], marks, newBank }; null when the bytes are not
-// a saved collection. Throws an Error whose message says why one cannot be
-// opened. `limits`: the engine's.
-export function readSaved(bytes, limits) {
-  if (!isZip(bytes)) return null;
-  let files;
-  let total = 0;
-  try {
-    files = unzipSync(bytes, {
-      filter: (file) => {
-        total += file.originalSize;
-        if (file.originalSize > limits.inputLimit || total > limits.inputLimit) refuse('it unpacks to more than the page reads');
-        return true;
-      },
-    });
-  } catch (error) {
-    if (error instanceof Refused) throw error;
-    return null; // a damaged archive is not known to be a saved collection: it is read as a bank
-  }
-  if (!files[INDEX]) return null;
+// The name of a bank's file in a saved collection, as savedIndex makes it
+// ("banks/0012 demo23.syx"), without what savedIndex added; any other
+// member's name without its folders.
+export function memberName(path) {
+  const name = path.slice(path.lastIndexOf('/') + 1);
+  return path.startsWith('banks/') ? name.replace(/^\d{4,} (?=.)/, '') : name;
+}
+
+// The saved collection in a ZIP archive (zip.js's readZip), checked: {
+// engine, model, banks: [{ name, bytes, digest, summary (null when it is not
+// one the page can take), built, received, sameAs } or null where the bank
+// is damaged], marks, newBank, damaged: [what is damaged, in words] }; {
+// broken: words } when its index cannot be read; null when the archive is
+// not a saved collection. Throws an Error whose message says why one cannot
+// be opened. `limits`: the engine's.
+export function readSaved(archive, limits) {
+  if (!archive.files.has(INDEX)) return archive.damaged.includes(INDEX) ? { broken: `its ${INDEX} is damaged` } : null;
   let index;
   try {
-    index = JSON.parse(new TextDecoder('utf-8', { fatal: true }).decode(files[INDEX]));
+    index = JSON.parse(new TextDecoder('utf-8', { fatal: true }).decode(archive.files.get(INDEX)));
   } catch {
-    refuse(`its ${INDEX} is damaged`);
+    return { broken: `its ${INDEX} is damaged` };
   }
   if (!index || index.kind !== KIND || !Number.isInteger(index.version) || index.version < 1) refuse(`its ${INDEX} is not one this page wrote`);
   if (index.version > SAVED_VERSION) {
     refuse(`a newer version of this page saved it (saved collection format ${index.version}; this page reads format ${SAVED_VERSION}). `
       + 'Open it with the newer page');
   }
-  const banks = readBanks(index, files, limits);
+  if (!Array.isArray(index.banks) || index.banks.length > MOST_BANKS) return { broken: 'its list of banks is damaged' };
+  const damaged = [];
+  const part = (words, read, none) => {
+    try {
+      return read();
+    } catch (error) {
+      if (!(error instanceof Refused)) throw error;
+      damaged.push(error.message || words);
+      return none;
+    }
+  };
+  const banks = index.banks.map((entry, i) => part('', () => readBank(entry, i, archive.files, limits), null));
   return { engine: isText(index.engine) ? index.engine : '', model: keptModel(index.model, limits),
-    banks, marks: readMarks(index.sounds, limits), newBank: readNewBank(index.newBank, banks.length, limits) };
+    banks, damaged, marks: part('its names, tags and notes', () => readMarks(index.sounds, limits), []),
+    newBank: part('its new bank', () => readNewBank(index.newBank, banks.length, limits), null) };
 }
 
-function readBanks(index, files, limits) {
-  if (!Array.isArray(index.banks) || index.banks.length > MOST_BANKS) refuse('its list of banks is damaged');
-  return index.banks.map((entry, i) => {
-    const where = `bank ${i + 1}`;
-    const summary = full(entry && entry.summary);
-    if (!entry || typeof entry !== 'object' || !isFileName(entry.name, limits)) refuse(`${where} has no name a file could have`);
-    const bytes = isText(entry.file) && Object.hasOwn(files, entry.file) && entry.file !== INDEX ? files[entry.file] : null;
-    if (!bytes) refuse(`the bytes of ${entry.name} are missing`);
-    return {
-      name: entry.name,
-      bytes,
-      digest: isText(entry.digest) ? entry.digest : null,
-      summary: summaryFits(summary, limits.mostPrograms) ? summary : null,
-      built: entry.built === true,
-      received: entry.received === true,
-      sameAs: isFileName(entry.sameAs, limits) ? entry.sameAs : null,
-    };
-  });
+function readBank(entry, i, files, limits) {
+  if (!entry || typeof entry !== 'object' || !isFileName(entry.name, limits)) refuse(`bank ${i + 1} has no name a file could have`);
+  const bytes = isText(entry.file) && entry.file !== INDEX ? files.get(entry.file) : undefined;
+  if (!bytes) refuse(`the bytes of ${entry.name}`);
+  const summary = full(entry.summary);
+  return {
+    name: entry.name,
+    bytes,
+    digest: isText(entry.digest) ? entry.digest : null,
+    summary: summaryFits(summary, limits.mostPrograms) ? summary : null,
+    built: entry.built === true,
+    received: entry.received === true,
+    sameAs: isFileName(entry.sameAs, limits) ? entry.sameAs : null,
+  };
 }
 
 function readMarks(list, limits) {
   if (list === undefined) return [];
-  if (!Array.isArray(list) || list.length > MOST_MARKS) refuse('its names, tags and notes are damaged');
+  if (!Array.isArray(list) || list.length > MOST_MARKS) refuse('');
   const marks = [];
   for (const entry of list) {
-    if (!Array.isArray(entry) || entry.length !== 2 || !isSound(entry[0])) refuse('its names, tags and notes are damaged');
+    if (!Array.isArray(entry) || entry.length !== 2 || !isSound(entry[0])) refuse('');
     const mark = cleanMark(entry[1], limits.nameLength);
     if (mark) marks.push([entry[0], mark]);
   }
@@ -146,7 +145,7 @@ function readMarks(list, limits) {
 
 function readNewBank(saved, banks, limits) {
   if (saved === undefined || saved === null) return null;
-  const damaged = () => refuse('its new bank is damaged');
+  const damaged = () => refuse('');
   if (typeof saved !== 'object' || !Array.isArray(saved.slots) || saved.slots.length > limits.mostPrograms) damaged();
   const slots = saved.slots.map((slot) => {
     if (slot === null) return null;

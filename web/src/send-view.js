@@ -1,14 +1,17 @@
 // Sending a bank to the instrument, in a dialog of its own that borrows
 // nothing from the other choices of the page: the whole bank unless a range
 // is chosen here. Before anything is sent it says what lands in which slot,
-// repeats what is worth knowing about the bank, and says what the dump
-// cannot carry, from the engine's report on the dump it writes; it can
-// receive the instrument's memory first, kept in the collection.
+// repeats what is worth knowing about the bank, names the slots that would
+// get programs the file cannot be trusted for (and sends them only when the
+// person confirms exactly that), and says what the dump cannot carry, from
+// the engine's report on the dump it writes; it can receive the
+// instrument's memory first, kept in the collection.
 import { count, element, notesBox, plural } from './dom.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { cableTime } from './midi.js';
 import { readRange } from './range.js';
+import { distrust, runs, untrusted } from './state.js';
 
 const ui = {};
 let actions = null;
@@ -22,7 +25,9 @@ let round = 0;
 export function setUpSendView(pageActions) {
   actions = pageActions;
   for (const id of ['send-dialog', 'send-form', 'send-title', 'send-whole', 'send-part', 'send-range-inputs', 'send-first', 'send-last',
-    'send-plan', 'send-notes', 'send-drops', 'send-readback', 'send-time', 'send-backup', 'send-cancel', 'send-go']) ui[id] = document.getElementById(id);
+    'send-plan', 'send-notes', 'send-drops', 'send-readback', 'send-time', 'send-backup', 'send-cancel', 'send-go', 'send-untrusted',
+    'send-untrusted-field', 'send-untrusted-text']) ui[id] = document.getElementById(id);
+  ui['send-untrusted'].addEventListener('change', allowed);
   for (const id of ['send-whole', 'send-part', 'send-first', 'send-last']) ui[id].addEventListener('change', plan);
   ui['send-part'].addEventListener('change', () => ui['send-first'].focus());
   ui['send-cancel'].addEventListener('click', () => ui['send-dialog'].close());
@@ -62,15 +67,19 @@ export async function openSend(bank) {
 const span = (word, a, b) => (a === b ? `${word} ${a}` : `${word}s ${a}–${b}`);
 
 // What lands where, from the engine's report on the dump: the programs
-// written fill the first slots in order, then come the slots the format
-// fills with the default program, then those it leaves blank. Programs
-// asked for that the dump has no slot for are said too.
+// written fill the first slots in order (in runs of those the file holds
+// wholly and of those it cannot be trusted for), then come the slots the
+// format fills with the default program, then those it leaves blank.
+// Programs asked for that the dump has no slot for are said too.
 function landing(bank, keeps, range) {
   const lines = [];
   let slot = 0;
-  if (keeps.programs) {
-    lines.push(`${span('slot', 0, keeps.programs - 1)}: ${span('program', keeps.first, keeps.first + keeps.programs - 1)} of ${bank.name}`);
-    slot = keeps.programs;
+  for (let k = 1; k <= keeps.programs; k++) {
+    const doubtful = untrusted(bank, keeps.first + slot);
+    if (k < keeps.programs && untrusted(bank, keeps.first + k) === doubtful) continue;
+    lines.push(`${span('slot', slot, k - 1)}: ${span('program', keeps.first + slot, keeps.first + k - 1)} of ${bank.name}`
+      + `${doubtful ? `, which ${distrust(bank)}` : ''}`);
+    slot = k;
   }
   if (keeps.filled) {
     lines.push(`${span('slot', slot, slot + keeps.filled - 1)}: the default program`);
@@ -86,6 +95,7 @@ function landing(bank, keeps, range) {
 
 // Nothing is said to land anywhere while nothing can be sent.
 function clearPlan() {
+  ui['send-untrusted-field'].hidden = true;
   ui['send-plan'].replaceChildren();
   ui['send-readback'].replaceChildren();
   ui['send-drops'].textContent = ui['send-time'].textContent = '';
@@ -126,6 +136,13 @@ async function plan() {
   sending.dump = { name: answer.fileName, bytes: answer.bytes };
   const { keeps } = answer;
   ui['send-plan'].replaceChildren(...landing(bank, keeps, range).map((line) => element('li', { textContent: line })));
+  // The slots that would get untrusted programs, confirmed for this plan alone.
+  const slots = bank.summary.untrusted.filter((p) => p >= keeps.first && p < keeps.first + keeps.programs).map((p) => p - keeps.first);
+  sending.untrusted = slots.length > 0;
+  ui['send-untrusted'].checked = false;
+  ui['send-untrusted-field'].hidden = !slots.length;
+  ui['send-untrusted-text'].textContent = `${slots.length === 1 ? `Slot ${slots[0]} gets a program` : `Slots ${runs(slots)} get programs`} `
+    + `that ${distrust(bank)}: send ${slots.length === 1 ? 'it' : 'them'} all the same`;
   ui['send-drops'].textContent = keeps.dropped.length ? `The dump cannot carry ${keeps.dropped.join('; ')}.`
     : 'The dump carries everything of these programs.';
   ui['send-drops'].classList.toggle('problem', keeps.dropped.length > 0);
@@ -134,12 +151,18 @@ async function plan() {
   ui['send-time'].textContent = `It overwrites the instrument’s whole program memory: programs there that are not saved elsewhere are lost. `
     + `The ${count(answer.bytes.length)} bytes take at least ${cableTime(answer.bytes.length)} on a MIDI cable.`;
   say('send', '');
-  ui['send-go'].disabled = false;
+  allowed();
+}
+
+// Overwrite is allowed once there is a dump to send, and where it would put
+// untrusted programs into slots, once the person has confirmed that.
+function allowed() {
+  ui['send-go'].disabled = !sending || !sending.dump || (sending.untrusted && !ui['send-untrusted'].checked);
 }
 
 async function go() {
   const current = sending;
-  if (!current || !current.dump) return;
+  if (!current || !current.dump || (current.untrusted && !ui['send-untrusted'].checked)) return;
   ui['send-go'].disabled = true;
   if (ui['send-backup'].checked) {
     current.receiving = true;
@@ -148,7 +171,7 @@ async function go() {
     if (sending !== current) return; // the dialog was closed meanwhile
     if (!kept) {
       say('send', 'Nothing was sent: the instrument’s memory was not received first. Receive it again, or send without it.');
-      ui['send-go'].disabled = false;
+      allowed();
       return;
     }
   }

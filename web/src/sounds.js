@@ -2,45 +2,131 @@
 // names a sound is known by, the programs that a search or a filter finds,
 // and the groups of the same sounds in an order that helps. A sound is the
 // engine's `sounds` string of a program: two programs are the same sound
-// exactly when their strings are equal.
+// exactly when their strings are equal. A program's record (`records`) is
+// what a PPG memory stores of it: a file without names holds no more, so its
+// programs are known by the record too.
 import { readable, markOf, state, where } from './state.js';
 import { plural } from './dom.js';
 
-let cached = { revision: -1, fills: null, index: null, placeholders: null };
+// The index of the collection, made again when the banks change: every
+// program of every readable bank by its sound and by its record, in the
+// order the banks were indexed (the most recent last); the programs that
+// are not 2.V programs by the sounds a 2.V bank makes of their groups
+// (links.js); and the names that files without names give their programs
+// ("PPG Program 012"), which are no one's name for a sound. A thousand
+// banks hold 100,000 programs: banks added are added to the index, which is
+// made anew only when banks went or were read again; it is made a part at
+// a time once the banks have settled, or at once when a question comes
+// first.
+let cached = { revision: -1, indexed: null };
+let building = null; // { revision, banks, at, index }: the index being made
+const SLICE_MS = 8;
 
-// Every program of every readable bank by its sound: sound to a list of
-// { bank, program }, in the order of the banks (the most recent last); and
-// the names that files without names give their programs ("PPG Program
-// 012"), which are no one's name for a sound. Made again when the banks
-// change.
-function index() {
-  if (cached.revision === state.revision && cached.fills === state.fills) return cached.index;
-  const sounds = new Map();
-  const placeholders = new Set();
-  for (const bank of state.banks) {
-    if (!readable(bank)) continue;
-    const list = bank.summary.sounds;
-    if (!bank.summary.holdsNames) for (const name of bank.summary.names) placeholders.add(name);
-    for (let p = 0; p < list.length; p++) {
-      const members = sounds.get(list[p]);
-      if (members) members.push({ bank, program: p });
-      else sounds.set(list[p], [{ bank, program: p }]);
-    }
-  }
-  cached = { revision: state.revision, fills: state.fills, index: sounds, placeholders, unique: null };
-  return sounds;
+function push(map, key, value) {
+  const list = map.get(key);
+  if (list) list.push(value);
+  else map.set(key, [value]);
 }
 
-// The programs of the collection that are this sound.
-export const programsOf = (sound) => index().get(sound) || [];
+function indexBank(ix, bank) {
+  const { sounds, records, keptBy2V, names, holdsNames } = bank.summary;
+  ix.indexed.set(bank, bank.summary);
+  if (!holdsNames) for (const name of names) ix.placeholders.add(name);
+  for (let p = 0; p < sounds.length; p++) {
+    const hit = { bank, program: p };
+    push(ix.sounds, sounds[p], hit);
+    push(ix.records, records[p], hit);
+    const { A, B } = keptBy2V[p];
+    if (A === sounds[p]) continue; // a 2.V program keeps itself
+    if (A === B) push(ix.kept, A, { ...hit, group: 'A and B' });
+    else {
+      push(ix.kept, A, { ...hit, group: 'A' });
+      push(ix.kept, B, { ...hit, group: 'B' });
+    }
+  }
+}
+
+const fresh = () => cached.revision === state.revision;
+
+// The index to make now: the one made, with the banks added since, where
+// no bank it holds went or was read again; else a new one.
+function started() {
+  const banks = state.banks.filter(readable);
+  const now = new Set(banks);
+  const { indexed } = cached;
+  const grows = indexed && [...indexed].every(([bank, summary]) => now.has(bank) && bank.summary === summary);
+  const index = grows ? { ...cached, unique: null }
+    : { indexed: new Map(), sounds: new Map(), records: new Map(), kept: new Map(), placeholders: new Set(), unique: null };
+  return { revision: state.revision, at: 0, banks: grows ? banks.filter((bank) => !indexed.has(bank)) : banks, index };
+}
+
+// Goes on making the index until it is made or `until()` says stop;
+// answers whether it is made.
+function build(until) {
+  if (!building || building.revision !== state.revision) building = started();
+  const { banks, index } = building;
+  while (building.at < banks.length) {
+    indexBank(index, banks[building.at++]);
+    if (until()) return false;
+  }
+  cached = { ...index, revision: building.revision };
+  building = null;
+  return true;
+}
+
+function index() {
+  if (!fresh()) build(() => false);
+  return cached;
+}
+
+// Makes the index while the page is idle, a slice at a time, as the banks
+// come; then calls what waits for it.
+let slicing = 0;
+const waiting = [];
+export function indexSoon() {
+  if (slicing) return;
+  slicing = setTimeout(function slice() {
+    const end = performance.now() + SLICE_MS;
+    if (!fresh() && !build(() => performance.now() > end)) {
+      slicing = setTimeout(slice, 0);
+      return;
+    }
+    slicing = 0;
+    for (const then of waiting.splice(0)) then();
+  }, 0);
+}
+
+// Whether the index is made for the banks as they are: what is drawn at
+// once leaves out what needs it until then, rather than have it made at
+// once (a long task while a thousand banks are read).
+export const indexed = () => fresh();
+
+// Calls `then` once the index is made: what follows other banks is drawn
+// then, rather than having the index made at once.
+export function whenIndexed(then) {
+  if (fresh()) then();
+  else {
+    waiting.push(then);
+    indexSoon();
+  }
+}
+
+// The programs of the collection that are this sound; that hold this
+// record; whose group a 2.V program of this sound holds ({ bank, program,
+// group }).
+export const programsOf = (sound) => index().sounds.get(sound) || [];
+export const programsByRecord = (record) => index().records.get(record) || [];
+export const groupsKeptAs = (sound) => index().kept.get(sound) || [];
 
 // The names a sound is known by, the one to use first: the person's own,
 // then those of the banks that hold names, the most recent bank's first;
-// each once, and at most MOST_NAMES. [{ name, own: true } or { name, bank,
-// program }]
+// then, given the record of a program of a file without names, those of
+// the named programs of that record ({ byRecord: true }) but the formats'
+// default programs ("Basic 2.2" is a 2.V bank's name for a slot it fills);
+// each once, and at most MOST_NAMES. [{ name, own: true } or { name, bank, program, byRecord }]
 const MOST_NAMES = 12;
-export function knownNames(sound) {
-  const members = programsOf(sound);
+export function knownNames(sound, record = null) {
+  const { placeholders } = index();
   const names = [];
   const seen = new Set();
   const own = markOf(sound)?.name;
@@ -48,41 +134,58 @@ export function knownNames(sound) {
     names.push({ name: own, own: true });
     seen.add(own);
   }
-  for (let i = members.length - 1; i >= 0 && names.length < MOST_NAMES; i--) {
-    const { bank, program } = members[i];
-    const name = bank.summary.holdsNames ? bank.summary.names[program] : '';
-    if (!name.trim() || cached.placeholders.has(name) || seen.has(name)) continue;
-    names.push({ name, bank, program });
-    seen.add(name);
-  }
+  const take = (members, byRecord) => {
+    for (let i = members.length - 1; i >= 0 && names.length < MOST_NAMES; i--) {
+      const { bank, program } = members[i];
+      const { holdsNames, names: theirs, sounds } = bank.summary;
+      const name = holdsNames ? theirs[program] : '';
+      if (!name.trim() || placeholders.has(name) || seen.has(name) || (byRecord && (sounds[program] === sound || state.fills.has(sounds[program])))) {
+        continue;
+      }
+      names.push({ name, bank, program, byRecord });
+      seen.add(name);
+    }
+  };
+  take(programsOf(sound), false);
+  if (record !== null) take(programsByRecord(record), true);
   return names;
 }
 
-// "known as Solar Brass 37, from " and the bank's file name, or "known as …,
-// your name for it"
-export const knownAs = (known) => `known as ${known.name}, ${known.own ? 'your name for it' : `from ${known.bank.name}`}`;
+// The names a program is known by: for a program of a file without names,
+// by its record too.
+export function namesOfProgram(bank, program) {
+  const { sounds, records, holdsNames } = bank.summary;
+  return knownNames(sounds[program], holdsNames ? null : records[program]);
+}
 
-// The name from the collection for a program: the first its sound is known
-// by, where its bank holds no names or the person gave the sound a name of
+// "known as Solar Brass 37, from " and the bank's file name ("…, from its
+// PPG record in …" where the sound is not the same), or "known as …, your
+// name for it"
+export const knownAs = (known) => `known as ${known.name}, ${known.own ? 'your name for it'
+  : `${known.byRecord ? 'by its PPG record, ' : ''}from ${known.bank.name}`}`;
+
+// The name from the collection for a program: the first it is known by,
+// where its bank holds no names or the person gave the sound a name of
 // their own; null when there is none.
 export function collectionName(bank, program) {
-  const sound = bank.summary.sounds[program];
-  if (bank.summary.holdsNames && !markOf(sound)?.name) return null;
-  return knownNames(sound)[0] || null;
+  if (bank.summary.holdsNames && !markOf(bank.summary.sounds[program])?.name) return null;
+  return namesOfProgram(bank, program)[0] || null;
 }
 
 // The collection's sounds, each once (the default and blank programs left
 // out): the same list while the banks are the same, as the engine's
 // similar() wants it.
 export function uniqueSounds() {
-  index();
-  cached.unique ??= [...cached.index.keys()].filter((sound) => !state.fills.has(sound));
-  return cached.unique;
+  const ix = index();
+  if (!ix.unique || ix.unique.fills !== state.fills) {
+    ix.unique = { fills: state.fills, sounds: [...ix.sounds.keys()].filter((sound) => !state.fills.has(sound)) };
+  }
+  return ix.unique.sounds;
 }
 
 // The other programs, in any bank, with the same sound.
 export function sameSounds(bank, program) {
-  return (index().get(bank.summary.sounds[program]) || []).filter((hit) => hit.bank !== bank || hit.program !== program);
+  return programsOf(bank.summary.sounds[program]).filter((hit) => hit.bank !== bank || hit.program !== program);
 }
 
 // "same sound as demo23.crv, program 12 and 3 others", or ''.
@@ -94,18 +197,20 @@ export function sameSoundText(bank, program) {
 }
 
 // What else a program is found by, lower-cased: its sound's own name, tags
-// and note, and (where its bank holds no names) the names the sound is
-// known by. Kept while neither the banks nor the marks change.
+// and note, and (where its bank holds no names) the names it is known by.
+// Kept while neither the banks nor the marks change.
 let extras = { key: '', named: new Map(), nameless: new Map() };
-function extraText(sound, holdsNames) {
+function extraText(bank, program) {
   const key = `${state.revision} ${state.marksRevision}`;
   if (extras.key !== key) extras = { key, named: new Map(), nameless: new Map() };
+  const { sounds, holdsNames } = bank.summary;
+  const sound = sounds[program];
   const kept = holdsNames ? extras.named : extras.nameless;
   let text = kept.get(sound);
   if (text === undefined) {
     const mark = markOf(sound);
     const parts = mark ? [mark.name, ...mark.tags, mark.note] : [];
-    if (!holdsNames) parts.push(...knownNames(sound).map((n) => n.name));
+    if (!holdsNames) parts.push(...namesOfProgram(bank, program).map((n) => n.name));
     text = parts.join('\n').toLowerCase();
     kept.set(sound, text);
   }
@@ -124,7 +229,7 @@ function passes(sound, filter) {
 }
 
 // Programs, across all banks, that the filter passes and whose names, the
-// names their sound is known by, its tags or its note hold the text
+// names they are known by, their sound's tags or its note hold the text
 // (ignoring case); answers { hits, total } with at most `limit` hits.
 const lowerNames = new WeakMap();
 export function findPrograms(text, filter, limit) {
@@ -140,7 +245,7 @@ export function findPrograms(text, filter, limit) {
     for (let p = 0; p < lower.length; p++) {
       if (!passes(sounds[p], filter)) continue;
       if (wanted && !lower[p].includes(wanted)
-        && ((holdsNames && !state.marks.has(sounds[p])) || !extraText(sounds[p], holdsNames).includes(wanted))) continue;
+        && ((holdsNames && !state.marks.has(sounds[p])) || !extraText(bank, p).includes(wanted))) continue;
       total += 1;
       if (hits.length < limit) hits.push({ bank, program: p });
     }
@@ -164,7 +269,7 @@ export function tagsInUse() {
 //   inside: sounds repeated inside one bank only;
 //   fills: the default and blank programs, { programs, banks }.
 export function duplicateReport() {
-  const sounds = index();
+  const { sounds } = index();
   const banks = state.banks.filter(readable);
   const own = new Map(banks.map((bank) => [bank, new Set(bank.summary.sounds.filter((s) => !state.fills.has(s)))]));
   const position = new Map(banks.map((bank, i) => [bank, i]));

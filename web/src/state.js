@@ -16,10 +16,12 @@ export const state = {
   // choices of "Write as…"; bank: the format and group of the new bank;
   // `names`: programs named from the collection where the format keeps names.
   settings: { model: '', write: { format: '', first: '', last: '', group: 'A', names: true }, bank: { format: '', group: 'A', names: true } },
-  // Each bank: { id, name, size, bytes, digest, summary, problem, built,
-  // received, sameAs, order, generation }. `summary` is what the engine answered when
-  // the bank was read (kept between visits); `bytes` are read from the kept
-  // collection when first needed.
+  // Each bank: { id, name, size, bytes, digest, summary, facts, problem,
+  // built, received, sameAs, order, generation }. `summary` is what the
+  // engine answered when the bank was read (kept between visits); `facts`,
+  // of a kept bank, that answer without its lists, there before the whole
+  // answer is read back; `bytes` are read from the kept collection when
+  // first needed.
   banks: [],
   revision: 0, // counts changes of the banks or of what they hold
   selected: null, // the bank whose programs are shown
@@ -79,6 +81,31 @@ export function where(bank, program) {
   return `${bank.name}, program ${program}`;
 }
 
+// Whether the file holds a program wholly and reliably, as the engine says
+// of a cut or damaged file (its `untrusted` programs).
+const untrustedSets = new WeakMap();
+export function untrusted(bank, program) {
+  const s = bank.summary;
+  if (!s || !s.untrusted?.length) return false;
+  if (!untrustedSets.has(s)) untrustedSets.set(s, new Set(s.untrusted));
+  return untrustedSets.get(s).has(program);
+}
+
+// Why, in words: "cannot be trusted: the file is cut short"
+export const distrust = (bank) => `cannot be trusted: the file is ${bank.summary.damage === 'cut' ? 'cut short' : 'damaged'}`;
+
+// Program numbers in runs: "3, 7–9, 58–99"
+export function runs(numbers) {
+  const parts = [];
+  for (let i = 0; i < numbers.length; i++) {
+    let j = i;
+    while (j + 1 < numbers.length && numbers[j + 1] === numbers[j] + 1) j++;
+    parts.push(j > i ? `${numbers[i]}–${numbers[j]}` : String(numbers[i]));
+    i = j;
+  }
+  return parts.join(', ');
+}
+
 // The banks that work on several at once applies to: those checked, or
 // else the one selected.
 export function targets() {
@@ -133,9 +160,10 @@ export function addBanks(list) {
   return banks;
 }
 
-// Banks kept from an earlier visit, as collection.js reads them.
+// Banks kept from an earlier visit, as collection.js reads them; their
+// whole answers come a moment later (updateBank).
 export function addKept(records) {
-  for (const r of records) state.banks.push({ bytes: null, problem: null, sameAs: null, generation: 0, ...r });
+  for (const r of records) state.banks.push({ bytes: null, summary: null, problem: null, sameAs: null, generation: 0, ...r });
   if (!state.selected && state.banks.length) state.selected = state.banks[0].id;
   emit('banks');
   emit('selection');

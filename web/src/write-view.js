@@ -7,7 +7,7 @@ import { count, download, element, formatOptions, notesBox, numbered, plural } f
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { readRange } from './range.js';
-import { changeSettings, formatByLetter, on, readable, state, targets } from './state.js';
+import { changeSettings, distrust, formatByLetter, on, readable, runs, state, targets } from './state.js';
 import { zipFiles } from './zip.js';
 
 const ui = {};
@@ -101,20 +101,24 @@ async function drawKeeps() {
     let text;
     let loses = false;
     let notes = [];
+    let doubtful = [];
     try {
       const report = await actions.report(bank, asked);
       text = report.text;
       loses = report.dropped.length > 0;
       notes = report.notes;
+      doubtful = bank.summary.untrusted.filter((p) => p >= report.first && p < report.first + report.programs);
     } catch (error) {
       text = `not known (${error.message})`;
     }
     if (mine !== keepsRound) return;
     const names = named() ? actions.collectionNames(bank).count : 0;
     lines[i].replaceChildren(element('strong', { textContent: `${bank.name}: ` }), text,
+      doubtful.length ? element('strong', { className: 'damage', textContent: ` ${doubtful.length === 1 ? 'Program' : 'Programs'} `
+        + `${runs(doubtful)} ${distrust(bank)}; ${doubtful.length === 1 ? 'it is' : 'they are'} written as the file holds ${doubtful.length === 1 ? 'it' : 'them'}.` }) : '',
       names ? ` ${plural(names, 'program')} ${names === 1 ? 'takes its name' : 'take their names'} from the collection.` : '',
       notes.length ? notesBox(bank.name, notes, `${bank.name} would not read back as written`, true) : '');
-    lines[i].classList.toggle('loses', loses || notes.length > 0);
+    lines[i].classList.toggle('loses', loses || notes.length > 0 || doubtful.length > 0);
   }
 }
 
