@@ -1,5 +1,6 @@
 #include "cli/driver.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/command_line.h"
@@ -17,40 +18,40 @@ constexpr const char* kBanner =
     "The latest version is published with the Vornak sources (see README.md)\n"
     "\n";
 
-void printEcho(const Settings& s) {
-    std::fputs("Passed parameters:\n", stdout);
-    std::printf("Input file: \"%s\"\n", s.files.front().c_str());
+void printEcho(const Settings& s, std::FILE* out) {
+    std::fputs("Passed parameters:\n", out);
+    std::fprintf(out, "Input file: \"%s\"\n", s.files.front().c_str());
     if (s.modelHint != ModelHint::Detect)
-        std::printf("Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
+        std::fprintf(out, "Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
     if (const ExportFormat* format = exportFormat(s.exportKind)) {
-        std::printf("Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), format->label);
+        std::fprintf(out, "Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), format->label);
         // Only /F names its group.
         if (s.exportKind == ExportKind::Bank2VChunkV1)
-            std::printf("Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
+            std::fprintf(out, "Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
     }
-    std::printf("Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
-    std::printf("%s programs\n", s.listMode == ListMode::On ? "List" : "Do not list");
+    std::fprintf(out, "Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
+    std::fprintf(out, "%s programs\n", s.listMode == ListMode::On ? "List" : "Do not list");
 }
 
 } // namespace
 
 // The usage text; its format lines are those of the format table.
-void printUsage() {
-    std::fputs("Vornak can read PPG Wave Program Bank files in the following formats:\n", stdout);
+void printUsage(std::FILE* out) {
+    std::fputs("Vornak can read PPG Wave Program Bank files in the following formats:\n", out);
     for (const InputFormat& format : inputFormats())
-        if (format.usage[0] != '\0') std::printf("  %s\n", format.usage);
+        if (format.usage[0] != '\0') std::fprintf(out, "  %s\n", format.usage);
     std::fputs("\n"
                "Syntax: vornak [switches] inputfile\n"
                "Switches:\n"
                "/? ............ gives this information and terminates\n"
                "/L ............ lists input file's contents (default, unless exporting)\n",
-               stdout);
+               out);
     const auto formats = exportFormats();
     for (std::size_t line = 0; line < formats.size(); ++line)
         for (const ExportFormat& format : formats) {
             if (format.usageLine != static_cast<int>(line)) continue;
-            std::printf("/%cname ........ %s\n", format.switchLetter(), format.usage);
-            if (format.usageMore != nullptr) std::printf("                %s\n", format.usageMore);
+            std::fprintf(out, "/%cname ........ %s\n", format.switchLetter(), format.usage);
+            if (format.usageMore != nullptr) std::fprintf(out, "                %s\n", format.usageMore);
         }
     std::fputs("When multiple export switches are given, only the last one is used.\n"
                "/Plll-uuu ..... exports only programs between lll and uuu (0..max)\n"
@@ -60,37 +61,42 @@ void printUsage() {
                "/v ............ increase verbosity a bit\n"
                "/2.x .......... the file to be loaded is a PPG 2.x (x=2/3) V8 file\n"
                "                (default tries to determine from file contents)\n",
-               stdout);
+               out);
 }
 
-int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit) {
-    std::fputs(kBanner, stdout);
-    const ParsedCommandLine parsed = parseCommandLine(argc, argv);
+int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit, FileAccess& files,
+              std::FILE* out) {
+    std::fputs(kBanner, out);
+    const ParsedCommandLine parsed =
+        parseCommandLine(argc, argv, [&files](const std::string& path) { return files.exists(path); });
     const Settings& s = parsed.settings;
     switch (parsed.outcome) {
     case ParseOutcome::Usage:
-        printUsage();
+        printUsage(out);
         return 1;
     case ParseOutcome::NotEnoughInfo:
-        std::fputs("Not enough command line information\n", stdout);
-        printUsage();
+        std::fputs("Not enough command line information\n", out);
+        printUsage(out);
         return 1;
     case ParseOutcome::ExportPathMissing:
-        std::fputs("Export file name missing\n", stdout);
-        printUsage();
+        std::fputs("Export file name missing\n", out);
+        printUsage(out);
         return 1;
     case ParseOutcome::Run:
         break;
     }
-    if (s.verbose) printEcho(s);
+    if (s.verbose) printEcho(s, out);
 
-    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank, inputLimit);
-    if (loaded != 0) return loaded;
-    if (s.listMode == ListMode::On) printListing(bank, s.rangeStart, s.rangeEnd);
+    FileBytes input = files.read(s.files.front().c_str(), kLoadSpare, kLoadCapacity, std::min(kStreamLimit, inputLimit),
+                                 inputLimit);
+    const LoadOutcome loaded = loadInPlace(input, s.modelHint, bank);
+    if (!loaded.message.empty()) std::fprintf(out, "%s\n", loaded.message.c_str());
+    if (loaded.code != 0) return loaded.code;
+    if (s.listMode == ListMode::On) printListing(bank, s.rangeStart, s.rangeEnd, out);
 
     const ExportFormat* format = exportFormat(s.exportKind);
     if (format == nullptr) return 0;
-    return writeExport(s.exportPath.c_str(), format->write(bank, {s.rangeStart, s.rangeEnd, s.exportGroup}));
+    return writeExport(files, s.exportPath.c_str(), format->write(bank, {s.rangeStart, s.rangeEnd, s.exportGroup}));
 }
 
 } // namespace vornak

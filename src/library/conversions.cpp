@@ -195,6 +195,11 @@ bool isImageProgramName(const char* name) {
 
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   int namesCut) {
+    return reportConversion(format, bank, format.write(bank, {first, last, group}), first, last, group, namesCut);
+}
+
+ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
+                                  int first, int last, int group, int namesCut) {
     ConversionReport r;
     r.format = &format;
     int fileSlots = 0;
@@ -225,9 +230,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     }
     r.slots = fileSlots;
 
-    // Written by the format's own writer and read back as the tool reads a
-    // file given to it.
-    const std::vector<std::uint8_t> bytes = format.write(bank, {first, last, group});
+    // Read back as the tool reads a file given to it.
     PpgBank plain = makeStartupBank();
     const LoadOutcome reread = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, plain);
     // Only a bare memory image, having no header, can be taken for another

@@ -35,6 +35,10 @@ struct ConversionReport {
 // format that keeps names keeps them so.
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   int namesCut = 0);
+// The same for the bytes that the format's writer made of the bank so (none
+// when it could not make them).
+ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
+                                  int first, int last, int group, int namesCut = 0);
 
 // The report's sentence, made again after something was added to `dropped`.
 std::string reportText(const ConversionReport& report, int bankPrograms);

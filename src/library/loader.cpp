@@ -207,16 +207,19 @@ LoadOutcome readFailure(FileBytes::Status status) {
     return outcome;
 }
 
+LoadOutcome loadInPlace(FileBytes& file, ModelHint hint, PpgBank& bank) {
+    if (file.status != FileBytes::Read) return readFailure(file.status);
+    return loadBuffer(file.data.get(), file.size, hint, bank);
+}
+
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
-    FileBytes copy = copyWhole(data, size, kSpareBytes, kBankImageSize);
-    if (copy.status != FileBytes::Read) return readFailure(copy.status);
-    return loadBuffer(copy.data.get(), copy.size, hint, bank);
+    FileBytes copy = copyWhole(data, size, kLoadSpare, kLoadCapacity);
+    return loadInPlace(copy, hint, bank);
 }
 
 LoadOutcome loadFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {
-    FileBytes file = readWholeFile(path, kSpareBytes, kBankImageSize, std::min(kStreamLimit, inputLimit), inputLimit);
-    if (file.status != FileBytes::Read) return readFailure(file.status);
-    return loadBuffer(file.data.get(), file.size, hint, bank);
+    FileBytes file = readWholeFile(path, kLoadSpare, kLoadCapacity, std::min(kStreamLimit, inputLimit), inputLimit);
+    return loadInPlace(file, hint, bank);
 }
 
 int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {

@@ -75,6 +75,16 @@ struct LoadOutcome {
 // caller's stay as they are.
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank);
 
+// How the loader holds an input to read it in place: the file's bytes, then
+// zero bytes, at least kLoadSpare of them and at least a whole memory image
+// in all (readWholeFile's and reserveWhole's spare and capacity).
+inline constexpr std::size_t kLoadSpare = 2;
+inline constexpr std::size_t kLoadCapacity = kBankImageSize;
+
+// Loads a file read in that layout, in place (a reader may change its
+// bytes); a read that failed answers readFailure's outcome.
+LoadOutcome loadInPlace(FileBytes& file, ModelHint hint, PpgBank& bank);
+
 // Reads the whole file, then loads it as loadBank does. An input of more
 // than `inputLimit` bytes is refused as one there is no memory for; more
 // than 1 GiB from a pipe always is.

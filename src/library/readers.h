@@ -16,7 +16,7 @@ namespace vornak {
 // followed by zero bytes up to at least size + 2 and at least one whole
 // memory image (5120 bytes), so that a short SysEx dump decodes in place
 // into a whole image whose bytes beyond the file are zero.
-constexpr std::size_t kSpareBytes = 2;
+constexpr std::size_t kSpareBytes = kLoadSpare;
 struct LoadInput {
     std::uint8_t* data;
     std::size_t size;

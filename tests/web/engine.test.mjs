@@ -3,12 +3,13 @@
 // engine, on the calling thread and in a worker thread.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { test } from 'node:test';
 
 import { Worker } from 'node:worker_threads';
 
 import { bytesToText, createVornak, createVornakWorker, textToBytes, VornakError } from '../../web/vornak-node.mjs';
-import { corpusFiles, enginePath, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes, toolMessage } from './support.mjs';
+import { corpusFiles, exampleFiles, exportSwitches, random, randomBankFiles, root, runNative, sameBytes, toolMessage } from './support.mjs';
 
 const vornak = await createVornak();
 
@@ -125,9 +126,11 @@ test('a run leaves nothing behind, and an export name that leaves the run\'s fol
   // The tool's answer to an export it cannot write.
   const failed = runNative(['/Snot-there/x.syx', 'in.syx'], { 'in.syx': syx });
   assert.equal(failed.exitCode, 1);
-  // Every folder of the engine's file system, as its code makes them.
-  const made = [...readFileSync(enginePath, 'utf8').matchAll(/FS\.mkdir\("(\/[^"]*)"\)/g)].map((m) => m[1]);
-  assert.ok(made.includes('/dev') && made.includes('/proc/self/fd'), `folders found: ${made}`);
+  // Every folder and device of the file system around a run (but the run's
+  // own folder), as the engine's code lists them.
+  const made = [...readFileSync(join(root, 'src/io/memory_files.cpp'), 'utf8').matchAll(/"(\/[a-z0-9_/]+)"/g)].map((m) => m[1])
+    .filter((path) => path !== '/run');
+  assert.ok(made.includes('/dev') && made.includes('/proc/self/fd') && made.includes('/dev/null'), `folders found: ${made}`);
   const targets = [...['/', ...made].map((dir) => `${dir.replace(/\/$/, '')}/x.syx`), '../x.syx', 'sub/../../x.syx', '../../tmp/x.syx'];
   for (const target of targets) {
     const run = vornak.run([`/S${target}`, 'in.syx'], { 'in.syx': syx, 'sub/a': syx });
@@ -385,11 +388,11 @@ test('every call checks its options alike, on the calling thread and in a worker
 });
 
 test('a failure of the engine or of its worker is a VornakError with its code', async () => {
-  // A failure inside the engine (here: bytes that give no view of
-  // themselves) stops it for good.
+  // A failure inside the engine (here: bytes that cannot say their length)
+  // stops it for good.
   class Unviewable extends Uint8Array {
-    subarray() {
-      throw new Error('no view');
+    get length() {
+      throw new Error('no length');
     }
   }
   const engine = await createVornak();
