@@ -81,7 +81,6 @@ const bundle = async (entry, options) => (await build({
 const workerCode = await bundle('engine/worker-script.js', {
   format: 'iife',
   minify: true,
-  external: ['node:worker_threads'],
   plugins: [made({ ...sources, 'vornak:wasm': 'export const wasmGzipBase64 = vornakWasmGzipBase64;\n' })],
 });
 const engineSources = {

@@ -2,13 +2,14 @@
 // the same output byte for byte and the same files, run after run on one
 // engine, on the calling thread and in a worker thread.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
 import { Worker } from 'node:worker_threads';
 
-import { bytesToText, createVornak, createVornakWorker, textToBytes, VornakError } from '../../web/vornak-node.mjs';
+import { bytesToText, createVornak, createVornakWorker, serveVornak, textToBytes, VornakError } from '../../web/vornak-node.mjs';
 import { corpusFiles, exampleFiles, exportSwitches, random, randomBankFiles, root, runNative, sameBytes, toolMessage } from './support.mjs';
 
 const vornak = await createVornak();
@@ -442,6 +443,7 @@ test('requests larger than a bank, and lists with holes or nulls, are refused be
   const dump = exampleFiles()['demo23.syx'];
   const refused = (work, words) => assert.throws(work, (e) => e instanceof TypeError && e.code === 'bad-option' && words.test(e.message));
   refused(() => vornak.describe('d.syx', dump, { parameters: [null] }), /entry 0 is none/);
+  refused(() => vornak.describe('d.syx', dump, { parameters: [undefined] }), /entry 0 is none/);
   refused(() => vornak.describe('d.syx', dump, { parameters: [1, , 2] }), /entry 1 is none/); // eslint-disable-line no-sparse-arrays
   refused(() => vornak.describe('d.syx', dump, { parameters: new Array(100000).fill(1) }), /at most 65536/);
   refused(() => vornak.describe('d.syx', dump, { conversions: 'Z' }), /switch letter/);
@@ -491,6 +493,9 @@ test('convert with names writes what the tool writes, but for the names given', 
     const back = vornak.describe('back', named.bytes, { parameters: false, conversions: false });
     const kept = vornak.formats().find((f) => f.letter === to).names;
     assert.deepEqual(back.names.slice(0, 3), kept ? ['Solar Brass 37', 'PPG Program 001', 'Pad'] : ['PPG Program 000', 'PPG Program 001', 'PPG Program 002']);
+    // What the file keeps is said of the bank as renamed.
+    assert.equal(named.keeps.names, kept, to);
+    assert.equal(/program names are not kept/.test(named.keeps.text), !kept, named.keeps.text);
   }
   const long = vornak.convert(dump, { to: 'O', names: ['x'.repeat(28)] });
   assert.equal(long.ok, false);
@@ -510,4 +515,37 @@ test('listing is the tool\'s listing, and the formats say what their files do no
   assert.deepEqual(formats.W.valuesNotHeld, []);
   assert.equal(vornak.describe('d', files['demo23.syx'], { parameters: false, conversions: false }).holdsNames, false);
   assert.equal(vornak.describe('c', files['demo23.crv'], { parameters: false, conversions: false }).holdsNames, true);
+});
+
+test('a worker takes a pooled Buffer without its pool, keeps inputs above its limit, and starts from any node module', async () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const worker = await createVornakWorker({ transfer: true, inputLimit: 5000 });
+  // A small node Buffer is a view of a pool that other Buffers share: handed
+  // over, it goes as a copy, and the pool stays the caller's.
+  const pooled = Buffer.from(syx.subarray(0, 3000));
+  const neighbour = Buffer.from('neighbour');
+  assert.deepEqual(await worker.convert(pooled, { to: 'W' }), vornak.convert(syx.subarray(0, 3000), { to: 'W' }));
+  assert.deepEqual([pooled.length, neighbour.toString()], [3000, 'neighbour']);
+  // An input above the limit is answered by its length alone: its bytes do
+  // not go to the worker (they are not even handed over).
+  const above = syx.slice();
+  const described = await worker.describe('big.syx', above);
+  const ran = await worker.run(['big.syx'], { 'big.syx': above });
+  assert.deepEqual([described.reason, ran.exitCode, toolMessage(ran.stdout), above.byteLength], ['too-large', 2, 'Error allocating buffer', syx.length]);
+  worker.dispose();
+  // A worker of its own, from a program run as an ES module by node -e.
+  const module = new URL('../../web/vornak-node.mjs', import.meta.url).href;
+  const script = `import { createVornakWorker } from '${module}'; const w = await createVornakWorker(); console.log((await w.formats()).length); w.dispose();`;
+  const started = spawnSync(process.execPath, ['--input-type=module', '-e', script], { encoding: 'utf8' });
+  assert.equal(started.stdout, '8\n', started.stderr);
+});
+
+test('convert answers a name no byte stands for in words, as compose does, and serveVornak checks its port', () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const unnamed = vornak.convert(syx, { to: 'O', names: [null, '\u20ad'] });
+  assert.deepEqual([unnamed.ok, unnamed.exitCode, unnamed.reason, unnamed.bytes], [false, 1, 'bad-request', null]);
+  assert.match(unnamed.message, /^The name of program 1 holds a character that a name cannot hold/);
+  for (const port of [null, {}, { postMessage() {} }]) {
+    assert.throws(() => serveVornak(port), (e) => e instanceof TypeError && e instanceof VornakError && e.code === 'bad-option', String(port));
+  }
 });
