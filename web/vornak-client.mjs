@@ -9,16 +9,19 @@ function marked(error, code) {
   Object.defineProperty(error, mark, { value: true });
   return error;
 }
-var VornakError = class extends Error {
-  constructor(code, message) {
-    super(message);
-    marked(this, code);
+var VornakError = /* @__PURE__ */ (() => {
+  class VornakError2 extends Error {
+    constructor(code, message) {
+      super(message);
+      marked(this, code);
+    }
+    static [Symbol.hasInstance](value) {
+      return value !== null && typeof value === "object" && value[mark] === true;
+    }
   }
-  static [Symbol.hasInstance](value) {
-    return value !== null && typeof value === "object" && value[mark] === true;
-  }
-};
-Object.defineProperty(VornakError.prototype, "name", { value: "VornakError", writable: true, configurable: true });
+  Object.defineProperty(VornakError2.prototype, "name", { value: "VornakError", writable: true, configurable: true });
+  return VornakError2;
+})();
 function show(value) {
   if (typeof value === "string") return JSON.stringify(value.length > 60 ? `${value.slice(0, 60)}\u2026` : value);
   if (value === null || typeof value !== "object" && typeof value !== "function") return String(value);
@@ -174,7 +177,7 @@ function checkText(what, text) {
   if (loneSurrogate.test(text)) refuse(`${what} holds half of a surrogate pair: ${show(text)}`);
   return text;
 }
-var utf8 = new TextEncoder();
+var utf8 = /* @__PURE__ */ new TextEncoder();
 function pathTooLong(path, limits) {
   if (path.length > limits.pathLength || utf8.encode(path).length > limits.pathLength) return true;
   return path.split("/").some((part) => part.length > limits.fileNameLength && utf8.encode(part).length > limits.fileNameLength);

@@ -33,7 +33,7 @@ function checkText(what, text) {
 }
 
 // The bytes of text as UTF-8, the form in which names reach the engine.
-export const utf8 = new TextEncoder();
+export const utf8 = /* @__PURE__ */ new TextEncoder();
 
 // Whether a path is longer than the tool's system takes: a file name (a part
 // between slashes) of more than `fileNameLength` bytes, or a path of more

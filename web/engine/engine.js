@@ -33,7 +33,7 @@ export async function createVornak(options) {
   }
 }
 
-const utf8Text = new TextDecoder();
+const utf8Text = /* @__PURE__ */ new TextDecoder();
 
 function engineOver(module, inputLimit) {
   let stopped = null;

@@ -13,17 +13,22 @@ export function marked(error, code) {
   return error;
 }
 
-export class VornakError extends Error {
-  constructor(code, message) {
-    super(message);
-    marked(this, code);
-  }
+// (Made by a function, so that a bundle that uses none of the engine drops
+// it.)
+export const VornakError = /* @__PURE__ */ (() => {
+  class VornakError extends Error {
+    constructor(code, message) {
+      super(message);
+      marked(this, code);
+    }
 
-  static [Symbol.hasInstance](value) {
-    return value !== null && typeof value === 'object' && value[mark] === true;
+    static [Symbol.hasInstance](value) {
+      return value !== null && typeof value === 'object' && value[mark] === true;
+    }
   }
-}
-Object.defineProperty(VornakError.prototype, 'name', { value: 'VornakError', writable: true, configurable: true });
+  Object.defineProperty(VornakError.prototype, 'name', { value: 'VornakError', writable: true, configurable: true });
+  return VornakError;
+})();
 
 // A value as a message shows it: short strings quoted, objects by their kind.
 export function show(value) {
