@@ -12,12 +12,12 @@ namespace {
 // The run's folder, in the file system around it.
 constexpr std::string_view kRunFolder = "/run";
 
-// What else the file system holds: folders, and devices; only the null
-// device and the standard streams can be opened.
+// What else the file system holds: folders, and devices, of which only the
+// null device and the standard streams can be opened.
 constexpr std::array<std::string_view, 9> kFolders{"/dev",  "/dev/shm",  "/dev/shm/tmp", "/tmp",         "/home",
                                                    "/home/web_user", "/proc", "/proc/self", "/proc/self/fd"};
-constexpr std::array<std::string_view, 8> kDevices{"/dev/null",   "/dev/stdin",  "/dev/stdout", "/dev/stderr",
-                                                   "/dev/tty",    "/dev/tty1",   "/dev/random", "/dev/urandom"};
+constexpr std::array<std::string_view, 4> kOpenDevices{"/dev/null", "/dev/stdin", "/dev/stdout", "/dev/stderr"};
+constexpr std::array<std::string_view, 4> kClosedDevices{"/dev/tty", "/dev/tty1", "/dev/random", "/dev/urandom"};
 
 bool among(std::string_view path, std::span<const std::string_view> list) {
     return std::find(list.begin(), list.end(), path) != list.end();
@@ -73,7 +73,9 @@ MemoryFiles::Place MemoryFiles::find(const std::string& path) const {
                 if (full == kRunFolder)
                     at = {Place::RunFolder, ""};
                 else
-                    at = {among(full, kFolders) ? Place::Folder : among(full, kDevices) ? Place::Device : Place::Missing,
+                    at = {among(full, kFolders)                                      ? Place::Folder
+                          : among(full, kOpenDevices) || among(full, kClosedDevices) ? Place::Device
+                                                                                     : Place::Missing,
                           std::move(full)};
             }
         }
@@ -90,11 +92,8 @@ bool MemoryFiles::exists(const std::string& path) const {
 FileBytes MemoryFiles::read(const char* path, std::size_t spare, std::size_t capacity, std::size_t,
                             std::size_t fileLimit) {
     const Place place = find(path);
-    if (place.kind == Place::Device) {
-        // Standard input is empty, and so is what the other streams give.
-        if (place.path == "/dev/tty" || place.path == "/dev/tty1" || place.path.find("random") != std::string::npos) return {};
-        return reserveWhole(0, spare, capacity);
-    }
+    // Standard input is empty, and so is what the other streams give.
+    if (place.kind == Place::Device) return among(place.path, kOpenDevices) ? reserveWhole(0, spare, capacity) : FileBytes{};
     if (place.kind != Place::RunFile) return {};
     const auto written = written_.find(place.path);
     if (written != written_.end()) {

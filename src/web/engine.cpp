@@ -281,12 +281,13 @@ std::uint8_t* vornak_file(const char* name, std::size_t size) {
 // it wrote (new, or an input replaced) its name (UTF-8, `name` bytes) and its
 // bytes. Null when there is no memory for the output.
 const char* vornak_run(int argc, char** argv) {
+    std::vector<GivenFile> given = takeFiles();
     char* printed = nullptr;
     std::size_t printedSize = 0;
     std::FILE* out = ::open_memstream(&printed, &printedSize);
     if (out == nullptr) return nullptr;
     MemoryFiles files(out);
-    for (GivenFile& given : takeFiles()) files.add(given.name, std::move(given.bytes));
+    for (GivenFile& file : given) files.add(file.name, std::move(file.bytes));
     PpgBank bank = makeStartupBank();
     const int code = runDriver(argc, argv, bank, gInputLimit, files, out);
     const bool whole = std::fclose(out) == 0;
