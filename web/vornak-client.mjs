@@ -404,15 +404,7 @@ function checkEngineOptions(options, keys = ["inputLimit"]) {
 }
 
 // web/engine/client.js
-var checks = {
-  run: checkRun,
-  describe: checkDescribe,
-  compose: checkCompose,
-  convert: checkConvert,
-  listing: checkListing,
-  formats: () => ({ message: {} }),
-  limits: () => ({ message: {} })
-};
+var checks = { run: checkRun, describe: checkDescribe, compose: checkCompose, convert: checkConvert, listing: checkListing };
 var workerHint = "start it from the package's worker file (vornak/worker) and pass it as options.worker, or allow blob: in the worker-src of the Content-Security-Policy";
 function connect(options, start) {
   const given = options !== null && typeof options === "object" ? options.worker : void 0;
@@ -509,8 +501,10 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
     }),
     describe: (name, bytes, options) => call("describe", name, bytes, options),
     listing: (name, bytes, options) => call("listing", name, bytes, options),
-    formats: () => call("formats"),
-    limits: () => call("limits"),
+    // The worker's formats and limits came with its start: answered here,
+    // as copies, without a round trip.
+    formats: () => stopped ? Promise.reject(stopped) : Promise.resolve(structuredClone(facts.formats)),
+    limits: () => stopped ? Promise.reject(stopped) : Promise.resolve(structuredClone(facts.limits)),
     compose: (request) => call("compose", request),
     convert: (bytes, options) => call("convert", bytes, options),
     // The sounds cross to the worker only when they are not those sent last:

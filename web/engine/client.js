@@ -8,11 +8,7 @@ import { buffersOf, fileMap, withInputs } from './bytes.js';
 import { checkCompose, checkConvert, checkDescribe, checkEngineOptions, checkListing, checkRun, checkSimilar } from './checks.js';
 import { errorFrom, refuse, refusal, VornakError } from './errors.js';
 
-const checks = {
-  run: checkRun, describe: checkDescribe, compose: checkCompose, convert: checkConvert, listing: checkListing,
-  formats: () => ({ message: {} }),
-  limits: () => ({ message: {} }),
-};
+const checks = { run: checkRun, describe: checkDescribe, compose: checkCompose, convert: checkConvert, listing: checkListing };
 
 // What a worker's failure to start says to try.
 export const workerHint = 'start it from the package\'s worker file (vornak/worker) and pass it as options.worker, or ' +
@@ -132,8 +128,10 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
     }),
     describe: (name, bytes, options) => call('describe', name, bytes, options),
     listing: (name, bytes, options) => call('listing', name, bytes, options),
-    formats: () => call('formats'),
-    limits: () => call('limits'),
+    // The worker's formats and limits came with its start: answered here,
+    // as copies, without a round trip.
+    formats: () => (stopped ? Promise.reject(stopped) : Promise.resolve(structuredClone(facts.formats))),
+    limits: () => (stopped ? Promise.reject(stopped) : Promise.resolve(structuredClone(facts.limits))),
     compose: (request) => call('compose', request),
     convert: (bytes, options) => call('convert', bytes, options),
     // The sounds cross to the worker only when they are not those sent last:
