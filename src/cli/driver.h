@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-
 #include <cstdio>
 
 #include "io/file_io.h"
