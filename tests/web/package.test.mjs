@@ -25,6 +25,10 @@ const program = {
 import createVornak, { bytesToText, createVornakWorker, textToBytes, version, VornakError } from 'vornak';
 import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakErrorCode, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
 import { version as versionAlone } from 'vornak/version';
+import { createVornakWorker as startFromFile, VornakError as ClientError } from 'vornak/client';
+
+// The client has the module's types for what it shares with it.
+export const client: { start: typeof createVornakWorker; error: typeof VornakError } = { start: startFromFile, error: ClientError };
 
 // A bank of 100 programs: a memory image of zero bytes; and the same with
 // one byte more, which the tool notes.
@@ -286,7 +290,8 @@ test('a page runs the browser bundle, and the module as it is, under a strict Co
     // A plain module script has no bare names: it imports the package's file.
     if (path === '/main.js' || path === '/browser.js') {
       body = String(body).replaceAll("from 'vornak'", "from '/node_modules/vornak/web/vornak.mjs'")
-        .replaceAll("from 'vornak/version'", "from '/node_modules/vornak/web/vornak-version.mjs'");
+        .replaceAll("from 'vornak/version'", "from '/node_modules/vornak/web/vornak-version.mjs'")
+        .replaceAll("from 'vornak/client'", "from '/node_modules/vornak/web/vornak-client.mjs'");
     }
     route.fulfill({
       body,
