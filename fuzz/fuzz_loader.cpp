@@ -7,7 +7,7 @@
 #include <span>
 
 #include "library/format_table.h"
-#include "library/loader.h"
+#include "cli/input.h"
 #include "fuzz_support.h"
 #include "library/bank_facts.h"
 #include "library/sounds.h"

@@ -152,7 +152,7 @@ void checkReports(const PpgBank& bank, int group) {
         PpgBank back(87, 20);
         const LoadOutcome plain = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back);
         const bool asWritten = plain.code == 0 && plain.format == &inputFormat(format.readsAs) &&
-                               (format.family != ExportFamily::Image || back.programCount == r.slots);
+                               (format.output != &kImageOutput || back.programCount == r.slots);
         check(r.notes.empty() == asWritten, "report on reading back");
         if (!asWritten || !r.names || !format.keepsNames()) continue;
         for (int k = 0; k < r.programs && k < back.programCount; ++k)

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "library/loader.h"
+#include "cli/input.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"

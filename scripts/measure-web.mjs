@@ -261,7 +261,7 @@ for (let i = 0; i < rounds; i++) {
   await page.locator('#file-input').setInputFiles({ name: bankName, mimeType: 'application/octet-stream', buffer: bank });
   await waitFor('1 file read.');
   // Read again with a model hint: the bytes are in the page already.
-  await page.getByLabel('Model of the data').selectOption(i % 2 ? '2' : '3');
+  await page.getByLabel('Model of the data').selectOption({ label: i % 2 ? 'PPG Wave 2.2' : 'PPG Wave 2.3' });
   await waitFor('1 bank read again.');
   await page.locator('#write').click();
   await page.locator('#convert').click();

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "library/loader.h"
+#include "cli/input.h"
 #include "formats/corvel.h"
 #include "io/file_io.h"
 #include "test_support.h"

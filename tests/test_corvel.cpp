@@ -14,7 +14,7 @@
 #include <tuple>
 #include <vector>
 
-#include "library/loader.h"
+#include "cli/input.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "model/error.h"
@@ -189,6 +189,7 @@ TEST(CorvelRead, ErrorCodes) {
         {"more combis than the file holds", 4, counts(1, 5)},
         {"counts that fit but disagree", 6, counts(10, 1)},
         {"header walks fewer chunks", 6, join({bankHeader(2), g, p, c})},
+        {"header walks more chunks", 6, join({bankHeader(4), g, p, c, c})},
         {"program fxVersion 3", 11, join({h, g, programChunk("P", Floats(144, 1), 3), c})},
         {"program with 145 floats", 11, join({h, g, programChunk("P", Floats(145, 1)), c})},
         {"program fxID", 11, join({h, g, chunk(1, 2, "P", Floats(144, 1), "CrVm"), c})},

@@ -11,7 +11,7 @@
 #include <string>
 #include <tuple>
 
-#include "library/loader.h"
+#include "cli/input.h"
 #include "formats/halvic.h"
 #include "io/file_io.h"
 #include "test_support.h"

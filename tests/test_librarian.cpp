@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -217,10 +218,10 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 const Read back = readBytes(Bytes(bytes.begin(), bytes.end()), r.combis > 0 ? 3 : -1);
                 ASSERT_EQ(back.outcome.code, 0) << context;
                 EXPECT_EQ(r.programs + r.filled + r.blank, r.slots) << context;
-                const bool ranged = format.takesRange && first != 0;
-                EXPECT_EQ(r.programs, format.family == ExportFamily::Corvel ? bank.programCount
+                const bool ranged = format.takesRange() && first != 0;
+                EXPECT_EQ(r.programs, format.output == &kCorvelOutput ? bank.programCount
                                       : ranged                              ? 5
-                                      : format.family == ExportFamily::Bank2V ? std::min(bank.programCount, 128)
+                                      : format.output == &k2VOutput ? std::min(bank.programCount, 128)
                                                                             : std::min(bank.programCount, bank.combiCount ? 87 : 100))
                     << context;
                 EXPECT_EQ(r.first, ranged ? 5 : 0) << context;
@@ -229,18 +230,18 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                 for (int k = 0; k < r.programs; ++k) {
                     const PpgProgram& src = bank.programs[static_cast<std::size_t>(r.first + k)];
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family != ExportFamily::Bank2V && !rounded) {
+                    if (format.output != &k2VOutput && !rounded) {
                         EXPECT_EQ(recordOf(got), recordOf(src)) << context << " slot " << k;
                     }
                     namesBack = namesBack && (std::string(got.name) == src.name || isImageProgramName(src.name));
                 }
                 EXPECT_EQ(r.names, namesBack) << context;
-                if (format.family != ExportFamily::Image || name == "named") {
-                    EXPECT_EQ(r.names, format.family != ExportFamily::Image) << context;
+                if (format.output != &kImageOutput || name == "named") {
+                    EXPECT_EQ(r.names, format.output != &kImageOutput) << context;
                 }
                 for (int k = r.programs; k < r.programs + r.filled; ++k) {
                     const PpgProgram& got = back.bank.programs[static_cast<std::size_t>(k)];
-                    if (format.family == ExportFamily::Bank2V)
+                    if (format.output == &k2VOutput)
                         EXPECT_STREQ(got.name, "Basic 2.2") << context;
                     else
                         EXPECT_EQ(recordOf(got), fill) << context;
@@ -249,6 +250,25 @@ TEST(Conversions, ReportWhatTheWrittenFileHolds) {
                           std::string::npos) << r.text;
             }
         }
+    }
+}
+
+// The sounds a file holds where a bank gave it no program are those that a
+// file of one such slot, written and read back, holds.
+TEST(Conversions, FillAndBlankSoundsAreWhatAFileGivesBack) {
+    for (const ExportFormat& format : exportFormats()) {
+        PpgBank one(0, 0);
+        one.resize(1, 0);
+        one.programs[0] = format.output->fill();
+        const std::vector<std::uint8_t> bytes = format.write(one, {0, 0, kGroupA});
+        const Read back = readBytes(Bytes(bytes.begin(), bytes.end()));
+        ASSERT_EQ(back.outcome.code, 0) << format.letter;
+        std::set<std::string> read;
+        for (const PpgProgram& p : programsOf(back.bank)) read.insert(soundOf(p));
+        const FillSounds sounds = fillSounds(*format.output);
+        std::set<std::string> want{sounds.fill};
+        if (!sounds.blank.empty()) want.insert(sounds.blank);
+        EXPECT_EQ(read, want) << format.letter;
     }
 }
 
@@ -267,6 +287,13 @@ TEST(Conversions, NameWhatIsLost) {
     EXPECT_NE(dropped('o', 1).find("group A of"), std::string::npos);
     EXPECT_NE(dropped('o').find("combis"), std::string::npos);
     EXPECT_EQ(dropped('w'), "");
+
+    // The report says so in words where the names are lost, and only there.
+    for (const ExportFormat& format : exportFormats()) {
+        const ConversionReport r = reportConversion(format, bank, 0, 255, kGroupA);
+        EXPECT_EQ(r.names, format.keepsNames()) << format.letter;
+        EXPECT_EQ(r.text.find("program names are not kept") != std::string::npos, !format.keepsNames()) << r.text;
+    }
 }
 
 namespace {
@@ -309,11 +336,11 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             const PpgProgram& got = back.bank.programs[k];
             const std::string context = std::string(1, format.letter) + " slot " + std::to_string(k);
             if (sources[k] == nullptr) {
-                const PpgProgram fill = format.family == ExportFamily::Bank2V ? fillProgram2V() : imageFillProgram();
+                const PpgProgram fill = format.output == &k2VOutput ? k2VOutput.fill() : imageFillProgram();
                 EXPECT_EQ(recordOf(got), recordOf(fill)) << context;
                 continue;
             }
-            if (format.family == ExportFamily::Bank2V) {
+            if (format.output == &k2VOutput) {
                 // What a 2.V bank holds of the program: the same program
                 // written alone by the same writer.
                 PpgBank alone(0, 0);
@@ -325,15 +352,15 @@ TEST(Compose, SlotsHoldTheirSourcesInEveryFormat) {
             } else {
                 EXPECT_EQ(recordOf(got), recordOf(*sources[k])) << context;
             }
-            if (format.family != ExportFamily::Image) {
+            if (format.output != &kImageOutput) {
                 EXPECT_STREQ(got.name, names[k]) << context;
             }
-            if (format.family == ExportFamily::Corvel) {
+            if (format.output == &kCorvelOutput) {
                 EXPECT_EQ(programFields(got), programFields(*sources[k])) << context;
             }
         }
-        EXPECT_EQ(std::string(back.bank.name), format.family == ExportFamily::Corvel ? "Built" : "");
-        EXPECT_EQ(back.bank.combiCount == 0 || format.family == ExportFamily::Image, true);
+        EXPECT_EQ(std::string(back.bank.name), format.output == &kCorvelOutput ? "Built" : "");
+        EXPECT_EQ(back.bank.combiCount == 0 || format.output == &kImageOutput, true);
     }
 }
 
@@ -541,7 +568,7 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
 TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
     const PpgBank bank = namedBank();
     for (const ExportFormat& format : exportFormats()) {
-        if (format.family != ExportFamily::Bank2V) continue;
+        if (format.output != &k2VOutput) continue;
         for (const int group : {kGroupA, kGroupB}) {
             const std::vector<std::uint8_t> bytes = format.write(bank, {0, 255, group});
             const Read v2 = readBytes(Bytes(bytes.begin(), bytes.end()));
@@ -603,5 +630,50 @@ TEST(Sounds, ReadBackAndMeasuredByTheirValues) {
         PpgProgram other;
         ASSERT_TRUE(programOfSound(candidates[n.index], other));
         EXPECT_DOUBLE_EQ(n.distance, soundDistance(dump.bank.programs[7], other)) << n.index;
+    }
+}
+
+// The search, which stops measuring a sound once it is further than those
+// found, finds what measuring every sound and sorting them finds: random
+// programs, with values beyond their records, copies and near copies.
+TEST(Sounds, SearchFindsWhatAPlainSearchFinds) {
+    std::mt19937 rng(29);
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    std::vector<PpgProgram> programs;
+    for (int i = 0; i < 400; ++i) {
+        PpgProgram p;
+        if (!programs.empty() && pick(3) == 0) {
+            p = programs[static_cast<std::size_t>(pick(static_cast<int>(programs.size())))];
+        } else {
+            PackedProgram record{};
+            for (std::uint8_t& b : record) b = static_cast<std::uint8_t>(rng());
+            p.decode(record.data(), true);
+        }
+        for (int changes = pick(4); changes > 0; --changes) {
+            const bool inGroup = pick(2) == 1;
+            const int index = pick(inGroup ? kGroupParamCount : kProgramValueCount);
+            const Parameter& row = parameter(inGroup, index);
+            std::int32_t& value = inGroup ? p.groups[pick(2)][index] : p.programValues[index];
+            value = pick(2) == 0 ? pick(row.max + 1) : std::clamp(value + pick(3) - 1, 0, row.max);
+        }
+        programs.push_back(p);
+    }
+    std::vector<std::string> sounds;
+    for (const PpgProgram& p : programs) sounds.push_back(soundOf(p));
+    const std::vector<std::string_view> candidates(sounds.begin(), sounds.end());
+
+    for (const std::size_t target : {0u, 7u, 123u, 399u}) {
+        std::vector<Neighbour> plain;
+        for (std::size_t i = 0; i < sounds.size(); ++i)
+            if (sounds[i] != sounds[target]) plain.push_back({i, soundDistance(programs[target], programs[i])});
+        std::ranges::stable_sort(plain, {}, &Neighbour::distance);
+        for (const std::size_t count : {1u, 5u, 40u}) {
+            const std::vector<Neighbour> found = nearestSounds(sounds[target], candidates, count);
+            ASSERT_EQ(found.size(), count) << target;
+            for (std::size_t k = 0; k < count; ++k) {
+                EXPECT_EQ(found[k].index, plain[k].index) << target << " " << count << " " << k;
+                EXPECT_EQ(found[k].distance, plain[k].distance) << target << " " << count << " " << k;
+            }
+        }
     }
 }

@@ -49,7 +49,7 @@ Outcome runWith(const std::vector<std::string>& args, FileAccess& files) {
 Outcome inMemory(const std::vector<std::string>& args, const Files& inputs) {
     MemoryFiles files(nullptr);
     for (const auto& [name, bytes] : inputs) {
-        FileBytes staged = reserveWhole(bytes.size(), kLoadSpare, kLoadCapacity);
+        FileBytes staged = reserveWhole(bytes.size(), kLoadSpareBytes, kLoadCapacity);
         std::copy(bytes.begin(), bytes.end(), staged.data.get());
         files.add(name, std::move(staged));
     }

@@ -15,7 +15,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "library/loader.h"
+#include "cli/input.h"
 
 namespace vornak::test {
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "library/loader.h"
+#include "cli/input.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
 #include "io/file_io.h"

@@ -208,13 +208,13 @@ function inputFiles(files, facts) {
     return [name, bytesOf(`the bytes of ${show(name)}`, bytes)];
   });
 }
-function modelHint(o) {
+function modelOf(o, facts) {
   const { model } = o;
-  if (model === void 0 || model === null) return -1;
-  if (model === "2.2" || model === 2) return 2;
-  if (model === "2.3" || model === 3) return 3;
-  return refuse(`model must be '2.2' or '2.3' (or left out, for the data to decide), not ${show(model)}`);
+  if (model === void 0 || model === null) return null;
+  const { models } = facts.limits;
+  return models.find((m) => m.model === model || m.number === model) ?? refuse(`model must be ${models.map((m) => `'${m.model}'`).join(" or ")} (or left out, for the data to decide), not ${show(model)}`);
 }
+var modelHint = (o, facts) => modelOf(o, facts)?.number ?? -1;
 function groupOf(o) {
   const { group } = o;
   if (group === void 0 || group === null || group === "A") return 0;
@@ -291,7 +291,7 @@ function checkDescribe(facts, name, bytes, options) {
   const range = rangeOf(o, facts);
   return {
     file,
-    hint: modelHint(o),
+    hint: modelHint(o, facts),
     only,
     count: parameters === true ? -1 : only.length,
     conversions: conversions === true ? 1 : conversions === false ? 0 : conversions,
@@ -317,7 +317,7 @@ function checkCompose(facts, request) {
   });
   const format = formatOf("format", o.format ?? facts.limits.defaultFormat, facts);
   const bankName = o.bankName === void 0 || o.bankName === null ? null : names.of("the bank name", o.bankName);
-  const hint = modelHint(o);
+  const hint = modelHint(o, facts);
   const group = groupOf(o);
   return {
     banks,
@@ -334,9 +334,9 @@ function checkListing(facts, name, bytes, options) {
   const [file] = inputFiles(/* @__PURE__ */ new Map([[name, bytes]]), facts);
   const o = optionsOf("the options of listing", options, ["model", "first", "last"]);
   const range = rangeOf(o, facts);
-  const hint = modelHint(o);
+  const model = modelOf(o, facts);
   const args = rangeSwitch(range.first, range.last);
-  if (hint > 0) args.push(`/2.${hint}`);
+  if (model) args.push(`/${model.model}`);
   args.push(/^[-/]/.test(file[0]) ? `./${file[0]}` : file[0]);
   return { args, inputs: [file], message: { name: file[0], bytes: file[1], options: o } };
 }
@@ -367,7 +367,7 @@ function checkConvert(facts, bytes, options) {
   if (o.to === void 0) refuse("convert needs the option to: the switch letter of an output format");
   const format = formatOf("to", o.to, facts);
   const range = rangeOf(o, facts);
-  const hint = modelHint(o);
+  const hint = modelHint(o, facts);
   const group = groupOf(o);
   const name = o.name === void 0 || o.name === null ? "bank" : checkText("name", o.name);
   if (name === "") refuse('name must be a file name, not ""');

@@ -207,6 +207,22 @@ export interface VornakLimits {
   noteCodes: VornakNoteCode[];
   /** Every reason a failure may have. */
   reasons: (VornakLoadReason | 'bad-request' | 'no-memory')[];
+  /**
+   * The models a memory image may be read as (the switches `/2.2` and
+   * `/2.3`), for a page to offer: the `model` option takes one by its
+   * `model` or its `number`.
+   */
+  models: VornakModelInfo[];
+}
+
+/** A model a memory image may be read as, one of {@link VornakLimits.models}. */
+export interface VornakModelInfo {
+  /** Its switch without the slash ('2.2'), as the `model` option takes it. */
+  model: '2.2' | '2.3';
+  /** Its number (2), as the `model` option takes it too. */
+  number: 2 | 3;
+  /** Its name, for people ("PPG Wave 2.2"). */
+  name: 'PPG Wave 2.2' | 'PPG Wave 2.3';
 }
 
 /**
@@ -512,6 +528,14 @@ export interface VornakFormat {
   valuesNotHeld: string[];
   /** Whether it keeps program names (the memory image formats, S, A, B and M, do not). */
   names: boolean;
+  /**
+   * The sound (as describe answers `sounds`) of the program its files hold
+   * in the slots a bank has no program for (compose's null slots, a range
+   * shorter than the file).
+   */
+  fillSound: string;
+  /** The sound of a memory image slot its files leave blank (zero bytes); null when they leave none. */
+  blankSound: string | null;
   /** The SysEx dump only: the MIDI message its file is, the bytes that begin it ([240, 41, 1, 13]) and its size (10245). */
   dump?: { header: number[]; size: number };
 }
@@ -556,9 +580,9 @@ export type VornakComposeResult =
   | {
       ok: false;
       /**
-       * 1 for a request that cannot be met, the tool's exit code for a bank
-       * that cannot be read, 2 for a bank above `inputLimit`; 1 or 2 when the
-       * engine's memory runs out.
+       * 1 for a request that cannot be met or when the engine's memory runs
+       * out, the tool's exit code for a bank that cannot be read, 2 for a
+       * bank above `inputLimit`.
        */
       exitCode: VornakExitCode;
       /**
@@ -566,7 +590,7 @@ export type VornakComposeResult =
        * format's `capacity`, a slot that names a bank not given or a program
        * the bank does not have, a name too long, with a control byte or with
        * a character that stands for no byte), a bank's load failure, or
-       * `no-memory` ("There is not enough memory for the new bank.").
+       * `no-memory` ("The file could not be made: there is not enough memory.").
        */
       reason: VornakLoadReason | 'bad-request' | 'no-memory';
       /** What stands in the way, in words ("Slot 0: the bank "a.syx" has no program 99 (it holds 87, numbered from 0)."). */
@@ -621,7 +645,11 @@ export type VornakConvertResult =
       exitCode: VornakExitCode;
       /** The load's failure; `bad-request` for a name refused; `no-memory` when the file could not be made. */
       reason: VornakLoadReason | 'bad-request' | 'no-memory';
-      /** The tool's message, never the banner before it ("" when it printed none). */
+      /**
+       * The tool's message for a file that does not load, never the banner
+       * before it ("" when it prints none); for a name refused or a file that
+       * could not be made, the same words as `explanation`.
+       */
       message: string;
       /** The failure in plain words, with what to try. */
       explanation: string;

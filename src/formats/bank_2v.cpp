@@ -62,6 +62,11 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
 
 void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
     const std::int32_t n = std::max<std::int32_t>(hostInt(file.image.get() + kNumPrograms), 0);
+    // Every block holds 89 parameters at least: a count of more blocks than
+    // the image holds, or of more programs than a bank takes, is refused
+    // before the programs are made.
+    if (n > kMaxBankPrograms || (n > 0 && kBankHeaderSize + std::uint64_t(n) * k2VBlockSize > file.imageSize))
+        raiseCode(1);
     bank.resize(0, 0);
     bank.resize(n, 0);
     for (int i = 0; i < n; ++i) {
@@ -77,18 +82,33 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
     read.programs = n;
 }
 
-} // namespace
-
-ProgramRange select2V(const PpgBank& bank, int rangeStart, int rangeEnd) {
-    // The range is held to the programs a 2.V bank can take.
-    return clampRange(rangeStart, rangeEnd, std::min(bank.programCount, k2VBankPrograms));
+// The programs first..last, held to the 128 a 2.V bank takes, in slots
+// 0 .. count - 1; the fill program in the rest.
+SlotUse use2V(const PpgBank& bank, int first, int last) {
+    const ProgramRange r = clampRange(first, last, std::min(bank.programCount, k2VBankPrograms));
+    return {r.first, r.count(), k2VBankPrograms, k2VBankPrograms - r.count(), 0, 0};
 }
 
-PpgProgram fillProgram2V() {
+// The default program, named "Basic 2.2".
+PpgProgram fill2V() {
     PpgProgram p;
     setName(p.name, "Basic 2.2");
     return p;
 }
+
+} // namespace
+
+const OutputKind k2VOutput{
+    .capacity = k2VBankPrograms,
+    .takesRange = true,
+    .groups = 1,
+    .keepsNames = true,
+    .memoryImage = false,
+    .fill = fill2V,
+    .held = heldBy2V,
+    .holds = [](const Parameter& p) { return p.in2V(); },
+    .use = use2V,
+};
 
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {
     if (!file.image || file.headerWord(kFxId) != k2VFxId) return false;
@@ -118,10 +138,10 @@ bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group) {
     file.setFxId(k2VFxId);
     file.setFxVersion(1);
-    const PpgProgram fill = fillProgram2V();
-    const ProgramRange s = select2V(bank, rangeStart, rangeEnd);
-    for (int i = 0; i < k2VBankPrograms; ++i) {
-        const PpgProgram& program = i < s.count() ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
+    const PpgProgram fill = k2VOutput.fill();
+    const SlotUse s = k2VOutput.use(bank, rangeStart, rangeEnd);
+    for (int i = 0; i < s.slots; ++i) {
+        const PpgProgram& program = i < s.programs ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
         encode2V(program, file.programBlock(i), group, 1, false);
     }
 }
@@ -131,8 +151,8 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     file.setFxId(k2VFxId);
     file.setFxVersion(fxVersion);
     file.setHeaderWord(kNumPrograms, k2VBankPrograms);
-    const PpgProgram fill = fillProgram2V();
-    const ProgramRange s = select2V(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = k2VOutput.fill();
+    const SlotUse s = k2VOutput.use(bank, rangeStart, rangeEnd);
 
     // The chunk is written big-endian throughout.
     std::uint8_t* globals = file.chunkData();
@@ -153,8 +173,8 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     }
 
     std::uint8_t* at = globals + k2VGlobalsSubChunkSize;
-    for (int i = 0; i < k2VBankPrograms; ++i) {
-        const PpgProgram& program = i < s.count() ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
+    for (int i = 0; i < s.slots; ++i) {
+        const PpgProgram& program = i < s.programs ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
         const int size = encode2V(program, at, group, fxVersion, true);
         setBigEndianWord(at + kFxMagic, kFPCh);
         at += size;

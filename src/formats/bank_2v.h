@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/fxb_file.h"
+#include "formats/output_kind.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -33,9 +34,10 @@ inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
 
 // Fills the bank from a parsed file (the image may be changed in place).
 // A chunk bank gets as many programs as its numPrograms says (1 up to
-// kMaxBankPrograms), whatever its chunk holds. False when the file is not a
-// 2.V bank; the bank is then either untouched (wrong fxID, a chunk bank's
-// count out of that range) or emptied.
+// kMaxBankPrograms), whatever its chunk holds; a parameter bank one program
+// for each block, as many as its image holds up to kMaxBankPrograms. False
+// when the file is not a 2.V bank; the bank is then either untouched (wrong
+// fxID, a chunk bank's count out of that range) or emptied.
 // `stats`, when given, receives how many programs the file itself held
 // (program sub-chunks or blocks decoded), and how many of their names fill
 // all 28 bytes of the name field and were cut to the 27 a name keeps.
@@ -45,13 +47,7 @@ struct Read2V {
 };
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats = nullptr);
 
-// The programs a written 2.V bank holds for a range: programs first .. last
-// in slots 0 .. count - 1; the fill program in the rest.
-ProgramRange select2V(const PpgBank& bank, int rangeStart, int rangeEnd);
-// The program that fills the slots of a 2.V bank: the default program,
-// named "Basic 2.2".
-PpgProgram fillProgram2V();
-
+// What a written 2.V bank holds: its k2VOutput (output_kind.h).
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);
 void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
                    std::uint32_t fxVersion);

@@ -159,16 +159,24 @@ void readBank(PpgBank& bank, CorvelStream& stream) {
     counts.field(programs);
     counts.field(combis);
     counts.field(is2V);
-    // Counts the file cannot hold are rejected before anything is allocated:
-    // a program chunk takes at least 60 bytes, a combi chunk 176.
+    // Counts that the file cannot hold are rejected before anything is
+    // allocated: a program chunk takes at least 60 bytes, a combi chunk 176.
     if (programs < 0 || combis < 0 ||
         std::uint64_t(programs) * kChunkStart + std::uint64_t(combis) * kCombiChunkSize > stream.bytesLeft())
         raiseCode(4);
-    bank.resize(programs, combis);
+    // No bank is made larger than kMaxBankPrograms programs and combis: a
+    // file that holds more is refused when its reading reaches them.
+    bank.resize(std::min(programs, kMaxBankPrograms), std::min(combis, kMaxBankPrograms));
     bank.is2V = is2V;
     if (std::int64_t{chunks} != std::int64_t{programs} + combis + 1) raiseCode(6);
-    for (int j = 0; j < programs; ++j) streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
-    for (int i = 0; i < combis; ++i) streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
+    for (int j = 0; j < programs; ++j) {
+        if (j == kMaxBankPrograms) raiseCode(4);
+        streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
+    }
+    for (int i = 0; i < combis; ++i) {
+        if (i == kMaxBankPrograms) raiseCode(4);
+        streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
+    }
 }
 
 void writeBank(PpgBank& bank, CorvelStream& stream) {
@@ -269,6 +277,27 @@ void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
     }
     transferChunk(stream, chunk, kCombiKind, combi.name, [&combi](FloatFields& f) { combiFields(combi, f); });
 }
+
+namespace {
+
+// The whole bank, whatever the range.
+SlotUse corvelUse(const PpgBank& bank, int, int) {
+    return {0, bank.programCount, bank.programCount, 0, 0, bank.combiCount};
+}
+
+} // namespace
+
+const OutputKind kCorvelOutput{
+    .capacity = kMaxBankPrograms,
+    .takesRange = false,
+    .groups = 2,
+    .keepsNames = true,
+    .memoryImage = false,
+    .fill = [] { return PpgProgram(); },
+    .held = [](const PpgProgram& program, int) { return program; },
+    .holds = [](const Parameter&) { return true; },
+    .use = corvelUse,
+};
 
 std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
     CorvelStream stream;

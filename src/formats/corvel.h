@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/byte_order.h"
+#include "formats/output_kind.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -63,8 +64,8 @@ void streamCorvel(PpgBank& bank, CorvelStream& stream);
 void streamCorvel(PpgProgram& program, CorvelStream& stream);
 void streamCorvel(PpgCombi& combi, CorvelStream& stream);
 
-// The whole bank as a Corvel file, whatever range or group was asked for:
-// the file's bytes (empty when memory runs out).
+// The whole bank as a Corvel file, whatever range or group was asked for
+// (kCorvelOutput): the file's bytes (empty when memory runs out).
 std::vector<std::uint8_t> corvelBytes(const PpgBank& bank);
 
 } // namespace vornak

@@ -183,23 +183,13 @@ FileBytes reserveWhole(std::size_t size, std::size_t spare, std::size_t capacity
         result.status = FileBytes::NoMemory;
         return result;
     }
-    std::fill(buffer.get() + size, buffer.get() + total, std::uint8_t{0});
-    result.data = std::move(buffer);
-    result.size = size;
-    result.status = FileBytes::Read;
+    keep(result, std::move(buffer), size, total);
     return result;
 }
 
 FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare, std::size_t capacity) {
-    FileBytes result;
-    const std::size_t total = std::max(size + spare, capacity);
-    auto buffer = allocate(total);
-    if (!buffer) {
-        result.status = FileBytes::NoMemory;
-        return result;
-    }
-    if (size != 0) std::copy_n(data, size, buffer.get());
-    keep(result, std::move(buffer), size, total);
+    FileBytes result = reserveWhole(size, spare, capacity);
+    if (result.status == FileBytes::Read && size != 0) std::copy_n(data, size, result.data.get());
     return result;
 }
 

@@ -34,13 +34,12 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
-// A buffer laid out as copyWhole lays it out, for `size` bytes that the
-// caller puts at its start; the rest is zero.
+// A buffer laid out as readWholeFile holds a file, for `size` bytes that the
+// caller puts at its start: at least `capacity` bytes and at least `size`
+// plus `spare`, the rest zero. NoMemory when it cannot be allocated.
 FileBytes reserveWhole(std::size_t size, std::size_t spare = 0, std::size_t capacity = 0);
 
-// Bytes already in memory, copied as readWholeFile would hold them: in a
-// buffer of at least `capacity` bytes and at least `size` plus `spare`, the
-// rest zero. NoMemory when the buffer cannot be allocated.
+// Bytes already in memory, copied into such a buffer.
 FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare = 0, std::size_t capacity = 0);
 
 // The most an input that cannot be measured (a pipe) may bring: 1 GiB.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "library/sounds.h"
 #include "listing/listing.h"
 
 namespace vornak {
@@ -37,18 +38,24 @@ const std::vector<const ListedValue*>& listedGroupValues() {
     return values;
 }
 
-std::vector<const char*> valuesNotHeld(ExportFamily family) {
+std::vector<const char*> valuesNotHeld(const OutputKind& output) {
     std::vector<const char*> labels;
     const auto add = [&](const std::vector<const ListedValue*>& values, bool inGroup) {
         for (const ListedValue* v : values) {
             const Parameter& p = parameter(inGroup, v->index);
-            if ((family == ExportFamily::Image && !p.inImage()) || (family == ExportFamily::Bank2V && !p.in2V()))
-                labels.push_back(p.label);
+            if (!output.holds(p)) labels.push_back(p.label);
         }
     };
     add(listedProgramValues(), false);
     add(listedGroupValues(), true);
     return labels;
+}
+
+FillSounds fillSounds(const OutputKind& output) {
+    const std::string fill = soundOf(output.held(output.fill(), kGroupA));
+    if (!output.memoryImage) return {fill, ""};
+    const PackedProgram blank{};
+    return {fill, soundOf(PpgProgram(blank.data()))};
 }
 
 ShownValues shownValues(const PpgProgram& program) {

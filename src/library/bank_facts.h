@@ -23,9 +23,19 @@ struct ShownValues {
 ShownValues shownValues(const PpgProgram& program);
 
 // The labels of the values a program's listing shows that a file of the
-// family does not hold (its program records hold no tuning; a 2.V program
-// no keyboard split), from the parameter table. A 2.V bank also holds one
-// group of two.
-std::vector<const char*> valuesNotHeld(ExportFamily family);
+// kind does not hold (a memory image's program records hold no tuning; a
+// 2.V program no keyboard split), from the parameter table. A 2.V bank
+// also holds one group of two.
+std::vector<const char*> valuesNotHeld(const OutputKind& output);
+
+// The sounds (soundOf) of what a file of the kind holds where a bank gave
+// it no program: the program that fills its slots, as the file gives it
+// back, and a blank memory image slot, zero bytes ("" when its files have
+// none).
+struct FillSounds {
+    std::string fill;
+    std::string blank;
+};
+FillSounds fillSounds(const OutputKind& output);
 
 } // namespace vornak

@@ -13,23 +13,7 @@ namespace vornak {
 
 namespace {
 
-struct Refusal {
-    int code;
-    std::string message;
-    FailureReason reason;
-};
-
-[[noreturn]] void refuse(std::string message, int code = 1, FailureReason reason = FailureReason::BadRequest) {
-    throw Refusal{code, std::move(message), reason};
-}
-
-ComposeResult noMemory(int code) {
-    ComposeResult result;
-    result.exitCode = code;
-    result.message = "There is not enough memory for the new bank.";
-    result.reason = FailureReason::NoMemory;
-    return result;
-}
+[[noreturn]] void refuse(std::string why) { fail(Failure::BadRequest, {std::move(why)}); }
 
 std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
 
@@ -38,6 +22,15 @@ std::string quoted(const std::string& name) {
     const bool plain = !name.empty() && name.size() <= 200 &&
                        std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
     return plain ? " \"" + name + "\"" : "";
+}
+
+ComposeResult failedCompose(const Failed& failed) {
+    const FailureAnswer a = failed.answer();
+    ComposeResult result;
+    result.exitCode = a.exitCode;
+    result.message = a.message;
+    result.reason = a.reason;
+    return result;
 }
 
 void checkName(const std::string& name, const std::string& what) {
@@ -57,9 +50,10 @@ public:
         auto bank = std::make_unique<PpgBank>(makeStartupBank());
         const LoadOutcome outcome = loadBank(source->data, source->size, hint_, *bank);
         if (outcome.code != 0)
-            refuse(slotText(slot) + "the bank" + quoted(name) + " cannot be read (" +
-                       (outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message) + ").",
-                   outcome.code, outcome.reason);
+            throw Failed{Failure::SourceUnread,
+                         {slotText(slot), quoted(name),
+                          outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message},
+                         outcome.code, outcome.reason};
         combisInUse_ = combisInUse_ || bank->combisInUse() > 0;
         return *loaded_.emplace(name, std::move(bank)).first->second;
     }
@@ -102,7 +96,7 @@ ComposeResult compose(const ComposeRequest& request) {
         bank.resize(static_cast<int>(request.slots.size()), 0);
         if (request.bankName) setName(bank.name, request.bankName->c_str());
         Sources sources(request.banks, request.modelHint);
-        const PpgProgram fill = fillProgram(format->family);
+        const PpgProgram fill = format->output->fill();
         bool settingsTaken = false;
         // A bank of 2.V programs stays a 2.V bank, as the tool's Corvel
         // export of a 2.V bank does.
@@ -114,7 +108,7 @@ ComposeResult compose(const ComposeRequest& request) {
                 program = fill;
                 // A memory image stores no names: a fill slot reads back as
                 // any image program does, and its report says nothing lost.
-                if (format->family == ExportFamily::Image) setImageProgramName(program, static_cast<int>(i));
+                if (format->output->memoryImage) setImageProgramName(program, static_cast<int>(i));
                 continue;
             }
             const PpgBank& source = sources.bank(slot->bank, i);
@@ -135,21 +129,18 @@ ComposeResult compose(const ComposeRequest& request) {
 
         bank.is2V = settingsTaken && all2V;
         result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
-        if (result.bytes.empty()) refuse("The file could not be made: there is not enough memory.", 1, FailureReason::NoMemory);
+        if (result.bytes.empty()) fail(Failure::NoMemory);
         result.report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
         if (sources.combisInUse()) {
             result.report.dropped.push_back("the combis of the source banks (a built bank holds none)");
             result.report.text = reportText(result.report, bank.programCount);
         }
-    } catch (const Refusal& refusal) {
-        result = ComposeResult{};
-        result.exitCode = refusal.code;
-        result.message = refusal.message;
-        result.reason = refusal.reason;
-    } catch (const CodeError& error) {
-        result = noMemory(error.code);
+    } catch (const Failed& failed) {
+        return failedCompose(failed);
+    } catch (const CodeError&) {
+        return failedCompose({Failure::NoMemory}); // the bank's arrays could not grow
     } catch (const std::bad_alloc&) {
-        result = noMemory(2);
+        return failedCompose({Failure::NoMemory});
     }
     return result;
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "formats/bank_2v.h"
 #include "library/loader.h"
+#include "library/text.h"
 
 namespace vornak {
 
@@ -49,7 +49,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.tuning += v[kTuning] != w[kTuning];
 
     // A 2.V bank holds one group; the others hold both.
-    const bool oneGroup = format.family == ExportFamily::Bank2V;
+    const bool oneGroup = format.output->groups == 1;
     for (int g = 0; g < 2; ++g) {
         if (oneGroup && g != group) continue;
         for (int k = 0; k < kGroupParamCount; ++k) {
@@ -141,7 +141,7 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
                                 plain.code != 0 ? "\")." : ""})});
         return;
     }
-    if (format.family != ExportFamily::Image || asRead.programCount == writtenSlots) return;
+    if (!format.output->memoryImage || asRead.programCount == writtenSlots) return;
     const bool wave22 = writtenSlots == kImageProgramsWithoutCombis;
     const std::string_view model = wave22 ? "2" : "3";
     std::string text = cat({"Written as a Wave 2.", model, " memory (", programsText(writtenSlots),
@@ -202,33 +202,13 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
                                   int first, int last, int group, int namesCut) {
     ConversionReport r;
     r.format = &format;
-    int fileSlots = 0;
-    switch (format.family) {
-    case ExportFamily::Image: {
-        const ImageSelection s = bank.imageSelection(first, last);
-        r.first = s.first;
-        r.programs = s.written;
-        r.combis = s.combis;
-        fileSlots = s.combis > 0 ? kImageProgramsWithCombis : kImageProgramsWithoutCombis;
-        r.filled = s.slots - s.written;
-        r.blank = fileSlots - s.slots;
-        break;
-    }
-    case ExportFamily::Bank2V: {
-        const ProgramRange s = select2V(bank, first, last);
-        r.first = s.first;
-        r.programs = s.count();
-        fileSlots = k2VBankPrograms;
-        r.filled = k2VBankPrograms - s.count();
-        break;
-    }
-    case ExportFamily::Corvel:
-        r.programs = bank.programCount;
-        r.combis = bank.combiCount;
-        fileSlots = bank.programCount;
-        break;
-    }
-    r.slots = fileSlots;
+    const SlotUse use = format.output->use(bank, first, last);
+    r.first = use.first;
+    r.programs = use.programs;
+    r.slots = use.slots;
+    r.filled = use.filled;
+    r.blank = use.blank;
+    r.combis = use.combis;
 
     // Read back as the tool reads a file given to it.
     PpgBank plain = makeStartupBank();
@@ -244,7 +224,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         r.text = "Cannot be written: the file could not be made.";
         return r;
     }
-    checkReadingBack(format, reread, plain, fileSlots, r);
+    checkReadingBack(format, reread, plain, r.slots, r);
 
     // The values are compared with the file read as what it was written as:
     // the memory image in the layout written, where the format takes a
@@ -256,7 +236,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     if (reread.code != 0 || reread.format != &written) {
         asWritten.loadImage(bytes.data(), layout);
         read = &asWritten;
-    } else if (format.family == ExportFamily::Image && written.takesModelHint && plain.programCount != fileSlots) {
+    } else if (format.output->memoryImage && written.takesModelHint && plain.programCount != r.slots) {
         loadBank(bytes.data(), bytes.size(), layout, asWritten);
         read = &asWritten;
     }
@@ -276,7 +256,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         r.dropped.push_back(cat({"the characters beyond 27 of ", counted(static_cast<std::uint64_t>(namesCut), "name"),
                                  " (cut when the file was read)"}));
     describeLosses(losses, group, r.dropped);
-    compareBank(bank, back, format.family == ExportFamily::Image ? r.combis : back.combiCount, r.dropped);
+    compareBank(bank, back, r.combis, r.dropped);
     r.text = reportText(r, bank.programCount);
     return r;
 }

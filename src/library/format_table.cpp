@@ -19,17 +19,14 @@ constexpr std::uint8_t kWavetermAMagic[] = {kFlexData};
 
 using B = FxbBank;
 constexpr std::array<InputFormat, 8> kInputFormats{{
-    {InputKind::SysEx, "V8 SysEx dump", "V8 SysEx files (.SYX)", kSysExHeader, B::None, 0, 0, true, readSysEx},
-    {InputKind::WavetermA, "Waveterm A file", "Waveterm A files (.USR, created by PELTAX)", kWavetermAMagic, B::None, 0,
-     0, false, readWavetermA},
-    {InputKind::WavetermB, "Waveterm B file", "Waveterm B files (.USR, created by PELTBX)", kWavetermBMagic, B::None, 0,
-     0, true, readWavetermB},
-    {InputKind::Bank2VChunk, "Waldorf 2.V chunk bank", "Wave 2.V Sound Banks (.FXB), Steinberg and Waldorf formats",
-     fxb::kMagic, B::Chunk, 0, 0, false, read2V},
-    {InputKind::Bank2VParams, "Waldorf 2.V parameter bank", "", fxb::kMagic, B::Parameters, 0, 0, false, read2V},
-    {InputKind::Halvic, "Halvic bank", "Halvic Sound Banks (.FXB)", fxb::kMagic, B::Chunk, kHalvicFxId, 0, true, readHalvic},
-    {InputKind::Corvel, "Corvel bank", "Corvel sound banks (.CRV)", fxb::kMagic, B::Any, kCorvelBankId, 0, false, readCorvel},
-    {InputKind::MemoryImage, "PPG memory image", "", {}, B::None, 0, kBankImageSize, true, readMemoryImage},
+    {InputKind::SysEx, "V8 SysEx dump", kSysExHeader, B::None, 0, 0, true, readSysEx},
+    {InputKind::WavetermA, "Waveterm A file", kWavetermAMagic, B::None, 0, 0, false, readWavetermA},
+    {InputKind::WavetermB, "Waveterm B file", kWavetermBMagic, B::None, 0, 0, true, readWavetermB},
+    {InputKind::Bank2VChunk, "Waldorf 2.V chunk bank", fxb::kMagic, B::Chunk, 0, 0, false, read2V},
+    {InputKind::Bank2VParams, "Waldorf 2.V parameter bank", fxb::kMagic, B::Parameters, 0, 0, false, read2V},
+    {InputKind::Halvic, "Halvic bank", fxb::kMagic, B::Chunk, kHalvicFxId, 0, true, readHalvic},
+    {InputKind::Corvel, "Corvel bank", fxb::kMagic, B::Any, kCorvelBankId, 0, false, readCorvel},
+    {InputKind::MemoryImage, "PPG memory image", {}, B::None, 0, kBankImageSize, true, readMemoryImage},
 }};
 
 // The memory image formats take the program range and ignore the group.
@@ -47,31 +44,31 @@ std::vector<std::uint8_t> bankBytes2V(const PpgBank& bank, const ExportRequest& 
 std::vector<std::uint8_t> corvelBankBytes(const PpgBank& bank, const ExportRequest&) { return corvelBytes(bank); }
 
 using K = ExportKind;
-using F = ExportFamily;
 constexpr std::array<ExportFormat, 8> kExportFormats{{
-    {K::SysEx, 's', "SysEx", "V8 SysEx dump", ".syx", F::Image, true, false, imageBytes<sysExBytes>, InputKind::SysEx, 4,
-     "exports to a V8 .SYX file of given name", nullptr},
-    {K::WavetermA, 'a', "Waveterm A", "Waveterm A file", ".usr", F::Image, true, false, imageBytes<wavetermABytes>, InputKind::WavetermA, 5,
-     "exports to a Waveterm A Dxxx.USR file of given name", nullptr},
-    {K::WavetermB, 'b', "Waveterm B", "Waveterm B file (the bare memory image)", ".usr", F::Image, true, false,
-     imageBytes<wavetermBBytes>, InputKind::MemoryImage, 6, "exports to a Waveterm B Dxxx.USR file of given name",
-     "(which in effect is just the binary compressed data)"},
-    {K::Bank2VChunkV1, 'f', "Waldorf 2.V FXB <= V1.1", "Waldorf 2.V bank, up to V1.1", ".fxb", F::Bank2V, true, true,
-     bankBytes2V<Layout2V::ChunkBankV1>, InputKind::Bank2VChunk, 0, "exports to a Waldorf 2.V .FXB sound bank", nullptr},
-    {K::Bank2VParams, 'n', "Waldorf 2.V FXB >= V1.2", "Waldorf 2.V bank, V1.2", ".fxb", F::Bank2V, true, true,
-     bankBytes2V<Layout2V::ParameterBank>, InputKind::Bank2VParams, 1, "exports to a Waldorf 2.V .FXB sound bank (V1.2 format)", nullptr},
-    {K::Bank2VChunkV123, 'o', "Waldorf 2.V FXB >= V1.2.3", "Waldorf 2.V bank, V1.2.3 and later", ".fxb", F::Bank2V,
-     true, true, bankBytes2V<Layout2V::ChunkBankV123>, InputKind::Bank2VChunk, 2,
-     "exports to a Waldorf 2.V .FXB sound bank (>=V1.2.3 format)", nullptr},
-    {K::Halvic, 'm', "Halvic FXB", "Halvic bank", ".fxb", F::Image, true, false, imageBytes<halvicBytes>, InputKind::Halvic, 3,
-     "exports to a Halvic .FXB sound bank", nullptr},
-    {K::Corvel, 'w', "Corvel", "Corvel bank", ".crv", F::Corvel, false, false, corvelBankBytes, InputKind::Corvel, 7,
-     "exports to a Corvel sound bank file", nullptr},
+    {K::SysEx, 's', "V8 SysEx dump", ".syx", &kImageOutput, imageBytes<sysExBytes>, InputKind::SysEx},
+    {K::WavetermA, 'a', "Waveterm A file", ".usr", &kImageOutput, imageBytes<wavetermABytes>, InputKind::WavetermA},
+    {K::WavetermB, 'b', "Waveterm B file (the bare memory image)", ".usr", &kImageOutput, imageBytes<wavetermBBytes>,
+     InputKind::MemoryImage},
+    {K::Bank2VChunkV1, 'f', "Waldorf 2.V bank, up to V1.1", ".fxb", &k2VOutput, bankBytes2V<Layout2V::ChunkBankV1>,
+     InputKind::Bank2VChunk},
+    {K::Bank2VParams, 'n', "Waldorf 2.V bank, V1.2", ".fxb", &k2VOutput, bankBytes2V<Layout2V::ParameterBank>,
+     InputKind::Bank2VParams},
+    {K::Bank2VChunkV123, 'o', "Waldorf 2.V bank, V1.2.3 and later", ".fxb", &k2VOutput,
+     bankBytes2V<Layout2V::ChunkBankV123>, InputKind::Bank2VChunk},
+    {K::Halvic, 'm', "Halvic bank", ".fxb", &kImageOutput, imageBytes<halvicBytes>, InputKind::Halvic},
+    {K::Corvel, 'w', "Corvel bank", ".crv", &kCorvelOutput, corvelBankBytes, InputKind::Corvel},
+}};
+
+constexpr std::array<ModelName, 2> kModelNames{{
+    {ModelHint::Wave22, "2.2", "PPG Wave 2.2"},
+    {ModelHint::Wave23, "2.3", "PPG Wave 2.3"},
 }};
 
 } // namespace
 
 std::span<const InputFormat> inputFormats() { return kInputFormats; }
+
+std::span<const ModelName> modelNames() { return kModelNames; }
 
 const InputFormat& inputFormat(InputKind kind) {
     for (const InputFormat& format : kInputFormats)
@@ -82,15 +79,6 @@ const InputFormat& inputFormat(InputKind kind) {
 bool InputFormat::holdsNames() const {
     return std::any_of(kExportFormats.begin(), kExportFormats.end(),
                        [&](const ExportFormat& f) { return f.readsAs == kind && f.keepsNames(); });
-}
-
-int ExportFormat::capacity() const {
-    switch (family) {
-    case ExportFamily::Image: return kImageProgramsWithoutCombis;
-    case ExportFamily::Bank2V: return k2VBankPrograms;
-    case ExportFamily::Corvel: break;
-    }
-    return kMaxBankPrograms;
 }
 
 std::span<const ExportFormat> exportFormats() { return kExportFormats; }
@@ -106,15 +94,6 @@ const ExportFormat* exportFormatForLetter(char letter) {
     for (const ExportFormat& format : kExportFormats)
         if (format.letter == letter) return &format;
     return nullptr;
-}
-
-PpgProgram fillProgram(ExportFamily family) {
-    switch (family) {
-    case ExportFamily::Image: return imageFillProgram();
-    case ExportFamily::Bank2V: return fillProgram2V();
-    case ExportFamily::Corvel: break;
-    }
-    return PpgProgram();
 }
 
 } // namespace vornak

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "formats/output_kind.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -11,7 +12,7 @@ namespace vornak {
 // Every format Vornak reads and writes, as data. The loader recognises and
 // reads files by walking the input table; the command line, the exports,
 // the conversion reports and the engine's list of formats walk the output
-// table. The usage text's format lines are those of the rows.
+// table.
 
 // ---- Reading -------------------------------------------------------------
 
@@ -34,8 +35,7 @@ enum class FxbBank { None, Any, Chunk, Parameters };
 
 struct InputFormat {
     InputKind kind;
-    const char* name;  // as people know it ("V8 SysEx dump")
-    const char* usage; // the usage text's line for the family; "" when another row has it
+    const char* name; // as people know it ("V8 SysEx dump")
     // Recognition: the bytes the file starts with (a magic matches only when
     // the file holds at least as many bytes). A plug-in bank in the FXB
     // container is recognised by the plug-in's identifier and the kind of
@@ -57,10 +57,19 @@ struct InputFormat {
     bool holdsNames() const;
 };
 
-// In the order of the usage text's lines. Recognition does not depend on
-// the order: magics differ, and within the FXB container the identifiers do.
+// Recognition does not depend on the order: magics differ, and within the
+// FXB container the identifiers do.
 std::span<const InputFormat> inputFormats();
 const InputFormat& inputFormat(InputKind kind);
+
+// The models a memory image is read as when it is told (/2.2, /2.3): the
+// hint, as the switch and the engine's option name it ("2.2"), in words.
+struct ModelName {
+    ModelHint hint;
+    const char* model;
+    const char* name;
+};
+std::span<const ModelName> modelNames();
 
 // A file that starts like an FXB file but whose container does not hold
 // together has no plug-in to name.
@@ -69,8 +78,8 @@ inline constexpr const char* kFxbContainerName = "FXB bank";
 // ---- Writing -------------------------------------------------------------
 
 // The output formats, one per export switch; the identity that the command
-// line, the driver and the engine pass around. The switch letter, the
-// texts and the writer are in the format's row.
+// line, the driver and the engine pass around. The switch letter and the
+// writer are in the format's row.
 enum class ExportKind {
     None,
     Bank2VChunkV1,   // /F
@@ -82,11 +91,6 @@ enum class ExportKind {
     Bank2VParams,    // /N
     Bank2VChunkV123, // /O
 };
-
-// How a format holds programs: as a PPG memory image (100 slots, 87 when
-// the bank has combis), as a 2.V bank (128 slots, one group), or field by
-// field as a Corvel bank (the whole bank).
-enum class ExportFamily { Image, Bank2V, Corvel };
 
 struct ExportRequest {
     int rangeStart = 0;
@@ -101,24 +105,18 @@ using WriteFn = std::vector<std::uint8_t> (*)(const PpgBank& bank, const ExportR
 struct ExportFormat {
     ExportKind kind;
     char letter;           // switch letter, lower case
-    const char* label;     // as the verbose echo names it
     const char* name;      // in words, for people choosing an output
     const char* extension; // of the files it writes, with its dot
-    ExportFamily family;
-    bool takesRange;       // /P chooses the programs written
-    bool takesGroup;       // /G chooses the group written
+    const OutputKind* output; // how its files hold a bank: slots, fill program, groups, names
     WriteFn write;
     InputKind readsAs;     // what the tool recognises its files as
-    int usageLine;         // its place among the usage text's export lines
-    const char* usage;     // its usage line, after "/Xname ........ "
-    const char* usageMore; // a second line, or nullptr
 
     char switchLetter() const { return static_cast<char>(letter - 'a' + 'A'); }
-    // Whether the program names written come back from the file.
-    bool keepsNames() const { return family != ExportFamily::Image; }
-    // The most programs a file of the format holds for a bank without
-    // combis; a Corvel file holds any number.
-    int capacity() const;
+    // /P chooses the programs written; /G the group, of a file that holds one.
+    bool takesRange() const { return output->takesRange; }
+    bool takesGroup() const { return output->groups == 1; }
+    bool keepsNames() const { return output->keepsNames; }
+    int capacity() const { return output->capacity; }
 };
 
 // In the order they are offered to people.
@@ -126,9 +124,5 @@ std::span<const ExportFormat> exportFormats();
 const ExportFormat* exportFormat(ExportKind kind);
 // By switch letter, in either case; nullptr for a letter no format has.
 const ExportFormat* exportFormatForLetter(char letter);
-
-// The program that fills the slots of a format's file that the bank has no
-// program for (the Corvel family has no such slots: the default program).
-PpgProgram fillProgram(ExportFamily family);
 
 } // namespace vornak

@@ -11,17 +11,11 @@
 #include "formats/program_2v.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
+#include "library/text.h"
 
 namespace vornak {
 
-void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation) {
-    in.outcome.reason = reason;
-    in.outcome.message = message;
-    in.outcome.explanation = std::move(explanation);
-    throw ReadFailure{code};
-}
-
-void note(LoadInput& in, NoteCode code, std::string text) { in.outcome.notes.push_back({code, std::move(text)}); }
+void note(LoadInput& in, NoteCode code, std::string text) { in.notes.push_back({code, std::move(text)}); }
 
 namespace {
 
@@ -39,7 +33,7 @@ constexpr const char* kFxbTrailing = "the end of the bank's data";
 // keeps: `count` names (`whose`: "" or words after "names") fill all 28
 // bytes of it, and the bank name is `bankNameLength` characters long.
 void noteCutNames(LoadInput& in, int count, const char* whose, bool bankName = false, std::size_t bankNameLength = 0) {
-    in.outcome.namesCut += count + (bankName ? 1 : 0);
+    in.namesCut += count + (bankName ? 1 : 0);
     if (count > 0)
         note(in, NoteCode::CutNames,
              cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " name" : " names", whose, count == 1 ? " fills" : " fill",
@@ -171,6 +165,8 @@ void readSysEx(LoadInput& in) {
 // A Corvel bank is recognised by its bank header alone and then read from
 // the start of the input's bytes.
 void readCorvel(LoadInput& in) {
+    // The container's copy of the file served only to recognise it.
+    in.fxb->clear();
     CorvelStream stream(in.data, in.size);
     streamCorvel(in.bank, stream);
     noteCutNames(in, stream.namesCut, " (of the bank, its programs or its combis)");
@@ -180,9 +176,7 @@ void readCorvel(LoadInput& in) {
 void readHalvic(LoadInput& in) {
     FxbFile& file = *in.fxb;
     if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint))
-        fail(in, FailureReason::Damaged, "Can't load .fxb file", 3,
-             "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh "
-             "copy, or save the bank again from the plug-in.");
+        fail(Failure::HalvicCut);
     if (file.chunkSize() < kHalvicChunkSize)
         note(in, NoteCode::ShortChunk,
              cat({"The memory area of this Halvic bank is ", withThousands(file.chunkSize()), " bytes where the plug-in writes ",
@@ -196,12 +190,8 @@ void read2V(LoadInput& in) {
     Read2V read;
     if (!load2V(in.bank, file, &read)) {
         if (file.headerWord(fxb::kFxId) != k2VFxId)
-            fail(in, FailureReason::OtherPlugin, "Not a valid 2.V fxb-file", 3,
-                 cat({"This FXB bank belongs to another plug-in (its identifier is '", fourChars(in.data + fxb::kFxId),
-                      "'). Vornak reads Waldorf 2.V, Halvic and Corvel banks only."}));
-        fail(in, FailureReason::Damaged, "Not a valid 2.V fxb-file", 3,
-             "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the "
-             "bank again from the plug-in.");
+            fail(Failure::OtherPlugin, {fourChars(in.data + fxb::kFxId)});
+        fail(Failure::Damaged2V);
     }
     if (read.programs < in.bank.programCount)
         note(in, NoteCode::CountMismatch,
@@ -214,9 +204,7 @@ void read2V(LoadInput& in) {
 void readWavetermB(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
-        fail(in, FailureReason::Damaged, "Invalid Waveterm B Dxxx.USR file", 5,
-             "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is "
-             "wrong. Try a fresh copy from the disk.");
+        fail(Failure::WavetermB);
     takeWorkImage(in, work, in.hint);
     // The header's data length L: the image and L - 5120 more bytes.
     const std::size_t length = in.data[20] * 256u + in.data[21];
@@ -243,9 +231,7 @@ void readWavetermA(LoadInput& in) {
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
     FlexScan scan;
     if (!parseWavetermA(in.data, in.size, work.data(), &scan))
-        fail(in, FailureReason::Damaged, "Invalid FLEX file", 5,
-             "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If "
-             "it is not a Waveterm A file, it is in a format Vornak does not read.");
+        fail(Failure::WavetermA);
     takeWorkImage(in, work, in.hint);
     if (scan.imageBytesPlaced < kBankImageSize)
         note(in, NoteCode::PartialImage,

@@ -6,35 +6,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "formats/fxb_file.h"
-#include "library/loader.h"
+#include "library/codes.h"
+#include "library/failures.h"
+#include "model/ppg_bank.h"
 
 namespace vornak {
 
-// The input as the readers see it: the file's bytes at data[0 .. size - 1],
-// followed by zero bytes up to at least size + 2 and at least one whole
-// memory image (5120 bytes), so that a short SysEx dump decodes in place
-// into a whole image whose bytes beyond the file are zero.
-constexpr std::size_t kSpareBytes = kLoadSpare;
+// The input as the readers see it: the file's bytes at data[0 .. size - 1]
+// in the loader's buffer (loader.h), so that a short SysEx dump decodes in
+// place into a whole image whose bytes beyond the file are zero. A reader
+// fills the bank and adds notes, or raises the failure.
 struct LoadInput {
     std::uint8_t* data;
     std::size_t size;
     ModelHint hint;
     PpgBank& bank;
-    LoadOutcome& outcome;
+    std::vector<LoadNote>& notes;
+    int& namesCut;          // names of the file cut to 27 characters
     FxbFile* fxb = nullptr; // the parsed container, for FXB plug-in banks
 };
 
-// A failure of the format that was recognised: the tool's message and the
-// exit code are in the outcome.
-struct ReadFailure {
-    int code;
-};
-
-// Sets the reason, the tool's message and the explanation, and throws the
-// failure.
-[[noreturn]] void fail(LoadInput& in, FailureReason reason, const char* message, int code, std::string explanation);
+// A reader raises its failures with fail() (failures.h).
 void note(LoadInput& in, NoteCode code, std::string text);
 
 void readSysEx(LoadInput& in);

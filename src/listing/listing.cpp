@@ -1,6 +1,7 @@
 #include "listing/listing.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "listing/listing_table.h"
 
@@ -26,9 +27,20 @@ void printCombi(std::FILE* out, int c, const PpgCombi& combi) {
     std::fputs("\n", out);
 }
 
-void printValues(std::FILE* out, std::span<const ListedValue> values, const std::int32_t* source) {
+// What each value of the lines prints before its number, its label in
+// place, in the order of the lines.
+std::vector<std::string> textsBefore(std::span<const ListedLine> lines, bool inGroup) {
+    std::vector<std::string> texts;
+    for (const ListedLine& line : lines)
+        for (const ListedValue& value : line.values)
+            texts.push_back(value.labelled ? std::string(value.before) + parameter(inGroup, value.index).label + value.joint
+                                           : value.before);
+    return texts;
+}
+
+void printValues(std::FILE* out, std::span<const ListedValue> values, const std::string* before, const std::int32_t* source) {
     for (const ListedValue& value : values) {
-        std::fputs(value.before, out);
+        std::fputs((before++)->c_str(), out);
         std::fprintf(out, value.shown, source[value.index]);
         std::fputs(value.after, out);
     }
@@ -37,15 +49,20 @@ void printValues(std::FILE* out, std::span<const ListedValue> values, const std:
 // Program lines print once; each group line prints for group A and, when the
 // bank shows group B, continues on the same line after four blanks.
 void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGroupB, char model, char version) {
+    static const std::vector<std::string> programTexts = textsBefore(kProgramLines, false);
+    static const std::vector<std::string> groupTexts = textsBefore(kGroupLines, true);
     if (program.name[0] != '\0') std::fprintf(out, "PROG:%d \"%s\"\n\n", p, PrintableName(program.name).text);
+    const std::string* before = programTexts.data();
     for (const ListedLine& line : kProgramLines) {
         if (line.numbered) std::fprintf(out, line.head, p);
-        printValues(out, line.values, program.programValues);
+        printValues(out, line.values, before, program.programValues);
+        before += line.values.size();
         std::fputs(line.tail, out);
     }
     std::fprintf(out, " CASS:0  PPG-WAVE 2.%c V%c\n\n", model, version);
 
     const int groupCount = withGroupB ? 2 : 1;
+    before = groupTexts.data();
     for (const ListedLine& line : kGroupLines) {
         for (int g = 0; g < groupCount; ++g) {
             if (g == 1) std::fputs("    ", out);
@@ -53,8 +70,9 @@ void printProgram(std::FILE* out, int p, const PpgProgram& program, bool withGro
                 std::fprintf(out, line.head, p);
             else
                 std::fprintf(out, line.head, g == 0 ? 'a' : 'b');
-            printValues(out, line.values, program.groups[g]);
+            printValues(out, line.values, before, program.groups[g]);
         }
+        before += line.values.size();
         std::fputs(line.tail, out);
     }
 }

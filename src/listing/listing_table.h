@@ -13,12 +13,15 @@ namespace vornak {
 // engine walks them to describe a program, so the two always agree on the
 // labels and on how a value is shown.
 //
-// One value prints as `before`, then the number through `shown` (a printf
-// format with one int), then `after`. Its label is the parameter table's
-// (the listing's own word for it; the unlabelled columns of the P: and GR:
-// lines are named by their position, "P:3", "GR:8").
+// One value prints as `before`, then, when it is `labelled`, its label from
+// the parameter table and `joint`, then the number through `shown` (a printf
+// format with one int), then `after`. The unlabelled columns of the SEMIT,
+// P: and GR: lines are named in the parameter table by their position
+// ("P:3", "GR:8"), which the listing does not print.
 struct ListedValue {
     const char* before;
+    bool labelled;
+    const char* joint;
     const char* shown;
     const char* after;
     std::uint8_t index; // program value (program lines) or group parameter (group lines)
@@ -38,46 +41,48 @@ struct ListedLine {
 
 namespace listing {
 
+// " UW1", " DETU:3": the label, then `joint`.
+constexpr ListedValue named(const char* before, int index, const char* joint = "", const char* shown = "%d") {
+    return {before, true, joint, shown, "", static_cast<std::uint8_t>(index)};
+}
+// " 12", " (12)": the number alone.
+constexpr ListedValue bare(const char* before, int index, const char* after = "") {
+    return {before, false, "", "%2d", after, static_cast<std::uint8_t>(index)};
+}
+
 inline constexpr ListedValue kProgramLine1[] = {
-    {"WAVETABLE:", "%2d", "", 0},
-    {" DTF:0 KEYB-SPLIT:", "%2d", "", 2},
+    named("", 0, ":", "%2d"),
+    named(" DTF:0 ", 2, ":", "%2d"),
 };
 // The model line ends in " CASS:0  PPG-WAVE 2.x Vy", printed by the listing.
 inline constexpr ListedValue kProgramLine2[] = {
-    {"KEYB:", "%d", "", 1},
-    {" TTUNE:", "4%02d", "", 13},
+    named("", 1, ":"),
+    named(" ", 13, ":", "4%02d"),
 };
 
 inline constexpr ListedValue kGroupLine1[] = {
-    {" UW", "%d", "", 54}, {" SW", "%d", "", 28}, {" KW", "%d", "", 26},
-    {" KF", "%d", "", 24}, {" KL", "%d", "", 25}, {" MW", "%d", "", 45},
-    {" MF", "%d", "", 48}, {" ML", "%d", "", 49},
+    named(" ", 54), named(" ", 28), named(" ", 26), named(" ", 24),
+    named(" ", 25), named(" ", 45), named(" ", 48), named(" ", 49),
 };
 inline constexpr ListedValue kGroupLine2[] = {
-    {" BD", "%d", "", 29}, {" BI", "%d", "", 30}, {" TW", "%d", "", 53},
-    {" TF", "%d", "", 50}, {" TL", "%d", "", 51}, {" TM", "%d", "", 52},
-    {" VF", "%d", "", 44}, {" VL", "%d", "", 43},
+    named(" ", 29), named(" ", 30), named(" ", 53), named(" ", 50),
+    named(" ", 51), named(" ", 52), named(" ", 44), named(" ", 43),
 };
 inline constexpr ListedValue kGroupLine3[] = {
-    {" DETU:", "%d", "", 27}, {" MO:", "%d", "", 47}, {" MS:", "%d", "", 46},
-    {" EO:", "%d", "", 55},     {" ES:", "%d", "", 56}, {" BI:", "%d", "", 30},
+    named(" ", 27, ":"), named(" ", 47, ":"), named(" ", 46, ":"),
+    named(" ", 55, ":"), named(" ", 56, ":"), named(" ", 30, ":"),
 };
 inline constexpr ListedValue kGroupLine4[] = {
-    {" ", "%2d", "", 31}, {" ", "%2d", "", 32}, {" ", "%2d", "", 33},
-    {" ", "%2d", "", 34}, {" ", "%2d", "", 35}, {" ", "%2d", "", 36},
-    {" ", "%2d", "", 37}, {" ", "%2d", "", 38},
+    bare(" ", 31), bare(" ", 32), bare(" ", 33), bare(" ", 34),
+    bare(" ", 35), bare(" ", 36), bare(" ", 37), bare(" ", 38),
 };
 inline constexpr ListedValue kGroupLine5[] = {
-    {"", "%2d", "", 15},   {" ", "%2d", "", 17},  {" ", "%2d", "", 0},
-    {"  ", "%2d", "", 7},  {" ", "%2d", "", 9},   {" ", "%2d", "", 11},
-    {" ", "%2d", "", 13},  {"  ", "%2d", "", 2},  {"  ", "%2d", "", 5},
-    {" ", "%2d", "", 1},  {" ", "%2d", "", 21},
+    bare("", 15),  bare(" ", 17), bare(" ", 0),  bare("  ", 7), bare(" ", 9), bare(" ", 11),
+    bare(" ", 13), bare("  ", 2), bare("  ", 5), bare(" ", 1),  bare(" ", 21),
 };
 inline constexpr ListedValue kGroupLine6[] = {
-    {" ", "%2d", "", 16},   {" ", "%2d", "", 18},  {" ", "%2d", "", 20},
-    {"  ", "%2d", "", 8},   {" ", "%2d", "", 10},  {" ", "%2d", "", 12},
-    {" ", "%2d", "", 14},   {" (", "%2d", ")", 19}, {" ", "%2d", "", 3},
-    {" ", "%2d", "", 6},   {" ", "%2d", "", 4},
+    bare(" ", 16), bare(" ", 18), bare(" ", 20), bare("  ", 8), bare(" ", 10),  bare(" ", 12),
+    bare(" ", 14), bare(" (", 19, ")"), bare(" ", 3), bare(" ", 6), bare(" ", 4),
 };
 
 } // namespace listing
@@ -95,5 +100,17 @@ inline constexpr std::array<ListedLine, 6> kGroupLines{{
     {"P:%-3d", true, listing::kGroupLine5, "\n"},
     {"GR:%c", false, listing::kGroupLine6, "\n\n\n"},
 }};
+
+namespace listing {
+// Every value printed with its label has one in the parameter table.
+template <std::size_t N>
+constexpr bool labelsThere(const std::array<ListedLine, N>& lines, bool inGroup) {
+    for (const ListedLine& line : lines)
+        for (const ListedValue& value : line.values)
+            if (value.labelled && parameter(inGroup, value.index).label == nullptr) return false;
+    return true;
+}
+static_assert(labelsThere(kProgramLines, false) && labelsThere(kGroupLines, true), "a labelled value without a label");
+} // namespace listing
 
 } // namespace vornak

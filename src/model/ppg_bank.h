@@ -24,9 +24,11 @@ constexpr int kGlobalCount = 11;
 
 using BankImage = std::array<std::uint8_t, kBankImageSize>;
 
-// The most programs a bank is made with from a count in a file's header, far
-// beyond any real bank (a PPG memory holds 100, a 2.V bank 128): a larger
-// count is refused before anything is allocated.
+// The most programs, and the most combis, a bank is made with from a count
+// in a file, far beyond any real bank (a PPG memory holds 100 programs and
+// 20 combis, a 2.V bank 128 programs): every reader refuses a larger count,
+// and one that the file's bytes cannot hold, before anything is allocated.
+// A bank of that many programs takes about 40 MB.
 constexpr std::int32_t kMaxBankPrograms = 65536;
 
 // How to read a memory image: as a Wave 2.2 (/2.2) or a Wave 2.3 (/2.3)

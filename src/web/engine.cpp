@@ -24,9 +24,11 @@
 #include "library/bank_facts.h"
 #include "library/compose.h"
 #include "library/conversions.h"
+#include "library/failures.h"
 #include "library/format_table.h"
 #include "library/loader.h"
 #include "library/sounds.h"
+#include "library/text.h"
 #include "listing/listing.h"
 #include "model/ppg_bank.h"
 
@@ -125,11 +127,15 @@ std::vector<GivenFile> gFiles;
 // A call takes the files given for it; the next call starts without any.
 std::vector<GivenFile> takeFiles() { return std::exchange(gFiles, {}); }
 
-// The one input of a call that loads a file (none read, when none was given).
+// The one input of a call that loads a file, read in place. A call given
+// none answers as the tool does for a file it cannot open; one that could
+// not be held (vornak_file) as for a file it has no memory for.
 LoadOutcome loadGiven(ModelHint hint, PpgBank& bank) {
     std::vector<GivenFile> files = takeFiles();
-    FileBytes none;
-    return loadInPlace(files.empty() ? none : files.front().bytes, hint, bank);
+    if (files.empty()) return failedLoad(Failure::NoInput);
+    FileBytes& file = files.front().bytes;
+    if (file.status != FileBytes::Read) return failedLoad(Failure::TooLarge);
+    return loadBuffer(file.data.get(), file.size, hint, bank);
 }
 // The most an input may bring; until it is set, what the tool allows a pipe.
 std::size_t gInputLimit = kStreamLimit;
@@ -139,9 +145,12 @@ const char* answer(const Json& json) {
     return gAnswer.c_str();
 }
 
-// The model hint as the JavaScript side passes it: the digit of /2.x, or -1.
-ModelHint hintOf(int digit) {
-    return digit == 2 ? ModelHint::Wave22 : digit == 3 ? ModelHint::Wave23 : ModelHint::Detect;
+// The model hint as the JavaScript side passes it: the number of one of
+// limits()' models, or -1.
+ModelHint hintOf(int number) {
+    for (const ModelName& m : modelNames())
+        if (static_cast<int>(m.hint) == number) return m.hint;
+    return ModelHint::Detect;
 }
 
 std::string letterOf(const ExportFormat& format) { return std::string(1, format.switchLetter()); }
@@ -155,13 +164,18 @@ const ExportFormat* outputOf(int letter) {
 std::string noOutputText(int letter) { return cat({"There is no output format '", std::string(1, static_cast<char>(letter)), "'."}); }
 
 // The answer of a call that writes a file, when nothing is written:
-// {"exitCode":1,"reason":"bad-request","message":"...","size":0}.
-const char* writesNothing(Json& json, int code, FailureReason reason, const std::string& message) {
+// {"exitCode":1,"reason":"bad-request","message":"...","size":0}, with the
+// "explanation" after the message when `explained`.
+const char* writesNothing(Json& json, const FailureAnswer& failure, bool explained = false) {
     gBytes.clear();
-    json.key("exitCode").number(code).key("reason").string(reasonName(reason));
-    json.key("message").string(message).key("size").number(0).close('}');
+    json.key("exitCode").number(failure.exitCode).key("reason").string(reasonName(failure.reason));
+    json.key("message").string(failure.message);
+    if (explained) json.key("explanation").string(failure.explanation);
+    json.key("size").number(0).close('}');
     return answer(json);
 }
+
+const char* badRequest(Json& json, const std::string& why) { return writesNothing(json, answerOf(Failure::BadRequest, {why})); }
 
 void putNotes(Json& json, const std::vector<LoadNote>& notes) {
     json.key("notes").open('[');
@@ -269,7 +283,7 @@ extern "C" {
 std::uint8_t* vornak_file(const char* name, std::size_t size) {
     FileBytes bytes;
     bytes.status = FileBytes::NoMemory;
-    if (size <= gInputLimit) bytes = reserveWhole(size, kLoadSpare, kLoadCapacity);
+    if (size <= gInputLimit) bytes = reserveWhole(size, kLoadSpareBytes, kLoadCapacity);
     gFiles.push_back({name, std::move(bytes)});
     return gFiles.back().bytes.data.get();
 }
@@ -363,23 +377,17 @@ const char* vornak_convert(int format, int modelHint, int first, int last, int g
     const ExportFormat* output = outputOf(format);
     Json json;
     json.open('{');
-    const auto refuse = [&](int code, FailureReason reason, const std::string& message, const std::string& explanation) {
-        gBytes.clear();
-        json.key("exitCode").number(code).key("reason").string(reasonName(reason)).key("message").string(message);
-        json.key("explanation").string(explanation).key("size").number(0).close('}');
-        return answer(json);
-    };
-    if (outcome.code != 0) return refuse(outcome.code, outcome.reason, outcome.message, outcome.explanation);
+    if (outcome.code != 0)
+        return writesNothing(json, {outcome.code, outcome.reason, outcome.message, outcome.explanation}, true);
     std::string problem = output == nullptr ? noOutputText(format) : "";
     for (int p = 0; names != nullptr && problem.empty() && p < nameCount && p < bank.programCount; ++p)
         if (names[p] != nullptr) {
             problem = nameProblem(names[p], cat({"The name of program ", p}));
             setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
         }
-    if (!problem.empty()) return refuse(1, FailureReason::BadRequest, problem, problem);
+    if (!problem.empty()) return writesNothing(json, answerOf(Failure::BadRequest, {problem}), true);
     gBytes = output->write(bank, {first, last, group});
-    if (gBytes.empty())
-        return refuse(1, FailureReason::NoMemory, "", "The converted file could not be made: there is not enough memory for it.");
+    if (gBytes.empty()) return writesNothing(json, answerOf(Failure::NoMemory), true);
     json.key("exitCode").number(0).key("reason").string("").key("message").string("").key("explanation").string("");
     json.key("size").number(static_cast<long long>(gBytes.size())).key("keeps");
     putReport(json, reportConversion(*output, bank, gBytes, first, last, group, outcome.namesCut));
@@ -390,20 +398,30 @@ const char* vornak_convert(int format, int modelHint, int first, int last, int g
 
 // The output formats as data:
 //   [{"letter":"S","name":"V8 SysEx dump","extension":".syx","range":true,
-//     "group":false,"capacity":100,"names":false},...]
+//     "group":false,"capacity":100,"names":false,"groups":2,"valuesNotHeld":["TTUNE"],
+//     "fillSound":"...","blankSound":"..."},...]
 // `capacity` is the most programs a written file holds; `names` whether the
-// format keeps program names. The SysEx dump has also "dump": {"header":
+// format keeps program names. `fillSound` is the sound (as describe answers
+// sounds) of the program its files hold in slots the bank has no program
+// for, `blankSound` that of a memory image slot left blank (null for a
+// format whose files have none). The SysEx dump has also "dump": {"header":
 // [240,41,1,13],"size":10245}, the MIDI message it is.
 const char* vornak_formats() {
     Json json;
     json.open('[');
     for (const ExportFormat& f : exportFormats()) {
         json.open('{').key("letter").string(letterOf(f)).key("name").string(f.name);
-        json.key("extension").string(f.extension).key("range").boolean(f.takesRange).key("group").boolean(f.takesGroup);
+        json.key("extension").string(f.extension).key("range").boolean(f.takesRange()).key("group").boolean(f.takesGroup());
         json.key("capacity").number(f.capacity()).key("names").boolean(f.keepsNames());
-        json.key("groups").number(f.family == ExportFamily::Bank2V ? 1 : 2).key("valuesNotHeld").open('[');
-        for (const char* label : valuesNotHeld(f.family)) json.string(label);
+        json.key("groups").number(f.output->groups).key("valuesNotHeld").open('[');
+        for (const char* label : valuesNotHeld(*f.output)) json.string(label);
         json.close(']');
+        const FillSounds sounds = fillSounds(*f.output);
+        json.key("fillSound").string(sounds.fill).key("blankSound");
+        if (sounds.blank.empty())
+            json.raw("null");
+        else
+            json.string(sounds.blank);
         // A dump is one MIDI message: what it begins with, and its size.
         if (f.kind == ExportKind::SysEx) {
             json.key("dump").open('{').key("header").open('[');
@@ -432,17 +450,12 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
     // No bank holds more programs: a larger request is refused before
     // anything is made of it.
     if (slotCount > kMaxBankPrograms)
-        return writesNothing(json, 1, FailureReason::BadRequest,
-                             cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
-                                  withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
+        return badRequest(json, cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
+                                     withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
     for (const GivenFile& file : files) {
-        if (file.bytes.status == FileBytes::Read) {
-            request.banks.push_back({file.name, file.bytes.data.get(), file.bytes.size});
-            continue;
-        }
         // As the tool answers an input it cannot hold.
-        const LoadOutcome failed = readFailure(file.bytes.status);
-        return writesNothing(json, failed.code, failed.reason, failed.message);
+        if (file.bytes.status != FileBytes::Read) return writesNothing(json, answerOf(Failure::TooLarge));
+        request.banks.push_back({file.name, file.bytes.data.get(), file.bytes.size});
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
@@ -454,7 +467,7 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
         request.slots.emplace_back(std::move(slot));
     }
     const ExportFormat* output = outputOf(format);
-    if (output == nullptr) return writesNothing(json, 1, FailureReason::BadRequest, noOutputText(format));
+    if (output == nullptr) return badRequest(json, noOutputText(format));
     request.format = output->kind;
     request.modelHint = hintOf(modelHint);
     request.group = group;
@@ -502,7 +515,8 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // offer what the tool takes:
 //   {"inputLimit":1073741824,"nameLength":27,"firstProgram":0,"lastProgram":255,
 //    "defaultFormat":"S","fileNameLength":255,"pathLength":4095,"mostPrograms":65536,
-//    "noteCodes":["bare-image",...],"reasons":["no-input",...]}
+//    "noteCodes":["bare-image",...],"reasons":["no-input",...],
+//    "models":[{"model":"2.2","number":2,"name":"PPG Wave 2.2"},...]}
 // `inputLimit` is the most bytes an input may hold (until vornak_limit_input
 // sets another), `nameLength` the most bytes of a program or bank name,
 // `firstProgram` and `lastProgram` the range /P gives when it is left out,
@@ -511,7 +525,9 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // path at most `pathLength`, as on the system the tool is built for: a
 // longer one is refused where a run looks it up. No bank holds more than
 // `mostPrograms` programs. `noteCodes` and `reasons` are every code a note
-// and a failure's reason may have.
+// and a failure's reason may have. `models` are the models a memory image
+// may be read as (/2.2, /2.3): a call takes one by its `model` or its
+// `number` (the functions here take the number).
 const char* vornak_limits() {
     const ExportRequest defaults;
     Json json;
@@ -526,6 +542,11 @@ const char* vornak_limits() {
     for (const NoteCode code : noteCodes()) json.string(noteCodeName(code));
     json.close(']').key("reasons").open('[');
     for (const FailureReason reason : failureReasons()) json.string(reasonName(reason));
+    json.close(']').key("models").open('[');
+    for (const ModelName& m : modelNames()) {
+        json.open('{').key("model").string(m.model).key("number").number(static_cast<int>(m.hint));
+        json.key("name").string(m.name).close('}');
+    }
     json.close(']').close('}');
     return answer(json);
 }

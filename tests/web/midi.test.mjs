@@ -165,7 +165,7 @@ test('Send writes the tool\'s /S bytes of the whole bank unless its own dialog i
   const page = await openPage();
   const files = { 'demo23.syx': dump, 'demo23-m.fxb': examples['demo23-m.fxb'] };
   await addFiles(page, files);
-  await page.getByLabel('Model of the data').selectOption('2');
+  await page.getByLabel('Model of the data').selectOption({ label: 'PPG Wave 2.2' });
   await said(page, '2 banks read again.');
   // A range chosen for writing files is not the instrument's.
   const write = await writeAll(page);

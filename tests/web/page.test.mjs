@@ -146,7 +146,7 @@ test('dropped files convert with the chosen range, group and model; a range in w
   await page.dispatchEvent('main', 'drop', { dataTransfer: transfer });
   await page.getByRole('status').filter({ hasText: '2 files read.' }).waitFor();
 
-  await page.getByLabel('Model of the data').selectOption('2');
+  await page.getByLabel('Model of the data').selectOption({ label: 'PPG Wave 2.2' });
   await (await selectBank(page, '-demo23.syx')).getByText('V8 SysEx dump · PPG Wave 2.2 · 100 programs').waitFor();
   const dialog = await writeAll(page);
   const status = (text) => dialog.getByRole('status').filter({ hasText: text }).waitFor();
@@ -176,7 +176,7 @@ test('dropped files convert with the chosen range, group and model; a range in w
   assert.equal(await page.locator('#format').inputValue(), 'O');
   assert.equal(await page.locator('#group').inputValue(), 'B');
   assert.equal(await page.locator('#first').inputValue(), '', 'the range is not kept for the next visit');
-  assert.equal(await page.getByLabel('Model of the data').inputValue(), '2');
+  assert.equal(await page.getByLabel('Model of the data').inputValue(), '2.2');
   await page.close();
 });
 

@@ -75,14 +75,20 @@ function inputFiles(files, facts) {
   });
 }
 
-// The /2.x hint: -1 lets the data decide.
-function modelHint(o) {
+// The /2.x hint of describe, listing, convert and compose: one of the
+// engine's models (limits().models), given by its text or its number; null
+// lets the data decide.
+function modelOf(o, facts) {
   const { model } = o;
-  if (model === undefined || model === null) return -1;
-  if (model === '2.2' || model === 2) return 2;
-  if (model === '2.3' || model === 3) return 3;
-  return refuse(`model must be '2.2' or '2.3' (or left out, for the data to decide), not ${show(model)}`);
+  if (model === undefined || model === null) return null;
+  const { models } = facts.limits;
+  return models.find((m) => m.model === model || m.number === model) ??
+    refuse(`model must be ${models.map((m) => `'${m.model}'`).join(' or ')} (or left out, for the data to decide), ` +
+      `not ${show(model)}`);
 }
+
+// The model as the engine's functions take it: its number, or -1.
+const modelHint = (o, facts) => modelOf(o, facts)?.number ?? -1;
 
 // The group of /G: 0 for A (the default), 1 for B.
 function groupOf(o) {
@@ -186,7 +192,7 @@ export function checkDescribe(facts, name, bytes, options) {
   const range = rangeOf(o, facts);
   return {
     file,
-    hint: modelHint(o),
+    hint: modelHint(o, facts),
     only,
     count: parameters === true ? -1 : only.length,
     conversions: conversions === true ? 1 : conversions === false ? 0 : conversions,
@@ -215,7 +221,7 @@ export function checkCompose(facts, request) {
   });
   const format = formatOf('format', o.format ?? facts.limits.defaultFormat, facts);
   const bankName = o.bankName === undefined || o.bankName === null ? null : names.of('the bank name', o.bankName);
-  const hint = modelHint(o);
+  const hint = modelHint(o, facts);
   const group = groupOf(o);
   return {
     banks, slots, format, hint, group, bankName,
@@ -230,9 +236,9 @@ export function checkListing(facts, name, bytes, options) {
   const [file] = inputFiles(new Map([[name, bytes]]), facts);
   const o = optionsOf('the options of listing', options, ['model', 'first', 'last']);
   const range = rangeOf(o, facts);
-  const hint = modelHint(o);
+  const model = modelOf(o, facts);
   const args = rangeSwitch(range.first, range.last);
-  if (hint > 0) args.push(`/2.${hint}`);
+  if (model) args.push(`/${model.model}`);
   // A name that starts like a switch is given as a path.
   args.push(/^[-/]/.test(file[0]) ? `./${file[0]}` : file[0]);
   return { args, inputs: [file], message: { name: file[0], bytes: file[1], options: o } };
@@ -274,7 +280,7 @@ export function checkConvert(facts, bytes, options) {
   if (o.to === undefined) refuse('convert needs the option to: the switch letter of an output format');
   const format = formatOf('to', o.to, facts);
   const range = rangeOf(o, facts);
-  const hint = modelHint(o);
+  const hint = modelHint(o, facts);
   const group = groupOf(o);
   const name = o.name === undefined || o.name === null ? 'bank' : checkText('name', o.name);
   if (name === '') refuse('name must be a file name, not ""');

@@ -9,7 +9,7 @@ import {
   allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepMarks, keepNewBank, keptChoices, keptFiles, loadCollection,
   whenKeepingFails,
 } from './collection.js';
-import { download, numbered, plural } from './dom.js';
+import { download, element, numbered, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf, give, readBank, readWaiting } from './files.js';
 import { say, setUpLayout } from './layout.js';
@@ -20,7 +20,7 @@ import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
 import {
   addKept, addMarks, compareProgram, engineReady, formatByLetter, keptNewBank, markSound, on, readable, removeBanks,
-  removeEverything, restoreBanks, setFills, setModel, showProgram, state,
+  removeEverything, restoreBanks, setModel, showProgram, state,
 } from './state.js';
 import { version } from '../vornak.mjs';
 import { openWrite, setUpWriteView } from './write-view.js';
@@ -235,6 +235,8 @@ async function start() {
   // The kept collection is read while the engine starts.
   const [kept, [formats, limits]] = await Promise.all([openCollection(facts.then(([, l]) => l)), facts]);
   engineReady(formats, limits, keptChoices('settings'));
+  // The models a memory image may be read as are the engine's.
+  $('model').append(...limits.models.map((m) => element('option', { value: m.model, textContent: m.name })));
   const sysex = dumpFormat();
   instrument = new Instrument({ dump: { ...sysex.dump, extension: sysex.extension, name: sysex.name } });
   $('midi-receive').addEventListener('click', () => receive((text) => say('banks', text)));
@@ -244,11 +246,8 @@ async function start() {
   on('settings', keepSettings);
   say('banks', kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or add them.');
   keepingAsked(false);
-  const reading = readWaiting();
-  // Banks kept by another engine, then the sounds of default and blank
-  // programs (for the same sounds), after the files given meanwhile.
-  reading.then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem)))
-    .then(() => engine.fillSounds(formats.map((f) => f.letter))).then(setFills, () => {});
+  // Banks kept by another engine, after the files given meanwhile.
+  readWaiting().then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem))).catch(() => {});
 }
 
 on('newBank', () => keep(() => keepNewBank(state.newBank)));

@@ -43,8 +43,8 @@ export const failure = (answer) => answer.message || answer.explanation || `exit
 export const formats = () => ask('formats');
 export const limits = () => ask('limits');
 
-// The engine's options for a model hint of the page ('', '2' or '3').
-const model = (hint) => (hint ? Number(hint) : undefined);
+// The engine's option for the page's model hint: '' lets the data decide.
+const model = (hint) => hint || undefined;
 
 // What a bank holds: `options` as describe takes them, the model as the
 // page keeps it.
@@ -71,18 +71,3 @@ export async function listing(name, bytes, hint) {
 // The sounds among `sounds` nearest to `sound`: [{ index, distance }]. The
 // engine keeps the list it was given last: the same list again is not sent.
 export const similar = (sound, sounds, count) => ask('similar', sound, sounds, { count });
-
-// The sounds of the programs that each format fills a new bank's empty
-// slots with (the default program) and of the slots it leaves blank: a bank
-// of one empty slot, built in each format and described. Running the engine
-// once on each format also makes its code quick for the first real file.
-export async function fillSounds(letters) {
-  const sounds = new Set();
-  for (const letter of letters) {
-    const built = await compose({ banks: {}, programs: [null], format: letter });
-    if (!succeeded(built)) continue;
-    const described = await describe('fill', built.bytes, { parameters: false, conversions: false });
-    if (succeeded(described)) for (const sound of described.sounds) sounds.add(sound);
-  }
-  return sounds;
-}

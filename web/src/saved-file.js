@@ -9,6 +9,7 @@ import { unzipSync } from 'fflate';
 
 import { summaryFits } from './collection.js';
 import { cleanMark, isSound } from './marks.js';
+import { keptModel } from './state.js';
 import { zipFiles } from './zip.js';
 
 export const SAVED_VERSION = 1;
@@ -107,7 +108,7 @@ export function readSaved(bytes, limits) {
       + 'Open it with the newer page');
   }
   const banks = readBanks(index, files, limits);
-  return { engine: isText(index.engine) ? index.engine : '', model: ['', '2', '3'].includes(index.model) ? index.model : null,
+  return { engine: isText(index.engine) ? index.engine : '', model: keptModel(index.model, limits),
     banks, marks: readMarks(index.sounds, limits), newBank: readNewBank(index.newBank, banks.length, limits) };
 }
 

@@ -10,8 +10,9 @@ export const state = {
   ready: false, // the engine has answered its formats
   formats: [], // the engine's output formats, in the order offered
   limits: null, // the engine's limits and defaults (name length, default format, …)
-  fills: new Set(), // the sounds of the programs that formats fill empty slots with
-  // model: the hint for data that do not say ('', '2' or '3'); write: the
+  fills: new Set(), // the sounds of the programs that formats fill empty slots with, and of blank slots
+  // model: the hint for data that do not say ('' or a model of the engine's
+  // limits, '2.2'); write: the
   // choices of "Write as…"; bank: the format and group of the new bank;
   // `names`: programs named from the collection where the format keeps names.
   settings: { model: '', write: { format: '', first: '', last: '', group: 'A', names: true }, bank: { format: '', group: 'A', names: true } },
@@ -92,22 +93,18 @@ export function targets() {
 export function engineReady(formats, limits, settings) {
   state.formats = formats;
   state.limits = limits;
+  state.fills = new Set(formats.flatMap((f) => [f.fillSound, f.blankSound]).filter(Boolean));
   state.ready = true;
   mergeSettings(settings);
   emit('ready');
   emit('settings', 'all');
 }
 
-export function setFills(sounds) {
-  state.fills = sounds;
-  emit('banks');
-}
-
 // Settings read back from storage are taken only where they make sense.
 function mergeSettings(saved) {
   const s = state.settings;
   if (saved && typeof saved === 'object') {
-    if (['', '2', '3'].includes(saved.model)) s.model = saved.model;
+    s.model = keptModel(saved.model, state.limits) ?? s.model;
     for (const part of ['write', 'bank']) {
       const from = saved[part] && typeof saved[part] === 'object' ? saved[part] : {};
       if (formatByLetter(from.format)) s[part].format = from.format;
@@ -294,7 +291,16 @@ export function changeSettings(part, changes) {
   if (part === 'bank') emit('newBank', { kind: 'format' });
 }
 
-// The model hint for data that do not say: '', '2' or '3'.
+// The model hint as the page keeps it: '' (the data decide) or the `model`
+// of one of the engine's limits().models. Pages before kept a model by its
+// `number` ('2'), which is taken as that model. null for anything else.
+export function keptModel(kept, limits) {
+  if (kept === '') return '';
+  const found = limits.models.find((m) => m.model === kept || String(m.number) === kept);
+  return found ? found.model : null;
+}
+
+// The model hint for data that do not say ('' or a model, as keptModel).
 export function setModel(model) {
   if (state.settings.model === model) return;
   state.settings.model = model;

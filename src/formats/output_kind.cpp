@@ -1,0 +1,36 @@
+#include "formats/output_kind.h"
+
+namespace vornak {
+
+namespace {
+
+// The image's slots: 100, or 87 when the bank has combis; those storeImage
+// does not write stay zero.
+SlotUse imageUse(const PpgBank& bank, int first, int last) {
+    const ImageSelection s = bank.imageSelection(first, last);
+    const int slots = s.combis > 0 ? kImageProgramsWithCombis : kImageProgramsWithoutCombis;
+    return {s.first, s.written, slots, s.slots - s.written, slots - s.slots, s.combis};
+}
+
+// A program as its packed record holds it.
+PpgProgram imageHeld(const PpgProgram& program, int) {
+    PackedProgram record{};
+    program.encode(record.data());
+    return PpgProgram(record.data());
+}
+
+} // namespace
+
+const OutputKind kImageOutput{
+    .capacity = kImageProgramsWithoutCombis,
+    .takesRange = true,
+    .groups = 2,
+    .keepsNames = false,
+    .memoryImage = true,
+    .fill = imageFillProgram,
+    .held = imageHeld,
+    .holds = [](const Parameter& p) { return p.inImage(); },
+    .use = imageUse,
+};
+
+} // namespace vornak
