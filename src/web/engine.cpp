@@ -455,7 +455,8 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
     for (const GivenFile& file : files) {
         // As the tool answers an input it cannot hold.
         if (file.bytes.status != FileBytes::Read) return writesNothing(json, answerOf(Failure::TooLarge));
-        request.banks.push_back({file.name, file.bytes.data.get(), file.bytes.size});
+        // Held as the loader reads it, each is read in place, once.
+        request.banks.push_back({file.name, file.bytes.data.get(), file.bytes.size, file.bytes.data.get()});
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
