@@ -1,14 +1,64 @@
-// Types of the vornak package (web/vornak.mjs, and web/vornak-node.mjs for
-// node). The README's section "The engine's interface" describes each one.
+// Types of the vornak package (web/vornak.mjs, web/vornak-node.mjs for node,
+// and web/vornak-client.mjs), with their documentation: this file is the
+// reference of the engine's interface. docs/api.md is made from it
+// (scripts/build-api-docs); the README keeps the recipes.
 
 /**
- * What an error of the engine is: "bad-option" (a TypeError: the call was
- * given something it does not take; a RangeError from textToBytes),
- * "too-large" (a RangeError: more text than a string may hold), "disposed",
- * "stopped" (the engine failed, or could not start), "wasm-blocked"
- * (WebAssembly may not be compiled here: a Content-Security-Policy without
- * 'wasm-unsafe-eval'), "worker-failed" (the worker could not be started, or
- * failed), "worker-timeout" (it did not start in time).
+ * Vornak's engine: the vornak tool's library compiled to WebAssembly, an ES
+ * module with the WebAssembly inside, for pages, workers and node programs.
+ * Every run is the tool's: the same exit code, the same output byte for
+ * byte, the same files.
+ *
+ * The package's entries: `vornak` (this module; node gets
+ * `web/vornak-node.mjs`, whose workers are node worker threads),
+ * `vornak/client` (only {@link createVornakWorker} and what it needs, without
+ * the engine, for pages that run the engine in a worker), `vornak/worker` (the
+ * engine's worker as a file: `web/vornak-worker.mjs`, a module worker for
+ * browsers, and `web/vornak-worker-node.mjs` for node) and `vornak/version`
+ * (the version alone). `import { version } from 'vornak'` costs a bundle
+ * nothing too: the module runs nothing on import that a bundler keeps when
+ * only `version` is used.
+ *
+ * Every answer has `ok` beside the tool's `exitCode` (`ok` is true exactly
+ * when the exit code is 0), and success and failure are separate types, so
+ * that TypeScript narrows on either (`if (converted.ok)` or
+ * `if (converted.exitCode === 0)`) and the fields of a success need no `!`.
+ * Every option object takes only the keys declared for it.
+ *
+ * Bad input is never an exception: the answer carries the tool's exit code,
+ * the reason and the message, and a request that `compose` or `convert`
+ * cannot meet is answered in words. What is thrown (or rejected, in a
+ * worker) is a {@link VornakError}.
+ *
+ * @module vornak
+ */
+
+/**
+ * What an error of the engine is:
+ *
+ * | Code | Thrown as | When |
+ * |---|---|---|
+ * | `bad-option` | `TypeError` (`RangeError` from {@link textToBytes}) | the call itself is wrong; the message names what was given and what is expected |
+ * | `too-large` | `RangeError` | {@link bytesToText} of more bytes than a string of this JavaScript engine may hold (about 512 MiB in V8) |
+ * | `disposed` | `VornakError` | a call after `dispose()`, or one that waited for a worker when it was disposed |
+ * | `stopped` | `VornakError` | the engine failed (it is then stopped, and a new one can be made), or could not start |
+ * | `wasm-blocked` | `VornakError` | WebAssembly may not be compiled here: a Content-Security-Policy without `'wasm-unsafe-eval'` in `script-src` (the message says so) |
+ * | `worker-failed` | `VornakError` | the engine's worker could not be started (a Content-Security-Policy without `blob:` in `worker-src`: the message says to allow it or to start the worker from its file), or its script failed, or it ended |
+ * | `worker-timeout` | `VornakError` | the worker did not answer within `startTimeout`: it is not a worker that serves the engine |
+ *
+ * `bad-option` answers: an option object with a key not declared for it
+ * (`frist`, `conversion`: the message names the key and the keys there
+ * are), `args` not an array of strings, an argument or a name with a NUL
+ * character (or a lone half of a surrogate pair), files neither an object
+ * nor a `Map`, a file name that is not a plain relative path, is also
+ * another name's folder, or is longer than the tool's system takes, bytes of
+ * another type, a model, group, range, program number, format letter or
+ * count that is not one of those declared, `first` above `last`, a list of
+ * `parameters` or `sounds` with holes, `undefined` or `null` in it or longer
+ * than a bank, an `inputLimit` that is not a whole number of bytes, and the
+ * worker options that are not as declared. The rules are the same for every
+ * call, on the calling thread and in a worker, before and after `dispose()`,
+ * and the engine goes on after them.
  */
 export type VornakErrorCode =
   | 'bad-option'
@@ -20,24 +70,47 @@ export type VornakErrorCode =
   | 'worker-timeout';
 
 /**
- * Every error the engine throws or rejects with: `error instanceof
- * VornakError` holds for each, the caller's mistakes (TypeErrors) included.
+ * The class of every error the engine throws or rejects with: `error
+ * instanceof VornakError` holds for each, the caller's mistakes (TypeErrors
+ * and RangeErrors with the code `bad-option`) included.
  */
 export declare class VornakError extends Error {
   constructor(code: VornakErrorCode, message: string);
+  /** Which error it is. */
   code: VornakErrorCode;
 }
 
-/** The tool's exit codes other than 0 (see the README's "Exit codes"). */
+/**
+ * The tool's exit codes other than 0:
+ *
+ * | Code | Cause | Message |
+ * |---|---|---|
+ * | 1 | `/?`, no input file name, an export switch without a name | the usage text, after "Not enough command line information" or "Export file name missing" |
+ * | 1 | the input file cannot be opened | "No input file" |
+ * | 1 | the export failed | none |
+ * | 2 | no memory for the input, or an input above `inputLimit` | "Error allocating buffer" |
+ * | 3 | an FXB file that does not hold together, or a Halvic chunk too short | "Can't load .fxb file" |
+ * | 3 | an FXB file that is not a 2.V bank | "Not a valid 2.V fxb-file" |
+ * | 5 | a bad Waveterm A or B file | "Invalid FLEX file", "Invalid Waveterm B Dxxx.USR file" |
+ * | 6 | no known header and shorter than 5120 bytes | "Unknown file format" |
+ * | 1, 2, 3, 4, 6, 10, 11, 12 | a damaged Corvel bank | none |
+ * | 99 | any other failure while loading | none |
+ */
 export type VornakExitCode = 1 | 2 | 3 | 4 | 5 | 6 | 10 | 11 | 12 | 99;
 
 /**
- * Why a file did not load: "no-input" (it cannot be opened or read),
- * "too-large" (more than inputLimit, or than memory holds), "unknown-format"
- * (no known header, and too short for a memory image), "not-a-bank" (an FXB
- * file that holds one program, or neither kind of bank), "other-plugin" (an
- * FXB bank of another plug-in), "damaged" (a format that was recognised, but
- * whose data do not hold together), "unexpected" (any other failure).
+ * Why a file did not load, from the tool's loader (exit codes overlap: 1 is
+ * a file that cannot be read and a damaged Corvel bank):
+ *
+ * | Reason | |
+ * |---|---|
+ * | `no-input` | the file cannot be opened or read |
+ * | `too-large` | more than `inputLimit`, or than the engine's memory holds |
+ * | `unknown-format` | no known header, and too short for a bare memory image |
+ * | `not-a-bank` | an FXB file that holds one program (an FXP preset), or neither kind of bank |
+ * | `other-plugin` | an FXB bank of another plug-in |
+ * | `damaged` | a format that was recognised, but whose data do not hold together |
+ * | `unexpected` | any other failure |
  */
 export type VornakLoadReason =
   | 'no-input'
@@ -48,20 +121,28 @@ export type VornakLoadReason =
   | 'damaged'
   | 'unexpected';
 
-/** Bytes as the engine takes them: a Uint8Array, an ArrayBuffer, or any view of one. */
+/**
+ * Bytes as the engine takes them: a Uint8Array, an ArrayBuffer, or any view
+ * of one. The bytes it answers are Uint8Arrays.
+ */
 export type VornakBytes = Uint8Array | ArrayBuffer | ArrayBufferView;
 
 /**
- * The input files of a run: relative file names ("bank.syx", "banks/a.syx")
- * to their bytes.
+ * Input files: an object or a `Map` of names to bytes. A name is a relative
+ * path below the run's folder (`bank.syx`, `banks/a.syx`), as the tool's
+ * command line would name a file in its working folder.
  */
 export type VornakFiles = { readonly [name: string]: VornakBytes } | ReadonlyMap<string, VornakBytes>;
 
 export interface VornakOptions {
   /**
-   * The most bytes an input file may hold (a whole number, or Infinity):
-   * a larger one gets exit code 2 and "Error allocating buffer". Default
-   * limits().inputLimit, 1 GiB, what the tool allows a pipe.
+   * The most bytes an input file may hold, a whole number or `Infinity`
+   * (default `limits().inputLimit`, 1 GiB, what the tool allows a pipe). A
+   * larger input gets the tool's answer for an input it has no memory for:
+   * exit code 2 and "Error allocating buffer" (after the banner and the `/v`
+   * echo, in a run), reason `too-large`; so does any input of 2 GiB or more,
+   * which the engine's memory cannot hold, whatever the limit. An engine in
+   * a worker does not send such an input to the worker at all.
    */
   inputLimit?: number;
 }
@@ -74,59 +155,89 @@ export interface VornakWorkerHandle {
 
 export interface VornakWorkerOptions extends VornakOptions {
   /**
-   * A worker that serves the engine (the package's vornak/worker, or
-   * `vornakWorkerScript`); the engine owns it from then on. By default the
-   * engine starts one itself.
+   * A worker that serves the engine: the package's worker file
+   * (`vornak/worker`), {@link vornakWorkerScript}, or one that calls
+   * {@link serveVornak}; the engine owns it from then on. Left out, the
+   * engine starts one itself: `vornak` in a browser from a blob: URL of
+   * {@link vornakWorkerScript}, in node a worker thread; `vornak/client` the
+   * worker file beside it (`vornak-worker.mjs`, as a module worker).
    */
   worker?: VornakWorkerHandle;
   /**
    * Hand the buffers of the bytes given over to the worker instead of
-   * copying them: they are detached (empty) in the caller afterwards. A
-   * view of a part of a buffer is copied instead. Default false.
+   * copying them (default false): they are detached in the caller (their
+   * `byteLength` becomes 0). A view of a part of a buffer (a node `Buffer`
+   * often is one, of a pool shared with others) is copied instead, so that
+   * nothing beside it is taken from the caller; bytes above `inputLimit`
+   * are not sent.
    */
   transfer?: boolean;
-  /** How long the worker may take to start, in ms (default 30000), or Infinity. */
+  /**
+   * The milliseconds the worker may take to start (default 30000), or
+   * `Infinity`; then it is ended and the promise rejected (`worker-timeout`).
+   */
   startTimeout?: number;
 }
 
-/**
- * The engine's limits and defaults: `inputLimit` (the engine's, bytes),
- * `nameLength` (the most bytes of a program or bank name), `firstProgram`
- * and `lastProgram` (the range /P gives when left out), `defaultFormat`
- * (compose's), `fileNameLength` and `pathLength` (the most bytes, as UTF-8,
- * of a file name between slashes and of a path, as the tool's system takes
- * them).
- */
+/** The engine's limits and defaults, for a program to check and offer what the tool takes rather than to know it. */
 export interface VornakLimits {
+  /** The engine's `inputLimit` (1073741824 unless another was given; `Infinity` when that was). */
   inputLimit: number;
+  /** The most bytes of a program or bank name that `compose` and `convert` write (27). */
   nameLength: number;
+  /** The first program of the range `/P` gives when it is left out (0). */
   firstProgram: number;
+  /** The last program of the range `/P` gives when it is left out (255). */
   lastProgram: number;
+  /** The output of `compose` when none is asked for ('S'). */
   defaultFormat: VornakFormatLetter;
+  /**
+   * The most bytes (as UTF-8) of a file name, a part of a path between
+   * slashes, as the tool's system takes them (255): a longer one is refused
+   * there as the system refuses it (an export to it fails, an input of that
+   * name is "No input file"; an input file given with such a name is a
+   * `bad-option`).
+   */
   fileNameLength: number;
+  /** The most bytes of a whole path, likewise (4095). */
   pathLength: number;
-  /** The most programs a bank holds (65536). */
+  /** The most programs a bank holds (65536): `describe`'s list of programs and `compose`'s slots may not be longer. */
   mostPrograms: number;
   /** Every code a note may have. */
   noteCodes: VornakNoteCode[];
   /** Every reason a failure may have. */
   reasons: (VornakLoadReason | 'bad-request' | 'no-memory')[];
   /**
-   * The models a memory image may be read as (the switches /2.2 and /2.3):
-   * the `model` option takes one by its `model` or its `number`.
+   * The models a memory image may be read as (the switches `/2.2` and
+   * `/2.3`), for a page to offer: the `model` option takes one by its
+   * `model` or its `number`.
    */
-  models: { model: '2.2' | '2.3'; number: 2 | 3; name: 'PPG Wave 2.2' | 'PPG Wave 2.3' }[];
+  models: VornakModelInfo[];
+}
+
+/** A model a memory image may be read as, one of {@link VornakLimits.models}. */
+export interface VornakModelInfo {
+  /** Its switch without the slash ('2.2'), as the `model` option takes it. */
+  model: '2.2' | '2.3';
+  /** Its number (2), as the `model` option takes it too. */
+  number: 2 | 3;
+  /** Its name, for people ("PPG Wave 2.2"). */
+  name: 'PPG Wave 2.2' | 'PPG Wave 2.3';
 }
 
 /**
- * The files a run wrote, by their names relative to the run's folder (as
- * the export switch named them, without "./" and with ".." resolved): an
- * object without a prototype, so that only files are found in it.
+ * The files a run wrote (new ones, and inputs it replaced or changed), by
+ * their names relative to the run's folder, as the export switch named them
+ * but without `./` and with `..` resolved (`/S./sub/../out.syx` gives
+ * `out.syx`): an object without a prototype, so that only files are found in
+ * it (`files.constructor` is `undefined` unless the run wrote a file of that
+ * name).
  */
 export type VornakWrittenFiles = { [name: string]: Uint8Array };
 
-interface VornakRunOutput {
-  /** What the tool printed, decoded by the text rule (see bytesToText). */
+/** What a run printed and wrote. */
+export interface VornakRunOutput {
+  /** What the tool printed, as text by the text rule (see {@link bytesToText}). */
   stdout: string;
   /** What it printed, as bytes. */
   stdoutBytes: Uint8Array;
@@ -139,53 +250,57 @@ export type VornakRunResult =
   | (VornakRunOutput & { ok: true; exitCode: 0 })
   | (VornakRunOutput & { ok: false; exitCode: VornakExitCode });
 
-/** The model hint of a description, as the switches /2.2 and /2.3 give it. */
+/** The model hint, as the switches `/2.2` and `/2.3` give it; left out, the data decide. */
 export type VornakModel = '2.2' | '2.3' | 2 | 3;
 
-/** A 2.V group, as the switch /G gives it. */
+/** A 2.V group, as the switch `/G` gives it. */
 export type VornakGroup = 'A' | 'B';
 
-/** The switch letter of an output format, as formats() answers them. */
+/** The switch letter of an output format, as {@link Vornak.formats} answers them. */
 export type VornakFormatLetter = 'S' | 'A' | 'B' | 'F' | 'N' | 'O' | 'M' | 'W';
 
 export interface VornakDescribeOptions {
-  /** Reads a memory image as this model; left out, the data decide. */
+  /** Reads a memory image as this model (`/2.2`, `/2.3`); left out, the data decide. */
   model?: VornakModel | null;
   /**
-   * The programs whose values `parameters` holds: all of them (true, the
-   * default), none (false), or the program numbers listed.
+   * Whose values `parameters` holds: every program's (true, the default),
+   * none (false), or those of the program numbers listed (numbers the bank
+   * does not have are passed over; each program once).
    */
   parameters?: boolean | readonly number[];
   /**
-   * Which reports `conversions` holds: one for each output format (true,
-   * the default), none (false), or the one of the format with this switch
-   * letter.
+   * Which reports `conversions` holds: one for each output format (true, the
+   * default), none (false), or only that of the format with this switch
+   * letter, in either case.
    */
   conversions?: boolean | VornakFormatLetter | Lowercase<VornakFormatLetter>;
-  /** The first program the conversion reports write, as /P gives it (default 0). */
+  /** The first program the conversion reports write, as `/P` gives it (default 0). */
   first?: number | null;
-  /** The last program the conversion reports write, as /P gives it (default 255). */
+  /** The last program the conversion reports write, as `/P` gives it (default 255), not below `first`. */
   last?: number | null;
-  /** The group the conversion reports write to a 2.V bank, as /G gives it (default 'A'). */
+  /** The group the conversion reports write to a 2.V bank, as `/G` gives it (default 'A'). */
   group?: VornakGroup | null;
 }
 
 /**
- * What the tool notes about a file that loaded: "bare-image" (no known
- * header: read as a bare memory image), "short-dump" (a SysEx dump that ends
- * before its program memory does), "damaged-dump" (a dump whose nibble
- * stream is broken), "missing-end" (a whole dump without its closing F7),
- * "real-time-bytes" (MIDI real-time bytes inside a dump, skipped),
- * "trailing-bytes" (bytes after the data, not read), "count-mismatch" (a
- * header that announces more programs or data than the file holds),
- * "partial-image" (Waveterm A records that do not fill the memory),
- * "short-chunk" (a Halvic memory area shorter than the plug-in writes),
- * "cut-names" (names longer than the 27 characters kept), "out-of-range" (2.V
- * parameters that stand for no value, read as the nearest), "needs-model-switch"
- * (a Wave 2.2 memory may have been taken for a Wave 2.3 one). And about a file
- * a conversion writes: "reads-as-other-format" (the tool would recognise it as
- * another format), "needs-model-switch" (it reads back as the other model
- * unless /2.2 or /2.3 is given).
+ * What the tool notes about a file that loaded, and about a file a
+ * conversion writes:
+ *
+ * | Code | |
+ * |---|---|
+ * | `bare-image` | the file has no header of a known kind and was read as a bare memory image: it is not 5120 bytes long, or bits that a PPG memory always leaves empty are set in it (probably not a program bank) |
+ * | `short-dump` | a SysEx dump that ends before the 5120 bytes of a program memory: which programs and combis are complete in the model it was read as, and which combis are lost. Where its closing F7 comes early, bytes may as well have been lost on the way, and the note says that then nothing of it can be trusted |
+ * | `damaged-dump` | a SysEx dump whose nibble stream is broken: bytes lost or added (its F7 does not follow the 10,240 data bytes of a memory; where, the dump does not say), or a status byte inside (the byte and where it stands; in a dump of the right length what it spoils, else what came through before it) |
+ * | `missing-end` | a SysEx dump with all its data but no closing F7 |
+ * | `real-time-bytes` | MIDI real-time bytes (F8 to FF: clock, active sensing) inside a SysEx dump, skipped as MIDI allows: how many, and where |
+ * | `trailing-bytes` | bytes after the data, not read |
+ * | `count-mismatch` | a header that announces more than the file holds (a 2.V bank whose data hold fewer programs than it counts, a Waveterm B file shorter than its data length) |
+ * | `partial-image` | Waveterm A load records that fill only part of the program memory; the rest is read as zeros |
+ * | `short-chunk` | a Halvic bank whose memory area is shorter than the plug-in writes, though long enough for the program memory |
+ * | `cut-names` | names longer than the 27 characters Vornak keeps, cut |
+ * | `out-of-range` | 2.V parameters that stand for no value (not a number, below 0, or above 1 and no quotient of a whole value), read as the nearest: how many, and the programs that hold them, which are not to be trusted |
+ * | `reads-as-other-format` | (a written file) the tool would recognise it as another format, so its programs would not come back |
+ * | `needs-model-switch` | (a file that loaded) a memory image read as a Wave 2.3 memory because a combi is marked in use, though bits that a Wave 2.3 memory leaves empty are set in it: if it came from a Wave 2.2, `/2.2` reads it as one. (A written file) the memory image reads back as the other model without `/2.2` or `/2.3`; a Waveterm A file takes no switch: the programs it cannot bring back are counted in `dropped`, and a Wave 2.3 memory comes back with 13 programs more, made of its combis' bytes |
  */
 export type VornakNoteCode =
   | 'bare-image'
@@ -202,25 +317,33 @@ export type VornakNoteCode =
   | 'reads-as-other-format'
   | 'needs-model-switch';
 
+/** Something a careful user should know about a file. */
 export interface VornakNote {
+  /** What kind of thing it is. */
   code: VornakNoteCode;
-  /** The same in plain words. */
+  /** The same in plain words, with the numbers of the file. */
   text: string;
 }
 
-/** One program's values as the listing shows them. */
+/** One program's values as the listing shows them (without leading blanks: `TTUNE` is `"440"`). */
 export interface VornakProgramValues {
   /** The program's number, from 0. */
   number: number;
-  /** Its own values, by the labels of parameterLabels.program. */
+  /** Its own values, by the labels of `parameterLabels.program`. */
   program: string[];
-  /** Group A's values, by the labels of parameterLabels.group. */
+  /** Group A's values, by the labels of `parameterLabels.group`. */
   a: string[];
-  /** Group B's values, by the labels of parameterLabels.group. */
+  /** Group B's values, by the labels of `parameterLabels.group`. */
   b: string[];
 }
 
-/** What writing a bank in one output format keeps of it. */
+/**
+ * What writing a bank in one output format keeps of it, found by writing
+ * the bank with the format's own writer and reading the bytes back as the
+ * tool reads a file, without a model switch; where the file does not read
+ * back as written, a note says so, and the values are compared with the file
+ * read as what it was written as.
+ */
 export interface VornakConversionReport {
   /** The format's switch letter. */
   letter: VornakFormatLetter;
@@ -228,25 +351,42 @@ export interface VornakConversionReport {
   programs: number;
   /** The first of them; the others follow it in order. */
   first: number;
-  /** The program slots the file has. */
+  /** The program slots the file has: 100 in a memory image (87 when it holds combis), 128 in a 2.V bank, the bank's programs in a Corvel bank. */
   slots: number;
-  /** Slots that get the format's fill program. */
+  /**
+   * Slots that get the format's fill program, the default program (named
+   * "Basic 2.2" in a 2.V bank). For a bank that compose builds, its empty
+   * slots count here, with the format's slots beyond the bank, and
+   * `programs` counts the slots that take a program.
+   */
   filled: number;
-  /** Memory image slots left as zero bytes. */
+  /** Memory image slots left as zero bytes, when the bank has fewer programs than the image holds. */
   blank: number;
-  /** Whether every program name written comes back. */
+  /**
+   * Whether every program name written comes back as the file gave it (a
+   * memory image's own names, "PPG Program 012", count as kept; program
+   * names written that were cut to 27 characters when the file was read do
+   * not).
+   */
   names: boolean;
   /** The combis the file holds. */
   combis: number;
-  /** What does not come back, in words ("all 5 combis", "group B of 2 programs"). */
+  /**
+   * What does not come back, in words: "program names of 3 programs",
+   * "group B of 2 programs", "all 5 combis", "the exact values of 1 combi
+   * (cut to what the format holds)", "the bank name", …
+   */
   dropped: string[];
-  /** How the file reads back where not as written. */
+  /** How the file reads back where not as written (`reads-as-other-format`, `needs-model-switch`). */
   notes: VornakNote[];
-  /** The whole report as one sentence. */
+  /** The whole report as one sentence, as the page shows it. */
   text: string;
 }
 
-/** The formats a file is recognised as. */
+/**
+ * The formats a file is recognised as (and, for a file that did not load,
+ * "FXB bank": an FXB file that did not hold together).
+ */
 export type VornakInputFormat =
   | 'V8 SysEx dump'
   | 'Waveterm A file'
@@ -267,9 +407,13 @@ export interface VornakBankDescription {
   explanation: '';
   /** The format recognised. */
   format: VornakInputFormat;
-  /** Whether the file holds program names (else every name is "PPG Program 012"). */
+  /**
+   * Whether the file holds program names: a format whose files keep names.
+   * Where it does not (a SysEx dump, a Waveterm file, a memory image, a
+   * Halvic bank), every name is the image's own, "PPG Program 012".
+   */
   holdsNames: boolean;
-  /** What the tool notes about the file. */
+  /** What a careful user should know about the file. */
   notes: VornakNote[];
   /**
    * "damaged" when the file's data are broken (a SysEx nibble stream with a
@@ -288,37 +432,61 @@ export interface VornakBankDescription {
    * a whole bank.
    */
   untrusted: number[];
+  /** "2.V" for a 2.V bank, else "2.3" for a bank of up to 87 programs and "2.2" for a larger one, as the listing's header says. */
   model: '2.2' | '2.3' | '2.V';
+  /** The same in words. */
   modelName: 'PPG Wave 2.2' | 'PPG Wave 2.3' | 'Waldorf 2.V';
+  /** The bank's name as the listing shows it, "" when it has none. */
   bankName: string;
+  /** How many programs the bank has. */
   programs: number;
+  /** How many combis it has. */
   combis: number;
+  /** How many of the combis are marked in use. */
   combisInUse: number;
-  /** Program names as the listing shows them. */
+  /** The program names as the listing shows them (control bytes as `?`). */
   names: string[];
   /**
    * Each program's sound: everything it holds but its name, at the
-   * resolution it was read with. Two programs' sounds are equal exactly
-   * when the programs are, whatever their names.
+   * resolution it was read with (both groups, wavetable, keyboard, tuning,
+   * and the values only a 2.V or Corvel bank keeps). Two sounds are equal
+   * exactly when the programs are, whatever their names and whatever files
+   * they came from. The text is the program's record, then each value the
+   * record alone would not give (`;p13=45`, `;a0=63`).
    */
   sounds: string[];
   /**
-   * Each program's 51-byte packed record in hexadecimal, as a PPG memory
-   * stores it (for a memory image, the 51 bytes it stores): equal records
-   * are programs the instrument holds alike.
+   * Each program's 51-byte packed record, as a PPG memory stores it (both
+   * groups, wavetable and keyboard, some values at a coarser step), as 102
+   * hexadecimal digits; for a memory image (a dump, a Waveterm or Halvic
+   * bank) the 51 bytes it stores, bits that no value holds included: equal
+   * records are programs the instrument holds alike, though they may differ
+   * in values only a 2.V or Corvel bank keeps.
    */
   records: string[];
   /**
    * For each program, the sound of the 2.V program that a 2.V bank makes of
-   * its group A and of its group B. A 2.V program written from group B of
-   * another has, for A, what that one has for B.
+   * its group A and of its group B, found by the 2.V writer and reader
+   * themselves. A 2.V program keeps itself either way, so a 2.V program
+   * written from group B of another has, for `A`, what that one has for `B`.
    */
   keptBy2V: { A: string; B: string }[];
-  /** The labels of the values in `parameters`, as the listing names them. */
+  /**
+   * The labels of the values the listing shows, each once, in the listing's
+   * order: the program's own (`WAVETABLE`, `KEYB-SPLIT`, `KEYB`, `TTUNE`) and
+   * one group's (`UW`, `SW`, …, `SEMIT 1` to `SEMIT 8`, then `P:1` to `P:11`
+   * and `GR:1` to `GR:11`, the unlabelled columns of the listing's `P:` and
+   * `GR:` lines, named by their position).
+   */
   parameterLabels: { program: string[]; group: string[] };
-  /** The values of the programs asked for, in program order. */
+  /** The values of the programs asked for (`parameters` of the options), in program order. */
   parameters: VornakProgramValues[];
-  /** For each output format, in formats() order: what writing the bank in it keeps (unless conversions: false). */
+  /**
+   * What writing the bank in each output format keeps, one report for each
+   * (or for the one format asked for), in the order of
+   * {@link Vornak.formats}, for the range and group of the options; left
+   * out with `conversions: false`.
+   */
   conversions?: VornakConversionReport[];
 }
 
@@ -327,63 +495,67 @@ export interface VornakLoadFailure {
   ok: false;
   /** The tool's exit code for loading the file. */
   exitCode: VornakExitCode;
+  /** Why, as a code. */
   reason: VornakLoadReason;
-  /** The tool's message, "" when it printed none. */
+  /** The tool's message, "" when it printed none (a damaged Corvel bank has only a code). */
   message: string;
   /** Why the file did not load, in plain words with what to try. */
   explanation: string;
   /** The format recognised ("" when none was), also when reading it then failed. */
   format: VornakInputFormat | '';
+  /** Whether the format recognised holds program names. */
   holdsNames: boolean;
   /** Empty. */
   notes: VornakNote[];
 }
 
-export interface VornakListingOptions {
-  /** Reads a memory image as this model; left out, the data decide. */
-  model?: VornakModel | null;
-  /** The programs listed (/P); either left out is the tool's default. */
-  first?: number | null;
-  last?: number | null;
-}
-
-/** A listing: `ok` when the tool's exit code is 0; `text` what it printed. */
-export type VornakListing = { ok: true; exitCode: 0; text: string } | { ok: false; exitCode: VornakExitCode; text: string };
-
-export interface VornakSimilarOptions {
-  /** How many sounds to find (default 5). */
-  count?: number | null;
-}
-
-/** A sound found near another: its place in the list searched, and how far it is. */
-export interface VornakNeighbour {
-  index: number;
-  /** Each value's difference over its own range, added up (a different wavetable or switch counts 1). */
-  distance: number;
-}
-
 /** What one file holds, as the tool loads it, or why it did not load. */
 export type VornakDescription = VornakBankDescription | VornakLoadFailure;
 
-/** An output format, in the engine's words. */
+export interface VornakListingOptions {
+  /** Reads a memory image as this model (`/2.2`, `/2.3`); left out, the data decide. */
+  model?: VornakModel | null;
+  /** The first program listed (`/P`); left out, the tool's default. */
+  first?: number | null;
+  /** The last program listed (`/P`), not below `first`; left out, the tool's default. */
+  last?: number | null;
+}
+
+/** A listing: `ok` when the tool's exit code is 0; `text` what it printed (its banner first). */
+export type VornakListing = { ok: true; exitCode: 0; text: string } | { ok: false; exitCode: VornakExitCode; text: string };
+
+export interface VornakSimilarOptions {
+  /** How many sounds to find, from 1 (default 5). */
+  count?: number | null;
+}
+
+/** A sound found near another. */
+export interface VornakNeighbour {
+  /** Its place in the list searched. */
+  index: number;
+  /** How far it is: each value's difference over its own range, added up (a different wavetable or switch counts 1). */
+  distance: number;
+}
+
+/** An output format, in the engine's words, one for each export switch. */
 export interface VornakFormat {
-  /** Its export switch letter. */
+  /** Its export switch letter, upper case. */
   letter: VornakFormatLetter;
-  /** Its name, for people choosing an output. */
+  /** Its name, for people choosing an output ("V8 SysEx dump"). */
   name: string;
-  /** The extension of the files it writes, with its dot. */
+  /** The extension of the files it writes, with its dot (".syx"). */
   extension: string;
-  /** Whether /P (convert's first and last) chooses the programs written. */
+  /** Whether `/P` (`first` and `last` of `convert`) chooses the programs written. */
   range: boolean;
-  /** Whether /G (convert's group) chooses the group written. */
+  /** Whether `/G` (`group` of `convert`) chooses the group written. */
   group: boolean;
-  /** The most programs a bank built by compose may have in it. */
+  /** The most programs a bank built by `compose` may have in it: 100 for a memory image (a built bank has no combis), 128 for a 2.V bank, 65536 for a Corvel bank. */
   capacity: number;
   /** How many groups of a program its files hold (a 2.V bank holds one). */
   groups: 1 | 2;
-  /** The labels of the listed values its files do not hold ("KEYB-SPLIT" in a 2.V bank). */
+  /** The labels of the listed values its files do not hold ("KEYB-SPLIT" in a 2.V bank, "TTUNE" in a memory image). */
   valuesNotHeld: string[];
-  /** Whether it keeps program names. */
+  /** Whether it keeps program names (the memory image formats, S, A, B and M, do not). */
   names: boolean;
   /**
    * The sound (as describe answers `sounds`) of the program its files hold
@@ -393,20 +565,17 @@ export interface VornakFormat {
   fillSound: string;
   /** The sound of a memory image slot its files leave blank (zero bytes); null when they leave none. */
   blankSound: string | null;
-  /**
-   * The SysEx dump only: the MIDI message it is, the bytes that begin it
-   * and its size in bytes.
-   */
+  /** The SysEx dump only: the MIDI message its file is, the bytes that begin it ([240, 41, 1, 13]) and its size (10245). */
   dump?: { header: number[]; size: number };
 }
 
-/** A slot of a bank that compose builds: a program of one of the banks given. */
+/** A slot of a bank that `compose` builds: a program of one of the banks given. */
 export interface VornakSlot {
   /** The bank's name among `banks`. */
   bank: string;
   /** The program's number in that bank, from 0. */
   program: number;
-  /** A new name (at most 27 bytes, no control characters); left out, the program keeps its own. */
+  /** A new name (text by the text rule: at most 27 bytes, none a control byte); left out, the program keeps its own. */
   name?: string | null;
 }
 
@@ -415,17 +584,17 @@ export interface VornakComposeRequest {
   banks: VornakFiles;
   /** The new bank's slots in order; null (or undefined) is a slot the format fills. */
   programs: ReadonlyArray<VornakSlot | null | undefined>;
-  /** The output format's switch letter (default 'S'). */
+  /** The output format's switch letter, in either case (default `limits().defaultFormat`, 'S'). */
   format?: VornakFormatLetter | Lowercase<VornakFormatLetter>;
   /** How memory images among the banks are read. */
   model?: VornakModel | null;
   /** The group a 2.V output receives (default 'A'). */
   group?: VornakGroup | null;
-  /** The new bank's name (at most 27 bytes, no control characters). */
+  /** The new bank's name, where the format keeps one (at most 27 bytes, no control bytes). */
   bankName?: string | null;
 }
 
-/** A bank that compose built, or why it could not. */
+/** A bank that `compose` built, or why it could not. */
 export type VornakComposeResult =
   | {
       ok: true;
@@ -440,34 +609,44 @@ export type VornakComposeResult =
   | {
       ok: false;
       /**
-       * 1 for a request that cannot be met, the tool's exit code for a bank
-       * that cannot be read, 2 for a bank above inputLimit; 1 or 2 when the
-       * engine's memory runs out.
+       * 1 for a request that cannot be met or when the engine's memory runs
+       * out, the tool's exit code for a bank that cannot be read, 2 for a
+       * bank above `inputLimit`.
        */
       exitCode: VornakExitCode;
-      /** A bank's load failure, "bad-request" for the request, "no-memory". */
+      /**
+       * `bad-request` for the request itself (no slots, more slots than the
+       * format's `capacity`, a slot that names a bank not given or a program
+       * the bank does not have, a name too long, with a control byte or with
+       * a character that stands for no byte), a bank's load failure, or
+       * `no-memory` ("The file could not be made: there is not enough memory.").
+       */
       reason: VornakLoadReason | 'bad-request' | 'no-memory';
-      /** What stands in the way, in words. */
+      /** What stands in the way, in words ("Slot 0: the bank "a.syx" has no program 99 (it holds 87, numbered from 0)."). */
       message: string;
       bytes: null;
     };
 
 export interface VornakConvertOptions {
-  /** The output format's switch letter, in either case. */
+  /** The output format's switch letter, in either case; required. */
   to: VornakFormatLetter | Lowercase<VornakFormatLetter>;
-  /** The first program written (/P), where the format takes a range; default 0. */
+  /** The first program written (`/P`), where the format takes a range; default 0. */
   first?: number | null;
-  /** The last program written (/P), not below `first`; default 255. */
+  /** The last program written (`/P`), not below `first`; default 255. */
   last?: number | null;
-  /** The group written (/G), where the format takes one; default 'A'. */
+  /** The group written (`/G`), where the format takes one; default 'A'. */
   group?: VornakGroup | null;
-  /** Reads a memory image as this model (/2.2, /2.3); left out, the data decide. */
+  /** Reads a memory image as this model (`/2.2`, `/2.3`); left out, the data decide. */
   model?: VornakModel | null;
   /** The input's file name, for `fileName` (default "bank"). */
   name?: string | null;
   /**
    * New names for the programs, by their numbers (null keeps a program's
-   * own): the bank is written by the format's writer with these names.
+   * own): the bank is written by the format's writer with these names, and
+   * the report (`keeps`) is that of the bank so renamed, so that a format
+   * without names says it does not keep them. A name the bank model cannot
+   * hold (more than 27 bytes, a control byte, a character that stands for
+   * no byte) is answered with `reason` `bad-request`.
    */
   names?: readonly (string | null)[] | null;
 }
@@ -480,60 +659,113 @@ export type VornakConvertResult =
       reason: '';
       message: '';
       explanation: '';
-      /** The file, byte for byte as the tool writes it. */
+      /** The file, byte for byte as the tool's export writes it. */
       bytes: Uint8Array;
-      /** The input's name with the format's extension in place of its own. */
+      /** `name` with the format's extension in place of its own (the part from its last dot): "demo23.syx" to O is "demo23.fxb". */
       fileName: string;
-      /** What the file keeps of the bank. */
+      /** What the file keeps of the bank: the conversion report for the format, range and group. */
       keeps: VornakConversionReport;
       /** What the tool notes about the input. */
       notes: VornakNote[];
     }
   | {
       ok: false;
-      /** The tool's exit code. */
+      /** The tool's exit code (1 for a name refused, or a file that could not be made). */
       exitCode: VornakExitCode;
-      /** The load's failure, or "no-memory" when the file could not be made. */
-      reason: VornakLoadReason | 'no-memory';
-      /** The tool's message ("" when it printed none). */
+      /** The load's failure; `bad-request` for a name refused; `no-memory` when the file could not be made. */
+      reason: VornakLoadReason | 'bad-request' | 'no-memory';
+      /**
+       * The tool's message for a file that does not load, never the banner
+       * before it ("" when it prints none); for a name refused or a file that
+       * could not be made, the same words as `explanation`.
+       */
       message: string;
       /** The failure in plain words, with what to try. */
       explanation: string;
       bytes: null;
     };
 
-/** An engine on the calling thread: each call blocks it until it is done. */
+/**
+ * An engine on the calling thread, made by {@link createVornak}: its
+ * functions answer at once, and block the thread while they work. `run` is
+ * the tool itself; the others answer the same library's findings as data.
+ */
 export interface Vornak {
-  /** Runs the tool with the command line (without the program name) on the input files. */
+  /**
+   * One run of the tool, as a new process of it: the command line without
+   * the program name, and the input files. The run's folder holds its input
+   * files and nothing else, with the bank in its start-up state; nothing a
+   * run writes survives it but through its answer. Everywhere outside that
+   * folder the file system is read-only to the tool: an export name that is
+   * absolute or climbs out of the folder with `..` is a failed export (exit
+   * code 1, nothing printed), as is any export the tool cannot write. Paths
+   * are taken as the tool's system takes them ({@link VornakLimits.pathLength},
+   * and `in.syx/`, `in.syx/.` or `in.syx/../out.syx` do not go through a
+   * file `in.syx` as if it were a folder). Of the devices, `/dev/null` and
+   * the standard streams are there: `/dev/stdin` is an empty input; a
+   * terminal or a random device cannot be opened.
+   */
   run(args: readonly string[], files?: VornakFiles | null): VornakRunResult;
-  /** Loads one file as the tool would and says what it holds. */
+  /** Loads one file as the tool would and says what it holds. `name` is only a name: the bytes decide the format. */
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): VornakDescription;
   /** The output formats, in the order they are offered to people. */
   formats(): VornakFormat[];
   /** The engine's limits and defaults. */
   limits(): VornakLimits;
-  /** Builds a bank from programs of the banks given and writes it in a format. */
+  /**
+   * Builds a new bank from programs of the banks given and writes it in one
+   * format. The built bank holds the programs of its slots with all their
+   * values, under their new names where given; an empty slot gets the
+   * format's fill program, the default program, named "Basic 2.2" in a 2.V
+   * bank and "Basic" in a Corvel bank. It holds no combis: a memory image of
+   * it holds up to 100 programs and is a Wave 2.2 memory, its slots beyond
+   * the bank's programs left as zero bytes (the report's `blank`); when a
+   * bank that a slot takes a program from has combis in use, the report's
+   * `dropped` says so. A bank built of 2.V programs only is a 2.V bank. Its
+   * bank-wide 2.V settings are those that the first program taken from a
+   * bank carries; the defaults when every slot is empty.
+   */
   compose(request: VornakComposeRequest): VornakComposeResult;
-  /** Writes a bank in another format, as the tool does. */
+  /**
+   * Writes the bank in `bytes` in another format: the file that the tool's
+   * export writes, byte for byte (`/<letter>`, with `/P`, `/G` and `/2.x`
+   * from the options where the format takes them), with what it keeps of
+   * the bank and the notes about the input. The bank is read once and
+   * written once.
+   */
   convert(bytes: VornakBytes, options: VornakConvertOptions): VornakConvertResult;
   /**
-   * The sounds among `sounds` nearest to `sound` (5, or `count`), nearest
-   * first, by the engine's distance over every value of the programs; equal
-   * sounds are left out. The sounds are read once: a later call with the
-   * same list searches it again at once.
+   * The sounds among `sounds` (as `describe` answers them) nearest to
+   * `sound`, nearest first, by the engine's distance over every value the
+   * programs hold: each value's difference over its own range, a different
+   * wavetable and each switch of a group counting one whole value. Sounds
+   * equal to `sound` are left out. The sounds are read once: a later call
+   * with an equal list (the same strings in the same order) searches it
+   * again at once, and a worker engine does not send it again.
    */
-  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions): VornakNeighbour[];
+  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions | null): VornakNeighbour[];
   /**
    * The tool's listing of the bank, as it prints it (its banner first): the
-   * run of `vornak [/P…] [/2.x] name`; `ok` false and the tool's message
-   * for a file it cannot read.
+   * run of `vornak [/P…] [/2.x] name`; `ok` false and the tool's message for
+   * a file it cannot read.
    */
-  listing(name: string, bytes: VornakBytes, options?: VornakListingOptions): VornakListing;
-  /** Lets go of the engine and its memory; every later call throws. */
+  listing(name: string, bytes: VornakBytes, options?: VornakListingOptions | null): VornakListing;
+  /**
+   * Lets go of the engine and its memory (a worker is ended); every later
+   * call throws (rejects, in a worker) a {@link VornakError} with the code
+   * `disposed`, and so do calls that still wait for a worker.
+   */
   dispose(): void;
 }
 
-/** An engine in a worker: the same calls, answered by promises. */
+/**
+ * An engine in a worker, made by {@link createVornakWorker}: the same
+ * functions as {@link Vornak}, answered by promises, which never block the
+ * calling thread. Each call is checked on the calling thread by the engine's
+ * own rules before anything is sent; the answers are those of an engine on
+ * the calling thread, and the promises are rejected when the worker dies
+ * (`worker-failed`).
+ */
 export interface VornakWorker {
   run(args: readonly string[], files?: VornakFiles | null): Promise<VornakRunResult>;
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): Promise<VornakDescription>;
@@ -541,33 +773,54 @@ export interface VornakWorker {
   limits(): Promise<VornakLimits>;
   compose(request: VornakComposeRequest): Promise<VornakComposeResult>;
   convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
-  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions): Promise<VornakNeighbour[]>;
-  listing(name: string, bytes: VornakBytes, options?: VornakListingOptions): Promise<VornakListing>;
+  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions | null): Promise<VornakNeighbour[]>;
+  listing(name: string, bytes: VornakBytes, options?: VornakListingOptions | null): Promise<VornakListing>;
   /** Ends the worker; calls that wait and every later call are rejected. */
   dispose(): void;
 }
 
-/** The tool's version, as its banner prints it ("1.10"). */
+/** The tool's version, as its banner prints it ("1.10"; the package's version is 1.10.0); also alone as `vornak/version`. */
 export declare const version: string;
 
 /** Creates an engine that runs on the calling thread. */
 export declare function createVornak(options?: VornakOptions | null): Promise<Vornak>;
 
-/** Creates an engine that runs in a Web Worker, or in node in a worker thread. */
+/**
+ * Creates an engine that runs in a Web Worker, or in node in a worker
+ * thread (see {@link VornakWorkerOptions.worker}).
+ */
 export declare function createVornakWorker(options?: VornakWorkerOptions | null): Promise<VornakWorker>;
 
-/** Text by the engine's rule: one character for each byte, by the windows-1252 table. */
+/**
+ * Text by the engine's text rule. The tool prints bytes, and program names
+ * may hold any byte: each byte is one character by one fixed table, the
+ * WHATWG `windows-1252` decoding (bytes below 0x80 and from 0xA0 up are the
+ * Unicode characters of the same number, 0x80 to 0x9F the windows-1252
+ * characters, and the control character of the same number for 0x81, 0x8D,
+ * 0x8F, 0x90 and 0x9D). The 256 characters all differ, so
+ * {@link textToBytes} gives the bytes back. The tool shows the control bytes
+ * 0x01 to 0x1F and 0x7F of a name as `?`; `describe` decodes its names by the
+ * same rule. Arguments and file names reach the tool as UTF-8, so a name
+ * beyond ASCII, echoed by `/v`, reads as its UTF-8 bytes, one character
+ * each. Node's own `TextDecoder('windows-1252')` decodes as ISO 8859-1
+ * (0x80 to 0x9F differ): use this.
+ */
 export declare function bytesToText(bytes: VornakBytes): string;
 
-/** The bytes of text that bytesToText made; a RangeError for a character that stands for no byte. */
+/** The bytes of text that {@link bytesToText} made; a RangeError (`bad-option`) for a character that stands for no byte. */
 export declare function textToBytes(text: string): Uint8Array;
 
-/** The classic script that runs an engine in a worker (see VornakWorkerOptions.worker). */
+/**
+ * The classic script that runs an engine in a worker: for `new Worker(…)`
+ * from a blob: URL, or in node with `{ eval: true }`.
+ */
 export declare const vornakWorkerScript: string;
 
 /**
- * Answers createVornakWorker's requests in a worker of one's own: its global
- * scope (self), or node's parentPort.
+ * Answers createVornakWorker's requests in a worker of one's own, after
+ * importing the module: its global scope (`self`), or node's `parentPort`.
+ * The package's worker files are just that. Anything else is a
+ * `bad-option`.
  */
 export declare function serveVornak(port: object): void;
 

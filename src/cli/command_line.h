@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ struct ParsedCommandLine {
 // Answers whether a path names something that exists (a file, a folder, a
 // FIFO, a device); lets an absolute input path stand as a file name instead
 // of being read as switches.
-using PathExistsFn = bool (*)(const std::string& path);
+using PathExistsFn = std::function<bool(const std::string& path)>;
 bool pathExists(const std::string& path);
 
 // Scans the arguments (argv[1] .. argv[argc - 1]) by the switch grammar:

@@ -55,35 +55,35 @@ constexpr const char* kBanner =
     "The latest version is published with the Vornak sources (see README.md)\n"
     "\n";
 
-void printEcho(const Settings& s) {
-    std::fputs("Passed parameters:\n", stdout);
-    std::printf("Input file: \"%s\"\n", s.files.front().c_str());
+void printEcho(const Settings& s, std::FILE* out) {
+    std::fputs("Passed parameters:\n", out);
+    std::fprintf(out, "Input file: \"%s\"\n", s.files.front().c_str());
     if (s.modelHint != ModelHint::Detect)
-        std::printf("Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
+        std::fprintf(out, "Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
     if (const ExportFormat* format = exportFormat(s.exportKind)) {
-        std::printf("Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), textsOf(format->kind).label);
+        std::fprintf(out, "Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), textsOf(format->kind).label);
         // Only /F names its group.
         if (s.exportKind == ExportKind::Bank2VChunkV1)
-            std::printf("Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
+            std::fprintf(out, "Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
     }
-    std::printf("Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
-    std::printf("%s programs\n", s.listMode == ListMode::On ? "List" : "Do not list");
+    std::fprintf(out, "Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
+    std::fprintf(out, "%s programs\n", s.listMode == ListMode::On ? "List" : "Do not list");
 }
 
 } // namespace
 
-void printUsage() {
-    std::fputs("Vornak can read PPG Wave Program Bank files in the following formats:\n", stdout);
-    for (const char* line : kReadsUsage) std::printf("  %s\n", line);
+void printUsage(std::FILE* out) {
+    std::fputs("Vornak can read PPG Wave Program Bank files in the following formats:\n", out);
+    for (const char* line : kReadsUsage) std::fprintf(out, "  %s\n", line);
     std::fputs("\n"
                "Syntax: vornak [switches] inputfile\n"
                "Switches:\n"
                "/? ............ gives this information and terminates\n"
                "/L ............ lists input file's contents (default, unless exporting)\n",
-               stdout);
+               out);
     for (const ExportTexts& texts : kExportTexts) {
-        std::printf("/%cname ........ %s\n", exportFormat(texts.kind)->switchLetter(), texts.usage);
-        if (texts.usageMore != nullptr) std::printf("                %s\n", texts.usageMore);
+        std::fprintf(out, "/%cname ........ %s\n", exportFormat(texts.kind)->switchLetter(), texts.usage);
+        if (texts.usageMore != nullptr) std::fprintf(out, "                %s\n", texts.usageMore);
     }
     std::fputs("When multiple export switches are given, only the last one is used.\n"
                "/Plll-uuu ..... exports only programs between lll and uuu (0..max)\n"
@@ -93,37 +93,39 @@ void printUsage() {
                "/v ............ increase verbosity a bit\n"
                "/2.x .......... the file to be loaded is a PPG 2.x (x=2/3) V8 file\n"
                "                (default tries to determine from file contents)\n",
-               stdout);
+               out);
 }
 
-int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit) {
-    std::fputs(kBanner, stdout);
-    const ParsedCommandLine parsed = parseCommandLine(argc, argv);
+int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit, FileAccess& files,
+              std::FILE* out) {
+    std::fputs(kBanner, out);
+    const ParsedCommandLine parsed =
+        parseCommandLine(argc, argv, [&files](const std::string& path) { return files.exists(path); });
     const Settings& s = parsed.settings;
     switch (parsed.outcome) {
     case ParseOutcome::Usage:
-        printUsage();
+        printUsage(out);
         return 1;
     case ParseOutcome::NotEnoughInfo:
-        std::fputs("Not enough command line information\n", stdout);
-        printUsage();
+        std::fputs("Not enough command line information\n", out);
+        printUsage(out);
         return 1;
     case ParseOutcome::ExportPathMissing:
-        std::fputs("Export file name missing\n", stdout);
-        printUsage();
+        std::fputs("Export file name missing\n", out);
+        printUsage(out);
         return 1;
     case ParseOutcome::Run:
         break;
     }
-    if (s.verbose) printEcho(s);
+    if (s.verbose) printEcho(s, out);
 
-    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank, inputLimit);
+    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank, inputLimit, files, out);
     if (loaded != 0) return loaded;
-    if (s.listMode == ListMode::On) printListing(bank, s.rangeStart, s.rangeEnd);
+    if (s.listMode == ListMode::On) printListing(bank, s.rangeStart, s.rangeEnd, out);
 
     const ExportFormat* format = exportFormat(s.exportKind);
     if (format == nullptr) return 0;
-    return writeExport(s.exportPath.c_str(), format->write(bank, {s.rangeStart, s.rangeEnd, s.exportGroup}));
+    return writeExport(files, s.exportPath.c_str(), format->write(bank, {s.rangeStart, s.rangeEnd, s.exportGroup}));
 }
 
 } // namespace vornak

@@ -2,16 +2,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
+#include "io/file_io.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
 
-void printUsage();
+void printUsage(std::FILE* out = stdout);
 
 // One run of the tool on the process arguments: banner, switches, load,
 // listing, export. Answers the exit code. `inputLimit` is the loader's (see
-// loadInputFile).
-int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit = SIZE_MAX);
+// loadInputFile). The input is read and the export written through `files`;
+// everything the tool prints goes to `out`.
+int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit = SIZE_MAX,
+              FileAccess& files = systemFiles(), std::FILE* out = stdout);
 
 } // namespace vornak

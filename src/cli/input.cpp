@@ -1,23 +1,20 @@
 #include "cli/input.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace vornak {
 
-LoadOutcome readFailure(FileBytes::Status status) {
-    return failedLoad(status == FileBytes::NoMemory ? Failure::TooLarge : Failure::NoInput);
-}
-
-LoadOutcome loadInput(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {
-    FileBytes file = readWholeFile(path, kLoadSpareBytes, kLoadCapacity, std::min(kStreamLimit, inputLimit), inputLimit);
-    if (file.status != FileBytes::Read) return readFailure(file.status);
+LoadOutcome loadInput(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit, FileAccess& files) {
+    FileBytes file = files.read(path, kLoadSpareBytes, kLoadCapacity, std::min(kStreamLimit, inputLimit), inputLimit);
+    if (file.status != FileBytes::Read)
+        return failedLoad(file.status == FileBytes::NoMemory ? Failure::TooLarge : Failure::NoInput);
     return loadBuffer(file.data.get(), file.size, hint, bank);
 }
 
-int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit) {
-    const LoadOutcome outcome = loadInput(path, hint, bank, inputLimit);
-    if (!outcome.message.empty()) std::printf("%s\n", outcome.message.c_str());
+int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit, FileAccess& files,
+                  std::FILE* out) {
+    const LoadOutcome outcome = loadInput(path, hint, bank, inputLimit, files);
+    if (!outcome.message.empty()) std::fprintf(out, "%s\n", outcome.message.c_str());
     return outcome.code;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 
 #include "io/file_io.h"
 #include "library/loader.h"
@@ -8,17 +9,18 @@
 
 namespace vornak {
 
-// What a file that could not be read in whole gives: the tool's message and
-// code ("No input file", 1; "Error allocating buffer", 2) and words for it.
-LoadOutcome readFailure(FileBytes::Status status);
+// Reads the whole file through `files` into a buffer as the loader takes
+// it, then loads it as loadBuffer does. A file that could not be read in
+// whole gives the tool's message and code ("No input file", 1; "Error
+// allocating buffer", 2). An input of more than `inputLimit` bytes is
+// refused as one there is no memory for; more than 1 GiB from a pipe always
+// is.
+LoadOutcome loadInput(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit,
+                      FileAccess& files = systemFiles());
 
-// Reads the whole file into a buffer as the loader takes it, then loads it
-// as loadBuffer does. An input of more than `inputLimit` bytes is refused as
-// one there is no memory for; more than 1 GiB from a pipe always is.
-LoadOutcome loadInput(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit);
-
-// The tool's loader: loadInput, then the message printed as the tool prints
-// it. Answers 0, or the error code that becomes the exit code.
-int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit);
+// The tool's loader: loadInput, then the message printed to `out` as the
+// tool prints it. Answers 0, or the error code that becomes the exit code.
+int loadInputFile(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit = kNoFileLimit,
+                  FileAccess& files = systemFiles(), std::FILE* out = stdout);
 
 } // namespace vornak

@@ -171,6 +171,28 @@ void readToEnd(std::FILE* file, int first, std::size_t spare, std::size_t capaci
 
 } // namespace
 
+FileBytes reserveWhole(std::size_t size, std::size_t spare, std::size_t capacity) {
+    FileBytes result;
+    const std::size_t total = std::max(size + spare, capacity);
+    if (total < size) {
+        result.status = FileBytes::NoMemory;
+        return result;
+    }
+    auto buffer = allocate(total);
+    if (!buffer) {
+        result.status = FileBytes::NoMemory;
+        return result;
+    }
+    keep(result, std::move(buffer), size, total);
+    return result;
+}
+
+FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare, std::size_t capacity) {
+    FileBytes result = reserveWhole(size, spare, capacity);
+    if (result.status == FileBytes::Read && size != 0) std::copy_n(data, size, result.data.get());
+    return result;
+}
+
 FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit,
                         std::size_t fileLimit) {
     FileBytes result;
@@ -187,6 +209,36 @@ FileBytes readWholeFile(const char* path, std::size_t spare, std::size_t capacit
     }
     std::fclose(file);
     return result;
+}
+
+namespace {
+
+class SystemFiles final : public FileAccess {
+public:
+    bool exists(const std::string& path) const override {
+        // Asked, not opened: opening a FIFO would wait for a writer and then
+        // lose what it sent.
+        struct stat status;
+        return ::stat(path.c_str(), &status) == 0;
+    }
+    FileBytes read(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit,
+                   std::size_t fileLimit) override {
+        return readWholeFile(path, spare, capacity, streamLimit, fileLimit);
+    }
+    bool write(const char* path, std::vector<std::uint8_t> bytes) override {
+        return writeWholeFile(path, bytes.data(), bytes.size());
+    }
+};
+
+} // namespace
+
+FileAccess& systemFiles() {
+    static SystemFiles files;
+    return files;
+}
+
+int writeExport(FileAccess& files, const char* path, std::vector<std::uint8_t> bytes) {
+    return !bytes.empty() && files.write(path, std::move(bytes)) ? 0 : 1;
 }
 
 } // namespace vornak

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace vornak {
@@ -33,6 +34,14 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
+// A buffer laid out as readWholeFile holds a file, for `size` bytes that the
+// caller puts at its start: at least `capacity` bytes and at least `size`
+// plus `spare`, the rest zero. NoMemory when it cannot be allocated.
+FileBytes reserveWhole(std::size_t size, std::size_t spare = 0, std::size_t capacity = 0);
+
+// Bytes already in memory, copied into such a buffer.
+FileBytes copyWhole(const std::uint8_t* data, std::size_t size, std::size_t spare = 0, std::size_t capacity = 0);
+
 // The most an input that cannot be measured (a pipe) may bring: 1 GiB.
 constexpr std::size_t kStreamLimit = std::size_t{1} << 30;
 // A file whose size is known is held whatever its size, when memory allows.
@@ -47,5 +56,26 @@ constexpr std::size_t kNoFileLimit = SIZE_MAX;
 // that cannot be allocated is NoMemory.
 FileBytes readWholeFile(const char* path, std::size_t spare = 0, std::size_t capacity = 0,
                         std::size_t streamLimit = kStreamLimit, std::size_t fileLimit = kNoFileLimit);
+
+// The files a run of the tool sees: the system's (systemFiles), or, in the
+// WebAssembly engine, a map of names to bytes (MemoryFiles). The tool reads
+// its input and writes its export through this, and nothing else.
+class FileAccess {
+public:
+    virtual ~FileAccess() = default;
+    // Whether the path names something that exists, as stat() says.
+    virtual bool exists(const std::string& path) const = 0;
+    // The whole file, as readWholeFile reads it.
+    virtual FileBytes read(const char* path, std::size_t spare, std::size_t capacity, std::size_t streamLimit,
+                           std::size_t fileLimit) = 0;
+    // The bytes as the whole content of the file, as writeWholeFile writes
+    // them; false when they cannot all be stored.
+    virtual bool write(const char* path, std::vector<std::uint8_t> bytes) = 0;
+};
+
+FileAccess& systemFiles();
+
+// writeExport through `files`.
+int writeExport(FileAccess& files, const char* path, std::vector<std::uint8_t> bytes);
 
 } // namespace vornak

@@ -48,7 +48,9 @@ public:
         const auto source = std::find_if(banks_.begin(), banks_.end(), [&](const ComposeSource& s) { return s.name == name; });
         if (source == banks_.end()) refuse(slotText(slot) + "no bank" + quoted(name) + " was given.");
         auto bank = std::make_unique<PpgBank>(makeStartupBank());
-        const LoadOutcome outcome = loadBank(source->data, source->size, hint_, *bank);
+        const LoadOutcome outcome = source->loaderBuffer != nullptr
+                                        ? loadBuffer(source->loaderBuffer, source->size, hint_, *bank)
+                                        : loadBank(source->data, source->size, hint_, *bank);
         if (outcome.code != 0)
             throw Failed{Failure::SourceUnread,
                          {slotText(slot), quoted(name),
@@ -131,7 +133,7 @@ ComposeResult compose(const ComposeRequest& request) {
         result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
         if (result.bytes.empty()) fail(Failure::NoMemory);
         ConversionReport& report = result.report;
-        report = reportConversion(*format, bank, 0, bank.programCount - 1, request.group);
+        report = reportConversion(*format, bank, result.bytes, 0, bank.programCount - 1, request.group);
         // The slots the format fills hold no program of the request.
         const auto empty = static_cast<int>(std::count(request.slots.begin(), request.slots.end(), std::nullopt));
         report.programs -= empty;

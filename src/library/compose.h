@@ -16,6 +16,9 @@ struct ComposeSource {
     std::string name; // the file's name, as slots refer to it
     const std::uint8_t* data = nullptr;
     std::size_t size = 0;
+    // Or none: the same bytes in a buffer laid out as loadBuffer takes it,
+    // which compose reads in place (and so may change) instead of copying.
+    std::uint8_t* loaderBuffer = nullptr;
 };
 
 struct ComposeSlot {

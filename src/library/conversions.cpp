@@ -200,6 +200,11 @@ bool isImageProgramName(const char* name) {
 
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   std::span<const int> namesCut) {
+    return reportConversion(format, bank, format.write(bank, {first, last, group}), first, last, group, namesCut);
+}
+
+ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
+                                  int first, int last, int group, std::span<const int> namesCut) {
     ConversionReport r;
     r.format = &format;
     const SlotUse use = format.output->use(bank, first, last);
@@ -210,9 +215,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     r.blank = use.blank;
     r.combis = use.combis;
 
-    // Written by the format's own writer and read back as the tool reads a
-    // file given to it.
-    const std::vector<std::uint8_t> bytes = format.write(bank, {first, last, group});
+    // Read back as the tool reads a file given to it.
     PpgBank plain = makeStartupBank();
     const LoadOutcome reread = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, plain);
     // Only a bare memory image, having no header, can be taken for another

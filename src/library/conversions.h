@@ -36,6 +36,10 @@ struct ConversionReport {
 // (LoadOutcome::namesCut): a format that keeps names keeps them so.
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   std::span<const int> namesCut = {});
+// The same for the bytes that the format's writer made of the bank so (none
+// when it could not make them).
+ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
+                                  int first, int last, int group, std::span<const int> namesCut = {});
 
 // The report's sentence, made again after something was added to `dropped`.
 std::string reportText(const ConversionReport& report, int bankPrograms);

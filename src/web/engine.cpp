@@ -1,31 +1,30 @@
-// The tool as a WebAssembly engine. Every call is one run on a bank in its
-// start-up state, as a new process would have it, so that one engine serves
-// any number of runs. The JavaScript side (web/engine/) owns the files in the
-// engine's memory file system, collects standard output and reads the JSON
-// answers below, which stay valid until the next call.
+// The tool as a WebAssembly engine: the library's functions over bytes. Every
+// call works on a bank in its start-up state, as a new process would have it,
+// so that one engine serves any number of calls. The JavaScript side
+// (web/engine/) hands over a call's files with vornak_file, then makes the
+// call, and reads its JSON answer and the bytes at vornak_bytes(), both valid
+// until the next call. Nothing here uses a file system: a run of the tool
+// sees its files through MemoryFiles, and prints into memory.
 //
 // Text in the answers is bytes: names are shown as the listing shows them
 // (control bytes as "?"), bytes from 0x80 up pass unchanged, and the
 // JavaScript side decodes them by its one rule for all text of the tool.
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <climits>
 #include <cstdio>
-#include <set>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/driver.h"
-#include "cli/input.h"
 #include "formats/sysex.h"
 #include "io/file_io.h"
+#include "io/memory_files.h"
 #include "library/bank_facts.h"
 #include "library/compose.h"
 #include "library/conversions.h"
+#include "library/failures.h"
 #include "library/format_table.h"
 #include "library/loader.h"
 #include "library/sounds.h"
@@ -117,6 +116,27 @@ private:
 
 std::string gAnswer;
 std::vector<std::uint8_t> gBytes;
+
+// The files of the next call, in the order they were given.
+struct GivenFile {
+    std::string name;
+    FileBytes bytes;
+};
+std::vector<GivenFile> gFiles;
+
+// A call takes the files given for it; the next call starts without any.
+std::vector<GivenFile> takeFiles() { return std::exchange(gFiles, {}); }
+
+// The one input of a call that loads a file, read in place. A call given
+// none answers as the tool does for a file it cannot open; one that could
+// not be held (vornak_file) as for a file it has no memory for.
+LoadOutcome loadGiven(ModelHint hint, PpgBank& bank) {
+    std::vector<GivenFile> files = takeFiles();
+    if (files.empty()) return failedLoad(Failure::NoInput);
+    FileBytes& file = files.front().bytes;
+    if (file.status != FileBytes::Read) return failedLoad(Failure::TooLarge);
+    return loadBuffer(file.data.get(), file.size, hint, bank);
+}
 // The most an input may bring; until it is set, what the tool allows a pipe.
 std::size_t gInputLimit = kStreamLimit;
 
@@ -144,11 +164,14 @@ const ExportFormat* outputOf(int letter) {
 std::string noOutputText(int letter) { return cat({"There is no output format '", std::string(1, static_cast<char>(letter)), "'."}); }
 
 // The answer of a call that writes a file, when nothing is written:
-// {"exitCode":1,"reason":"bad-request","message":"...","size":0}.
-const char* writesNothing(Json& json, const FailureAnswer& failure) {
+// {"exitCode":1,"reason":"bad-request","message":"...","size":0}, with the
+// "explanation" after the message when `explained`.
+const char* writesNothing(Json& json, const FailureAnswer& failure, bool explained = false) {
     gBytes.clear();
     json.key("exitCode").number(failure.exitCode).key("reason").string(reasonName(failure.reason));
-    json.key("message").string(failure.message).key("size").number(0).close('}');
+    json.key("message").string(failure.message);
+    if (explained) json.key("explanation").string(failure.explanation);
+    json.key("size").number(0).close('}');
     return answer(json);
 }
 
@@ -255,56 +278,56 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     json.close(']');
 }
 
-// The engine's process id. An export writes a temporary file named by it
-// (kTemporaryPrefix) beside its target, and a process's id is new to the
-// files it finds; the engine's is therefore chosen for each run, the first
-// from 42 up that no name in the run's folder uses there, so that no input
-// file of a run stands in the way of its exports.
-pid_t gProcessId = 42;
-
-void chooseProcessId() {
-    const std::string prefix = kTemporaryPrefix;
-    std::set<std::string> taken;
-    std::vector<std::string> folders{"."};
-    while (!folders.empty()) {
-        const std::string folder = std::move(folders.back());
-        folders.pop_back();
-        DIR* dir = ::opendir(folder.c_str());
-        if (dir == nullptr) continue;
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name == "." || name == "..") continue;
-            if (name.compare(0, prefix.size(), prefix) == 0)
-                taken.insert(name.substr(prefix.size(), name.find('-', prefix.size()) - prefix.size()));
-            struct stat status;
-            const std::string path = folder + "/" + name;
-            if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) folders.push_back(path);
-        }
-        ::closedir(dir);
-    }
-    gProcessId = 42;
-    while (taken.count(std::to_string(gProcessId)) != 0) ++gProcessId;
-}
-
 } // namespace
 
 extern "C" {
 
-// The C library's getpid, which the exports' temporary names use.
-pid_t getpid() { return gProcessId; }
-
-// argv[0] is the program name, as for main; the run's folder is the working
-// folder. Answers the exit code.
-int vornak_run(int argc, char** argv) {
-    chooseProcessId();
-    PpgBank bank = makeStartupBank();
-    const int code = runDriver(argc, argv, bank, gInputLimit);
-    std::fflush(stdout);
-    return code;
+// Adds a file of `size` bytes named `name` (UTF-8) to the files of the next
+// call, and answers where its bytes go: a buffer in the loader's layout, for
+// the caller to fill. Null for a file above the input limit, or one there is
+// no memory for: the call answers it as the tool answers an input it has no
+// memory for.
+std::uint8_t* vornak_file(const char* name, std::size_t size) {
+    FileBytes bytes;
+    bytes.status = FileBytes::NoMemory;
+    if (size <= gInputLimit) bytes = reserveWhole(size, kLoadSpareBytes, kLoadCapacity);
+    gFiles.push_back({name, std::move(bytes)});
+    return gFiles.back().bytes.data.get();
 }
 
-// Loads the file as the tool would (printing nothing) and answers what it
-// found as JSON:
+// One run of the tool: argv[0] is the program name, as for main; the run's
+// folder holds the files given and nothing else. Answers
+//   {"exitCode":0,"output":1234,"files":[{"name":7,"size":10245},...]}
+// and at vornak_bytes() what it printed (`output` bytes), then for each file
+// it wrote (new, or an input replaced) its name (UTF-8, `name` bytes) and its
+// bytes. Null when there is no memory for the output.
+const char* vornak_run(int argc, char** argv) {
+    std::vector<GivenFile> given = takeFiles();
+    char* printed = nullptr;
+    std::size_t printedSize = 0;
+    std::FILE* out = ::open_memstream(&printed, &printedSize);
+    if (out == nullptr) return nullptr;
+    MemoryFiles files(out);
+    for (GivenFile& file : given) files.add(file.name, std::move(file.bytes));
+    PpgBank bank = makeStartupBank();
+    const int code = runDriver(argc, argv, bank, gInputLimit, files, out);
+    const bool whole = std::fclose(out) == 0;
+    gBytes.assign(printed, printed + (whole ? printedSize : 0));
+    std::free(printed);
+    Json json;
+    json.open('{').key("exitCode").number(code).key("output").number(static_cast<long long>(gBytes.size()));
+    json.key("files").open('[');
+    for (const auto& [name, bytes] : files.written()) {
+        json.open('{').key("name").number(static_cast<long long>(name.size()));
+        json.key("size").number(static_cast<long long>(bytes.size())).close('}');
+        gBytes.insert(gBytes.end(), name.begin(), name.end());
+        gBytes.insert(gBytes.end(), bytes.begin(), bytes.end());
+    }
+    json.close(']').close('}');
+    return whole ? answer(json) : nullptr;
+}
+
+// Loads the file given as the tool would and answers what it found as JSON:
 //   {"exitCode":0,"reason":"","message":"","explanation":"","format":"V8 SysEx dump",
 //    "holdsNames":false,"notes":[{"code":"short-dump","text":"..."}],
 //    "damage":"cut","untrusted":[49,50,...,86],
@@ -323,10 +346,10 @@ int vornak_run(int argc, char** argv) {
 // `conversions` is not 0 (1 for every format, or the character of one
 // format's switch letter for that one), for the range `first`..`last` and the
 // group, as /P and /G give them.
-const char* vornak_describe(const char* path, int modelHint, const int* programs, int programCount, int conversions,
-                            int first, int last, int group) {
+const char* vornak_describe(int modelHint, const int* programs, int programCount, int conversions, int first, int last,
+                            int group) {
     PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadInput(path, hintOf(modelHint), bank, gInputLimit);
+    const LoadOutcome outcome = loadGiven(hintOf(modelHint), bank);
     Json json;
     json.open('{');
     putOutcome(json, outcome);
@@ -345,6 +368,41 @@ const char* vornak_describe(const char* path, int modelHint, const int* programs
         asked.group = group;
         putBank(json, bank, asked);
     }
+    json.close('}');
+    return answer(json);
+}
+
+// Loads the file given as the tool would, gives its programs new names
+// (`names[i]` for program i, a null one keeps its own; none at all when
+// `names` is null) and writes the bank in the format of the switch letter
+// `format`, for the range and group, as the tool's export writes it. Answers
+//   {"exitCode":0,"reason":"","message":"","explanation":"","size":10245,
+//    "keeps":{...},"notes":[...]}
+// `keeps` the conversion report of the bank as written, `notes` the input's;
+// the file's bytes are at vornak_bytes(). A file that does not load answers
+// its outcome, a name the bank cannot hold "bad-request", a file that could
+// not be made "no-memory", each with size 0 and no report.
+const char* vornak_convert(int format, int modelHint, int first, int last, int group, int nameCount, char** names) {
+    PpgBank bank = makeStartupBank();
+    const LoadOutcome outcome = loadGiven(hintOf(modelHint), bank);
+    const ExportFormat* output = outputOf(format);
+    Json json;
+    json.open('{');
+    if (outcome.code != 0)
+        return writesNothing(json, {outcome.code, outcome.reason, outcome.message, outcome.explanation}, true);
+    std::string problem = output == nullptr ? noOutputText(format) : "";
+    for (int p = 0; names != nullptr && problem.empty() && p < nameCount && p < bank.programCount; ++p)
+        if (names[p] != nullptr) {
+            problem = nameProblem(names[p], cat({"The name of program ", p}));
+            setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
+        }
+    if (!problem.empty()) return writesNothing(json, answerOf(Failure::BadRequest, {problem}), true);
+    gBytes = output->write(bank, {first, last, group});
+    if (gBytes.empty()) return writesNothing(json, answerOf(Failure::NoMemory), true);
+    json.key("exitCode").number(0).key("reason").string("").key("message").string("").key("explanation").string("");
+    json.key("size").number(static_cast<long long>(gBytes.size())).key("keeps");
+    putReport(json, reportConversion(*output, bank, gBytes, first, last, group, outcome.namesCut));
+    putNotes(json, outcome.notes);
     json.close('}');
     return answer(json);
 }
@@ -387,15 +445,16 @@ const char* vornak_formats() {
     return answer(json);
 }
 
-// Builds a bank from programs of the files at `bankPaths` and writes it in
-// the format of the switch letter `format`. Slot i is program
-// `slotPrograms[i]` of the file `slotBanks[i]`, renamed to `slotNames[i]`
-// unless that is null; a null `slotBanks[i]` is a slot the format fills.
-// Answers {"exitCode":0,"reason":"","message":"","size":10245,"report":{...}}; the
-// file's bytes are at vornak_bytes() until the next call.
-const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char** slotBanks, const int* slotPrograms,
-                           char** slotNames, int format, int modelHint, int group, const char* bankName) {
-    std::vector<FileBytes> files;
+// Builds a bank from programs of the files given (the banks, by their names)
+// and writes it in the format of the switch letter `format`. Slot i is
+// program `slotPrograms[i]` of the bank named `slotBanks[i]`, renamed to
+// `slotNames[i]` unless that is null; a null `slotBanks[i]` is a slot the
+// format fills. Answers
+//   {"exitCode":0,"reason":"","message":"","size":10245,"report":{...}}
+// with the file's bytes at vornak_bytes().
+const char* vornak_compose(int slotCount, char** slotBanks, const int* slotPrograms, char** slotNames, int format,
+                           int modelHint, int group, const char* bankName) {
+    std::vector<GivenFile> files = takeFiles();
     ComposeRequest request;
     Json json;
     json.open('{');
@@ -404,15 +463,11 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
     if (slotCount > kMaxBankPrograms)
         return badRequest(json, cat({"A bank holds at most ", withThousands(kMaxBankPrograms), " programs; the new bank has ",
                                      withThousands(static_cast<std::uint64_t>(slotCount)), " slots."}));
-    for (int b = 0; b < bankCount; ++b) {
-        files.push_back(readWholeFile(bankPaths[b], 0, 0, std::min(kStreamLimit, gInputLimit), gInputLimit));
-        if (files.back().status == FileBytes::Read) {
-            request.banks.push_back({bankPaths[b], files.back().data.get(), files.back().size});
-            continue;
-        }
-        // As the tool answers an input it cannot hold or open.
-        const LoadOutcome failed = readFailure(files.back().status);
-        return writesNothing(json, {failed.code, failed.reason, failed.message, failed.explanation});
+    for (const GivenFile& file : files) {
+        // As the tool answers an input it cannot hold.
+        if (file.bytes.status != FileBytes::Read) return writesNothing(json, answerOf(Failure::TooLarge));
+        // Held as the loader reads it, each is read in place, once.
+        request.banks.push_back({file.name, file.bytes.data.get(), file.bytes.size, file.bytes.data.get()});
     }
     for (int s = 0; s < slotCount; ++s) {
         if (slotBanks[s] == nullptr) {
@@ -445,40 +500,6 @@ const char* vornak_compose(int bankCount, char** bankPaths, int slotCount, char*
 
 const std::uint8_t* vornak_bytes() { return gBytes.data(); }
 
-// Loads the file as describe does, gives its programs new names (`names[i]`
-// for program i; a null one keeps its own) and writes the bank in the
-// format of the switch letter `format`, for the range and group, as the
-// tool's export writes a bank. Answers {"exitCode":0,"reason":"",
-// "message":"","size":10245}; the file's bytes are at vornak_bytes() until
-// the next call.
-const char* vornak_write_named(const char* path, int modelHint, int format, int first, int last, int group, int nameCount,
-                               char** names) {
-    PpgBank bank = makeStartupBank();
-    const LoadOutcome outcome = loadInput(path, hintOf(modelHint), bank, gInputLimit);
-    const ExportFormat* output = outputOf(format);
-    Json json;
-    json.open('{');
-    if (outcome.code != 0) {
-        gBytes.clear();
-        putOutcome(json, outcome);
-        json.key("size").number(0).close('}');
-        return answer(json);
-    }
-    std::string problem = output == nullptr ? noOutputText(format) : "";
-    for (int p = 0; problem.empty() && p < nameCount && p < bank.programCount; ++p)
-        if (names[p] != nullptr) {
-            problem = nameProblem(names[p], cat({"The name of program ", p}));
-            setName(bank.programs[static_cast<std::size_t>(p)].name, names[p]);
-        }
-    if (!problem.empty()) return badRequest(json, problem);
-    gBytes = output->write(bank, {first, last, group});
-    if (gBytes.empty())
-        return writesNothing(json, answerOf(Failure::NoMemory));
-    json.key("exitCode").number(0).key("reason").string("").key("message").string("");
-    json.key("size").number(static_cast<long long>(gBytes.size())).close('}');
-    return answer(json);
-}
-
 // The `count` sounds among the candidates nearest to `target`: `candidates`
 // holds `size` bytes, the sounds one after another, each ended by a line
 // break; a null `candidates` searches those of the last call again (they
@@ -498,9 +519,8 @@ const char* vornak_similar(const char* target, const char* candidates, std::size
     return answer(json);
 }
 
-// Every later run, description and composition refuses an input of more
-// than `bytes` bytes, as one there is no memory for ("Error allocating
-// buffer", 2).
+// Every later call refuses an input of more than `bytes` bytes, as one there
+// is no memory for ("Error allocating buffer", 2).
 void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 
 // The engine's limits and defaults, for the JavaScript side to check and
@@ -515,10 +535,10 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // `defaultFormat` compose's output when none is asked for. A file name (a
 // part of a path between slashes) holds at most `fileNameLength` bytes and a
 // path at most `pathLength`, as on the system the tool is built for: a
-// longer one is refused by the system call that gets it. No bank holds more
-// than `mostPrograms` programs. `noteCodes` and `reasons` are every code a
-// note and a failure's reason may have. `models` are the models a memory
-// image may be read as (/2.2, /2.3): a call takes one by its `model` or its
+// longer one is refused where a run looks it up. No bank holds more than
+// `mostPrograms` programs. `noteCodes` and `reasons` are every code a note
+// and a failure's reason may have. `models` are the models a memory image
+// may be read as (/2.2, /2.3): a call takes one by its `model` or its
 // `number` (the functions here take the number).
 const char* vornak_limits() {
     const ExportRequest defaults;
@@ -527,7 +547,8 @@ const char* vornak_limits() {
     json.key("nameLength").number(kProgramNameSize - 1);
     json.key("firstProgram").number(defaults.rangeStart).key("lastProgram").number(defaults.rangeEnd);
     json.key("defaultFormat").string(letterOf(*exportFormat(ComposeRequest{}.format)));
-    json.key("fileNameLength").number(NAME_MAX).key("pathLength").number(PATH_MAX - 1);
+    json.key("fileNameLength").number(static_cast<long long>(MemoryFiles::kFileNameLength));
+    json.key("pathLength").number(static_cast<long long>(MemoryFiles::kPathLength));
     json.key("mostPrograms").number(kMaxBankPrograms);
     json.key("noteCodes").open('[');
     for (const NoteCode code : noteCodes()) json.string(noteCodeName(code));
@@ -539,18 +560,6 @@ const char* vornak_limits() {
         json.key("name").string(m.name).close('}');
     }
     json.close(']').close('}');
-    return answer(json);
-}
-
-// Why an export failed after its bank loaded, for convert: in the engine's
-// memory file system, only for want of memory.
-//   {"reason":"no-memory","explanation":"..."}
-const char* vornak_export_failure() {
-    const FailureAnswer failure = answerOf(Failure::NoMemory);
-    Json json;
-    json.open('{').key("reason").string(reasonName(failure.reason));
-    json.key("explanation").string(failure.explanation);
-    json.close('}');
     return answer(json);
 }
 

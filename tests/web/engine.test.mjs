@@ -2,13 +2,15 @@
 // the same output byte for byte and the same files, run after run on one
 // engine, on the calling thread and in a worker thread.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { test } from 'node:test';
 
 import { Worker } from 'node:worker_threads';
 
-import { bytesToText, createVornak, createVornakWorker, textToBytes, VornakError } from '../../web/vornak-node.mjs';
-import { corpusFiles, enginePath, exampleFiles, exportSwitches, random, randomBankFiles, runNative, sameBytes, toolMessage } from './support.mjs';
+import { bytesToText, createVornak, createVornakWorker, serveVornak, textToBytes, VornakError } from '../../web/vornak-node.mjs';
+import { corpusFiles, exampleFiles, exportSwitches, random, randomBankFiles, root, runNative, sameBytes, toolMessage } from './support.mjs';
 
 const vornak = await createVornak();
 
@@ -125,9 +127,11 @@ test('a run leaves nothing behind, and an export name that leaves the run\'s fol
   // The tool's answer to an export it cannot write.
   const failed = runNative(['/Snot-there/x.syx', 'in.syx'], { 'in.syx': syx });
   assert.equal(failed.exitCode, 1);
-  // Every folder of the engine's file system, as its code makes them.
-  const made = [...readFileSync(enginePath, 'utf8').matchAll(/FS\.mkdir\("(\/[^"]*)"\)/g)].map((m) => m[1]);
-  assert.ok(made.includes('/dev') && made.includes('/proc/self/fd'), `folders found: ${made}`);
+  // Every folder and device of the file system around a run (but the run's
+  // own folder), as the engine's code lists them.
+  const made = [...readFileSync(join(root, 'src/io/memory_files.cpp'), 'utf8').matchAll(/"(\/[a-z0-9_/]+)"/g)].map((m) => m[1])
+    .filter((path) => path !== '/run');
+  assert.ok(made.includes('/dev') && made.includes('/proc/self/fd') && made.includes('/dev/null'), `folders found: ${made}`);
   const targets = [...['/', ...made].map((dir) => `${dir.replace(/\/$/, '')}/x.syx`), '../x.syx', 'sub/../../x.syx', '../../tmp/x.syx'];
   for (const target of targets) {
     const run = vornak.run([`/S${target}`, 'in.syx'], { 'in.syx': syx, 'sub/a': syx });
@@ -385,11 +389,11 @@ test('every call checks its options alike, on the calling thread and in a worker
 });
 
 test('a failure of the engine or of its worker is a VornakError with its code', async () => {
-  // A failure inside the engine (here: bytes that give no view of
-  // themselves) stops it for good.
+  // A failure inside the engine (here: bytes that cannot say their length)
+  // stops it for good.
   class Unviewable extends Uint8Array {
-    subarray() {
-      throw new Error('no view');
+    get length() {
+      throw new Error('no length');
     }
   }
   const engine = await createVornak();
@@ -439,6 +443,7 @@ test('requests larger than a bank, and lists with holes or nulls, are refused be
   const dump = exampleFiles()['demo23.syx'];
   const refused = (work, words) => assert.throws(work, (e) => e instanceof TypeError && e.code === 'bad-option' && words.test(e.message));
   refused(() => vornak.describe('d.syx', dump, { parameters: [null] }), /entry 0 is none/);
+  refused(() => vornak.describe('d.syx', dump, { parameters: [undefined] }), /entry 0 is none/);
   refused(() => vornak.describe('d.syx', dump, { parameters: [1, , 2] }), /entry 1 is none/); // eslint-disable-line no-sparse-arrays
   refused(() => vornak.describe('d.syx', dump, { parameters: new Array(100000).fill(1) }), /at most 65536/);
   refused(() => vornak.describe('d.syx', dump, { conversions: 'Z' }), /switch letter/);
@@ -488,6 +493,9 @@ test('convert with names writes what the tool writes, but for the names given', 
     const back = vornak.describe('back', named.bytes, { parameters: false, conversions: false });
     const kept = vornak.formats().find((f) => f.letter === to).names;
     assert.deepEqual(back.names.slice(0, 3), kept ? ['Solar Brass 37', 'PPG Program 001', 'Pad'] : ['PPG Program 000', 'PPG Program 001', 'PPG Program 002']);
+    // What the file keeps is said of the bank as renamed.
+    assert.equal(named.keeps.names, kept, to);
+    assert.equal(/program names are not kept/.test(named.keeps.text), !kept, named.keeps.text);
   }
   const long = vornak.convert(dump, { to: 'O', names: ['x'.repeat(28)] });
   assert.equal(long.ok, false);
@@ -514,4 +522,37 @@ test('listing is the tool\'s listing, and the formats say what their files do no
   };
   assert.deepEqual(facts(files['demo23.syx']), ['', []]);
   assert.deepEqual(facts(files['demo23.syx'].subarray(0, 5000)), ['cut', Array.from({ length: 52 }, (_, i) => 48 + i)]);
+});
+
+test('a worker takes a pooled Buffer without its pool, keeps inputs above its limit, and starts from any node module', async () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const worker = await createVornakWorker({ transfer: true, inputLimit: 5000 });
+  // A small node Buffer is a view of a pool that other Buffers share: handed
+  // over, it goes as a copy, and the pool stays the caller's.
+  const pooled = Buffer.from(syx.subarray(0, 3000));
+  const neighbour = Buffer.from('neighbour');
+  assert.deepEqual(await worker.convert(pooled, { to: 'W' }), vornak.convert(syx.subarray(0, 3000), { to: 'W' }));
+  assert.deepEqual([pooled.length, neighbour.toString()], [3000, 'neighbour']);
+  // An input above the limit is answered by its length alone: its bytes do
+  // not go to the worker (they are not even handed over).
+  const above = syx.slice();
+  const described = await worker.describe('big.syx', above);
+  const ran = await worker.run(['big.syx'], { 'big.syx': above });
+  assert.deepEqual([described.reason, ran.exitCode, toolMessage(ran.stdout), above.byteLength], ['too-large', 2, 'Error allocating buffer', syx.length]);
+  worker.dispose();
+  // A worker of its own, from a program run as an ES module by node -e.
+  const module = new URL('../../web/vornak-node.mjs', import.meta.url).href;
+  const script = `import { createVornakWorker } from '${module}'; const w = await createVornakWorker(); console.log((await w.formats()).length); w.dispose();`;
+  const started = spawnSync(process.execPath, ['--input-type=module', '-e', script], { encoding: 'utf8' });
+  assert.equal(started.stdout, '8\n', started.stderr);
+});
+
+test('convert answers a name no byte stands for in words, as compose does, and serveVornak checks its port', () => {
+  const syx = exampleFiles()['demo23.syx'];
+  const unnamed = vornak.convert(syx, { to: 'O', names: [null, '\u20ad'] });
+  assert.deepEqual([unnamed.ok, unnamed.exitCode, unnamed.reason, unnamed.bytes], [false, 1, 'bad-request', null]);
+  assert.match(unnamed.message, /^The name of program 1 holds a character that a name cannot hold/);
+  for (const port of [null, {}, { postMessage() {} }]) {
+    assert.throws(() => serveVornak(port), (e) => e instanceof TypeError && e instanceof VornakError && e.code === 'bad-option', String(port));
+  }
 });

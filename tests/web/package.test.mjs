@@ -9,6 +9,7 @@ import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { extname, join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 import { after, test } from 'node:test';
 
 import { createVornak, textToBytes } from '../../web/vornak.mjs';
@@ -24,6 +25,10 @@ const program = {
 import createVornak, { bytesToText, createVornakWorker, textToBytes, version, VornakError } from 'vornak';
 import type { Vornak, VornakComposeResult, VornakConvertResult, VornakDescription, VornakErrorCode, VornakFormat, VornakRunResult, VornakWorker } from 'vornak';
 import { version as versionAlone } from 'vornak/version';
+import { createVornakWorker as startFromFile, VornakError as ClientError } from 'vornak/client';
+
+// The client has the module's types for what it shares with it.
+export const client: { start: typeof createVornakWorker; error: typeof VornakError } = { start: startFromFile, error: ClientError };
 
 // A bank of 100 programs: a memory image of zero bytes; and the same with
 // one byte more, which the tool notes.
@@ -41,6 +46,9 @@ export async function check() {
   const built: VornakComposeResult = vornak.compose({ banks: { 'bank.bin': bank }, programs: [{ bank: 'bank.bin', program: 1, name: 'One' }, null], format: 'W' });
   const again = built.ok ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }) : null;
   const builtNames = again?.exitCode === 0 ? again.names : built.message;
+  // A name that stands for no byte is refused in words, a reason the types name.
+  const unnamed = vornak.convert(bank, { to: 'O', names: ['\u20ad'] });
+  const refusedName = unnamed.ok ? '' : unnamed.reason === 'bad-request' ? unnamed.message : unnamed.reason;
   const failed = vornak.describe('bank.bin', bank.subarray(0, 3));
   const reason = failed.ok ? '' : failed.reason;
   let code: VornakErrorCode | '' = '';
@@ -70,6 +78,7 @@ export async function check() {
     convertedBytes: Array.from(asFxb.bytes ?? []),
     convertedInWorker: [convertedInWorker.ok ? convertedInWorker.fileName : '', Array.from(convertedInWorker.bytes ?? [])],
     failures: [reason, code],
+    refusedName,
     builtNames,
     converted: Array.from(converted.files['out.fxb'] ?? []),
     inWorker: Array.from(inWorker.files['out.fxb'] ?? []),
@@ -192,14 +201,16 @@ function expectReport(report, where) {
   assert.equal(report.textGivesItsBytes, true, where);
   assert.equal(report.versionAlone, version, where);
   assert.deepEqual(report.failures, ['unknown-format', 'disposed'], where);
+  assert.match(report.refusedName, /a name cannot hold/, where);
 }
 
 test('npm pack gives the module, its workers, types, licence and the documents the README links, which another folder installs', () => {
   const [packed] = JSON.parse(run('npm', ['pack', '--json', '--pack-destination', dir], root));
   const paths = packed.files.map((f) => f.path).sort();
-  assert.deepEqual(paths, ['LICENSE', 'README.md', 'docs/formats.md', 'docs/fuzzing.md', 'docs/midi.md', 'docs/performance.md',
-    'package.json', 'web/vornak-node.mjs', 'web/vornak-version.d.ts', 'web/vornak-version.mjs', 'web/vornak-worker-node.mjs',
-    'web/vornak-worker.mjs', 'web/vornak.d.ts', 'web/vornak.mjs']);
+  assert.deepEqual(paths, ['LICENSE', 'README.md', 'docs/api.md', 'docs/formats.md', 'docs/fuzzing.md', 'docs/midi.md',
+    'docs/performance.md', 'package.json', 'web/vornak-client.d.ts', 'web/vornak-client.mjs', 'web/vornak-node.mjs',
+    'web/vornak-version.d.ts', 'web/vornak-version.mjs', 'web/vornak-worker-node.mjs', 'web/vornak-worker.mjs', 'web/vornak.d.ts',
+    'web/vornak.mjs']);
   const links = [...readFileSync(join(root, 'README.md'), 'utf8').matchAll(/\]\(([^)#:]+)\)/g)].map((m) => m[1]);
   assert.ok(links.length > 0);
   for (const link of links) assert.ok(paths.includes(link), `the README links ${link}, which the package lacks`);
@@ -253,6 +264,10 @@ test('esbuild bundles it for node and for browsers without a warning, and node r
   }
   assert.doesNotMatch(readFileSync(join(project, 'browser-bundle.js'), 'utf8'), /["']node:/);
   expectReport(JSON.parse(run(process.execPath, ['node-bundle.cjs'], project)), 'node bundle');
+  // A page that runs the engine in a worker bundles the client alone.
+  writeFileSync(join(project, 'client.js'), "import { createVornakWorker } from 'vornak/client'; globalThis.start = createVornakWorker;");
+  const client = run(tool('.bin/esbuild'), ['client.js', '--bundle', '--platform=browser', '--minify', '--log-level=warning'], project);
+  assert.ok(gzipSync(client).length < 30 * 1024 && !client.includes('wasm'), `the client: ${gzipSync(client).length} bytes gzipped`);
   // The version costs a bundle nothing, from the module or from its own entry.
   for (const entry of ['version.js', 'version-alone.js']) {
     const bundled = run(tool('.bin/esbuild'), [entry, '--bundle', '--platform=browser', '--minify', '--log-level=warning'], project);
@@ -275,7 +290,8 @@ test('a page runs the browser bundle, and the module as it is, under a strict Co
     // A plain module script has no bare names: it imports the package's file.
     if (path === '/main.js' || path === '/browser.js') {
       body = String(body).replaceAll("from 'vornak'", "from '/node_modules/vornak/web/vornak.mjs'")
-        .replaceAll("from 'vornak/version'", "from '/node_modules/vornak/web/vornak-version.mjs'");
+        .replaceAll("from 'vornak/version'", "from '/node_modules/vornak/web/vornak-version.mjs'")
+        .replaceAll("from 'vornak/client'", "from '/node_modules/vornak/web/vornak-client.mjs'");
     }
     route.fulfill({
       body,

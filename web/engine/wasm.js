@@ -1,0 +1,31 @@
+// The WebAssembly of the engine: kept gzipped in base64, inflated by the
+// platform's DecompressionStream (browsers, workers and node alike), and
+// compiled once for all engines made here.
+import { wasmGzipBase64 } from 'vornak:wasm';
+
+import { VornakError } from './errors.js';
+
+async function wasmBytes() {
+  const text = atob(wasmGzipBase64);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+  const inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+  return new Response(inflated).arrayBuffer();
+}
+
+// A compiler that refuses bytes that are valid is forbidden to compile them
+// (a Content-Security-Policy without 'wasm-unsafe-eval').
+let compiled = null;
+export function compileEngine() {
+  compiled ??= (async () => {
+    if (typeof WebAssembly !== 'object') throw new EvalError('there is no WebAssembly');
+    return WebAssembly.compile(await wasmBytes());
+  })().catch((error) => {
+    compiled = null;
+    const refused = error instanceof EvalError || (typeof WebAssembly === 'object' && error instanceof WebAssembly.CompileError);
+    if (!refused) throw error;
+    throw new VornakError('wasm-blocked', `vornak: WebAssembly may not be compiled here (${error.message}); a page with a ` +
+      "Content-Security-Policy needs 'wasm-unsafe-eval' in script-src (and a worker's script, in its own policy)");
+  });
+  return compiled;
+}
