@@ -71,7 +71,7 @@ const refuse = (words) => {
 };
 
 // The name of a bank's file in a saved collection, as savedIndex makes it
-// ("banks/0012 demo23.syx"), without what savedIndex added; any other
+// ("banks/0012 studio dump"), without what savedIndex added; any other
 // member's name without its folders.
 export function memberName(path) {
   const name = path.slice(path.lastIndexOf('/') + 1);
