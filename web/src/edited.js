@@ -48,8 +48,13 @@ export function editedSound(bank, program, set, format) {
 // collection holds those bytes already) and the engine's report.
 export async function addBankCopy(bank, program, set, format) {
   const programs = Array.from({ length: bank.summary.programs }, (_, p) => ({ bank: 'source', program: p, ...(p === program ? { set } : {}) }));
-  const answer = await engine.compose({ banks: { source: await bytesOf(bank) }, programs, format: format.letter, model: state.settings.model,
-    bankName: (format.names && bank.summary.bankName) || undefined });
+  const banks = { source: await bytesOf(bank) };
+  const compose = (bankName) => engine.compose({ banks, programs, format: format.letter, model: state.settings.model, bankName });
+  // The bank's name where the format keeps one, and without it where a
+  // name of the file is not one the format takes.
+  const named = (format.names && bank.summary.bankName) || undefined;
+  let answer = await compose(named);
+  if (!engine.succeeded(answer) && named) answer = await compose(undefined);
   if (!engine.succeeded(answer)) throw new Error(engine.failure(answer));
   const dot = bank.name.lastIndexOf('.');
   const stem = dot > 0 ? bank.name.slice(0, dot) : bank.name;
