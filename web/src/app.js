@@ -190,7 +190,7 @@ const viewActions = {
   say: (text) => say('programs', text),
   show: showProgram,
   compare: compareProgram,
-  add: (bankId, program, region = 'programs') => addToNewBank(bankId, program, region),
+  add: (bankId, program, region = 'programs', set = null, name = null) => addToNewBank(bankId, program, region, set, name),
   compose: answers.composeNewBank,
   download: downloadNewBank,
   save: saveCollection,

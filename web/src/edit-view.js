@@ -10,10 +10,12 @@
 import { button, element, put } from './dom.js';
 import { addBankCopy, editedSound, ownFormat } from './edited.js';
 import {
-  GROUP_WORDS, applySet, blended, copiedGroup, heldBy, numbersOf, partOf, randomized, rangeOf, setOf, setSize, valueName,
+  GROUP_WORDS, PARTS, applySet, blended, copiedGroup, heldBy, numbersOf, partOf, randomized, rangeOf, setOf, valueName,
 } from './edits.js';
 import { say } from './layout.js';
-import { bankById, blendWith, changeEdit, chooseRandomize, editOf, markOf, on, readable, state, stepEdit, where } from './state.js';
+import {
+  bankById, blendWith, changeEdit, chooseRandomize, editOf, edited, markOf, on, readable, state, stepEdit, where,
+} from './state.js';
 
 // The rows of values, as the listing arranges them: the program's own
 // values, then for each group its flags and modes, its tuning, and the
@@ -49,7 +51,9 @@ export function editor(bank, program, answer, actions) {
   const format = ownFormat(answer.writesAs);
   const edit = editOf(bank.id, program);
   const cells = []; // { part, label, k, control, was, rounded, held, flag }
-  const values = () => applySet(base, labels, edit.set);
+  // The values of what the edit keeps ({ source, set }: see state.js).
+  const valuesOf = (now) => applySet(now.source ? now.source.values : base, labels, now.set);
+  const values = () => valuesOf(edit.now);
 
   // One cell: the control, or the value alone where the format holds none of it.
   const cell = (part, label, k) => {
@@ -103,16 +107,19 @@ export function editor(bank, program, answer, actions) {
     change(now, 'value', `${c.label} of ${GROUP_WORDS[c.part]} set to ${value}${value === base[c.part][c.k] ? ' (as it was)' : ` (was ${base[c.part][c.k]})`}.`);
   }
 
-  function change(next, kind, words) {
-    changeEdit(edit, setOf(base, labels, next), kind);
+  function change(next, kind, words, source = edit.now.source) {
+    changeEdit(edit, { source, set: setOf(source ? source.values : base, labels, next) }, kind);
     if (words) say('program', words);
   }
 
   const undoButton = button('Undo', () => step('undo'), { dataset: { key: 'undo' } });
   const redoButton = button('Redo', () => step('redo'), { dataset: { key: 'redo' } });
-  const revertButton = button('Revert', () => change(base, 'revert', 'Every value is as the bank holds it again.'), { dataset: { key: 'revert' } });
+  const revertButton = button('Revert', () => change(base, 'revert', 'Every value is as the bank holds it again.', null), { dataset: { key: 'revert' } });
   function step(way) {
-    if (stepEdit(edit, way)) say('program', `${way === 'undo' ? 'Undone' : 'Redone'}: ${setSize(edit.set) ? `${setSize(edit.set)} changed` : 'no value changed'}.`);
+    if (!stepEdit(edit, way)) return;
+    const now = values();
+    const changed = PARTS.reduce((n, part) => n + now[part].filter((v, k) => v !== base[part][k]).length, 0);
+    say('program', `${way === 'undo' ? 'Undone' : 'Redone'}: ${changed ? `${changed} ${changed === 1 ? 'value differs' : 'values differ'} from the bank’s` : 'every value is the bank’s'}.`);
   }
   const groups = format.groups === 2;
   const copyButtons = groups ? ['a', 'b'].map((from) => {
@@ -126,19 +133,26 @@ export function editor(bank, program, answer, actions) {
     change(randomized(values(), labels, state.limits, format, amount / 100, (part, label) => taken.has(`${partOf(part)} ${label}`)), 'randomize',
       `Randomized by ${amount} %: ${chosen.join(', ')}.`);
   });
+  // A blend moves the values from what they were when it began; from half
+  // way on, the edited program is written from the other's record (its
+  // bits that no value shows go with its switches).
   const blend = blender(bank, program, edit, actions.parameters, (other, amount) => {
     const to = numbersOf(other.values);
-    const from = applySet(base, labels, edit.last === 'blend' ? edit.from : edit.set);
-    change(blended(from, to, labels, state.limits, format, amount / 100), 'blend');
+    const from = edit.last === 'blend' ? edit.from : edit.now;
+    const self = other.pick.bankId === bank.id && other.pick.program === program;
+    const source = amount < 50 ? from.source : self ? null : { ...other.pick, values: to };
+    change(blended(valuesOf(from), to, labels, state.limits, format, amount / 100), 'blend', '', source);
   });
 
-  const [addButton, copyBankButton] = [button('Add the edited program to the new bank', () => actions.add(bank.id, program, 'program', edit.set,
-      (shown && markOf(shown.sound)?.name) || null),
+  const [addButton, copyBankButton] = [button('Add the edited program to the new bank', () => {
+    const { source, set } = edit.now;
+    actions.add(source ? source.bankId : bank.id, source ? source.program : program, 'program', set, (shown && markOf(shown.sound)?.name) || null);
+  },
       { dataset: { key: 'add edited' } }),
     button(`Add a copy of ${bank.name} with it`, async () => {
       say('program', `Writing a copy of ${bank.name} as ${article(format.name)}…`);
       try {
-        const { added, name, report } = await addBankCopy(bank, program, edit.set, format);
+        const { added, name, report } = await addBankCopy(bank, program, edit.now, format);
         say('program', added ? `Added ${name} to the banks, with ${where(bank, program)} as edited: ${report.text} Write as… and Send take it from there.`
           : 'The banks hold a bank with these bytes already.');
       } catch (error) {
@@ -169,19 +183,24 @@ export function editor(bank, program, answer, actions) {
   let timer = 0;
   function ask() {
     clearTimeout(timer);
-    const set = edit.set;
-    if (!set) {
+    const now = edit.now;
+    if (!edited(edit)) {
       shown = null;
       actions.edited(null);
       markRounded([]);
       return;
     }
-    timer = setTimeout(() => editedSound(bank, program, set, format).then((found) => {
-      if (edit.set !== set || current?.edit !== edit) return;
+    const source = now.source ? bankById(now.source.bankId) : bank;
+    if (!source) {
+      say('program', 'The bank of the program blended with was removed: Undo or Revert the blend.');
+      return;
+    }
+    timer = setTimeout(() => editedSound(source, now.source ? now.source.program : program, now.set, format).then((found) => {
+      if (edit.now !== now || current?.edit !== edit) return;
       shown = found;
       markRounded(found.rounded);
       actions.edited(found);
-    }, (error) => edit.set === set && say('program', `The edited program could not be written (${error.message}).`)), ASK_MS);
+    }, (error) => edit.now === now && say('program', `The edited program could not be written (${error.message}).`)), ASK_MS);
   }
   function markRounded(rounded) {
     for (const c of cells) {
@@ -204,7 +223,7 @@ export function editor(bank, program, answer, actions) {
     }
     put(undoButton, 'disabled', !edit.undo.length);
     put(redoButton, 'disabled', !edit.redo.length);
-    for (const control of [revertButton, addButton, copyBankButton]) put(control, 'disabled', !edit.set);
+    for (const control of [revertButton, addButton, copyBankButton]) put(control, 'disabled', !edited(edit));
     blend.update();
     ask();
   }
@@ -287,7 +306,7 @@ function blender(bank, program, edit, parametersOf, act) {
     else {
       asking = `${with_.bankId} ${with_.program}`;
       parametersOf(other, with_.program).then((answer) => {
-        values = { ...answer, key: asking };
+        values = { ...answer, key: asking, pick: with_ };
         act(values, Number(slider.value));
       }, (error) => say('program', `${where(other, with_.program)} cannot be blended with (${error.message}).`));
     }

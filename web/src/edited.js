@@ -7,7 +7,7 @@
 import { numbered } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf } from './files.js';
-import { formatByLetter, state } from './state.js';
+import { bankById, formatByLetter, state } from './state.js';
 
 // The format an edited program is written in: its bank's own (describe's
 // `writesAs`); for a bank no format writes as it is, the first that holds
@@ -43,12 +43,20 @@ export function editedSound(bank, program, set, format) {
   return answers.get(key);
 }
 
-// A copy of the bank in `format` with the edited program in its place,
-// added to the collection; answers the bank added (null when the
-// collection holds those bytes already) and the engine's report.
-export async function addBankCopy(bank, program, set, format) {
-  const programs = Array.from({ length: bank.summary.programs }, (_, p) => ({ bank: 'source', program: p, ...(p === program ? { set } : {}) }));
-  const banks = { source: await bytesOf(bank) };
+// A copy of the bank in `format` with the edited program in its place
+// (`now` as the edit keeps it: its values set on its own record or on the
+// record of the program blended with), added to the collection; answers
+// the bank added (null when the collection holds those bytes already), its
+// name and the engine's report.
+export async function addBankCopy(bank, program, { source, set }, format) {
+  const banks = { bank: await bytesOf(bank) };
+  const from = source ? bankById(source.bankId) : bank;
+  if (!from) throw new Error('the bank of the program blended with was removed');
+  if (from !== bank) banks.source = await bytesOf(from);
+  // The edited program keeps its own name where the format keeps names.
+  const edited = { bank: from === bank ? 'bank' : 'source', program: source ? source.program : program, ...(set ? { set } : {}),
+    ...(source && format.names && bank.summary.holdsNames ? { name: bank.summary.names[program] } : {}) };
+  const programs = Array.from({ length: bank.summary.programs }, (_, p) => (p === program ? edited : { bank: 'bank', program: p }));
   const compose = (bankName) => engine.compose({ banks, programs, format: format.letter, model: state.settings.model, bankName });
   // The bank's name where the format keeps one, and without it where a
   // name of the file is not one the format takes.

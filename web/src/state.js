@@ -43,10 +43,14 @@ export const state = {
   // format fills).
   newBank: { name: '', slots: [] },
   // Programs edited in the program view, by editKey(): { bankId, program,
-  // set (the values changed, or null), undo and redo (the sets before and
-  // after each change), last (the kind of the last change: a run of blend
-  // steps is one change), from (the set a blend began with), blendWith (the
-  // program blended with: { bankId, program } or null) }.
+  // now, undo and redo (what `now` was before and after each change), last
+  // (the kind of the last change: a run of blend steps is one change), from
+  // (what `now` was when a blend began), blendWith (the program blended
+  // with: { bankId, program } or null) }. `now` is { source, set }: the
+  // values changed (as compose takes them, or null) of the program whose
+  // record the edited one is written from: the program itself (source
+  // null), or the one blended with from half way on ({ bankId, program,
+  // values }, with its values as numbers).
   edits: new Map(),
   // Randomize's choices: how far (1 to 100 %) and which rows of values.
   randomize: { amount: 20, rows: ['P:'] },
@@ -423,21 +427,26 @@ const MOST_UNDONE = 500;
 // The edit of a program, made when first asked for.
 export function editOf(bankId, program) {
   const key = editKey(bankId, program);
-  if (!state.edits.has(key)) state.edits.set(key, { bankId, program, set: null, undo: [], redo: [], last: '', from: null, blendWith: null });
+  if (!state.edits.has(key)) {
+    state.edits.set(key, { bankId, program, now: { source: null, set: null }, undo: [], redo: [], last: '', from: null, blendWith: null });
+  }
   return state.edits.get(key);
 }
 
-// The values of an edited program changed: `set` is what is changed now
-// (null: nothing), `kind` what changed it ('blend' for a step of the blend
-// slider; the steps of one blend are one change for Undo).
-export function changeEdit(edit, set, kind) {
+// Whether an edit changes anything.
+export const edited = (edit) => Boolean(edit.now.set || edit.now.source);
+
+// The values of an edited program changed: `now` as the edit keeps it,
+// `kind` what changed it ('blend' for a step of the blend slider; the steps
+// of one blend are one change for Undo).
+export function changeEdit(edit, now, kind) {
   if (kind !== 'blend' || edit.last !== 'blend') {
-    edit.undo.push(edit.set);
+    edit.undo.push(edit.now);
     if (edit.undo.length > MOST_UNDONE) edit.undo.shift();
     edit.redo = [];
-    if (kind === 'blend') edit.from = edit.set;
+    if (kind === 'blend') edit.from = edit.now;
   }
-  edit.set = set;
+  edit.now = now;
   edit.last = kind;
   emit('edit', edit);
 }
@@ -446,8 +455,8 @@ export function changeEdit(edit, set, kind) {
 export function stepEdit(edit, way) {
   const [from, to] = way === 'undo' ? [edit.undo, edit.redo] : [edit.redo, edit.undo];
   if (!from.length) return false;
-  to.push(edit.set);
-  edit.set = from.pop();
+  to.push(edit.now);
+  edit.now = from.pop();
   edit.last = '';
   emit('edit', edit);
   return true;
