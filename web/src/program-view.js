@@ -2,10 +2,11 @@
 // group B, as controls that edit them (edit-view.js), and its sound
 // (sound-view.js), the edited program's once it is edited; with a second
 // program (from any bank) beside it, a table of the two, where the values
-// that differ are marked, and the table can show those alone. A 2.V program beside the PPG program it
-// holds a group of is compared as a 2.V bank keeps it. The view is made
-// when another program is shown; when the banks or the marks change, what
-// depends on them is brought up to date in place.
+// that differ are marked, and the table can show those alone. A 2.V
+// program beside the PPG program it holds a group of is compared as a 2.V
+// bank keeps it. The view is made when another program is shown; when the
+// banks or the marks change, what depends on them is brought up to date
+// in place.
 import { button, element, keepingFocus, redraw, whenSettled } from './dom.js';
 import { editor } from './edit-view.js';
 import { heldOnlyBy, linkBetween } from './links.js';
