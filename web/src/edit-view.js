@@ -161,9 +161,11 @@ export function editor(bank, program, answer, actions) {
     }, { dataset: { key: 'copy bank' } })];
 
   const notHeld = [...new Set(cells.filter((c) => !c.held && (c.part !== 'b' || groups)).map((c) => c.label))];
-  const formatWords = element('p', { className: 'hint' }, `Each value steps by what ${article(format.name)} keeps of it`
-    + `${answer.writesAs ? ', the format of this bank' : ''}.${groups ? '' : ` ${article(format.name)} holds one group: group B is shown, not offered.`}`
-    + `${notHeld.length ? ` It does not hold ${notHeld.join(', ')}: shown, not offered.` : ''}`);
+  const formatWords = element('p', { className: 'hint' }, answer.writesAs
+    ? `The fields step by what this bank’s format keeps of each value (${article(format.name)}).`
+    : `The fields step by what ${article(format.name)} keeps of each value: no format writes files like this bank.`,
+  groups ? '' : ' It holds one group: group B is shown, not offered.',
+  notHeld.length ? ` It does not hold ${notHeld.join(', ')}: shown, not offered.` : '');
 
   const element_ = element('div', { className: 'editor' },
     formatWords,

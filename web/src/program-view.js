@@ -175,7 +175,9 @@ export async function drawProgram() {
   drawComparison();
   drawn = { key: wanted, summaries, refresh };
   if (!indexed()) whenIndexed(() => drawn.refresh === refresh && refresh());
-  ui.view.replaceChildren(...[captions, filter, comparison, values, two ? null : soundBox, controls].filter(Boolean));
+  // Drawn again for the same program (its bank read again), a field being
+  // typed in keeps the keyboard and the text.
+  keepingFocus(ui.view, () => ui.view.replaceChildren(...[captions, filter, comparison, values, two ? null : soundBox, controls].filter(Boolean)));
 }
 
 // The table of two programs' values: for each its group A and group B
