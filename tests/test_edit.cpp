@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -46,7 +47,7 @@ int nearestHeld(const HeldSteps& held, int v) {
     return best;
 }
 
-using Rounded = std::tuple<int, ValuePart, std::string, std::int64_t, std::int32_t>;
+using Rounded = std::tuple<int, ValuePart, std::string, std::int32_t, std::int32_t>;
 
 } // namespace
 
@@ -66,7 +67,7 @@ TEST(Edit, EveryValueComesBackAsEachFormatHoldsIt) {
                 ComposeRequest request = requestOn(source, format);
                 for (std::int32_t asked = value.min; asked <= value.max; ++asked) {
                     ComposeSlot slot{"dump.syx", static_cast<int>(request.slots.size() * 7 % 87), std::nullopt};
-                    for (const ValuePart part : parts) slot.set.push_back({part, value.label(), asked});
+                    for (const ValuePart part : parts) slot.set.push_back({part, value.label(), static_cast<double>(asked)});
                     request.slots.emplace_back(std::move(slot));
                 }
                 const ComposeResult result = compose(request);
@@ -106,7 +107,7 @@ TEST(Edit, RefusesUnknownLabelsAndValuesOutOfRange) {
     struct Case {
         ValuePart part;
         const char* label;
-        std::int64_t value;
+        double value;
         const char* message;
     } cases[] = {
         {ValuePart::Program, "P:3", 10, "Slot 1: the program has no value \"P:3\"."},
@@ -116,7 +117,9 @@ TEST(Edit, RefusesUnknownLabelsAndValuesOutOfRange) {
         {ValuePart::B, "VL", -1, "Slot 1: VL of group B runs from 0 to 1, not -1."},
         {ValuePart::Program, "TTUNE", 40, "Slot 1: TTUNE of the program runs from 400 to 499, not 40."},
         {ValuePart::Program, "TTUNE", 500, "Slot 1: TTUNE of the program runs from 400 to 499, not 500."},
-        {ValuePart::Program, "KEYB", std::int64_t{1} << 40, "Slot 1: KEYB of the program runs from 0 to 15, not 1099511627776."},
+        {ValuePart::Program, "KEYB", 1e20, "Slot 1: KEYB of the program runs from 0 to 15, not 1e+20."},
+        {ValuePart::Program, "KEYB", 2.5, "Slot 1: KEYB of the program runs from 0 to 15, not 2.5."},
+        {ValuePart::Program, "KEYB", std::nan(""), "Slot 1: KEYB of the program runs from 0 to 15, not nan."},
     };
     for (const Case& c : cases) {
         ComposeRequest request = requestOn(source, *exportFormat(ExportKind::Corvel));
