@@ -1,6 +1,8 @@
 #include "library/compose.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
@@ -75,7 +77,7 @@ struct Edit {
     int slot;
     ValuePart part;
     const ValueRange* value;
-    std::int64_t asked;
+    std::int32_t asked;
 };
 
 const char* partText(ValuePart part) {
@@ -83,6 +85,13 @@ const char* partText(ValuePart part) {
 }
 
 int groupOf(ValuePart part) { return part == ValuePart::B ? kGroupB : kGroupA; }
+
+// A number as a person writes it: 64, 1e+20, 2.5, nan.
+std::string numberText(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.16g", v);
+    return text;
+}
 
 // Sets the slot's new values, each as the format holds it; `edits` receives
 // those the file holds, to be read back.
@@ -92,15 +101,15 @@ void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSet
         const bool inGroup = s.part != ValuePart::Program;
         const ValueRange* value = valueRange(inGroup, s.label);
         if (value == nullptr) refuse(slotText(slot) + partText(s.part) + " has no value" + quoted(s.label) + ".");
-        if (s.value < value->min || s.value > value->max)
-            refuse(cat({slotText(slot), value->label(), " of ", partText(s.part), " runs from ", value->min,
-                        " to ", value->max, ", not ", s.value, "."}));
+        if (!(s.value >= value->min && s.value <= value->max) || s.value != std::floor(s.value))
+            refuse(cat({slotText(slot), value->label(), " of ", partText(s.part), " runs from ", value->min, " to ",
+                        value->max, ", not ", numberText(s.value), "."}));
         const int group = groupOf(s.part);
         const HeldSteps steps = heldSteps(*format.output, *value);
         const bool held = steps.held() && (!inGroup || format.output->groups == 2 || group == writtenGroup);
         const auto asked = static_cast<std::int32_t>(s.value);
         program.setValue(*value->row, group, (held ? steps.nearest(asked) : asked) - value->listed->offset);
-        if (held) edits.push_back({static_cast<int>(slot), s.part, value, s.value});
+        if (held) edits.push_back({static_cast<int>(slot), s.part, value, asked});
     }
 }
 

@@ -25,11 +25,13 @@ struct ComposeSource {
 enum class ValuePart { Program, A, B };
 
 // A new value for a slot's program, by the label the listing gives it, in
-// the units the listing shows (TTUNE 400..499).
+// the units the listing shows (TTUNE 400..499): a whole number (held as a
+// double, so that any number a caller has is taken, and refused in words
+// when it is beyond the range).
 struct ValueSetting {
     ValuePart part = ValuePart::Program;
     std::string label;
-    std::int64_t value = 0;
+    double value = 0;
 };
 
 struct ComposeSlot {
@@ -45,7 +47,7 @@ struct RoundedValue {
     int slot = 0;
     ValuePart part = ValuePart::Program;
     std::string label;
-    std::int64_t asked = 0;
+    std::int32_t asked = 0;
     std::int32_t written = 0;
 };
 

@@ -11,7 +11,6 @@
 // JavaScript side decodes them by its one rule for all text of the tool.
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -523,10 +522,8 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
         const int s = setSlots[k];
         if (s < 0 || s >= slotCount || !request.slots[static_cast<std::size_t>(s)])
             return badRequest(json, cat({"Slot ", s, " has no program to set values of."}));
-        // Any value beyond these is beyond every range, and refused as such.
-        const double v = std::isfinite(setValues[k]) ? std::clamp(setValues[k], -1e15, 1e15) : -1e15;
         const ValuePart part = setParts[k] == 1 ? ValuePart::A : setParts[k] == 2 ? ValuePart::B : ValuePart::Program;
-        request.slots[static_cast<std::size_t>(s)]->set.push_back({part, setLabels[k], static_cast<std::int64_t>(v)});
+        request.slots[static_cast<std::size_t>(s)]->set.push_back({part, setLabels[k], setValues[k]});
     }
     const ExportFormat* output = outputOf(format);
     if (output == nullptr) return badRequest(json, noOutputText(format));
