@@ -147,8 +147,7 @@ export function editor(bank, program, answer, actions) {
   const [addButton, copyBankButton] = [button('Add the edited program to the new bank', () => {
     const { source, set } = edit.now;
     actions.add(source ? source.bankId : bank.id, source ? source.program : program, 'program', set, (shown && markOf(shown.sound)?.name) || null);
-  },
-      { dataset: { key: 'add edited' } }),
+  }, { dataset: { key: 'add edited' } }),
     button(`Add a copy of ${bank.name} with it`, async () => {
       say('program', `Writing a copy of ${bank.name} as ${article(format.name)}…`);
       try {
@@ -180,7 +179,7 @@ export function editor(bank, program, answer, actions) {
     step(key === 'y' || event.shiftKey ? 'redo' : 'undo');
   });
 
-  // What the engine answered last for these values: { set, sound, record, rounded }.
+  // What the engine answered last for the values: { sound, record, rounded }.
   let shown = null;
   let timer = 0;
   function ask() {
@@ -297,19 +296,23 @@ function blender(bank, program, edit, parametersOf, act) {
   });
   number.addEventListener('change', choose);
   let values = null; // the other program's values, once asked
-  let asking = null;
+  const shownAmount = (amount) => {
+    output.textContent = `${amount} %`;
+    slider.setAttribute('aria-valuetext', `${amount} %`);
+  };
   slider.addEventListener('input', () => {
     const amount = Number(slider.value);
-    output.textContent = `${amount} %`;
+    shownAmount(amount);
     const with_ = pick();
     const other = bankById(with_.bankId);
-    if (!other) return;
-    if (values && values.key === `${with_.bankId} ${with_.program}`) act(values, amount);
+    const key = `${with_.bankId} ${with_.program}`;
+    if (!other) say('program', 'The bank of the program to blend with was removed.');
+    else if (values && values.key === key) act(values, amount);
     else {
-      asking = `${with_.bankId} ${with_.program}`;
       parametersOf(other, with_.program).then((answer) => {
-        values = { ...answer, key: asking, pick: with_ };
-        act(values, Number(slider.value));
+        values = { ...answer, key, pick: with_ };
+        const still = pick();
+        if (`${still.bankId} ${still.program}` === key) act(values, Number(slider.value));
       }, (error) => say('program', `${where(other, with_.program)} cannot be blended with (${error.message}).`));
     }
   });
@@ -322,7 +325,7 @@ function blender(bank, program, edit, parametersOf, act) {
     // A change that is not a blend step begins another blend, from 0 %.
     if (edit.last !== 'blend' && slider.value !== '0') {
       slider.value = '0';
-      output.textContent = '0 %';
+      shownAmount(0);
     }
   };
   return { element: details, update };
