@@ -523,7 +523,7 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
         if (s < 0 || s >= slotCount || !request.slots[static_cast<std::size_t>(s)])
             return badRequest(json, cat({"Slot ", s, " has no program to set values of."}));
         const ValuePart part = setParts[k] == 1 ? ValuePart::A : setParts[k] == 2 ? ValuePart::B : ValuePart::Program;
-        request.slots[static_cast<std::size_t>(s)]->set.push_back({part, setLabels[k], setValues[k]});
+        request.slots[static_cast<std::size_t>(s)]->set.push_back({part, setLabels[k] != nullptr ? setLabels[k] : "", setValues[k]});
     }
     const ExportFormat* output = outputOf(format);
     if (output == nullptr) return badRequest(json, noOutputText(format));
