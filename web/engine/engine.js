@@ -178,13 +178,19 @@ function engineOver(module, inputLimit) {
       if (r.refusal) return { ok: false, exitCode: 1, reason: 'bad-request', message: r.refusal, bytes: null };
       // The new values of every slot, one setting after another.
       const set = r.slots.flatMap((s, i) => (s ? s.set.map(([part, label, value]) => ({ slot: i, part, label, value })) : []));
+      // Each label is handed over once, however many slots set it.
+      const labels = [...new Set(set.map((s) => s.label))];
+      const labelAt = (block) => {
+        const at = new Map(labels.map((label, i) => [label, module.HEAPU32[(block >> 2) + i]]));
+        return ints(set.map((s) => at.get(s.label)));
+      };
       return work(() => {
         give(r.banks);
         const answer = answered(answerAt(module._vornak_compose(r.slots.length,
           strings(r.slots.map((s) => (s ? s.bank : null))), ints(r.slots.map((s) => (s ? s.program : 0))),
           byteStrings(r.slots.map((s) => s?.name ?? null)), r.format.letter.charCodeAt(0), r.hint, r.group,
           r.bankName ? module.HEAPU32[byteStrings([r.bankName]) >> 2] : 0, set.length, ints(set.map((s) => s.slot)),
-          ints(set.map((s) => s.part)), strings(set.map((s) => s.label)), doubles(set.map((s) => s.value)))));
+          ints(set.map((s) => s.part)), labelAt(strings(labels)), doubles(set.map((s) => s.value)))));
         const { size, ...rest } = answer;
         return { ...rest, bytes: answer.exitCode === 0 ? made(0, size) : null };
       });
