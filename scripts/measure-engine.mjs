@@ -4,7 +4,8 @@
 //   - under node and in Chromium: an engine created (the first, which
 //     compiles the WebAssembly, and the median of those after it), convert
 //     of the demo dump (10 KB) to a 2.V bank against the tool's own run of
-//     the same conversion in the same engine, describe of the dump;
+//     the same conversion in the same engine, describe of the dump, compose
+//     of its programs with and without every value set;
 //   - the page opened from its file in fresh browser profiles, to "Ready.";
 //   - what a page that runs the engine in a worker bundles for it:
 //     createVornakWorker from the module, and from its client where there is
@@ -24,6 +25,16 @@ const dump = readFileSync(join(root, 'examples/demo23.syx'));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const ms = (value) => `${value.toFixed(2)} ms`;
+
+// A compose of the dump's 87 programs into a 2.V bank, with or without a
+// new value for every value of the listing.
+function composed(engine, dump, withValues) {
+  const { values } = engine.limits();
+  const middle = (list) => Object.fromEntries(list.map((v) => [v.label, Math.round((v.min + v.max) / 2)]));
+  const set = { program: middle(values.program), a: middle(values.group), b: middle(values.group) };
+  const programs = Array.from({ length: 87 }, (_, program) => ({ bank: 'in.syx', program, ...(withValues ? { set } : {}) }));
+  return { banks: { 'in.syx': dump }, programs, format: 'O' };
+}
 
 // What the engine's calls take, where `createVornak` makes engines: run in
 // node and, as its text, in a page.
@@ -56,6 +67,10 @@ async function engineFigures(createVornak, dump, rounds) {
     run: timed(() => first.run(['/Oout.fxb', 'in.syx'], { 'in.syx': dump })),
     describe: timed(() => first.describe('in.syx', dump)),
     describeBare: timed(() => first.describe('in.syx', dump, { parameters: false, conversions: false })),
+    // A 2.V bank of the dump's 87 programs composed, as they are and with
+    // every value of every program set (to the middle of its range).
+    compose: timed(() => first.compose(composed(first, dump, false))),
+    composeSet: timed(() => first.compose(composed(first, dump, true))),
   };
   first.dispose();
   return figures;
@@ -63,7 +78,8 @@ async function engineFigures(createVornak, dump, rounds) {
 
 const show = (where, f) => console.log(`${where}: engine created ${ms(f.firstEngine)} (the first) / ${ms(f.engine)}; ` +
   `convert to /O ${ms(f.convert)}, run /O ${ms(f.run)} (convert / run ${(f.convert / f.run).toFixed(2)}); ` +
-  `describe ${ms(f.describe)} (no values or reports: ${ms(f.describeBare)})`);
+  `describe ${ms(f.describe)} (no values or reports: ${ms(f.describeBare)}); ` +
+  `compose of 87 programs to /O ${ms(f.compose)}, with every value set ${ms(f.composeSet)}`);
 
 console.log(`Measured ${new Date().toISOString().slice(0, 16)} on ${folder}, ${rounds} rounds, medians.`);
 const { createVornak } = await import(join(folder, 'vornak-node.mjs'));

@@ -301,6 +301,27 @@ function checkDescribe(facts, name, bytes, options) {
     message: { name: file[0], bytes: file[1], options: o }
   };
 }
+var setParts = ["program", "a", "b"];
+function settingsOf(slot, set) {
+  const parts = optionsOf(`the set of slot ${slot}`, set, setParts);
+  const settings = [];
+  setParts.forEach((part, number) => {
+    const values = parts[part];
+    if (values === void 0 || values === null) return;
+    if (typeof values !== "object" || Array.isArray(values)) {
+      refuse(`${part} in the set of slot ${slot} must be an object of labels to values, not ${show(values)}`);
+    }
+    for (const label of Object.keys(values)) {
+      checkText(`a label in the set of slot ${slot}`, label);
+      const value = values[label];
+      if (typeof value !== "number" || !Number.isInteger(value)) {
+        refuse(`${label} of ${part} in the set of slot ${slot} must be a whole number, not ${show(value)}`);
+      }
+      settings.push([number, label, value]);
+    }
+  });
+  return settings;
+}
 function checkCompose(facts, request) {
   const o = optionsOf("the request of compose", request, ["banks", "programs", "format", "model", "group", "bankName"]);
   const banks = inputFiles(o.banks, facts);
@@ -309,11 +330,12 @@ function checkCompose(facts, request) {
     refuse(`programs has ${o.programs.length} slots; a bank holds at most ${facts.limits.mostPrograms} programs`);
   }
   const names = nameBytes();
-  const programs = o.programs.map((slot) => slot === null || slot === void 0 ? null : optionsOf("a slot", slot, ["bank", "program", "name"]));
+  const programs = o.programs.map((slot) => slot === null || slot === void 0 ? null : optionsOf("a slot", slot, ["bank", "program", "name", "set"]));
   const slots = programs.map((s, i) => s && {
     bank: checkText("the bank of a slot", s.bank),
     program: wholeNumber("the program of a slot", s.program),
-    name: s.name === void 0 || s.name === null ? null : names.of(`the name of slot ${i}`, s.name)
+    name: s.name === void 0 || s.name === null ? null : names.of(`the name of slot ${i}`, s.name),
+    set: settingsOf(i, s.set)
   });
   const format = formatOf("format", o.format ?? facts.limits.defaultFormat, facts);
   const bankName = o.bankName === void 0 || o.bankName === null ? null : names.of("the bank name", o.bankName);

@@ -213,6 +213,39 @@ export interface VornakLimits {
    * `model` or its `number`.
    */
   models: VornakModelInfo[];
+  /**
+   * Each value of the listing's range, in the order of describe's
+   * `parameterLabels.program` and `.group`: what `set` of a compose slot
+   * takes for it.
+   */
+  values: { program: VornakValueRange[]; group: VornakValueRange[] };
+}
+
+/** A value of the listing and its whole range, one of {@link VornakLimits.values}. */
+export interface VornakValueRange {
+  /** Its label, as describe's `parameterLabels` gives it ("P:3"). */
+  label: string;
+  /**
+   * The least value, in the units the listing shows (TTUNE 400 for the
+   * stored 0; every other value as stored, 0).
+   */
+  min: number;
+  /** The greatest value, likewise: the widest any format holds (TTUNE 499, P:3 63, KEYB 15). */
+  max: number;
+  /** Whether it is a switch: 0 or 1, listed as a single flag (VL, VF, MW, MS, MO, MF, ML, TF, TL, TM, TW, UW, EO, ES). */
+  flag: boolean;
+}
+
+/**
+ * What the files of an output format hold of a value, in the units the
+ * listing shows: the values from `min` to `max` in steps of `step` (a PPG
+ * memory image keeps P:3 as 0, 2, … 62, P:2 as 0, 16, 32, 48; a 2.V bank
+ * holds KEYB 0..3; a Corvel bank every whole number of the range).
+ */
+export interface VornakHeld {
+  min: number;
+  max: number;
+  step: number;
 }
 
 /** A model a memory image may be read as, one of {@link VornakLimits.models}. */
@@ -432,6 +465,15 @@ export interface VornakBankDescription {
    * a whole bank.
    */
   untrusted: number[];
+  /**
+   * The switch letter of the output format whose files are of this file's
+   * format and layout ('S' for a SysEx dump, 'A' for a Waveterm A file, 'B'
+   * for a Waveterm B file or a bare memory image, 'N' for a 2.V parameter
+   * bank, 'F' or 'O' for a 2.V chunk bank by its version, 'M' for a Halvic
+   * bank, 'W' for a Corvel bank), or null where none writes such files: a
+   * copy of the bank in its own format is a compose in that format.
+   */
+  writesAs: VornakFormatLetter | null;
   /** "2.V" for a 2.V bank, else "2.3" for a bank of up to 87 programs and "2.2" for a larger one, as the listing's header says. */
   model: '2.2' | '2.3' | '2.V';
   /** The same in words. */
@@ -565,25 +607,74 @@ export interface VornakFormat {
   fillSound: string;
   /** The sound of a memory image slot its files leave blank (zero bytes); null when they leave none. */
   blankSound: string | null;
+  /**
+   * What its files hold of each value of the listing, by label: the values
+   * they keep ({@link VornakHeld}), or null where they keep none of it
+   * (TTUNE in a memory image, KEYB-SPLIT in a 2.V bank). A 2.V bank holds
+   * one group: the group values are those of the group it receives.
+   */
+  values: { program: { [label: string]: VornakHeld | null }; group: { [label: string]: VornakHeld | null } };
   /** The SysEx dump only: the MIDI message its file is, the bytes that begin it ([240, 41, 1, 13]) and its size (10245). */
   dump?: { header: number[]; size: number };
 }
 
 /** A slot of a bank that `compose` builds: a program of one of the banks given. */
-export interface VornakSlot {
+export interface VornakComposeSlot {
   /** The bank's name among `banks`. */
   bank: string;
   /** The program's number in that bank, from 0. */
   program: number;
   /** A new name (text by the text rule: at most 27 bytes, none a control byte); left out, the program keeps its own. */
   name?: string | null;
+  /**
+   * New values for the program: its own (`program`) and group A's and B's
+   * (`a`, `b`), by the labels of describe's `parameterLabels`, in the units
+   * the listing shows (TTUNE 400..499), whole numbers; the same whatever the
+   * output format. Each is written as the format holds it: the nearest
+   * value it keeps (halves up) within its `min`..`max`
+   * ({@link VornakFormat.values}); `report.rounded` lists those that come
+   * back otherwise than asked. A value the format does not hold at all (or
+   * a group a 2.V bank does not receive) is set but does not come back, as
+   * the report's `dropped` says. A label the listing does not show, or a
+   * value outside the label's range ({@link VornakLimits.values}), is a
+   * `bad-request`; a `set` of another form (a part other than these three,
+   * a value that is not a whole number) throws `bad-option`.
+   */
+  set?: {
+    program?: { [label: string]: number };
+    a?: { [label: string]: number };
+    b?: { [label: string]: number };
+  } | null;
+}
+
+/** @deprecated The former name of {@link VornakComposeSlot}. */
+export type VornakSlot = VornakComposeSlot;
+
+/** A value set in a compose slot that the file gives back otherwise than asked. */
+export interface VornakRounded {
+  /** The slot, from 0. */
+  slot: number;
+  /** Which of the slot's `set` it was given in. */
+  part: 'program' | 'a' | 'b';
+  /** Its label. */
+  label: string;
+  /** The value asked for. */
+  asked: number;
+  /** The value the file gives back, in the listing's units. */
+  written: number;
+}
+
+/** What a bank built by `compose` keeps: the conversion report, and the values set that were rounded. */
+export interface VornakComposeReport extends VornakConversionReport {
+  /** The values set that the file gives back otherwise than asked, in slot order; [] when none. */
+  rounded: VornakRounded[];
 }
 
 export interface VornakComposeRequest {
   /** The banks the programs come from, by name. */
   banks: VornakFiles;
   /** The new bank's slots in order; null (or undefined) is a slot the format fills. */
-  programs: ReadonlyArray<VornakSlot | null | undefined>;
+  programs: ReadonlyArray<VornakComposeSlot | null | undefined>;
   /** The output format's switch letter, in either case (default `limits().defaultFormat`, 'S'). */
   format?: VornakFormatLetter | Lowercase<VornakFormatLetter>;
   /** How memory images among the banks are read. */
@@ -604,7 +695,7 @@ export type VornakComposeResult =
       /** The file, as the format's export writes it. */
       bytes: Uint8Array;
       /** What the file keeps of the built bank. */
-      report: VornakConversionReport;
+      report: VornakComposeReport;
     }
   | {
       ok: false;
@@ -618,7 +709,9 @@ export type VornakComposeResult =
        * `bad-request` for the request itself (no slots, more slots than the
        * format's `capacity`, a slot that names a bank not given or a program
        * the bank does not have, a name too long, with a control byte or with
-       * a character that stands for no byte), a bank's load failure, or
+       * a character that stands for no byte, a label of `set` that the
+       * listing does not show or a value beyond its range), a bank's load
+       * failure, or
        * `no-memory` ("The file could not be made: there is not enough memory.").
        */
       reason: VornakLoadReason | 'bad-request' | 'no-memory';

@@ -13,7 +13,6 @@ using namespace fxb;
 namespace {
 
 constexpr int kGlobalsParamLimit = 50; // fewer parameters: the globals sub-chunk
-constexpr std::int32_t kLittleEndianCountUpTo = 0x00010202;
 
 // Reads the globals a sub-chunk holds: parameter k + 1 carries global k.
 void readGlobals(PpgBank& bank, const std::uint8_t* params, std::int32_t count, Read2V& read) {
@@ -45,7 +44,7 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
         if (hostWord(sub + kChunkMagic) != kCcnK || hostWord(sub + kFxMagic) != kFPCh || hostWord(sub + kFxId) != k2VFxId)
             raiseCode(1);
         const std::uint8_t* c = sub + kNumParams;
-        const bool littleEndian = hostInt(sub + kFxVersion) <= kLittleEndianCountUpTo && c[3] == 0;
+        const bool littleEndian = hostInt(sub + kFxVersion) <= k2VLittleEndianCountUpTo && c[3] == 0;
         const std::uint32_t raw = littleEndian
                                       ? (std::uint32_t{c[3]} << 24 | std::uint32_t{c[2]} << 16 | std::uint32_t{c[1]} << 8 | c[0])
                                       : bigEndianWord(c);
@@ -108,6 +107,19 @@ PpgProgram fill2V() {
     return p;
 }
 
+// A 2.V parameter holds the whole numbers 0..max2V: a value beyond it comes
+// back as max2V (KEYB holds 0..3 of 0..15). The mode number travels as its
+// components, each of its eight values as its own; a flag byte through its
+// single flags, without the bits that have none.
+HeldSteps stepsIn2V(const Parameter& p) {
+    switch (p.carry2V) {
+    case Carry2V::None: return {};
+    case Carry2V::Components:
+    case Carry2V::Bits: return {0, p.max, 1};
+    default: return {0, std::min(p.max, p.max2V), 1};
+    }
+}
+
 } // namespace
 
 const OutputKind k2VOutput{
@@ -118,7 +130,7 @@ const OutputKind k2VOutput{
     .memoryImage = false,
     .fill = fill2V,
     .held = heldBy2V,
-    .holds = [](const Parameter& p) { return p.in2V(); },
+    .steps = stepsIn2V,
     .use = use2V,
 };
 

@@ -23,6 +23,9 @@ constexpr int k2VBankPrograms = 128;
 constexpr int k2VGlobalsSubChunkSize = 56 + 4 * 12;
 constexpr int k2VChunkSize = k2VGlobalsSubChunkSize + k2VBankPrograms * (56 + 4 * 89);
 constexpr std::uint32_t k2VChunkFxVersionV123 = 0x10204;
+// The last fxVersion whose sub-chunks may count their parameters
+// little-endian (V1.2.2); later versions write them big-endian.
+constexpr std::int32_t k2VLittleEndianCountUpTo = 0x00010202;
 
 // Bank globals 0..10 in globals sub-chunk parameters 1..11, with the ranges
 // of the program values they stand for (13..23).

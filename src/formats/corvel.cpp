@@ -297,7 +297,8 @@ const OutputKind kCorvelOutput{
     .memoryImage = false,
     .fill = [] { return PpgProgram(); },
     .held = [](const PpgProgram& program, int) { return program; },
-    .holds = [](const Parameter&) { return true; },
+    // Its floats hold any whole number of a value's range.
+    .steps = [](const Parameter& p) { return HeldSteps{0, p.max, 1}; },
     .use = corvelUse,
 };
 

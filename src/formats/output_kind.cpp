@@ -19,6 +19,14 @@ PpgProgram imageHeld(const PpgProgram& program, int) {
     return PpgProgram(record.data());
 }
 
+// A packed field holds its stored numbers times its scale; a value kept
+// through another (a single flag, a mode component) every value of its range.
+HeldSteps imageSteps(const Parameter& p) {
+    if (p.packed()) return {0, p.mask * p.scale, p.scale};
+    if (p.inImage()) return {0, p.max, 1};
+    return {};
+}
+
 } // namespace
 
 const OutputKind kImageOutput{
@@ -29,7 +37,7 @@ const OutputKind kImageOutput{
     .memoryImage = true,
     .fill = imageFillProgram,
     .held = imageHeld,
-    .holds = [](const Parameter& p) { return p.inImage(); },
+    .steps = imageSteps,
     .use = imageUse,
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "model/parameters.h"
 #include "model/ppg_bank.h"
 
@@ -25,6 +27,23 @@ struct SlotUse {
     int combis = 0;
 };
 
+// What a file of a kind holds of a value, as stored: the values min..max in
+// steps of `step` from min; step 0 where it does not hold the value at all.
+struct HeldSteps {
+    std::int32_t min = 0;
+    std::int32_t max = 0;
+    std::int32_t step = 0;
+
+    constexpr bool held() const { return step != 0; }
+    // The held value nearest to v (halves up), within min..max.
+    constexpr std::int32_t nearest(std::int32_t v) const {
+        if (v <= min) return min;
+        if (v >= max) return max;
+        const std::int32_t held = min + (v - min + step / 2) / step * step;
+        return held > max ? max : held;
+    }
+};
+
 struct OutputKind {
     int capacity;          // the most programs a file holds (for a bank without combis)
     bool takesRange;       // the range of /P chooses the programs written (else the whole bank is)
@@ -35,8 +54,10 @@ struct OutputKind {
     // What a file gives back of a program written from `group`, but for its
     // name and what the bank around it holds (a Halvic bank's tuning).
     PpgProgram (*held)(const PpgProgram& program, int group);
-    bool (*holds)(const Parameter& value);
+    HeldSteps (*steps)(const Parameter& value);
     SlotUse (*use)(const PpgBank& bank, int first, int last);
+
+    bool holds(const Parameter& value) const { return steps(value).held(); }
 };
 
 // The kinds: a PPG memory image (100 slots, or 87 and the combis), a

@@ -38,6 +38,35 @@ const std::vector<const ListedValue*>& listedGroupValues() {
     return values;
 }
 
+const std::vector<ValueRange>& valueRanges(bool inGroup) {
+    static const auto make = [](const std::vector<const ListedValue*>& values, bool group) {
+        std::vector<ValueRange> ranges;
+        for (const ListedValue* v : values) {
+            const Parameter& p = parameter(group, v->index);
+            const bool flag = p.max == 1 && (p.from == kFlagByte1 || p.from == kFlagByte2);
+            ranges.push_back({v, &p, v->offset, p.max + v->offset, flag});
+        }
+        return ranges;
+    };
+    static const std::vector<ValueRange> program = make(listedProgramValues(), false);
+    static const std::vector<ValueRange> group = make(listedGroupValues(), true);
+    return inGroup ? group : program;
+}
+
+const ValueRange* valueRange(bool inGroup, std::string_view label) {
+    for (const ValueRange& v : valueRanges(inGroup))
+        if (label == v.label()) return &v;
+    return nullptr;
+}
+
+HeldSteps heldSteps(const OutputKind& output, const ValueRange& value) {
+    HeldSteps steps = output.steps(*value.row);
+    if (!steps.held()) return {};
+    steps.min += value.listed->offset;
+    steps.max += value.listed->offset;
+    return steps;
+}
+
 std::vector<const char*> valuesNotHeld(const OutputKind& output) {
     std::vector<const char*> labels;
     const auto add = [&](const std::vector<const ListedValue*>& values, bool inGroup) {

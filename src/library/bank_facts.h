@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "library/format_table.h"
@@ -13,6 +14,25 @@ namespace vornak {
 // the program's own (WAVETABLE, KEYB-SPLIT, KEYB, TTUNE) and one group's.
 const std::vector<const ListedValue*>& listedProgramValues();
 const std::vector<const ListedValue*>& listedGroupValues();
+
+// A value the listing shows, by its label: its range in the listing's units
+// (the widest any format holds), and whether it is a single flag (a switch,
+// 0 or 1).
+struct ValueRange {
+    const ListedValue* listed;
+    const Parameter* row;
+    std::int32_t min;
+    std::int32_t max;
+    bool flag;
+
+    const char* label() const { return row->label; }
+};
+// In the order of listedProgramValues() or listedGroupValues().
+const std::vector<ValueRange>& valueRanges(bool inGroup);
+// Nullptr for a label the listing does not show.
+const ValueRange* valueRange(bool inGroup, std::string_view label);
+// What a file of the kind holds of the value, in the listing's units.
+HeldSteps heldSteps(const OutputKind& output, const ValueRange& value);
 
 // A program's values as the listing shows them, in the order above.
 struct ShownValues {

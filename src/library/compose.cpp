@@ -1,10 +1,13 @@
 #include "library/compose.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
 
+#include "library/bank_facts.h"
 #include "library/loader.h"
 #include "library/text.h"
 #include "model/error.h"
@@ -69,6 +72,47 @@ private:
     bool combisInUse_ = false;
 };
 
+// A value set, as it was asked and written.
+struct Edit {
+    int slot;
+    ValuePart part;
+    const ValueRange* value;
+    std::int32_t asked;
+};
+
+const char* partText(ValuePart part) {
+    return part == ValuePart::Program ? "the program" : part == ValuePart::A ? "group A" : "group B";
+}
+
+int groupOf(ValuePart part) { return part == ValuePart::B ? kGroupB : kGroupA; }
+
+// A number as a person writes it: 64, 1e+20, 2.5, nan.
+std::string numberText(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.16g", v);
+    return text;
+}
+
+// Sets the slot's new values, each as the format holds it; `edits` receives
+// those the file holds, to be read back.
+void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSetting>& set, const ExportFormat& format,
+               int writtenGroup, std::vector<Edit>& edits) {
+    for (const ValueSetting& s : set) {
+        const bool inGroup = s.part != ValuePart::Program;
+        const ValueRange* value = valueRange(inGroup, s.label);
+        if (value == nullptr) refuse(slotText(slot) + partText(s.part) + " has no value" + quoted(s.label) + ".");
+        if (!(s.value >= value->min && s.value <= value->max) || s.value != std::floor(s.value))
+            refuse(cat({slotText(slot), value->label(), " of ", partText(s.part), " runs from ", value->min, " to ",
+                        value->max, ", not ", numberText(s.value), "."}));
+        const int group = groupOf(s.part);
+        const HeldSteps steps = heldSteps(*format.output, *value);
+        const bool held = steps.held() && (!inGroup || format.output->groups == 2 || group == writtenGroup);
+        const auto asked = static_cast<std::int32_t>(s.value);
+        program.setValue(*value->row, group, (held ? steps.nearest(asked) : asked) - value->listed->offset);
+        if (held) edits.push_back({static_cast<int>(slot), s.part, value, asked});
+    }
+}
+
 } // namespace
 
 std::string nameProblem(const std::string& name, const std::string& what) {
@@ -103,6 +147,7 @@ ComposeResult compose(const ComposeRequest& request) {
         // A bank of 2.V programs stays a 2.V bank, as the tool's Corvel
         // export of a 2.V bank does.
         bool all2V = true;
+        std::vector<Edit> edits;
         for (std::size_t i = 0; i < request.slots.size(); ++i) {
             PpgProgram& program = bank.programs[i];
             const std::optional<ComposeSlot>& slot = request.slots[i];
@@ -123,6 +168,7 @@ ComposeResult compose(const ComposeRequest& request) {
                 checkName(*slot->name, slotText(i) + "the name");
                 setName(program.name, slot->name->c_str());
             }
+            setValues(program, i, slot->set, *format, request.group, edits);
             if (!settingsTaken) {
                 bank.takeGlobalsFrom(program);
                 settingsTaken = true;
@@ -133,7 +179,15 @@ ComposeResult compose(const ComposeRequest& request) {
         result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
         if (result.bytes.empty()) fail(Failure::NoMemory);
         ConversionReport& report = result.report;
-        report = reportConversion(*format, bank, result.bytes, 0, bank.programCount - 1, request.group);
+        PpgBank back(0, 0);
+        report = reportConversion(*format, bank, result.bytes, 0, bank.programCount - 1, request.group, {}, &back);
+        // The values set, as the file gives them back.
+        for (const Edit& e : edits) {
+            if (e.slot >= back.programCount) continue; // the report says the program does not come back
+            const std::int32_t written =
+                back.programs[static_cast<std::size_t>(e.slot)].value(*e.value->row, groupOf(e.part)) + e.value->listed->offset;
+            if (written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, written});
+        }
         // The slots the format fills hold no program of the request.
         const auto empty = static_cast<int>(std::count(request.slots.begin(), request.slots.end(), std::nullopt));
         report.programs -= empty;

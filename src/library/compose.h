@@ -21,10 +21,34 @@ struct ComposeSource {
     std::uint8_t* loaderBuffer = nullptr;
 };
 
+// The values of a program: its own, or those of group A or B.
+enum class ValuePart { Program, A, B };
+
+// A new value for a slot's program, by the label the listing gives it, in
+// the units the listing shows (TTUNE 400..499): a whole number (held as a
+// double, so that any number a caller has is taken, and refused in words
+// when it is beyond the range).
+struct ValueSetting {
+    ValuePart part = ValuePart::Program;
+    std::string label;
+    double value = 0;
+};
+
 struct ComposeSlot {
     std::string bank;                // the source's name
     int program = 0;                 // numbered from 0, as the listing numbers them
     std::optional<std::string> name; // a new name; none keeps the source program's
+    std::vector<ValueSetting> set{}; // new values, set in this order
+};
+
+// A value set that the file gives back otherwise than asked: `written` is
+// what it gives back, in the listing's units.
+struct RoundedValue {
+    int slot = 0;
+    ValuePart part = ValuePart::Program;
+    std::string label;
+    std::int32_t asked = 0;
+    std::int32_t written = 0;
 };
 
 struct ComposeRequest {
@@ -43,6 +67,7 @@ struct ComposeResult {
                                                 // BadRequest or NoMemory
     std::vector<std::uint8_t> bytes; // the file, as the format's export writes it
     ConversionReport report;         // what the written file keeps of the built bank
+    std::vector<RoundedValue> rounded; // the values set that the format holds only in coarser steps
 };
 
 // Why a name cannot be a program's or a bank's name, in words beginning with
@@ -57,6 +82,11 @@ std::string nameProblem(const std::string& name, const std::string& what);
 // takes them. Then writes it with the format's writer. A request that cannot
 // be met answers exit code 1 (or the code of a source that cannot be read)
 // and a message, and no bytes.
+// A value set is written as the format holds it: the nearest value it keeps
+// (halves up, within what it keeps); one that it does not hold is set all
+// the same, and comes back as the format gives it (the report's `dropped`
+// says so). A label the listing does not show, or a value outside its
+// range, is a request that cannot be met.
 ComposeResult compose(const ComposeRequest& request);
 
 } // namespace vornak

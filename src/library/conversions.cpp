@@ -204,7 +204,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
 }
 
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
-                                  int first, int last, int group, std::span<const int> namesCut) {
+                                  int first, int last, int group, std::span<const int> namesCut, PpgBank* readBack) {
     ConversionReport r;
     r.format = &format;
     const SlotUse use = format.output->use(bank, first, last);
@@ -246,6 +246,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
         read = &asWritten;
     }
     const PpgBank& back = *read;
+    if (readBack != nullptr) *readBack = back;
 
     Losses losses;
     const int compared = std::min(r.programs, back.programCount);

@@ -37,9 +37,12 @@ struct ConversionReport {
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   std::span<const int> namesCut = {});
 // The same for the bytes that the format's writer made of the bank so (none
-// when it could not make them).
+// when it could not make them). `readBack`, when given, receives the bank as
+// the file gives it back (read as what it was written as); it is left as it
+// was when the file could not be made.
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
-                                  int first, int last, int group, std::span<const int> namesCut = {});
+                                  int first, int last, int group, std::span<const int> namesCut = {},
+                                  PpgBank* readBack = nullptr);
 
 // The report's sentence, made again after something was added to `dropped`.
 std::string reportText(const ConversionReport& report, int bankPrograms);

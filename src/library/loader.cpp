@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "formats/bank_2v.h"
 #include "formats/fxb_file.h"
 #include "library/readers.h"
 #include "library/text.h"
@@ -57,6 +58,21 @@ const InputFormat* recognise(LoadInput& in, FxbFile& file, LoadOutcome& outcome)
     return nullptr;
 }
 
+// The output format that writes files like the one read: the one whose files
+// read as its format; for a Waveterm B file, whose header the writer leaves
+// out, the bare image's; for a 2.V chunk bank, the one of its version (a
+// chunk bank after V1.2.2 counts its parameters big-endian).
+const ExportFormat* writerOf(const InputFormat& format, const FxbFile& file) {
+    if (format.kind == InputKind::Bank2VChunk)
+        return exportFormat(static_cast<std::int32_t>(file.headerWord(fxb::kFxVersion)) > k2VLittleEndianCountUpTo
+                                ? ExportKind::Bank2VChunkV123
+                                : ExportKind::Bank2VChunkV1);
+    const InputKind kind = format.kind == InputKind::WavetermB ? InputKind::MemoryImage : format.kind;
+    for (const ExportFormat& f : exportFormats())
+        if (f.readsAs == kind) return &f;
+    return nullptr;
+}
+
 // Recognises the format and reads it; failures are thrown.
 void readInput(LoadInput& in, LoadOutcome& outcome) {
     FxbFile file;
@@ -66,6 +82,7 @@ void readInput(LoadInput& in, LoadOutcome& outcome) {
     outcome.format = format;
     if (!format->takesModelHint) in.hint = ModelHint::Detect;
     format->read(in);
+    outcome.writesAs = writerOf(*format, file);
 }
 
 // The outcome of a failure, as the table of failures answers it.

@@ -25,6 +25,9 @@ struct LoadOutcome {
     Damage damage = Damage::None;          // for a bank that loaded
     std::vector<int> untrusted;            // the programs whose values the file does not wholly and
                                            // reliably hold, ascending
+    // For a bank that loaded: the output format whose files are of this
+    // file's format and layout; none when no output format writes such files.
+    const ExportFormat* writesAs = nullptr;
 
     // The format in words, as people know it ("" when none was recognised).
     const char* formatName() const;

@@ -25,6 +25,9 @@ struct ListedValue {
     const char* shown;
     const char* after;
     std::uint8_t index; // program value (program lines) or group parameter (group lines)
+    // The number shown for the stored 0: the listing shows stored v as
+    // v + offset (TTUNE's 0..99 as 400..499).
+    std::int32_t offset = 0;
 };
 
 // A line of the program block. Program lines print once; group lines print
@@ -42,8 +45,9 @@ struct ListedLine {
 namespace listing {
 
 // " UW1", " DETU:3": the label, then `joint`.
-constexpr ListedValue named(const char* before, int index, const char* joint = "", const char* shown = "%d") {
-    return {before, true, joint, shown, "", static_cast<std::uint8_t>(index)};
+constexpr ListedValue named(const char* before, int index, const char* joint = "", const char* shown = "%d",
+                            std::int32_t offset = 0) {
+    return {before, true, joint, shown, "", static_cast<std::uint8_t>(index), offset};
 }
 // " 12", " (12)": the number alone.
 constexpr ListedValue bare(const char* before, int index, const char* after = "") {
@@ -57,7 +61,7 @@ inline constexpr ListedValue kProgramLine1[] = {
 // The model line ends in " CASS:0  PPG-WAVE 2.x Vy", printed by the listing.
 inline constexpr ListedValue kProgramLine2[] = {
     named("", 1, ":"),
-    named(" ", 13, ":", "4%02d"),
+    named(" ", 13, ":", "4%02d", 400),
 };
 
 inline constexpr ListedValue kGroupLine1[] = {

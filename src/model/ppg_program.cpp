@@ -94,6 +94,27 @@ void PpgProgram::setMode(int group, int mode) noexcept {
     g[kModeComponent2] = triple[2];
 }
 
+std::int32_t PpgProgram::value(const Parameter& row, int group) const noexcept {
+    return row.inGroup ? groups[group][row.index] : programValues[row.index];
+}
+
+void PpgProgram::setValue(const Parameter& row, int group, std::int32_t v) noexcept {
+    if (!row.inGroup) {
+        programValues[row.index] = v;
+        return;
+    }
+    if (row.index == kModeNumber) {
+        setMode(group, v);
+        return;
+    }
+    std::int32_t* g = groups[group];
+    g[row.index] = v;
+    if (row.from == kFlagByte1 || row.from == kFlagByte2) {
+        const std::int32_t bit = std::int32_t{1} << row.bit;
+        g[row.from] = v != 0 ? (g[row.from] | bit) : (g[row.from] & ~bit);
+    }
+}
+
 void PpgProgram::findMode(int group, int c40, int c41, int c42) {
     std::int32_t* g = groups[group];
     g[kModeComponent0] = c40;

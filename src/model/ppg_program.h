@@ -156,6 +156,12 @@ public:
     void encode(std::uint8_t* packed) const;
     void setMode(int group, int mode) noexcept;
     void findMode(int group, int c40, int c41, int c42);
+    // A value by its row of the parameter table: a program value, or the
+    // group parameter of group `group`. Setting one keeps what the record
+    // and a 2.V program derive it from or derive from it in step: a single
+    // flag sets its bit of the flag byte, the mode number its components.
+    std::int32_t value(const Parameter& row, int group) const noexcept;
+    void setValue(const Parameter& row, int group, std::int32_t v) noexcept;
 
     char name[kProgramNameSize] = {};
     std::int32_t programValues[kProgramValueCount] = {};

@@ -184,7 +184,10 @@ void putNotes(Json& json, const std::vector<LoadNote>& notes) {
     json.close(']');
 }
 
-void putReport(Json& json, const ConversionReport& r) {
+const char* partName(ValuePart part) { return part == ValuePart::Program ? "program" : part == ValuePart::A ? "a" : "b"; }
+
+// The report, and for a compose the values set that were rounded.
+void putReport(Json& json, const ConversionReport& r, const std::vector<RoundedValue>* rounded = nullptr) {
     json.open('{');
     json.key("letter").string(letterOf(*r.format));
     json.key("programs").number(r.programs).key("first").number(r.first).key("slots").number(r.slots);
@@ -192,6 +195,14 @@ void putReport(Json& json, const ConversionReport& r) {
     json.key("combis").number(r.combis).key("dropped").strings(r.dropped);
     putNotes(json, r.notes);
     json.key("text").string(r.text);
+    if (rounded != nullptr) {
+        json.key("rounded").open('[');
+        for (const RoundedValue& v : *rounded) {
+            json.open('{').key("slot").number(v.slot).key("part").string(partName(v.part)).key("label").string(v.label);
+            json.key("asked").number(v.asked).key("written").number(v.written).close('}');
+        }
+        json.close(']');
+    }
     json.close('}');
 }
 
@@ -330,7 +341,7 @@ const char* vornak_run(int argc, char** argv) {
 // Loads the file given as the tool would and answers what it found as JSON:
 //   {"exitCode":0,"reason":"","message":"","explanation":"","format":"V8 SysEx dump",
 //    "holdsNames":false,"notes":[{"code":"short-dump","text":"..."}],
-//    "damage":"cut","untrusted":[49,50,...,86],
+//    "damage":"cut","untrusted":[49,50,...,86],"writesAs":"S",
 //    "model":"2.3","modelName":"PPG Wave 2.3","bankName":"","programs":87,"combis":20,"combisInUse":3,
 //    "names":[...],"sounds":[...],"records":[...],"keptBy2V":[{"A":"...","B":"..."},...],
 //    "parameterLabels":{"program":[...],"group":[...]},
@@ -339,7 +350,9 @@ const char* vornak_run(int argc, char** argv) {
 // Everything from "damage" on only for a bank that loaded; "reason" is the
 // failure's code (FailureReason). "damage" is "cut" for a file that ends
 // before all its data, "damaged" for one whose data are broken, else "";
-// "untrusted" the programs the file does not wholly and reliably hold.
+// "untrusted" the programs the file does not wholly and reliably hold;
+// "writesAs" the switch letter of the output format whose files are of this
+// file's format and layout, or null.
 // Parameters are
 // given for every program when `programCount` is negative, else for the
 // `programCount` program numbers at `programs`. Conversions only when
@@ -355,6 +368,11 @@ const char* vornak_describe(int modelHint, const int* programs, int programCount
     putOutcome(json, outcome);
     if (outcome.code == 0) {
         putDamage(json, outcome);
+        json.key("writesAs");
+        if (outcome.writesAs != nullptr)
+            json.string(letterOf(*outcome.writesAs));
+        else
+            json.raw("null");
         DescribeRequest asked;
         asked.parameterPrograms.assign(static_cast<std::size_t>(bank.programCount), 0);
         for (int i = 0; i < programCount; ++i)
@@ -415,7 +433,10 @@ const char* vornak_convert(int format, int modelHint, int first, int last, int g
 // format keeps program names. `fillSound` is the sound (as describe answers
 // sounds) of the program its files hold in slots the bank has no program
 // for, `blankSound` that of a memory image slot left blank (null for a
-// format whose files have none). The SysEx dump has also "dump": {"header":
+// format whose files have none). `values` says, for each value of the
+// listing by its label ({"program":{"WAVETABLE":...},"group":{"P:3":...}}),
+// what a file holds of it: {"min":0,"max":62,"step":2} in the listing's
+// units, or null where it holds none of it. The SysEx dump has also "dump": {"header":
 // [240,41,1,13],"size":10245}, the MIDI message it is.
 const char* vornak_formats() {
     Json json;
@@ -433,6 +454,20 @@ const char* vornak_formats() {
             json.raw("null");
         else
             json.string(sounds.blank);
+        json.key("values").open('{');
+        for (const bool inGroup : {false, true}) {
+            json.key(inGroup ? "group" : "program").open('{');
+            for (const ValueRange& v : valueRanges(inGroup)) {
+                json.key(v.label());
+                const HeldSteps steps = heldSteps(*f.output, v);
+                if (steps.held())
+                    json.open('{').key("min").number(steps.min).key("max").number(steps.max).key("step").number(steps.step).close('}');
+                else
+                    json.raw("null");
+            }
+            json.close('}');
+        }
+        json.close('}');
         // A dump is one MIDI message: what it begins with, and its size.
         if (f.kind == ExportKind::SysEx) {
             json.key("dump").open('{').key("header").open('[');
@@ -449,11 +484,16 @@ const char* vornak_formats() {
 // and writes it in the format of the switch letter `format`. Slot i is
 // program `slotPrograms[i]` of the bank named `slotBanks[i]`, renamed to
 // `slotNames[i]` unless that is null; a null `slotBanks[i]` is a slot the
-// format fills. Answers
-//   {"exitCode":0,"reason":"","message":"","size":10245,"report":{...}}
+// format fills. Setting k gives slot `setSlots[k]` the value `setValues[k]`
+// (a whole number, in the listing's units) for the label `setLabels[k]` of
+// its program's own values (`setParts[k]` 0) or of group A's (1) or B's (2).
+// Answers
+//   {"exitCode":0,"reason":"","message":"","size":10245,"report":{...,"rounded":[
+//     {"slot":0,"part":"a","label":"P:3","asked":41,"written":42},...]}}
 // with the file's bytes at vornak_bytes().
 const char* vornak_compose(int slotCount, char** slotBanks, const int* slotPrograms, char** slotNames, int format,
-                           int modelHint, int group, const char* bankName) {
+                           int modelHint, int group, const char* bankName, int setCount, const int* setSlots,
+                           const int* setParts, char** setLabels, const double* setValues) {
     std::vector<GivenFile> files = takeFiles();
     ComposeRequest request;
     Json json;
@@ -478,6 +518,13 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
         if (slotNames[s] != nullptr) slot.name = slotNames[s];
         request.slots.emplace_back(std::move(slot));
     }
+    for (int k = 0; k < setCount; ++k) {
+        const int s = setSlots[k];
+        if (s < 0 || s >= slotCount || !request.slots[static_cast<std::size_t>(s)])
+            return badRequest(json, cat({"Slot ", s, " has no program to set values of."}));
+        const ValuePart part = setParts[k] == 1 ? ValuePart::A : setParts[k] == 2 ? ValuePart::B : ValuePart::Program;
+        request.slots[static_cast<std::size_t>(s)]->set.push_back({part, setLabels[k] != nullptr ? setLabels[k] : "", setValues[k]});
+    }
     const ExportFormat* output = outputOf(format);
     if (output == nullptr) return badRequest(json, noOutputText(format));
     request.format = output->kind;
@@ -492,7 +539,7 @@ const char* vornak_compose(int slotCount, char** slotBanks, const int* slotProgr
     json.key("size").number(static_cast<long long>(gBytes.size()));
     if (result.exitCode == 0) {
         json.key("report");
-        putReport(json, result.report);
+        putReport(json, result.report, &result.rounded);
     }
     json.close('}');
     return answer(json);
@@ -528,7 +575,8 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 //   {"inputLimit":1073741824,"nameLength":27,"firstProgram":0,"lastProgram":255,
 //    "defaultFormat":"S","fileNameLength":255,"pathLength":4095,"mostPrograms":65536,
 //    "noteCodes":["bare-image",...],"reasons":["no-input",...],
-//    "models":[{"model":"2.2","number":2,"name":"PPG Wave 2.2"},...]}
+//    "models":[{"model":"2.2","number":2,"name":"PPG Wave 2.2"},...],
+//    "values":{"program":[{"label":"WAVETABLE","min":0,"max":31,"flag":false},...],"group":[...]}}
 // `inputLimit` is the most bytes an input may hold (until vornak_limit_input
 // sets another), `nameLength` the most bytes of a program or bank name,
 // `firstProgram` and `lastProgram` the range /P gives when it is left out,
@@ -539,7 +587,10 @@ void vornak_limit_input(std::size_t bytes) { gInputLimit = bytes; }
 // `mostPrograms` programs. `noteCodes` and `reasons` are every code a note
 // and a failure's reason may have. `models` are the models a memory image
 // may be read as (/2.2, /2.3): a call takes one by its `model` or its
-// `number` (the functions here take the number).
+// `number` (the functions here take the number). `values` are the values of
+// the listing, in the order of describe's parameterLabels, each with its
+// range in the listing's units (the widest any format holds) and whether it
+// is a single flag.
 const char* vornak_limits() {
     const ExportRequest defaults;
     Json json;
@@ -559,7 +610,16 @@ const char* vornak_limits() {
         json.open('{').key("model").string(m.model).key("number").number(static_cast<int>(m.hint));
         json.key("name").string(m.name).close('}');
     }
-    json.close(']').close('}');
+    json.close(']').key("values").open('{');
+    for (const bool inGroup : {false, true}) {
+        json.key(inGroup ? "group" : "program").open('[');
+        for (const ValueRange& v : valueRanges(inGroup)) {
+            json.open('{').key("label").string(v.label()).key("min").number(v.min).key("max").number(v.max);
+            json.key("flag").boolean(v.flag).close('}');
+        }
+        json.close(']');
+    }
+    json.close('}').close('}');
     return answer(json);
 }
 

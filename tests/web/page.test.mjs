@@ -10,8 +10,8 @@ import { unzipSync } from 'fflate';
 
 import { createVornak } from '../../web/vornak.mjs';
 import {
-  addFiles, corpusFiles, decodeText, download, exampleFiles, exportSwitches, inputFiles, launchChromium, openPage, pageUrl, press,
-  random, root, runNative, sameBytes, tempDir, toolMessage,
+  addFiles, corpusFiles, decodeText, download, exampleFiles, exportSwitches, inputFiles, launchChromium, listedValues, openPage, pageUrl,
+  press, random, root, runNative, sameBytes, tempDir, toolMessage,
 } from './support.mjs';
 import { bankLine, browse, failedItem, listingOf, selectBank, writeAll } from './workspace.mjs';
 
@@ -186,28 +186,16 @@ test('dropped files convert with the chosen range, group and model; a range in w
   await page.close();
 });
 
-// The numbers of a program's block in the tool's listing, for group A (0)
-// or B (1): labelled ones by label, the P: and GR: columns by position.
-function listedValues(listing, program, group) {
-  const lines = listing.split('\n');
-  const at = lines.findIndex((line) => line.startsWith(`PROG:${String(program).padEnd(3)}WAVETABLE`));
-  const block = lines.slice(at, at + 12).map((line) => line.split(/ {4}(?=PROG|GROUP|P:|GR:)/)[group] || line);
-  const values = {};
-  for (const line of block) {
-    for (const [, label, value] of line.matchAll(/\b([A-Z][A-Z-]+):? *(-?\d+)/g)) if (!(label in values)) values[label] = value;
-    const columns = /^(P|GR):(?:\d+ *|[ab] )(.*)$/.exec(line);
-    if (columns) columns[2].match(/-?\d+/g).forEach((v, i) => { values[`${columns[1]}:${i + 1}`] = v; });
-    const semit = /SEMIT:(.*)$/.exec(line);
-    if (semit) semit[1].match(/-?\d+/g).forEach((v, i) => { values[`SEMIT ${i + 1}`] = v; });
-  }
-  values.TTUNE = /TTUNE:(\d+)/.exec(block.join('\n'))[1];
-  return values;
-}
-
+// The values shown: a table of two programs, or the fields of one (a
+// switch as 0 or 1, a value the format does not hold as its text).
 async function valueTable(page) {
-  return page.locator('#program table.values tbody tr').evaluateAll((rows) => rows.map((row) => ({
+  return page.locator('#program table.values tbody tr:not(.section)').evaluateAll((rows) => rows.map((row) => ({
     label: row.querySelector('th').firstChild.textContent,
-    cells: [...row.querySelectorAll('td')].map((td) => td.textContent),
+    cells: [...row.querySelectorAll('td')].map((td) => {
+      const field = td.querySelector('input');
+      if (!field) return (td.querySelector('.fixed') || td).textContent;
+      return field.type === 'checkbox' ? String(Number(field.checked)) : field.value;
+    }),
     differs: row.classList.contains('differs'),
   })));
 }
@@ -435,6 +423,18 @@ test('on a phone nothing scrolls sideways and every control is at least 24 px; n
   await press(page.locator('#tabs').getByRole('button', { name: 'Banks', exact: true }));
   const inDialog = await sendDialog('at 360 px');
   assert.deepEqual(inDialog, { wide: [], small: [] }, 'the send dialog at 360 px');
+
+  // One program: its values as fields, with Randomize and Blend open.
+  await press(page.locator('#tabs').getByRole('button', { name: 'Program', exact: true }));
+  await press(page.getByRole('button', { name: 'Stop comparing' }));
+  await page.getByRole('spinbutton', { name: 'P:3, group A' }).waitFor();
+  for (const tool of ['Randomize', 'Blend with another program']) await page.locator('#program summary').getByText(tool).click();
+  for (const width of [360, 1280]) {
+    await page.setViewportSize({ width, height: width === 360 ? 740 : 900 });
+    assert.deepEqual(await page.evaluate(measure), { wide: [], small: [] }, `a program's fields at ${width} px`);
+    await axe(`a program's fields at ${width} px`);
+  }
+  await page.screenshot({ path: join(artifacts, 'vornak-page-1280-program.png') });
   await context.close();
 });
 

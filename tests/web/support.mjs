@@ -107,6 +107,24 @@ export function sameBytes(a, b) {
   return Buffer.from(a).equals(Buffer.from(b));
 }
 
+// The numbers of a program's block in the tool's listing, for group A (0)
+// or B (1): labelled ones by label, the P: and GR: columns by position.
+export function listedValues(listing, program, group) {
+  const lines = listing.split('\n');
+  const at = lines.findIndex((line) => line.startsWith(`PROG:${String(program).padEnd(3)}WAVETABLE`));
+  const block = lines.slice(at, at + 12).map((line) => line.split(/ {4}(?=PROG|GROUP|P:|GR:)/)[group] || line);
+  const values = {};
+  for (const line of block) {
+    for (const [, label, value] of line.matchAll(/\b([A-Z][A-Z-]+):? *(-?\d+)/g)) if (!(label in values)) values[label] = value;
+    const columns = /^(P|GR):(?:\d+ *|[ab] )(.*)$/.exec(line);
+    if (columns) columns[2].match(/-?\d+/g).forEach((v, i) => { values[`${columns[1]}:${i + 1}`] = v; });
+    const semit = /SEMIT:(.*)$/.exec(line);
+    if (semit) semit[1].match(/-?\d+/g).forEach((v, i) => { values[`SEMIT ${i + 1}`] = v; });
+  }
+  values.TTUNE = /TTUNE:(\d+)/.exec(block.join('\n'))[1];
+  return values;
+}
+
 // ---- The page in Chromium -------------------------------------------------
 
 export const pageUrl = `file://${pagePath}`;

@@ -110,6 +110,8 @@ test('every field the engine answers is declared in the types, and every field d
     if (sounds) ask('similar', sounds[0], sounds, { count: 2 });
   }
   ask('compose', { banks: {}, programs: [{ bank: 'none', program: 0 }] });
+  // A value set that a memory image holds only in steps of 2.
+  ask('compose', { banks: { 'demo23.syx': files['demo23.syx'] }, programs: [{ bank: 'demo23.syx', program: 3, set: { a: { 'P:3': 41 } } }] });
   ask('convert', files['demo23.syx'], { to: 'O', names: ['x'.repeat(28)] });
   vornak.dispose();
 

@@ -203,8 +203,37 @@ export function checkDescribe(facts, name, bytes, options) {
   };
 }
 
+// The parts of a slot's `set`, in the order the engine numbers them.
+const setParts = ['program', 'a', 'b'];
+
+// A slot's new values: { program, a, b }, each an object of labels to whole
+// numbers, answered as [part number, label, value] in order. Which labels
+// there are and what they range over the engine says (a request that cannot
+// be met); here only the form is checked.
+function settingsOf(slot, set) {
+  const parts = optionsOf(`the set of slot ${slot}`, set, setParts);
+  const settings = [];
+  setParts.forEach((part, number) => {
+    const values = parts[part];
+    if (values === undefined || values === null) return;
+    if (typeof values !== 'object' || Array.isArray(values)) {
+      refuse(`${part} in the set of slot ${slot} must be an object of labels to values, not ${show(values)}`);
+    }
+    for (const label of Object.keys(values)) {
+      checkText(`a label in the set of slot ${slot}`, label);
+      const value = values[label];
+      if (typeof value !== 'number' || !Number.isInteger(value)) {
+        refuse(`${label} of ${part} in the set of slot ${slot} must be a whole number, not ${show(value)}`);
+      }
+      settings.push([number, label, value]);
+    }
+  });
+  return settings;
+}
+
 // A call of compose: the banks as input files, each slot { bank, program,
-// name } with its name as bytes by the text rule, or null.
+// name, set } with its name as bytes by the text rule and its new values
+// (settingsOf), or null.
 export function checkCompose(facts, request) {
   const o = optionsOf('the request of compose', request, ['banks', 'programs', 'format', 'model', 'group', 'bankName']);
   const banks = inputFiles(o.banks, facts);
@@ -213,11 +242,12 @@ export function checkCompose(facts, request) {
     refuse(`programs has ${o.programs.length} slots; a bank holds at most ${facts.limits.mostPrograms} programs`);
   }
   const names = nameBytes();
-  const programs = o.programs.map((slot) => (slot === null || slot === undefined ? null : optionsOf('a slot', slot, ['bank', 'program', 'name'])));
+  const programs = o.programs.map((slot) => (slot === null || slot === undefined ? null : optionsOf('a slot', slot, ['bank', 'program', 'name', 'set'])));
   const slots = programs.map((s, i) => s && {
     bank: checkText('the bank of a slot', s.bank),
     program: wholeNumber('the program of a slot', s.program),
     name: s.name === undefined || s.name === null ? null : names.of(`the name of slot ${i}`, s.name),
+    set: settingsOf(i, s.set),
   });
   const format = formatOf('format', o.format ?? facts.limits.defaultFormat, facts);
   const bankName = o.bankName === undefined || o.bankName === null ? null : names.of('the bank name', o.bankName);

@@ -88,6 +88,11 @@ function engineOver(module, inputLimit) {
     module.HEAP32.set(numbers, block >> 2);
     return block;
   };
+  const doubles = (numbers) => {
+    const block = alloc(8 * numbers.length);
+    module.HEAPF64.set(numbers, block >> 3);
+    return block;
+  };
   const byteStrings = (list) => {
     const block = alloc(list.reduce((n, b) => n + (b ? b.length + 1 : 0), 4 * list.length));
     let at = block + 4 * list.length;
@@ -171,12 +176,21 @@ function engineOver(module, inputLimit) {
       const r = checkCompose(facts, request);
       live();
       if (r.refusal) return { ok: false, exitCode: 1, reason: 'bad-request', message: r.refusal, bytes: null };
+      // The new values of every slot, one setting after another.
+      const set = r.slots.flatMap((s, i) => (s ? s.set.map(([part, label, value]) => ({ slot: i, part, label, value })) : []));
+      // Each label is handed over once, however many slots set it.
+      const labels = [...new Set(set.map((s) => s.label))];
+      const labelAt = (block) => {
+        const at = new Map(labels.map((label, i) => [label, module.HEAPU32[(block >> 2) + i]]));
+        return ints(set.map((s) => at.get(s.label)));
+      };
       return work(() => {
         give(r.banks);
         const answer = answered(answerAt(module._vornak_compose(r.slots.length,
           strings(r.slots.map((s) => (s ? s.bank : null))), ints(r.slots.map((s) => (s ? s.program : 0))),
           byteStrings(r.slots.map((s) => s?.name ?? null)), r.format.letter.charCodeAt(0), r.hint, r.group,
-          r.bankName ? module.HEAPU32[byteStrings([r.bankName]) >> 2] : 0)));
+          r.bankName ? module.HEAPU32[byteStrings([r.bankName]) >> 2] : 0, set.length, ints(set.map((s) => s.slot)),
+          ints(set.map((s) => s.part)), labelAt(strings(labels)), doubles(set.map((s) => s.value)))));
         const { size, ...rest } = answer;
         return { ...rest, bytes: answer.exitCode === 0 ? made(0, size) : null };
       });

@@ -25,7 +25,7 @@ export function parameters(bank, program) {
   return cached(bank, `values ${program}`, async () => {
     const answer = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: [program], conversions: false });
     if (!engine.succeeded(answer) || !answer.parameters.length) throw new Error(engine.failure(answer));
-    return { labels: answer.parameterLabels, values: answer.parameters[0] };
+    return { labels: answer.parameterLabels, values: answer.parameters[0], writesAs: answer.writesAs ?? null };
   });
 }
 
@@ -106,7 +106,7 @@ export async function composeNewBank() {
     }
     const name = `bank-${slot.bankId}`;
     if (bank && !(name in banks)) banks[name] = await bytesOf(bank);
-    programs.push({ bank: name, program: slot.program, name: slot.name });
+    programs.push({ bank: name, program: slot.program, name: slot.name, ...(slot.set ? { set: slot.set } : {}) });
     given.push(slot.name ?? (named && bank && engine.succeeded(bank.summary) ? collectionName(bank, slot.program)?.name ?? null : null));
   }
   const request = { banks, format, model: state.settings.model, group: formatByLetter(format).group ? group : undefined,

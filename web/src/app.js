@@ -73,7 +73,8 @@ async function saveCollection() {
   const indexOf = (list) => {
     const place = new Map(list.map((bank, i) => [bank.id, i]));
     return savedIndex({ engine: version, model: state.settings.model, banks: list, marks: [...state.marks], newBank: { name: state.newBank.name,
-      slots: state.newBank.slots.map((s) => (s && place.has(s.bankId) ? { bank: place.get(s.bankId), program: s.program, name: s.name } : null)) } });
+      slots: state.newBank.slots.map((s) => (s && place.has(s.bankId) ? { bank: place.get(s.bankId), program: s.program, name: s.name, set: s.set }
+        : null)) } });
   };
   let index = indexOf(banks);
   const kept = new Map((await reading).map((bytes, i) => [missing[i], bytes]));
@@ -189,7 +190,7 @@ const viewActions = {
   say: (text) => say('programs', text),
   show: showProgram,
   compare: compareProgram,
-  add: (bankId, program, region = 'programs') => addToNewBank(bankId, program, region),
+  add: (bankId, program, region = 'programs', set = null, name = null) => addToNewBank(bankId, program, region, set, name),
   compose: answers.composeNewBank,
   download: downloadNewBank,
   save: saveCollection,

@@ -5,6 +5,7 @@
 // chosen for it by the engine.
 import { button, count, element, formatOptions, keepingFocus, notesBox, plural, whenSettled } from './dom.js';
 import { allKept } from './collection.js';
+import { GROUP_WORDS, setSize } from './edits.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { sameSounds, whenIndexed } from './sounds.js';
@@ -69,16 +70,18 @@ function roomLeft(region) {
   return false;
 }
 
-// Adds a program at the end and says so in the region it was asked from.
-export function addToNewBank(bankId, program, region) {
+// Adds a program at the end (with the values edited in `set`, and a name
+// of its own, where given) and says so in the region it was asked from.
+export function addToNewBank(bankId, program, region, set = null, name = null) {
   if (!roomLeft(region)) return;
-  const slot = addSlot({ bankId, program, name: null });
-  say(region, `Added ${where(bankById(bankId), program)} to the new bank as slot ${slot}.`);
+  const slot = addSlot({ bankId, program, name, set });
+  say(region, `Added ${where(bankById(bankId), program)}${set ? ' as edited' : ''} to the new bank as slot ${slot}.`);
 }
 
-// What marks a slot: the same sound as another slot, or as a program of a
-// bank it does not come from.
+// What marks a slot: its values edited, or the same sound as another slot,
+// or as a program of a bank it does not come from.
 function sameSoundMark(slot, k) {
+  if (slot.set) return `edited: ${plural(setSize(slot.set), 'value')} changed`;
   const bank = bankById(slot.bankId);
   const sound = bank.summary.sounds[slot.program];
   const twin = state.newBank.slots.findIndex((s, i) => i !== k && s && readable(bankById(s.bankId))
@@ -202,6 +205,11 @@ function scheduleReport() {
       text = ok ? answer.report.text : `Cannot be written: ${failure(answer)}`;
       if (ok && answer.namesProblem) text += ` The names from the collection are left out: ${answer.namesProblem}`;
       if (ok) notes = answer.report.notes;
+      // Edited values the format keeps otherwise.
+      const rounded = ok ? answer.report.rounded || [] : [];
+      if (rounded.length) {
+        text += ` Kept otherwise in a ${format().name}: ${rounded.map((r) => `slot ${r.slot}, ${r.label} of ${GROUP_WORDS[r.part]}: ${r.asked} as ${r.written}`).join('; ')}.`;
+      }
     } catch (error) {
       text = `Cannot be written: the engine stopped (${error.message}).`;
     }

@@ -19,6 +19,7 @@
 // Banks kept by an earlier page (with the whole answer in `summary`) are
 // read again by the engine.
 import { version } from '../vornak.mjs';
+import { cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
 
 const DB_NAME = 'vornak';
@@ -148,7 +149,8 @@ function wellFormed(r) {
 export async function loadCollection(limits) {
   const [records, newBank, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([request(banks.getAll()),
     request(meta.get('newBank')), request(sounds.getAllKeys()), request(sounds.getAll())]));
-  const { mostPrograms, nameLength } = await limits;
+  const engineLimits = await limits;
+  const { mostPrograms, nameLength } = engineLimits;
   const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size,
     facts: r.engine === version && factsFit(r.facts, mostPrograms) ? r.facts : null,
     built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order,
@@ -160,9 +162,11 @@ export async function loadCollection(limits) {
     const mark = isSound(sound) ? cleanMark(marks[i], nameLength) : null;
     if (mark) kept.push([sound, mark]);
   });
-  // The new bank's shape is checked where it is taken (state.js); its size here.
+  // The new bank's shape is checked where it is taken (state.js); its size
+  // and its slots' edited values here.
   const fits = newBank && Array.isArray(newBank.slots) && newBank.slots.length <= mostPrograms;
-  return { banks: good, newBank: fits ? newBank : null, marks: kept };
+  const slots = fits ? newBank.slots.map((slot) => (slot && typeof slot === 'object' ? { ...slot, set: cleanSet(slot.set, engineLimits) } : slot)) : [];
+  return { banks: good, newBank: fits ? { ...newBank, slots } : null, marks: kept };
 }
 
 // The whole answers of kept banks ({ id, facts } each), read in one

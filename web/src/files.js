@@ -258,7 +258,7 @@ async function addSaved(name, saved, digests) {
   if (saved.marks.length) parts.push(`names, tags or notes of ${plural(saved.marks.length, 'sound')}`);
   const slots = saved.newBank ? saved.newBank.slots.length : 0;
   if (slots && !state.newBank.slots.length) {
-    keptNewBank({ name: saved.newBank.name, slots: saved.newBank.slots.map((s) => s && { bankId: ids[s.bank], program: s.program, name: s.name }) });
+    keptNewBank({ name: saved.newBank.name, slots: saved.newBank.slots.map((s) => s && { bankId: ids[s.bank], program: s.program, name: s.name, set: s.set }) });
     parts.push(`its new bank of ${plural(slots, 'slot')}`);
   } else if (slots) {
     parts.push(`its new bank of ${plural(slots, 'slot')} was left out, since the new bank here has slots`);

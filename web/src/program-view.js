@@ -1,11 +1,14 @@
-// A program's values as a labelled table, group A beside group B, under the
-// labels the listing uses, and its sound (sound-view.js); with a second
-// program (from any bank) beside it, the values that differ are marked, and
-// the table can show those alone. A 2.V program beside the PPG program it
-// holds a group of is compared as a 2.V bank keeps it. The view is made
-// when another program is shown; when the banks or the marks change, what
-// depends on them is brought up to date in place.
-import { button, element, redraw, whenSettled } from './dom.js';
+// A program's values under the labels the listing uses, group A beside
+// group B, as controls that edit them (edit-view.js), and its sound
+// (sound-view.js), the edited program's once it is edited; with a second
+// program (from any bank) beside it, a table of the two, where the values
+// that differ are marked, and the table can show those alone. A 2.V
+// program beside the PPG program it holds a group of is compared as a 2.V
+// bank keeps it. The view is made when another program is shown; when the
+// banks or the marks change, what depends on them is brought up to date
+// in place.
+import { button, element, keepingFocus, redraw, whenSettled } from './dom.js';
+import { editor } from './edit-view.js';
 import { heldOnlyBy, linkBetween } from './links.js';
 import { soundSection } from './sound-view.js';
 import { indexed, knownAs, namesOfProgram, sameSoundText, whenIndexed } from './sounds.js';
@@ -123,7 +126,7 @@ export async function drawProgram() {
       button('Add to new bank', () => actions.add(bank.id, program, 'program'),
         { className: 'quiet', label: `Add to new bank: ${title(picks[i])}`, dataset: { key: `add ${i}` } }));
   }));
-  const { table, differing, total } = valuesTable(answers, two);
+  const { table, differing, total } = two ? valuesTable(answers) : {};
   const drawComparison = () => {
     if (!two || !indexed()) return;
     const linked = linkSentence(pairs, answers);
@@ -135,6 +138,7 @@ export async function drawProgram() {
     two ? button('Stop comparing', () => stopComparing(), { className: 'quiet' }) : null,
     button('Close', () => closeProgram(), { className: 'quiet' }));
   let filter = null;
+  let values;
   if (two) {
     const box = element('input', { type: 'checkbox', checked: differencesOnly });
     box.addEventListener('change', () => {
@@ -142,9 +146,26 @@ export async function drawProgram() {
       table.classList.toggle('differences-only', differencesOnly);
     });
     filter = element('label', { className: 'check' }, box, element('span', { textContent: 'Only the values that differ' }));
+    table.classList.toggle('differences-only', differencesOnly);
+    values = element('div', { className: 'values-wrap', tabIndex: 0, attrs: { role: 'region', 'aria-label': 'Program values' } }, table);
   }
-  table.classList.toggle('differences-only', two && differencesOnly);
-  const sound = two ? null : soundSection(pairs[0].bank, pairs[0].program, actions);
+  // One program: its values edited, and the sound of the program as edited.
+  let sound = null;
+  const soundBox = element('div');
+  if (!two) {
+    const { bank, program } = pairs[0];
+    let edited = null;
+    const drawSound = () => {
+      sound = soundSection(bank, program, actions, edited);
+      keepingFocus(soundBox, () => soundBox.replaceChildren(sound.section));
+    };
+    drawSound();
+    values = editor(bank, program, answers[0], { ...actions, edited: (found) => {
+      if ((found && found.sound) === (edited && edited.sound)) return;
+      edited = found;
+      drawSound();
+    } }).element;
+  }
   const refresh = () => {
     drawCaptions();
     drawComparison();
@@ -154,25 +175,25 @@ export async function drawProgram() {
   drawComparison();
   drawn = { key: wanted, summaries, refresh };
   if (!indexed()) whenIndexed(() => drawn.refresh === refresh && refresh());
-  ui.view.replaceChildren(...[captions, filter, comparison,
-    element('div', { className: 'values-wrap', tabIndex: 0, attrs: { role: 'region', 'aria-label': 'Program values' } }, table),
-    sound?.section, controls].filter(Boolean));
+  // Drawn again for the same program (its bank read again), a field being
+  // typed in keeps the keyboard and the text.
+  keepingFocus(ui.view, () => ui.view.replaceChildren(...[captions, filter, comparison, values, two ? null : soundBox, controls].filter(Boolean)));
 }
 
-// The table of values: for each program its group A and group B column;
-// program values are shown once per program (in its group A column; the
-// group B column repeats them).
-function valuesTable(answers, two) {
+// The table of two programs' values: for each its group A and group B
+// column; program values are shown once per program (in its group A
+// column; the group B column repeats them).
+function valuesTable(answers) {
   const { labels } = answers[0];
   const columns = [];
   answers.forEach((a, i) => {
-    const which = two ? (i === 0 ? 'First' : 'Second') : 'Group';
+    const which = i === 0 ? 'First' : 'Second';
     columns.push({ head: `${which} A`, values: a.values.a, program: a.values.program });
     columns.push({ head: `${which} B`, values: a.values.b, program: a.values.program });
   });
   let differing = 0;
   const row = (label, cells) => {
-    const differs = two && cells.some((c, i) => c !== cells[i % 2]);
+    const differs = cells.some((c, i) => c !== cells[i % 2]);
     if (differs) differing += 1;
     return element('tr', { className: differs ? 'differs' : '' },
       element('th', { scope: 'row' }, label, differs ? element('span', { className: 'visually-hidden', textContent: ' (differs)' }) : null),
@@ -181,7 +202,7 @@ function valuesTable(answers, two) {
   const rows = [...labels.program.map((label, k) => row(label, columns.map((c) => c.program[k]))),
     ...labels.group.map((label, k) => row(label, columns.map((c) => c.values[k])))];
   const table = element('table', { className: 'values' },
-    element('caption', { className: 'visually-hidden', textContent: two ? 'The two programs’ values' : 'Values as the listing shows them' }),
+    element('caption', { className: 'visually-hidden', textContent: 'The two programs’ values' }),
     element('thead', {}, element('tr', {}, element('th', { scope: 'col', textContent: 'Value' }),
       ...columns.map((c) => element('th', { scope: 'col', textContent: c.head })))),
     element('tbody', {}, ...rows));

@@ -7,6 +7,7 @@
 // damaged is said, part by part, so that what is whole can still be taken;
 // one saved by a newer page is refused in words.
 import { summaryFits } from './collection.js';
+import { cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
 import { keptModel } from './state.js';
 import { zipFiles } from './zip.js';
@@ -27,7 +28,7 @@ const isFileName = (name, limits) => isText(name) && name.length > 0 && name.len
 // The index of a saved collection: `collection` is { engine, model, banks:
 // [{ name, digest, summary, built, received, sameAs }], marks: [[sound,
 // mark]], newBank: { name, slots: [{ bank (its place in banks), program,
-// name } or null] } }. Answers the names of the banks' files in the archive
+// name, set (the values edited, or null) } or null] } }. Answers the names of the banks' files in the archive
 // and the index's bytes, for makeSaved.
 export function savedIndex(collection) {
   const files = collection.banks.map((bank, i) => `banks/${String(i + 1).padStart(4, '0')} ${bank.name.replace(/\\/g, '_')}`);
@@ -151,7 +152,9 @@ function readNewBank(saved, banks, limits) {
     if (slot === null) return null;
     if (!slot || !Number.isInteger(slot.bank) || slot.bank < 0 || slot.bank >= banks || !Number.isInteger(slot.program)
       || slot.program < 0 || (slot.name !== null && !isText(slot.name))) damaged();
-    return { bank: slot.bank, program: slot.program, name: slot.name === null ? null : slot.name.slice(0, limits.nameLength) };
+    // Edited values: none in a collection saved before programs were edited.
+    const set = slot.set === undefined || slot.set === null ? null : cleanSet(slot.set, limits) ?? damaged();
+    return { bank: slot.bank, program: slot.program, name: slot.name === null ? null : slot.name.slice(0, limits.nameLength), set };
   });
   return { name: isText(saved.name) ? saved.name.slice(0, limits.nameLength) : '', slots };
 }

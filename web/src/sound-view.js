@@ -3,14 +3,15 @@
 // shares it: a favourite mark, a name of their own, tags, a note), the
 // other programs of the same sound or that the PPG holds the same, the 2.V
 // programs linked to it, and the nearest sounds of the collection. The
-// section is made once for a program and brought up to date in place when
-// the banks or the marks change: a field being typed in is never touched.
+// section is made once for a program (and for each sound it is edited to)
+// and brought up to date in place when the banks or the marks change: a
+// field being typed in is never touched.
 import { textToBytes } from '../vornak.mjs';
 import { button, element, plural, redraw } from './dom.js';
 import { say } from './layout.js';
 import { heldOnlyBy, linksOf, sameRecord } from './links.js';
 import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
-import { indexed, knownAs, namesOfProgram, sameSounds } from './sounds.js';
+import { indexed, knownAs, knownNames, namesOfProgram, programsByRecord, programsOf, sameSounds } from './sounds.js';
 import { markOf, programName, state, where } from './state.js';
 
 // A sound that many programs share lists its first ones and counts the others.
@@ -24,16 +25,18 @@ const nearness = (distance) => (distance < 0.5 ? 'nearly the same' : distance < 
 
 // `actions`: { show, compare, mark(sound, mark), similar(sound) -> promise
 // of [{ bank, program, holders, distance }], parameters(bank, program) ->
-// promise of { labels, values } }. Answers { section, update() }.
-export function soundSection(bank, program, actions) {
-  const sound = bank.summary.sounds[program];
+// promise of { labels, values } }. `edited`: the sound and record of the
+// program as edited ({ sound, record }), or null for the program as its
+// bank holds it. Answers { section, update() }.
+export function soundSection(bank, program, actions, edited = null) {
+  const sound = edited ? edited.sound : bank.summary.sounds[program];
   const known = element('div');
   const form = marksForm(sound, actions);
   const lists = [element('div'), element('div'), element('div')];
   const near = element('ol', { className: 'near', attrs: { 'aria-labelledby': 'near-title' } },
     element('li', { className: 'hint', textContent: 'Finding the nearest sounds…' }));
   const section = element('section', { className: 'sound', attrs: { 'aria-labelledby': 'sound-title' } },
-    element('h3', { id: 'sound-title', textContent: 'The sound' }), known, form.element, ...lists,
+    element('h3', { id: 'sound-title', textContent: edited ? 'The sound as edited' : 'The sound' }), known, form.element, ...lists,
     element('h4', { id: 'near-title', textContent: 'Nearest sounds in the collection' }),
     element('p', { className: 'hint', textContent: `The distance adds up how far apart the values lie, each over its range: 1 is one value `
       + `moved from one end to the other (or another wavetable, or one switch). Only sounds within ${ALIKE} are listed.` }),
@@ -43,11 +46,12 @@ export function soundSection(bank, program, actions) {
   const update = () => {
     form.update();
     if (!indexed()) return;
-    redraw(known, [knownLine(bank, program, actions)]);
-    redraw(lists[0], programList('Same sound', sameSounds(bank, program), () => '', actions));
-    redraw(lists[1], programList('The PPG holds these the same', sameRecord(bank, program),
-      (hit) => `differs in ${heldOnlyBy([{ bank, program }, hit])}`, actions));
-    redraw(lists[2], linkList(bank, program, actions));
+    redraw(known, [knownLine(bank, program, edited, actions)]);
+    redraw(lists[0], programList('Same sound', edited ? programsOf(sound) : sameSounds(bank, program), () => '', actions));
+    redraw(lists[1], programList('The PPG holds these the same', edited
+      ? programsByRecord(edited.record).filter((hit) => hit.bank.summary.sounds[hit.program] !== sound) : sameRecord(bank, program),
+    (hit) => `differs in ${heldOnlyBy([{ bank, program }, hit])}`, actions));
+    redraw(lists[2], edited ? [] : linkList(bank, program, actions));
     if (asked === state.revision) return;
     const mine = asked = state.revision;
     actions.similar(sound).then((found) => {
@@ -63,17 +67,18 @@ export function soundSection(bank, program, actions) {
   return { section, update };
 }
 
-// The names the program is known by; where the first is that of a program
-// the PPG holds the same (a file without names holds the record alone),
-// what that program holds more, once the engine has said.
-function knownLine(bank, program, actions) {
-  const names = namesOfProgram(bank, program).filter((n) => n.own || n.bank !== bank || n.program !== program);
+// The names the program (as edited) is known by; where the first is that
+// of a program the PPG holds the same (a file without names holds the
+// record alone), what that program holds more, once the engine has said.
+function knownLine(bank, program, edited, actions) {
+  const names = (edited ? knownNames(edited.sound, bank.summary.holdsNames ? null : edited.record) : namesOfProgram(bank, program))
+    .filter((n) => n.own || n.bank !== bank || n.program !== program);
   if (!names.length) return null;
   const [first, ...others] = names;
   const words = knownAs(first);
   const line = element('p', { className: 'known' }, element('strong', { textContent: `${words[0].toUpperCase()}${words.slice(1)}` }),
     others.length ? `; also ${others.map((n) => `${n.name}${n.own ? '' : ` (${n.bank.name})`}`).join(', ')}` : '');
-  if (first.byRecord) {
+  if (first.byRecord && !edited) {
     const more = element('span', { className: 'more' });
     line.append('. ', more);
     holdsMore(bank, program, first, actions).then((text) => { more.textContent = text; }, () => {});

@@ -38,15 +38,29 @@ export const state = {
   marks: new Map(),
   marksRevision: 0,
   // The new bank: its name and its slots in order; a slot is
-  // { bankId, program, name } (name null: the program's own) or null (a
-  // slot the format fills).
+  // { bankId, program, name, set } (name null: the program's own; set: the
+  // values edited, as compose takes them, or null) or null (a slot the
+  // format fills).
   newBank: { name: '', slots: [] },
+  // Programs edited in the program view, by editKey(): { bankId, program,
+  // now, undo and redo (what `now` was before and after each change), last
+  // (the kind of the last change: a run of blend steps is one change), from
+  // (what `now` was when a blend began), blendWith (the program blended
+  // with: { bankId, program } or null) }. `now` is { source, set }: the
+  // values changed (as compose takes them, or null) of the program whose
+  // record the edited one is written from: the program itself (source
+  // null), or the one blended with from half way on ({ bankId, program,
+  // values }, with its values as numbers).
+  edits: new Map(),
+  // Randomize's choices: how far (1 to 100 %) and which rows of values.
+  randomize: { amount: 20, rows: ['P:'] },
 };
 
 const listeners = new Map();
 
 // Topics: "ready", "banks" (added, removed or reordered), "bank" (one
 // bank's entry changed; the listener gets it), "selection", "program",
+// "edit" (a program's values edited; the listener gets the edit),
 // "newBank" (the listener gets what changed), "settings", "view", "browse",
 // "marks" (the listener gets the sounds whose marks changed).
 export function on(topic, listener) {
@@ -240,6 +254,7 @@ export function removeEverything() {
   state.checked.clear();
   state.selected = state.shown = state.compared = null;
   state.newBank = { name: '', slots: [] };
+  state.edits.clear();
   emit('banks');
   emit('selection');
   emit('program');
@@ -395,8 +410,64 @@ export function restoreNewBank(newBank) {
 // The new bank kept from an earlier visit, checked as far as its shape goes.
 export function keptNewBank(kept) {
   if (!kept || typeof kept !== 'object' || !Array.isArray(kept.slots)) return;
+  // A slot's set is checked against the engine's ranges where it is read.
   const slots = kept.slots.map((s) => (s && typeof s === 'object' && typeof s.bankId === 'string' && Number.isInteger(s.program)
-    ? { bankId: s.bankId, program: s.program, name: typeof s.name === 'string' ? s.name : null } : null));
+    ? { bankId: s.bankId, program: s.program, name: typeof s.name === 'string' ? s.name : null,
+      set: s.set && typeof s.set === 'object' ? s.set : null } : null));
   state.newBank = { name: typeof kept.name === 'string' ? kept.name : '', slots };
   newBankChanged('all');
+}
+
+// ---- Edited programs ---------------------------------------------------------
+
+const editKey = (bankId, program) => `${bankId} ${program}`;
+// The most changes Undo goes back.
+const MOST_UNDONE = 500;
+
+// The edit of a program, made when first asked for.
+export function editOf(bankId, program) {
+  const key = editKey(bankId, program);
+  if (!state.edits.has(key)) {
+    state.edits.set(key, { bankId, program, now: { source: null, set: null }, undo: [], redo: [], last: '', from: null, blendWith: null });
+  }
+  return state.edits.get(key);
+}
+
+// Whether an edit changes anything.
+export const edited = (edit) => Boolean(edit.now.set || edit.now.source);
+
+// The values of an edited program changed: `now` as the edit keeps it,
+// `kind` what changed it ('blend' for a step of the blend slider; the steps
+// of one blend are one change for Undo).
+export function changeEdit(edit, now, kind) {
+  if (kind !== 'blend' || edit.last !== 'blend') {
+    edit.undo.push(edit.now);
+    if (edit.undo.length > MOST_UNDONE) edit.undo.shift();
+    edit.redo = [];
+    if (kind === 'blend') edit.from = edit.now;
+  }
+  edit.now = now;
+  edit.last = kind;
+  emit('edit', edit);
+}
+
+// Undo ('undo') or Redo ('redo'); answers whether there was one.
+export function stepEdit(edit, way) {
+  const [from, to] = way === 'undo' ? [edit.undo, edit.redo] : [edit.redo, edit.undo];
+  if (!from.length) return false;
+  to.push(edit.now);
+  edit.now = from.pop();
+  edit.last = '';
+  emit('edit', edit);
+  return true;
+}
+
+export function blendWith(edit, pick) {
+  edit.blendWith = pick;
+  edit.last = '';
+  emit('edit', edit);
+}
+
+export function chooseRandomize(changes) {
+  Object.assign(state.randomize, changes);
 }
