@@ -1,7 +1,8 @@
 // The page's engine: the package's own worker (createVornakWorker), the one
 // the page's first script started (boot.js), and made again when it stops
-// (out of memory, say), so that one bad file never stops the page. Every question the page asks the engine, and
-// the reading of whether an answer is a success, goes through here. Many
+// (out of memory, say), so that one bad file never stops the page. Every
+// question the page asks the engine, and the reading of whether an answer
+// is a success, goes through here. Many
 // banks read at once are the engine's longest work: while the first engine
 // is at work, a second one reads banks beside it.
 import { createVornakWorker } from '../vornak.mjs';
