@@ -104,29 +104,22 @@ const module = heading('Vornak\'s engine, an ES module with the WebAssembly insi
 const client = heading('The client of Vornak\'s engine in a worker, without the engine') +
   await bundle('engine/client-module.js', { plugins: [made(sources)] });
 
-// The page's first script (src/boot.js), a classic one in its head: it
-// starts the engine's worker from the worker's script, which it carries.
-const boot = await bundle('src/boot.js', {
-  format: 'iife',
-  minify: true,
-  plugins: [made({ 'vornak:worker-script': `export default ${JSON.stringify(`var vornakWasmGzipBase64 = "${wasm}";\n${workerCode}`)};\n` })],
-});
-// The page's modules (web/src/*.js, from app.js on) bundled into its
-// module script, with the client of the engine in a worker (the page
-// imports it as ../vornak.mjs; the workers are those the first script
-// starts) and the ZIP writer from its npm package.
+// The page's modules (web/src/*.js, from app.js on) bundled into its one
+// inline script, with the engine's module (the page imports it as
+// ../vornak.mjs: the package's own worker runs the engine) and the ZIP
+// writer from its npm package.
 const engineModule = {
   name: 'engine-module',
   setup(bundler) {
-    bundler.onResolve({ filter: /^\.\.\/vornak\.mjs$/ }, () => ({ path: new URL('engine/client-module.js', here).pathname }));
+    bundler.onResolve({ filter: /^\.\.\/vornak\.mjs$/ }, () => ({ path: new URL('engine/module.js', here).pathname }));
   },
 };
-const app = await bundle('src/app.js', { minify: true, plugins: [engineModule, made(sources)] });
+const app = await bundle('src/app.js', { minify: true, plugins: [engineModule, made(engineSources)] });
 // The style minified, and the page's indentation dropped (it holds no
 // preformatted text), so that the one file carries the engine and little
 // else.
 const style = (await transform(read('src/style.css'), { loader: 'css', minify: true })).code.trim();
-for (const [name, text] of Object.entries({ boot, app, style })) {
+for (const [name, text] of Object.entries({ app, style })) {
   if (/<\/(script|style)/i.test(text)) throw new Error(`${name} holds a closing tag and cannot be inlined`);
 }
 
@@ -135,12 +128,12 @@ const fill = (name, text, values) => text.replace(/\{\{(\w+)\}\}/g, (_, key) => 
   return values[key];
 });
 
-// Only the page's own inline scripts, import map and style may run or apply,
+// Only the page's own inline script, import map and style may run or apply,
 // nothing is fetched, and no connection can be made.
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 const csp = [
   "default-src 'none'",
-  `script-src ${hash(boot)} ${hash(app)} 'wasm-unsafe-eval'`,
+  `script-src ${hash(app)} 'wasm-unsafe-eval'`,
   'worker-src blob:',
   `style-src ${hash(style)}`,
   'img-src data: blob:',
@@ -149,7 +142,7 @@ const csp = [
   "base-uri 'none'",
 ].join('; ');
 
-const page = fill('page.html', read('src/page.html').replace(/\n[ \t]+/g, '\n'), { csp, boot, style, app, version: `V${version}` });
+const page = fill('page.html', read('src/page.html').replace(/\n[ \t]+/g, '\n'), { csp, style, app, version: `V${version}` });
 
 const versionModule = [
   '// The version of Vornak\'s engine, as the tool\'s banner prints it: the',

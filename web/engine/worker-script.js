@@ -2,12 +2,6 @@
 // serves its global scope, node's worker thread its parentPort. web/build.mjs
 // bundles it into one classic script, which the module keeps as text.
 import { serveVornak } from './serve.js';
-import { compileEngine } from './wasm.js';
-
-// The WebAssembly is compiled as soon as the worker runs: a worker started
-// before its caller is ready to ask for the engine (the page's, say) has it
-// compiled by then. A failure is the engine's to say when it is made.
-compileEngine().catch(() => {});
 
 // In node, the module is asked of the process itself, so that the script
 // runs alike as CommonJS and as an ES module (node --input-type=module).

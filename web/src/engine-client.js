@@ -1,8 +1,7 @@
-// The page's engine: the package's own worker (createVornakWorker), the one
-// the page's first script started (boot.js), and made again when it stops
-// (out of memory, say), so that one bad file never stops the page. Every
-// question the page asks the engine, and the reading of whether an answer
-// is a success, goes through here. Many
+// The page's engine: the package's own worker (createVornakWorker), made
+// once and made again when it stops (out of memory, say), so that one bad
+// file never stops the page. Every question the page asks the engine, and
+// the reading of whether an answer is a success, goes through here. Many
 // banks read at once are the engine's longest work: while the first engine
 // is at work, a second one reads banks beside it.
 import { createVornakWorker } from '../vornak.mjs';
@@ -12,18 +11,8 @@ import { createVornakWorker } from '../vornak.mjs';
 const engines = [{ engine: null, waiting: 0 }];
 if ((globalThis.navigator?.hardwareConcurrency || 1) > 1) engines.push({ engine: null, waiting: 0 });
 
-// An engine in a worker from the page's first script (asked for at once:
-// the worker waits for the engine's first question).
-function engineInWorker() {
-  try {
-    return createVornakWorker({ worker: globalThis.vornakWorkers?.take() });
-  } catch (error) {
-    return Promise.reject(error);
-  }
-}
-
 function started(slot) {
-  slot.engine ??= engineInWorker();
+  slot.engine ??= createVornakWorker();
   const made = slot.engine;
   made.catch(() => {
     if (slot.engine === made) slot.engine = null; // the next question starts another
