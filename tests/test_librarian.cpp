@@ -777,7 +777,8 @@ TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
     EXPECT_EQ(keptBy2V(changed, kGroupA), keptBy2V(bank.programs[7], kGroupA));
     expectBothKept(changed);
     // Bits of the record outside its fields are part of the sound, and no
-    // 2.V program holds them: a 2.V program with them keeps itself but them.
+    // 2.V program holds them: a 2.V program that has them keeps all of itself
+    // but them.
     PpgProgram spare = readBytes(readFile(examplePath("demo23-o.fxb"))).bank.programs[3];
     spare.spareBits = 1;
     expectBothKept(spare);
