@@ -741,6 +741,17 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
     EXPECT_TRUE(readBytes(Bytes(built.bytes.begin(), built.bytes.end())).bank.is2V);
 }
 
+namespace {
+
+// Both groups' kept sounds at once are those found one by one.
+void expectBothKept(const PpgProgram& program) {
+    const KeptSounds both = keptBy2V(program, soundOf(program));
+    EXPECT_EQ(both.a, keptBy2V(program, kGroupA));
+    EXPECT_EQ(both.b, keptBy2V(program, kGroupB));
+}
+
+} // namespace
+
 // What a 2.V bank keeps of each group, found by the 2.V writer itself: a PPG
 // program's group strings are those of the 2.V programs written from it.
 TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
@@ -755,6 +766,8 @@ TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
                 const PpgProgram& written = v2.bank.programs[static_cast<std::size_t>(p)];
                 EXPECT_EQ(keptBy2V(written, kGroupA), keptBy2V(from, group)) << format.letter << " " << p;
                 EXPECT_EQ(keptBy2V(written, kGroupB), keptBy2V(written, kGroupA)) << "a 2.V program keeps itself";
+                expectBothKept(from);
+                expectBothKept(written);
             }
         }
     }
@@ -762,6 +775,13 @@ TEST(Sounds, KeptBy2VLinksA2VProgramToTheGroupItCameFrom) {
     changed.groups[kGroupB][kGroupFields[11].index] ^= 1; // P:6, kept whole by a 2.V bank
     EXPECT_NE(keptBy2V(changed, kGroupB), keptBy2V(bank.programs[7], kGroupB));
     EXPECT_EQ(keptBy2V(changed, kGroupA), keptBy2V(bank.programs[7], kGroupA));
+    expectBothKept(changed);
+    // Bits of the record outside its fields are part of the sound, and no
+    // 2.V program holds them: a 2.V program that has them keeps all of itself
+    // but them.
+    PpgProgram spare = readBytes(readFile(examplePath("demo23-o.fxb"))).bank.programs[3];
+    spare.spareBits = 1;
+    expectBothKept(spare);
 }
 
 TEST(Sounds, ReadBackAndMeasuredByTheirValues) {

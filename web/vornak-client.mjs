@@ -369,12 +369,17 @@ function checkSimilar(facts, sound, sounds, options, last) {
     return text;
   };
   isSound("sound", sound);
-  if (!Array.isArray(sounds)) refuse(`sounds must be an array of sounds, not ${show(sounds)}`);
+  const lines = typeof sounds === "string";
+  if (!lines && !Array.isArray(sounds)) refuse(`sounds must be an array of sounds or a text of them a line, not ${show(sounds)}`);
   const count = o.count ?? 5;
   if (typeof count !== "number" || Math.floor(count) !== count || count < 1 || count > facts.limits.mostPrograms) {
     refuse(`count must be a whole number from 1 to ${facts.limits.mostPrograms}, not ${show(count)}`);
   }
-  let same = Boolean(last) && last.length === sounds.length;
+  if (lines) {
+    const same2 = last === sounds;
+    return { sound, sounds, count, same: same2, message: { sound, sounds: same2 ? null : sounds, options: o } };
+  }
+  let same = Array.isArray(last) && last.length === sounds.length;
   for (let i = 0; i < sounds.length; i++) {
     if (!(i in sounds)) refuse(`sounds must list sounds; entry ${i} is none`);
     if (same && last[i] === sounds[i]) continue;
@@ -539,7 +544,7 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
       } catch (error) {
         return Promise.reject(error);
       }
-      if (message.sounds !== null) lastSounds = sounds.slice();
+      if (message.sounds !== null) lastSounds = typeof sounds === "string" ? sounds : sounds.slice();
       return send(message).catch((error) => {
         lastSounds = null;
         throw error;

@@ -832,11 +832,16 @@ export interface Vornak {
    * `sound`, nearest first, by the engine's distance over every value the
    * programs hold: each value's difference over its own range, a different
    * wavetable and each switch of a group counting one whole value. Sounds
-   * equal to `sound` are left out. The sounds are read once: a later call
-   * with an equal list (the same strings in the same order) searches it
-   * again at once, and a worker engine does not send it again.
+   * equal to `sound` are left out. `sounds` is a list, or one text of them
+   * a line (its lines split at each line break; a line break at its end
+   * ends the last line): a text crosses to a worker as one string, where a
+   * list of many thousand sounds is copied string by string. An answer's
+   * `index` is the place in the list, or the number of the line. The
+   * sounds are read once: a later call with an equal list (the same strings
+   * in the same order) or an equal text searches them again at once, and a
+   * worker engine does not send them again.
    */
-  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions | null): VornakNeighbour[];
+  similar(sound: string, sounds: readonly string[] | string, options?: VornakSimilarOptions | null): VornakNeighbour[];
   /**
    * The tool's listing of the bank, as it prints it (its banner first): the
    * run of `vornak [/P…] [/2.x] name`; `ok` false and the tool's message for
@@ -866,7 +871,7 @@ export interface VornakWorker {
   limits(): Promise<VornakLimits>;
   compose(request: VornakComposeRequest): Promise<VornakComposeResult>;
   convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
-  similar(sound: string, sounds: readonly string[], options?: VornakSimilarOptions | null): Promise<VornakNeighbour[]>;
+  similar(sound: string, sounds: readonly string[] | string, options?: VornakSimilarOptions | null): Promise<VornakNeighbour[]>;
   listing(name: string, bytes: VornakBytes, options?: VornakListingOptions | null): Promise<VornakListing>;
   /** Ends the worker; calls that wait and every later call are rejected. */
   dispose(): void;

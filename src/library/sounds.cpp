@@ -396,6 +396,28 @@ bool programOfSound(std::string_view sound, PpgProgram& program) noexcept {
 
 std::string keptBy2V(const PpgProgram& program, int group) { return soundOf(heldBy2V(program, group)); }
 
+namespace {
+
+// Whether two programs have the same sound: soundOf reads the values and
+// the record's spare bits alone.
+bool sameSound(const PpgProgram& a, const PpgProgram& b) noexcept {
+    return a.spareBits == b.spareBits &&
+           std::equal(std::begin(a.programValues), std::end(a.programValues), std::begin(b.programValues)) &&
+           std::equal(std::begin(a.groups[0]), std::end(a.groups[0]), std::begin(b.groups[0])) &&
+           std::equal(std::begin(a.groups[1]), std::end(a.groups[1]), std::begin(b.groups[1]));
+}
+
+} // namespace
+
+KeptSounds keptBy2V(const PpgProgram& program, const std::string& sound) {
+    const PpgProgram heldA = heldBy2V(program, kGroupA);
+    const PpgProgram heldB = heldBy2V(program, kGroupB);
+    KeptSounds kept;
+    kept.a = sameSound(heldA, program) ? sound : soundOf(heldA);
+    kept.b = sameSound(heldB, program) ? sound : sameSound(heldB, heldA) ? kept.a : soundOf(heldB);
+    return kept;
+}
+
 double soundDistance(const PpgProgram& a, const PpgProgram& b) noexcept {
     std::uint64_t units = 0;
     int derived = 0;

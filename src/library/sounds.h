@@ -40,6 +40,16 @@ bool programOfSound(std::string_view sound, PpgProgram& program) noexcept;
 // has, for A, what that program has for B.
 std::string keptBy2V(const PpgProgram& program, int group);
 
+// What a 2.V bank keeps of each group of a program, as keptBy2V gives it,
+// where `sound` is the program's own (soundOf): a group kept as the program
+// is, or as the other group is kept, takes that sound without making it
+// again.
+struct KeptSounds {
+    std::string a;
+    std::string b;
+};
+KeptSounds keptBy2V(const PpgProgram& program, const std::string& sound);
+
 // How far apart two programs are: every value the program holds (both
 // groups), each difference taken over the value's own range, added up. A
 // different wavetable counts as one whole value, and so does each switch of

@@ -252,16 +252,17 @@ void putBank(Json& json, const PpgBank& bank, const DescribeRequest& asked) {
     json.key("names").open('[');
     for (std::size_t p = 0; p < n; ++p) json.name(bank.programs[p].name);
     json.close(']');
+    std::vector<std::string> sounds(n);
     json.key("sounds").open('[');
-    for (std::size_t p = 0; p < n; ++p) json.string(soundOf(bank.programs[p]));
+    for (std::size_t p = 0; p < n; ++p) json.string(sounds[p] = soundOf(bank.programs[p]));
     json.close(']');
     json.key("records").open('[');
     for (std::size_t p = 0; p < n; ++p) json.string(recordOf(bank.programs[p]));
     json.close(']');
     json.key("keptBy2V").open('[');
     for (std::size_t p = 0; p < n; ++p) {
-        json.open('{').key("A").string(keptBy2V(bank.programs[p], kGroupA));
-        json.key("B").string(keptBy2V(bank.programs[p], kGroupB)).close('}');
+        const KeptSounds kept = keptBy2V(bank.programs[p], sounds[p]);
+        json.open('{').key("A").string(kept.a).key("B").string(kept.b).close('}');
     }
     json.close(']');
 

@@ -466,10 +466,17 @@ test('similar finds the nearest sounds by the engine\'s distance, the same in a 
   const other = sounds.slice(0, 20);
   assert.ok(vornak.similar(target, other).every((n) => n.index < 20), 'a new list is read anew');
   assert.throws(() => vornak.similar(target, ['a\nb']), TypeError);
+  // One text of the sounds, a line each, finds what the list finds.
+  const text = sounds.join('\n');
+  assert.deepEqual(vornak.similar(target, text, { count: 4 }), near);
+  assert.deepEqual(vornak.similar(target, `${text}\n`, { count: 4 }), near, 'a line break at the end');
+  assert.throws(() => vornak.similar(target, 5), TypeError);
   const worker = await createVornakWorker();
   try {
     assert.deepEqual(await worker.similar(target, sounds, { count: 4 }), near);
     assert.deepEqual(await worker.similar(target, sounds, { count: 4 }), near, 'the list kept by the worker');
+    assert.deepEqual(await worker.similar(sounds[7], text), vornak.similar(sounds[7], sounds));
+    assert.deepEqual(await worker.similar(sounds[7], text), vornak.similar(sounds[7], sounds), 'the text kept by the worker');
     assert.deepEqual(await worker.similar(sounds[7], other), vornak.similar(sounds[7], other));
   } finally {
     worker.dispose();

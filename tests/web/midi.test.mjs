@@ -230,6 +230,8 @@ test('a cut dump\'s dialog repeats its note, names the untrusted slots and sends
   await dialog.getByRole('note').getByText('The dump ends after 2,998 of the 5,120 bytes').waitFor();
   await dialog.getByText('slots 0–57: programs 0–57 of cut.syx', { exact: true }).waitFor();
   await dialog.getByText('slots 58–99: programs 58–99 of cut.syx, which cannot be trusted: the file is cut short').waitFor();
+  await dialog.getByText('The dump carries everything of the programs for slots 0–57; for slots 58–99 only what was read '
+    + 'of programs that cannot be trusted: the file is cut short.', { exact: true }).waitFor();
   const overwrite = dialog.getByRole('button', { name: 'Overwrite the instrument’s memory' });
   const confirm = dialog.getByLabel('Slots 58–99 get programs that cannot be trusted: the file is cut short: send them all the same');
   assert.equal(await overwrite.isDisabled(), true, 'not without the confirmation');
@@ -244,9 +246,15 @@ test('a cut dump\'s dialog repeats its note, names the untrusted slots and sends
   await dialog.getByLabel('From', { exact: true }).press('Tab');
   await dialog.getByText('slots 8–49: programs 58–99 of cut.syx, which cannot be trusted: the file is cut short').waitFor();
   assert.equal(await overwrite.isDisabled(), true);
+  await dialog.getByLabel('From', { exact: true }).fill('60');
+  await dialog.getByLabel('From', { exact: true }).press('Tab');
+  await dialog.getByText('The dump carries only what was read of programs that cannot be trusted: the file is cut short.',
+    { exact: true }).waitFor();
+  await dialog.getByLabel('From', { exact: true }).fill('50');
   await dialog.getByLabel('to', { exact: true }).fill('57');
   await dialog.getByLabel('to', { exact: true }).press('Tab');
   await dialog.getByText('slots 0–7: programs 50–57 of cut.syx', { exact: true }).waitFor();
+  await dialog.getByText('The dump carries everything of these programs.', { exact: true }).waitFor();
   assert.equal(await overwrite.isDisabled(), false);
   await dialog.getByRole('button', { name: 'Cancel' }).click();
   assert.equal((await page.evaluate(() => window.midiStandIn.sent)).length, 0);

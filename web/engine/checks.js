@@ -275,9 +275,10 @@ export function checkListing(facts, name, bytes, options) {
 }
 
 // A call of similar: the sound, the sounds to search (as describe answers
-// them: text without line breaks), and how many to find (5 unless asked).
-// `same`: the sounds are those of the last call (`last`, the list it was
-// given), which the engine keeps read; they are not sent again.
+// them: text without line breaks; a list, or one text of them a line), and
+// how many to find (5 unless asked). `same`: the sounds are those of the
+// last call (`last`, the list or text it was given), which the engine keeps
+// read; they are not sent again.
 export function checkSimilar(facts, sound, sounds, options, last) {
   const o = optionsOf('the options of similar', options, ['count']);
   const isSound = (what, text) => {
@@ -285,12 +286,17 @@ export function checkSimilar(facts, sound, sounds, options, last) {
     return text;
   };
   isSound('sound', sound);
-  if (!Array.isArray(sounds)) refuse(`sounds must be an array of sounds, not ${show(sounds)}`);
+  const lines = typeof sounds === 'string';
+  if (!lines && !Array.isArray(sounds)) refuse(`sounds must be an array of sounds or a text of them a line, not ${show(sounds)}`);
   const count = o.count ?? 5;
   if (typeof count !== 'number' || Math.floor(count) !== count || count < 1 || count > facts.limits.mostPrograms) {
     refuse(`count must be a whole number from 1 to ${facts.limits.mostPrograms}, not ${show(count)}`);
   }
-  let same = Boolean(last) && last.length === sounds.length;
+  if (lines) {
+    const same = last === sounds;
+    return { sound, sounds, count, same, message: { sound, sounds: same ? null : sounds, options: o } };
+  }
+  let same = Array.isArray(last) && last.length === sounds.length;
   for (let i = 0; i < sounds.length; i++) {
     if (!(i in sounds)) refuse(`sounds must list sounds; entry ${i} is none`);
     if (same && last[i] === sounds[i]) continue;

@@ -144,7 +144,7 @@ function connectWorker(worker, { inputLimit, transfer, timeout }) {
       } catch (error) {
         return Promise.reject(error);
       }
-      if (message.sounds !== null) lastSounds = sounds.slice();
+      if (message.sounds !== null) lastSounds = typeof sounds === 'string' ? sounds : sounds.slice();
       // After a failure the next call sends its sounds again, whatever the
       // worker kept.
       return send(message).catch((error) => {

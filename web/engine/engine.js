@@ -213,18 +213,20 @@ function engineOver(module, inputLimit) {
     },
 
     // The sounds among `sounds` nearest to `sound`, nearest first. The sounds
-    // are read once: a later call with an equal list searches them again.
+    // are read once: a later call with an equal list (or the same text)
+    // searches them again.
     similar(sound, sounds, options) {
       const asked = checkSimilar(facts, sound, sounds, options, lastSounds);
       return work(() => {
         let list = 0;
         let size = 0;
         if (!asked.same) {
-          const text = utf8.encode(asked.sounds.join('\n'));
+          const lines = typeof asked.sounds === 'string';
+          const text = utf8.encode(lines ? asked.sounds : asked.sounds.join('\n'));
           size = text.length;
           list = alloc(size);
           module.HEAPU8.set(text, list);
-          lastSounds = asked.sounds.slice();
+          lastSounds = lines ? asked.sounds : asked.sounds.slice();
         }
         return answerAt(module._vornak_similar(string(asked.sound), list, size, asked.count));
       });

@@ -5,12 +5,25 @@ import { wasmGzipBase64 } from 'vornak:wasm';
 
 import { VornakError } from './errors.js';
 
-async function wasmBytes() {
-  const text = atob(wasmGzipBase64);
+function fromBase64(base64) {
+  if (typeof Uint8Array.fromBase64 === 'function') return Uint8Array.fromBase64(base64);
+  const text = atob(base64);
   const bytes = new Uint8Array(text.length);
   for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
-  const inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
-  return new Response(inflated).arrayBuffer();
+  return bytes;
+}
+
+async function wasmBytes() {
+  const bytes = fromBase64(wasmGzipBase64);
+  // A stream of the bytes themselves: a Blob's stream would read them back
+  // from the browser's store of blobs, in another process.
+  const gzipped = new ReadableStream({
+    start(controller) {
+      controller.enqueue(bytes);
+      controller.close();
+    },
+  });
+  return new Response(gzipped.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
 }
 
 // A compiler that refuses bytes that are valid is forbidden to compile them

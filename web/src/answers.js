@@ -125,8 +125,8 @@ let nearest = { revision: -1, answers: new Map() };
 export function similar(sound) {
   if (nearest.revision !== state.revision) nearest = { revision: state.revision, answers: new Map() };
   if (!nearest.answers.has(sound)) {
-    const sounds = uniqueSounds();
-    const asked = engine.similar(sound, sounds, 5).then((found) => found.map(({ index, distance }) => {
+    const { sounds, text } = uniqueSounds();
+    const asked = engine.similar(sound, text, 5).then((found) => found.map(({ index, distance }) => {
       const holders = programsOf(sounds[index]);
       const shown = holders.find((h) => h.bank.summary.holdsNames) || holders[0];
       return { ...shown, holders: holders.length, distance };
@@ -142,6 +142,6 @@ export function similar(sound) {
 // nearest ones: they cross to the engine's worker once for each change of
 // the banks, while the page is idle.
 export function primeNearest() {
-  const sounds = uniqueSounds();
-  if (sounds.length) engine.similar(sounds[0], sounds, 1).catch(() => {});
+  const { sounds, text } = uniqueSounds();
+  if (sounds.length) engine.similar(sounds[0], text, 1).catch(() => {});
 }

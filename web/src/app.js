@@ -260,6 +260,9 @@ async function start() {
   // The engine starts first: its worker gets going while the views are set up.
   const starting = engine.startEngine();
   const facts = starting.then(() => Promise.all([engine.formats(), engine.limits()]));
+  // The kept collection is read while the engine starts (the browser's
+  // store opened now, what it holds taken once the views are set up).
+  const opening = openCollection(facts.then(([, l]) => l));
   setUpLayout();
   setUpBanksView(viewActions);
   setUpProgramsView(viewActions);
@@ -267,8 +270,7 @@ async function start() {
   setUpBuilder(viewActions);
   setUpWriteView(viewActions);
   setUpSendView(sendActions);
-  // The kept collection is read while the engine starts.
-  const [kept, [formats, limits]] = await Promise.all([openCollection(facts.then(([, l]) => l)), facts]);
+  const [kept, [formats, limits]] = await Promise.all([opening, facts]);
   engineReady(formats, limits, keptChoices('settings'));
   // The models a memory image may be read as are the engine's.
   $('model').append(...limits.models.map((m) => element('option', { value: m.model, textContent: m.name })));

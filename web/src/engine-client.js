@@ -96,6 +96,7 @@ export async function listing(name, bytes, hint) {
   return answer.text;
 }
 
-// The sounds among `sounds` nearest to `sound`: [{ index, distance }]. The
-// engine keeps the list it was given last: the same list again is not sent.
+// The sounds among `sounds` (a list, or one text of them a line) nearest to
+// `sound`: [{ index, distance }]. The engine keeps the sounds it was given
+// last: the same again are not sent.
 export const similar = (sound, sounds, count) => ask('similar', sound, sounds, { count });

@@ -144,7 +144,7 @@ async function plan() {
   ui['send-untrusted-text'].textContent = `${slots.length === 1 ? `Slot ${slots[0]} gets a program` : `Slots ${runs(slots)} get programs`} `
     + `that ${distrust(bank)}: send ${slots.length === 1 ? 'it' : 'them'} all the same`;
   ui['send-drops'].textContent = keeps.dropped.length ? `The dump cannot carry ${keeps.dropped.join('; ')}.`
-    : 'The dump carries everything of these programs.';
+    : carried(bank, keeps.programs, slots);
   ui['send-drops'].classList.toggle('problem', keeps.dropped.length > 0);
   ui['send-readback'].replaceChildren(keeps.notes.length
     ? notesBox(bank.name, keeps.notes, 'The dump would not read back as it is written', true) : '');
@@ -152,6 +152,19 @@ async function plan() {
     + `The ${count(answer.bytes.length)} bytes take at least ${cableTime(answer.bytes.length)} on a MIDI cable.`;
   say('send', '');
   allowed();
+}
+
+// What the dump carries when it drops nothing: everything of the programs
+// the file holds wholly, but only what was read of those it cannot be
+// trusted for.
+function carried(bank, programs, slots) {
+  if (!slots.length) return 'The dump carries everything of these programs.';
+  const doubtful = `what was read of programs that ${distrust(bank)}`;
+  if (slots.length === programs) return `The dump carries only ${doubtful}.`;
+  const whole = [];
+  for (let slot = 0; slot < programs; slot++) if (!slots.includes(slot)) whole.push(slot);
+  return `The dump carries everything of the programs for ${whole.length === 1 ? 'slot' : 'slots'} ${runs(whole)}; `
+    + `for ${slots.length === 1 ? 'slot' : 'slots'} ${runs(slots)} only ${doubtful}.`;
 }
 
 // Overwrite is allowed once there is a dump to send, and where it would put
