@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "formats/fxb_file.h"
@@ -115,6 +116,18 @@ Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     std::copy(group, group + kGroupParamCount, program.groups[1]);
     program.is2V = true;
     return found;
+}
+
+Decoded2V Decoder2V::decode(PpgProgram& program, const std::uint8_t* block) {
+    if (lastBlock_ != nullptr && std::memcmp(block, lastBlock_, k2VBlockSize) == 0) {
+        program.copyFrom(*lastProgram_);
+        return lastFound_;
+    }
+    lastBlock_ = nullptr;
+    lastFound_ = decode2V(program, block);
+    lastBlock_ = block;
+    lastProgram_ = &program;
+    return lastFound_;
 }
 
 namespace {
