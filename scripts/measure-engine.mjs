@@ -26,20 +26,20 @@ const dump = readFileSync(join(root, 'examples/demo23.syx'));
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const ms = (value) => `${value.toFixed(2)} ms`;
 
-// A compose of the dump's 87 programs into a 2.V bank, with or without a
-// new value for every value of the listing.
-function composed(engine, dump, withValues) {
-  const { values } = engine.limits();
-  const middle = (list) => Object.fromEntries(list.map((v) => [v.label, Math.round((v.min + v.max) / 2)]));
-  const set = { program: middle(values.program), a: middle(values.group), b: middle(values.group) };
-  const programs = Array.from({ length: 87 }, (_, program) => ({ bank: 'in.syx', program, ...(withValues ? { set } : {}) }));
-  return { banks: { 'in.syx': dump }, programs, format: 'O' };
-}
-
 // What the engine's calls take, where `createVornak` makes engines: run in
 // node and, as its text, in a page.
 async function engineFigures(createVornak, dump, rounds) {
   const now = () => performance.now();
+  // A compose of the dump's 87 programs into a 2.V bank, with or without a
+  // new value for every value of the listing (inside this function, which
+  // the page is given as its text).
+  const composed = (engine, dump, withValues) => {
+    const { values } = engine.limits();
+    const middle = (list) => Object.fromEntries(list.map((v) => [v.label, Math.round((v.min + v.max) / 2)]));
+    const set = { program: middle(values.program), a: middle(values.group), b: middle(values.group) };
+    const programs = Array.from({ length: 87 }, (_, program) => ({ bank: 'in.syx', program, ...(withValues ? { set } : {}) }));
+    return { banks: { 'in.syx': dump }, programs, format: 'O' };
+  };
   let start = now();
   const first = await createVornak();
   const created = [now() - start];

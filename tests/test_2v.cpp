@@ -491,6 +491,37 @@ TEST(ParamBank2V, EveryBlockLoadsAndProgramZeroGivesTheGlobals) {
     EXPECT_EQ(runToolOn(paramBank({}, -3)).exitCode, 0) << "an empty 2.V bank lists";
 }
 
+// Runs of equal blocks (a bank's fill program, slot after slot) with one
+// that differs by a single value or only in its name among them: every
+// program and every count is what the block read alone gives.
+TEST(Bank2V, RepeatedBlocksReadAsEachAlone) {
+    Params a = programParams(3);
+    a[35] = 2.5f; // above its range: unsound
+    Params b = a;
+    b[41] = q(17, 63);
+    const char* longName = "ABCDEFGHIJKLMNOPQRSTUVWXYZ01";
+    const std::vector<std::pair<const Params*, const char*>> order{{&a, "A"}, {&a, "A"}, {&b, "A"}, {&a, "A"},
+                                                                   {&a, longName}, {&a, longName}, {&a, "A"}};
+    std::vector<Bytes> blocks[2];
+    for (const auto& [params, name] : order)
+        for (const char* magic : {"FPCh", "FxCk"})
+            blocks[magic[1] == 'x'].push_back(fxbBlock(magic, 1, tag("2900"), 1, name, std::vector<float>(params->begin(), params->end())));
+    const auto n = static_cast<std::int32_t>(order.size());
+    for (const Bytes& file : {chunkBank(blocks[0], n), paramBank(blocks[1], n)}) {
+        PpgBank bank = startBank();
+        FxbFile f;
+        ASSERT_TRUE(f.parse(file.data(), file.size()));
+        Read2V read;
+        ASSERT_TRUE(load2V(bank, f, &read));
+        expectCounts(bank, n, 0, "");
+        for (std::size_t i = 0; i < order.size(); ++i)
+            expectSameProgram(bank.programs[i], decoded(*order[i].first, order[i].second), "program " + std::to_string(i));
+        EXPECT_EQ(read.namesCut, std::vector<int>({4, 5}));
+        EXPECT_EQ(read.unsound, std::vector<int>({0, 1, 2, 3, 4, 5, 6}));
+        EXPECT_EQ(read.unsoundValues, n);
+    }
+}
+
 TEST(ParamBank2V, RefusedBlocksEmptyTheBank) {
     const Bytes good = program(0, "FxCk");
     const Bytes short88 = fxbBlock("FxCk", 1, tag("2900"), 1, "Short", std::vector<float>(88));

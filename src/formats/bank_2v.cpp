@@ -37,6 +37,7 @@ void tally(Read2V& read, int p, const Decoded2V& found) {
 void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, Read2V& read) {
     int next = 0;
     std::uint64_t p = 0;
+    Decoder2V decoder;
     while (p < size) {
         if (p + kBlockHeaderSize > size) raiseCode(1);
         std::uint8_t* sub = chunk + p;
@@ -62,7 +63,7 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
             if (next >= n) raiseCode(1);
             setHostWord(sub + kFxMagic, kFxCk);
             setHostWord(sub + kFxVersion, 1);
-            tally(read, next, decode2V(bank.programs[static_cast<std::size_t>(next)], sub));
+            tally(read, next, decoder.decode(bank.programs[static_cast<std::size_t>(next)], sub));
             ++next;
         }
         p += 8 + byteSize;
@@ -80,6 +81,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
         raiseCode(1);
     bank.resize(0, 0);
     bank.resize(n, 0);
+    Decoder2V decoder;
     for (int i = 0; i < n; ++i) {
         // Each block must hold all 89 parameters within the image.
         const std::uint8_t* block = file.programBlock(i);
@@ -87,7 +89,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
             static_cast<std::uint64_t>(block - file.image.get()) + k2VBlockSize > file.imageSize)
             raiseCode(1);
         PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
-        tally(read, i, decode2V(program, block));
+        tally(read, i, decoder.decode(program, block));
         if (i == 0) bank.takeGlobalsFrom(program);
     }
     read.programs = n;

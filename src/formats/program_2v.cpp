@@ -1,7 +1,9 @@
 #include "formats/program_2v.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "formats/fxb_file.h"
@@ -22,9 +24,21 @@ static_assert(mapIsWellFormed(), "every mapped parameter needs a place and a max
 const std::uint8_t* paramAt(const std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
 std::uint8_t* paramAt(std::uint8_t* block, int k) { return block + fxb::kBlockHeaderSize + 4 * k; }
 
+// Half a step of a parameter whose whole numbers run to max.
+constexpr double halfStep(std::int32_t max) { return 1.0 / (2.0 * max); }
+
+// The half steps of the mapped parameters, worked out once rather than
+// divided out for every parameter of every program read.
+constexpr std::array<double, k2VParamMap.size()> k2VHalfSteps = [] {
+    std::array<double, k2VParamMap.size()> halves{};
+    for (std::size_t i = 0; i < halves.size(); ++i) halves[i] = halfStep(k2VParamMap[i].max);
+    return halves;
+}();
+
 // Rounded down, not toward zero: a negative value then comes back from
-// intToParam as itself, as every other value does.
-double roundedProduct(float x, std::int32_t max) { return std::floor(max * (static_cast<double>(x) + 1.0 / (2.0 * max))); }
+// intToParam as itself, as every other value does. `half` is halfStep(max).
+double roundedProduct(float x, std::int32_t max, double half) { return std::floor(max * (static_cast<double>(x) + half)); }
+double roundedProduct(float x, std::int32_t max) { return roundedProduct(x, max, halfStep(max)); }
 
 // paramToInt of the float whose rounded product it is.
 std::int32_t valueOf(double product, std::int32_t max) {
@@ -63,35 +77,37 @@ Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
         hostWord(block + fxb::kFxId) != k2VFxId || hostWord(block + fxb::kFxVersion) != 1)
         raiseCode(1);
     Decoded2V found;
-    auto param = [block, &found](int k, std::int32_t max) {
+    auto param = [block, &found](int k, std::int32_t max, double half) {
         const float x = hostFloat(paramAt(block, k));
-        const double product = roundedProduct(x, max);
+        const double product = roundedProduct(x, max, half);
         found.unsound += !isSound(x, product, max);
         return valueOf(product, max);
     };
 
     program.reset();
     found.nameCut = setName(program.name, reinterpret_cast<const char*>(block + fxb::kPrgName), fxb::kPrgNameSize);
-    for (const Param2V& row : k2VParamMap)
-        if (!row.inGroup) program.programValues[row.index] = param(row.param, row.max);
+    for (std::size_t i = 0; i < k2VParamMap.size(); ++i)
+        if (const Param2V& row = k2VParamMap[i]; !row.inGroup)
+            program.programValues[row.index] = param(row.param, row.max, k2VHalfSteps[i]);
 
     // One set of sound parameters: read into group A, then copied to group B
     // (both groups held the same defaults before).
     std::int32_t* group = program.groups[0];
-    for (const Param2V& row : k2VParamMap)
-        if (row.inGroup) group[row.index] = param(row.param, row.max);
+    for (std::size_t i = 0; i < k2VParamMap.size(); ++i)
+        if (const Param2V& row = k2VParamMap[i]; row.inGroup) group[row.index] = param(row.param, row.max, k2VHalfSteps[i]);
     // SW travels shifted by one: 0 stands for 3. A hugely negative float
     // gives the lowest int, which stays where it is.
-    const std::int32_t shifted = param(k2VSwitchParam, 3);
+    const std::int32_t shifted = param(k2VSwitchParam, 3, halfStep(3));
     group[kSwitch] = shifted == 0 ? 3 : shifted == std::numeric_limits<std::int32_t>::min() ? shifted : shifted - 1;
-    program.findMode(0, param(k2VModeParam, k2VModeMax[0]), param(k2VModeParam + 1, k2VModeMax[1]),
-                     param(k2VModeParam + 2, k2VModeMax[2]));
+    program.findMode(0, param(k2VModeParam, k2VModeMax[0], halfStep(k2VModeMax[0])),
+                     param(k2VModeParam + 1, k2VModeMax[1], halfStep(k2VModeMax[1])),
+                     param(k2VModeParam + 2, k2VModeMax[2], halfStep(k2VModeMax[2])));
     for (int table = 0; table < 2; ++table) {
         std::int32_t flags = 0;
         for (int b = 0; b < 8; ++b) {
             const std::int32_t target = flagBitTargets[table][b];
             if (target == -1) continue;
-            const std::int32_t on = param(flagParamIndices[table][b], 1);
+            const std::int32_t on = param(flagParamIndices[table][b], 1, halfStep(1));
             group[target] = on;
             if (on != 0) flags |= 1 << b;
         }
@@ -100,6 +116,18 @@ Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     std::copy(group, group + kGroupParamCount, program.groups[1]);
     program.is2V = true;
     return found;
+}
+
+Decoded2V Decoder2V::decode(PpgProgram& program, const std::uint8_t* block) {
+    if (lastBlock_ != nullptr && std::memcmp(block, lastBlock_, k2VBlockSize) == 0) {
+        program.copyFrom(*lastProgram_);
+        return lastFound_;
+    }
+    lastBlock_ = nullptr;
+    lastFound_ = decode2V(program, block);
+    lastBlock_ = block;
+    lastProgram_ = &program;
+    return lastFound_;
 }
 
 namespace {

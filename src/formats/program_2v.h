@@ -88,6 +88,21 @@ struct Decoded2V {
 };
 Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block);
 
+// decode2V for the blocks of a bank, one after another: a block of the same
+// 412 bytes as the block decoded before it (as the program that fills a
+// bank's unused slots is, slot after slot) gets a copy of what that one
+// decoded. The block and the program decoded before must stay as they were
+// while the decoder is used.
+class Decoder2V {
+public:
+    Decoded2V decode(PpgProgram& program, const std::uint8_t* block);
+
+private:
+    const std::uint8_t* lastBlock_ = nullptr;
+    const PpgProgram* lastProgram_ = nullptr;
+    Decoded2V lastFound_;
+};
+
 // Writes one group of the program into a 412-byte block. With writeHeader the
 // block is complete and big-endian; without it only the name and the floats
 // are written, in host order. Answers 412.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <span>
 
 #include "library/loader.h"
@@ -234,16 +235,17 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     // The values are compared with the file read as what it was written as:
     // the memory image in the layout written, where the format takes a
     // model switch.
-    PpgBank asWritten = makeStartupBank();
+    // A second bank is made only for a file read so.
+    std::optional<PpgBank> asWritten;
     const InputFormat& written = inputFormat(format.readsAs);
     const ModelHint layout = r.combis > 0 ? ModelHint::Wave23 : ModelHint::Wave22;
     const PpgBank* read = &plain;
     if (reread.code != 0 || reread.format != &written) {
-        asWritten.loadImage(bytes.data(), layout);
-        read = &asWritten;
+        asWritten.emplace(makeStartupBank()).loadImage(bytes.data(), layout);
+        read = &*asWritten;
     } else if (format.output->memoryImage && written.takesModelHint && plain.programCount != r.slots) {
-        loadBank(bytes.data(), bytes.size(), layout, asWritten);
-        read = &asWritten;
+        loadBank(bytes.data(), bytes.size(), layout, asWritten.emplace(makeStartupBank()));
+        read = &*asWritten;
     }
     const PpgBank& back = *read;
     if (readBack != nullptr) *readBack = back;
