@@ -82,7 +82,7 @@ function index() {
 // Makes the index while the page is idle, a slice at a time, as the banks
 // come; then calls what waits for it. While files are read by the engine
 // (`holdIndex`) it waits, and is made once they are read: grown with each
-// bank read, it took a third of the page's thread from the engine's answers.
+// bank read, it took an eighth of the page's thread from the engine's answers.
 let slicing = 0;
 let held = 0;
 const waiting = [];
@@ -103,13 +103,10 @@ export function indexSoon() {
   }, 0);
 }
 
-// Holds the index while files are read; answers what lets it go.
+// Holds the index while files are read; answers what lets it go (once).
 export function holdIndex() {
   held += 1;
-  let done = false;
   return () => {
-    if (done) return;
-    done = true;
     held -= 1;
     if (!held) indexSoon();
   };
