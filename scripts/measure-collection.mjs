@@ -46,7 +46,7 @@ const engine = await createVornak();
 const folder = mkdtempSync(join(tmpdir(), 'vornak-banks-'));
 const banks = [];
 let made = 0;
-let dumped = null; // the first Corvel bank's image, as a SysEx dump
+let dumped = null; // the first Corvel bank, as a SysEx dump of it
 for (let i = 0; i < total; i++) {
   const image = new Uint8Array(randomBytes(5120));
   image[0] &= 0x1f; // no magic of another format (a 02 would be read as a FLEX record)
@@ -60,7 +60,10 @@ for (let i = 0; i < total; i++) {
   writeFileSync(path, bytes);
   made += bytes.length;
   banks.push({ name, path });
-  if (letter === 'W' && !dumped) dumped = engine.convert(image, { to: 'S' }).bytes;
+  // The dump is written from the Corvel bank, as one sent from it and
+  // received back: the random image holds bits outside the packed fields
+  // that a dump of the image keeps and the Corvel bank does not.
+  if (letter === 'W' && !dumped) dumped = engine.convert(bytes, { to: 'S' }).bytes;
 }
 console.log(`Measured ${new Date().toISOString().slice(0, 10)}: ${total} banks made (2.V and Corvel, ${Math.round(made / 1e6)} MB).`);
 

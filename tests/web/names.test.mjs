@@ -10,7 +10,9 @@ import { after, before, test } from 'node:test';
 import { strFromU8, strToU8, unzipSync, zipSync } from 'fflate';
 
 import { createVornak } from '../../web/vornak.mjs';
-import { addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, openPage, press, runNative, sameBytes, tempDir } from './support.mjs';
+import {
+  addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, openPage, press, random, runNative, sameBytes, tempDir,
+} from './support.mjs';
 import { bankLine, openProfile, selectBank } from './workspace.mjs';
 
 const examples = exampleFiles();
@@ -257,6 +259,38 @@ test('a tag and a favourite stay when the browser is closed, and filter the prog
     await press(page.getByRole('button', { name: 'Show PPG Program 007, demo23.syx, program 7' }));
     assert.equal(await page.getByLabel('Tags', { exact: true }).inputValue(), 'pad, bass 80s');
     assert.equal(await page.getByLabel('Favourite', { exact: true }).isChecked(), true);
+    await context.close();
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+test('a kept collection of more banks than are read back at once comes back whole, its sounds indexed across all of them', async () => {
+  // 30 Corvel banks of 100 named programs; the last holds the first one's
+  // sounds under other names.
+  const rng = random(31);
+  const images = Array.from({ length: 29 }, () => {
+    const image = rng.bytes(5120);
+    image[0] &= 0x1f; // no other format's magic
+    for (let c = 0; c < 20; c++) image[4480 + 32 * c + 31] = 0; // no combis: 100 programs
+    return image;
+  });
+  images.push(images[0]);
+  const files = Object.fromEntries(images.map((image, i) => [`kept${String(i).padStart(2, '0')}.crv`,
+    engine.convert(image, { to: 'W', names: Array.from({ length: 100 }, (_, p) => `Kept ${i}.${p}`) }).bytes]));
+  const dir = tempDir();
+  try {
+    let { context, page } = await openProfile(dir);
+    await page.locator('#file-input').setInputFiles(inputFiles(files));
+    await page.getByRole('status').filter({ hasText: '30 files read.' }).waitFor();
+    await context.close();
+
+    ({ context, page } = await openProfile(dir));
+    await page.getByText('30 banks kept from before.').waitFor();
+    await selectBank(page, 'kept00.crv');
+    await page.locator('#browse .same').first().getByText('same sound as kept29.crv, program 0').waitFor();
+    await page.getByLabel('Search names, tags and notes in all banks').fill('kept');
+    await page.getByText('3,000 programs found; the first 2,000 are shown.').waitFor();
     await context.close();
   } finally {
     rmSync(dir, { recursive: true, force: true });

@@ -233,17 +233,24 @@ async function openCollection(limits) {
 
 // The whole answers of the kept banks, read back a part at a time once the
 // page is ready, the selected bank's first; a bank whose answer is not
-// there whole is read again.
+// there whole is read again. The browser's store reads the next part while
+// the page takes the one before.
 const ANSWERS_AT_ONCE = 25;
 let answersRead = Promise.resolve();
 async function readKeptAnswers() {
   const waiting = state.banks.filter((b) => b.facts && !b.summary);
   const first = waiting.indexOf(bankById(state.selected));
   if (first > 0) waiting.unshift(...waiting.splice(first, 1));
-  for (let at = 0; at < waiting.length; at += ANSWERS_AT_ONCE) {
+  const read = (at) => {
     const part = waiting.slice(at, at + ANSWERS_AT_ONCE);
-    const found = await keptAnswers(part).catch(() => part.map(() => null));
-    part.forEach((bank, i) => updateBank(bank, found[i] ? { summary: found[i] } : { facts: null }));
+    return { part, found: keptAnswers(part).catch(() => part.map(() => null)) };
+  };
+  let next = waiting.length ? read(0) : null;
+  for (let at = 0; at < waiting.length; at += ANSWERS_AT_ONCE) {
+    const { part, found } = next;
+    const whole = await found;
+    if (at + ANSWERS_AT_ONCE < waiting.length) next = read(at + ANSWERS_AT_ONCE);
+    part.forEach((bank, i) => updateBank(bank, whole[i] ? { summary: whole[i] } : { facts: null }));
   }
 }
 

@@ -11,6 +11,7 @@ import { INDEX, MOST_BANKS, memberName, readSaved } from './saved-file.js';
 import {
   addBanks, addMarks, keptNewBank, markOf, nextReading, readable, setBytes, state, updateBank,
 } from './state.js';
+import { holdIndex } from './sounds.js';
 import { ZipRefused, isZip, readZip } from './zip.js';
 import { version } from '../vornak.mjs';
 
@@ -80,6 +81,15 @@ async function twinOf(bytes, digest, fits = () => true) {
 // bytes already. The files of a ZIP archive are added in its place, and a
 // saved collection is opened. Answers the banks added.
 export async function addFiles(files, extra = {}) {
+  const release = holdIndex();
+  try {
+    return await readFiles(files, extra);
+  } finally {
+    release();
+  }
+}
+
+async function readFiles(files, extra) {
   say('banks', `Reading ${plural(files.length, 'file')}…`);
   const words = [];
   const offers = [];

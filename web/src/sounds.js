@@ -80,12 +80,19 @@ function index() {
 }
 
 // Makes the index while the page is idle, a slice at a time, as the banks
-// come; then calls what waits for it.
+// come; then calls what waits for it. While files are read by the engine
+// (`holdIndex`) it waits, and is made once they are read: grown with each
+// bank read, it took an eighth of the page's thread from the engine's answers.
 let slicing = 0;
+let held = 0;
 const waiting = [];
 export function indexSoon() {
   if (slicing) return;
   slicing = setTimeout(function slice() {
+    if (held) {
+      slicing = 0;
+      return;
+    }
     const end = performance.now() + SLICE_MS;
     if (!fresh() && !build(() => performance.now() > end)) {
       slicing = setTimeout(slice, 0);
@@ -94,6 +101,15 @@ export function indexSoon() {
     slicing = 0;
     for (const then of waiting.splice(0)) then();
   }, 0);
+}
+
+// Holds the index while files are read; answers what lets it go (once).
+export function holdIndex() {
+  held += 1;
+  return () => {
+    held -= 1;
+    if (!held) indexSoon();
+  };
 }
 
 // Whether the index is made for the banks as they are: what is drawn at
