@@ -124,6 +124,10 @@ test('a value set by keyboard is marked, undone and redone, and goes as a sound 
   // saved collection opened into an empty new bank.
   await page.reload();
   await page.getByText('Ready.').waitFor();
+  // So does the edit itself, in the program view.
+  await show(3);
+  assert.equal(await field('P:3').inputValue(), '40');
+  await page.locator('td').filter({ has: field('P:3') }).getByText(was).waitFor();
   await press(page.locator('#detail-switch').getByRole('button', { name: /^New bank/ }));
   await page.locator('#builder-slots').getByText('edited: 1 value changed').waitFor();
   const saved = await download(page, () => press(page.getByRole('button', { name: 'Save the collection' })));

@@ -6,7 +6,7 @@ import * as answers from './answers.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
-  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, loadCollection,
+  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, loadCollection,
   whenKeepingFails,
 } from './collection.js';
 import { download, element, numbered, plural, whenSettled } from './dom.js';
@@ -20,7 +20,7 @@ import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
 import { indexSoon, whenIndexed } from './sounds.js';
 import {
-  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, keptNewBank, markSound, on, readable, removeBanks,
+  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
 import { version } from '../vornak.mjs';
@@ -222,6 +222,7 @@ async function openCollection(limits) {
     const kept = await loadCollection(limits);
     addKept(kept.banks);
     keptNewBank(kept.newBank);
+    keptEdits(kept.edits);
     addMarks(kept.marks);
     return kept.banks.length;
   } catch (error) {
@@ -297,6 +298,13 @@ async function start() {
 }
 
 on('newBank', () => keep(() => keepNewBank(state.newBank)));
+// The programs edited are kept a moment after the last change (a blend is
+// many changes in a row).
+let keepingEdits = 0;
+on('edit', () => {
+  clearTimeout(keepingEdits);
+  keepingEdits = setTimeout(() => keep(() => keepEdits(keptForm())), 250);
+});
 // Once the banks have settled, the index of their sounds is made while the
 // page is idle, and the engine is handed the collection's sounds, so that
 // a program opened finds its nearest sounds at once.

@@ -14,12 +14,13 @@
 //            line breaks); keptA and keptB empty lines where a 2.V bank
 //            keeps the program's own sound
 //   files:   the bytes, by the bank's id
-//   meta:    "newBank": the new bank's name and slots
+//   meta:    "newBank": the new bank's name and slots; "edits": the
+//            programs edited in the program view (without their Undo)
 //   sounds:  what the person added to a sound (marks.js), by the sound
 // Banks kept by an earlier page (with the whole answer in `summary`) are
 // read again by the engine.
 import { version } from '../vornak.mjs';
-import { cleanSet } from './edits.js';
+import { cleanEdit, cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
 
 const DB_NAME = 'vornak';
@@ -144,11 +145,12 @@ function wellFormed(r) {
 
 // Everything kept but the banks' lists: { banks: [{ id, name, size, facts
 // (null: to be read again), built, received, sameAs, order, digest }],
-// newBank, marks: [[sound, mark]] }. `limits`: a promise of the engine's
+// newBank, edits (as keepEdits keeps them, those whole and within the
+// engine's ranges), marks: [[sound, mark]] }. `limits`: a promise of the engine's
 // limits, by which what is read is checked (the store is read meanwhile).
 export async function loadCollection(limits) {
-  const [records, newBank, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([request(banks.getAll()),
-    request(meta.get('newBank')), request(sounds.getAllKeys()), request(sounds.getAll())]));
+  const [records, newBank, edits, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([
+    request(banks.getAll()), request(meta.get('newBank')), request(meta.get('edits')), request(sounds.getAllKeys()), request(sounds.getAll())]));
   const engineLimits = await limits;
   const { mostPrograms, nameLength } = engineLimits;
   const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size,
@@ -166,7 +168,8 @@ export async function loadCollection(limits) {
   // and its slots' edited values here.
   const fits = newBank && Array.isArray(newBank.slots) && newBank.slots.length <= mostPrograms;
   const slots = fits ? newBank.slots.map((slot) => (slot && typeof slot === 'object' ? { ...slot, set: cleanSet(slot.set, engineLimits) } : slot)) : [];
-  return { banks: good, newBank: fits ? { ...newBank, slots } : null, marks: kept };
+  const edited = Array.isArray(edits) ? edits.slice(0, MOST_EDITS).map((e) => cleanEdit(e, engineLimits)).filter(Boolean) : [];
+  return { banks: good, newBank: fits ? { ...newBank, slots } : null, edits: edited, marks: kept };
 }
 
 // The whole answers of kept banks ({ id, facts } each), read in one
@@ -239,6 +242,15 @@ export function forgetBank(id) {
 export function keepNewBank(newBank) {
   return transaction('readwrite', ({ meta }) => {
     meta.put(JSON.parse(JSON.stringify(newBank)), 'newBank');
+  });
+}
+
+// The programs edited in the program view: [{ bankId, program, now }], at
+// most MOST_EDITS of them.
+export const MOST_EDITS = 10000;
+export function keepEdits(edits) {
+  return transaction('readwrite', ({ meta }) => {
+    meta.put(JSON.parse(JSON.stringify(edits)), 'edits');
   });
 }
 

@@ -75,6 +75,39 @@ export function cleanSet(raw, limits) {
   return setSize(set) ? set : null;
 }
 
+// A program's values (numbers by part, in the order of the labels) as they
+// come from storage: each a whole number within its range, or null.
+function cleanValues(raw, limits) {
+  if (!raw || typeof raw !== 'object') return null;
+  const values = {};
+  for (const part of PARTS) {
+    const ranges = limits.values?.[partOf(part)] || [];
+    const given = raw[part];
+    if (!Array.isArray(given) || given.length !== ranges.length
+      || !given.every((v, k) => Number.isInteger(v) && v >= ranges[k].min && v <= ranges[k].max)) return null;
+    values[part] = given.slice();
+  }
+  return values;
+}
+
+// An edit as it comes from storage ({ bankId, program, now: { source, set
+// } }, as the program view keeps it), checked whole against the engine's
+// ranges; null for one that is not whole or changes nothing.
+export function cleanEdit(raw, limits) {
+  const isId = (id) => typeof id === 'string' && id.length > 0;
+  if (!raw || typeof raw !== 'object' || !isId(raw.bankId) || !Number.isInteger(raw.program) || !raw.now) return null;
+  const { source } = raw.now;
+  const set = raw.now.set == null ? null : cleanSet(raw.now.set, limits);
+  if (raw.now.set != null && !set) return null;
+  let from = null;
+  if (source != null) {
+    const values = cleanValues(source.values, limits);
+    if (!isId(source.bankId) || !Number.isInteger(source.program) || !values) return null;
+    from = { bankId: source.bankId, program: source.program, values };
+  }
+  return set || from ? { bankId: raw.bankId, program: raw.program, now: { source: from, set } } : null;
+}
+
 // The value nearest `value` that the format's steps give, inside what it holds.
 function onStep(value, held) {
   const steps = Math.round((value - held.min) / held.step);

@@ -462,6 +462,17 @@ export function stepEdit(edit, way) {
   return true;
 }
 
+// The edits kept from an earlier visit (checked where they were read), for
+// the banks still here; without their Undo.
+export function keptEdits(kept) {
+  for (const { bankId, program, now } of kept) {
+    if (bankById(bankId) && (!now.source || bankById(now.source.bankId))) editOf(bankId, program).now = now;
+  }
+}
+
+// The edits that change something, as they are kept: [{ bankId, program, now }].
+export const keptForm = () => [...state.edits.values()].filter(edited).map(({ bankId, program, now }) => ({ bankId, program, now }));
+
 export function blendWith(edit, pick) {
   edit.blendWith = pick;
   edit.last = '';
