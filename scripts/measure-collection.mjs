@@ -30,7 +30,7 @@ import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-import { chromium } from 'playwright-core';
+import { launchWithProfile } from './chromium.mjs';
 
 import { createVornak } from '../web/vornak.mjs';
 
@@ -68,14 +68,7 @@ for (let i = 0; i < total; i++) {
 console.log(`Measured ${new Date().toISOString().slice(0, 10)}: ${total} banks made (2.V and Corvel, ${Math.round(made / 1e6)} MB).`);
 
 const profile = mkdtempSync(join(tmpdir(), 'vornak-profile-'));
-const args = ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-  '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])];
-const context = await chromium.launchPersistentContext(profile, {
-  executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-  args,
-  acceptDownloads: true,
-  viewport: { width: 1280, height: 900 },
-});
+const context = await launchWithProfile(profile, { acceptDownloads: true, viewport: { width: 1280, height: 900 } });
 // Marks taken inside the page: every text of a status line, the first bank
 // shown, the same sounds listed, a download offered, the user's actions;
 // and every long task of the page's thread.
@@ -261,9 +254,7 @@ console.log(`page: the collection saved (${Math.round(statSync(saved).size / 1e6
 const opens = [];
 for (let i = 0; i < Math.min(rounds, 3); i++) {
   const otherProfile = mkdtempSync(join(tmpdir(), 'vornak-profile-'));
-  const other = await chromium.launchPersistentContext(otherProfile, {
-    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium', args, viewport: { width: 1280, height: 900 },
-  });
+  const other = await launchWithProfile(otherProfile, { viewport: { width: 1280, height: 900 } });
   await other.addInitScript(() => {
     window.vornakMarks = [];
     document.addEventListener('DOMContentLoaded', () => {

@@ -11,16 +11,13 @@
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const root = new URL('..', import.meta.url).pathname;
 const rounds = Number(process.argv[2] || 40);
 const bank = readFileSync(join(root, 'examples/demo23.syx'));
 
-const browser = await chromium.launch({
-  executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-  args: ['--disable-gpu', '--no-first-run', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])],
-});
+const browser = await launchChromium();
 const page = await browser.newPage({ viewport: { width: 1280, height: 900 } });
 await page.goto(`file://${join(root, 'web/vornak.html')}`);
 await page.getByText('Ready.').waitFor();

@@ -16,7 +16,7 @@ import { join, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
 import { build } from 'esbuild';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const root = new URL('..', import.meta.url).pathname;
 const folder = resolve(process.argv[2] || join(root, 'web'));
@@ -96,11 +96,7 @@ for (const [what, entry] of [['vornak.mjs', 'vornak.mjs'], ['vornak-client.mjs',
   console.log(`page side, createVornakWorker from ${what}: ${text.length} bytes minified, ${gzipSync(text, { level: 9 }).length} gzipped`);
 }
 
-const browser = await chromium.launch({
-  executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-  args: ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])],
-});
+const browser = await launchChromium();
 {
   const context = await browser.newContext();
   await context.route('http://vornak.test/**', (route) => route.fulfill(route.request().url().endsWith('.mjs')

@@ -27,7 +27,7 @@ import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const root = new URL('..', import.meta.url).pathname;
 const rounds = Number(process.argv[2] || 20);
@@ -137,11 +137,7 @@ for (const [where, make] of ways) {
 
 // In Chromium. The marks are taken inside the page by an observer that the
 // browser installs before the page's own scripts.
-const browser = await chromium.launch({
-  executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-  args: ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])],
-});
+const browser = await launchChromium();
 // The engine in a page's worker, from the module as a page loads it: the
 // page's thread blocked by a call with a 200 MiB input, copied or handed
 // over.

@@ -5,7 +5,6 @@ import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, 
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 
-import { chromium } from 'playwright-core';
 
 export const root = new URL('../../', import.meta.url).pathname;
 export const nativeTool = process.env.VORNAK_BINARY || join(root, 'build/vornak');
@@ -129,16 +128,7 @@ export function listedValues(listing, program, group) {
 
 export const pageUrl = `file://${pagePath}`;
 
-// Debian's Chromium, driven by playwright-core.
-export function launchChromium() {
-  return chromium.launch({
-    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium',
-    args: chromiumArgs,
-  });
-}
-
-export const chromiumArgs = ['--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-  '--disable-sync', ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])];
+export { launchChromium } from '../../scripts/chromium.mjs';
 
 // Opens the page from its file in the context and waits for its engine.
 export async function openPage(context) {

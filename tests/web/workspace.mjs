@@ -1,15 +1,12 @@
 // The page's workspace as the browser tests drive it: a browser profile
 // kept between visits, the Banks region's lines, the selected bank's facts
 // and programs, the "Write as…" dialog.
-import { chromium } from 'playwright-core';
-
-import { chromiumArgs, pageUrl, press } from './support.mjs';
+import { launchWithProfile } from '../../scripts/chromium.mjs';
+import { pageUrl, press } from './support.mjs';
 
 // A browser with a profile of its own in `dir`, kept when it is closed.
 export async function openProfile(dir) {
-  const context = await chromium.launchPersistentContext(dir, {
-    executablePath: process.env.VORNAK_CHROMIUM || '/usr/bin/chromium', args: chromiumArgs, acceptDownloads: true,
-  });
+  const context = await launchWithProfile(dir, { acceptDownloads: true });
   const page = context.pages()[0] || await context.newPage();
   page.on('dialog', (dialog) => dialog.accept());
   await page.goto(pageUrl);
