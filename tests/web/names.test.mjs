@@ -267,7 +267,8 @@ test('a tag and a favourite stay when the browser is closed, and filter the prog
 
 test('a kept collection of more banks than are read back at once comes back whole, its sounds indexed across all of them', async () => {
   // 30 Corvel banks of 100 named programs; the last holds the first one's
-  // sounds under other names.
+  // sounds under other names, and is kept as an earlier page kept banks
+  // (its sounds with its other lists).
   const rng = random(31);
   const images = Array.from({ length: 29 }, () => {
     const image = rng.bytes(5120);
@@ -279,20 +280,42 @@ test('a kept collection of more banks than are read back at once comes back whol
   const files = Object.fromEntries(images.map((image, i) => [`kept${String(i).padStart(2, '0')}.crv`,
     engine.convert(image, { to: 'W', names: Array.from({ length: 100 }, (_, p) => `Kept ${i}.${p}`) }).bytes]));
   const dir = tempDir();
+  let context;
+  let page;
   try {
-    let { context, page } = await openProfile(dir);
+    ({ context, page } = await openProfile(dir));
     await page.locator('#file-input').setInputFiles(inputFiles(files));
     await page.getByRole('status').filter({ hasText: '30 files read.' }).waitFor();
+    await page.evaluate(() => new Promise((resolve, reject) => {
+      const opening = indexedDB.open('vornak');
+      opening.onsuccess = () => {
+        const tx = opening.result.transaction(['banks', 'answers', 'soundLists'], 'readwrite');
+        tx.objectStore('banks').getAll().onsuccess = ({ target }) => {
+          const { id } = target.result.find((bank) => bank.name === 'kept29.crv');
+          tx.objectStore('soundLists').get(id).onsuccess = ({ target: { result: sounds } }) => {
+            tx.objectStore('answers').get(id).onsuccess = ({ target: { result: lists } }) => {
+              tx.objectStore('answers').put({ ...lists, sounds }, id);
+              tx.objectStore('soundLists').delete(id);
+            };
+          };
+        };
+        tx.oncomplete = resolve;
+        tx.onerror = () => reject(tx.error);
+      };
+    }));
     await context.close();
 
     ({ context, page } = await openProfile(dir));
     await page.getByText('30 banks kept from before.').waitFor();
     await selectBank(page, 'kept00.crv');
     await page.locator('#browse .same').first().getByText('same sound as kept29.crv, program 0').waitFor();
+    assert.doesNotMatch(await page.locator('#banks-status').textContent(), /again/, 'kept29.crv is not read again by the engine');
+    await press(page.getByRole('button', { name: 'Show program 1 Kept 0.1' }));
+    await page.locator('#program-view .near li').first().filter({ hasNotText: 'Finding' }).waitFor();
     await page.getByLabel('Search names, tags and notes in all banks').fill('kept');
     await page.getByText('3,000 programs found; the first 2,000 are shown.').waitFor();
-    await context.close();
   } finally {
+    await context?.close();
     rmSync(dir, { recursive: true, force: true });
   }
 });

@@ -4,7 +4,7 @@
 // programs can take the names the collection knows for their sounds.
 import * as engine from './engine-client.js';
 import { bytesOf } from './files.js';
-import { collectionName, programsOf, uniqueSounds } from './sounds.js';
+import { collectionName, programsOf, uniqueSounds, uniqueSoundsSoon } from './sounds.js';
 import { bankById, formatByLetter, state } from './state.js';
 
 // Answers that depend only on a bank's summary are kept with it.
@@ -125,8 +125,10 @@ let nearest = { revision: -1, answers: new Map() };
 export function similar(sound) {
   if (nearest.revision !== state.revision) nearest = { revision: state.revision, answers: new Map() };
   if (!nearest.answers.has(sound)) {
-    const { sounds, text } = uniqueSounds();
-    const asked = engine.similar(sound, text, 5).then((found) => found.map(({ index, distance }) => {
+    const asked = whole.then(() => {
+      const { sounds, text } = uniqueSounds();
+      return engine.similar(sound, text, 5).then((found) => ({ sounds, found }));
+    }).then(({ sounds, found }) => found.map(({ index, distance }) => {
       const holders = programsOf(sounds[index]);
       const shown = holders.find((h) => h.bank.summary.holdsNames) || holders[0];
       return { ...shown, holders: holders.length, distance };
@@ -140,8 +142,17 @@ export function similar(sound) {
 
 // Hands the engine the collection's sounds before a program asks for its
 // nearest ones: they cross to the engine's worker once for each change of
-// the banks, while the page is idle.
-export function primeNearest() {
-  const { sounds, text } = uniqueSounds();
+// the banks, while the page is idle. `lists`: the banks' lists of sounds,
+// as uniqueSounds takes them.
+export async function primeNearest(lists) {
+  const { sounds, text } = await uniqueSoundsSoon(lists);
   if (sounds.length) engine.similar(sounds[0], text, 1).catch(() => {});
+}
+
+// The collection is whole once the answers kept for its banks are read
+// back: the nearest sounds are looked for among all of it, not among the
+// banks read back so far.
+let whole = Promise.resolve();
+export function wholeOnce(promise) {
+  whole = promise.catch(() => {});
 }

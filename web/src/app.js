@@ -6,7 +6,7 @@ import * as answers from './answers.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
-  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, loadCollection,
+  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, keptSounds, loadCollection,
   whenKeepingFails,
 } from './collection.js';
 import { download, element, numbered, plural, whenSettled } from './dom.js';
@@ -234,23 +234,39 @@ async function openCollection(limits) {
 
 // The whole answers of the kept banks, read back a part at a time once the
 // page is ready, the selected bank's first; a bank whose answer is not
-// there whole is read again. The browser's store reads the next part while
+// there whole is read again. The browser's store reads the next parts while
 // the page takes the one before.
 const ANSWERS_AT_ONCE = 25;
+const ANSWERS_AHEAD = 4;
 let answersRead = Promise.resolve();
 async function readKeptAnswers() {
   const waiting = state.banks.filter((b) => b.facts && !b.summary);
   const first = waiting.indexOf(bankById(state.selected));
   if (first > 0) waiting.unshift(...waiting.splice(first, 1));
+  // The sounds in one go, beside the other lists: where every bank has
+  // them, the engine is handed the collection's sounds while the other
+  // lists are read.
+  const sounds = keptSounds(waiting).catch(() => waiting.map(() => null));
+  sounds.then((lists) => {
+    if (!waiting.length || !lists.every(Boolean)) return;
+    const early = new Map(waiting.map((bank, i) => [bank, lists[i]]));
+    answers.primeNearest(state.banks.filter((bank) => readable(bank) || early.has(bank))
+      .map((bank) => (readable(bank) ? bank.summary.sounds : early.get(bank))));
+  });
   const read = (at) => {
     const part = waiting.slice(at, at + ANSWERS_AT_ONCE);
-    return { part, found: keptAnswers(part).catch(() => part.map(() => null)) };
+    const theirs = sounds.then((lists) => lists.slice(at, at + ANSWERS_AT_ONCE));
+    return { part, found: keptAnswers(part, theirs).catch(() => part.map(() => null)) };
   };
-  let next = waiting.length ? read(0) : null;
+  // A few parts are asked for ahead: the store answers them one after
+  // another while the page takes each as it comes.
+  const parts = [];
+  for (let at = 0; at < waiting.length && parts.length < ANSWERS_AHEAD; at += ANSWERS_AT_ONCE) parts.push(read(at));
   for (let at = 0; at < waiting.length; at += ANSWERS_AT_ONCE) {
-    const { part, found } = next;
+    const { part, found } = parts.shift();
+    const ahead = at + ANSWERS_AHEAD * ANSWERS_AT_ONCE;
+    if (ahead < waiting.length) parts.push(read(ahead));
     const whole = await found;
-    if (at + ANSWERS_AT_ONCE < waiting.length) next = read(at + ANSWERS_AT_ONCE);
     part.forEach((bank, i) => updateBank(bank, whole[i] ? { summary: whole[i] } : { facts: null }));
   }
 }
@@ -291,8 +307,13 @@ async function start() {
   on('settings', keepSettings);
   say('banks', kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or add them.');
   keepingAsked(false);
+  // The second engine starts now, while the kept answers are read, and is
+  // handed the collection's sounds as soon as they are all there: a program
+  // opened then finds its nearest sounds at once.
+  engine.startHelper();
   answersRead = readKeptAnswers();
-  answersRead.then(engine.startHelper);
+  answers.wholeOnce(answersRead);
+  answersRead.then(() => whenIndexed(answers.primeNearest));
   // Banks kept by another engine, after the files given meanwhile.
   Promise.all([readWaiting(), answersRead]).then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem))).catch(() => {});
 }

@@ -3,16 +3,20 @@
 // page is opened again, and the choices (localStorage). Nothing leaves the
 // computer. What the engine answered for each bank is kept with it, so that
 // opening the page needs no engine work: its facts with the bank, read when
-// the page opens, its lists (a hundred names, sounds and records each) apart
-// and read just after, a part at a time; the bytes are kept apart too and
-// read when a bank is first used.
+// the page opens, its sounds apart and read just after in one go (the
+// engine is handed the collection's sounds for the nearest sounds at once),
+// its other lists (a hundred names and records each) apart again and read
+// after them, a part at a time; the bytes are kept apart too and read when
+// a bank is first used.
 //   banks:   { id, name, size, facts, built, received, sameAs, digest, order,
 //            engine }: `facts` what the engine answered without its lists,
 //            `engine` the version of the engine that answered
-//   answers: the lists, by the bank's id: { names, sounds, records, keptA,
+//   answers: the other lists, by the bank's id: { names, records, keptA,
 //            keptB }, each one text of lines (what describe answers holds no
 //            line breaks); keptA and keptB empty lines where a 2.V bank
-//            keeps the program's own sound
+//            keeps the program's own sound. Kept by an earlier page, the
+//            record holds `sounds` too, and the bank nothing in soundLists
+//   soundLists: the sounds, by the bank's id: one text of lines
 //   files:   the bytes, by the bank's id
 //   meta:    "newBank": the new bank's name and slots; "edits": the
 //            programs edited in the program view (without their Undo)
@@ -24,7 +28,7 @@ import { cleanEdit, cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
 
 const DB_NAME = 'vornak';
-const STORES = ['banks', 'answers', 'files', 'meta', 'sounds'];
+const STORES = ['banks', 'answers', 'files', 'meta', 'sounds', 'soundLists'];
 
 let opened = null;
 let queue = Promise.resolve();
@@ -58,7 +62,7 @@ function open() {
       reject(new Error('this browser keeps no data for pages'));
       return;
     }
-    const req = indexedDB.open(DB_NAME, 3);
+    const req = indexedDB.open(DB_NAME, 4);
     req.onupgradeneeded = () => {
       const db = req.result;
       for (const name of STORES) {
@@ -111,24 +115,37 @@ function factsFit(s, mostPrograms) {
 
 const LISTS = ['names', 'sounds', 'records', 'keptBy2V'];
 
-// An answer as it is kept: its facts, and its lists as lines.
-function split(summary) {
+// A sound's text before its first ';': describe's sounds begin with the
+// program's record, and a record is kept as an empty line where it is that
+// (a third less to keep and to read back).
+const headOf = (sound) => {
+  const end = sound.indexOf(';');
+  return end < 0 ? sound : sound.slice(0, end);
+};
+
+// An answer as it is kept: its facts, its sounds as lines, and its other
+// lists as lines.
+export function keptForm(summary) {
   const facts = { ...summary };
   for (const list of LISTS) delete facts[list];
   const { sounds } = summary;
   const kept = (group) => summary.keptBy2V.map((k, p) => (k[group] === sounds[p] ? '' : k[group])).join('\n');
-  return { facts, lists: { names: summary.names.join('\n'), sounds: sounds.join('\n'), records: summary.records.join('\n'),
-    keptA: kept('A'), keptB: kept('B') } };
+  const records = summary.records.map((record, p) => (record === headOf(sounds[p]) ? '' : record)).join('\n');
+  return { facts, sounds: sounds.join('\n'), lists: { names: summary.names.join('\n'), records, keptA: kept('A'), keptB: kept('B') } };
 }
 
-// The answer made whole again from its facts (checked already) and its
-// kept lists; null when they do not fit together.
-function joined(facts, lists) {
-  if (!lists || !['names', 'sounds', 'records', 'keptA', 'keptB'].every((key) => isText(lists[key]))) return null;
-  const lines = (text) => (facts.programs ? text.split('\n') : []);
-  const sounds = lines(lists.sounds);
-  const [a, b] = [lines(lists.keptA), lines(lists.keptB)];
-  const summary = { ...facts, names: lines(lists.names), sounds, records: lines(lists.records),
+const lines = (facts, text) => (facts.programs ? text.split('\n') : []);
+
+// The answer made whole again from its facts (checked already), its sounds
+// (read already, or in the lists where an earlier page kept them there) and
+// its kept lists; null when they do not fit together.
+export function fromKept(facts, lists, soundList) {
+  if (!lists || !['names', 'records', 'keptA', 'keptB'].every((key) => isText(lists[key]))) return null;
+  if (!soundList && !isText(lists.sounds)) return null;
+  const sounds = soundList || lines(facts, lists.sounds);
+  const [a, b] = [lines(facts, lists.keptA), lines(facts, lists.keptB)];
+  const summary = { ...facts, names: lines(facts, lists.names), sounds,
+    records: lines(facts, lists.records).map((record, p) => record || headOf(sounds[p] ?? '')),
     keptBy2V: sounds.map((sound, p) => ({ A: a[p] || sound, B: b[p] || sound })) };
   // The lines are texts: their number is what is left to check.
   const n = facts.programs;
@@ -172,12 +189,25 @@ export async function loadCollection(limits) {
   return { banks: good, newBank: fits ? { ...newBank, slots } : null, edits: edited, marks: kept };
 }
 
+// The sounds of kept banks ({ id, facts } each), read in one transaction:
+// for each, its list, or null where it is not kept so (an earlier page kept
+// it with the other lists) or does not fit.
+export async function keptSounds(banks) {
+  const texts = await transaction('readonly', ({ soundLists }) => Promise.all(banks.map(({ id }) => request(soundLists.get(id)))));
+  return banks.map((bank, i) => {
+    const sounds = isText(texts[i]) ? lines(bank.facts, texts[i]) : null;
+    return sounds && sounds.length === bank.facts.programs ? sounds : null;
+  });
+}
+
 // The whole answers of kept banks ({ id, facts } each), read in one
-// transaction: for each, the answer, or null where its lists are missing
+// transaction, with their sounds where they were read (`sounds`, or a
+// promise of them: a list or null for each): for each, the answer, or null where its lists are missing
 // or do not fit (to be read again).
-export async function keptAnswers(banks) {
+export async function keptAnswers(banks, sounds = []) {
   const lists = await transaction('readonly', ({ answers }) => Promise.all(banks.map(({ id }) => request(answers.get(id)))));
-  return banks.map((bank, i) => joined(bank.facts, lists[i]));
+  const theirs = await sounds;
+  return banks.map((bank, i) => fromKept(bank.facts, lists[i], theirs[i]));
 }
 
 // Banks' places in the kept collection, given in the order they were
@@ -187,9 +217,9 @@ export function placeKept(banks) {
 }
 
 function recordOf(bank) {
-  const { facts, lists } = split(bank.summary);
+  const { facts, sounds, lists } = keptForm(bank.summary);
   return { record: { id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built,
-    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version }, lists };
+    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version }, sounds, lists };
 }
 
 // Banks kept a few at a time: the browser copies what is kept on the page's
@@ -199,10 +229,11 @@ export async function keepBanks(list) {
   for (let at = 0; at < list.length; at += BANKS_KEPT_AT_ONCE) {
     const part = list.slice(at, at + BANKS_KEPT_AT_ONCE);
     const kept = part.map(recordOf);
-    await transaction('readwrite', ({ banks, answers, files }) => {
+    await transaction('readwrite', ({ banks, answers, soundLists, files }) => {
       part.forEach((bank, i) => {
         banks.put(kept[i].record);
         answers.put(kept[i].lists, bank.id);
+        soundLists.put(kept[i].sounds, bank.id);
         files.put(bank.bytes, bank.id);
       });
     });
@@ -232,9 +263,10 @@ export function keptFiles(ids) {
 }
 
 export function forgetBank(id) {
-  return transaction('readwrite', ({ banks, answers, files }) => {
+  return transaction('readwrite', ({ banks, answers, soundLists, files }) => {
     banks.delete(id);
     answers.delete(id);
+    soundLists.delete(id);
     files.delete(id);
   });
 }

@@ -25,12 +25,15 @@ function started(slot) {
 const mistake = (error) => error instanceof TypeError || error instanceof RangeError;
 
 // Banks are read by the engine with fewer questions waiting, the second
-// started once the first is at work (reading other banks, or the
-// collection's sounds for similar(): a program opened meanwhile does not
-// wait for it); everything else by the first, which keeps the sounds that
-// similar() was given last.
+// started once the first is at work (reading other banks: a program opened
+// meanwhile does not wait for it). The nearest sounds are asked of the
+// second, which keeps the sounds that similar() was given last: the
+// collection's 100,000 sounds take it a few hundred milliseconds to read,
+// and the values of a program opened meanwhile come from the first.
+// Everything else is asked of the first.
 function slotFor(question) {
   const [first, second] = engines;
+  if (question === 'similar') return second || first;
   if (question !== 'describe' || !second || (!second.engine && first.waiting === 0)) return first;
   return second.waiting < first.waiting ? second : first;
 }
@@ -57,8 +60,9 @@ async function ask(question, ...args) {
 
 export const startEngine = () => started(engines[0]).then(() => undefined);
 
-// Starts the second engine, where there is one, while the page is idle: a
-// program opened while the first is at work is then read at once.
+// Starts the second engine, where there is one, once the page is ready: it
+// is handed the collection's sounds, and a program opened while the first
+// is at work is read at once.
 export function startHelper() {
   if (engines[1]) started(engines[1]).catch(() => {});
 }

@@ -189,16 +189,55 @@ export function collectionName(bank, program) {
 }
 
 // The collection's sounds, each once (the default and blank programs left
-// out): the same list while the banks are the same, and the same text of
-// them a line, as the engine's similar() takes them (one string crosses to
-// the engine's worker at once, where 100,000 are copied one by one).
-export function uniqueSounds() {
-  const ix = index();
-  if (!ix.unique || ix.unique.fills !== state.fills) {
-    const sounds = [...ix.sounds.keys()].filter((sound) => !state.fills.has(sound));
-    ix.unique = { fills: state.fills, sounds, text: sounds.join('\n') };
+// out) in the order of the banks: the same list while the banks' lists of
+// sounds are the same, and the same text of them a line, as the engine's
+// similar() takes them (one string crosses to the engine's worker at once,
+// where 100,000 are copied one by one). `lists`: the banks' lists of sounds,
+// those of the readable banks when left out (the page opened again hands
+// the engine the sounds read back before the banks' other lists).
+let unique = { lists: [], fills: null, sounds: [], text: '' };
+const readableSounds = () => state.banks.filter(readable).map((bank) => bank.summary.sounds);
+const made = (lists) => unique.fills === state.fills && unique.lists.length === lists.length && lists.every((list, i) => list === unique.lists[i]);
+export function uniqueSounds(lists = readableSounds()) {
+  if (!made(lists)) {
+    const seen = new Set();
+    for (const list of lists) for (const sound of list) if (!state.fills.has(sound)) seen.add(sound);
+    const sounds = [...seen];
+    unique = { lists, fills: state.fills, sounds, text: sounds.join('\n') };
   }
-  return ix.unique;
+  return unique;
+}
+
+// The same, made a slice at a time: a hundred thousand sounds at once hold
+// the page's thread for a tenth of a second. The text is the same: the
+// lines of each slice joined, and the slices joined.
+let making = { lists: null, promise: null };
+export function uniqueSoundsSoon(lists = readableSounds()) {
+  if (made(lists)) return Promise.resolve(unique);
+  const same = making.lists && making.lists.length === lists.length && lists.every((list, i) => list === making.lists[i]);
+  if (!same) making = { lists, promise: makeUnique(lists) };
+  return making.promise;
+}
+
+async function makeUnique(lists) {
+  const seen = new Set();
+  const sounds = [];
+  const parts = [];
+  for (let at = 0; at < lists.length;) {
+    await new Promise((resolve) => setTimeout(resolve, 0));
+    const end = performance.now() + SLICE_MS;
+    const from = sounds.length;
+    while (at < lists.length && performance.now() < end) {
+      for (const sound of lists[at++]) {
+        if (state.fills.has(sound) || seen.has(sound)) continue;
+        seen.add(sound);
+        sounds.push(sound);
+      }
+    }
+    if (sounds.length > from) parts.push(sounds.slice(from).join('\n'));
+  }
+  if (!made(lists)) unique = { lists, fills: state.fills, sounds, text: parts.join('\n') };
+  return unique;
 }
 
 // The other programs, in any bank, with the same sound.

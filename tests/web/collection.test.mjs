@@ -1,0 +1,35 @@
+// What the page keeps of each bank's answer in the browser's store, and
+// reads back when it is opened again: the answer made whole again is the
+// engine's, for every example file and banks of random programs, from the
+// form kept now and from the one an earlier page kept.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+
+import { fromKept, keptForm } from '../../web/src/collection.js';
+import { createVornak } from '../../web/vornak.mjs';
+import { exampleFiles, random } from './support.mjs';
+
+test('a bank\'s answer kept and read back is the engine\'s answer, records kept as empty lines where the sound begins with them', async () => {
+  const engine = await createVornak();
+  const rng = random(7);
+  const image = rng.bytes(5120);
+  image[0] &= 0x1f;
+  const files = { ...exampleFiles(), 'random.crv': engine.convert(image, { to: 'W' }).bytes, 'random.fxb': engine.convert(image, { to: 'O' }).bytes };
+  let shortened = 0;
+  for (const [name, bytes] of Object.entries(files)) {
+    const summary = engine.describe(name, bytes, { parameters: false, conversions: false });
+    const { facts, sounds, lists } = keptForm(summary);
+    const lines = sounds.split('\n');
+    assert.deepEqual(fromKept(facts, lists, lines), summary, `${name}, sounds read apart`);
+    assert.equal(fromKept(facts, lists, lines).sounds, lines, `${name}: the sounds read apart are the answer's list`);
+    // An earlier page kept the sounds and whole records with the other lists.
+    const earlier = { ...lists, sounds, records: summary.records.join('\n') };
+    assert.deepEqual(fromKept(facts, earlier, null), summary, `${name}, as an earlier page kept it`);
+    shortened += lists.records.split('\n').filter((line) => line === '').length;
+    // Lists of another length than the bank's programs are not taken.
+    assert.equal(fromKept(facts, lists, lines.slice(1)), null, `${name}, a sound missing`);
+    assert.equal(fromKept(facts, { ...lists, names: `${lists.names}\nmore` }, lines), null, `${name}, a name too many`);
+  }
+  assert.ok(shortened > 100, `${shortened} records kept as empty lines`);
+  engine.dispose();
+});
