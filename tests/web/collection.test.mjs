@@ -1,11 +1,15 @@
 // What the page keeps of each bank's answer in the browser's store, and
 // reads back when it is opened again: the answer made whole again is the
 // engine's, for every example file and banks of random programs, from the
-// form kept now and from the one an earlier page kept.
+// form kept now and from the one an earlier page kept. The collection's
+// sounds handed to the engine from the sounds read back first are the same
+// text as those of the banks read back whole.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { fromKept, keptForm } from '../../web/src/collection.js';
+import { uniqueSounds, uniqueSoundsSoon } from '../../web/src/sounds.js';
+import { state } from '../../web/src/state.js';
 import { createVornak } from '../../web/vornak.mjs';
 import { exampleFiles, random } from './support.mjs';
 
@@ -32,4 +36,21 @@ test('a bank\'s answer kept and read back is the engine\'s answer, records kept 
   }
   assert.ok(shortened > 100, `${shortened} records kept as empty lines`);
   engine.dispose();
+});
+
+test('the collection\'s sounds made a slice at a time are the text made at once: each sound once, in bank order, without the fills', async () => {
+  const rng = random(11);
+  const pool = Array.from({ length: 3000 }, () => Array.from(rng.bytes(40), (b) => b.toString(16).padStart(2, '0')).join(''));
+  state.fills = new Set([pool[0], pool[1]]);
+  const banks = Array.from({ length: 3000 }, () => Array.from({ length: 100 }, () => rng.pick(pool)));
+  const soon = await uniqueSoundsSoon(banks);
+  const { sounds, text } = soon;
+  const once = uniqueSounds(banks.map((list) => [...list]));
+  assert.notEqual(once, soon, 'made again for other lists');
+  assert.deepEqual(sounds, once.sounds);
+  assert.equal(text, once.text);
+  assert.equal(text.split('\n').length, sounds.length);
+  assert.ok(!sounds.includes(pool[0]) && !sounds.includes(pool[1]), 'no fill');
+  assert.equal(new Set(sounds).size, sounds.length, 'each once');
+  assert.equal(await uniqueSoundsSoon(banks), soon, 'the same lists again: the same answer');
 });

@@ -55,8 +55,8 @@ function started() {
   const now = new Set(banks);
   const { indexed } = cached;
   const grows = indexed && [...indexed].every(([bank, summary]) => now.has(bank) && bank.summary === summary);
-  const index = grows ? { ...cached, unique: null }
-    : { indexed: new Map(), sounds: new Map(), records: new Map(), kept: new Map(), placeholders: new Set(), unique: null };
+  const index = grows ? { ...cached }
+    : { indexed: new Map(), sounds: new Map(), records: new Map(), kept: new Map(), placeholders: new Set() };
   return { revision: state.revision, at: 0, banks: grows ? banks.filter((bank) => !indexed.has(bank)) : banks, index };
 }
 
@@ -197,9 +197,10 @@ export function collectionName(bank, program) {
 // the engine the sounds read back before the banks' other lists).
 let unique = { lists: [], fills: null, sounds: [], text: '' };
 const readableSounds = () => state.banks.filter(readable).map((bank) => bank.summary.sounds);
-const made = (lists) => unique.fills === state.fills && unique.lists.length === lists.length && lists.every((list, i) => list === unique.lists[i]);
+const sameLists = (a, b) => Boolean(a) && a.length === b.length && b.every((list, i) => list === a[i]);
+const isMade = (lists) => unique.fills === state.fills && sameLists(unique.lists, lists);
 export function uniqueSounds(lists = readableSounds()) {
-  if (!made(lists)) {
+  if (!isMade(lists)) {
     const seen = new Set();
     for (const list of lists) for (const sound of list) if (!state.fills.has(sound)) seen.add(sound);
     const sounds = [...seen];
@@ -213,9 +214,8 @@ export function uniqueSounds(lists = readableSounds()) {
 // lines of each slice joined, and the slices joined.
 let making = { lists: null, promise: null };
 export function uniqueSoundsSoon(lists = readableSounds()) {
-  if (made(lists)) return Promise.resolve(unique);
-  const same = making.lists && making.lists.length === lists.length && lists.every((list, i) => list === making.lists[i]);
-  if (!same) making = { lists, promise: makeUnique(lists) };
+  if (isMade(lists)) return Promise.resolve(unique);
+  if (!sameLists(making.lists, lists)) making = { lists, promise: makeUnique(lists) };
   return making.promise;
 }
 
@@ -236,7 +236,7 @@ async function makeUnique(lists) {
     }
     if (sounds.length > from) parts.push(sounds.slice(from).join('\n'));
   }
-  if (!made(lists)) unique = { lists, fills: state.fills, sounds, text: parts.join('\n') };
+  if (!isMade(lists)) unique = { lists, fills: state.fills, sounds, text: parts.join('\n') };
   return unique;
 }
 
