@@ -470,6 +470,12 @@ test('similar finds the nearest sounds by the engine\'s distance, the same in a 
   const text = sounds.join('\n');
   assert.deepEqual(vornak.similar(target, text, { count: 4 }), near);
   assert.deepEqual(vornak.similar(target, `${text}\n`, { count: 4 }), near, 'a line break at the end');
+  // A line that is no sound, in characters beyond ASCII, stands in its
+  // place: every other sound is read whole (all of them asked for).
+  const few = sounds.slice(1, 30);
+  const all = vornak.similar(target, ['x', ...few], { count: 29 });
+  assert.equal(all.length, few.length - few.filter((s) => s === target).length);
+  assert.deepEqual(vornak.similar(target, ['é€ ±', ...few].join('\n'), { count: 29 }), all);
   assert.throws(() => vornak.similar(target, 5), TypeError);
   const worker = await createVornakWorker();
   try {

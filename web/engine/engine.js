@@ -222,10 +222,20 @@ function engineOver(module, inputLimit) {
         let size = 0;
         if (!asked.same) {
           const lines = typeof asked.sounds === 'string';
-          const text = utf8.encode(lines ? asked.sounds : asked.sounds.join('\n'));
-          size = text.length;
-          list = alloc(size);
-          module.HEAPU8.set(text, list);
+          const source = lines ? asked.sounds : asked.sounds.join('\n');
+          // Sounds as describe answers them are ASCII: their bytes are
+          // written straight into the engine's memory, one a character (a
+          // new array of 10 MB took browsers five times as long). Other
+          // characters take the room their UTF-8 bytes need.
+          list = alloc(source.length);
+          const { read, written } = utf8.encodeInto(source, module.HEAPU8.subarray(list, list + source.length));
+          size = written;
+          if (read < source.length) {
+            const text = utf8.encode(source);
+            size = text.length;
+            list = alloc(size);
+            module.HEAPU8.set(text, list);
+          }
           lastSounds = lines ? asked.sounds : asked.sounds.slice();
         }
         return answerAt(module._vornak_similar(string(asked.sound), list, size, asked.count));
