@@ -9,7 +9,7 @@ import {
   allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, keptSounds, loadCollection,
   whenKeepingFails,
 } from './collection.js';
-import { download, element, numbered, plural, whenSettled } from './dom.js';
+import { coalesced, download, element, numbered, plural, whenSettled } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf, give, readBank, readWaiting } from './files.js';
 import { say, setUpLayout } from './layout.js';
@@ -307,11 +307,14 @@ async function start() {
   on('settings', keepSettings);
   say('banks', kept ? `Ready. ${plural(kept, 'bank')} kept from before.` : 'Ready. Drop bank files on the page, or add them.');
   keepingAsked(false);
-  // The second engine starts now, while the kept answers are read, and is
-  // handed the collection's sounds as soon as they are all there: a program
-  // opened then finds its nearest sounds at once.
-  engine.startHelper();
-  answersRead = readKeptAnswers();
+  // Once the first banks are drawn (the next frame), the kept answers are
+  // read, and the second engine starts meanwhile: it is handed the
+  // collection's sounds as soon as they are all there, and a program opened
+  // then finds its nearest sounds at once.
+  answersRead = new Promise((drawn) => coalesced(drawn)()).then(() => {
+    engine.startHelper();
+    return readKeptAnswers();
+  });
   answers.wholeOnce(answersRead);
   answersRead.then(() => whenIndexed(answers.primeNearest));
   // Banks kept by another engine, after the files given meanwhile.
