@@ -314,6 +314,23 @@ test('files given while the engine starts are read when it is ready, in order', 
   await context.close();
 });
 
+test('a newer version of the page opened in another tab gets the kept collection; this one says to reload', async () => {
+  const page = await fresh();
+  await addFiles(page, { 'demo23.crv': examples['demo23.crv'] });
+  const other = await page.context().newPage();
+  await other.goto(pageUrl);
+  // The newer page's store, one version on: not blocked by this page.
+  assert.equal(await other.evaluate(() => new Promise((resolve) => {
+    const opening = indexedDB.open('vornak', 1000);
+    opening.onsuccess = () => resolve('opened');
+    opening.onblocked = () => resolve('blocked');
+    opening.onerror = () => resolve('failed');
+  })), 'opened');
+  await addFiles(page, { 'demo23-o.fxb': examples['demo23-o.fxb'] });
+  await page.getByText(/a newer version of this page was opened in another tab: reload this one/).waitFor();
+  await page.close();
+});
+
 test('the same sounds of two banks come first, before repeats inside one bank; default programs are one line', async () => {
   const page = await fresh();
   const rng = random(24);

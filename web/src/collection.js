@@ -69,9 +69,20 @@ function open() {
         if (!db.objectStoreNames.contains(name)) db.createObjectStore(name, name === 'banks' ? { keyPath: 'id' } : undefined);
       }
     };
-    req.onsuccess = () => resolve(req.result);
+    req.onsuccess = () => {
+      const db = req.result;
+      // A newer page opened in another tab needs the store in its own
+      // shape: this one lets it go and keeps nothing more until reloaded.
+      db.onversionchange = () => {
+        db.close();
+        opened = Promise.reject(new Error('a newer version of this page was opened in another tab: reload this one'));
+        opened.catch(() => {});
+      };
+      resolve(db);
+    };
     req.onerror = () => reject(req.error);
-    req.onblocked = () => reject(new Error('the kept collection is in use by another tab'));
+    req.onblocked = () => reject(new Error('an earlier version of this page, open in another tab, holds the kept collection: '
+      + 'close it, then reload this one'));
   });
   return opened;
 }
