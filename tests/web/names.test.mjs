@@ -314,6 +314,18 @@ test('a kept collection of more banks than are read back at once comes back whol
     await page.locator('#program-view .near li').first().filter({ hasNotText: 'Finding' }).waitFor();
     await page.getByLabel('Search names, tags and notes in all banks').fill('kept');
     await page.getByText('3,000 programs found; the first 2,000 are shown.').waitFor();
+    // Read back, kept29.crv is kept again as this page keeps banks.
+    const keptAgain = () => page.evaluate(() => new Promise((resolve) => {
+      indexedDB.open('vornak').onsuccess = ({ target: { result: db } }) => {
+        const tx = db.transaction(['banks', 'soundLists']);
+        tx.objectStore('banks').getAll().onsuccess = ({ target }) => {
+          const { id } = target.result.find((bank) => bank.name === 'kept29.crv');
+          tx.objectStore('soundLists').get(id).onsuccess = ({ target: { result } }) => resolve(typeof result === 'string');
+        };
+      };
+    }));
+    for (let tries = 0; !(await keptAgain()) && tries < 50; tries++) await page.waitForTimeout(100);
+    assert.ok(await keptAgain(), 'kept29.crv kept again with its sounds apart');
   } finally {
     await context?.close();
     rmSync(dir, { recursive: true, force: true });

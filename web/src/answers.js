@@ -4,7 +4,7 @@
 // programs can take the names the collection knows for their sounds.
 import * as engine from './engine-client.js';
 import { bytesOf } from './files.js';
-import { collectionName, programsOf, uniqueSounds, uniqueSoundsSoon } from './sounds.js';
+import { collectionName, programsOf, uniqueSounds } from './sounds.js';
 import { bankById, formatByLetter, state } from './state.js';
 
 // Answers that depend only on a bank's summary are kept with it.
@@ -125,9 +125,9 @@ let nearest = { revision: -1, answers: new Map() };
 export function similar(sound) {
   if (nearest.revision !== state.revision) nearest = { revision: state.revision, answers: new Map() };
   if (!nearest.answers.has(sound)) {
-    const asked = whole.then(() => {
-      const { sounds, text } = uniqueSounds();
-      return engine.similar(sound, text, 5).then((found) => ({ sounds, found }));
+    const asked = whole.then(async () => {
+      const { sounds, text } = await uniqueSounds();
+      return { sounds, found: await engine.similar(sound, text, 5) };
     }).then(({ sounds, found }) => found.map(({ index, distance }) => {
       const holders = programsOf(sounds[index]);
       const shown = holders.find((h) => h.bank.summary.holdsNames) || holders[0];
@@ -145,7 +145,7 @@ export function similar(sound) {
 // the banks, while the page is idle. `lists`: the banks' lists of sounds,
 // as uniqueSounds takes them.
 export async function primeNearest(lists) {
-  const { sounds, text } = await uniqueSoundsSoon(lists);
+  const { sounds, text } = await uniqueSounds(lists);
   if (sounds.length) engine.similar(sounds[0], text, 1).catch(() => {});
 }
 

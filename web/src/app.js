@@ -6,7 +6,7 @@ import * as answers from './answers.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
-  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepNewBank, keptAnswers, keptChoices, keptFiles, keptSounds, loadCollection,
+  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepLists, keepNewBank, keptAnswers, keptChoices, keptFiles, keptSounds, loadCollection,
   whenKeepingFails,
 } from './collection.js';
 import { coalesced, download, element, numbered, plural, whenSettled } from './dom.js';
@@ -20,7 +20,7 @@ import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
 import { indexSoon, whenIndexed } from './sounds.js';
 import {
-  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
+  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, inCollection, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
 import { version } from '../vornak.mjs';
@@ -235,7 +235,8 @@ async function openCollection(limits) {
 // The whole answers of the kept banks, read back a part at a time once the
 // page is ready, the selected bank's first; a bank whose answer is not
 // there whole is read again. The browser's store reads the next parts while
-// the page takes the one before.
+// the page takes the one before. Banks an earlier page kept (their sounds
+// among their other lists) are kept again as this page keeps them.
 const ANSWERS_AT_ONCE = 25;
 const ANSWERS_AHEAD = 4;
 let answersRead = Promise.resolve();
@@ -243,32 +244,43 @@ async function readKeptAnswers() {
   const waiting = state.banks.filter((b) => b.facts && !b.summary);
   const first = waiting.indexOf(bankById(state.selected));
   if (first > 0) waiting.unshift(...waiting.splice(first, 1));
-  // The sounds in one go, beside the other lists: where every bank has
-  // them, the engine is handed the collection's sounds while the other
-  // lists are read.
-  const sounds = keptSounds(waiting).catch(() => waiting.map(() => null));
+  // The sounds of the first part (the selected bank's names are shown at
+  // once), then all the others' in one go, beside the other lists: where
+  // every bank has them, the engine is handed the collection's sounds while
+  // the other lists are read.
+  const soundsOf = (banks) => keptSounds(banks).catch(() => banks.map(() => null));
+  const firstSounds = soundsOf(waiting.slice(0, ANSWERS_AT_ONCE));
+  const sounds = Promise.all([firstSounds, soundsOf(waiting.slice(ANSWERS_AT_ONCE))]).then(([a, b]) => [...a, ...b]);
   sounds.then((lists) => {
-    if (!waiting.length || !lists.every(Boolean)) return;
     const early = new Map(waiting.map((bank, i) => [bank, lists[i]]));
-    answers.primeNearest(state.banks.filter((bank) => readable(bank) || early.has(bank))
-      .map((bank) => (readable(bank) ? bank.summary.sounds : early.get(bank))));
+    if (!waiting.length || !state.banks.every((bank) => readable(bank) || early.get(bank))) return;
+    answers.primeNearest(state.banks.map((bank) => (readable(bank) ? bank.summary.sounds : early.get(bank))));
   });
   const read = (at) => {
     const part = waiting.slice(at, at + ANSWERS_AT_ONCE);
-    const theirs = sounds.then((lists) => lists.slice(at, at + ANSWERS_AT_ONCE));
-    return { part, found: keptAnswers(part, theirs).catch(() => part.map(() => null)) };
+    const theirs = at ? sounds.then((lists) => lists.slice(at, at + ANSWERS_AT_ONCE)) : firstSounds;
+    // A bank read again meanwhile (the model changed) keeps its new answer.
+    const readings = part.map((bank) => bank.generation);
+    return { part, readings, theirs, found: keptAnswers(part, theirs).catch(() => part.map(() => null)) };
   };
   // A few parts are asked for ahead: the store answers them one after
   // another while the page takes each as it comes.
   const parts = [];
   for (let at = 0; at < waiting.length && parts.length < ANSWERS_AHEAD; at += ANSWERS_AT_ONCE) parts.push(read(at));
+  const earlier = [];
   for (let at = 0; at < waiting.length; at += ANSWERS_AT_ONCE) {
-    const { part, found } = parts.shift();
+    const { part, readings, theirs, found } = parts.shift();
     const ahead = at + ANSWERS_AHEAD * ANSWERS_AT_ONCE;
     if (ahead < waiting.length) parts.push(read(ahead));
-    const whole = await found;
-    part.forEach((bank, i) => updateBank(bank, whole[i] ? { summary: whole[i] } : { facts: null }));
+    const [whole, apart] = await Promise.all([found, theirs]);
+    part.forEach((bank, i) => {
+      if (bank.generation !== readings[i]) return;
+      updateBank(bank, whole[i] ? { summary: whole[i] } : { facts: null });
+      if (whole[i] && !apart[i]) earlier.push([bank, bank.generation]);
+    });
   }
+  // Kept again only as read back: not a bank removed or read again since.
+  if (earlier.length) keep(() => keepLists(earlier.filter(([bank, reading]) => inCollection(bank) && bank.generation === reading).map(([bank]) => bank)));
 }
 
 // Banks kept without what the engine answered, read again and kept.
@@ -276,7 +288,7 @@ async function readAgain(banks) {
   if (!banks.length) return;
   say('banks', `Reading ${plural(banks.length, 'bank')} again…`);
   await Promise.all(banks.map(readBank));
-  await keep(() => keepBanks(banks.filter(readable)));
+  await keep(() => keepBanks(banks.filter((bank) => readable(bank) && inCollection(bank))));
   say('banks', `${plural(banks.length, 'bank')} read again.`);
 }
 
@@ -316,7 +328,7 @@ async function start() {
     return readKeptAnswers();
   });
   answers.wholeOnce(answersRead);
-  answersRead.then(() => whenIndexed(answers.primeNearest));
+  answersRead.then(() => whenIndexed(answers.primeNearest)).catch(() => {});
   // Banks kept by another engine, after the files given meanwhile.
   Promise.all([readWaiting(), answersRead]).then(() => readAgain(state.banks.filter((b) => !b.summary && !b.problem))).catch(() => {});
 }

@@ -128,7 +128,7 @@ const LISTS = ['names', 'sounds', 'records', 'keptBy2V'];
 
 // A sound's text before its first ';': describe's sounds begin with the
 // program's record, and a record is kept as an empty line where it is that
-// (a third less to keep and to read back).
+// (about 12 KB a bank less to keep and to read back).
 const headOf = (sound) => {
   const end = sound.indexOf(';');
   return end < 0 ? sound : sound.slice(0, end);
@@ -136,7 +136,7 @@ const headOf = (sound) => {
 
 // An answer as it is kept: its facts, its sounds as lines, and its other
 // lists as lines.
-export function keptForm(summary) {
+export function toKept(summary) {
   const facts = { ...summary };
   for (const list of LISTS) delete facts[list];
   const { sounds } = summary;
@@ -200,23 +200,26 @@ export async function loadCollection(limits) {
   return { banks: good, newBank: fits ? { ...newBank, slots } : null, edits: edited, marks: kept };
 }
 
+// What one store keeps under each of these keys, read in one transaction.
+const keptIn = (store, ids) => transaction('readonly', (stores) => Promise.all(ids.map((id) => request(stores[store].get(id)))));
+
 // The sounds of kept banks ({ id, facts } each), read in one transaction:
 // for each, its list, or null where it is not kept so (an earlier page kept
 // it with the other lists) or does not fit.
 export async function keptSounds(banks) {
-  const texts = await transaction('readonly', ({ soundLists }) => Promise.all(banks.map(({ id }) => request(soundLists.get(id)))));
+  const found = await keptIn('soundLists', banks.map(({ id }) => id));
   return banks.map((bank, i) => {
-    const sounds = isText(texts[i]) ? lines(bank.facts, texts[i]) : null;
+    const sounds = isText(found[i]) ? lines(bank.facts, found[i]) : null;
     return sounds && sounds.length === bank.facts.programs ? sounds : null;
   });
 }
 
 // The whole answers of kept banks ({ id, facts } each), read in one
 // transaction, with their sounds where they were read (`sounds`, or a
-// promise of them: a list or null for each): for each, the answer, or null where its lists are missing
-// or do not fit (to be read again).
+// promise of them: a list or null for each): for each, the answer, or null
+// where its lists are missing or do not fit (to be read again).
 export async function keptAnswers(banks, sounds = []) {
-  const lists = await transaction('readonly', ({ answers }) => Promise.all(banks.map(({ id }) => request(answers.get(id)))));
+  const lists = await keptIn('answers', banks.map(({ id }) => id));
   const theirs = await sounds;
   return banks.map((bank, i) => fromKept(bank.facts, lists[i], theirs[i]));
 }
@@ -228,9 +231,23 @@ export function placeKept(banks) {
 }
 
 function recordOf(bank) {
-  const { facts, sounds, lists } = keptForm(bank.summary);
+  const { facts, sounds, lists } = toKept(bank.summary);
   return { record: { id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built,
     received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version }, sounds, lists };
+}
+
+// The lists of banks an earlier page kept with their sounds among them,
+// kept again as this page keeps them (their sounds apart), a few at a time.
+export async function keepLists(list) {
+  for (let at = 0; at < list.length; at += BANKS_KEPT_AT_ONCE) {
+    const part = list.slice(at, at + BANKS_KEPT_AT_ONCE).map((bank) => [bank.id, toKept(bank.summary)]);
+    await transaction('readwrite', ({ answers, soundLists }) => {
+      for (const [id, { sounds, lists }] of part) {
+        answers.put(lists, id);
+        soundLists.put(sounds, id);
+      }
+    });
+  }
 }
 
 // Banks kept a few at a time: the browser copies what is kept on the page's
@@ -268,9 +285,8 @@ export async function keptBytes(id) {
 }
 
 // The bytes of several banks, read in one transaction.
-export function keptFiles(ids) {
-  return transaction('readonly', ({ files }) => Promise.all(ids.map((id) => request(files.get(id))
-    .then((bytes) => (bytes instanceof Uint8Array ? bytes : null)))));
+export async function keptFiles(ids) {
+  return (await keptIn('files', ids)).map((bytes) => (bytes instanceof Uint8Array ? bytes : null));
 }
 
 export function forgetBank(id) {

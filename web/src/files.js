@@ -9,7 +9,7 @@ import * as engine from './engine-client.js';
 import { say } from './layout.js';
 import { INDEX, MOST_BANKS, memberName, readSaved } from './saved-file.js';
 import {
-  addBanks, addMarks, keptNewBank, markOf, nextReading, readable, setBytes, state, updateBank,
+  addBanks, addMarks, inCollection, keptNewBank, markOf, nextReading, readable, setBytes, state, updateBank,
 } from './state.js';
 import { holdIndex } from './sounds.js';
 import { ZipRefused, isZip, readZip } from './zip.js';
@@ -101,7 +101,7 @@ async function readFiles(files, extra) {
   const read = [];
   const keepRead = () => {
     const part = read.splice(0);
-    if (part.length) keep(() => keepBanks(part));
+    if (part.length) keep(() => keepBanks(part.filter(inCollection)));
   };
   // The browser reads some files at once, and those are shown while the
   // next are read.
@@ -275,7 +275,7 @@ async function addSaved(name, saved, digests) {
   }
   // Shown at once; said to be opened once the browser has kept it.
   say('banks', `Opening ${parts.join('; ')}. Keeping it in this browser…`);
-  keep(() => keepBanks(good));
+  keep(() => keepBanks(good.filter(inCollection)));
   await keep(() => keepMarks(marked));
   return `Opened ${parts.join('; ')}`;
 }

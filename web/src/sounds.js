@@ -194,26 +194,16 @@ export function collectionName(bank, program) {
 // similar() takes them (one string crosses to the engine's worker at once,
 // where 100,000 are copied one by one). `lists`: the banks' lists of sounds,
 // those of the readable banks when left out (the page opened again hands
-// the engine the sounds read back before the banks' other lists).
+// the engine the sounds read back before the banks' other lists). Made a
+// slice at a time: a hundred thousand sounds at once hold the page's thread
+// for a tenth of a second; the lines of each slice are joined, and the
+// slices joined.
 let unique = { lists: [], fills: null, sounds: [], text: '' };
 const readableSounds = () => state.banks.filter(readable).map((bank) => bank.summary.sounds);
 const sameLists = (a, b) => Boolean(a) && a.length === b.length && b.every((list, i) => list === a[i]);
 const isMade = (lists) => unique.fills === state.fills && sameLists(unique.lists, lists);
-export function uniqueSounds(lists = readableSounds()) {
-  if (!isMade(lists)) {
-    const seen = new Set();
-    for (const list of lists) for (const sound of list) if (!state.fills.has(sound)) seen.add(sound);
-    const sounds = [...seen];
-    unique = { lists, fills: state.fills, sounds, text: sounds.join('\n') };
-  }
-  return unique;
-}
-
-// The same, made a slice at a time: a hundred thousand sounds at once hold
-// the page's thread for a tenth of a second. The text is the same: the
-// lines of each slice joined, and the slices joined.
 let making = { lists: null, promise: null };
-export function uniqueSoundsSoon(lists = readableSounds()) {
+export function uniqueSounds(lists = readableSounds()) {
   if (isMade(lists)) return Promise.resolve(unique);
   if (!sameLists(making.lists, lists)) making = { lists, promise: makeUnique(lists) };
   return making.promise;

@@ -78,6 +78,9 @@ export function bankById(id) {
   return state.banks.find((b) => b.id === id) || null;
 }
 
+// Whether a bank is still in the collection (not removed meanwhile).
+export const inCollection = (bank) => state.banks.includes(bank);
+
 export function readable(bank) {
   return Boolean(bank && bank.summary && succeeded(bank.summary));
 }
