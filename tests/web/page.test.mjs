@@ -314,6 +314,41 @@ test('files given while the engine starts are read when it is ready, in order', 
   await context.close();
 });
 
+test('a bank removed while other files are still read is not kept again', async () => {
+  const context = await browser.newContext();
+  // The engine's answers of a bank after the first are held back until the
+  // test lets them through.
+  await context.addInitScript(() => {
+    const Real = window.Worker;
+    let answered = 0;
+    const held = [];
+    window.releaseBanks = () => held.splice(0).forEach((deliver) => deliver());
+    window.Worker = class extends Real {
+      addEventListener(type, listener, options) {
+        super.addEventListener(type, type !== 'message' ? listener : (event) => {
+          const bank = event.data?.result?.sounds;
+          if (bank && window.releaseBanks && answered++ >= 1) held.push(() => listener(event));
+          else listener(event);
+        }, options);
+      }
+    };
+  });
+  const page = await openPage(context);
+  await page.locator('#file-input').setInputFiles(inputFiles({ 'demo23.crv': examples['demo23.crv'], 'demo23-o.fxb': examples['demo23-o.fxb'] }));
+  // The bank read first is removed while the other waits for the engine.
+  const read = await (await page.waitForFunction(() => [...document.querySelectorAll('#bank-list > li')]
+    .find((line) => !line.querySelector('.bank-facts').textContent.includes('Reading…'))?.querySelector('.bank-name').textContent)).jsonValue();
+  const other = read === 'demo23.crv' ? 'demo23-o.fxb' : 'demo23.crv';
+  await press(page.getByRole('button', { name: `Remove ${read}` }));
+  await page.getByRole('status').filter({ hasText: `Removed ${read}.` }).waitFor();
+  await page.evaluate(() => window.releaseBanks());
+  await page.getByRole('status').filter({ hasText: '2 files read.' }).waitFor();
+  await page.reload();
+  await page.getByRole('status').filter({ hasText: '1 bank kept from before.' }).waitFor();
+  assert.deepEqual(await page.locator('#bank-list .bank-name').allTextContents(), [other]);
+  await context.close();
+});
+
 test('a newer version of the page opened in another tab gets the kept collection; this one says to reload', async () => {
   const page = await fresh();
   await addFiles(page, { 'demo23.crv': examples['demo23.crv'] });
