@@ -280,7 +280,8 @@ async function readKeptAnswers() {
     });
   }
   // Kept again only as read back: not a bank removed or read again since.
-  if (earlier.length) keep(() => keepLists(earlier.filter(([bank, reading]) => inCollection(bank) && bank.generation === reading).map(([bank]) => bank)));
+  const asRead = ([bank, reading]) => inCollection(bank) && bank.generation === reading;
+  if (earlier.length) keep(() => keepLists(earlier.filter(asRead).map(([bank]) => bank)));
 }
 
 // Banks kept without what the engine answered, read again and kept.
