@@ -339,6 +339,7 @@ test('a bank removed while other files are still read is not kept again', async 
   const read = await (await page.waitForFunction(() => [...document.querySelectorAll('#bank-list > li')]
     .find((line) => !line.querySelector('.bank-facts').textContent.includes('Reading…'))?.querySelector('.bank-name').textContent)).jsonValue();
   const other = read === 'demo23.crv' ? 'demo23-o.fxb' : 'demo23.crv';
+  await selectBank(page, read);
   await press(page.getByRole('button', { name: `Remove ${read}` }));
   await page.getByRole('status').filter({ hasText: `Removed ${read}.` }).waitFor();
   await page.evaluate(() => window.releaseBanks());
