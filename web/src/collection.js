@@ -230,43 +230,33 @@ export function placeKept(banks) {
   for (const bank of banks) bank.order ??= ++order;
 }
 
-function recordOf(bank) {
-  const { facts, sounds, lists } = toKept(bank.summary);
-  return { record: { id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built,
-    received: bank.received, sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version }, sounds, lists };
-}
-
-// The lists of banks an earlier page kept with their sounds among them,
-// kept again as this page keeps them (their sounds apart), a few at a time.
-export async function keepLists(list) {
+// Banks' answers kept a few at a time, each with what `put(stores, bank,
+// facts)` keeps besides: the browser copies what is kept on the page's
+// thread, and a thousand banks in one go would hold it up for seconds.
+export const BANKS_KEPT_AT_ONCE = 16;
+async function keepInParts(list, put) {
   for (let at = 0; at < list.length; at += BANKS_KEPT_AT_ONCE) {
-    const part = list.slice(at, at + BANKS_KEPT_AT_ONCE).map((bank) => [bank.id, toKept(bank.summary)]);
-    await transaction('readwrite', ({ answers, soundLists }) => {
-      for (const [id, { sounds, lists }] of part) {
-        answers.put(lists, id);
-        soundLists.put(sounds, id);
+    const part = list.slice(at, at + BANKS_KEPT_AT_ONCE).map((bank) => [bank, toKept(bank.summary)]);
+    await transaction('readwrite', (stores) => {
+      for (const [bank, { facts, sounds, lists }] of part) {
+        stores.answers.put(lists, bank.id);
+        stores.soundLists.put(sounds, bank.id);
+        put(stores, bank, facts);
       }
     });
   }
 }
 
-// Banks kept a few at a time: the browser copies what is kept on the page's
-// thread, and a thousand banks in one go would hold it up for seconds.
-export const BANKS_KEPT_AT_ONCE = 16;
-export async function keepBanks(list) {
-  for (let at = 0; at < list.length; at += BANKS_KEPT_AT_ONCE) {
-    const part = list.slice(at, at + BANKS_KEPT_AT_ONCE);
-    const kept = part.map(recordOf);
-    await transaction('readwrite', ({ banks, answers, soundLists, files }) => {
-      part.forEach((bank, i) => {
-        banks.put(kept[i].record);
-        answers.put(kept[i].lists, bank.id);
-        soundLists.put(kept[i].sounds, bank.id);
-        files.put(bank.bytes, bank.id);
-      });
-    });
-  }
-}
+// Banks kept whole: their facts, answers and bytes.
+export const keepBanks = (list) => keepInParts(list, ({ banks, files }, bank, facts) => {
+  banks.put({ id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built, received: bank.received,
+    sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version });
+  files.put(bank.bytes, bank.id);
+});
+
+// The lists of banks an earlier page kept with their sounds among them,
+// kept again as this page keeps them (their sounds apart).
+export const keepLists = (list) => keepInParts(list, () => {});
 
 // What the person added to sounds: [[sound, mark or null]].
 export function keepMarks(entries) {
