@@ -18,11 +18,11 @@
 #include "formats/bank_2v.h"
 #include "formats/waveterm.h"
 #include "io/file_io.h"
-#include "library/bank_facts.h"
+#include "library/listed_values.h"
 #include "library/sounds.h"
 #include "library/format_table.h"
 #include "listing/listing.h"
-#include "model/error.h"
+#include "model/failure.h"
 
 using namespace vornak;
 
@@ -52,7 +52,7 @@ const PpgBank& sampleBank() {
 
 // The sample bank as the file of an export switch, kept in memory.
 Bytes exported(char letter) {
-    const Bytes bytes = exportFormatForLetter(letter)->write(sampleBank(), {});
+    const Bytes bytes = exportFormatForLetter(letter)->exporter(sampleBank(), {});
     if (bytes.empty()) std::abort();
     return bytes;
 }
@@ -154,7 +154,7 @@ BENCHMARK(BM_ReadCorvel);
 void BM_Write(benchmark::State& state) {
     const PpgBank& bank = sampleBank();
     const ExportFormat& format = *exportFormatForLetter("sabnomw"[state.range(0)]);
-    for (auto _ : state) writeExport("/dev/null", format.write(bank, {}));
+    for (auto _ : state) writeExport("/dev/null", format.exporter(bank, {}));
 }
 // 0 SysEx, 1 Waveterm A, 2 Waveterm B, 3 2.V parameter bank, 4 2.V chunk bank,
 // 5 Halvic, 6 Corvel.
@@ -178,7 +178,7 @@ void BM_NearestSounds(benchmark::State& state) {
         BankImage image{};
         for (auto& byte : image) byte = static_cast<std::uint8_t>(rng());
         bank.loadImage(image.data(), ModelHint::Wave22);
-        for (int p = 0; p < bank.programCount; ++p) sounds.push_back(soundOf(bank.programs[static_cast<std::size_t>(p)]));
+        for (int p = 0; p < bank.programCount(); ++p) sounds.push_back(soundOf(bank.programs[static_cast<std::size_t>(p)]));
     }
     std::string texts;
     for (const std::string& s : sounds) texts += s + "\n";

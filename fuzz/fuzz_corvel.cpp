@@ -1,7 +1,7 @@
 // Corvel banks read from bytes of any content.
 
 #include "formats/corvel.h"
-#include "model/error.h"
+#include "model/failure.h"
 
 using namespace vornak;
 

@@ -9,7 +9,7 @@
 #include "library/format_table.h"
 #include "cli/input.h"
 #include "fuzz_support.h"
-#include "library/bank_facts.h"
+#include "library/listed_values.h"
 #include "library/sounds.h"
 #include "library/compose.h"
 #include "library/conversions.h"
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bank.storeImage(image.data(), 0, 255);
 
     // Banks of a few hundred programs at most: a header may announce 65536.
-    if (bank.programCount > 256) return 0;
-    for (const PpgProgram& program : std::span(bank.programs.data(), static_cast<std::size_t>(bank.programCount))) {
+    if (bank.programCount() > 256) return 0;
+    for (const PpgProgram& program : std::span(bank.programs.data(), static_cast<std::size_t>(bank.programCount()))) {
         (void)soundOf(program);
         (void)shownValues(program);
     }
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.banks.push_back({"in", data, size});
     request.modelHint = hint;
     request.format = format.kind;
-    for (int k = 0; k < 4 && k < bank.programCount; ++k)
-        request.slots.push_back(k == 2 ? std::nullopt : std::optional(ComposeSlot{"in", (first + k) % bank.programCount, {}}));
+    for (int k = 0; k < 4 && k < bank.programCount(); ++k)
+        request.slots.push_back(k == 2 ? std::nullopt : std::optional(ComposeSlot{"in", (first + k) % bank.programCount(), {}}));
     (void)compose(request);
     return 0;
 }

@@ -50,21 +50,21 @@ void checkImageFormats(const PpgBank& bank) {
     BankImage expected{};
     bank.storeImage(expected.data(), 0, 255);
 
-    std::vector<std::uint8_t> file = sysExBytes(bank, 0, 255);
+    std::vector<std::uint8_t> file = exportSysEx(bank, 0, 255);
     check(file.size() == kSysExFileSize, "SysEx size");
     decodeSysEx(file.data(), file.size());
     check(std::memcmp(file.data(), expected.data(), kBankImageSize) == 0, "SysEx image");
 
     std::vector<std::uint8_t> work(kWorkImageSize, 0);
-    file = wavetermABytes(bank, 0, 255);
+    file = exportWavetermA(bank, 0, 255);
     check(parseWavetermA(file.data(), file.size(), work.data()), "Waveterm A parse");
     check(std::memcmp(work.data(), expected.data(), kBankImageSize) == 0, "Waveterm A image");
 
-    file = wavetermBBytes(bank, 0, 255);
+    file = exportWavetermB(bank, 0, 255);
     check(file.size() == kBankImageSize && std::memcmp(file.data(), expected.data(), kBankImageSize) == 0,
           "Waveterm B image");
 
-    file = halvicBytes(bank, 0, 255);
+    file = exportHalvic(bank, 0, 255);
     FxbFile fxb;
     check(fxb.parse(file.data(), file.size()) && fxb.isChunkBank, "Halvic parse");
     const std::uint8_t* chunk = fxb.chunkData();
@@ -99,9 +99,9 @@ void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
 
 void check2V(const PpgBank& bank, Layout2V layout, int group) {
     PpgBank back(87, 20);
-    readBack(bytes2V(bank, 0, 255, group, layout), back, "2.V load");
-    check(back.programCount == k2VBankPrograms && back.is2V, "2.V bank");
-    const int sent = bank.programCount < k2VBankPrograms ? bank.programCount : k2VBankPrograms;
+    readBack(export2V(bank, 0, 255, group, layout), back, "2.V load");
+    check(back.programCount() == k2VBankPrograms && back.is2V, "2.V bank");
+    const int sent = bank.programCount() < k2VBankPrograms ? bank.programCount() : k2VBankPrograms;
     for (int i = 0; i < sent; ++i) check2VProgram(bank.programs[static_cast<std::size_t>(i)], back.programs[static_cast<std::size_t>(i)], group);
     for (int i = sent; i < k2VBankPrograms; ++i) check(std::strcmp(back.programs[static_cast<std::size_t>(i)].name, "Basic 2.2") == 0, "2.V fill");
     if (layout != Layout2V::ParameterBank) {
@@ -117,10 +117,10 @@ std::int32_t asFloat(std::int32_t v) {
 
 void checkCorvel(const PpgBank& bank) {
     PpgBank back(87, 20);
-    readBack(corvelBytes(bank), back, "Corvel load");
+    readBack(exportCorvel(bank), back, "Corvel load");
     check(sameName(bank.name, back.name) && bank.is2V == back.is2V, "Corvel bank");
-    check(back.programCount == bank.programCount && back.combiCount == bank.combiCount, "Corvel counts");
-    for (int j = 0; j < bank.programCount; ++j) {
+    check(back.programCount() == bank.programCount() && back.combiCount() == bank.combiCount(), "Corvel counts");
+    for (int j = 0; j < bank.programCount(); ++j) {
         const PpgProgram& a = bank.programs[static_cast<std::size_t>(j)];
         const PpgProgram& b = back.programs[static_cast<std::size_t>(j)];
         check(sameName(a.name, b.name) && a.is2V == b.is2V, "Corvel program");
@@ -128,7 +128,7 @@ void checkCorvel(const PpgBank& bank) {
         for (int g = 0; g < 2; ++g)
             for (int k = 0; k < kGroupParamCount; ++k) check(asFloat(a.groups[g][k]) == b.groups[g][k], "Corvel group");
     }
-    for (int i = 0; i < bank.combiCount; ++i) {
+    for (int i = 0; i < bank.combiCount(); ++i) {
         const PpgCombi& a = bank.combis[static_cast<std::size_t>(i)];
         const PpgCombi& b = back.combis[static_cast<std::size_t>(i)];
         check(sameName(a.name, b.name), "Corvel combi name");
@@ -148,14 +148,14 @@ void checkCorvel(const PpgBank& bank) {
 void checkReports(const PpgBank& bank, int group) {
     for (const ExportFormat& format : exportFormats()) {
         const ConversionReport r = reportConversion(format, bank, 0, kDefaultRangeEnd, group);
-        const std::vector<std::uint8_t> bytes = format.write(bank, {0, kDefaultRangeEnd, group});
+        const std::vector<std::uint8_t> bytes = format.exporter(bank, {0, kDefaultRangeEnd, group});
         PpgBank back(87, 20);
         const LoadOutcome plain = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back);
-        const bool asWritten = plain.code == 0 && plain.format == &inputFormat(format.readsAs) &&
-                               (format.output != &kImageOutput || back.programCount == r.slots);
+        const bool asWritten = plain.code == 0 && plain.format == format.readsAs &&
+                               (!format.layout->memoryImage || back.programCount() == r.slots);
         check(r.notes.empty() == asWritten, "report on reading back");
         if (!asWritten || !r.names || !format.keepsNames()) continue;
-        for (int k = 0; k < r.programs && k < back.programCount; ++k)
+        for (int k = 0; k < r.programs && k < back.programCount(); ++k)
             check(std::strcmp(bank.programs[static_cast<std::size_t>(r.first + k)].name,
                               back.programs[static_cast<std::size_t>(k)].name) == 0,
                   "report on names");
@@ -179,6 +179,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkCorvel(bank);
     // Reports write and read every format once more: banks of a few hundred
     // programs at most (a header may announce 65536).
-    if (bank.programCount <= 256) checkReports(bank, group);
+    if (bank.programCount() <= 256) checkReports(bank, group);
     return 0;
 }

@@ -40,14 +40,14 @@ int main(int argc, char** argv) {
     std::strcpy(bank.name, "Demo bank");
     std::strcpy(bank.combis[0].name, "Split");
 
-    const std::vector<std::uint8_t> image = wavetermBBytes(bank, 0, 255);
-    const std::vector<std::uint8_t> halvicFile = halvicBytes(bank, 0, 255);
-    bool ok = save(dir + "/bank.syx", sysExBytes(bank, 0, 255)) && save(dir + "/bank_a.usr", wavetermABytes(bank, 0, 255)) &&
+    const std::vector<std::uint8_t> image = exportWavetermB(bank, 0, 255);
+    const std::vector<std::uint8_t> halvicFile = exportHalvic(bank, 0, 255);
+    bool ok = save(dir + "/bank.syx", exportSysEx(bank, 0, 255)) && save(dir + "/bank_a.usr", exportWavetermA(bank, 0, 255)) &&
               save(dir + "/bank.bin", image) &&
-              save(dir + "/bank_n.fxb", bytes2V(bank, 0, 255, kGroupA, Layout2V::ParameterBank)) &&
-              save(dir + "/bank_f.fxb", bytes2V(bank, 0, 255, kGroupB, Layout2V::ChunkBankV1)) &&
-              save(dir + "/bank_o.fxb", bytes2V(bank, 0, 255, kGroupA, Layout2V::ChunkBankV123)) &&
-              save(dir + "/bank_m.fxb", halvicFile) && save(dir + "/bank.crv", corvelBytes(bank));
+              save(dir + "/bank_n.fxb", export2V(bank, 0, 255, kGroupA, Layout2V::ParameterBank)) &&
+              save(dir + "/bank_f.fxb", export2V(bank, 0, 255, kGroupB, Layout2V::ChunkBankV1)) &&
+              save(dir + "/bank_o.fxb", export2V(bank, 0, 255, kGroupA, Layout2V::ChunkBankV123)) &&
+              save(dir + "/bank_m.fxb", halvicFile) && save(dir + "/bank.crv", exportCorvel(bank));
 
     // A Waveterm B file as the disk tool writes it: "WB", length, name, image.
     std::vector<std::uint8_t> usr(102, 0);
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     // The same programs as a Wave 2.2 memory (100 programs, no combis).
     PpgBank wave22(87, 20);
     ok = ok && loadInputFile(argv[1], ModelHint::Wave22, wave22) == 0 &&
-         save(dir + "/bank22.syx", sysExBytes(wave22, 0, 255));
+         save(dir + "/bank22.syx", exportSysEx(wave22, 0, 255));
 
     // The Halvic chunk alone, as its reader receives it.
     FxbFile halvic;

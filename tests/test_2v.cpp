@@ -19,7 +19,7 @@
 #include "formats/fxb_file.h"
 #include "formats/bank_2v.h"
 #include "formats/program_2v.h"
-#include "model/error.h"
+#include "model/failure.h"
 #include "io/file_io.h"
 #include "test_support.h"
 
@@ -147,7 +147,7 @@ bool load(PpgBank& bank, const Bytes& file) {
 }
 bool loadPath(PpgBank& bank, const std::string& path) { return load(bank, readFile(path)); }
 void expectCounts(const PpgBank& bank, int programs, int combis, const std::string& what) {
-    EXPECT_EQ(std::vector<int>({bank.programCount, bank.combiCount}), std::vector<int>({programs, combis})) << what;
+    EXPECT_EQ(std::vector<int>({bank.programCount(), bank.combiCount()}), std::vector<int>({programs, combis})) << what;
 }
 void expectUntouched(const PpgBank& bank, const std::string& what) {
     expectCounts(bank, 87, 20, what);
@@ -157,7 +157,7 @@ void expectUntouched(const PpgBank& bank, const std::string& what) {
 
 PpgBank namedBank(int count) {
     PpgBank bank(count, 0);
-    for (std::size_t i = 0; i < programsOf(bank).size(); ++i) {
+    for (std::size_t i = 0; i < bank.programs.size(); ++i) {
         setName(bank.programs[i].name, programName(static_cast<int>(i)).c_str());
         bank.programs[i].programValues[0] = static_cast<int>(i % 32);
     }
@@ -375,7 +375,7 @@ TEST(ChunkBank2V, ProgramCountAgainstSubChunks) {
     expectCounts(bank, 0, 0, "more program sub-chunks than numPrograms");
     bank = startBank();
     ASSERT_TRUE(load(bank, chunkBank(three, 4)));
-    EXPECT_EQ(bank.programCount, 4);
+    EXPECT_EQ(bank.programCount(), 4);
     EXPECT_STREQ(bank.programs[2].name, "Prog 2");
     EXPECT_STREQ(bank.programs[3].name, "Start 3") << "program 3 keeps what it held";
     EXPECT_EQ(bank.programs[3].programValues[20], 99);
@@ -395,7 +395,7 @@ TEST(ChunkBank2V, ProgramCountAgainstSubChunks) {
     }
     bank = startBank();
     ASSERT_TRUE(load(bank, chunkBank(three, 128)));
-    EXPECT_EQ(bank.programCount, 128);
+    EXPECT_EQ(bank.programCount(), 128);
     EXPECT_STREQ(bank.programs[86].name, "Start 86");
     EXPECT_STREQ(bank.programs[87].name, "Basic");
     ASSERT_TRUE(load(bank, chunkBank(many, 130)));
@@ -410,7 +410,7 @@ TEST(ChunkBank2V, ProgramCountAgainstSubChunks) {
         bank = startBank();
         const std::vector<Bytes> held(many.begin(), many.begin() + c.held);
         ASSERT_TRUE(load(bank, chunkBank(held, c.header))) << c.header;
-        EXPECT_EQ(bank.programCount, c.header);
+        EXPECT_EQ(bank.programCount(), c.header);
         EXPECT_STREQ(bank.programs[static_cast<std::size_t>(c.held - 1)].name, programName(c.held - 1).c_str()) << c.header;
         EXPECT_STREQ(bank.programs[static_cast<std::size_t>(c.header - 1)].name, "Basic") << c.header;
     }
@@ -562,7 +562,7 @@ TEST(Export2V, FileLayoutOfEachVariant) {
     for (int variant = 0; variant < 3; ++variant) {
         const auto& [size, fxMagic, blockMagic, fxVersion] = variants[variant];
         const std::string path = tmp.path("v" + std::to_string(variant));
-        ASSERT_EQ(writeExport(path.c_str(), bytes2V(bank, 0, 255, 0, layout2V(variant))), 0);
+        ASSERT_EQ(writeExport(path.c_str(), export2V(bank, 0, 255, 0, layout2V(variant))), 0);
         const Bytes file = readFile(path);
         ASSERT_EQ(file.size(), size);
         Bytes head = fxbHeader(static_cast<std::uint32_t>(size - 8), fxMagic, 2, tag("2900"), fxVersion, 128);
@@ -607,10 +607,10 @@ TEST(Export2V, RangesFillSlotsFromZero) {
         for (const auto& [programs, first, last, slots] : cases) {
             const std::string what = "variant " + std::to_string(variant) + ", " + std::to_string(programs) + " programs, range " +
                                      std::to_string(first) + ".." + std::to_string(last);
-            ASSERT_EQ(writeExport(tmp.path("range.fxb").c_str(), bytes2V(namedBank(programs), first, last, 0, layout2V(variant))), 0) << what;
+            ASSERT_EQ(writeExport(tmp.path("range.fxb").c_str(), export2V(namedBank(programs), first, last, 0, layout2V(variant))), 0) << what;
             PpgBank back(87, 20);
             ASSERT_TRUE(loadPath(back, tmp.path("range.fxb"))) << what;
-            ASSERT_EQ(back.programCount, 128) << what;
+            ASSERT_EQ(back.programCount(), 128) << what;
             for (std::size_t slot = 0; slot < 128; ++slot) {
                 const bool filled = slot < slots.size();
                 ASSERT_STREQ(back.programs[slot].name, filled ? programName(slots[slot]).c_str() : "Basic 2.2") << what << " " << slot;
@@ -628,7 +628,7 @@ TEST(Export2V, EveryVariantWritesTheChosenGroup) {
     PpgBank bank = bankFrom(image);
     const int max[] = {127, 127, 1, 1, 1, 1, 4, 16383, 0, 16383, 99, 16383, 63, 127, 127, 127, 127, 127, 127, 127, 127};
     int differing = 0;
-    for (PpgProgram& p : programsOf(bank)) {
+    for (PpgProgram& p : bank.programs) {
         for (int k = 3; k <= 23; ++k)
             if (k != 11) p.programValues[k] = static_cast<int>(rng() % (max[k - 3] + 1u)); // 11 stays 33025
         differing += p.groups[0][0] != p.groups[1][0];
@@ -637,7 +637,7 @@ TEST(Export2V, EveryVariantWritesTheChosenGroup) {
     for (int variant = 0; variant < 3; ++variant)
         for (int group = 0; group < 2; ++group) {
             const std::string what = "variant " + std::to_string(variant) + " group " + std::to_string(group);
-            ASSERT_EQ(writeExport(tmp.path("out.fxb").c_str(), bytes2V(bank, 0, 255, group, layout2V(variant))), 0) << what;
+            ASSERT_EQ(writeExport(tmp.path("out.fxb").c_str(), export2V(bank, 0, 255, group, layout2V(variant))), 0) << what;
             PpgBank back(87, 20);
             ASSERT_TRUE(loadPath(back, tmp.path("out.fxb"))) << what;
             for (std::size_t i = 0; i < 100; ++i) expectCarriedBy2V(back.programs[i], bank.programs[i], group, what + " " + std::to_string(i));
@@ -655,5 +655,5 @@ TEST(Export2V, FailuresAnswerOne) {
     TempDir tmp;
     const PpgBank bank = namedBank(3);
     for (int variant = 0; variant < 3; ++variant)
-        EXPECT_EQ(writeExport(tmp.path("no-folder/x.fxb").c_str(), bytes2V(bank, 0, 255, 0, layout2V(variant))), 1) << variant;
+        EXPECT_EQ(writeExport(tmp.path("no-folder/x.fxb").c_str(), export2V(bank, 0, 255, 0, layout2V(variant))), 1) << variant;
 }

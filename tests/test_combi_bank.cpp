@@ -7,7 +7,7 @@
 #include <cstring>
 #include <random>
 
-#include "model/error.h"
+#include "model/failure.h"
 #include "model/ppg_bank.h"
 #include "test_support.h"
 
@@ -84,26 +84,26 @@ TEST(BankImageLoad, LayoutFollowsModelAndMarkers) {
     BankImage image = randomImage(rng, 0);
     PpgBank bank(87, 20);
     bank.loadImage(image.data(), ModelHint::Detect);
-    EXPECT_EQ(bank.programCount, 100);
-    EXPECT_EQ(bank.combiCount, 0);
+    EXPECT_EQ(bank.programCount(), 100);
+    EXPECT_EQ(bank.combiCount(), 0);
     EXPECT_STREQ(bank.programs[0].name, "PPG Program 000");
     EXPECT_STREQ(bank.programs[99].name, "PPG Program 099");
 
     image[4480 + 32 * 19 + 31] = 0x55;
     bank.loadImage(image.data(), ModelHint::Detect);
-    EXPECT_EQ(bank.programCount, 87);
-    EXPECT_EQ(bank.combiCount, 20);
+    EXPECT_EQ(bank.programCount(), 87);
+    EXPECT_EQ(bank.combiCount(), 20);
     EXPECT_STREQ(bank.programs[86].name, "PPG Program 086");
     EXPECT_EQ(std::count_if(bank.combis.begin(), bank.combis.begin() + 20, [](const PpgCombi& c) { return c.used; }),
               1);
 
     bank.loadImage(image.data(), ModelHint::Wave22);
-    EXPECT_EQ(bank.programCount, 100);
-    EXPECT_EQ(bank.combiCount, 0);
+    EXPECT_EQ(bank.programCount(), 100);
+    EXPECT_EQ(bank.combiCount(), 0);
     image[4480 + 32 * 19 + 31] = 0;
     bank.loadImage(image.data(), ModelHint::Wave23);
-    EXPECT_EQ(bank.programCount, 87);
-    EXPECT_EQ(bank.combiCount, 20);
+    EXPECT_EQ(bank.programCount(), 87);
+    EXPECT_EQ(bank.combiCount(), 20);
 }
 
 TEST(BankImageLoad, KeepsNameAndGlobalsAndClearsThe2VFlag) {
@@ -132,7 +132,7 @@ TEST(BankImageStore, LoadThenStoreReproducesTheImage) {
             bank.loadImage(image.data(), ModelHint::Detect);
             BankImage stored{};
             bank.storeImage(stored.data(), 0, 255);
-            ASSERT_EQ(stored, canonicalImage(image, bank.combiCount > 0)) << combis;
+            ASSERT_EQ(stored, canonicalImage(image, bank.combiCount() > 0)) << combis;
         }
     }
 }
@@ -204,9 +204,9 @@ TEST(BankResize, GrowingKeepsTheProgramsInUseOnly) {
     std::strcpy(bank.programs[2].name, "Drop");
     std::strcpy(bank.combis[1].name, "Gone");
     bank.resize(2, 1);
-    EXPECT_EQ(bank.programCount, 2);
+    EXPECT_EQ(bank.programCount(), 2);
     bank.resize(5, 3);
-    EXPECT_EQ(bank.programCount, 5);
+    EXPECT_EQ(bank.programCount(), 5);
     EXPECT_STREQ(bank.programs[0].name, "Keep");
     EXPECT_STREQ(bank.programs[2].name, "Basic") << "out of use, not brought back";
     EXPECT_EQ(bank.combis[1].name[0], '\0');

@@ -17,7 +17,7 @@
 #include "cli/input.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
-#include "model/error.h"
+#include "model/failure.h"
 #include "io/file_io.h"
 #include "test_support.h"
 
@@ -52,10 +52,10 @@ Floats asFloats(const std::vector<std::int32_t>& values) { return Floats(values.
 
 // The file a bank is written as.
 Bytes corvelFileOf(const PpgBank& bank) {
-    std::vector<Bytes> parts{bankHeader(bank.programCount + bank.combiCount + 1),
-                             globalsChunk(bank.name, {float(bank.programCount), float(bank.combiCount), bank.is2V ? 1.0f : 0.0f})};
-    for (const PpgProgram& p : programsOf(bank)) parts.push_back(programChunk(p.name, asFloats(programFields(p))));
-    for (const PpgCombi& c : combisOf(bank)) parts.push_back(combiChunk(c.name, asFloats(combiFields(c))));
+    std::vector<Bytes> parts{bankHeader(bank.programCount() + bank.combiCount() + 1),
+                             globalsChunk(bank.name, {float(bank.programCount()), float(bank.combiCount()), bank.is2V ? 1.0f : 0.0f})};
+    for (const PpgProgram& p : bank.programs) parts.push_back(programChunk(p.name, asFloats(programFields(p))));
+    for (const PpgCombi& c : bank.combis) parts.push_back(combiChunk(c.name, asFloats(combiFields(c))));
     return join(parts);
 }
 
@@ -68,14 +68,14 @@ PpgBank variedBank(int programs, int combis, unsigned seed) {
     PpgBank bank(programs, combis);
     setName(bank.name, "Twenty-seven letters, bank!");
     bank.is2V = seed % 2 == 0;
-    for (std::size_t j = 0; j < programsOf(bank).size(); ++j) {
+    for (std::size_t j = 0; j < bank.programs.size(); ++j) {
         PpgProgram& p = bank.programs[j];
         setName(p.name, ("Sound " + std::to_string(j) + (j % 2 ? " with a name too long to keep" : "")).c_str());
         for (int k = 0; k < kProgramValueCount; ++k) p.programValues[k] = value(j + k);
         for (int k = 0; k < 2 * kGroupParamCount; ++k) p.groups[k / kGroupParamCount][k % kGroupParamCount] = value(j + k + 1);
         p.is2V = j % 3 == 1;
     }
-    for (std::size_t i = 0; i < combisOf(bank).size(); ++i) {
+    for (std::size_t i = 0; i < bank.combis.size(); ++i) {
         PpgCombi& c = bank.combis[i];
         setName(c.name, ("Combi " + std::to_string(i)).c_str());
         for (std::int32_t* v : {&c.kbm, &c.firstByte, &c.multi, &c.groupA.bkIndex, &c.groupA.det, &c.groupB.bkIndex, &c.groupB.det}) *v = value(i + 1);
@@ -108,7 +108,7 @@ int streamCode(const Bytes& bytes) {
     try {
         streamCorvel(bank, stream);
     } catch (const CodeError& e) {
-        return e.code;
+        return e.code();
     }
     return 0;
 }
@@ -121,7 +121,7 @@ Bytes defaultCombi(const std::string& name = "C") { return combiChunk(name, asFl
 TEST(CorvelExport, FileLayoutOfTheStartUpBankAndOfA22Bank) {
     TempDir tmp;
     const PpgBank startUp(87, 20);
-    ASSERT_EQ(writeExport(tmp.path("startup.crv").c_str(), corvelBytes(startUp)), 0);
+    ASSERT_EQ(writeExport(tmp.path("startup.crv").c_str(), exportCorvel(startUp)), 0);
     const Bytes file = readFile(tmp.path("startup.crv"));
     ASSERT_EQ(file.size(), 58728u);
     const Bytes header{'C', 'c', 'n', 'K', 0, 0, 0, 0, 'F', 'x', 'B', 'k', 0, 0, 0, 1, 'Z', 'u', 'r', 'O', 0, 0, 0, 1, 0, 0, 0, 108};
@@ -138,7 +138,7 @@ TEST(CorvelExport, FileLayoutOfTheStartUpBankAndOfA22Bank) {
     EXPECT_FALSE(fxb.isChunkBank);
 
     const PpgBank wave22(100, 0);
-    ASSERT_EQ(writeExport(tmp.path("22.crv").c_str(), corvelBytes(wave22)), 0);
+    ASSERT_EQ(writeExport(tmp.path("22.crv").c_str(), exportCorvel(wave22)), 0);
     const Bytes file22 = readFile(tmp.path("22.crv"));
     ASSERT_EQ(file22.size(), 63424u);
     EXPECT_EQ(wordAt(file22, 24), 101u);
@@ -153,7 +153,7 @@ TEST(CorvelRoundTrip, EveryFieldOfBankProgramsAndCombis) {
     for (const auto& [programs, combis] : shapes) {
         const std::string what = std::to_string(programs) + "/" + std::to_string(combis);
         const PpgBank bank = variedBank(programs, combis, seed++);
-        ASSERT_EQ(writeExport(tmp.path("bank.crv").c_str(), corvelBytes(bank)), 0);
+        ASSERT_EQ(writeExport(tmp.path("bank.crv").c_str(), exportCorvel(bank)), 0);
         const Bytes file = readFile(tmp.path("bank.crv"));
         EXPECT_EQ(file, corvelFileOf(bank)) << what;
         PpgBank back(87, 20);
@@ -233,7 +233,7 @@ TEST(CorvelRead, CodesOfChunksCutShortBehindTheParse) {
         streamCorvel(bank, none);
         ADD_FAILURE() << "reading no bytes at all";
     } catch (const CodeError& e) {
-        EXPECT_EQ(e.code, 1);
+        EXPECT_EQ(e.code(), 1);
     }
 }
 
@@ -294,13 +294,13 @@ TEST(CorvelRead, FloatFieldsBecomeIntegers) {
     const Bytes file = join(parts);
     PpgBank bank(87, 20);
     ASSERT_EQ(load(file, bank), 0);
-    ASSERT_EQ(bank.programCount, 5) << "5.9 programs";
-    ASSERT_EQ(bank.combiCount, 2) << "2.5 combis";
+    ASSERT_EQ(bank.programCount(), 5) << "5.9 programs";
+    ASSERT_EQ(bank.combiCount(), 2) << "2.5 combis";
     EXPECT_FALSE(bank.is2V) << "0.5 is false";
     EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), bank.programs[0].programValues));
     EXPECT_EQ(std::vector<int>({bank.programs[0].groups[0][0], bank.programs[0].groups[1][0]}), std::vector<int>({kIntMax, 0}));
     std::vector<bool> is2V;
-    for (const PpgProgram& program : programsOf(bank)) is2V.push_back(program.is2V);
+    for (const PpgProgram& program : bank.programs) is2V.push_back(program.is2V);
     EXPECT_EQ(is2V, std::vector<bool>({false, false, false, true, true}));
     const PpgCombi& combi = bank.combis[0];
     EXPECT_EQ(std::vector<int>({combi.used, combi.bk[0], combi.bk[1], combi.kbm, combi.groupA.split[0], bank.combis[1].used}),
@@ -370,7 +370,7 @@ TEST(CorvelExport, OutOfRangeValuesAreClampedIntoAMemoryImage) {
     }
     bank.programs[1].groups[0][1] = 40;
     TempDir tmp;
-    ASSERT_EQ(writeExport(tmp.path("wide.crv").c_str(), corvelBytes(bank)), 0);
+    ASSERT_EQ(writeExport(tmp.path("wide.crv").c_str(), exportCorvel(bank)), 0);
     ASSERT_EQ(runTool({"/S" + tmp.path("wide.syx"), tmp.path("wide.crv")}).exitCode, 0);
     PpgBank back(87, 20);
     ASSERT_EQ(loadInputFile(tmp.path("wide.syx").c_str(), ModelHint::Detect, back), 0);
@@ -387,7 +387,7 @@ TEST(CorvelExport, WritesTheWholeBankWhateverTheRange) {
     PpgBank demo(87, 20);
     ASSERT_EQ(loadInputFile(demoBankPath().c_str(), ModelHint::Detect, demo), 0);
     TempDir tmp;
-    ASSERT_EQ(writeExport(tmp.path("direct.crv").c_str(), corvelBytes(demo)), 0);
+    ASSERT_EQ(writeExport(tmp.path("direct.crv").c_str(), exportCorvel(demo)), 0);
     EXPECT_EQ(runTool({"/P5-9", "/Gb", "/W" + tmp.path("ranged.crv"), demoBankPath()}).exitCode, 0);
     const Bytes ranged = readFile(tmp.path("ranged.crv"));
     EXPECT_EQ(ranged.size(), 58728u);
@@ -400,8 +400,8 @@ TEST(CorvelExport, WritesTheWholeBankWhateverTheRange) {
 TEST(CorvelExport, FailuresToOpenWriteOrCloseGiveOne) {
     const PpgBank bank(87, 20);
     TempDir tmp;
-    EXPECT_EQ(writeExport(tmp.path("no-such-folder/out.crv").c_str(), corvelBytes(bank)), 1);
+    EXPECT_EQ(writeExport(tmp.path("no-such-folder/out.crv").c_str(), exportCorvel(bank)), 1);
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    EXPECT_EQ(writeExport("/dev/full", corvelBytes(bank)), 1);
-    EXPECT_EQ(writeExport("/dev/full", corvelBytes(PpgBank(0, 0))), 1) << "224 bytes: only closing the file fails";
+    EXPECT_EQ(writeExport("/dev/full", exportCorvel(bank)), 1);
+    EXPECT_EQ(writeExport("/dev/full", exportCorvel(PpgBank(0, 0))), 1) << "224 bytes: only closing the file fails";
 }

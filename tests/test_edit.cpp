@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "library/bank_facts.h"
+#include "library/listed_values.h"
 #include "library/compose.h"
 #include "library/loader.h"
 #include "listing/listing.h"
@@ -74,9 +74,9 @@ TEST(Edit, EveryValueComesBackAsEachFormatHoldsIt) {
                 ASSERT_EQ(result.exitCode, 0) << where << ": " << result.message;
                 PpgBank back = makeStartupBank();
                 ASSERT_EQ(loadFromBytes(result.bytes, back), 0) << where;
-                ASSERT_GE(back.programCount, static_cast<int>(request.slots.size())) << where;
+                ASSERT_GE(back.programCount(), static_cast<int>(request.slots.size())) << where;
 
-                const HeldSteps held = heldSteps(*format.output, value);
+                const HeldSteps held = heldSteps(*format.layout, value);
                 std::set<Rounded> expected;
                 for (const ValuePart part : parts) {
                     if (!held.held() || (format.takesGroup() && part == ValuePart::B)) continue;
@@ -149,7 +149,7 @@ TEST(Edit, EachFileSaysWhichFormatWritesItsLike) {
     PpgBank bank = makeStartupBank();
     ASSERT_EQ(loadFromBytes(source, bank), 0);
     for (const ExportFormat& format : exportFormats()) {
-        const std::vector<std::uint8_t> bytes = format.write(bank, {});
+        const std::vector<std::uint8_t> bytes = format.exporter(bank, {});
         PpgBank back = makeStartupBank();
         const LoadOutcome outcome = loadBank(bytes.data(), bytes.size(), ModelHint::Detect, back);
         ASSERT_EQ(outcome.code, 0) << format.letter;

@@ -259,7 +259,7 @@ TEST(FxbCorpus, ForeignBanksParseButAreNot2VBanks) {
         PpgBank bank(87, 20);
         std::strcpy(bank.programs[0].name, "Mine");
         EXPECT_FALSE(load2V(bank, f)) << path;
-        EXPECT_TRUE(bank.programCount == 87 && bank.combiCount == 20 && !bank.is2V) << "the bank is untouched";
+        EXPECT_TRUE(bank.programCount() == 87 && bank.combiCount() == 20 && !bank.is2V) << "the bank is untouched";
         EXPECT_STREQ(bank.programs[0].name, "Mine");
         EXPECT_EQ(withoutBanner(run.out), "Not a valid 2.V fxb-file\n") << path;
     }

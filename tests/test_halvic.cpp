@@ -79,7 +79,7 @@ int modelUsed(const std::map<std::size_t, std::uint8_t>& bytes, int hint, std::s
         for (const auto& [at, value] : bytes) data[at] = value;
         PpgBank bank(87, 20);
         EXPECT_TRUE(loadHalvic(bank, data.data(), chunkSize, hintOf(hint)));
-        counts[k++] = bank.programCount;
+        counts[k++] = bank.programCount();
     }
     if (counts[0] == 100 && counts[1] == 87) return -1;
     if (counts[0] == 100 && counts[1] == 100) return 2;
@@ -97,17 +97,17 @@ TEST(Halvic, WrittenFileHoldsTheImageTheTuningLowByteAndTheFixedBytesAndReadsBac
         const BankImage source = randomImage(rng, combis);
         PpgBank bank = bankFrom(source), back(87, 20);
         bank.globals[0] = 0x1C8; // only the low byte is kept
-        ASSERT_EQ(writeExport(tmp.path("out.fxb").c_str(), halvicBytes(bank, 0, 255)), 0);
+        ASSERT_EQ(writeExport(tmp.path("out.fxb").c_str(), exportHalvic(bank, 0, 255)), 0);
         const Bytes file = readFile(tmp.path("out.fxb"));
         ASSERT_EQ(file.size(), 65928u);
         EXPECT_EQ(file, halvicFile(writtenChunk(canonicalImage(source, combis > 0), 0xC8))) << combis << " combis";
 
         std::strcpy(back.name, "Before");
         ASSERT_EQ(loadFromBytes(file, back), 0);
-        EXPECT_EQ(back.programCount, combis > 0 ? 87 : 100) << "the zero scan area leaves the model to the image";
+        EXPECT_EQ(back.programCount(), combis > 0 ? 87 : 100) << "the zero scan area leaves the model to the image";
         EXPECT_EQ(storedImage(back), storedImage(bank));
         EXPECT_EQ(back.globals[0], 0xC8);
-        for (const PpgProgram& p : programsOf(back)) EXPECT_EQ(p.programValues[kTuning], 0xC8);
+        for (const PpgProgram& p : back.programs) EXPECT_EQ(p.programValues[kTuning], 0xC8);
         EXPECT_STREQ(back.name, "Before") << "a Halvic bank carries no name";
     }
 }
@@ -116,7 +116,7 @@ TEST(Halvic, ExportHonoursTheRangeNotTheGroupAndTakesANegativeStartAsZero) {
     std::mt19937 rng(62);
     const PpgBank bank = bankFrom(randomImage(rng, 0));
     TempDir tmp;
-    ASSERT_EQ(writeExport(tmp.path("range.fxb").c_str(), halvicBytes(bank, 95, 255)), 0);
+    ASSERT_EQ(writeExport(tmp.path("range.fxb").c_str(), exportHalvic(bank, 95, 255)), 0);
     const Bytes file = readFile(tmp.path("range.fxb"));
     EXPECT_EQ(file, halvicFile(writtenChunk(storedImage(bank, 95, 255), 40)));
     for (int slot = 5; slot < 100; ++slot) // programs 95..99 in slots 0..4, then the default program
@@ -124,14 +124,14 @@ TEST(Halvic, ExportHonoursTheRangeNotTheGroupAndTakesANegativeStartAsZero) {
 
     PpgBank demo(87, 20);
     ASSERT_EQ(loadInputFile(demoBankPath().c_str(), ModelHint::Detect, demo), 0);
-    ASSERT_EQ(writeExport(tmp.path("demo.fxb").c_str(), halvicBytes(demo, 3, 9)), 0);
+    ASSERT_EQ(writeExport(tmp.path("demo.fxb").c_str(), exportHalvic(demo, 3, 9)), 0);
     EXPECT_EQ(runTool({"/P3-9", "/M" + tmp.path("a.fxb"), demoBankPath()}).exitCode, 0);
     EXPECT_EQ(runTool({"/Gb", "/P3-9", "/M" + tmp.path("b.fxb"), demoBankPath()}).exitCode, 0);
     EXPECT_EQ(readFile(tmp.path("a.fxb")), readFile(tmp.path("demo.fxb")));
     EXPECT_EQ(readFile(tmp.path("b.fxb")), readFile(tmp.path("demo.fxb")));
 
-    ASSERT_EQ(writeExport(tmp.path("zero.fxb").c_str(), halvicBytes(bank, 0, 9)), 0);
-    ASSERT_EQ(writeExport(tmp.path("negative.fxb").c_str(), halvicBytes(bank, -4, 9)), 0);
+    ASSERT_EQ(writeExport(tmp.path("zero.fxb").c_str(), exportHalvic(bank, 0, 9)), 0);
+    ASSERT_EQ(writeExport(tmp.path("negative.fxb").c_str(), exportHalvic(bank, -4, 9)), 0);
     EXPECT_EQ(readFile(tmp.path("negative.fxb")), readFile(tmp.path("zero.fxb")));
 }
 
@@ -172,7 +172,7 @@ TEST(Halvic, ModelGuessFromTheScannedAreaOfTheChunk) {
     chunk[65535] = 9;
     PpgBank bank(87, 20);
     ASSERT_EQ(loadFromBytes(halvicFile(chunk, 20000), bank), 0);
-    EXPECT_EQ(bank.programCount, 100) << "the model byte lies beyond the chunk";
+    EXPECT_EQ(bank.programCount(), 100) << "the model byte lies beyond the chunk";
     EXPECT_EQ(storedImage(bank), canonicalImage(image, false));
 }
 
@@ -189,7 +189,7 @@ TEST(Halvic, ShortChunksAndTheTuningByte) {
     EXPECT_EQ(withoutBanner(r.out), "Can't load .fxb file\n");
     for (int hint : {-1, 2, 3}) EXPECT_FALSE(loadHalvic(bank, tooShort.data(), tooShort.size(), hintOf(hint)));
     EXPECT_FALSE(loadHalvic(bank, tooShort.data(), 0, ModelHint::Detect));
-    EXPECT_EQ(bank.programCount, 87);
+    EXPECT_EQ(bank.programCount(), 87);
     EXPECT_EQ(bank.globals[0], 17);
     EXPECT_STREQ(bank.programs[0].name, "Basic");
 
@@ -197,9 +197,9 @@ TEST(Halvic, ShortChunksAndTheTuningByte) {
     const Bytes exact = chunkWith(image, 200, 1024 + 5120);
     for (int hint : {-1, 3}) {
         ASSERT_EQ(loadFromBytes(halvicFile(exact), bank, hint), 0);
-        EXPECT_EQ(bank.programCount, hint == 3 ? 87 : 100);
+        EXPECT_EQ(bank.programCount(), hint == 3 ? 87 : 100);
         EXPECT_EQ(bank.globals[0], 200);
-        for (const PpgProgram& p : programsOf(bank)) EXPECT_EQ(p.programValues[kTuning], 200);
+        for (const PpgProgram& p : bank.programs) EXPECT_EQ(p.programValues[kTuning], 200);
     }
     ASSERT_EQ(loadFromBytes(halvicFile(exact), bank), 0);
     EXPECT_EQ(storedImage(bank), canonicalImage(image, false));
@@ -214,13 +214,13 @@ TEST(Halvic, OnlyTheIdAndTheBankKindAreLookedAt) {
     std::fill(file.begin() + 28, file.begin() + 156, 0x5A);
     PpgBank bank(87, 20);
     ASSERT_EQ(loadFromBytes(file, bank), 0);
-    EXPECT_EQ(bank.programCount, 87);
+    EXPECT_EQ(bank.programCount(), 87);
     EXPECT_EQ(storedImage(bank), canonicalImage(image, true));
     EXPECT_EQ(bank.globals[0], 41);
-    for (const PpgProgram& p : programsOf(bank)) EXPECT_EQ(p.programValues[kTuning], 41);
+    for (const PpgProgram& p : bank.programs) EXPECT_EQ(p.programValues[kTuning], 41);
 
     EXPECT_EQ(loadFromBytes(fxbHeader(20, "FxBk", 2, tag("Hvic"), 0, 0), bank), 3) << "a parameter bank is read as a 2.V bank";
-    EXPECT_EQ(bank.programCount, 87) << "and refused for its fxID";
+    EXPECT_EQ(bank.programCount(), 87) << "and refused for its fxID";
 }
 
 TEST(Halvic, ForeignChunkBankBecomesHalvicOnlyByItsId) {
@@ -238,7 +238,7 @@ TEST(Halvic, ForeignChunkBankBecomesHalvicOnlyByItsId) {
     EXPECT_EQ(bank.globals[0], relabelled[160 + 13]);
     for (int hint : {2, 3}) {
         ASSERT_EQ(loadFromBytes(relabelled, bank, hint), 0);
-        EXPECT_EQ(bank.programCount, hint == 2 ? 100 : 87);
+        EXPECT_EQ(bank.programCount(), hint == 2 ? 100 : 87);
         expected.loadImage(relabelled.data() + 160 + 1024, hintOf(hint));
         EXPECT_EQ(storedImage(bank), storedImage(expected));
     }

@@ -275,13 +275,13 @@ std::vector<std::int32_t> combiFields(const PpgCombi& c) {
 void expectSameBank(const PpgBank& got, const PpgBank& want, const std::string& context) {
     EXPECT_STREQ(got.name, want.name) << context;
     EXPECT_EQ(got.is2V, want.is2V) << context;
-    ASSERT_EQ(got.programCount, want.programCount) << context;
-    ASSERT_EQ(got.combiCount, want.combiCount) << context;
-    for (std::size_t j = 0; j < static_cast<std::size_t>(want.programCount); ++j) {
+    ASSERT_EQ(got.programCount(), want.programCount()) << context;
+    ASSERT_EQ(got.combiCount(), want.combiCount()) << context;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(want.programCount()); ++j) {
         EXPECT_STREQ(got.programs[j].name, want.programs[j].name) << context << " program " << j;
         EXPECT_EQ(programFields(got.programs[j]), programFields(want.programs[j])) << context << " program " << j;
     }
-    for (std::size_t i = 0; i < static_cast<std::size_t>(want.combiCount); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(want.combiCount()); ++i) {
         EXPECT_STREQ(got.combis[i].name, want.combis[i].name) << context << " combi " << i;
         EXPECT_EQ(combiFields(got.combis[i]), combiFields(want.combis[i])) << context << " combi " << i;
     }
@@ -303,6 +303,53 @@ void expectCarriedBy2V(const PpgProgram& got, const PpgProgram& src, int group, 
     want.is2V = true;
     EXPECT_STREQ(got.name, src.name) << context;
     EXPECT_EQ(programFields(got), programFields(want)) << context;
+}
+
+Read readBytes(const Bytes& bytes, int hint) {
+    Read r;
+    r.outcome = loadBank(bytes.data(), bytes.size(), hintOf(hint), r.bank);
+    return r;
+}
+
+std::vector<std::string> codes(const LoadOutcome& o) {
+    std::vector<std::string> c;
+    for (const LoadNote& n : o.notes) c.push_back(noteCodeName(n.code));
+    return c;
+}
+
+::testing::AssertionResult hasNote(const LoadOutcome& o, const std::string& code, const std::string& words) {
+    for (const LoadNote& n : o.notes)
+        if (noteCodeName(n.code) == code && n.text.find(words) != std::string::npos) return ::testing::AssertionSuccess();
+    std::string all;
+    for (const LoadNote& n : o.notes) all += std::string(noteCodeName(n.code)) + ": " + n.text + "\n";
+    return ::testing::AssertionFailure() << "no note " << code << " saying \"" << words << "\" in:\n" << all;
+}
+
+bool drops(const ConversionReport& r, const std::string& words) {
+    return std::ranges::any_of(r.dropped, [&](const std::string& d) { return d.find(words) != std::string::npos; });
+}
+
+PpgBank namedBank() {
+    const Bytes bytes = readFile(examplePath("demo23.bin"));
+    BankImage image{};
+    std::copy_n(bytes.begin(), image.size(), image.begin());
+    PpgBank bank = bankFrom(image);
+    setName(bank.name, "Pads and Basses");
+    for (int p = 0; p < bank.programCount(); ++p) {
+        PpgProgram& program = bank.programs[static_cast<std::size_t>(p)];
+        setName(program.name, ("Sound " + std::to_string(p)).c_str());
+        if (p % 3 == 0) program.programValues[25] = 7;
+    }
+    bank.programs[1].groups[1][39] = 5;
+    return bank;
+}
+
+ComposeRequest requestFrom(const std::vector<std::pair<std::string, Bytes>>& files) {
+    static std::vector<std::pair<std::string, Bytes>> kept;
+    kept = files;
+    ComposeRequest request;
+    for (const auto& [name, bytes] : kept) request.banks.push_back({name, bytes.data(), bytes.size()});
+    return request;
 }
 
 } // namespace vornak::test

@@ -4,12 +4,17 @@
 // built tool, and random memory images.
 
 #include <cstdint>
+
+#include <gtest/gtest.h>
 #include <filesystem>
 #include <random>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "library/compose.h"
+#include "library/conversions.h"
+#include "library/loader.h"
 #include "model/ppg_bank.h"
 
 namespace vornak::test {
@@ -87,12 +92,6 @@ std::string demoBankPath();
 // A file of examples/: the demo bank in every format the tool writes.
 std::string examplePath(const std::string& name);
 
-// The programs and combis in use: the bank's arrays may hold more.
-inline std::span<PpgProgram> programsOf(PpgBank& b) { return {b.programs.data(), static_cast<std::size_t>(b.programCount)}; }
-inline std::span<const PpgProgram> programsOf(const PpgBank& b) { return {b.programs.data(), static_cast<std::size_t>(b.programCount)}; }
-inline std::span<PpgCombi> combisOf(PpgBank& b) { return {b.combis.data(), static_cast<std::size_t>(b.combiCount)}; }
-inline std::span<const PpgCombi> combisOf(const PpgBank& b) { return {b.combis.data(), static_cast<std::size_t>(b.combiCount)}; }
-
 // A file of the shared corpus of real banks, found beside the source tree.
 std::string corpusPath(const std::string& relative);
 
@@ -136,5 +135,29 @@ void expectSameBank(const PpgBank& got, const PpgBank& want, const std::string& 
 // both groups less the two flag bits and group parameter 39 it cannot carry,
 // and the 2.V flag.
 void expectCarriedBy2V(const PpgProgram& got, const PpgProgram& src, int group, const std::string& context);
+
+// The demo bank in every format the tool writes, as examples/ holds them.
+inline const char* const kExamples[] = {"demo23.syx", "demo23-a.usr", "demo23-b.usr", "demo23.bin", "demo23-f.fxb",
+                                        "demo23-n.fxb", "demo23-o.fxb", "demo23-m.fxb", "demo23.crv"};
+
+// A bank loaded by the library from bytes, and what the loading gave.
+struct Read {
+    PpgBank bank = makeStartupBank();
+    LoadOutcome outcome;
+};
+Read readBytes(const Bytes& bytes, int hint = -1);
+
+// The codes of the notes, by name.
+std::vector<std::string> codes(const LoadOutcome& o);
+::testing::AssertionResult hasNote(const LoadOutcome& o, const std::string& code, const std::string& words);
+// Whether one of the report's `dropped` says the words.
+bool drops(const ConversionReport& r, const std::string& words);
+
+// A Corvel bank that holds what only Corvel keeps: names, a bank name,
+// program values 24..28, group parameter 39, and groups A and B that differ.
+PpgBank namedBank();
+
+// A compose request over the files (held until the next call).
+ComposeRequest requestFrom(const std::vector<std::pair<std::string, Bytes>>& files);
 
 } // namespace vornak::test

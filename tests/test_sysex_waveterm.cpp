@@ -83,7 +83,7 @@ TEST(SysEx, WrittenDumpLayoutAndRoundTrip) {
     for (int combis : {0, 4}) {
         const BankImage source = randomImage(rng, combis);
         const PpgBank bank = bankFrom(source);
-        ASSERT_EQ(writeExport(tmp.path("out.syx").c_str(), sysExBytes(bank, 0, 255)), 0);
+        ASSERT_EQ(writeExport(tmp.path("out.syx").c_str(), exportSysEx(bank, 0, 255)), 0);
         const Bytes dump = readFile(tmp.path("out.syx"));
         ASSERT_EQ(dump.size(), 10245u);
         EXPECT_EQ(dump, sysexOf(canonicalImage(source, combis > 0)));
@@ -128,11 +128,11 @@ TEST(SysEx, DecodeStopsAtEndMarkersAndAtTheEndOfData) {
 
 TEST(SysEx, ModelHintDecidesTheLayout) {
     const Bytes dump = sysexOf(BankImage{});
-    EXPECT_EQ(loadBytes(dump, 2).bank.programCount, 100);
+    EXPECT_EQ(loadBytes(dump, 2).bank.programCount(), 100);
     const Loaded as23 = loadBytes(dump, 3);
-    EXPECT_EQ(as23.bank.programCount, 87);
-    EXPECT_EQ(as23.bank.combiCount, 20);
-    EXPECT_EQ(loadBytes(dump, -1).bank.programCount, 100);
+    EXPECT_EQ(as23.bank.programCount(), 87);
+    EXPECT_EQ(as23.bank.combiCount(), 20);
+    EXPECT_EQ(loadBytes(dump, -1).bank.programCount(), 100);
     EXPECT_STREQ(loadBytes(dump, -1, "Kept").bank.name, "Kept") << "a dump carries no name";
 }
 
@@ -141,7 +141,7 @@ TEST(WavetermA, WrittenFileLayoutAndRoundTrip) {
     const BankImage source = randomImage(rng, 2);
     const PpgBank bank = bankFrom(source);
     TempDir tmp;
-    ASSERT_EQ(writeExport(tmp.path("D001.USR").c_str(), wavetermABytes(bank, 0, 255)), 0);
+    ASSERT_EQ(writeExport(tmp.path("D001.USR").c_str(), exportWavetermA(bank, 0, 255)), 0);
     const Bytes file = readFile(tmp.path("D001.USR"));
     ASSERT_EQ(file.size(), 5204u);
     const BankImage image = storedImage(bank);
@@ -153,7 +153,7 @@ TEST(WavetermA, WrittenFileLayoutAndRoundTrip) {
 
     const Loaded back = loadBytes(file, 2, "Kept");
     ASSERT_EQ(back.code, 0);
-    EXPECT_EQ(back.bank.programCount, 87) << "the model switch does not apply to FLEX files";
+    EXPECT_EQ(back.bank.programCount(), 87) << "the model switch does not apply to FLEX files";
     EXPECT_EQ(storedImage(back.bank), image);
     EXPECT_STREQ(back.bank.name, "Kept");
 }
@@ -250,7 +250,7 @@ TEST(WavetermB, ImageLengthAndModelHint) {
     for (unsigned length : {5120u, 8192u}) {
         const Loaded l = loadBytes(wavetermB(image, padded("")), 3);
         ASSERT_EQ(l.code, 0) << length;
-        EXPECT_EQ(l.bank.programCount, 87) << "the model switch applies";
+        EXPECT_EQ(l.bank.programCount(), 87) << "the model switch applies";
         EXPECT_EQ(storedImage(l.bank), canonicalImage(image, true));
     }
     const Loaded rejected = loadBytes(wavetermB(image, padded(""), 5119));
@@ -284,7 +284,7 @@ TEST(WavetermB, WrittenFileIsTheBareImage) {
     const BankImage source = randomImage(rng, 5);
     const PpgBank bank = bankFrom(source);
     TempDir tmp;
-    ASSERT_EQ(writeExport(tmp.path("D002.USR").c_str(), wavetermBBytes(bank, 3, 9)), 0);
+    ASSERT_EQ(writeExport(tmp.path("D002.USR").c_str(), exportWavetermB(bank, 3, 9)), 0);
     const Bytes file = readFile(tmp.path("D002.USR"));
     BankImage expected{};
     bank.storeImage(expected.data(), 3, 9);

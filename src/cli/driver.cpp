@@ -1,6 +1,8 @@
 #include "cli/driver.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "cli/command_line.h"
 #include "cli/input.h"
@@ -10,44 +12,6 @@
 namespace vornak {
 
 namespace {
-
-// The usage text's lines for the formats read, one for each family.
-constexpr const char* kReadsUsage[] = {
-    "V8 SysEx files (.SYX)",
-    "Waveterm A files (.USR, created by PELTAX)",
-    "Waveterm B files (.USR, created by PELTBX)",
-    "Wave 2.V Sound Banks (.FXB), Steinberg and Waldorf formats",
-    "Halvic Sound Banks (.FXB)",
-    "Corvel sound banks (.CRV)",
-};
-
-// The tool's words for each output format, in the order of the usage
-// text's export lines: the line after "/Xname ........ " (and a second
-// one), and the verbose echo's name of the format.
-struct ExportTexts {
-    ExportKind kind;
-    const char* usage;
-    const char* usageMore;
-    const char* label;
-};
-constexpr ExportTexts kExportTexts[] = {
-    {ExportKind::Bank2VChunkV1, "exports to a Waldorf 2.V .FXB sound bank", nullptr, "Waldorf 2.V FXB <= V1.1"},
-    {ExportKind::Bank2VParams, "exports to a Waldorf 2.V .FXB sound bank (V1.2 format)", nullptr, "Waldorf 2.V FXB >= V1.2"},
-    {ExportKind::Bank2VChunkV123, "exports to a Waldorf 2.V .FXB sound bank (>=V1.2.3 format)", nullptr,
-     "Waldorf 2.V FXB >= V1.2.3"},
-    {ExportKind::Halvic, "exports to a Halvic .FXB sound bank", nullptr, "Halvic FXB"},
-    {ExportKind::SysEx, "exports to a V8 .SYX file of given name", nullptr, "SysEx"},
-    {ExportKind::WavetermA, "exports to a Waveterm A Dxxx.USR file of given name", nullptr, "Waveterm A"},
-    {ExportKind::WavetermB, "exports to a Waveterm B Dxxx.USR file of given name",
-     "(which in effect is just the binary compressed data)", "Waveterm B"},
-    {ExportKind::Corvel, "exports to a Corvel sound bank file", nullptr, "Corvel"},
-};
-
-const ExportTexts& textsOf(ExportKind kind) {
-    for (const ExportTexts& t : kExportTexts)
-        if (t.kind == kind) return t;
-    return kExportTexts[0];
-}
 
 constexpr const char* kBanner =
     "Vornak V" VORNAK_VERSION "\n"
@@ -61,9 +25,8 @@ void printEcho(const Settings& s, std::FILE* out) {
     if (s.modelHint != ModelHint::Detect)
         std::fprintf(out, "Input file is assumed to hold PPG Wave 2.%d program data\n", static_cast<int>(s.modelHint));
     if (const ExportFormat* format = exportFormat(s.exportKind)) {
-        std::fprintf(out, "Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), textsOf(format->kind).label);
-        // Only /F names its group.
-        if (s.exportKind == ExportKind::Bank2VChunkV1)
+        std::fprintf(out, "Export file: \"%s\" (%s format)\n", s.exportPath.c_str(), format->label);
+        if (format->echoesGroup)
             std::fprintf(out, "Export Group: %c\n", s.exportGroup == kGroupA ? 'A' : 'B');
     }
     std::fprintf(out, "Use program range from %d to %d\n", s.rangeStart, s.rangeEnd);
@@ -74,16 +37,20 @@ void printEcho(const Settings& s, std::FILE* out) {
 
 void printUsage(std::FILE* out) {
     std::fputs("Vornak can read PPG Wave Program Bank files in the following formats:\n", out);
-    for (const char* line : kReadsUsage) std::fprintf(out, "  %s\n", line);
+    for (const FormatModule* module : formatModules())
+        for (const char* line : module->readsUsage) std::fprintf(out, "  %s\n", line);
     std::fputs("\n"
                "Syntax: vornak [switches] inputfile\n"
                "Switches:\n"
                "/? ............ gives this information and terminates\n"
                "/L ............ lists input file's contents (default, unless exporting)\n",
                out);
-    for (const ExportTexts& texts : kExportTexts) {
-        std::fprintf(out, "/%cname ........ %s\n", exportFormat(texts.kind)->switchLetter(), texts.usage);
-        if (texts.usageMore != nullptr) std::fprintf(out, "                %s\n", texts.usageMore);
+    std::vector<const ExportFormat*> exports;
+    for (const ExportFormat& format : exportFormats()) exports.push_back(&format);
+    std::sort(exports.begin(), exports.end(), [](const ExportFormat* a, const ExportFormat* b) { return a->usagePlace < b->usagePlace; });
+    for (const ExportFormat* format : exports) {
+        std::fprintf(out, "/%cname ........ %s\n", format->switchLetter(), format->usage);
+        if (format->usageMore != nullptr) std::fprintf(out, "                %s\n", format->usageMore);
     }
     std::fputs("When multiple export switches are given, only the last one is used.\n"
                "/Plll-uuu ..... exports only programs between lll and uuu (0..max)\n"
@@ -125,7 +92,7 @@ int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inpu
 
     const ExportFormat* format = exportFormat(s.exportKind);
     if (format == nullptr) return 0;
-    return writeExport(files, s.exportPath.c_str(), format->write(bank, {s.rangeStart, s.rangeEnd, s.exportGroup}));
+    return writeExport(files, s.exportPath.c_str(), format->exporter(bank, {s.rangeStart, s.rangeEnd, s.exportGroup}));
 }
 
 } // namespace vornak

@@ -7,7 +7,7 @@ namespace vornak {
 LoadOutcome loadInput(const char* path, ModelHint hint, PpgBank& bank, std::size_t inputLimit, FileAccess& files) {
     FileBytes file = files.read(path, kLoadSpareBytes, kLoadCapacity, std::min(kStreamLimit, inputLimit), inputLimit);
     if (file.status != FileBytes::Read)
-        return failedLoad(file.status == FileBytes::NoMemory ? Failure::TooLarge : Failure::NoInput);
+        return failedLoad(file.status == FileBytes::NoMemory ? kTooLarge : kNoInput);
     return loadBuffer(file.data.get(), file.size, hint, bank);
 }
 

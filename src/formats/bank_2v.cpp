@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "formats/program_2v.h"
-#include "model/error.h"
+#include "formats/text.h"
+#include "model/failure.h"
 
 namespace vornak {
 
@@ -39,11 +40,11 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
     std::uint64_t p = 0;
     Decoder2V decoder;
     while (p < size) {
-        if (p + kBlockHeaderSize > size) raiseCode(1);
+        if (p + kBlockHeaderSize > size) fail(kDamaged2V);
         std::uint8_t* sub = chunk + p;
         for (std::size_t w = 0; w < 6; ++w) swapWord(sub + 4 * w);
         if (hostWord(sub + kChunkMagic) != kCcnK || hostWord(sub + kFxMagic) != kFPCh || hostWord(sub + kFxId) != k2VFxId)
-            raiseCode(1);
+            fail(kDamaged2V);
         const std::uint8_t* c = sub + kNumParams;
         const bool littleEndian = hostInt(sub + kFxVersion) <= k2VLittleEndianCountUpTo && c[3] == 0;
         const std::uint32_t raw = littleEndian
@@ -51,23 +52,23 @@ void loadChunks(PpgBank& bank, std::uint8_t* chunk, std::uint64_t size, int n, R
                                       : bigEndianWord(c);
         const auto params = static_cast<std::int32_t>(raw);
         const std::uint64_t byteSize = hostWord(sub + kByteSize);
-        if (params < 0) raiseCode(1);
+        if (params < 0) fail(kDamaged2V);
         const std::uint64_t needed = kBlockHeaderSize + 4 * static_cast<std::uint64_t>(params);
         // The sub-chunk must hold its own header and parameters, inside the chunk.
-        if (p + needed > size || 8 + byteSize < needed) raiseCode(1);
+        if (p + needed > size || 8 + byteSize < needed) fail(kDamaged2V);
         for (std::int32_t k = 0; k < params; ++k) swapWord(sub + kBlockHeaderSize + 4 * k);
 
         if (params < kGlobalsParamLimit) {
             readGlobals(bank, sub + kBlockHeaderSize, params, read);
         } else if (params == k2VParamCount) {
-            if (next >= n) raiseCode(1);
+            if (next >= n) fail(kDamaged2V);
             setHostWord(sub + kFxMagic, kFxCk);
             setHostWord(sub + kFxVersion, 1);
             tally(read, next, decoder.decode(bank.programs[static_cast<std::size_t>(next)], sub));
             ++next;
         }
         p += 8 + byteSize;
-        if (p > size) raiseCode(1);
+        if (p > size) fail(kDamaged2V);
     }
     read.programs = next;
 }
@@ -78,7 +79,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
     // the image holds, or of more programs than a bank takes, is refused
     // before the programs are made.
     if (n > kMaxBankPrograms || (n > 0 && kBankHeaderSize + std::uint64_t(n) * k2VBlockSize > file.imageSize))
-        raiseCode(1);
+        fail(kDamaged2V);
     bank.resize(0, 0);
     bank.resize(n, 0);
     Decoder2V decoder;
@@ -87,7 +88,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
         const std::uint8_t* block = file.programBlock(i);
         if (block == nullptr || hostInt(block + kNumParams) < k2VParamCount ||
             static_cast<std::uint64_t>(block - file.image.get()) + k2VBlockSize > file.imageSize)
-            raiseCode(1);
+            fail(kDamaged2V);
         PpgProgram& program = bank.programs[static_cast<std::size_t>(i)];
         tally(read, i, decoder.decode(program, block));
         if (i == 0) bank.takeGlobalsFrom(program);
@@ -98,7 +99,7 @@ void loadParams(PpgBank& bank, FxbFile& file, Read2V& read) {
 // The programs first..last, held to the 128 a 2.V bank takes, in slots
 // 0 .. count - 1; the fill program in the rest.
 SlotUse use2V(const PpgBank& bank, int first, int last) {
-    const ProgramRange r = clampRange(first, last, std::min(bank.programCount, k2VBankPrograms));
+    const ProgramRange r = clampRange(first, last, std::min(bank.programCount(), k2VBankPrograms));
     return {r.first, r.count(), k2VBankPrograms, k2VBankPrograms - r.count(), 0, 0};
 }
 
@@ -124,7 +125,7 @@ HeldSteps stepsIn2V(const Parameter& p) {
 
 } // namespace
 
-const OutputKind k2VOutput{
+const ExportLayout k2VLayout{
     .capacity = k2VBankPrograms,
     .takesRange = true,
     .groups = 1,
@@ -148,11 +149,12 @@ bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {
     try {
         if (file.isChunkBank) {
             bank.resize(hostInt(file.image.get() + kNumPrograms), 0);
-            loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount, read);
+            loadChunks(bank, file.chunkData(), file.chunkSize(), bank.programCount(), read);
         } else {
             loadParams(bank, file, read);
         }
     } catch (const CodeError&) {
+        // Damaged, or no memory for the programs: either way no 2.V bank.
         bank.resize(0, 0);
         return false;
     }
@@ -164,8 +166,8 @@ bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats) {
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group) {
     file.setFxId(k2VFxId);
     file.setFxVersion(1);
-    const PpgProgram fill = k2VOutput.fill();
-    const SlotUse s = k2VOutput.use(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = k2VLayout.fill();
+    const SlotUse s = k2VLayout.use(bank, rangeStart, rangeEnd);
     for (int i = 0; i < s.slots; ++i) {
         const PpgProgram& program = i < s.programs ? bank.programs[static_cast<std::size_t>(s.first + i)] : fill;
         encode2V(program, file.programBlock(i), group, 1, false);
@@ -177,8 +179,8 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     file.setFxId(k2VFxId);
     file.setFxVersion(fxVersion);
     file.setHeaderWord(kNumPrograms, k2VBankPrograms);
-    const PpgProgram fill = k2VOutput.fill();
-    const SlotUse s = k2VOutput.use(bank, rangeStart, rangeEnd);
+    const PpgProgram fill = k2VLayout.fill();
+    const SlotUse s = k2VLayout.use(bank, rangeStart, rangeEnd);
 
     // The chunk is written big-endian throughout.
     std::uint8_t* globals = file.chunkData();
@@ -207,7 +209,7 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
     }
 }
 
-std::vector<std::uint8_t> bytes2V(const PpgBank& bank, int rangeStart, int rangeEnd, int group, Layout2V layout) {
+std::vector<std::uint8_t> export2V(const PpgBank& bank, int rangeStart, int rangeEnd, int group, Layout2V layout) {
     FxbFile file;
     if (layout == Layout2V::ParameterBank) {
         if (!file.createParamBank(k2VBankPrograms, k2VParamCount)) return {};
@@ -219,5 +221,164 @@ std::vector<std::uint8_t> bytes2V(const PpgBank& bank, int rangeStart, int range
     }
     return file.fileBytes();
 }
+
+namespace {
+
+const Failure kOtherPlugin{
+    FailureReason::OtherPlugin, 3, "Not a valid 2.V fxb-file",
+    "This FXB bank belongs to another plug-in (its identifier is '{}'). Vornak reads Waldorf 2.V, Halvic and Corvel "
+    "banks only.",
+    nullptr};
+
+// Four bytes of a file as text, for naming a plug-in by its identifier.
+std::string fourChars(const std::uint8_t* p) {
+    std::string text;
+    for (int i = 0; i < 4; ++i) text += (p[i] >= 0x20 && p[i] < 0x7F) ? static_cast<char>(p[i]) : '?';
+    return text;
+}
+
+// "program 4", "programs 4, 7 and 9", "12 programs, from 4 to 120": programs
+// in ascending order.
+std::string programsNamed(const std::vector<int>& programs) {
+    constexpr std::size_t kNamedOneByOne = 5;
+    if (programs.size() > kNamedOneByOne)
+        return cat({programs.size(), " programs, from ", programs.front(), " to ", programs.back()});
+    std::vector<std::string> numbers;
+    for (const int p : programs) numbers.push_back(std::to_string(p));
+    return cat({programs.size() == 1 ? "program " : "programs ", listed(numbers)});
+}
+
+// The note on 2.V parameters that are not sound: they stand for no value
+// the parameter has.
+void noteUnsound(LoadInput& in, const Read2V& read) {
+    if (read.unsound.empty() && read.unsoundGlobals == 0) return;
+    const int count = read.unsoundValues + read.unsoundGlobals;
+    std::string whose = read.unsound.empty() ? "" : cat({"of ", programsNamed(read.unsound)});
+    if (read.unsoundGlobals > 0)
+        whose += cat({whose.empty() ? "" : " and ", "of the bank's settings (tuning and the others)"});
+    distrust(in, Damage::Damaged, 0, 0);
+    for (const int p : read.unsound) distrust(in, Damage::Damaged, p, p + 1);
+    note(in, NoteCode::OutOfRange,
+         cat({withThousands(static_cast<std::uint64_t>(count)), count == 1 ? " parameter " : " parameters ", whose,
+              count == 1 ? " stands" : " stand",
+              " for no value a 2.V parameter has (not a number, below 0, or above 1 and no value written so), so the "
+              "file is damaged or was not written by the plug-in. Vornak reads one that is no number as 0, one below "
+              "the range as a negative value, which a PPG memory cannot hold, and one above it as the highest",
+              read.unsound.empty() ? "." : read.unsound.size() == 1 ? ": the program cannot be trusted."
+                                                                    : ": these programs cannot be trusted."}));
+}
+
+// Any FXB bank that no other reader claims is read as a 2.V bank.
+void read2V(LoadInput& in) {
+    FxbFile& file = *in.fxb;
+    Read2V read;
+    if (!load2V(in.bank, file, &read)) {
+        if (file.headerWord(kFxId) != k2VFxId) fail(kOtherPlugin, {fourChars(in.data + kFxId)});
+        fail(kDamaged2V);
+    }
+    if (read.programs < in.bank.programCount()) {
+        distrust(in, Damage::Cut, read.programs, in.bank.programCount());
+        note(in, NoteCode::CountMismatch,
+             cat({"The bank's header announces ", in.bank.programCount(), " programs, but its data holds ", read.programs,
+                  ": the other ", in.bank.programCount() - read.programs, " are default programs."}));
+    }
+    noteUnsound(in, read);
+    noteCutNames(in, static_cast<int>(read.namesCut.size()), read.namesCut, "");
+    // A chunk bank of V1.2.3 on counts its parameters big-endian.
+    if (file.isChunkBank && static_cast<std::int32_t>(file.headerWord(kFxVersion)) > k2VLittleEndianCountUpTo)
+        in.writtenBy = ExportKind::Bank2VChunkV123;
+    noteFxbTrailing(in, file);
+}
+
+template <Layout2V Layout>
+std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportRequest& r) {
+    return export2V(bank, r.rangeStart, r.rangeEnd, r.group, Layout);
+}
+
+const char* const kReadsUsage[] = {"Wave 2.V Sound Banks (.FXB), Steinberg and Waldorf formats"};
+
+// Any FXB bank of either kind that no other row claims.
+const InputFormat kInputs[] = {
+    {
+        .name = "Waldorf 2.V chunk bank",
+        .magic = kMagic,
+        .fxb = FxbBank::Chunk,
+        .fxId = 0,
+        .minimumSize = 0,
+        .recognises = nullptr,
+        .takesModelHint = false,
+        .programNames = true,
+        .writtenBy = ExportKind::Bank2VChunkV1,
+        .read = read2V,
+    },
+    {
+        .name = "Waldorf 2.V parameter bank",
+        .magic = kMagic,
+        .fxb = FxbBank::Parameters,
+        .fxId = 0,
+        .minimumSize = 0,
+        .recognises = nullptr,
+        .takesModelHint = false,
+        .programNames = true,
+        .writtenBy = ExportKind::Bank2VParams,
+        .read = read2V,
+    },
+};
+
+const ExportFormat kExports[] = {
+    {
+        .kind = ExportKind::Bank2VChunkV1,
+        .letter = 'f',
+        .name = "Waldorf 2.V bank, up to V1.1",
+        .extension = ".fxb",
+        .layout = &k2VLayout,
+        .exporter = exportRequested<Layout2V::ChunkBankV1>,
+        .readsAs = &kInputs[0],
+        .usage = "exports to a Waldorf 2.V .FXB sound bank",
+        .usageMore = nullptr,
+        .usagePlace = 0,
+        .label = "Waldorf 2.V FXB <= V1.1",
+        .echoesGroup = true,
+    },
+    {
+        .kind = ExportKind::Bank2VParams,
+        .letter = 'n',
+        .name = "Waldorf 2.V bank, V1.2",
+        .extension = ".fxb",
+        .layout = &k2VLayout,
+        .exporter = exportRequested<Layout2V::ParameterBank>,
+        .readsAs = &kInputs[1],
+        .usage = "exports to a Waldorf 2.V .FXB sound bank (V1.2 format)",
+        .usageMore = nullptr,
+        .usagePlace = 1,
+        .label = "Waldorf 2.V FXB >= V1.2",
+        .echoesGroup = false,
+    },
+    {
+        .kind = ExportKind::Bank2VChunkV123,
+        .letter = 'o',
+        .name = "Waldorf 2.V bank, V1.2.3 and later",
+        .extension = ".fxb",
+        .layout = &k2VLayout,
+        .exporter = exportRequested<Layout2V::ChunkBankV123>,
+        .readsAs = &kInputs[0],
+        .usage = "exports to a Waldorf 2.V .FXB sound bank (>=V1.2.3 format)",
+        .usageMore = nullptr,
+        .usagePlace = 2,
+        .label = "Waldorf 2.V FXB >= V1.2.3",
+        .echoesGroup = false,
+    },
+};
+
+const Failure* const kFailures[] = {&kOtherPlugin, &kDamaged2V};
+
+} // namespace
+
+const FormatModule k2VModule{
+    .readsUsage = kReadsUsage,
+    .inputs = kInputs,
+    .exports = kExports,
+    .failures = kFailures,
+};
 
 } // namespace vornak

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "formats/format_module.h"
 #include "formats/fxb_file.h"
-#include "formats/output_kind.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -31,7 +31,7 @@ constexpr std::int32_t k2VLittleEndianCountUpTo = 0x00010202;
 // of the program values they stand for (13..23).
 inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
     std::array<std::int32_t, kGlobalCount> max{};
-    for (int k = 0; k < kGlobalCount; ++k) max[static_cast<std::size_t>(k)] = kProgramParameters[static_cast<std::size_t>(kTuning + k)].max2V;
+    for (int k = 0; k < kGlobalCount; ++k) max[static_cast<std::size_t>(k)] = kProgramParameters[static_cast<std::size_t>(kFirstGlobalValue + k)].max2V;
     return max;
 }();
 
@@ -55,7 +55,9 @@ struct Read2V {
 };
 bool load2V(PpgBank& bank, FxbFile& file, Read2V* stats = nullptr);
 
-// What a written 2.V bank holds: its k2VOutput (output_kind.h).
+// What an exported 2.V bank holds (one group of each program, 128 slots).
+extern const ExportLayout k2VLayout;
+
 void store2VParams(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group);
 void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int rangeEnd, int group,
                    std::uint32_t fxVersion);
@@ -66,6 +68,11 @@ void store2VChunks(const PpgBank& bank, FxbFile& file, int rangeStart, int range
 enum class Layout2V { ParameterBank, ChunkBankV1, ChunkBankV123 };
 
 // The file's bytes (empty when memory runs out).
-std::vector<std::uint8_t> bytes2V(const PpgBank& bank, int rangeStart, int rangeEnd, int group, Layout2V layout);
+std::vector<std::uint8_t> export2V(const PpgBank& bank, int rangeStart, int rangeEnd, int group, Layout2V layout);
+
+// The module: any FXB bank that no other plug-in's row claims is read as a
+// 2.V bank, with notes on what it holds otherwise than the plug-in writes;
+// exported with /F, /N and /O.
+extern const FormatModule k2VModule;
 
 } // namespace vornak

@@ -7,7 +7,8 @@
 #include <new>
 
 #include "formats/fxb_file.h"
-#include "model/error.h"
+#include "formats/text.h"
+#include "model/failure.h"
 
 namespace vornak {
 
@@ -34,6 +35,24 @@ struct ChunkKind {
 constexpr ChunkKind kGlobalsKind{kFxCk, 1, kCorvelChunkId, 1, kGlobalsFloats};
 constexpr ChunkKind kProgramKind{kFxCk, 1, kCorvelChunkId, 2, kProgramFloats};
 constexpr ChunkKind kCombiKind{kFxCk, 0, kCorvelChunkId, 1, kCombiFloats};
+
+// The reader's failures: each ends the load with its own exit code and no
+// message of the tool's.
+constexpr const char* kDamaged =
+    "The Corvel bank is damaged or cut short: {} (code {code}). Try a fresh copy, or save the bank again from the librarian.";
+constexpr const char* kChunkCut = "a program or combi in it is cut short";
+constexpr Failure corvelFailure(int code, const char* what) { return {FailureReason::Damaged, code, "", what, kDamaged}; }
+
+const Failure kHeaderCut = corvelFailure(1, "its header is cut short");
+const Failure kHeader = corvelFailure(2, "its header is not a Corvel bank header");
+const Failure kSettingsCut = corvelFailure(3, "its bank settings are cut short");
+const Failure kSettings = corvelFailure(4, "its bank settings are damaged, or its counts are impossible");
+const Failure kCounts = corvelFailure(6, "its counts of programs and combis disagree");
+const Failure kChunkStartCut = corvelFailure(10, kChunkCut);
+const Failure kChunk = corvelFailure(11, "a program or combi in it is damaged");
+const Failure kChunkRestCut = corvelFailure(12, kChunkCut);
+const Failure* const kFailures[] = {&kHeaderCut, &kHeader, &kSettingsCut, &kSettings,
+                                    &kCounts, &kChunkStartCut, &kChunk, &kChunkRestCut};
 
 void putHeader(std::uint8_t* chunk, const ChunkKind& kind, std::uint32_t count) {
     setHostWord(chunk + kChunkMagic, kCcnK);
@@ -68,49 +87,63 @@ void takeName(char (&name)[kProgramNameSize], const std::uint8_t* chunk, CorvelS
     if (setName(name, reinterpret_cast<const char*>(chunk + kPrgName), kPrgNameSize)) ++stream.namesCut;
 }
 
-// The floats of one chunk, walked field by field in either direction.
-class FloatFields {
+// The floats of a chunk, field by field: read into an object, or written
+// from one. The walks below serve both.
+class FloatReader {
 public:
-    FloatFields(std::uint8_t* floats, bool reading) : at_(floats), reading_(reading) {}
+    explicit FloatReader(const std::uint8_t* floats) : at_(floats) {}
     void field(std::int32_t& v) {
-        if (reading_)
-            v = floatToInt(hostFloat(at_));
-        else
-            setHostFloat(at_, static_cast<float>(v));
+        v = floatToInt(hostFloat(at_));
         at_ += 4;
     }
     void field(bool& b) {
-        std::int32_t v = b ? 1 : 0;
+        std::int32_t v = 0;
         field(v);
         b = v != 0;
     }
-    template <std::size_t N>
-    void fields(std::int32_t (&values)[N]) {
-        for (std::int32_t& v : values) field(v);
+
+private:
+    const std::uint8_t* at_;
+};
+
+class FloatWriter {
+public:
+    explicit FloatWriter(std::uint8_t* floats) : at_(floats) {}
+    void field(std::int32_t v) {
+        setHostFloat(at_, static_cast<float>(v));
+        at_ += 4;
     }
+    void field(bool b) { field(std::int32_t{b ? 1 : 0}); }
 
 private:
     std::uint8_t* at_;
-    bool reading_;
 };
 
-void programFields(PpgProgram& program, FloatFields& f) {
-    f.fields(program.programValues);
-    f.fields(program.groups[0]);
-    f.fields(program.groups[1]);
+template <typename Fields, typename Value, std::size_t N>
+void fields(Fields& f, Value (&values)[N]) {
+    for (auto& v : values) f.field(v);
+}
+
+// Program and Combi: the object, const for writing.
+template <typename Fields, typename Program>
+void programFields(Program& program, Fields& f) {
+    fields(f, program.programValues);
+    fields(f, program.groups[0]);
+    fields(f, program.groups[1]);
     f.field(program.is2V);
 }
 
-void combiFields(PpgCombi& combi, FloatFields& f) {
+template <typename Fields, typename Combi>
+void combiFields(Combi& combi, Fields& f) {
     f.field(combi.used);
-    f.fields(combi.bk);
+    fields(f, combi.bk);
     f.field(combi.kbm);
     f.field(combi.firstByte);
     f.field(combi.multi);
-    for (CombiGroup* group : {&combi.groupA, &combi.groupB}) {
+    for (auto* group : {&combi.groupA, &combi.groupB}) {
         f.field(group->bkIndex);
         f.field(group->det);
-        f.fields(group->split);
+        fields(f, group->split);
     }
 }
 
@@ -125,37 +158,37 @@ void moveFromOlderLayout(std::uint8_t* floats) {
     std::memcpy(floats + 4 * 44, older + 4 * 42, 4 * 100);
 }
 
-void skipBytes(CorvelStream& stream, std::uint64_t n, int code) {
+void skipBytes(CorvelStream& stream, std::uint64_t n, const Failure& failure) {
     std::uint8_t scratch[256];
     while (n > 0) {
         const std::size_t step = static_cast<std::size_t>(std::min<std::uint64_t>(n, sizeof scratch));
-        stream.read(scratch, step, code);
+        stream.read(scratch, step, failure);
         n -= step;
     }
 }
 
 void readBank(PpgBank& bank, CorvelStream& stream) {
     std::uint8_t header[kBankHeaderSize];
-    stream.read(header, sizeof header, 1);
+    stream.read(header, sizeof header, kHeaderCut);
     swapIfNeeded(header, kHeaderWords);
     const std::int32_t chunks = hostInt(header + kNumPrograms);
-    if (!isChunkOf(header, kFxBk, kCorvelBankId) || hostInt(header + kFxVersion) < 1 || chunks < 1) raiseCode(2);
+    if (!isChunkOf(header, kFxBk, kCorvelBankId) || hostInt(header + kFxVersion) < 1 || chunks < 1) fail(kHeader);
 
     std::uint8_t globals[kGlobalsChunkSize];
-    stream.read(globals, sizeof globals, 3);
+    stream.read(globals, sizeof globals, kSettingsCut);
     swapIfNeeded(globals, kHeaderWords);
     const std::int32_t params = hostInt(globals + kNumParams);
     if (!isChunkOf(globals, kFxCk, kCorvelChunkId) || hostInt(globals + kFxVersion) < 1 || params < kGlobalsFloats)
-        raiseCode(4);
+        fail(kSettings);
     swapIfNeeded(globals + kBlockHeaderSize, kGlobalsFloats);
     // Parameters beyond the three known ones are skipped, so that the chunks
     // behind them are read in step.
-    skipBytes(stream, 4 * static_cast<std::uint64_t>(params - kGlobalsFloats), 3);
+    skipBytes(stream, 4 * static_cast<std::uint64_t>(params - kGlobalsFloats), kSettingsCut);
 
     takeName(bank.name, globals, stream);
     std::int32_t programs = 0, combis = 0;
     bool is2V = false;
-    FloatFields counts(globals + kBlockHeaderSize, true);
+    FloatReader counts(globals + kBlockHeaderSize);
     counts.field(programs);
     counts.field(combis);
     counts.field(is2V);
@@ -163,27 +196,57 @@ void readBank(PpgBank& bank, CorvelStream& stream) {
     // allocated: a program chunk takes at least 60 bytes, a combi chunk 176.
     if (programs < 0 || combis < 0 ||
         std::uint64_t(programs) * kChunkStart + std::uint64_t(combis) * kCombiChunkSize > stream.bytesLeft())
-        raiseCode(4);
+        fail(kSettings);
     // No bank is made larger than kMaxBankPrograms programs and combis: a
     // file that holds more is refused when its reading reaches them.
     bank.resize(std::min(programs, kMaxBankPrograms), std::min(combis, kMaxBankPrograms));
     bank.is2V = is2V;
-    if (std::int64_t{chunks} != std::int64_t{programs} + combis + 1) raiseCode(6);
+    if (std::int64_t{chunks} != std::int64_t{programs} + combis + 1) fail(kCounts);
     for (int j = 0; j < programs; ++j) {
-        if (j == kMaxBankPrograms) raiseCode(4);
+        if (j == kMaxBankPrograms) fail(kSettings);
         const int cutBefore = stream.namesCut;
         streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
         if (stream.namesCut != cutBefore) stream.programNamesCut.push_back(j);
     }
     for (int i = 0; i < combis; ++i) {
-        if (i == kMaxBankPrograms) raiseCode(4);
+        if (i == kMaxBankPrograms) fail(kSettings);
         streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
     }
 }
 
-void writeBank(PpgBank& bank, CorvelStream& stream) {
+// The chunk of a program or combi, from the object.
+template <std::size_t Size, typename Object, typename Walk>
+void writeChunk(CorvelStream& stream, const ChunkKind& kind, const Object& object, Walk walk) {
+    std::uint8_t chunk[Size] = {};
+    putHeader(chunk, kind, kind.count);
+    putPrgName(chunk, object.name);
+    FloatWriter fields(chunk + kBlockHeaderSize);
+    walk(object, fields);
+    swapIfNeeded(chunk, kHeaderWords);
+    swapIfNeeded(chunk + kBlockHeaderSize, kind.count);
+    stream.write(chunk, Size);
+}
+
+// The object from a chunk that has been read and checked.
+template <std::size_t Size, typename Object, typename Walk>
+void takeChunk(CorvelStream& stream, std::uint8_t (&chunk)[Size], const ChunkKind& kind, Object& object, Walk walk) {
+    swapIfNeeded(chunk + kBlockHeaderSize, kind.count);
+    takeName(object.name, chunk, stream);
+    FloatReader fields(chunk + kBlockHeaderSize);
+    walk(object, fields);
+}
+
+void writeProgram(const PpgProgram& program, CorvelStream& stream) {
+    writeChunk<kProgramChunkSize>(stream, kProgramKind, program, programFields<FloatWriter, const PpgProgram>);
+}
+
+void writeCombi(const PpgCombi& combi, CorvelStream& stream) {
+    writeChunk<kCombiChunkSize>(stream, kCombiKind, combi, combiFields<FloatWriter, const PpgCombi>);
+}
+
+void writeBank(const PpgBank& bank, CorvelStream& stream) {
     std::uint8_t header[kBankHeaderSize] = {};
-    const std::int64_t chunks = std::int64_t{bank.programCount} + bank.combiCount + 1;
+    const std::int64_t chunks = std::int64_t{bank.programCount()} + bank.combiCount() + 1;
     putHeader(header, ChunkKind{kFxBk, 1, kCorvelBankId, 1, 0}, static_cast<std::uint32_t>(chunks));
     swapIfNeeded(header, kHeaderWords);
     stream.write(header, sizeof header);
@@ -191,58 +254,27 @@ void writeBank(PpgBank& bank, CorvelStream& stream) {
     std::uint8_t globals[kGlobalsChunkSize] = {};
     putHeader(globals, kGlobalsKind, kGlobalsKind.count);
     putPrgName(globals, bank.name);
-    FloatFields counts(globals + kBlockHeaderSize, false);
-    counts.field(bank.programCount);
-    counts.field(bank.combiCount);
+    FloatWriter counts(globals + kBlockHeaderSize);
+    counts.field(bank.programCount());
+    counts.field(bank.combiCount());
     counts.field(bank.is2V);
     swapIfNeeded(globals, kHeaderWords);
     swapIfNeeded(globals + kBlockHeaderSize, kGlobalsFloats);
     stream.write(globals, sizeof globals);
 
-    for (int j = 0; j < bank.programCount; ++j) streamCorvel(bank.programs[static_cast<std::size_t>(j)], stream);
-    for (int i = 0; i < bank.combiCount; ++i) streamCorvel(bank.combis[static_cast<std::size_t>(i)], stream);
-}
-
-// The name and the floats of a program or combi chunk, in the stream's
-// direction. Reading: the chunk has been read and checked; its floats are
-// converted and the object is set from them. Writing: the chunk is filled
-// from the object, converted and written.
-template <std::size_t Size, typename Walk>
-void transferChunk(CorvelStream& stream, std::uint8_t (&chunk)[Size], const ChunkKind& kind,
-                   char (&name)[kProgramNameSize], Walk walk) {
-    std::uint8_t* floats = chunk + kBlockHeaderSize;
-    if (stream.reading) {
-        swapIfNeeded(floats, kind.count);
-        takeName(name, chunk, stream);
-    } else {
-        putHeader(chunk, kind, kind.count);
-        putPrgName(chunk, name);
-    }
-    FloatFields fields(floats, stream.reading);
-    walk(fields);
-    if (!stream.reading) {
-        swapIfNeeded(chunk, kHeaderWords);
-        swapIfNeeded(floats, kind.count);
-        stream.write(chunk, Size);
-    }
+    for (const PpgProgram& program : bank.programs) writeProgram(program, stream);
+    for (const PpgCombi& combi : bank.combis) writeCombi(combi, stream);
 }
 
 } // namespace
 
-void CorvelStream::read(std::uint8_t* p, std::size_t n, int code) {
-    if (!reading || n > bytesLeft()) raiseCode(code);
+void CorvelStream::read(std::uint8_t* p, std::size_t n, const Failure& shortRead) {
+    if (!reading || n > bytesLeft()) fail(shortRead);
     if (n != 0) std::memcpy(p, data_ + at_, n);
     at_ += n;
 }
 
-void CorvelStream::write(const std::uint8_t* p, std::size_t n) {
-    if (reading) raiseCode(99);
-    try {
-        out_.insert(out_.end(), p, p + n);
-    } catch (const std::bad_alloc&) {
-        raiseCode(99);
-    }
-}
+void CorvelStream::write(const std::uint8_t* p, std::size_t n) { out_.insert(out_.end(), p, p + n); }
 
 void streamCorvel(PpgBank& bank, CorvelStream& stream) {
     if (stream.reading)
@@ -252,44 +284,101 @@ void streamCorvel(PpgBank& bank, CorvelStream& stream) {
 }
 
 void streamCorvel(PpgProgram& program, CorvelStream& stream) {
-    std::uint8_t chunk[kProgramChunkSize] = {};
-    if (stream.reading) {
-        stream.read(chunk, kChunkStart, 10);
-        swapIfNeeded(chunk, kHeaderWords);
-        const std::int32_t version = hostInt(chunk + kFxVersion);
-        const std::int32_t params = hostInt(chunk + kNumParams);
-        if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || version > 2 || params < 1 ||
-            params > static_cast<std::int32_t>(kProgramFloats))
-            raiseCode(11);
-        stream.read(chunk + kChunkStart, 4 * static_cast<std::size_t>(params - 1), 12);
-        if (version == 1) moveFromOlderLayout(chunk + kBlockHeaderSize);
+    if (!stream.reading) {
+        writeProgram(program, stream);
+        return;
     }
-    transferChunk(stream, chunk, kProgramKind, program.name, [&program](FloatFields& f) { programFields(program, f); });
+    std::uint8_t chunk[kProgramChunkSize] = {};
+    stream.read(chunk, kChunkStart, kChunkStartCut);
+    swapIfNeeded(chunk, kHeaderWords);
+    const std::int32_t version = hostInt(chunk + kFxVersion);
+    const std::int32_t params = hostInt(chunk + kNumParams);
+    if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || version > 2 || params < 1 || params > static_cast<std::int32_t>(kProgramFloats))
+        fail(kChunk);
+    stream.read(chunk + kChunkStart, 4 * static_cast<std::size_t>(params - 1), kChunkRestCut);
+    if (version == 1) moveFromOlderLayout(chunk + kBlockHeaderSize);
+    takeChunk(stream, chunk, kProgramKind, program, programFields<FloatReader, PpgProgram>);
 }
 
 void streamCorvel(PpgCombi& combi, CorvelStream& stream) {
-    std::uint8_t chunk[kCombiChunkSize] = {};
-    if (stream.reading) {
-        stream.read(chunk, kChunkStart, 10);
-        swapIfNeeded(chunk, kHeaderWords);
-        if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || hostInt(chunk + kFxVersion) != 1 ||
-            hostInt(chunk + kNumParams) != static_cast<std::int32_t>(kCombiFloats))
-            raiseCode(11);
-        stream.read(chunk + kChunkStart, sizeof chunk - kChunkStart, 12);
+    if (!stream.reading) {
+        writeCombi(combi, stream);
+        return;
     }
-    transferChunk(stream, chunk, kCombiKind, combi.name, [&combi](FloatFields& f) { combiFields(combi, f); });
+    std::uint8_t chunk[kCombiChunkSize] = {};
+    stream.read(chunk, kChunkStart, kChunkStartCut);
+    swapIfNeeded(chunk, kHeaderWords);
+    if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || hostInt(chunk + kFxVersion) != 1 ||
+        hostInt(chunk + kNumParams) != static_cast<std::int32_t>(kCombiFloats))
+        fail(kChunk);
+    stream.read(chunk + kChunkStart, sizeof chunk - kChunkStart, kChunkRestCut);
+    takeChunk(stream, chunk, kCombiKind, combi, combiFields<FloatReader, PpgCombi>);
+}
+
+std::vector<std::uint8_t> exportCorvel(const PpgBank& bank) {
+    CorvelStream stream;
+    try {
+        writeBank(bank, stream);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    return stream.written();
 }
 
 namespace {
 
+// A Corvel bank is recognised by its bank header alone and then read from
+// the start of the input's bytes.
+void readCorvel(LoadInput& in) {
+    // The container's copy of the file served only to recognise it.
+    in.fxb->clear();
+    CorvelStream stream(in.data, in.size);
+    streamCorvel(in.bank, stream);
+    noteCutNames(in, stream.namesCut, stream.programNamesCut, " (of the bank, its programs or its combis)");
+    noteTrailing(in, in.size - stream.bytesLeft(), "the last chunk of the bank");
+}
+
 // The whole bank, whatever the range.
 SlotUse corvelUse(const PpgBank& bank, int, int) {
-    return {0, bank.programCount, bank.programCount, 0, 0, bank.combiCount};
+    return {0, bank.programCount(), bank.programCount(), 0, 0, bank.combiCount()};
 }
+
+// Corvel files always hold the whole bank.
+std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportRequest&) { return exportCorvel(bank); }
+
+const char* const kReadsUsage[] = {"Corvel sound banks (.CRV)"};
+
+const InputFormat kInputs[] = {{
+    .name = "Corvel bank",
+    .magic = fxb::kMagic,
+    .fxb = FxbBank::Any,
+    .fxId = kCorvelBankId,
+    .minimumSize = 0,
+    .recognises = nullptr,
+    .takesModelHint = false,
+    .programNames = true,
+    .writtenBy = ExportKind::Corvel,
+    .read = readCorvel,
+}};
+
+const ExportFormat kExports[] = {{
+    .kind = ExportKind::Corvel,
+    .letter = 'w',
+    .name = "Corvel bank",
+    .extension = ".crv",
+    .layout = &kCorvelLayout,
+    .exporter = exportRequested,
+    .readsAs = &kInputs[0],
+    .usage = "exports to a Corvel sound bank file",
+    .usageMore = nullptr,
+    .usagePlace = 7,
+    .label = "Corvel",
+    .echoesGroup = false,
+}};
 
 } // namespace
 
-const OutputKind kCorvelOutput{
+const ExportLayout kCorvelLayout{
     .capacity = kMaxBankPrograms,
     .takesRange = false,
     .groups = 2,
@@ -302,15 +391,11 @@ const OutputKind kCorvelOutput{
     .use = corvelUse,
 };
 
-std::vector<std::uint8_t> corvelBytes(const PpgBank& bank) {
-    CorvelStream stream;
-    try {
-        // Writing only reads the bank; the routine is shared with reading.
-        streamCorvel(const_cast<PpgBank&>(bank), stream);
-    } catch (const CodeError&) {
-        return {};
-    }
-    return stream.written();
-}
+const FormatModule kCorvelModule{
+    .readsUsage = kReadsUsage,
+    .inputs = kInputs,
+    .exports = kExports,
+    .failures = kFailures,
+};
 
 } // namespace vornak

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "formats/byte_order.h"
-#include "formats/output_kind.h"
+#include "formats/format_module.h"
+#include "model/failure.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -32,13 +33,12 @@ public:
     CorvelStream(const std::uint8_t* data, std::size_t size) : reading(true), data_(data), size_(size) {}
     // Writing into an empty buffer.
     CorvelStream() : reading(false) {}
-    virtual ~CorvelStream() = default;
     CorvelStream(const CorvelStream&) = delete;
     CorvelStream& operator=(const CorvelStream&) = delete;
 
-    // Reads exactly n bytes or throws `code`; nothing is taken then.
-    void read(std::uint8_t* p, std::size_t n, int code);
-    // Appends n bytes or throws 99 (no memory).
+    // Reads exactly n bytes or fails with `shortRead`; nothing is taken then.
+    void read(std::uint8_t* p, std::size_t n, const Failure& shortRead);
+    // Appends n bytes (std::bad_alloc when there is no memory for them).
     void write(const std::uint8_t* p, std::size_t n);
     // Reading: the bytes not read yet.
     std::size_t bytesLeft() const { return size_ - at_; }
@@ -58,16 +58,23 @@ private:
     std::vector<std::uint8_t> out_;
 };
 
-// One routine per object serves both directions; failures throw CodeError
-// with the reader's codes (1, 2, 3, 4, 6, 10, 11, 12) or 99 when writing.
-// A read past the end of the bytes throws the code of the read that fell
-// short, as a short file read did.
+// One routine per object serves both directions. Reading fails with the
+// reader's own failures, whose exit codes (1, 2, 3, 4, 6, 10, 11, 12) the
+// tool gives without a message; a read past the end of the bytes fails as
+// the read that fell short.
 void streamCorvel(PpgBank& bank, CorvelStream& stream);
 void streamCorvel(PpgProgram& program, CorvelStream& stream);
 void streamCorvel(PpgCombi& combi, CorvelStream& stream);
 
-// The whole bank as a Corvel file, whatever range or group was asked for
-// (kCorvelOutput): the file's bytes (empty when memory runs out).
-std::vector<std::uint8_t> corvelBytes(const PpgBank& bank);
+// The whole bank as a Corvel file, whatever range or group was asked for:
+// the file's bytes (empty when memory runs out).
+std::vector<std::uint8_t> exportCorvel(const PpgBank& bank);
+
+// A Corvel bank holds everything of every program (kCorvelLayout).
+extern const ExportLayout kCorvelLayout;
+
+// The module: read from an FXB bank of the librarian's identifier, exported
+// with /W.
+extern const FormatModule kCorvelModule;
 
 } // namespace vornak

@@ -195,4 +195,37 @@ void FxbFile::setInEveryHeader(std::size_t offset, std::uint32_t value) {
 void FxbFile::setFxId(std::uint32_t id) { setInEveryHeader(kFxId, id); }
 void FxbFile::setFxVersion(std::uint32_t value) { setInEveryHeader(kFxVersion, value); }
 
+constexpr const char* kNotLoaded = "Can't load .fxb file";
+
+const Failure kFxbPreset{
+    FailureReason::NotABank, 3, kNotLoaded,
+    "This is a single program (an FXP preset), not a bank. Vornak reads whole banks: save the bank (.fxb) from the "
+    "plug-in instead.",
+    nullptr};
+const Failure kFxbNeither{
+    FailureReason::NotABank, 3, kNotLoaded,
+    "The file starts like an FXB file, but it is neither a bank of programs nor a chunk bank. Vornak reads Waldorf "
+    "2.V, Halvic and Corvel banks.",
+    nullptr};
+const Failure kFxbDamaged{
+    FailureReason::Damaged, 3, kNotLoaded,
+    "The file starts like an FXB bank, but its sizes do not match its contents: it is damaged or cut short. Try a "
+    "fresh copy from where it came from.",
+    nullptr};
+
+void parseFxbInput(LoadInput& in, FxbFile& file) {
+    if (file.parse(in.data, in.size)) {
+        in.fxb = &file;
+        return;
+    }
+    const std::uint32_t kind = in.size >= 12 ? bigEndianWord(in.data + kFxMagic) : 0;
+    if (kind == kFxCk || kind == kFPCh) fail(kFxbPreset);
+    if (in.size >= 12 && kind != kFxBk && kind != kFBCh) fail(kFxbNeither);
+    fail(kFxbDamaged);
+}
+
+void noteFxbTrailing(LoadInput& in, const FxbFile& file) {
+    noteTrailing(in, static_cast<std::size_t>(file.usedSize), "the end of the bank's data");
+}
+
 } // namespace vornak

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/byte_order.h"
+#include "formats/format_module.h"
 
 namespace vornak {
 
@@ -60,7 +61,6 @@ void putPrgName(std::uint8_t* p, const char* name);
 class FxbFile {
 public:
     FxbFile();
-    virtual ~FxbFile() = default;
     FxbFile(const FxbFile&) = delete;
     FxbFile& operator=(const FxbFile&) = delete;
 
@@ -99,5 +99,24 @@ public:
 private:
     void setInEveryHeader(std::size_t offset, std::uint32_t value);
 };
+
+// ---- Reading plug-in banks -----------------------------------------------
+
+// The container is parsed once for all the plug-in banks it may hold: the
+// input's bytes into `file`, which the loader then hands to the reader of
+// the plug-in's row (LoadInput::fxb). Fails as a file that starts like an
+// FXB file but is no bank: one program, neither kind of bank, or damaged.
+void parseFxbInput(LoadInput& in, FxbFile& file);
+// The note on bytes after the end of the container's data.
+void noteFxbTrailing(LoadInput& in, const FxbFile& file);
+
+// A file that starts like an FXB file but whose container does not hold
+// together has no plug-in to name.
+inline constexpr const char* kFxbContainerName = "FXB bank";
+
+// The failures of the container, whatever plug-in it is for.
+extern const Failure kFxbPreset;
+extern const Failure kFxbNeither;
+extern const Failure kFxbDamaged;
 
 } // namespace vornak

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "formats/fxb_file.h"
+#include "formats/memory_image.h"
+#include "formats/text.h"
 
 namespace vornak {
 
@@ -30,6 +32,12 @@ constexpr std::array<FixedRun, 6> kHalvicFixedBytes{{
 constexpr std::size_t kEndMarkerOffset = 65540;
 constexpr std::uint8_t kEndMarker = 0xFE;
 
+const Failure kHalvicCut{
+    FailureReason::Damaged, 3, "Can't load .fxb file",
+    "The Halvic bank is cut short: its memory area is too small to hold a program memory. Try a fresh copy, or save "
+    "the bank again from the plug-in.",
+    nullptr};
+
 ModelHint guessModel(const std::uint8_t* chunk, std::size_t size) {
     const std::size_t end = std::min(size, kHalvicScanEnd);
     if (end <= kHalvicScanStart) return ModelHint::Detect;
@@ -53,18 +61,16 @@ bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, Mode
     if (hint == ModelHint::Detect) hint = guessModel(chunk, size);
     if (used != nullptr) *used = hint;
     bank.loadImage(chunk + kHalvicImageOffset, hint);
-    const std::int32_t tuning = chunk[kHalvicTuningOffset];
-    bank.globals[0] = tuning;
-    for (int j = 0; j < bank.programCount; ++j) bank.programs[static_cast<std::size_t>(j)].programValues[kTuning] = tuning;
+    bank.setGlobal(kTuning - kFirstGlobalValue, chunk[kHalvicTuningOffset]);
     return true;
 }
 
-std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
+std::vector<std::uint8_t> exportHalvic(const PpgBank& bank, int rangeStart, int rangeEnd) {
     FxbFile file;
     if (!file.createChunkBank(static_cast<int>(kHalvicChunkSize))) return {};
     file.setHeaderWord(fxb::kFxId, kHalvicFxId);
     std::uint8_t* chunk = file.chunkData();
-    chunk[kHalvicTuningOffset] = static_cast<std::uint8_t>(bank.globals[0] & 0xFF);
+    chunk[kHalvicTuningOffset] = static_cast<std::uint8_t>(bank.globals[kTuning - kFirstGlobalValue] & 0xFF);
     bank.storeImage(chunk + kHalvicImageOffset, rangeStart, rangeEnd);
     for (const FixedRun& run : kHalvicFixedBytes)
         for (std::size_t i = 0; i < run.count; ++i) std::memcpy(chunk + run.offset + i * run.width, run.pattern.data(), run.width);
@@ -73,5 +79,78 @@ std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int r
     chunk[kEndMarkerOffset] = kEndMarker;
     return file.fileBytes();
 }
+
+namespace {
+
+void readHalvic(LoadInput& in) {
+    FxbFile& file = *in.fxb;
+    ModelHint used = in.hint;
+    if (!loadHalvic(in.bank, file.chunkData(), file.chunkSize(), in.hint, &used)) fail(kHalvicCut);
+    noteModelGuess(in, file.chunkData() + kHalvicImageOffset, used);
+    if (file.chunkSize() < kHalvicChunkSize) {
+        distrust(in, Damage::Cut, 0, 0);
+        note(in, NoteCode::ShortChunk,
+             cat({"The memory area of this Halvic bank is ", withThousands(file.chunkSize()), " bytes where the plug-in writes ",
+                  withThousands(kHalvicChunkSize), "; the program memory in it was read."}));
+    }
+    noteFxbTrailing(in, file);
+}
+
+std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportRequest& r) {
+    return exportHalvic(bank, r.rangeStart, r.rangeEnd);
+}
+
+const char* const kReadsUsage[] = {"Halvic Sound Banks (.FXB)"};
+
+const InputFormat kInputs[] = {{
+    .name = "Halvic bank",
+    .magic = fxb::kMagic,
+    .fxb = FxbBank::Chunk,
+    .fxId = kHalvicFxId,
+    .minimumSize = 0,
+    .recognises = nullptr,
+    .takesModelHint = true,
+    .programNames = false,
+    .writtenBy = ExportKind::Halvic,
+    .read = readHalvic,
+}};
+
+const ExportFormat kExports[] = {{
+    .kind = ExportKind::Halvic,
+    .letter = 'm',
+    .name = "Halvic bank",
+    .extension = ".fxb",
+    .layout = &kHalvicLayout,
+    .exporter = exportRequested,
+    .readsAs = &kInputs[0],
+    .usage = "exports to a Halvic .FXB sound bank",
+    .usageMore = nullptr,
+    .usagePlace = 3,
+    .label = "Halvic FXB",
+    .echoesGroup = false,
+}};
+
+const Failure* const kFailures[] = {&kHalvicCut};
+
+} // namespace
+
+const ExportLayout kHalvicLayout{
+    .capacity = kImageProgramsWithoutCombis,
+    .takesRange = true,
+    .groups = 2,
+    .keepsNames = false,
+    .memoryImage = true,
+    .fill = imageFillProgram,
+    .held = heldByImage,
+    .steps = imageSteps,
+    .use = imageUse,
+};
+
+const FormatModule kHalvicModule{
+    .readsUsage = kReadsUsage,
+    .inputs = kInputs,
+    .exports = kExports,
+    .failures = kFailures,
+};
 
 } // namespace vornak

@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "formats/byte_order.h"
+#include "formats/format_module.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
 
 // Halvic banks are FXB chunk banks (fxID "Hvic", fxVersion 0) whose 65768-byte
 // chunk is the plug-in's memory snapshot:
-//   13           tuning byte (bank global 0)
+//   13           tuning byte (bank global 0: the bank holds one tuning)
 //   1024         the 5120-byte memory image
 //   6148..12287  fixed bytes the plug-in expects (written, never read)
 //   16384..65535 scanned on reading: any nonzero byte makes the model byte at
@@ -35,6 +36,14 @@ constexpr std::size_t kHalvicMinimumChunk = kHalvicImageOffset + kBankImageSize;
 bool loadHalvic(PpgBank& bank, const std::uint8_t* chunk, std::size_t size, ModelHint hint, ModelHint* used = nullptr);
 
 // The file's bytes (empty when memory runs out).
-std::vector<std::uint8_t> halvicBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
+std::vector<std::uint8_t> exportHalvic(const PpgBank& bank, int rangeStart, int rangeEnd);
+
+// A Halvic bank holds what a memory image holds, and the tuning once for the
+// whole bank.
+extern const ExportLayout kHalvicLayout;
+
+// The module: read from a chunk bank of the plug-in's identifier, exported
+// with /M.
+extern const FormatModule kHalvicModule;
 
 } // namespace vornak

@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "formats/fxb_file.h"
-#include "model/error.h"
 
 namespace vornak {
 
@@ -64,6 +63,12 @@ bool isSound(float x, double product, std::int32_t max) {
 
 } // namespace
 
+const Failure kDamaged2V{
+    FailureReason::Damaged, 3, "Not a valid 2.V fxb-file",
+    "The Waldorf 2.V bank is damaged: its programs do not hold together. Try a fresh copy, or save the bank again "
+    "from the plug-in.",
+    nullptr};
+
 bool paramIsSound(float x, std::int32_t max) { return isSound(x, roundedProduct(x, max), max); }
 
 std::int32_t paramToInt(float x, std::int32_t max) { return valueOf(roundedProduct(x, max), max); }
@@ -75,7 +80,7 @@ float intToParam(std::int32_t v, std::int32_t max) {
 Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     if (hostWord(block + fxb::kChunkMagic) != fxb::kCcnK || hostWord(block + fxb::kFxMagic) != fxb::kFxCk ||
         hostWord(block + fxb::kFxId) != k2VFxId || hostWord(block + fxb::kFxVersion) != 1)
-        raiseCode(1);
+        fail(kDamaged2V);
     Decoded2V found;
     auto param = [block, &found](int k, std::int32_t max, double half) {
         const float x = hostFloat(paramAt(block, k));

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "formats/byte_order.h"
+#include "model/failure.h"
 #include "model/ppg_program.h"
 
 namespace vornak {
@@ -76,9 +77,13 @@ std::int32_t paramToInt(float x, std::int32_t max);
 bool paramIsSound(float x, std::int32_t max);
 float intToParam(std::int32_t v, std::int32_t max);
 
+// A 2.V bank whose programs do not hold together.
+extern const Failure kDamaged2V;
+
 // Fills a whole program from a block in host order (both groups get the same
-// values). Raises code 1 without touching the program unless the header reads
-// "CcnK" / "FxCk" / "2900" / fxVersion 1. Reads the 412 bytes of the block.
+// values). Fails with kDamaged2V, without touching the program, unless the
+// header reads "CcnK" / "FxCk" / "2900" / fxVersion 1. Reads the 412 bytes of
+// the block.
 // Answers whether the name, which may fill all 28 bytes of its field, was
 // cut to the 27 characters a name keeps, and how many of the parameters read
 // are not sound (paramIsSound).

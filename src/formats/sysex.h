@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "formats/format_module.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -58,6 +59,11 @@ SysExScan decodeSysEx(std::uint8_t* buffer, std::size_t length);
 
 // Programs rangeStart..rangeEnd and the combis as a dump: the file's bytes
 // (empty when memory runs out).
-std::vector<std::uint8_t> sysExBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
+std::vector<std::uint8_t> exportSysEx(const PpgBank& bank, int rangeStart, int rangeEnd);
+
+// The module: a dump is read with notes on what came through (a cut dump,
+// status and real-time bytes among its data, a misplaced end), and exported
+// with /S.
+extern const FormatModule kSysExModule;
 
 } // namespace vornak

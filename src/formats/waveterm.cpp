@@ -4,6 +4,9 @@
 #include <array>
 #include <cstring>
 
+#include "formats/memory_image.h"
+#include "formats/text.h"
+
 namespace vornak {
 
 namespace {
@@ -14,6 +17,17 @@ constexpr std::size_t kNameFieldOffset = 38;
 constexpr std::size_t kNameFieldSize = 64;
 constexpr std::size_t kLengthOffset = 20;
 constexpr std::size_t kSignatureSize = 2;
+
+const Failure kWavetermBInvalid{
+    FailureReason::Damaged, 5, "Invalid Waveterm B Dxxx.USR file",
+    "The file starts like a Waveterm B file (\"WB\"), but it is too short or the length of its data is wrong. Try a "
+    "fresh copy from the disk.",
+    nullptr};
+const Failure kFlexInvalid{
+    FailureReason::Damaged, 5, "Invalid FLEX file",
+    "The file starts with byte 02, as Waveterm A (FLEX) files do, but its first load record is damaged. If it is not "
+    "a Waveterm A file, it is in a format Vornak does not read.",
+    nullptr};
 
 } // namespace
 
@@ -87,7 +101,7 @@ bool takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize])
     return setName(name, reinterpret_cast<const char*>(work + kWorkNameOffset), room);
 }
 
-std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
+std::vector<std::uint8_t> exportWavetermA(const PpgBank& bank, int rangeStart, int rangeEnd) {
     BankImage image{};
     bank.storeImage(image.data(), rangeStart, rangeEnd);
     std::vector<std::uint8_t> file(kWavetermAFileSize);
@@ -104,10 +118,150 @@ std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, in
     return file;
 }
 
-std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd) {
+std::vector<std::uint8_t> exportWavetermB(const PpgBank& bank, int rangeStart, int rangeEnd) {
     std::vector<std::uint8_t> image(kBankImageSize, 0);
     bank.storeImage(image.data(), rangeStart, rangeEnd);
     return image;
 }
+
+namespace {
+
+// Both Waveterm readers fill a zeroed work image, from which the memory image
+// and the bank name are taken.
+void takeWorkImage(LoadInput& in, const std::vector<std::uint8_t>& work, ModelHint hint, bool takesSwitch) {
+    in.bank.loadImage(work.data(), hint);
+    noteModelGuess(in, work.data(), hint, takesSwitch);
+    if (work[kWorkNameOffset] == 0 || !takeWorkImageName(work.data(), in.bank.name)) return;
+    const auto* name = reinterpret_cast<const char*>(work.data() + kWorkNameOffset);
+    noteCutBankName(in, strnlen(name, work.size() - kWorkNameOffset));
+}
+
+void readB(LoadInput& in) {
+    std::vector<std::uint8_t> work(kWorkImageSize, 0);
+    if (!parseWavetermB(in.data + 2, in.size - 2, work.data()))
+        fail(kWavetermBInvalid);
+    takeWorkImage(in, work, in.hint, true);
+    // The header's data length L: the image and L - 5120 more bytes.
+    const std::size_t length = in.data[20] * 256u + in.data[21];
+    const std::size_t announced = kWavetermBImageOffset + length;
+    if (in.size < announced) {
+        distrust(in, Damage::Cut, 0, 0);
+        note(in, NoteCode::CountMismatch,
+             cat({"The file's header announces ", withThousands(length), " bytes of data, but the file ends after ",
+                  withThousands(in.size - kWavetermBImageOffset), " of them; the ", withThousands(kBankImageSize),
+                  " bytes of the program memory are all there."}));
+    }
+    // Data beyond the memory image, which the header announces, is not read.
+    const std::size_t imageEnd = kWavetermBImageOffset + kBankImageSize;
+    const std::size_t beyond = std::min(in.size, announced) - std::min(std::min(in.size, announced), imageEnd);
+    if (beyond > 0)
+        note(in, NoteCode::TrailingBytes,
+             cat({withThousands(beyond), beyond == 1 ? " byte" : " bytes", " of data that the header announces ",
+                  beyond == 1 ? "follows the program memory and is" : "follow the program memory and are", " not read."}));
+    noteTrailing(in, announced, "the data that the file's header announces");
+}
+
+// Waveterm A files carry no model hint of their own and the switch is not
+// applied to them (their row says so): the image decides. The record scan
+// is bounded by the file's size, so it needs no end marker behind the data.
+void readA(LoadInput& in) {
+    std::vector<std::uint8_t> work(kWorkImageSize, 0);
+    FlexScan scan;
+    if (!parseWavetermA(in.data, in.size, work.data(), &scan))
+        fail(kFlexInvalid);
+    takeWorkImage(in, work, in.hint, false);
+    if (!scan.placed.all()) {
+        note(in, NoteCode::PartialImage,
+             cat({"The file's load records fill only ", withThousands(scan.placed.count()), " of the ",
+                  withThousands(kBankImageSize), " bytes of the program memory; the rest is read as zeros."}));
+        // The programs not wholly placed.
+        distrust(in, Damage::Cut, 0, 0);
+        for (int p = 0; p < in.bank.programCount(); ++p)
+            for (int at = p * kPackedProgramSize; at < (p + 1) * kPackedProgramSize; ++at)
+                if (!scan.placed.test(static_cast<std::size_t>(at))) {
+                    distrust(in, Damage::Cut, p, p + 1);
+                    break;
+                }
+    }
+    noteTrailing(in, in.size - scan.bytesAfterRecords, "the last load record");
+}
+
+
+template <std::vector<std::uint8_t> (*Export)(const PpgBank&, int, int)>
+std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportRequest& r) {
+    return Export(bank, r.rangeStart, r.rangeEnd);
+}
+
+const char* const kReadsUsage[] = {"Waveterm A files (.USR, created by PELTAX)", "Waveterm B files (.USR, created by PELTBX)"};
+
+const InputFormat kInputs[] = {
+    {
+        .name = "Waveterm A file",
+        .magic = kWavetermAMagic,
+        .fxb = FxbBank::None,
+        .fxId = 0,
+        .minimumSize = 0,
+        .recognises = nullptr,
+        .takesModelHint = false,
+        .programNames = false,
+        .writtenBy = ExportKind::WavetermA,
+        .read = readA,
+    },
+    {
+        .name = "Waveterm B file",
+        .magic = kWavetermBMagic,
+        .fxb = FxbBank::None,
+        .fxId = 0,
+        .minimumSize = 0,
+        .recognises = nullptr,
+        .takesModelHint = true,
+        .programNames = false,
+        // Written without its header, as the bare image.
+        .writtenBy = ExportKind::WavetermB,
+        .read = readB,
+    },
+};
+
+const ExportFormat kExports[] = {
+    {
+        .kind = ExportKind::WavetermA,
+        .letter = 'a',
+        .name = "Waveterm A file",
+        .extension = ".usr",
+        .layout = &kImageLayout,
+        .exporter = exportRequested<exportWavetermA>,
+        .readsAs = &kInputs[0],
+        .usage = "exports to a Waveterm A Dxxx.USR file of given name",
+        .usageMore = nullptr,
+        .usagePlace = 5,
+        .label = "Waveterm A",
+        .echoesGroup = false,
+    },
+    {
+        .kind = ExportKind::WavetermB,
+        .letter = 'b',
+        .name = "Waveterm B file (the bare memory image)",
+        .extension = ".usr",
+        .layout = &kImageLayout,
+        .exporter = exportRequested<exportWavetermB>,
+        .readsAs = &kMemoryImageInput,
+        .usage = "exports to a Waveterm B Dxxx.USR file of given name",
+        .usageMore = "(which in effect is just the binary compressed data)",
+        .usagePlace = 6,
+        .label = "Waveterm B",
+        .echoesGroup = false,
+    },
+};
+
+const Failure* const kFailures[] = {&kWavetermBInvalid, &kFlexInvalid};
+
+} // namespace
+
+const FormatModule kWavetermModule{
+    .readsUsage = kReadsUsage,
+    .inputs = kInputs,
+    .exports = kExports,
+    .failures = kFailures,
+};
 
 } // namespace vornak

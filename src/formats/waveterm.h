@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "formats/format_module.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -22,6 +23,7 @@ constexpr std::size_t kWorkNameOffset = 0xC0C0;
 // stream. Written as 21 data records of 255 bytes (the last 20) and nothing
 // else: 5204 bytes.
 constexpr std::uint8_t kFlexData = 0x02;
+inline constexpr std::uint8_t kWavetermAMagic[1] = {kFlexData};
 constexpr std::uint8_t kFlexTransfer = 0x16;
 constexpr std::size_t kWavetermAFileSize = 5204;
 
@@ -73,7 +75,12 @@ bool takeWorkImageName(const std::uint8_t* work, char (&name)[kProgramNameSize])
 
 // The files' bytes (empty when memory runs out). A Waveterm B file is
 // written as the bare 5120-byte image, without the "WB" header.
-std::vector<std::uint8_t> wavetermABytes(const PpgBank& bank, int rangeStart, int rangeEnd);
-std::vector<std::uint8_t> wavetermBBytes(const PpgBank& bank, int rangeStart, int rangeEnd);
+std::vector<std::uint8_t> exportWavetermA(const PpgBank& bank, int rangeStart, int rangeEnd);
+std::vector<std::uint8_t> exportWavetermB(const PpgBank& bank, int rangeStart, int rangeEnd);
+
+// The module: both kinds of file are read with notes on what the file holds
+// beyond the memory, or not of it; /A exports a Waveterm A file, /B the bare
+// image (which the tool reads back as one).
+extern const FormatModule kWavetermModule;
 
 } // namespace vornak

@@ -7,16 +7,15 @@
 #include <memory>
 #include <new>
 
-#include "library/bank_facts.h"
+#include "library/listed_values.h"
 #include "library/loader.h"
-#include "library/text.h"
-#include "model/error.h"
+#include "formats/text.h"
 
 namespace vornak {
 
 namespace {
 
-[[noreturn]] void refuse(std::string why) { fail(Failure::BadRequest, {std::move(why)}); }
+[[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
 
 std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
 
@@ -27,8 +26,8 @@ std::string quoted(const std::string& name) {
     return plain ? " \"" + name + "\"" : "";
 }
 
-ComposeResult failedCompose(const Failed& failed) {
-    const FailureAnswer a = failed.answer();
+ComposeResult failedCompose(const CodeError& error) {
+    const FailureAnswer a = answerOf(error);
     ComposeResult result;
     result.exitCode = a.exitCode;
     result.message = a.message;
@@ -55,7 +54,7 @@ public:
                                         ? loadBuffer(source->loaderBuffer, source->size, hint_, *bank)
                                         : loadBank(source->data, source->size, hint_, *bank);
         if (outcome.code != 0)
-            throw Failed{Failure::SourceUnread,
+            throw CodeError{&kSourceUnread,
                          {slotText(slot), quoted(name),
                           outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message},
                          outcome.code, outcome.reason};
@@ -105,8 +104,8 @@ void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSet
             refuse(cat({slotText(slot), value->label(), " of ", partText(s.part), " runs from ", value->min, " to ",
                         value->max, ", not ", numberText(s.value), "."}));
         const int group = groupOf(s.part);
-        const HeldSteps steps = heldSteps(*format.output, *value);
-        const bool held = steps.held() && (!inGroup || format.output->groups == 2 || group == writtenGroup);
+        const HeldSteps steps = heldSteps(*format.layout, *value);
+        const bool held = steps.held() && (!inGroup || format.layout->groups == 2 || group == writtenGroup);
         const auto asked = static_cast<std::int32_t>(s.value);
         program.setValue(*value->row, group, (held ? steps.nearest(asked) : asked) - value->listed->offset);
         if (held) edits.push_back({static_cast<int>(slot), s.part, value, asked});
@@ -142,7 +141,7 @@ ComposeResult compose(const ComposeRequest& request) {
         bank.resize(static_cast<int>(request.slots.size()), 0);
         if (request.bankName) setName(bank.name, request.bankName->c_str());
         Sources sources(request.banks, request.modelHint);
-        const PpgProgram fill = format->output->fill();
+        const PpgProgram fill = format->layout->fill();
         bool settingsTaken = false;
         // A bank of 2.V programs stays a 2.V bank, as the tool's Corvel
         // export of a 2.V bank does.
@@ -155,13 +154,13 @@ ComposeResult compose(const ComposeRequest& request) {
                 program = fill;
                 // A memory image stores no names: a fill slot reads back as
                 // any image program does, and its report says nothing lost.
-                if (format->output->memoryImage) setImageProgramName(program, static_cast<int>(i));
+                if (format->layout->memoryImage) setImageProgramName(program, static_cast<int>(i));
                 continue;
             }
             const PpgBank& source = sources.bank(slot->bank, i);
-            if (slot->program < 0 || slot->program >= source.programCount)
+            if (slot->program < 0 || slot->program >= source.programCount())
                 refuse(slotText(i) + "the bank" + quoted(slot->bank) + " has no program " + std::to_string(slot->program) +
-                       " (it holds " + std::to_string(source.programCount) + ", numbered from 0).");
+                       " (it holds " + std::to_string(source.programCount()) + ", numbered from 0).");
             program = source.programs[static_cast<std::size_t>(slot->program)];
             all2V = all2V && program.is2V;
             if (slot->name) {
@@ -176,14 +175,14 @@ ComposeResult compose(const ComposeRequest& request) {
         }
 
         bank.is2V = settingsTaken && all2V;
-        result.bytes = format->write(bank, {0, bank.programCount - 1, request.group});
-        if (result.bytes.empty()) fail(Failure::NoMemory);
+        result.bytes = format->exporter(bank, {0, bank.programCount() - 1, request.group});
+        if (result.bytes.empty()) fail(kNoMemory);
         ConversionReport& report = result.report;
         PpgBank back(0, 0);
-        report = reportConversion(*format, bank, result.bytes, 0, bank.programCount - 1, request.group, {}, &back);
+        report = reportConversion(*format, bank, result.bytes, 0, bank.programCount() - 1, request.group, {}, &back);
         // The values set, as the file gives them back.
         for (const Edit& e : edits) {
-            if (e.slot >= back.programCount) continue; // the report says the program does not come back
+            if (e.slot >= back.programCount()) continue; // the report says the program does not come back
             const std::int32_t written =
                 back.programs[static_cast<std::size_t>(e.slot)].value(*e.value->row, groupOf(e.part)) + e.value->listed->offset;
             if (written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, written});
@@ -193,13 +192,13 @@ ComposeResult compose(const ComposeRequest& request) {
         report.programs -= empty;
         report.filled += empty;
         if (sources.combisInUse()) report.dropped.push_back("the combis of the source banks (a built bank holds none)");
-        report.text = reportText(report, bank.programCount - empty);
-    } catch (const Failed& failed) {
-        return failedCompose(failed);
-    } catch (const CodeError&) {
-        return failedCompose({Failure::NoMemory}); // the bank's arrays could not grow
+        report.text = reportText(report, bank.programCount() - empty);
+    } catch (const CodeError& error) {
+        // The bank's arrays that could not grow (kBankNoMemory) are a file
+        // that could not be made.
+        return failedCompose(error.failure == &kBankNoMemory ? CodeError{&kNoMemory} : error);
     } catch (const std::bad_alloc&) {
-        return failedCompose({Failure::NoMemory});
+        return failedCompose({&kNoMemory});
     }
     return result;
 }

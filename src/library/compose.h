@@ -56,7 +56,7 @@ struct ComposeRequest {
     std::vector<std::optional<ComposeSlot>> slots; // none: a slot filled as the format fills missing slots
     ExportKind format = ExportKind::SysEx;
     ModelHint modelHint = ModelHint::Detect;       // how image sources are read, as /2.x says
-    int group = kGroupA;                           // the group a 2.V output receives
+    int group = kGroupA;                           // the group a 2.V bank receives
     std::optional<std::string> bankName;
 };
 
@@ -79,9 +79,9 @@ std::string nameProblem(const std::string& name, const std::string& what);
 // new name, or the format's fill program; no combis, so a memory image has
 // room for 100 programs (the format's capacity); the bank-wide 2.V
 // settings those that its first program carries, as a 2.V parameter bank
-// takes them. Then writes it with the format's writer. A request that cannot
-// be met answers exit code 1 (or the code of a source that cannot be read)
-// and a message, and no bytes.
+// takes them. Then exports it with the format's exporter. A request that
+// cannot be met answers exit code 1 (or the code of a source that cannot be
+// read) and a message, and no bytes.
 // A value set is written as the format holds it: the nearest value it keeps
 // (halves up, within what it keeps); one that it does not hold is set all
 // the same, and comes back as the format gives it (the report's `dropped`

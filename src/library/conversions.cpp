@@ -6,7 +6,7 @@
 #include <span>
 
 #include "library/loader.h"
-#include "library/text.h"
+#include "formats/text.h"
 
 namespace vornak {
 
@@ -52,7 +52,7 @@ void compareProgram(const PpgProgram& wrote, const PpgProgram& back, const Expor
     l.tuning += v[kTuning] != w[kTuning];
 
     // A 2.V bank holds one group; the others hold both.
-    const bool oneGroup = format.output->groups == 1;
+    const bool oneGroup = format.layout->groups == 1;
     for (int g = 0; g < 2; ++g) {
         if (oneGroup && g != group) continue;
         for (int k = 0; k < kGroupParamCount; ++k) {
@@ -87,10 +87,10 @@ std::string combisText(int n) { return counted(static_cast<std::uint64_t>(n), "c
 void compareBank(const PpgBank& bank, const PpgBank& back, int writtenCombis, std::vector<std::string>& dropped) {
     if (bank.name[0] != '\0' && std::strcmp(bank.name, back.name) != 0) dropped.push_back("the bank name");
     const int used = bank.combisInUse();
-    const int kept = std::min(writtenCombis, back.combiCount);
+    const int kept = std::min(writtenCombis, back.combiCount());
     int lostCombis = 0, changedCombis = 0, spareBits = 0;
     bool combiNames = false;
-    for (int c = 0; c < bank.combiCount; ++c) {
+    for (int c = 0; c < bank.combiCount(); ++c) {
         const PpgCombi& combi = bank.combis[static_cast<std::size_t>(c)];
         if (combi.used == 0) continue;
         if (c >= kept) {
@@ -131,14 +131,14 @@ void describeLosses(const Losses& l, int group, std::vector<std::string>& droppe
 // "87 programs and 1 combi"
 std::string bankText(const PpgBank& bank) {
     const int combis = bank.combisInUse();
-    return combis > 0 ? cat({programsText(bank.programCount), " and ", combisText(combis)}) : programsText(bank.programCount);
+    return combis > 0 ? cat({programsText(bank.programCount()), " and ", combisText(combis)}) : programsText(bank.programCount());
 }
 
 // The image layout written: 100 programs (Wave 2.2) or 87 and the combis
 // (Wave 2.3); a file read back without a model switch may say otherwise.
 void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, const PpgBank& asRead, int writtenSlots,
                       ConversionReport& r) {
-    const InputFormat& expected = inputFormat(format.readsAs);
+    const InputFormat& expected = *format.readsAs;
     if (plain.code != 0 || plain.format != &expected) {
         const std::string_view other = plain.formatName();
         r.notes.push_back({NoteCode::ReadsAsOtherFormat,
@@ -148,7 +148,7 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
                                 plain.code != 0 ? "\")." : ""})});
         return;
     }
-    if (!format.output->memoryImage || asRead.programCount == writtenSlots) return;
+    if (!format.layout->memoryImage || asRead.programCount() == writtenSlots) return;
     const bool wave22 = writtenSlots == kImageProgramsWithoutCombis;
     const std::string_view model = wave22 ? "2" : "3";
     std::string text = cat({"Written as a Wave 2.", model, " memory (", programsText(writtenSlots),
@@ -158,11 +158,11 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
     if (expected.takesModelHint)
         text += cat({". Read it with /2.", model, " (the model switch) to get it back as written."});
     else if (wave22)
-        text += cat({". ", expected.name, "s are read by what they hold, so programs ", asRead.programCount,
+        text += cat({". ", expected.name, "s are read by what they hold, so programs ", asRead.programCount(),
                      " to ", writtenSlots - 1, " do not come back."});
     else
         text += cat({". ", expected.name, "s are read by what they hold, so it comes back with programs ", writtenSlots,
-                     " to ", asRead.programCount - 1, " more, made of the bytes where its combis stand."});
+                     " to ", asRead.programCount() - 1, " more, made of the bytes where its combis stand."});
     r.notes.push_back({NoteCode::NeedsModelSwitch, std::move(text)});
 }
 
@@ -201,14 +201,14 @@ bool isImageProgramName(const char* name) {
 
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   std::span<const int> namesCut) {
-    return reportConversion(format, bank, format.write(bank, {first, last, group}), first, last, group, namesCut);
+    return reportConversion(format, bank, format.exporter(bank, {first, last, group}), first, last, group, namesCut);
 }
 
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, const std::vector<std::uint8_t>& bytes,
                                   int first, int last, int group, std::span<const int> namesCut, PpgBank* readBack) {
     ConversionReport r;
     r.format = &format;
-    const SlotUse use = format.output->use(bank, first, last);
+    const SlotUse use = format.layout->use(bank, first, last);
     r.first = use.first;
     r.programs = use.programs;
     r.slots = use.slots;
@@ -222,7 +222,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     // Only a bare memory image, having no header, can be taken for another
     // format (and then fail as one); any other file that does not read back
     // could not be made.
-    const bool bareImage = format.readsAs == InputKind::MemoryImage && bytes.size() >= kBankImageSize;
+    const bool bareImage = format.readsAs->headerless() && bytes.size() >= kBankImageSize;
     if (bytes.empty() || (reread.code != 0 && !bareImage)) {
         r.dropped.push_back("everything: the file could not be made");
         r.programs = 0;
@@ -237,13 +237,13 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     // model switch.
     // A second bank is made only for a file read so.
     std::optional<PpgBank> asWritten;
-    const InputFormat& written = inputFormat(format.readsAs);
+    const InputFormat& written = *format.readsAs;
     const ModelHint layout = r.combis > 0 ? ModelHint::Wave23 : ModelHint::Wave22;
     const PpgBank* read = &plain;
     if (reread.code != 0 || reread.format != &written) {
         asWritten.emplace(makeStartupBank()).loadImage(bytes.data(), layout);
         read = &*asWritten;
-    } else if (format.output->memoryImage && written.takesModelHint && plain.programCount != r.slots) {
+    } else if (format.layout->memoryImage && written.takesModelHint && plain.programCount() != r.slots) {
         loadBank(bytes.data(), bytes.size(), layout, asWritten.emplace(makeStartupBank()));
         read = &*asWritten;
     }
@@ -251,7 +251,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
     if (readBack != nullptr) *readBack = back;
 
     Losses losses;
-    const int compared = std::min(r.programs, back.programCount);
+    const int compared = std::min(r.programs, back.programCount());
     for (int k = 0; k < compared; ++k)
         compareProgram(bank.programs[static_cast<std::size_t>(r.first + k)], back.programs[static_cast<std::size_t>(k)],
                        format, group, losses);
@@ -269,7 +269,7 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
                                  " (cut when the file was read)"}));
     describeLosses(losses, group, r.dropped);
     compareBank(bank, back, r.combis, r.dropped);
-    r.text = reportText(r, bank.programCount);
+    r.text = reportText(r, bank.programCount());
     return r;
 }
 

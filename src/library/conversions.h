@@ -10,8 +10,8 @@
 
 namespace vornak {
 
-// What writing a bank in one output format keeps, found by writing it with
-// the format's own writer and reading the bytes back as the tool reads a
+// What exporting a bank in one format keeps, found by exporting it with the
+// format's own exporter and reading the bytes back as the tool reads a
 // file: without a model switch, which no later reader of the file is told
 // to give. Where the file reads back otherwise than it was written (as
 // another format, or as the other model), a note says so; the values are
@@ -36,7 +36,7 @@ struct ConversionReport {
 // (LoadOutcome::namesCut): a format that keeps names keeps them so.
 ConversionReport reportConversion(const ExportFormat& format, const PpgBank& bank, int first, int last, int group,
                                   std::span<const int> namesCut = {});
-// The same for the bytes that the format's writer made of the bank so (none
+// The same for the bytes that the format's exporter made of the bank so (none
 // when it could not make them). `readBack`, when given, receives the bank as
 // the file gives it back (read as what it was written as); it is left as it
 // was when the file could not be made.

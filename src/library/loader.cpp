@@ -5,11 +5,8 @@
 #include <memory>
 #include <new>
 
-#include "formats/bank_2v.h"
 #include "formats/fxb_file.h"
-#include "library/readers.h"
-#include "library/text.h"
-#include "model/error.h"
+#include "formats/text.h"
 
 namespace vornak {
 
@@ -17,18 +14,6 @@ namespace {
 
 bool startsWith(const LoadInput& in, std::span<const std::uint8_t> magic) {
     return in.size >= magic.size() && std::equal(magic.begin(), magic.end(), in.data);
-}
-
-// The FXB container is parsed once for all the plug-in banks it may hold.
-void parseFxb(LoadInput& in, FxbFile& file) {
-    if (file.parse(in.data, in.size)) {
-        in.fxb = &file;
-        return;
-    }
-    const std::uint32_t kind = in.size >= 12 ? bigEndianWord(in.data + fxb::kFxMagic) : 0;
-    if (kind == fxb::kFxCk || kind == fxb::kFPCh) fail(Failure::FxbPreset);
-    if (in.size >= 12 && kind != fxb::kFxBk && kind != fxb::kFBCh) fail(Failure::FxbNeither);
-    fail(Failure::FxbDamaged);
 }
 
 // Whether the FXB plug-in bank is the row's: the rows that name a plug-in
@@ -41,35 +26,23 @@ bool claims(const InputFormat& row, const FxbFile& file, bool byIdentifier) {
 
 // Recognises the format by the table and returns its row, or nullptr.
 const InputFormat* recognise(LoadInput& in, FxbFile& file, LoadOutcome& outcome) {
-    const auto formats = inputFormats();
-    const auto magicOf = std::find_if(formats.begin(), formats.end(),
-                                      [&](const InputFormat& f) { return !f.magic.empty() && startsWith(in, f.magic); });
-    if (magicOf == formats.end()) {
-        for (const InputFormat& f : formats)
-            if (f.magic.empty() && in.size >= f.minimumSize) return &f;
+    const auto rows = inputFormats();
+    for (const InputFormat& f : rows)
+        if (f.recognises != nullptr && f.recognises({in.data, in.size})) return &f;
+    const InputFormat* magicOf = nullptr;
+    for (const InputFormat& f : rows)
+        if (magicOf == nullptr && !f.magic.empty() && startsWith(in, f.magic)) magicOf = &f;
+    if (magicOf == nullptr) {
+        for (const InputFormat& f : rows)
+            if (f.headerless() && in.size >= f.minimumSize) return &f;
         return nullptr;
     }
-    if (!magicOf->isFxb()) return &*magicOf;
+    if (!magicOf->isFxb()) return magicOf;
     outcome.fxbContainer = true;
-    parseFxb(in, file);
+    parseFxbInput(in, file);
     for (const bool byIdentifier : {true, false})
-        for (const InputFormat& f : formats)
+        for (const InputFormat& f : rows)
             if (claims(f, file, byIdentifier)) return &f;
-    return nullptr;
-}
-
-// The output format that writes files like the one read: the one whose files
-// read as its format; for a Waveterm B file, whose header the writer leaves
-// out, the bare image's; for a 2.V chunk bank, the one of its version (a
-// chunk bank after V1.2.2 counts its parameters big-endian).
-const ExportFormat* writerOf(const InputFormat& format, const FxbFile& file) {
-    if (format.kind == InputKind::Bank2VChunk)
-        return exportFormat(static_cast<std::int32_t>(file.headerWord(fxb::kFxVersion)) > k2VLittleEndianCountUpTo
-                                ? ExportKind::Bank2VChunkV123
-                                : ExportKind::Bank2VChunkV1);
-    const InputKind kind = format.kind == InputKind::WavetermB ? InputKind::MemoryImage : format.kind;
-    for (const ExportFormat& f : exportFormats())
-        if (f.readsAs == kind) return &f;
     return nullptr;
 }
 
@@ -77,17 +50,18 @@ const ExportFormat* writerOf(const InputFormat& format, const FxbFile& file) {
 void readInput(LoadInput& in, LoadOutcome& outcome) {
     FxbFile file;
     const InputFormat* format = recognise(in, file, outcome);
-    if (format == nullptr && in.size == 0) fail(Failure::EmptyFile);
-    if (format == nullptr) fail(Failure::UnknownFormat, {withThousands(in.size), withThousands(kBankImageSize)});
+    if (format == nullptr && in.size == 0) fail(kEmptyFile);
+    if (format == nullptr) fail(kUnknownFormat, {withThousands(in.size), withThousands(kBankImageSize)});
     outcome.format = format;
     if (!format->takesModelHint) in.hint = ModelHint::Detect;
+    in.writtenBy = format->writtenBy;
     format->read(in);
-    outcome.writesAs = writerOf(*format, file);
+    outcome.writesAs = exportFormat(in.writtenBy);
 }
 
 // The outcome of a failure, as the table of failures answers it.
-void takeFailure(LoadOutcome& outcome, const Failed& failed) {
-    const FailureAnswer a = failed.answer();
+void takeFailure(LoadOutcome& outcome, const CodeError& error) {
+    const FailureAnswer a = answerOf(error);
     outcome.code = a.exitCode;
     outcome.reason = a.reason;
     outcome.message = a.message;
@@ -108,16 +82,10 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
         std::sort(untrusted.begin(), untrusted.end());
         untrusted.erase(std::unique(untrusted.begin(), untrusted.end()), untrusted.end());
         return outcome;
-    } catch (const Failed& failed) {
-        takeFailure(outcome, failed);
     } catch (const CodeError& error) {
-        // The format code raises the tool's codes: the Corvel reader its
-        // own, the bank 1 when there is no memory for its programs.
-        const bool corvel = outcome.format != nullptr && outcome.format->kind == InputKind::Corvel;
-        const Failure failure = corvel ? corvelFailure(error.code) : error.code == 1 ? Failure::BankNoMemory : Failure::Unexpected;
-        takeFailure(outcome, {failure, {}, failure == Failure::Unexpected ? error.code : 0});
+        takeFailure(outcome, error);
     } catch (...) {
-        takeFailure(outcome, {Failure::Unexpected});
+        takeFailure(outcome, {&kUnexpected});
     }
     return outcome;
 }
@@ -127,16 +95,16 @@ const char* LoadOutcome::formatName() const {
     return fxbContainer ? kFxbContainerName : "";
 }
 
-LoadOutcome failedLoad(Failure failure) {
+LoadOutcome failedLoad(const Failure& failure) {
     LoadOutcome outcome;
-    takeFailure(outcome, {failure});
+    takeFailure(outcome, {&failure});
     return outcome;
 }
 
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
     const std::size_t total = std::max(size + kLoadSpareBytes, kLoadCapacity);
     const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[total]);
-    if (!buffer) return failedLoad(Failure::TooLarge);
+    if (!buffer) return failedLoad(kTooLarge);
     if (size != 0) std::copy_n(data, size, buffer.get());
     std::fill(buffer.get() + size, buffer.get() + total, std::uint8_t{0});
     return loadBuffer(buffer.get(), size, hint, bank);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "library/codes.h"
+#include "formats/notes.h"
 #include "library/failures.h"
 #include "library/format_table.h"
 #include "model/ppg_bank.h"
@@ -25,8 +25,8 @@ struct LoadOutcome {
     Damage damage = Damage::None;          // for a bank that loaded
     std::vector<int> untrusted;            // the programs whose values the file does not wholly and
                                            // reliably hold, ascending
-    // For a bank that loaded: the output format whose files are of this
-    // file's format and layout; none when no output format writes such files.
+    // For a bank that loaded: the export whose files are of this file's
+    // format and layout; none when no export writes such files.
     const ExportFormat* writesAs = nullptr;
 
     // The format in words, as people know it ("" when none was recognised).
@@ -50,9 +50,9 @@ LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, Ppg
 LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank);
 
 // What a failure to load gives, as the table of failures answers it: for
-// an input that could not be read whole, NoInput (it cannot be opened or
-// read: "No input file", 1) or TooLarge (no memory to hold it: "Error
+// an input that could not be read whole, kNoInput (it cannot be opened or
+// read: "No input file", 1) or kTooLarge (no memory to hold it: "Error
 // allocating buffer", 2).
-LoadOutcome failedLoad(Failure failure);
+LoadOutcome failedLoad(const Failure& failure);
 
 } // namespace vornak

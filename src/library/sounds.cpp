@@ -425,13 +425,4 @@ double soundDistance(const PpgProgram& a, const PpgProgram& b) noexcept {
     return units > 0 ? distanceOf(units) : derived;
 }
 
-std::vector<Neighbour> nearestSounds(std::string_view target, const std::vector<std::string_view>& candidates,
-                                     std::size_t count) {
-    std::string texts;
-    for (const std::string_view c : candidates) texts.append(c).append(1, '\n');
-    SoundIndex index;
-    index.assign(texts);
-    return index.nearest(target, count);
-}
-
 } // namespace vornak

@@ -57,20 +57,15 @@ KeptSounds keptBy2V(const PpgProgram& program, const std::string& sound);
 // exactly when the sounds are equal.
 double soundDistance(const PpgProgram& a, const PpgProgram& b) noexcept;
 
-// The `count` sounds among `candidates` nearest to `target`, nearest first
-// (ties in the order given): their places in the list and distances.
-// Sounds equal to the target and texts that are no sound are passed over;
-// so is everything when the target is no sound.
+// A sound found near another: its place among the sounds searched, and its
+// distance (soundDistance).
 struct Neighbour {
     std::size_t index;
     double distance;
 };
-std::vector<Neighbour> nearestSounds(std::string_view target, const std::vector<std::string_view>& candidates,
-                                     std::size_t count);
 
-// Sounds read once and searched many times, as nearestSounds searches: the
-// sounds of a whole collection, given as one text with a line break after
-// each sound.
+// Sounds read once and searched many times: the sounds of a whole
+// collection, given as one text with a line break after each sound.
 class SoundIndex {
 public:
     SoundIndex();
@@ -80,7 +75,10 @@ public:
 
     void assign(std::string_view texts);
     std::size_t size() const;
-    // The `count` sounds nearest to `target`, by their places in the text.
+    // The `count` sounds nearest to `target`, nearest first (ties in the
+    // order of the text), by their places in the text. Sounds equal to the
+    // target and texts that are no sound are passed over; so is everything
+    // when the target is no sound.
     std::vector<Neighbour> nearest(std::string_view target, std::size_t count) const;
 
     struct Data;

@@ -97,16 +97,16 @@ std::string shownValue(const ListedValue& value, std::int32_t v) {
 
 char modelLetter(const PpgBank& bank) {
     if (bank.is2V) return 'V';
-    return bank.programCount <= kImageProgramsWithCombis ? '3' : '2';
+    return bank.programCount() <= kImageProgramsWithCombis ? '3' : '2';
 }
 
 void printListing(const PpgBank& bank, int first, int last, std::FILE* out) {
-    const ProgramRange range = clampRange(first, last, bank.programCount);
+    const ProgramRange range = clampRange(first, last, bank.programCount());
 
     if (bank.name[0] != '\0') std::fprintf(out, "Bank \"%s\"\n\n", PrintableName(bank.name).text);
-    if (bank.combiCount != 0) {
+    if (!bank.combis.empty()) {
         std::fputs("Combiprograms:\n\n", out);
-        for (int c = 0; c < bank.combiCount; ++c) {
+        for (int c = 0; c < bank.combiCount(); ++c) {
             const PpgCombi& combi = bank.combis[static_cast<std::size_t>(c)];
             if (combi.used != 0) printCombi(out, c, combi);
         }

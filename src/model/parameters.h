@@ -74,6 +74,11 @@ constexpr Parameter derived(int index, const char* label, std::int32_t max, int 
 
 } // namespace parameter_rows
 
+// Program values 13..23 are the bank-wide 2.V settings (the tuning and ten
+// others), kept by every program and, as its globals 0..10, by the bank.
+constexpr int kFirstGlobalValue = 13;
+constexpr int kGlobalCount = 11;
+
 // Program value k is row k.
 inline constexpr std::array<Parameter, 29> kProgramParameters = [] {
     using namespace parameter_rows;

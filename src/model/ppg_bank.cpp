@@ -5,7 +5,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "model/error.h"
+#include "model/failure.h"
 
 namespace vornak {
 
@@ -13,26 +13,18 @@ namespace {
 
 constexpr int kReservedPrograms = 128;
 
-// Grows `items` to `wanted` entries, keeping the first `inUse` and building the
-// rest anew; a smaller count keeps the array as it is. Entries beyond the
-// count in use are out of use: growing over them again resets them, so the
-// storage an array already has is reused instead of allocated afresh.
+// Sets the count of `items`: growing keeps the entries there are and adds
+// new ones; shrinking drops the entries beyond the count, whose storage a
+// later growth reuses.
 template <typename T>
-void growArray(std::vector<T>& items, std::int32_t& inUse, int wanted) {
-    wanted = std::max(wanted, 0);
-    if (wanted > inUse) {
-        const auto count = static_cast<std::size_t>(wanted);
-        const std::size_t held = items.size();
-        try {
-            if (held < count) items.resize(count);
-        } catch (const std::bad_alloc&) {
-            raiseCode(1);
-        } catch (const std::length_error&) {
-            raiseCode(1);
-        }
-        for (std::size_t i = static_cast<std::size_t>(inUse); i < std::min(held, count); ++i) items[i] = T();
+void setCount(std::vector<T>& items, int wanted) {
+    try {
+        items.resize(static_cast<std::size_t>(std::max(wanted, 0)));
+    } catch (const std::bad_alloc&) {
+        fail(kBankNoMemory);
+    } catch (const std::length_error&) {
+        fail(kBankNoMemory);
     }
-    inUse = wanted;
 }
 
 } // namespace
@@ -46,10 +38,9 @@ PpgBank::PpgBank(int programCount, int combiCount) {
     resize(programCount, combiCount);
 }
 
-bool PpgBank::resize(int newProgramCount, int newCombiCount) {
-    growArray(programs, programCount, newProgramCount);
-    growArray(combis, combiCount, newCombiCount);
-    return true;
+void PpgBank::resize(int newProgramCount, int newCombiCount) {
+    setCount(programs, newProgramCount);
+    setCount(combis, newCombiCount);
 }
 
 void PpgBank::loadImage(const std::uint8_t* image, ModelHint hint) {
@@ -99,22 +90,26 @@ ProgramRange clampRange(int first, int last, int programCount) {
 
 ImageSelection PpgBank::imageSelection(int first, int last) const {
     ImageSelection s;
-    s.slots = std::min(programCount, kImageProgramsWithoutCombis);
-    s.combis = std::min(combiCount, kImageCombis);
+    s.slots = std::min(programCount(), kImageProgramsWithoutCombis);
+    s.combis = std::min(combiCount(), kImageCombis);
     if (s.combis > 0 && s.slots > kImageProgramsWithCombis) s.slots = kImageProgramsWithCombis;
-    const ProgramRange range = clampRange(first, last, programCount);
+    const ProgramRange range = clampRange(first, last, programCount());
     s.first = range.first;
     s.written = std::min(range.count(), s.slots);
     return s;
 }
 
 int PpgBank::combisInUse() const {
-    return static_cast<int>(std::count_if(combis.begin(), combis.begin() + combiCount,
-                                          [](const PpgCombi& c) { return c.used != 0; }));
+    return static_cast<int>(std::count_if(combis.begin(), combis.end(), [](const PpgCombi& c) { return c.used != 0; }));
 }
 
 void PpgBank::takeGlobalsFrom(const PpgProgram& program) {
-    std::copy_n(program.programValues + kTuning, kGlobalCount, globals);
+    std::copy_n(program.programValues + kFirstGlobalValue, kGlobalCount, globals);
+}
+
+void PpgBank::setGlobal(int k, std::int32_t value) {
+    globals[k] = value;
+    for (PpgProgram& program : programs) program.programValues[kFirstGlobalValue + k] = value;
 }
 
 void PpgBank::storeImage(std::uint8_t* image, int first, int last) const {

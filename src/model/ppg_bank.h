@@ -20,7 +20,6 @@ constexpr int kCombiAreaOffset = 4480;
 constexpr int kImageProgramsWithCombis = 87;
 constexpr int kImageProgramsWithoutCombis = 100;
 constexpr int kImageCombis = 20;
-constexpr int kGlobalCount = 11;
 
 using BankImage = std::array<std::uint8_t, kBankImageSize>;
 
@@ -50,7 +49,12 @@ ProgramRange clampRange(int first, int last, int programCount);
 // The range that /P leaves when it is not given: every program.
 constexpr int kDefaultRangeEnd = 255;
 
-inline constexpr std::array<std::int32_t, kGlobalCount> kDefaultGlobals{40, 0, 8, 0, 1, 2, 3, 4, 5, 6, 7};
+// The bank's globals start as the default program's values 13..23.
+inline constexpr std::array<std::int32_t, kGlobalCount> kDefaultGlobals = [] {
+    std::array<std::int32_t, kGlobalCount> globals{};
+    for (int k = 0; k < kGlobalCount; ++k) globals[static_cast<std::size_t>(k)] = kDefaultProgramValues[static_cast<std::size_t>(kFirstGlobalValue + k)];
+    return globals;
+}();
 
 // What storing a bank into a memory image writes: programs first ..
 // first + written - 1 into slots 0 .. written - 1, the fill program into the
@@ -75,13 +79,15 @@ void setImageProgramName(PpgProgram& program, int j);
 class PpgBank {
 public:
     PpgBank(int programs, int combis);
-    virtual ~PpgBank() = default;
 
-    // Sets the counts in use; growing keeps the first programCount
-    // (combiCount) entries and makes the new ones default programs (cleared
-    // combis). Answers true; throws CodeError 1 when there is no memory for
+    // Sets the counts in use; growing keeps the first programCount()
+    // (combiCount()) entries and makes the new ones default programs (cleared
+    // combis). Throws the CodeError kBankNoMemory when there is no memory for
     // the larger arrays. Negative counts are taken as 0.
-    bool resize(int programCount, int combiCount);
+    void resize(int programCount, int combiCount);
+    // The programs and combis in use: every entry of the arrays.
+    int programCount() const { return static_cast<int>(programs.size()); }
+    int combiCount() const { return static_cast<int>(combis.size()); }
     // Replaces every program and combi from a memory image. Model 2 or 3 fixes
     // the layout; any other value decides it from the combi markers.
     void loadImage(const std::uint8_t* image, ModelHint hint);
@@ -92,14 +98,17 @@ public:
     ImageSelection imageSelection(int first, int last) const;
     // How many combis are marked in use.
     int combisInUse() const;
-    // The bank-wide 2.V settings are program values 13..23 of a program (the
-    // first of a 2.V parameter bank, or of a bank built from others).
+    // The bank's globals and every program's values 13..23 stand for the same
+    // settings; these two are where one is made from the other. The globals
+    // from a program's values (the first program of a 2.V parameter bank, or
+    // of a bank built from others):
     void takeGlobalsFrom(const PpgProgram& program);
+    // Global k (program value 13 + k) for the bank and every program in it,
+    // where a file holds it once for the bank (a Halvic bank's tuning).
+    void setGlobal(int k, std::int32_t value);
 
     char name[kProgramNameSize] = {};
     bool is2V = false;
-    std::int32_t programCount = 0;
-    std::int32_t combiCount = 0;
     std::vector<PpgProgram> programs;
     std::vector<PpgCombi> combis;
     std::int32_t globals[kGlobalCount] = {};

@@ -30,7 +30,6 @@ struct CombiGroup {
 class PpgCombi {
 public:
     explicit PpgCombi(const std::uint8_t* packed = nullptr);
-    virtual ~PpgCombi() = default;
     PpgCombi(const PpgCombi&) = default;
     PpgCombi& operator=(const PpgCombi&) = default;
 

@@ -33,7 +33,7 @@ enum ProgramValue : int {
     kWavetable = 0,
     kKeyboardMode = 1,
     kKeyboardSplit = 2,
-    kTuning = 13,
+    kTuning = kFirstGlobalValue, // global 0
 };
 
 // The two groups of a program, as indices into `groups`.
@@ -144,7 +144,6 @@ public:
         copyFrom(other);
         return *this;
     }
-    virtual ~PpgProgram() = default;
 
     void reset() noexcept;
     void copyFrom(const PpgProgram& other) noexcept;

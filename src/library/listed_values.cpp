@@ -1,4 +1,4 @@
-#include "library/bank_facts.h"
+#include "library/listed_values.h"
 
 #include <algorithm>
 
@@ -59,20 +59,20 @@ const ValueRange* valueRange(bool inGroup, std::string_view label) {
     return nullptr;
 }
 
-HeldSteps heldSteps(const OutputKind& output, const ValueRange& value) {
-    HeldSteps steps = output.steps(*value.row);
+HeldSteps heldSteps(const ExportLayout& layout, const ValueRange& value) {
+    HeldSteps steps = layout.steps(*value.row);
     if (!steps.held()) return {};
     steps.min += value.listed->offset;
     steps.max += value.listed->offset;
     return steps;
 }
 
-std::vector<const char*> valuesNotHeld(const OutputKind& output) {
+std::vector<const char*> valuesNotHeld(const ExportLayout& layout) {
     std::vector<const char*> labels;
     const auto add = [&](const std::vector<const ListedValue*>& values, bool inGroup) {
         for (const ListedValue* v : values) {
             const Parameter& p = parameter(inGroup, v->index);
-            if (!output.holds(p)) labels.push_back(p.label);
+            if (!layout.holds(p)) labels.push_back(p.label);
         }
     };
     add(listedProgramValues(), false);
@@ -80,9 +80,9 @@ std::vector<const char*> valuesNotHeld(const OutputKind& output) {
     return labels;
 }
 
-FillSounds fillSounds(const OutputKind& output) {
-    const std::string fill = soundOf(output.held(output.fill(), kGroupA));
-    if (!output.memoryImage) return {fill, ""};
+FillSounds fillSounds(const ExportLayout& layout) {
+    const std::string fill = soundOf(layout.held(layout.fill(), kGroupA));
+    if (!layout.memoryImage) return {fill, ""};
     const PackedProgram blank{};
     return {fill, soundOf(PpgProgram(blank.data()))};
 }

@@ -5,11 +5,11 @@
 
 namespace vornak {
 
-// The fixed codes of what the library finds, which the engine answers by
-// their names.
+// What a reader finds beside the bank: notes, and how far the bank can be
+// trusted. The engine answers both by their names.
 
 // Something a careful user should know: about an input that loaded, or
-// about a file a conversion would write.
+// about a file an export would write.
 enum class NoteCode {
     BareImage,     // "bare-image": no header of a known kind; read as a memory image
     ShortDump,     // "short-dump": a dump that ends before the whole memory
@@ -30,32 +30,15 @@ const char* noteCodeName(NoteCode code);
 // Every code, in the order above.
 std::span<const NoteCode> noteCodes();
 
-// How far a bank that loaded can be trusted: wholly; not wholly, because
-// the file ends before all its data; or not, where its data are broken.
-// The engine answers each by its name (damageName): "", "cut", "damaged".
-enum class Damage { None, Cut, Damaged };
-const char* damageName(Damage damage);
-
 struct LoadNote {
     NoteCode code;
     std::string text; // plain words, with the file's numbers
 };
 
-// Why a file did not load, or a bank could not be built, as a fixed code.
-enum class FailureReason {
-    None,          // "": it loaded
-    NoInput,       // "no-input": the file cannot be opened or read
-    TooLarge,      // "too-large": more than may be held (the input limit, or memory)
-    UnknownFormat, // "unknown-format": no known header, and too short for a bare memory image
-    NotABank,      // "not-a-bank": an FXB file that holds one program, or neither kind of bank
-    OtherPlugin,   // "other-plugin": an FXB bank of a plug-in whose banks are not read
-    Damaged,       // "damaged": a format that was recognised, but whose data do not hold together
-    Unexpected,    // "unexpected": any other failure
-    BadRequest,    // "bad-request": a bank to build that cannot be built as asked
-    NoMemory,      // "no-memory": no memory for the file to be written
-};
-const char* reasonName(FailureReason reason);
-// Every reason of a failure: all but None.
-std::span<const FailureReason> failureReasons();
+// How far a bank that loaded can be trusted: wholly; not wholly, because
+// the file ends before all its data; or not, where its data are broken.
+// The engine answers each by its name (damageName): "", "cut", "damaged".
+enum class Damage { None, Cut, Damaged };
+const char* damageName(Damage damage);
 
 } // namespace vornak

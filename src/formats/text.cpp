@@ -1,4 +1,4 @@
-#include "library/text.h"
+#include "formats/text.h"
 
 namespace vornak {
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+#include "formats/format_module.h"
+
+namespace vornak {
+
+// The PPG memory image (model/ppg_bank.h) as a file of its own: any file of
+// 5120 bytes or more that no other format recognises is read as a bare
+// image, its first 5120 bytes. What every format that carries an image
+// shares is here too: how its files hold a bank (kImageLayout) and the note
+// on a memory that reads as the wrong model.
+
+extern const ExportLayout kImageLayout;
+
+// The image's slots: 100, or 87 when the bank has combis; those storeImage
+// does not write stay zero.
+SlotUse imageUse(const PpgBank& bank, int first, int last);
+// A program as its packed record holds it.
+PpgProgram heldByImage(const PpgProgram& program, int group);
+// What the packed record holds of a value: its field's stored numbers
+// times its scale; a value kept through another (a single flag, a mode
+// component) every value of its range.
+HeldSteps imageSteps(const Parameter& value);
+
+// Whether the image, as the bank was read from it, sets no bit that a PPG
+// memory leaves empty: none that a program's or combi's record holds beside
+// its values, and none between the programs and the combis or after the
+// programs. Such an image comes back byte for byte when it is stored again.
+bool leavesEmptyClear(const PpgBank& bank, const std::uint8_t* image);
+// The same for the image read in the layout.
+bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout);
+
+// Without a model switch one combi marked in use makes an image a Wave 2.3
+// memory, but a Wave 2.2 memory's programs 87 to 99 may hold 0x55 where a
+// Wave 2.3 marks its combis. Where the image, read as a Wave 2.3 memory,
+// sets bits that such a memory leaves empty, and read as a Wave 2.2 memory
+// sets none, a note says so, and whether the format takes the switch that
+// reads it as a Wave 2.2 memory.
+void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint, bool takesSwitch = true);
+
+extern const InputFormat kMemoryImageInput;
+extern const FormatModule kMemoryImageModule;
+
+} // namespace vornak
