@@ -107,7 +107,7 @@ void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSet
         const HeldSteps steps = heldSteps(*format.layout, *value);
         const bool held = steps.held() && (!inGroup || format.layout->groups == 2 || group == writtenGroup);
         const auto asked = static_cast<std::int32_t>(s.value);
-        program.setValue(*value->row, group, (held ? steps.nearest(asked) : asked) - value->listed->offset);
+        program.setValue(*value->row, group, (held ? steps.nearest(asked) : asked) - value->row->listingOffset);
         if (held) edits.push_back({static_cast<int>(slot), s.part, value, asked});
     }
 }
@@ -184,7 +184,7 @@ ComposeResult compose(const ComposeRequest& request) {
         for (const Edit& e : edits) {
             if (e.slot >= back.programCount()) continue; // the report says the program does not come back
             const std::int32_t written =
-                back.programs[static_cast<std::size_t>(e.slot)].value(*e.value->row, groupOf(e.part)) + e.value->listed->offset;
+                back.programs[static_cast<std::size_t>(e.slot)].value(*e.value->row, groupOf(e.part)) + e.value->row->listingOffset;
             if (written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, written});
         }
         // The slots the format fills hold no program of the request.

@@ -44,7 +44,7 @@ const std::vector<ValueRange>& valueRanges(bool inGroup) {
         for (const ListedValue* v : values) {
             const Parameter& p = parameter(group, v->index);
             const bool flag = p.max == 1 && (p.from == kFlagByte1 || p.from == kFlagByte2);
-            ranges.push_back({v, &p, v->offset, p.max + v->offset, flag});
+            ranges.push_back({v, &p, p.listingOffset, p.max + p.listingOffset, flag});
         }
         return ranges;
     };
@@ -62,8 +62,8 @@ const ValueRange* valueRange(bool inGroup, std::string_view label) {
 HeldSteps heldSteps(const ExportLayout& layout, const ValueRange& value) {
     HeldSteps steps = layout.steps(*value.row);
     if (!steps.held()) return {};
-    steps.min += value.listed->offset;
-    steps.max += value.listed->offset;
+    steps.min += value.row->listingOffset;
+    steps.max += value.row->listingOffset;
     return steps;
 }
 

@@ -15,9 +15,11 @@ namespace vornak {
 //
 // One value prints as `before`, then, when it is `labelled`, its label from
 // the parameter table and `joint`, then the number through `shown` (a printf
-// format with one int), then `after`. The unlabelled columns of the SEMIT,
-// P: and GR: lines are named in the parameter table by their position
-// ("P:3", "GR:8"), which the listing does not print.
+// format with one int: the stored value), then `after`. The unlabelled
+// columns of the SEMIT, P: and GR: lines are named in the parameter table by
+// their position ("P:3", "GR:8"), which the listing does not print. A value
+// with a listing offset in the parameter table shows it through `shown`:
+// TTUNE's "4%02d" shows the stored 0..99 as 400..499.
 struct ListedValue {
     const char* before;
     bool labelled;
@@ -25,9 +27,6 @@ struct ListedValue {
     const char* shown;
     const char* after;
     std::uint8_t index; // program value (program lines) or group parameter (group lines)
-    // The number shown for the stored 0: the listing shows stored v as
-    // v + offset (TTUNE's 0..99 as 400..499).
-    std::int32_t offset = 0;
 };
 
 // A line of the program block. Program lines print once; group lines print
@@ -45,9 +44,8 @@ struct ListedLine {
 namespace listing {
 
 // " UW1", " DETU:3": the label, then `joint`.
-constexpr ListedValue named(const char* before, int index, const char* joint = "", const char* shown = "%d",
-                            std::int32_t offset = 0) {
-    return {before, true, joint, shown, "", static_cast<std::uint8_t>(index), offset};
+constexpr ListedValue named(const char* before, int index, const char* joint = "", const char* shown = "%d") {
+    return {before, true, joint, shown, "", static_cast<std::uint8_t>(index)};
 }
 // " 12", " (12)": the number alone.
 constexpr ListedValue bare(const char* before, int index, const char* after = "") {
@@ -61,7 +59,7 @@ inline constexpr ListedValue kProgramLine1[] = {
 // The model line ends in " CASS:0  PPG-WAVE 2.x Vy", printed by the listing.
 inline constexpr ListedValue kProgramLine2[] = {
     named("", 1, ":"),
-    named(" ", 13, ":", "4%02d", 400),
+    named(" ", 13, ":", "4%02d"),
 };
 
 inline constexpr ListedValue kGroupLine1[] = {

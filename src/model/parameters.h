@@ -8,10 +8,11 @@ namespace vornak {
 
 // Every value of a program, one row each: the 29 program values and the 57
 // group parameters (one row serves group A and group B). A row says what
-// the listing calls the value, its range, where the packed 51-byte record
-// keeps it, and how a Waldorf 2.V program carries it. The packed record's
-// field tables, the 2.V parameter map, the listing's labels, the
-// descriptions and the conversion reports are all read from here.
+// the listing calls the value, its range and the number people see for it,
+// where the packed 51-byte record keeps it, and how a Waldorf 2.V program
+// carries it. The packed record's field tables, the 2.V parameter map, the
+// listing's labels and units, the descriptions, the values set in a built
+// bank and the conversion reports are all read from here.
 
 // How a 2.V program carries a value. A 2.V program is 89 float parameters,
 // each standing for a whole number 0..max as value / max.
@@ -43,6 +44,9 @@ struct Parameter {
     Carry2V carry2V;
     std::uint8_t param2V; // its float parameter in a 2.V program
     std::int32_t max2V;   // the whole number that float 1.0 stands for
+    // The listing's unit: people see the stored v as v + listingOffset (the
+    // tuning's stored 0..99 as 400..499 Hz), and set it so.
+    std::int32_t listingOffset = 0;
 
     constexpr bool packed() const { return mask != 0; }
     // Whether a PPG memory image keeps it (in a field of its own or through another).
@@ -71,6 +75,10 @@ constexpr Parameter derived(int index, const char* label, std::int32_t max, int 
     return {true, static_cast<std::uint8_t>(index), label, max, 0, 1, static_cast<std::int8_t>(from),
             static_cast<std::uint8_t>(bit), carry, static_cast<std::uint8_t>(param), max2V};
 }
+constexpr Parameter listedFrom(std::int32_t offset, Parameter row) {
+    row.listingOffset = offset;
+    return row;
+}
 
 } // namespace parameter_rows
 
@@ -96,7 +104,7 @@ inline constexpr std::array<Parameter, 29> kProgramParameters = [] {
         value(10, nullptr, 16383, 0, C::Plain, 35, 16383),
         value(11, nullptr, 16383, 0, C::Plain, 74, 16383),
         value(12, nullptr, 16383, 0, C::Plain, 75, 16383),
-        value(13, "TTUNE", 99, 0, C::Plain, 78, 99),
+        listedFrom(400, value(13, "TTUNE", 99, 0, C::Plain, 78, 99)),
         value(14, nullptr, 16383, 0, C::Plain, 79, 16383),
         value(15, nullptr, 63, 0, C::Plain, 80, 63),
         value(16, nullptr, 127, 0, C::Plain, 81, 127),
