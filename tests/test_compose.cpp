@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "formats/bank_2v.h"
@@ -13,6 +14,7 @@
 #include "formats/memory_image.h"
 #include "library/compose.h"
 #include "library/format_table.h"
+#include "library/listed_values.h"
 #include "library/loader.h"
 #include "library/sounds.h"
 #include "test_support.h"
@@ -149,4 +151,33 @@ TEST(Compose, RefusesWhatItCannotBuild) {
     }
     const ComposeResult full = attempt(std::vector<std::optional<ComposeSlot>>(100));
     EXPECT_EQ(full.exitCode, 0) << "a memory image has room for 100 programs";
+}
+
+// A Halvic bank holds one tuning for the whole bank: its layout says so, and
+// a TTUNE set on one slot reaches every program of the file, whichever slot
+// it is set on; the report says whose own tuning it replaced.
+TEST(Compose, AValueHeldOnceForTheBankReachesEveryProgram) {
+    const ExportFormat& halvic = *exportFormat(ExportKind::Halvic);
+    const HeldSteps steps = heldSteps(*halvic.layout, *valueRange(false, "TTUNE"));
+    EXPECT_TRUE(steps.held() && steps.bankWide);
+    EXPECT_EQ(std::make_pair(steps.min, steps.max), std::make_pair(400, 499));
+    EXPECT_FALSE(heldSteps(*exportFormat(ExportKind::Bank2VChunkV1)->layout, *valueRange(false, "TTUNE")).bankWide);
+
+    for (const int on : {0, 1}) {
+        ComposeRequest request = requestFrom({{"dump.syx", readFile(examplePath("demo23.syx"))}});
+        request.format = ExportKind::Halvic;
+        request.slots = {ComposeSlot{"dump.syx", 0, std::nullopt}, ComposeSlot{"dump.syx", 1, std::nullopt}, std::nullopt};
+        request.slots[static_cast<std::size_t>(on)]->set = {{ValuePart::Program, "TTUNE", 445}};
+        const ComposeResult result = compose(request);
+        ASSERT_EQ(result.exitCode, 0) << result.message;
+        const Read back = readBytes(result.bytes);
+        for (const PpgProgram& program : back.bank.programs) EXPECT_EQ(program.programValues[kTuning], 45) << on;
+        ASSERT_EQ(result.rounded.size(), 1u) << on;
+        const RoundedValue& other = result.rounded[0];
+        EXPECT_EQ(std::make_tuple(other.slot, other.part, other.label, other.asked, other.written),
+                  std::make_tuple(1 - on, ValuePart::Program, std::string("TTUNE"), 440, 445));
+        EXPECT_TRUE(drops(result.report, "the own TTUNE of 1 program (a Halvic bank holds one TTUNE for the whole bank: "
+                                         "445, set on slot " + std::to_string(on) + ", reaches every program)"))
+            << result.report.text;
+    }
 }

@@ -96,6 +96,12 @@ void readHalvic(LoadInput& in) {
     noteFxbTrailing(in, file);
 }
 
+// The memory image's, and the tuning once for the whole bank.
+HeldSteps halvicSteps(const Parameter& p) {
+    if (globalOf(p) == kTuning - kFirstGlobalValue) return {0, p.max, 1, true};
+    return imageSteps(p);
+}
+
 std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportRequest& r) {
     return exportHalvic(bank, r.rangeStart, r.rangeEnd);
 }
@@ -142,7 +148,7 @@ const ExportLayout kHalvicLayout{
     .memoryImage = true,
     .fill = imageFillProgram,
     .held = heldByImage,
-    .steps = imageSteps,
+    .steps = halvicSteps,
     .use = imageUse,
 };
 

@@ -92,10 +92,20 @@ std::string numberText(double v) {
     return text;
 }
 
+// A value set that the format holds once for the whole bank (a Halvic
+// bank's tuning), as it holds it: the last one set of a value reaches every
+// program.
+struct BankWide {
+    int slot;
+    const ValueRange* value;
+    std::int32_t held; // in the listing's units
+};
+
 // Sets the slot's new values, each as the format holds it; `edits` receives
-// those the file holds, to be read back.
+// those the file holds, to be read back, and `bankWide` those it holds once
+// for the bank.
 void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSetting>& set, const ExportFormat& format,
-               int writtenGroup, std::vector<Edit>& edits) {
+               int writtenGroup, std::vector<Edit>& edits, std::vector<BankWide>& bankWide) {
     for (const ValueSetting& s : set) {
         const bool inGroup = s.part != ValuePart::Program;
         const ValueRange* value = valueRange(inGroup, s.label);
@@ -107,9 +117,26 @@ void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSet
         const HeldSteps steps = heldSteps(*format.layout, *value);
         const bool held = steps.held() && (!inGroup || format.layout->groups == 2 || group == writtenGroup);
         const auto asked = static_cast<std::int32_t>(s.value);
-        program.setValue(*value->row, group, (held ? steps.nearest(asked) : asked) - value->row->listingOffset);
+        const std::int32_t kept = held ? steps.nearest(asked) : asked;
+        program.setValue(*value->row, group, kept - value->row->listingOffset);
         if (held) edits.push_back({static_cast<int>(slot), s.part, value, asked});
+        if (held && steps.bankWide && globalOf(*value->row) >= 0) {
+            std::erase_if(bankWide, [&](const BankWide& b) { return b.value == value; });
+            bankWide.push_back({static_cast<int>(slot), value, kept});
+        }
     }
+}
+
+// The programs of the other slots whose own value a value held once for the
+// bank replaces, with their own values, in the listing's units.
+std::vector<RoundedValue> replacedBy(const BankWide& b, const PpgBank& bank, const std::vector<std::optional<ComposeSlot>>& slots) {
+    std::vector<RoundedValue> replaced;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const std::int32_t own = bank.programs[i].value(*b.value->row, kGroupA) + b.value->row->listingOffset;
+        if (slots[i] && static_cast<int>(i) != b.slot && own != b.held)
+            replaced.push_back({static_cast<int>(i), ValuePart::Program, b.value->label(), own, b.held});
+    }
+    return replaced;
 }
 
 } // namespace
@@ -147,6 +174,7 @@ ComposeResult compose(const ComposeRequest& request) {
         // export of a 2.V bank does.
         bool all2V = true;
         std::vector<Edit> edits;
+        std::vector<BankWide> bankWide;
         for (std::size_t i = 0; i < request.slots.size(); ++i) {
             PpgProgram& program = bank.programs[i];
             const std::optional<ComposeSlot>& slot = request.slots[i];
@@ -167,11 +195,16 @@ ComposeResult compose(const ComposeRequest& request) {
                 checkName(*slot->name, slotText(i) + "the name");
                 setName(program.name, slot->name->c_str());
             }
-            setValues(program, i, slot->set, *format, request.group, edits);
+            setValues(program, i, slot->set, *format, request.group, edits, bankWide);
             if (!settingsTaken) {
                 bank.takeGlobalsFrom(program);
                 settingsTaken = true;
             }
+        }
+        std::vector<std::vector<RoundedValue>> replaced;
+        for (const BankWide& b : bankWide) {
+            replaced.push_back(replacedBy(b, bank, request.slots));
+            bank.setGlobal(globalOf(*b.value->row), b.held - b.value->row->listingOffset);
         }
 
         bank.is2V = settingsTaken && all2V;
@@ -186,6 +219,17 @@ ComposeResult compose(const ComposeRequest& request) {
             const std::int32_t written =
                 back.programs[static_cast<std::size_t>(e.slot)].value(*e.value->row, groupOf(e.part)) + e.value->row->listingOffset;
             if (written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, written});
+        }
+        // The other programs' own values that one set for the bank replaced.
+        for (std::size_t k = 0; k < bankWide.size(); ++k) {
+            const BankWide& b = bankWide[k];
+            if (replaced[k].empty()) continue;
+            for (const RoundedValue& r : replaced[k])
+                if (std::none_of(edits.begin(), edits.end(), [&](const Edit& e) { return e.slot == r.slot && e.value == b.value; }))
+                    result.rounded.push_back(r);
+            report.dropped.push_back(cat({"the own ", b.value->label(), " of ", counted(replaced[k].size(), "program"), " (a ",
+                                          format->name, " holds one ", b.value->label(), " for the whole bank: ", b.held,
+                                          ", set on slot ", b.slot, ", reaches every program)"}));
         }
         // The slots the format fills hold no program of the request.
         const auto empty = static_cast<int>(std::count(request.slots.begin(), request.slots.end(), std::nullopt));

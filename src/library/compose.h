@@ -42,7 +42,8 @@ struct ComposeSlot {
 };
 
 // A value set that the file gives back otherwise than asked: `written` is
-// what it gives back, in the listing's units.
+// what it gives back, in the listing's units. (A slot's own value that one
+// set for the whole bank replaced counts as asked.)
 struct RoundedValue {
     int slot = 0;
     ValuePart part = ValuePart::Program;
@@ -85,8 +86,11 @@ std::string nameProblem(const std::string& name, const std::string& what);
 // A value set is written as the format holds it: the nearest value it keeps
 // (halves up, within what it keeps); one that it does not hold is set all
 // the same, and comes back as the format gives it (the report's `dropped`
-// says so). A label the listing does not show, or a value outside its
-// range, is a request that cannot be met.
+// says so). One that the format holds once for the whole bank (a Halvic
+// bank's tuning) reaches every program, the last one set where several
+// slots set it: `rounded` lists the other slots whose own value it
+// replaced, and `dropped` says so in words. A label the listing does not
+// show, or a value outside its range, is a request that cannot be met.
 ComposeResult compose(const ComposeRequest& request);
 
 } // namespace vornak

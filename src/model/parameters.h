@@ -193,6 +193,12 @@ inline constexpr std::array<Parameter, 57> kGroupParameters = [] {
     }};
 }();
 
+// The global a program value stands for (0..10), or -1.
+constexpr int globalOf(const Parameter& p) {
+    return !p.inGroup && p.index >= kFirstGlobalValue && p.index < kFirstGlobalValue + kGlobalCount ? p.index - kFirstGlobalValue
+                                                                                                     : -1;
+}
+
 inline constexpr const Parameter& parameter(bool inGroup, int index) {
     return inGroup ? kGroupParameters[static_cast<std::size_t>(index)] : kProgramParameters[static_cast<std::size_t>(index)];
 }
