@@ -5,7 +5,8 @@
 // - SysEx, Waveterm A/B and Halvic carry the memory image (and Halvic the
 //   tuning byte); compared image to image.
 // - 2.V banks carry one group of up to 128 programs and the values within
-//   each parameter's 0..max, the name, and the globals.
+//   each parameter's 0..max, the name, and the globals; negative values (a
+//   damaged file's) too, down to the lowest a float below 0 is read as.
 // - Corvel carries every field, each as a float.
 // - A conversion report's claims are what reading the file back gives: it
 //   warns exactly when the file does not read back as written (as another
@@ -72,7 +73,9 @@ void checkImageFormats(const PpgBank& bank) {
     check(chunk[kHalvicTuningOffset] == (bank.globals[0] & 0xFF), "Halvic tuning");
 }
 
-bool inRange(std::int32_t v, std::int32_t max) { return v >= 0 && v <= max; }
+// The values a 2.V parameter gives back as themselves, negative ones (from a
+// damaged file) included.
+bool inRange(std::int32_t v, std::int32_t max) { return v >= k2VLowestValue && v <= max; }
 
 void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
     const std::int32_t* g = sent.groups[group];
@@ -85,15 +88,20 @@ void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
         else
             check(got.programValues[row.index] == v, "2.V program value");
     }
-    if (inRange(g[kSwitch], 3)) check(got.groups[0][kSwitch] == g[kSwitch], "2.V SW");
+    // SW: 0 stands for 3, so -1 comes back as 3.
+    if (g[kSwitch] != -1 && g[kSwitch] >= k2VLowestValue - 1 && g[kSwitch] <= 3) check(got.groups[0][kSwitch] == g[kSwitch], "2.V SW");
     bool modeCarried = true;
     for (int c = 0; c < 3; ++c) modeCarried = modeCarried && inRange(g[kModeComponent0 + c], k2VModeMax[static_cast<std::size_t>(c)]);
     if (modeCarried)
         for (int c = 0; c < 3; ++c) check(got.groups[1][kModeComponent0 + c] == g[kModeComponent0 + c], "2.V mode");
     for (int table = 0; table < 2; ++table)
-        for (int b = 0; b < 8; ++b)
-            if (flagParamIndices[table][b] != 0)
-                check(((got.groups[0][kFlagByte1 + table] >> b) & 1) == ((g[kFlagByte1 + table] >> b) & 1), "2.V flag");
+        for (int b = 0; b < 8; ++b) {
+            if (flagParamIndices[table][b] == 0) continue;
+            const bool on = ((g[kFlagByte1 + table] >> b) & 1) != 0;
+            check(((got.groups[0][kFlagByte1 + table] >> b) & 1) == on, "2.V flag");
+            const std::int32_t single = g[flagBitTargets[table][b]];
+            if (on && single < 0 && single >= k2VLowestValue) check(got.groups[0][flagBitTargets[table][b]] == single, "2.V negative flag");
+        }
     check(got.is2V, "2.V program flag");
 }
 

@@ -171,7 +171,7 @@ TEST(Conversion2V, ParamToIntRoundsHalfUpAndHoldsAtMax) {
     const std::tuple<float, int, int> cases[] = {
         {0.5f, 63, 32}, {0.49f, 63, 31}, {1.0f, 63, 63}, {1.5f, 63, 63}, {-0.5f, 63, -31} /* no lower limit */, {0.0f, 63, 0},
         {0.5f, 1, 1},   {0.7f, 1, 1},    {100.0f, 1, 1}, {0.4999f, 1, 0}, {-0.5f, 1, 0}, {-0.51f, 1, -1}, {-1.49f, 1, -1}, {-1.5f, 1, -1}, {nan, 63, 0},
-        {-nan, 16383, 0}, {inf, 99, 99}, {3e38f, 16383, 16383}, {-3e38f, 16383, kIntMin}, {-inf, 1, kIntMin},
+        {-nan, 16383, 0}, {inf, 99, 99}, {3e38f, 16383, 16383}, {-3e38f, 16383, k2VLowestValue}, {-inf, 1, k2VLowestValue},
     };
     for (const auto& [x, max, want] : cases) EXPECT_EQ(paramToInt(x, max), want) << x << " max " << max;
 }
@@ -190,6 +190,44 @@ TEST(Conversion2V, EveryIntegerSurvivesForEveryMax) {
     EXPECT_NEAR(intToParam(33025, 16383), 2.0158, 1e-4);
     EXPECT_EQ(paramToInt(intToParam(33025, 16383), 16383), 16383);
     EXPECT_EQ(intToParam(-7, 7), -1.0f);
+}
+
+// The floats a writer of whole values gives are sound: 0 to 1, and the
+// quotients of whole values above the range. Below 0, or above 1 and no
+// such quotient, a float is not, whatever value it is read as: a switch of
+// -0.25 or 1.25, SW of -0.1.
+TEST(Conversion2V, SoundFloatsAreThoseAWriterOfWholeValuesGives) {
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    for (const auto& [x, max] : {std::pair{-0.25f, 1}, {1.25f, 1}, {-0.1f, 3}, {nan, 63}, {inf, 63}, {-inf, 63}, {1.0001f, 127}})
+        EXPECT_FALSE(paramIsSound(x, max)) << x << " max " << max;
+    for (const auto& [x, max] : {std::pair{0.0f, 1}, {-0.0f, 1}, {1.0f, 1}, {0.3f, 1}, {q(33025, 16383), 16383}, {q(2, 1), 1}})
+        EXPECT_TRUE(paramIsSound(x, max)) << x << " max " << max;
+    PpgProgram p;
+    EXPECT_EQ(decode2V(p, hostBlock(only(53, -0.25f)).data()).unsound, 1);
+    EXPECT_EQ(decode2V(p, hostBlock(only(31, -0.1f)).data()).unsound, 1);
+}
+
+// A negative value, which only a damaged or hand-made file holds, comes
+// back as itself from a 2.V bank written by the tool: down to the lowest
+// value a float below the range is read as, a switch read as -1, and SW
+// read as -5 (stored -1.5).
+TEST(Conversion2V, NegativeValuesComeBackAsThemselves) {
+    std::set<int> maxima{2};
+    for (const Row& r : kRows) maxima.insert(r.max);
+    for (const int max : maxima)
+        for (const int v : {k2VLowestValue, k2VLowestValue + 1, -4999999, -1})
+            EXPECT_EQ(paramToInt(intToParam(v, max), max), v) << v << "/" << max;
+
+    Params params{};
+    params[53] = -1.0f;                                       // VL, bit 0 of flag byte 1
+    params[31] = -1.5f;                                       // SW
+    params[3] = -std::numeric_limits<float>::infinity();      // program value 3
+    const PpgProgram read = decoded(params);
+    ASSERT_EQ(read.groups[0][43], -1);
+    ASSERT_EQ(read.groups[0][kSwitch], -5);
+    ASSERT_EQ(read.programValues[3], k2VLowestValue);
+    const PpgProgram again = decoded(encoded(read, 0));
+    EXPECT_EQ(programFields(again), programFields(read));
 }
 
 TEST(Program2V, EachValueTravelsInItsParameter) {

@@ -18,9 +18,10 @@ struct Regression {
 };
 
 // 2v-switch-int-min.fxb: a 2.V program whose SW parameter is -1e30; reading
-// it once overflowed an int while undoing the shift by one.
+// it once overflowed an int while undoing the shift by one. A float so far
+// below the range is read as the lowest value, -8388608, shifted by one.
 const Regression kRegressions[] = {
-    {"2v-switch-int-min.fxb", 0, "PROG:0   UW0 SW-2147483648 KW0"},
+    {"2v-switch-int-min.fxb", 0, "PROG:0   UW0 SW-8388609 KW0"},
 };
 
 } // namespace

@@ -41,24 +41,9 @@ double roundedProduct(float x, std::int32_t max) { return roundedProduct(x, max,
 
 // paramToInt of the float whose rounded product it is.
 std::int32_t valueOf(double product, std::int32_t max) {
-    std::int32_t value;
-    if (std::isnan(product))
-        value = 0;
-    else if (product >= 2147483648.0)
-        value = std::numeric_limits<std::int32_t>::max();
-    else if (product < -2147483648.0)
-        value = std::numeric_limits<std::int32_t>::min();
-    else
-        value = static_cast<std::int32_t>(product);
-    return value > max ? max : value;
-}
-
-// paramIsSound of the float x whose rounded product it is.
-bool isSound(float x, double product, std::int32_t max) {
-    if (product >= 0 && product <= max) return true; // false for NaN
-    // Above the range: what intToParam gives for a whole number beyond max.
-    const double whole = std::round(static_cast<double>(x) * max);
-    return product > max && whole < 2147483648.0 && intToParam(static_cast<std::int32_t>(whole), max) == x;
+    if (std::isnan(product)) return 0;
+    if (product < k2VLowestValue) return k2VLowestValue;
+    return product > max ? max : static_cast<std::int32_t>(product);
 }
 
 } // namespace
@@ -69,7 +54,13 @@ const Failure kDamaged2V{
     "from the plug-in.",
     nullptr};
 
-bool paramIsSound(float x, std::int32_t max) { return isSound(x, roundedProduct(x, max), max); }
+bool paramIsSound(float x, std::int32_t max) {
+    if (x >= 0.0f && x <= 1.0f) return true;
+    if (!(x > 1.0f)) return false; // below 0, or NaN
+    // Above the range: what intToParam gives for a whole number beyond max.
+    const double whole = std::round(static_cast<double>(x) * max);
+    return whole < 2147483648.0 && intToParam(static_cast<std::int32_t>(whole), max) == x;
+}
 
 std::int32_t paramToInt(float x, std::int32_t max) { return valueOf(roundedProduct(x, max), max); }
 
@@ -84,9 +75,8 @@ Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     Decoded2V found;
     auto param = [block, &found](int k, std::int32_t max, double half) {
         const float x = hostFloat(paramAt(block, k));
-        const double product = roundedProduct(x, max, half);
-        found.unsound += !isSound(x, product, max);
-        return valueOf(product, max);
+        found.unsound += !paramIsSound(x, max);
+        return valueOf(roundedProduct(x, max, half), max);
     };
 
     program.reset();
@@ -100,10 +90,9 @@ Decoded2V decode2V(PpgProgram& program, const std::uint8_t* block) {
     std::int32_t* group = program.groups[0];
     for (std::size_t i = 0; i < k2VParamMap.size(); ++i)
         if (const Param2V& row = k2VParamMap[i]; row.inGroup) group[row.index] = param(row.param, row.max, k2VHalfSteps[i]);
-    // SW travels shifted by one: 0 stands for 3. A hugely negative float
-    // gives the lowest int, which stays where it is.
+    // SW travels shifted by one: 0 stands for 3.
     const std::int32_t shifted = param(k2VSwitchParam, 3, halfStep(3));
-    group[kSwitch] = shifted == 0 ? 3 : shifted == std::numeric_limits<std::int32_t>::min() ? shifted : shifted - 1;
+    group[kSwitch] = shifted == 0 ? 3 : shifted - 1;
     program.findMode(0, param(k2VModeParam, k2VModeMax[0], halfStep(k2VModeMax[0])),
                      param(k2VModeParam + 1, k2VModeMax[1], halfStep(k2VModeMax[1])),
                      param(k2VModeParam + 2, k2VModeMax[2], halfStep(k2VModeMax[2])));
@@ -171,12 +160,16 @@ int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uin
     const std::int32_t* g = program.groups[group];
     for (const Param2V& row : k2VParamMap)
         set(row.param, intToParam(row.inGroup ? g[row.index] : values[row.index], row.max));
-    set(k2VSwitchParam, intToParam(static_cast<std::int32_t>((std::int64_t{g[kSwitch]} + 1) % 4), 3));
+    const std::int64_t shifted = std::int64_t{g[kSwitch]} + 1;
+    set(k2VSwitchParam, intToParam(static_cast<std::int32_t>(shifted < 0 ? shifted : shifted % 4), 3));
     for (int c = 0; c < 3; ++c) set(k2VModeParam + c, intToParam(g[kModeComponent0 + c], k2VModeMax[static_cast<std::size_t>(c)]));
+    // A flag set is 1; one that a damaged file gave a negative value keeps it.
     for (int table = 0; table < 2; ++table)
-        for (int b = 0; b < 8; ++b)
+        for (int b = 0; b < 8; ++b) {
+            const std::int32_t target = flagBitTargets[table][b];
             if (((g[kFlagByte1 + table] >> b) & 1) != 0 && flagParamIndices[table][b] != 0)
-                set(flagParamIndices[table][b], 1.0f);
+                set(flagParamIndices[table][b], target != -1 && g[target] < 0 ? intToParam(g[target], 1) : 1.0f);
+        }
 
     if (writeHeader && swap)
         for (int k = 0; k < k2VParamCount; ++k) swapWord(paramAt(block, k));

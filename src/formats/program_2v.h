@@ -45,7 +45,9 @@ constexpr std::array<Param2V, N> plainRows() {
 // by their own rules below; parameters 0, 1, 65..73, 76 and 77 carry nothing.
 inline constexpr std::array<Param2V, 58> k2VParamMap = map_2v::plainRows<58>();
 
-// Group parameter 28 travels in its parameter as (value + 1) mod 4, max 3.
+// Group parameter 28 travels in its parameter as (value + 1) mod 4, max 3
+// (0 stands for 3); a value below -1, which only a damaged file gives, as
+// value + 1, which reads back as itself.
 constexpr int k2VSwitchParam = kGroupParameters[kSwitch].param2V;
 // Mode components (group parameters 40, 41, 42) in three parameters in a row.
 constexpr int k2VModeParam = kGroupParameters[kModeComponent0].param2V;
@@ -66,14 +68,19 @@ inline constexpr std::array<std::array<std::int32_t, 8>, 2> flagParamIndices = [
 }();
 
 // Float parameter to integer: max * (x + 1 / (2 max)) rounded down (the
-// integer nearest to max * x, halves up), held at max. NaN gives 0; products
-// beyond the int range give its limits.
+// integer nearest to max * x, halves up), held within k2VLowestValue..max.
+// NaN gives 0.
 std::int32_t paramToInt(float x, std::int32_t max);
-// Whether the float is one that a writer of whole values gives: one that
-// stands for a value 0..max, or the quotient of a larger whole value (the
-// tool writes a PPG value beyond a 2.V parameter's range so), which
-// paramToInt holds at max. False for NaN, for one read as a negative value,
-// and for one above the range that stands for no whole value.
+// Only a damaged or hand-made file holds a float below 0; it is read as the
+// negative value it stands for, down to this one: every whole number from
+// here up to max comes back from its float (intToParam) as itself, for
+// every max of a 2.V parameter.
+constexpr std::int32_t k2VLowestValue = -(1 << 23);
+// Whether the float is one that a writer of whole values gives: 0 to 1
+// (one that stands for a value 0..max, or lies between two), or the
+// quotient of a larger whole value (the tool writes a PPG value beyond a
+// 2.V parameter's range so), which paramToInt holds at max. False for NaN,
+// for one below 0, and for one above 1 that is no such quotient.
 bool paramIsSound(float x, std::int32_t max);
 float intToParam(std::int32_t v, std::int32_t max);
 
