@@ -254,3 +254,17 @@ TEST(Notes, DamagedDumpsSayWhatCameThrough) {
     EXPECT_TRUE(hasNote(spoiled.outcome, "damaged-dump", "spoils program 48; the rest came through"));
     EXPECT_EQ(spoiled.outcome.untrusted, std::vector<int>{48});
 }
+
+// The note that a memory may be a Wave 2.2 memory read as a Wave 2.3 one is
+// given where, read as a Wave 2.3 memory, it sets bits that such a memory
+// leaves empty, and read as a Wave 2.2 memory it sets none; an image that
+// sets them either way (noise) gets none.
+TEST(Notes, NeedsModelSwitchOnlyWhereTheWave22ReadingIsClean) {
+    Bytes image(kBankImageSize, 0);
+    image[kCombiAreaOffset + 31] = 0x55; // combi 0 in use
+    EXPECT_TRUE(codes(readBytes(image).outcome).empty());
+    image[4437] = 0x01; // between the programs and the combis of a Wave 2.3 memory: program 87 of a Wave 2.2 one
+    EXPECT_EQ(codes(readBytes(image).outcome), std::vector<std::string>{"needs-model-switch"});
+    image[50] = 0x80; // bit 407 of program 0, which no field holds in either
+    EXPECT_EQ(codes(readBytes(image).outcome), std::vector<std::string>{"bare-image"});
+}
