@@ -452,3 +452,23 @@ TEST(Conversions, CombiValuesNamesAndGroupsAreComparedAsTheyComeBack) {
     const ComposeResult built = compose(request);
     EXPECT_TRUE(readBytes(Bytes(built.bytes.begin(), built.bytes.end())).bank.is2V);
 }
+
+// A name cut when the file was read and then given anew is the program's
+// own: the report keeps it, and says nothing of a cut.
+TEST(Conversions, ANameGivenAnewIsNoLongerCut) {
+    Bytes file = readFile(examplePath("demo23-n.fxb"));
+    std::fill_n(file.begin() + 156 + 28, 28, 'x'); // program 0's name fills its field
+    Read read = readBytes(file);
+    ASSERT_EQ(read.outcome.namesCut, std::vector<int>{0});
+    const ExportFormat& n = *exportFormatForLetter('n');
+    EXPECT_FALSE(reportConversion(n, read.bank, 0, 255, kGroupA, read.outcome.namesCut).names);
+
+    EXPECT_EQ(renameProgram(read.bank, 0, std::string(28, 'y'), read.outcome.namesCut),
+              "The name of program 0 is 28 characters long; a name holds at most 27.");
+    EXPECT_EQ(renameProgram(read.bank, 128, "Far", read.outcome.namesCut), "The bank has no program 128.");
+    EXPECT_EQ(read.outcome.namesCut, std::vector<int>{0}) << "a name not given changes nothing";
+    EXPECT_EQ(renameProgram(read.bank, 0, "Brass", read.outcome.namesCut), "");
+    const ConversionReport renamed = reportConversion(n, read.bank, 0, 255, kGroupA, read.outcome.namesCut);
+    EXPECT_TRUE(renamed.names);
+    EXPECT_FALSE(drops(renamed, "beyond 27")) << renamed.text;
+}

@@ -141,16 +141,6 @@ std::vector<RoundedValue> replacedBy(const BankWide& b, const PpgBank& bank, con
 
 } // namespace
 
-std::string nameProblem(const std::string& name, const std::string& what) {
-    if (name.size() > kProgramNameSize - 1)
-        return cat({what, " is ", name.size(), " characters long; a name holds at most ", kProgramNameSize - 1, "."});
-    for (char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) return cat({what, " holds a control character, which a name cannot hold."});
-    }
-    return {};
-}
-
 ComposeResult compose(const ComposeRequest& request) {
     ComposeResult result;
     try {

@@ -71,11 +71,6 @@ struct ComposeResult {
     std::vector<RoundedValue> rounded; // the values set that the format holds only in coarser steps
 };
 
-// Why a name cannot be a program's or a bank's name, in words beginning with
-// `what`: the bank model holds at most 27 bytes, none of them a control
-// character. Empty when it can.
-std::string nameProblem(const std::string& name, const std::string& what);
-
 // Builds the bank: each slot the source program (all its values) under its
 // new name, or the format's fill program; no combis, so a memory image has
 // room for 100 programs (the format's capacity); the bank-wide 2.V

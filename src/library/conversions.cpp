@@ -193,6 +193,25 @@ std::string reportText(const ConversionReport& r, int bankPrograms) {
     return text;
 }
 
+std::string nameProblem(const std::string& name, const std::string& what) {
+    if (name.size() > kProgramNameSize - 1)
+        return cat({what, " is ", name.size(), " characters long; a name holds at most ", kProgramNameSize - 1, "."});
+    for (char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) return cat({what, " holds a control character, which a name cannot hold."});
+    }
+    return {};
+}
+
+std::string renameProgram(PpgBank& bank, int program, const std::string& name, std::vector<int>& namesCut) {
+    if (program < 0 || program >= bank.programCount()) return cat({"The bank has no program ", program, "."});
+    std::string problem = nameProblem(name, cat({"The name of program ", program}));
+    if (!problem.empty()) return problem;
+    setName(bank.programs[static_cast<std::size_t>(program)].name, name.c_str());
+    std::erase(namesCut, program);
+    return {};
+}
+
 bool isImageProgramName(const char* name) {
     constexpr std::size_t kPrefixLength = sizeof kImageProgramNamePrefix - 1;
     if (std::strncmp(name, kImageProgramNamePrefix, kPrefixLength) != 0 || std::strlen(name) != kPrefixLength + 3) return false;

@@ -47,6 +47,18 @@ ConversionReport reportConversion(const ExportFormat& format, const PpgBank& ban
 // The report's sentence, made again after something was added to `dropped`.
 std::string reportText(const ConversionReport& report, int bankPrograms);
 
+// Why a name cannot be a program's or a bank's name, in words beginning with
+// `what`: the bank model holds at most 27 bytes, none of them a control
+// character. Empty when it can.
+std::string nameProblem(const std::string& name, const std::string& what);
+
+// Gives a program of a bank the loader read a new name, as a conversion
+// with names does: a name that was cut when the file was read is then no
+// longer the program's, and `namesCut` (LoadOutcome::namesCut) no longer
+// counts it. Answers why the name cannot be a program's, in words ("" when
+// it was given).
+std::string renameProgram(PpgBank& bank, int program, const std::string& name, std::vector<int>& namesCut);
+
 // Whether a name is one that the image formats give every program on
 // reading ("PPG Program 012"): such a name is not lost when a file drops it.
 bool isImageProgramName(const char* name);
