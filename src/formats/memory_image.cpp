@@ -6,29 +6,6 @@
 
 namespace vornak {
 
-namespace {
-
-// A memory image that the model can carry whole is clean in one of the two
-// layouts, whatever the hint: a Wave 2.3 memory with no combi in use reads
-// as a Wave 2.2 memory without /2.3, and is still a program bank.
-void readMemoryImage(LoadInput& in) {
-    in.bank.loadImage(in.data, in.hint);
-    noteModelGuess(in, in.data, in.hint);
-    const bool clean = leavesEmptyClear(in.data, ModelHint::Wave22) || leavesEmptyClear(in.data, ModelHint::Wave23);
-    const std::size_t image = kBankImageSize;
-    if (in.size != image || !clean) {
-        const bool whole = in.size == image;
-        note(in, NoteCode::BareImage,
-             cat({"The file has no header of a known kind, so ", whole ? "it was read as a bare PPG memory image ("
-                                                                       : "its first ",
-                  withThousands(image), whole ? " bytes)." : " bytes were read as a bare PPG memory image.",
-                  clean ? "" : " Bits that a PPG memory always leaves empty are set in them: this is probably not a program bank."}));
-    }
-    noteTrailing(in, image, "the memory image");
-}
-
-} // namespace
-
 const ExportLayout kImageLayout{
     .capacity = kImageProgramsWithoutCombis,
     .takesRange = true,
@@ -86,25 +63,5 @@ void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint, bo
                           : "If it came from a Wave 2.2, its programs 87 to 99 are read as combis: files of this "
                             "format are read by what they hold."}));
 }
-
-const InputFormat kMemoryImageInput{
-    .name = "PPG memory image",
-    .magic = {},
-    .fxb = FxbBank::None,
-    .fxId = 0,
-    .minimumSize = kBankImageSize,
-    .recognises = nullptr,
-    .takesModelHint = true,
-    .programNames = false,
-    .writtenBy = ExportKind::WavetermB,
-    .read = readMemoryImage,
-};
-
-const FormatModule kMemoryImageModule{
-    .readsUsage = {},
-    .inputs = {&kMemoryImageInput, 1},
-    .exports = {},
-    .failures = {},
-};
 
 } // namespace vornak

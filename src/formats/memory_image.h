@@ -6,11 +6,9 @@
 
 namespace vornak {
 
-// The PPG memory image (model/ppg_bank.h) as a file of its own: any file of
-// 5120 bytes or more that no other format recognises is read as a bare
-// image, its first 5120 bytes. What every format that carries an image
-// shares is here too: how its files hold a bank (kImageLayout) and the note
-// on a memory that reads as the wrong model.
+// What every format that carries the PPG memory image (model/ppg_bank.h)
+// shares: how its files hold a bank (kImageLayout), and the note on a memory
+// that may have been read as the wrong model.
 
 extern const ExportLayout kImageLayout;
 
@@ -39,8 +37,5 @@ bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout);
 // sets none, a note says so, and whether the format takes the switch that
 // reads it as a Wave 2.2 memory.
 void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint, bool takesSwitch = true);
-
-extern const InputFormat kMemoryImageInput;
-extern const FormatModule kMemoryImageModule;
 
 } // namespace vornak

@@ -187,6 +187,25 @@ void readA(LoadInput& in) {
 }
 
 
+// A memory image that the model can carry whole is clean in one of the two
+// layouts, whatever the hint: a Wave 2.3 memory with no combi in use reads
+// as a Wave 2.2 memory without /2.3, and is still a program bank.
+void readMemoryImage(LoadInput& in) {
+    in.bank.loadImage(in.data, in.hint);
+    noteModelGuess(in, in.data, in.hint);
+    const bool clean = leavesEmptyClear(in.data, ModelHint::Wave22) || leavesEmptyClear(in.data, ModelHint::Wave23);
+    const std::size_t image = kBankImageSize;
+    if (in.size != image || !clean) {
+        const bool whole = in.size == image;
+        note(in, NoteCode::BareImage,
+             cat({"The file has no header of a known kind, so ", whole ? "it was read as a bare PPG memory image ("
+                                                                       : "its first ",
+                  withThousands(image), whole ? " bytes)." : " bytes were read as a bare PPG memory image.",
+                  clean ? "" : " Bits that a PPG memory always leaves empty are set in them: this is probably not a program bank."}));
+    }
+    noteTrailing(in, image, "the memory image");
+}
+
 template <std::vector<std::uint8_t> (*Export)(const PpgBank&, int, int)>
 std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportRequest& r) {
     return Export(bank, r.rangeStart, r.rangeEnd);
@@ -220,6 +239,18 @@ const InputFormat kInputs[] = {
         .writtenBy = ExportKind::WavetermB,
         .read = readB,
     },
+    {
+        .name = "PPG memory image",
+        .magic = {},
+        .fxb = FxbBank::None,
+        .fxId = 0,
+        .minimumSize = kBankImageSize,
+        .recognises = nullptr,
+        .takesModelHint = true,
+        .programNames = false,
+        .writtenBy = ExportKind::WavetermB,
+        .read = readMemoryImage,
+    },
 };
 
 const ExportFormat kExports[] = {
@@ -244,7 +275,7 @@ const ExportFormat kExports[] = {
         .extension = ".usr",
         .layout = &kImageLayout,
         .exporter = exportRequested<exportWavetermB>,
-        .readsAs = &kMemoryImageInput,
+        .readsAs = &kInputs[2],
         .usage = "exports to a Waveterm B Dxxx.USR file of given name",
         .usageMore = "(which in effect is just the binary compressed data)",
         .usagePlace = 6,

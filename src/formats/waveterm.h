@@ -80,7 +80,9 @@ std::vector<std::uint8_t> exportWavetermB(const PpgBank& bank, int rangeStart, i
 
 // The module: both kinds of file are read with notes on what the file holds
 // beyond the memory, or not of it; /A exports a Waveterm A file, /B the bare
-// image (which the tool reads back as one).
+// image. The bare image, which a Waveterm B file holds behind its header, is
+// read on its own too: any file of 5120 bytes or more that no other format
+// recognises is taken as one (its first 5120 bytes).
 extern const FormatModule kWavetermModule;
 
 } // namespace vornak

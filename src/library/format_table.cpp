@@ -6,7 +6,6 @@
 #include "formats/bank_2v.h"
 #include "formats/corvel.h"
 #include "formats/halvic.h"
-#include "formats/memory_image.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
 
@@ -15,10 +14,9 @@ namespace vornak {
 namespace {
 
 // In the order of the usage text's lines for the formats read and of the
-// exports offered; the bare memory image, which takes what no other format
-// recognises, last.
-const std::array<const FormatModule*, 6> kModules{
-    &kSysExModule, &kWavetermModule, &k2VModule, &kHalvicModule, &kCorvelModule, &kMemoryImageModule,
+// exports offered.
+const std::array<const FormatModule*, 5> kModules{
+    &kSysExModule, &kWavetermModule, &k2VModule, &kHalvicModule, &kCorvelModule,
 };
 
 constexpr std::array<ModelName, 2> kModelNames{{
