@@ -353,8 +353,6 @@ const InputFormat kInputs[] = {{
     .magic = fxb::kMagic,
     .fxb = FxbBank::Any,
     .fxId = kCorvelBankId,
-    .minimumSize = 0,
-    .recognises = nullptr,
     .takesModelHint = false,
     .programNames = true,
     .writtenBy = ExportKind::Corvel,
@@ -370,10 +368,8 @@ const ExportFormat kExports[] = {{
     .exporter = exportRequested,
     .readsAs = &kInputs[0],
     .usage = "exports to a Corvel sound bank file",
-    .usageMore = nullptr,
     .usagePlace = 7,
     .label = "Corvel",
-    .echoesGroup = false,
 }};
 
 } // namespace

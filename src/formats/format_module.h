@@ -98,17 +98,17 @@ struct InputFormat {
     // the magics, and their test must refuse the files of every other
     // format. A row with neither takes any file of `minimumSize` bytes that
     // no other row recognises.
-    std::span<const std::uint8_t> magic;
-    FxbBank fxb;
-    std::uint32_t fxId;
-    std::size_t minimumSize;
-    bool (*recognises)(std::span<const std::uint8_t> bytes);
+    std::span<const std::uint8_t> magic = {};
+    FxbBank fxb = FxbBank::None;
+    std::uint32_t fxId = 0;
+    std::size_t minimumSize = 0;
+    bool (*recognises)(std::span<const std::uint8_t> bytes) = nullptr;
     // Whether /2.2 and /2.3 apply: a Waveterm A file is read by what it holds.
-    bool takesModelHint;
-    bool programNames; // its files hold program names
-    ExportKind writtenBy;
+    bool takesModelHint = true;
+    bool programNames = false; // its files hold program names
+    ExportKind writtenBy = ExportKind::None;
     // Fills the bank, adds notes, or throws the failure.
-    void (*read)(LoadInput& input);
+    void (*read)(LoadInput& input) = nullptr;
 
     bool isFxb() const { return fxb != FxbBank::None; }
     // Recognised by no header: what no other row takes.
@@ -130,10 +130,10 @@ struct ExportFormat {
     // nullptr), its place among the usage text's export lines, the verbose
     // echo's name of the export and whether the echo names its group.
     const char* usage;
-    const char* usageMore;
+    const char* usageMore = nullptr;
     int usagePlace;
     const char* label;
-    bool echoesGroup;
+    bool echoesGroup = false;
 
     char switchLetter() const { return static_cast<char>(letter - 'a' + 'A'); }
     // /P chooses the programs exported; /G the group, of a file that holds one.

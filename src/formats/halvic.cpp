@@ -113,10 +113,6 @@ const InputFormat kInputs[] = {{
     .magic = fxb::kMagic,
     .fxb = FxbBank::Chunk,
     .fxId = kHalvicFxId,
-    .minimumSize = 0,
-    .recognises = nullptr,
-    .takesModelHint = true,
-    .programNames = false,
     .writtenBy = ExportKind::Halvic,
     .read = readHalvic,
 }};
@@ -130,27 +126,15 @@ const ExportFormat kExports[] = {{
     .exporter = exportRequested,
     .readsAs = &kInputs[0],
     .usage = "exports to a Halvic .FXB sound bank",
-    .usageMore = nullptr,
     .usagePlace = 3,
     .label = "Halvic FXB",
-    .echoesGroup = false,
 }};
 
 const Failure* const kFailures[] = {&kHalvicCut};
 
 } // namespace
 
-const ExportLayout kHalvicLayout{
-    .capacity = kImageProgramsWithoutCombis,
-    .takesRange = true,
-    .groups = 2,
-    .keepsNames = false,
-    .memoryImage = true,
-    .fill = imageFillProgram,
-    .held = heldByImage,
-    .steps = halvicSteps,
-    .use = imageUse,
-};
+const ExportLayout kHalvicLayout = imageLayout(halvicSteps);
 
 const FormatModule kHalvicModule{
     .readsUsage = kReadsUsage,

@@ -6,18 +6,6 @@
 
 namespace vornak {
 
-const ExportLayout kImageLayout{
-    .capacity = kImageProgramsWithoutCombis,
-    .takesRange = true,
-    .groups = 2,
-    .keepsNames = false,
-    .memoryImage = true,
-    .fill = imageFillProgram,
-    .held = heldByImage,
-    .steps = imageSteps,
-    .use = imageUse,
-};
-
 SlotUse imageUse(const PpgBank& bank, int first, int last) {
     const ImageSelection s = bank.imageSelection(first, last);
     const int slots = s.combis > 0 ? kImageProgramsWithCombis : kImageProgramsWithoutCombis;

@@ -10,8 +10,6 @@ namespace vornak {
 // shares: how its files hold a bank (kImageLayout), and the note on a memory
 // that may have been read as the wrong model.
 
-extern const ExportLayout kImageLayout;
-
 // The image's slots: 100, or 87 when the bank has combis; those storeImage
 // does not write stay zero.
 SlotUse imageUse(const PpgBank& bank, int first, int last);
@@ -21,6 +19,22 @@ PpgProgram heldByImage(const PpgProgram& program, int group);
 // times its scale; a value kept through another (a single flag, a mode
 // component) every value of its range.
 HeldSteps imageSteps(const Parameter& value);
+
+// The layout of a file that holds the image, and what `steps` says besides.
+constexpr ExportLayout imageLayout(HeldSteps (*steps)(const Parameter& value)) {
+    return {
+        .capacity = kImageProgramsWithoutCombis,
+        .takesRange = true,
+        .groups = 2,
+        .keepsNames = false,
+        .memoryImage = true,
+        .fill = imageFillProgram,
+        .held = heldByImage,
+        .steps = steps,
+        .use = imageUse,
+    };
+}
+inline constexpr ExportLayout kImageLayout = imageLayout(imageSteps);
 
 // Whether the image, as the bank was read from it, sets no bit that a PPG
 // memory leaves empty: none that a program's or combi's record holds beside

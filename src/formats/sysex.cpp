@@ -247,12 +247,6 @@ const char* const kReadsUsage[] = {"V8 SysEx files (.SYX)"};
 const InputFormat kInputs[] = {{
     .name = "V8 SysEx dump",
     .magic = kSysExHeader,
-    .fxb = FxbBank::None,
-    .fxId = 0,
-    .minimumSize = 0,
-    .recognises = nullptr,
-    .takesModelHint = true,
-    .programNames = false,
     .writtenBy = ExportKind::SysEx,
     .read = readSysEx,
 }};
@@ -266,10 +260,8 @@ const ExportFormat kExports[] = {{
     .exporter = exportRequested,
     .readsAs = &kInputs[0],
     .usage = "exports to a V8 .SYX file of given name",
-    .usageMore = nullptr,
     .usagePlace = 4,
     .label = "SysEx",
-    .echoesGroup = false,
 }};
 
 } // namespace
