@@ -89,7 +89,8 @@ void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
             check(got.programValues[row.index] == v, "2.V program value");
     }
     // SW: 0 stands for 3, so -1 comes back as 3.
-    if (g[kSwitch] != -1 && g[kSwitch] >= k2VLowestValue - 1 && g[kSwitch] <= 3) check(got.groups[0][kSwitch] == g[kSwitch], "2.V SW");
+    if (g[kSwitch] != -1 && g[kSwitch] >= k2VLowestValue - 1 && g[kSwitch] <= 3)
+        check(got.groups[0][kSwitch] == g[kSwitch], "2.V SW");
     bool modeCarried = true;
     for (int c = 0; c < 3; ++c) modeCarried = modeCarried && inRange(g[kModeComponent0 + c], k2VModeMax[static_cast<std::size_t>(c)]);
     if (modeCarried)
@@ -99,8 +100,8 @@ void check2VProgram(const PpgProgram& sent, const PpgProgram& got, int group) {
             if (flagParamIndices[table][b] == 0) continue;
             const bool on = ((g[kFlagByte1 + table] >> b) & 1) != 0;
             check(((got.groups[0][kFlagByte1 + table] >> b) & 1) == on, "2.V flag");
-            const std::int32_t single = g[flagBitTargets[table][b]];
-            if (on && single < 0 && single >= k2VLowestValue) check(got.groups[0][flagBitTargets[table][b]] == single, "2.V negative flag");
+            const std::int32_t target = flagBitTargets[table][b];
+            if (on && g[target] < 0 && g[target] >= k2VLowestValue) check(got.groups[0][target] == g[target], "2.V negative flag");
         }
     check(got.is2V, "2.V program flag");
 }

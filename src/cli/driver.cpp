@@ -47,7 +47,8 @@ void printUsage(std::FILE* out) {
                out);
     std::vector<const ExportFormat*> exports;
     for (const ExportFormat& format : exportFormats()) exports.push_back(&format);
-    std::sort(exports.begin(), exports.end(), [](const ExportFormat* a, const ExportFormat* b) { return a->usagePlace < b->usagePlace; });
+    std::sort(exports.begin(), exports.end(),
+              [](const ExportFormat* a, const ExportFormat* b) { return a->usagePlace < b->usagePlace; });
     for (const ExportFormat* format : exports) {
         std::fprintf(out, "/%cname ........ %s\n", format->switchLetter(), format->usage);
         if (format->usageMore != nullptr) std::fprintf(out, "                %s\n", format->usageMore);

@@ -31,7 +31,7 @@ constexpr std::int32_t k2VLittleEndianCountUpTo = 0x00010202;
 // of the program values they stand for (13..23).
 inline constexpr std::array<std::int32_t, kGlobalCount> k2VGlobalMax = [] {
     std::array<std::int32_t, kGlobalCount> max{};
-    for (int k = 0; k < kGlobalCount; ++k) max[static_cast<std::size_t>(k)] = kProgramParameters[static_cast<std::size_t>(kFirstGlobalValue + k)].max2V;
+    for (std::size_t k = 0; k < max.size(); ++k) max[k] = kProgramParameters[kFirstGlobalValue + k].max2V;
     return max;
 }();
 

@@ -211,7 +211,10 @@ std::vector<std::uint8_t> exportRequested(const PpgBank& bank, const ExportReque
     return Export(bank, r.rangeStart, r.rangeEnd);
 }
 
-const char* const kReadsUsage[] = {"Waveterm A files (.USR, created by PELTAX)", "Waveterm B files (.USR, created by PELTBX)"};
+const char* const kReadsUsage[] = {
+    "Waveterm A files (.USR, created by PELTAX)",
+    "Waveterm B files (.USR, created by PELTBX)",
+};
 
 const InputFormat kInputs[] = {
     {

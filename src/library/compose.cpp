@@ -128,8 +128,10 @@ void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSet
 }
 
 // The programs of the other slots whose own value a value held once for the
-// bank replaces, with their own values, in the listing's units.
-std::vector<RoundedValue> replacedBy(const BankWide& b, const PpgBank& bank, const std::vector<std::optional<ComposeSlot>>& slots) {
+// bank replaces: their own values, in the listing's units, and the one that
+// replaces them.
+std::vector<RoundedValue> replacedBy(const BankWide& b, const PpgBank& bank,
+                                     const std::vector<std::optional<ComposeSlot>>& slots) {
     std::vector<RoundedValue> replaced;
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const std::int32_t own = bank.programs[i].value(*b.value->row, kGroupA) + b.value->row->listingOffset;
@@ -203,20 +205,28 @@ ComposeResult compose(const ComposeRequest& request) {
         ConversionReport& report = result.report;
         PpgBank back(0, 0);
         report = reportConversion(*format, bank, result.bytes, 0, bank.programCount() - 1, request.group, {}, &back);
-        // The values set, as the file gives them back.
+        // The values set, as the file gives them back (the report says when a
+        // program does not come back).
+        const auto writtenBack = [&](int slot, ValuePart part, const ValueRange& value) -> std::optional<std::int32_t> {
+            if (slot >= back.programCount()) return std::nullopt;
+            return back.programs[static_cast<std::size_t>(slot)].value(*value.row, groupOf(part)) + value.row->listingOffset;
+        };
         for (const Edit& e : edits) {
-            if (e.slot >= back.programCount()) continue; // the report says the program does not come back
-            const std::int32_t written =
-                back.programs[static_cast<std::size_t>(e.slot)].value(*e.value->row, groupOf(e.part)) + e.value->row->listingOffset;
-            if (written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, written});
+            const std::optional<std::int32_t> written = writtenBack(e.slot, e.part, *e.value);
+            if (written && *written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, *written});
         }
         // The other programs' own values that one set for the bank replaced.
         for (std::size_t k = 0; k < bankWide.size(); ++k) {
             const BankWide& b = bankWide[k];
             if (replaced[k].empty()) continue;
-            for (const RoundedValue& r : replaced[k])
-                if (std::none_of(edits.begin(), edits.end(), [&](const Edit& e) { return e.slot == r.slot && e.value == b.value; }))
-                    result.rounded.push_back(r);
+            for (RoundedValue& r : replaced[k]) {
+                const std::optional<std::int32_t> written = writtenBack(r.slot, r.part, *b.value);
+                const bool ownEdit = std::any_of(edits.begin(), edits.end(),
+                                                 [&](const Edit& e) { return e.slot == r.slot && e.value == b.value; });
+                if (!written || ownEdit || *written == r.asked) continue;
+                r.written = *written;
+                result.rounded.push_back(r);
+            }
             report.dropped.push_back(cat({"the own ", b.value->label(), " of ", counted(replaced[k].size(), "program"), " (a ",
                                           format->name, " holds one ", b.value->label(), " for the whole bank: ", b.held,
                                           ", set on slot ", b.slot, ", reaches every program)"}));

@@ -52,7 +52,7 @@ constexpr int kDefaultRangeEnd = 255;
 // The bank's globals start as the default program's values 13..23.
 inline constexpr std::array<std::int32_t, kGlobalCount> kDefaultGlobals = [] {
     std::array<std::int32_t, kGlobalCount> globals{};
-    for (int k = 0; k < kGlobalCount; ++k) globals[static_cast<std::size_t>(k)] = kDefaultProgramValues[static_cast<std::size_t>(kFirstGlobalValue + k)];
+    for (std::size_t k = 0; k < globals.size(); ++k) globals[k] = kDefaultProgramValues[kFirstGlobalValue + k];
     return globals;
 }();
 
