@@ -7,7 +7,6 @@
 #include <new>
 
 #include "formats/fxb_file.h"
-#include "formats/text.h"
 #include "model/failure.h"
 
 namespace vornak {
@@ -124,7 +123,8 @@ void fields(Fields& f, Value (&values)[N]) {
     for (auto& v : values) f.field(v);
 }
 
-// Program and Combi: the object, const for writing.
+// The fields of a program and of a combi, in the order of their chunks; the
+// object is const where they are written.
 template <typename Fields, typename Program>
 void programFields(Program& program, Fields& f) {
     fields(f, program.programValues);
@@ -293,7 +293,8 @@ void streamCorvel(PpgProgram& program, CorvelStream& stream) {
     swapIfNeeded(chunk, kHeaderWords);
     const std::int32_t version = hostInt(chunk + kFxVersion);
     const std::int32_t params = hostInt(chunk + kNumParams);
-    if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || version > 2 || params < 1 || params > static_cast<std::int32_t>(kProgramFloats))
+    if (!isChunkOf(chunk, kFxCk, kCorvelChunkId) || version > 2 || params < 1 ||
+        params > static_cast<std::int32_t>(kProgramFloats))
         fail(kChunk);
     stream.read(chunk + kChunkStart, 4 * static_cast<std::size_t>(params - 1), kChunkRestCut);
     if (version == 1) moveFromOlderLayout(chunk + kBlockHeaderSize);

@@ -21,7 +21,6 @@ namespace vornak {
 // the engine walk it. Adding a format is a module and a row of that table.
 
 class FxbFile;
-struct ExportFormat;
 
 // ---- Exporting -----------------------------------------------------------
 
@@ -97,7 +96,9 @@ struct InputFormat {
     // its own (a disk image by its structure): such rows are asked before
     // the magics, and their test must refuse the files of every other
     // format. A row with neither takes any file of `minimumSize` bytes that
-    // no other row recognises.
+    // no other row recognises. A format whose files hold files of another (a
+    // disk image holding Waveterm A files) reads the one it takes out with
+    // that format's row, in a LoadInput of its own over those bytes.
     std::span<const std::uint8_t> magic = {};
     FxbBank fxb = FxbBank::None;
     std::uint32_t fxId = 0;

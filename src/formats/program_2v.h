@@ -120,8 +120,8 @@ private:
 // are written, in host order. Answers 412.
 int encode2V(const PpgProgram& program, std::uint8_t* block, int group, std::uint32_t fxVersion, bool writeHeader);
 
-// What a 2.V program holds of one group of a program: the group written by
-// the 2.V writer and read back by the 2.V reader (both groups alike).
+// What a 2.V program holds of one group of a program: the group as the 2.V
+// exporter writes it and the 2.V reader reads it back (both groups alike).
 PpgProgram heldBy2V(const PpgProgram& program, int group);
 
 } // namespace vornak

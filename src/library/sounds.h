@@ -34,8 +34,8 @@ std::string soundOf(const PpgProgram& program);
 // false for a text that is no sound.
 bool programOfSound(std::string_view sound, PpgProgram& program) noexcept;
 
-// What a 2.V bank keeps of a program when its group A or B is written: the
-// sound of the 2.V program the writer makes of it. A 2.V program keeps
+// What a 2.V bank keeps of a program when its group A or B is exported: the
+// sound of the 2.V program the exporter makes of it. A 2.V program keeps
 // itself either way, so a 2.V program written from group B of a program
 // has, for A, what that program has for B.
 std::string keptBy2V(const PpgProgram& program, int group);
