@@ -171,7 +171,6 @@ void noteStatusBytes(LoadInput& in, const SysExScan& scan, DumpLength length) {
               ". Of what comes before it, ", completeParts(in.bank, first / 2, cut), "."}));
 }
 
-
 // A dump's notes say what came through, in the layout the bank was read
 // with. The closing F7 stands after the 10,240 data bytes of a whole memory;
 // one elsewhere means the stream lost or gained bytes on the way, and the

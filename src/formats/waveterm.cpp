@@ -186,7 +186,6 @@ void readA(LoadInput& in) {
     noteTrailing(in, in.size - scan.bytesAfterRecords, "the last load record");
 }
 
-
 // A memory image that the model can carry whole is clean in one of the two
 // layouts, whatever the hint: a Wave 2.3 memory with no combi in use reads
 // as a Wave 2.2 memory without /2.3, and is still a program bank.
