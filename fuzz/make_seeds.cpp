@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         const std::uint8_t* chunk = halvic.chunkData();
         ok = save(dir + "/halvic_chunk.bin", std::vector<std::uint8_t>(chunk, chunk + halvic.chunkSize()));
     }
-    // A FLEX disk as a raw image (the smallest FLEX formats) and a smaller
+    // A FLEX disk as a raw image (the smallest disk FLEX formats) and a smaller
     // one as an ImageDisk file, whose second file loops and whose third has a
     // sector read with a data error.
     const std::vector<std::uint8_t> wavetermA = wavetermABytes(bank, 0, 255);

@@ -80,6 +80,8 @@ enum class DiskImageKind {
 // with at least the sectors of the smallest FLEX disk and the directory's
 // first sector on track 0, and its free chain must lie on the disk.
 DiskImageKind diskImageKind(std::span<const std::uint8_t> bytes);
+// Any of them, Teledisk included: such a file is read as a disk or refused,
+// never taken for a bank.
 inline bool looksLikeDiskImage(std::span<const std::uint8_t> bytes) { return diskImageKind(bytes) != DiskImageKind::None; }
 
 enum class FlexDiskFailure {
@@ -159,7 +161,7 @@ enum class FlexFileFailure {
 struct FlexFileRead {
     FlexFileFailure failure = FlexFileFailure::None;
     std::string words;             // the failure, or for a doubtful file its problem; in words
-    const FlexFile* file = nullptr; // the directory's entry, when there is one
+    const FlexFile* file = nullptr; // the directory's entry in the disk, when there is one
     std::vector<std::uint8_t> bytes; // the file as copied off the disk: 252 bytes a sector, in chain order
 };
 
