@@ -1,6 +1,6 @@
 // Writes the fuzzing seeds: the demo bank in every format and variant the
 // tool writes, a Waveterm B file with its header and name, a Wave 2.2 image,
-// and a Halvic chunk on its own.
+// a Halvic chunk on its own, and FLEX disks holding the Waveterm A file.
 //
 // Usage: make_fuzz_seeds <demo image> <output folder>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/input.h"
+#include "flex_image.h"
 #include "formats/corvel.h"
 #include "formats/fxb_file.h"
 #include "formats/halvic.h"
@@ -71,5 +72,18 @@ int main(int argc, char** argv) {
         const std::uint8_t* chunk = halvic.chunkData();
         ok = save(dir + "/halvic_chunk.bin", std::vector<std::uint8_t>(chunk, chunk + halvic.chunkSize()));
     }
+    // A FLEX disk as a raw image (the smallest disk FLEX formats) and a smaller
+    // one as an ImageDisk file, whose second file loops and whose third has a
+    // sector read with a data error.
+    const std::vector<std::uint8_t> wavetermA = wavetermABytes(bank, 0, 255);
+    test::FlexImage raw;
+    raw.addFile("D001.USR", wavetermA);
+    raw.addFile("D002.USR", usr, {.deleted = true});
+    test::FlexImage small({.tracks = 6});
+    small.addFile("D001.USR", wavetermA);
+    const auto loop = small.addFile("LOOP.USR", std::vector<std::uint8_t>(600, 0x55));
+    small.link(loop[2], loop[0]);
+    small.markDataError(small.addFile("D003.USR", usr)[1]);
+    ok = ok && save(dir + "/flex.dsk", raw.raw()) && save(dir + "/flex.imd", small.imageDisk());
     return ok ? 0 : 1;
 }

@@ -1,0 +1,22 @@
+// FLEX disk images, raw or ImageDisk: the System Information Record and the
+// directory read, every file's chain followed, every file read off the disk.
+
+#include <cstdlib>
+
+#include "formats/flex_disk.h"
+
+using namespace vornak;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FlexDiskRead read = readFlexDisk({data, size});
+    for (const FlexFile& f : read.disk.files) {
+        const FlexFileRead file = readFlexFile(read.disk, f.name);
+        // A file readable in the listing comes off the disk whole, 252 bytes
+        // a sector of its chain; a broken one not at all.
+        if (file.file == nullptr) std::abort();
+        const bool broken = file.file->state == FlexFileState::Broken;
+        if (broken != (file.failure == FlexFileFailure::BrokenChain)) std::abort();
+        if (!broken && file.bytes.size() != static_cast<std::size_t>(file.file->chainSectors) * kFlexSectorData) std::abort();
+    }
+    return 0;
+}
