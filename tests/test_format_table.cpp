@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 
+#include "flex_image.h"
+#include "formats/flex_disk_module.h"
 #include "formats/fxb_file.h"
 #include "library/failures.h"
 #include "library/format_table.h"
@@ -35,6 +37,9 @@ TEST(FormatTable, EveryRowIsWholeAndBelongsToOneModule) {
             EXPECT_EQ(ways, 1) << in.name;
             EXPECT_TRUE(!in.isFxb() || std::equal(in.magic.begin(), in.magic.end(), fxb::kMagic)) << in.name;
             EXPECT_TRUE(in.writtenBy == ExportKind::None || exportFormat(in.writtenBy) != nullptr) << in.name;
+            // A format whose files hold files is told by its structure,
+            // before any magic.
+            EXPECT_TRUE(in.takeOut == nullptr || in.recognises != nullptr) << in.name;
         }
         for (const ExportFormat& out : module->exports) {
             EXPECT_TRUE(exportsOf.emplace(&out, module).second);
@@ -80,4 +85,28 @@ TEST(FormatTable, EveryFailureIsOneRowOfTheTable) {
         EXPECT_TRUE(failure->exitCode != 0 || failure == &kSourceUnread);
     }
     EXPECT_TRUE(rows.count(&kBankNoMemory) && rows.count(&kFxbDamaged) && rows.count(&kNoInput));
+}
+
+// A disk image is a module of its own and one row, which holds files: read
+// as a whole it is no bank; a file on it, named, is read with its own row.
+TEST(FormatTable, ADiskImageIsARowThatHoldsFiles) {
+    ASSERT_EQ(kFlexDiskModule.inputs.size(), 1u);
+    const InputFormat& disk = kFlexDiskModule.inputs[0];
+    EXPECT_EQ(std::count(formatModules().begin(), formatModules().end(), &kFlexDiskModule), 1);
+    FlexImage image;
+    image.addFile("D001.USR", readFile(examplePath("demo23-a.usr")));
+    const Bytes raw = image.raw();
+    const Read whole = readBytes(raw);
+    EXPECT_EQ(whole.outcome.format, &disk);
+    EXPECT_EQ(whole.outcome.code, 1);
+    EXPECT_EQ(whole.outcome.reason, FailureReason::NotABank);
+
+    PpgBank bank = makeStartupBank();
+    const LoadOutcome member = loadBank(raw.data(), raw.size(), ModelHint::Wave22, bank, "d001.usr");
+    EXPECT_EQ(member.code, 0);
+    EXPECT_EQ(member.container, &disk);
+    ASSERT_NE(member.format, nullptr);
+    EXPECT_STREQ(member.format->name, "Waveterm A file");
+    EXPECT_EQ(member.writesAs, exportFormat(ExportKind::WavetermA));
+    EXPECT_EQ(bank.programCount(), 87) << "a Waveterm A file is read by what it holds, /2.2 or not";
 }

@@ -454,18 +454,23 @@ FlexFileRead readFlexFile(const FlexDisk& disk, std::string_view name) {
         read.words = "the disk holds no file named " + std::string(name);
         return read;
     }
-    read.file = &*found;
-    read.words = found->problem;
-    if (found->state == FlexFileState::Broken) {
+    return readFlexFile(disk, *found);
+}
+
+FlexFileRead readFlexFile(const FlexDisk& disk, const FlexFile& file) {
+    FlexFileRead read;
+    read.file = &file;
+    read.words = file.problem;
+    if (file.state == FlexFileState::Broken) {
         read.failure = FlexFileFailure::BrokenChain;
         return read;
     }
     // The walk of readFlexDisk found the chain whole: it ends after
     // chainSectors sectors, each on the disk and in the image.
     const FlexGeometry& g = disk.geometry;
-    read.bytes.reserve(static_cast<std::size_t>(found->chainSectors) * kFlexSectorData);
-    Address at{found->firstTrack, found->firstSector};
-    for (int n = 0; n < found->chainSectors; ++n) {
+    read.bytes.reserve(static_cast<std::size_t>(file.chainSectors) * kFlexSectorData);
+    Address at{file.firstTrack, file.firstSector};
+    for (int n = 0; n < file.chainSectors; ++n) {
         const std::uint32_t i = onDisk(g, at) ? indexOf(g, at) : kNone;
         if (i == kNone || i >= disk.sectorState.size() || !readable(disk.sectorState[i])) {
             read.failure = FlexFileFailure::BrokenChain;

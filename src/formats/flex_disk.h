@@ -168,5 +168,7 @@ struct FlexFileRead {
 // The file of that name ("NAME.EXT", letters of either case), as FLEX copies
 // it: every sector's bytes 4-255 in chain order.
 FlexFileRead readFlexFile(const FlexDisk& disk, std::string_view name);
+// The same for one of the disk's files (an entry of disk.files).
+FlexFileRead readFlexFile(const FlexDisk& disk, const FlexFile& file);
 
 } // namespace vornak

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/export_layout.h"
@@ -97,8 +98,9 @@ struct InputFormat {
     // the magics, and their test must refuse the files of every other
     // format. A row with neither takes any file of `minimumSize` bytes that
     // no other row recognises. A format whose files hold files of another (a
-    // disk image holding Waveterm A files) reads the one it takes out with
-    // that format's row, in a LoadInput of its own over those bytes.
+    // disk image holding Waveterm A files) takes out the one named
+    // (takeOut), which the loader then recognises and reads with its
+    // format's row, in a LoadInput of its own over those bytes.
     std::span<const std::uint8_t> magic = {};
     FxbBank fxb = FxbBank::None;
     std::uint32_t fxId = 0;
@@ -110,6 +112,13 @@ struct InputFormat {
     ExportKind writtenBy = ExportKind::None;
     // Fills the bank, adds notes, or throws the failure.
     void (*read)(LoadInput& input) = nullptr;
+    // A format whose files hold files: the file named `member` in it, as
+    // copied out, or the failure thrown when there is no such file or it
+    // cannot be read; `doubt` says why its bytes may not be the file's as
+    // written (empty when they are). Its `read` takes the file as a whole,
+    // which is not a bank.
+    std::vector<std::uint8_t> (*takeOut)(std::span<const std::uint8_t> bytes, std::string_view member,
+                                         std::string& doubt) = nullptr;
 
     bool isFxb() const { return fxb != FxbBank::None; }
     // Recognised by no header: what no other row takes.

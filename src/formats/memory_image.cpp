@@ -39,6 +39,10 @@ bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout) {
     return leavesEmptyClear(bank, image);
 }
 
+bool cleanInEitherLayout(const std::uint8_t* image) {
+    return leavesEmptyClear(image, ModelHint::Wave22) || leavesEmptyClear(image, ModelHint::Wave23);
+}
+
 void noteModelGuess(LoadInput& in, const std::uint8_t* image, ModelHint hint, bool takesSwitch) {
     if (hint != ModelHint::Detect || in.bank.combiCount() == 0 || leavesEmptyClear(in.bank, image) ||
         !leavesEmptyClear(image, ModelHint::Wave22))

@@ -43,6 +43,9 @@ inline constexpr ExportLayout kImageLayout = imageLayout(imageSteps);
 bool leavesEmptyClear(const PpgBank& bank, const std::uint8_t* image);
 // The same for the image read in the layout.
 bool leavesEmptyClear(const std::uint8_t* image, ModelHint layout);
+// Clean read in one layout or the other: a program memory of either model,
+// and not likely the bytes of some other kind of file.
+bool cleanInEitherLayout(const std::uint8_t* image);
 
 // Without a model switch one combi marked in use makes an image a Wave 2.3
 // memory, but a Wave 2.2 memory's programs 87 to 99 may hold 0x55 where a

@@ -192,7 +192,7 @@ void readA(LoadInput& in) {
 void readMemoryImage(LoadInput& in) {
     in.bank.loadImage(in.data, in.hint);
     noteModelGuess(in, in.data, in.hint);
-    const bool clean = leavesEmptyClear(in.data, ModelHint::Wave22) || leavesEmptyClear(in.data, ModelHint::Wave23);
+    const bool clean = cleanInEitherLayout(in.data);
     const std::size_t image = kBankImageSize;
     if (in.size != image || !clean) {
         const bool whole = in.size == image;

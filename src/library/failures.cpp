@@ -51,12 +51,16 @@ const Failure kUnexpected{R::Unexpected, 99, "",
 const Failure kBadRequest{R::BadRequest, 1, "{}", nullptr, nullptr};
 const Failure kSourceUnread{R::None, 0, "{}the bank{} cannot be read ({}).", nullptr, nullptr};
 const Failure kNoMemory{R::NoMemory, 1, "The file could not be made: there is not enough memory.", nullptr, nullptr};
+const Failure kHoldsNoFiles{R::NoInput, 1, "No input file: the file is not a disk image, so it holds no file named {}",
+                            "Only a disk image holds files to be named after its name and a slash; this file is not "
+                            "one, so it holds no file named {}.",
+                            nullptr};
 
 std::span<const Failure* const> failures() {
     static const std::vector<const Failure*> all = [] {
         std::vector<const Failure*> rows{&kNoInput,    &kTooLarge,  &kEmptyFile,    &kUnknownFormat, &kUnexpected,
                                          &kBadRequest, &kNoMemory,  &kSourceUnread, &kBankNoMemory,  &kFxbPreset,
-                                         &kFxbNeither, &kFxbDamaged};
+                                         &kFxbNeither, &kFxbDamaged, &kHoldsNoFiles};
         for (const FormatModule* module : formatModules()) rows.insert(rows.end(), module->failures.begin(), module->failures.end());
         return rows;
     }();

@@ -22,6 +22,7 @@ extern const Failure kUnexpected;    // anything else that escapes a reader
 extern const Failure kBadRequest;    // a bank to build, or a file to make, that cannot be made as asked (details: why)
 extern const Failure kSourceUnread;  // a bank to build from cannot be read (details: the slot, the bank's name, why)
 extern const Failure kNoMemory;      // no memory for the file to be made
+extern const Failure kHoldsNoFiles;  // a file named inside one that holds no files (details: the name)
 
 // Every failure: the library's, the model's and those of every format
 // module.

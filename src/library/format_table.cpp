@@ -5,6 +5,7 @@
 
 #include "formats/bank_2v.h"
 #include "formats/corvel.h"
+#include "formats/flex_disk_module.h"
 #include "formats/halvic.h"
 #include "formats/sysex.h"
 #include "formats/waveterm.h"
@@ -14,9 +15,9 @@ namespace vornak {
 namespace {
 
 // In the order of the usage text's lines for the formats read and of the
-// exports offered.
-const std::array<const FormatModule*, 5> kModules{
-    &kSysExModule, &kWavetermModule, &k2VModule, &kHalvicModule, &kCorvelModule,
+// exports offered; the disk images, which have neither, last.
+const std::array<const FormatModule*, 6> kModules{
+    &kSysExModule, &kWavetermModule, &k2VModule, &kHalvicModule, &kCorvelModule, &kFlexDiskModule,
 };
 
 constexpr std::array<ModelName, 2> kModelNames{{

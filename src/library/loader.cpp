@@ -24,11 +24,17 @@ bool claims(const InputFormat& row, const FxbFile& file, bool byIdentifier) {
     return row.fxb == FxbBank::Any || (row.fxb == FxbBank::Chunk) == file.isChunkBank;
 }
 
+// The row whose test of its own recognises the input, or nullptr.
+const InputFormat* recognisedByTest(const LoadInput& in) {
+    for (const InputFormat& f : inputFormats())
+        if (f.recognises != nullptr && f.recognises({in.data, in.size})) return &f;
+    return nullptr;
+}
+
 // Recognises the format by the table and returns its row, or nullptr.
 const InputFormat* recognise(LoadInput& in, FxbFile& file, LoadOutcome& outcome) {
+    if (const InputFormat* tested = recognisedByTest(in)) return tested;
     const auto rows = inputFormats();
-    for (const InputFormat& f : rows)
-        if (f.recognises != nullptr && f.recognises({in.data, in.size})) return &f;
     const InputFormat* magicOf = nullptr;
     for (const InputFormat& f : rows)
         if (magicOf == nullptr && !f.magic.empty() && startsWith(in, f.magic)) magicOf = &f;
@@ -46,8 +52,28 @@ const InputFormat* recognise(LoadInput& in, FxbFile& file, LoadOutcome& outcome)
     return nullptr;
 }
 
-// Recognises the format and reads it; failures are thrown.
-void readInput(LoadInput& in, LoadOutcome& outcome) {
+void readInput(LoadInput& in, LoadOutcome& outcome, std::string_view member);
+
+// The file named `member` in the input (a disk image), read as an input of
+// its own in a buffer of the loader's layout. A file that may not be as
+// written makes the bank one not to be trusted.
+void readMember(LoadInput& in, LoadOutcome& outcome, std::string_view member) {
+    const InputFormat* format = recognisedByTest(in);
+    if (format == nullptr || format->takeOut == nullptr) fail(kHoldsNoFiles, {std::string(member)});
+    outcome.container = format;
+    std::string doubt;
+    std::vector<std::uint8_t> bytes = format->takeOut({in.data, in.size}, member, doubt);
+    const std::size_t size = bytes.size();
+    bytes.resize(std::max(size + kLoadSpareBytes, kLoadCapacity));
+    LoadInput taken{bytes.data(), size, in.hint, in.bank, in.notes, in.namesCut, in.damage, in.untrusted};
+    readInput(taken, outcome, {});
+    if (!doubt.empty()) distrust(taken, Damage::Damaged, 0, in.bank.programCount());
+}
+
+// Recognises the format and reads it, or the file named in it; failures are
+// thrown.
+void readInput(LoadInput& in, LoadOutcome& outcome, std::string_view member) {
+    if (!member.empty()) return readMember(in, outcome, member);
     FxbFile file;
     const InputFormat* format = recognise(in, file, outcome);
     if (format == nullptr && in.size == 0) fail(kEmptyFile);
@@ -73,11 +99,11 @@ void takeFailure(LoadOutcome& outcome, const CodeError& error) {
 
 } // namespace
 
-LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
+LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank, std::string_view member) {
     LoadOutcome outcome;
     LoadInput input{data, size, hint, bank, outcome.notes, outcome.namesCut, outcome.damage, outcome.untrusted};
     try {
-        readInput(input, outcome);
+        readInput(input, outcome, member);
         std::vector<int>& untrusted = outcome.untrusted;
         std::sort(untrusted.begin(), untrusted.end());
         untrusted.erase(std::unique(untrusted.begin(), untrusted.end()), untrusted.end());
@@ -101,13 +127,13 @@ LoadOutcome failedLoad(const Failure& failure) {
     return outcome;
 }
 
-LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank) {
+LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank, std::string_view member) {
     const std::size_t total = std::max(size + kLoadSpareBytes, kLoadCapacity);
     const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[total]);
     if (!buffer) return failedLoad(kTooLarge);
     if (size != 0) std::copy_n(data, size, buffer.get());
     std::fill(buffer.get() + size, buffer.get() + total, std::uint8_t{0});
-    return loadBuffer(buffer.get(), size, hint, bank);
+    return loadBuffer(buffer.get(), size, hint, bank, member);
 }
 
 } // namespace vornak

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/notes.h"
@@ -18,6 +19,7 @@ struct LoadOutcome {
     std::string message;                   // the tool's message line, without its line break; "" when none
     std::string explanation;               // a failure in plain words, with what to try
     const InputFormat* format = nullptr;   // the format recognised; none for an unknown one
+    const InputFormat* container = nullptr; // the disk image the file was taken out of, when one was named
     bool fxbContainer = false;             // it starts like an FXB file (the format, when it has one, is a plug-in's)
     FailureReason reason = FailureReason::None;
     std::vector<LoadNote> notes;           // for a bank that loaded
@@ -42,12 +44,16 @@ constexpr std::size_t kLoadCapacity = kBankImageSize;
 
 // Recognises the format of the bytes in such a buffer by their first bytes
 // and has that format's reader fill the bank. The buffer's bytes may be
-// changed (a SysEx dump is decoded in place). Prints nothing.
-LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank);
+// changed (a SysEx dump is decoded in place). With a `member` ("NAME.EXT"),
+// the bytes are a disk image and the file of that name on it is read, as
+// the file copied off the disk would be. Prints nothing.
+LoadOutcome loadBuffer(std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank,
+                       std::string_view member = {});
 
 // The same for bytes anywhere: they are copied into such a buffer first; the
 // caller's stay as they are.
-LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank);
+LoadOutcome loadBank(const std::uint8_t* data, std::size_t size, ModelHint hint, PpgBank& bank,
+                     std::string_view member = {});
 
 // What a failure to load gives, as the table of failures answers it: for
 // an input that could not be read whole, kNoInput (it cannot be opened or
