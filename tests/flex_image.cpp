@@ -22,6 +22,22 @@ void putAddress(std::uint8_t* p, FlexAddress a) {
 
 } // namespace
 
+std::vector<std::uint8_t> asCopied(std::vector<std::uint8_t> bytes) {
+    bytes.resize(std::max<std::size_t>(1, (bytes.size() + 251) / 252) * 252, 0);
+    return bytes;
+}
+
+std::vector<std::uint8_t> telediskHeader() {
+    std::vector<std::uint8_t> td0 = {'T', 'D', 0, 0x5A, 0x15, 0x02, 0x01, 0x00, 0x00, 0x01};
+    std::uint16_t crc = 0;
+    for (std::uint8_t b : td0)
+        for (int bit = 7; bit >= 0; --bit)
+            crc = static_cast<std::uint16_t>(((crc >> 15) ^ ((b >> bit) & 1)) != 0 ? (crc << 1) ^ 0xA097 : crc << 1);
+    td0.push_back(static_cast<std::uint8_t>(crc));
+    td0.push_back(static_cast<std::uint8_t>(crc >> 8));
+    return td0;
+}
+
 FlexImage::FlexImage(const FlexLayout& layout)
     : layout_(layout), bytes_(static_cast<std::size_t>(layout.tracks * sectorsPerTrack()) * kSector),
       nextFree_(static_cast<std::size_t>(sectorsPerTrack())) {

@@ -37,6 +37,15 @@ struct FlexEntryOptions {
     bool deleted = false;     // bit 7 of the name's first byte; the sectors stay written
 };
 
+// What FLEX copies off a disk for a file written with these bytes: whole
+// sectors of 252 bytes, the last padded with zeros as written.
+std::vector<std::uint8_t> asCopied(std::vector<std::uint8_t> bytes);
+
+// A Teledisk header: "TD", sequence 0, check sequence, version, data rate,
+// drive type, stepping, allocation flag, sides, then the CRC-16 (polynomial
+// A097, preset 0) of its first ten bytes, low byte first.
+std::vector<std::uint8_t> telediskHeader();
+
 class FlexImage {
 public:
     explicit FlexImage(const FlexLayout& layout = {});

@@ -27,12 +27,6 @@ Bytes fileBytes(std::size_t n, unsigned seed) {
     return b;
 }
 
-// What FLEX copies off the disk: whole sectors, the last padded as written.
-Bytes asCopied(Bytes b) {
-    b.resize(std::max<std::size_t>(1, (b.size() + 251) / 252) * 252, 0);
-    return b;
-}
-
 FlexDisk readDisk(const Bytes& image) {
     FlexDiskRead read = readFlexDisk(image);
     EXPECT_EQ(read.failure, FlexDiskFailure::None) << read.words;
@@ -238,14 +232,7 @@ TEST(FlexDisk, NoBankFileIsTakenForADisk) {
 }
 
 TEST(FlexDisk, OtherDiskImagesAreRefusedInWords) {
-    // A Teledisk header: "TD", sequence 0, ..., then the CRC-16 (polynomial
-    // A097, preset 0) of its first ten bytes, low byte first.
-    Bytes td0 = {'T', 'D', 0, 0x5A, 0x15, 0x02, 0x01, 0x00, 0x00, 0x01};
-    std::uint16_t crc = 0;
-    for (std::uint8_t b : td0)
-        for (int bit = 7; bit >= 0; --bit) crc = static_cast<std::uint16_t>(((crc >> 15) ^ ((b >> bit) & 1)) != 0 ? (crc << 1) ^ 0xA097 : crc << 1);
-    td0.push_back(static_cast<std::uint8_t>(crc));
-    td0.push_back(static_cast<std::uint8_t>(crc >> 8));
+    Bytes td0 = telediskHeader();
     td0.resize(6000, 0x20);
     EXPECT_EQ(diskImageKind(td0), DiskImageKind::Teledisk);
     EXPECT_EQ(readFlexDisk(td0).failure, FlexDiskFailure::Teledisk);

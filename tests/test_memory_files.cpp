@@ -13,6 +13,7 @@
 #include <map>
 
 #include "cli/driver.h"
+#include "flex_image.h"
 #include "io/memory_files.h"
 #include "library/loader.h"
 #include "test_support.h"
@@ -86,9 +87,16 @@ Outcome onSystem(const std::vector<std::string>& args, const Files& inputs) {
     return o;
 }
 
+// A FLEX disk holding the demo bank as a Waveterm A file.
+Bytes demoDisk() {
+    test::FlexImage disk;
+    disk.addFile("D001.USR", test::readFile(test::examplePath("demo23-a.usr")));
+    return disk.raw();
+}
+
 TEST(MemoryFiles, RunsAsInAFolderOfTheSystem) {
     const Bytes dump = test::readFile(test::demoBankPath());
-    const Files inputs{{"in.syx", dump}, {"sub/x", dump}};
+    const Files inputs{{"in.syx", dump}, {"sub/x", dump}, {"sub/disk.dsk", demoDisk()}};
     const std::vector<std::vector<std::string>> runs{
         {"/Sout.syx", "in.syx"},       {"/Wout.crv", "-L", "sub/x"},      {"/S./sub/../out.syx", "in.syx"},
         {"/Ssub/new.syx", "./in.syx"}, {"/Oin.syx", "in.syx"},            {"/Sin.syx/", "in.syx"},
@@ -97,6 +105,8 @@ TEST(MemoryFiles, RunsAsInAFolderOfTheSystem) {
         {"in.syx/"},                   {"sub/./x"},                       {"sub//x"},
         {"sub/x/."},                   {"sub"},                           {"missing.syx"},
         {"-v", std::string(300, 'y')}, {"sub/../in.syx"},
+        {"sub/disk.dsk"},              {"/Sout.syx", "sub/disk.dsk/d001.usr"}, {"sub/disk.dsk/NONE.USR"},
+        {"/Ssub", "sub/disk.dsk"},     {"sub/disk.dsk/."},                {"in.syx/D001.USR"},
     };
     for (const auto& args : runs) {
         std::string label;
@@ -107,6 +117,18 @@ TEST(MemoryFiles, RunsAsInAFolderOfTheSystem) {
         EXPECT_EQ(memory.out, system.out) << label;
         EXPECT_EQ(memory.written, system.written) << label;
     }
+}
+
+// A file on a disk image is read through the memory files as the file
+// copied off the disk.
+TEST(MemoryFiles, ReadsAFileOnADiskImage) {
+    const Outcome fromDisk = inMemory({"/Sout.syx", "disk.dsk/D001.USR"}, {{"disk.dsk", demoDisk()}});
+    const Outcome fromFile =
+        inMemory({"/Sout.syx", "D001.USR"}, {{"D001.USR", test::asCopied(test::readFile(test::examplePath("demo23-a.usr")))}});
+    EXPECT_EQ(fromDisk.code, 0);
+    EXPECT_EQ(fromDisk.out, fromFile.out);
+    ASSERT_EQ(fromDisk.written.count("out.syx"), 1u);
+    EXPECT_EQ(fromDisk.written, fromFile.written);
 }
 
 } // namespace

@@ -68,7 +68,7 @@ int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inpu
               std::FILE* out) {
     std::fputs(kBanner, out);
     const ParsedCommandLine parsed =
-        parseCommandLine(argc, argv, [&files](const std::string& path) { return files.exists(path); });
+        parseCommandLine(argc, argv, [&files](const std::string& path) { return inputExists(files, path); });
     const Settings& s = parsed.settings;
     switch (parsed.outcome) {
     case ParseOutcome::Usage:
@@ -87,8 +87,11 @@ int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inpu
     }
     if (s.verbose) printEcho(s, out);
 
-    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank, inputLimit, files, out);
-    if (loaded != 0) return loaded;
+    // A whole disk image is listed, unless an export asks for a bank.
+    bool listedDisk = false;
+    const int loaded = loadInputFile(s.files.front().c_str(), s.modelHint, bank, inputLimit, files, out,
+                                     s.exportKind == ExportKind::None ? &listedDisk : nullptr);
+    if (loaded != 0 || listedDisk) return loaded;
     if (s.listMode == ListMode::On) printListing(bank, s.rangeStart, s.rangeEnd, out);
 
     const ExportFormat* format = exportFormat(s.exportKind);

@@ -241,4 +241,19 @@ int writeExport(FileAccess& files, const char* path, std::vector<std::uint8_t> b
     return !bytes.empty() && files.write(path, std::move(bytes)) ? 0 : 1;
 }
 
+InputPath splitInputPath(const FileAccess& files, const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0 || files.exists(path)) return {path, {}};
+    std::string file = path.substr(0, slash);
+    std::string member = path.substr(slash + 1);
+    // "a/" is a folder "a" or nothing; a file is a file without the slash.
+    if (member.empty() || member == "." || member == ".." || !files.exists(file) || files.exists(file + "/"))
+        return {path, {}};
+    return {std::move(file), std::move(member)};
+}
+
+bool inputExists(const FileAccess& files, const std::string& path) {
+    return files.exists(path) || !splitInputPath(files, path).member.empty();
+}
+
 } // namespace vornak

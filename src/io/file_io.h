@@ -75,6 +75,18 @@ public:
 
 FileAccess& systemFiles();
 
+// An input path that names a file inside another, as a file on a disk image
+// ("disk.dsk/D001.USR"): nothing of that name exists, and the part before its
+// last slash names a file, not a folder. The file that holds it and the name
+// within it; any other path is the file itself, with no member.
+struct InputPath {
+    std::string file;
+    std::string member;
+};
+InputPath splitInputPath(const FileAccess& files, const std::string& path);
+// Whether the path names something that exists, or a file inside one that does.
+bool inputExists(const FileAccess& files, const std::string& path);
+
 // writeExport through `files`.
 int writeExport(FileAccess& files, const char* path, std::vector<std::uint8_t> bytes);
 
