@@ -1,9 +1,13 @@
 // FLEX disk images, raw or ImageDisk: the System Information Record and the
-// directory read, every file's chain followed, every file read off the disk.
+// directory read, every file's chain followed, every file read off the disk;
+// then the disk as the tool lists it (every file loaded, bounded) and its
+// first file read by name through the loader.
 
 #include <cstdlib>
 
 #include "formats/flex_disk.h"
+#include "library/disk.h"
+#include "library/loader.h"
 
 using namespace vornak;
 
@@ -17,6 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool broken = file.file->state == FlexFileState::Broken;
         if (broken != (file.failure == FlexFileFailure::BrokenChain)) std::abort();
         if (!broken && file.bytes.size() != static_cast<std::size_t>(file.file->chainSectors) * kFlexSectorData) std::abort();
+    }
+    const DiskReport report = readDisk({data, size});
+    if (report.ok() != (read.failure == FlexDiskFailure::None) || report.files.size() != read.disk.files.size()) std::abort();
+    if (!read.disk.files.empty()) {
+        PpgBank bank(87, 20);
+        (void)loadBank(data, size, ModelHint::Detect, bank, read.disk.files.front().name);
     }
     return 0;
 }
