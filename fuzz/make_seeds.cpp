@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     // A FLEX disk as a raw image (the smallest disk FLEX formats) and a smaller
     // one as an ImageDisk file, whose second file loops and whose third has a
     // sector read with a data error.
-    const std::vector<std::uint8_t> wavetermA = wavetermABytes(bank, 0, 255);
+    const std::vector<std::uint8_t> wavetermA = exportWavetermA(bank, 0, 255);
     test::FlexImage raw;
     raw.addFile("D001.USR", wavetermA);
     raw.addFile("D002.USR", usr, {.deleted = true});
