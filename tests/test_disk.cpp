@@ -123,16 +123,11 @@ TEST(DiskTool, WhatCannotBeReadIsRefusedInWordsWithTheToolsCodes) {
     EXPECT_EQ(withoutBanner(r.out), "No input file: LOOP.USR cannot be read off the disk: its chain of sectors "
                                     "returns to track 11 sector 8 after 4 sectors\n");
     // An export needs a bank: the whole disk is refused and nothing written.
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"/S" + tmp.path("out.syx")},
-                                                 std::vector<std::string>{"/L", "/W" + tmp.path("out.syx")}}) {
-        std::vector<std::string> withDisk = args;
-        withDisk.push_back(tmp.path("disk.dsk"));
-        r = runTool(withDisk);
-        EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(withoutBanner(r.out), "A disk image holds files, not a bank: name one after the image's name and "
-                                        "a slash (disk.dsk/NAME.USR)\n");
-        EXPECT_FALSE(std::filesystem::exists(tmp.path("out.syx")));
-    }
+    r = runTool({"/L", "/W" + tmp.path("out.crv"), tmp.path("disk.dsk")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(withoutBanner(r.out), "A disk image holds files, not a bank: name one after the image's name and a "
+                                    "slash (disk.dsk/NAME.USR)\n");
+    EXPECT_FALSE(std::filesystem::exists(tmp.path("out.crv")));
     // A file that is no disk holds no files; a damaged ImageDisk file and a
     // Teledisk file are refused as disks.
     r = runTool({examplePath("demo23.syx") + "/D001.USR"});
