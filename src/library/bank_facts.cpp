@@ -26,6 +26,13 @@ std::vector<std::string> shown(const std::vector<const ListedValue*>& values, co
     return texts;
 }
 
+std::vector<std::int64_t> numbers(const std::vector<const ListedValue*>& values, const std::int32_t* source) {
+    std::vector<std::int64_t> listed;
+    listed.reserve(values.size());
+    for (const ListedValue* value : values) listed.push_back(std::int64_t{source[value->index]} + value->offset);
+    return listed;
+}
+
 } // namespace
 
 const std::vector<const ListedValue*>& listedProgramValues() {
@@ -90,6 +97,11 @@ FillSounds fillSounds(const OutputKind& output) {
 ShownValues shownValues(const PpgProgram& program) {
     return {shown(listedProgramValues(), program.programValues), shown(listedGroupValues(), program.groups[0]),
             shown(listedGroupValues(), program.groups[1])};
+}
+
+ListedNumbers listedNumbers(const PpgProgram& program) {
+    return {numbers(listedProgramValues(), program.programValues), numbers(listedGroupValues(), program.groups[0]),
+            numbers(listedGroupValues(), program.groups[1])};
 }
 
 } // namespace vornak
