@@ -1,6 +1,10 @@
-// Vornak's engine for node: web/vornak.mjs, whose engines in workers run in
-// node's worker threads. The package's "node" condition names this file, so
-// that bundles for browsers never meet a node module.
+// Vornak's engine for node, whose engines in workers run in worker threads: lists PPG Wave banks and converts them between formats,
+// with the same code and the same results as the vornak command-line tool.
+// Made by web/build.mjs from web/engine/; the types and their documentation
+// are web/vornak.d.ts.
+// Vornak's engine for node (web/vornak-node.mjs, the package's "node"
+// condition): the module, whose engines in workers run in node's worker
+// threads, so that bundles for browsers never meet a node module.
 import { Worker } from 'node:worker_threads';
 
 import { createVornakWorker as createWithWorker, vornakWorkerScript } from './vornak.mjs';
@@ -8,12 +12,8 @@ import { createVornakWorker as createWithWorker, vornakWorkerScript } from './vo
 export * from './vornak.mjs';
 export { default } from './vornak.mjs';
 
-/**
- * Creates an engine that runs in a worker thread: the same functions as
- * createVornak's, answering promises. See web/vornak.mjs.
- * @param {import('./vornak').VornakWorkerOptions} [options]
- * @returns {Promise<import('./vornak').VornakWorker>}
- */
+// An engine that runs in a worker thread: the same functions as
+// createVornak's, answering promises.
 export function createVornakWorker(options) {
   return createWithWorker(options, () => new Worker(vornakWorkerScript, { eval: true }));
 }

@@ -23,7 +23,7 @@ import {
   addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, inCollection, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
-import { version } from '../vornak.mjs';
+import { version } from '../engine/version.js';
 import { openWrite, setUpWriteView } from './write-view.js';
 
 const $ = (id) => document.getElementById(id);
