@@ -81,7 +81,7 @@ const heading = (what) => [
 const replacing = (made) => ({
   name: 'replacing',
   setup(bundler) {
-    bundler.onResolve({ filter: /^\.\/(wasm-default|worker-code|glue)\.js$/ }, ({ path, importer, namespace }) => (
+    bundler.onResolve({ filter: /^\.\/(wasm-default|worker-code)\.js$/ }, ({ path, importer, namespace }) => (
       (namespace === 'made' || importer.startsWith(enginePath(''))) && made[path.slice(2)] !== undefined
         ? { path: path.slice(2), namespace: 'made' } : undefined));
     bundler.onLoad({ filter: /.*/, namespace: 'made' }, ({ path }) => ({ contents: made[path], loader: 'js', resolveDir: enginePath('') }));
@@ -98,10 +98,10 @@ const bundle = async (entry, options) => (await build({
   ...options,
 })).outputFiles[0].text;
 
-// Every output, by its name in web/, made from the sources; the engine's
-// WebAssembly and glue web/vornak.wasm and web/engine/glue.js unless others
-// are given (engineFiles).
-export async function makeOutputs({ 'vornak.wasm': wasm = readFileSync(new URL('vornak.wasm', here)), 'engine/glue.js': glue } = {}) {
+// Every output, by its name in web/, made from the sources (the engine's
+// glue and WebAssembly as web/engine/glue.js and web/vornak.wasm hold them).
+export async function makeOutputs() {
+  const wasm = readFileSync(new URL('vornak.wasm', here));
   // The WebAssembly, gzipped (it is most of the page's weight; the engine
   // inflates it with the platform's DecompressionStream), the same bytes
   // every time (no file name or time in the header), so that the check
@@ -116,10 +116,9 @@ export async function makeOutputs({ 'vornak.wasm': wasm = readFileSync(new URL('
   const workerCode = await bundle('engine/worker-script.js', {
     format: 'iife',
     minify: true,
-    plugins: [replacing({ 'wasm-default.js': inflating('vornakWasmGzipBase64'), 'glue.js': glue })],
+    plugins: [replacing({ 'wasm-default.js': inflating('vornakWasmGzipBase64') })],
   });
   const inline = replacing({
-    'glue.js': glue,
     'wasm-default.js': `export const wasmGzipBase64 = "${base64}";\n${inflating('wasmGzipBase64')}`,
     'worker-code.js': `import { wasmGzipBase64 } from './wasm-default.js';\nexport const vornakWorkerScript = /* @__PURE__ */ (() => ` +
       `\`var vornakWasmGzipBase64 = "\${wasmGzipBase64}";\\n\` + ${JSON.stringify(workerCode)})();\n`,
@@ -190,19 +189,22 @@ async function main(args) {
   };
   const versions = checkVersions();
   if (versions) fail(versions);
-  const outputs = at >= 0 ? engineFiles(args[at + 1]) : {};
-  Object.assign(outputs, await makeOutputs(outputs));
-  for (const [name, content] of Object.entries(outputs)) {
-    const path = new URL(name, here);
-    const same = existsSync(path) && Buffer.from(content).equals(readFileSync(path));
-    if (!check) {
-      if (!same) writeFileSync(path, content);
-      console.log(`web/${name}: ${Buffer.byteLength(content)} bytes`);
-    } else if (!same) {
-      console.error(`web/${name} is not what the sources make: run scripts/build-web and commit the result`);
-      process.exitCode = 1;
+  // The engine's files first: the bundles are made from them.
+  const compare = (outputs) => {
+    for (const [name, content] of Object.entries(outputs)) {
+      const path = new URL(name, here);
+      const same = existsSync(path) && Buffer.from(content).equals(readFileSync(path));
+      if (!check) {
+        if (!same) writeFileSync(path, content);
+        console.log(`web/${name}: ${Buffer.byteLength(content)} bytes`);
+      } else if (!same) {
+        console.error(`web/${name} is not what the sources make: run scripts/build-web and commit the result`);
+        process.exitCode = 1;
+      }
     }
-  }
+  };
+  if (at >= 0) compare(engineFiles(args[at + 1]));
+  compare(await makeOutputs());
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) await main(process.argv.slice(2));

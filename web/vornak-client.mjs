@@ -79,33 +79,36 @@ var isPlain = (value) => {
   return prototype === Object.prototype || prototype === null;
 };
 function requestText(what, request) {
-  const paths = /* @__PURE__ */ new Map();
-  const cannot = (where, value) => refuse(`${where} is ${show(value)}, which a request cannot hold (text, numbers, true, false, null, lists and plain objects)`);
+  const within = /* @__PURE__ */ new Map();
+  const place = (holder, key) => {
+    if (!within.has(holder)) return what;
+    const [outer, at] = within.get(holder);
+    return Array.isArray(holder) ? `entry ${key} of ${place(outer, at)}` : `${key} in ${place(outer, at)}`;
+  };
+  const cannot = (holder, key, value) => refuse(`${place(holder, key)} is ${show(value)}, which a request cannot hold (text, numbers, true, false, null, lists and plain objects)`);
   const check = function check2(key, value) {
-    const holder = paths.get(this);
-    const where = holder === void 0 ? what : Array.isArray(this) ? `entry ${key} of ${holder}` : `${key} in ${holder}`;
     const original = this[key];
     switch (typeof original) {
       case "undefined":
-        if (Array.isArray(this)) refuse(`${where} is none: a list holds values or null, not undefined or holes`);
+        if (Array.isArray(this)) refuse(`${place(this, key)} is none: a list holds values or null, not undefined or holes`);
         return void 0;
       case "string":
-        if (loneSurrogate.test(original)) refuse(`${where} holds half of a surrogate pair: ${show(original)}`);
+        if (loneSurrogate.test(original)) refuse(`${place(this, key)} holds half of a surrogate pair: ${show(original)}`);
         return value;
       case "number":
-        if (!Number.isFinite(original)) refuse(`${where} must be a finite number, not ${original}`);
+        if (!Number.isFinite(original)) refuse(`${place(this, key)} must be a finite number, not ${original}`);
         return value;
       case "boolean":
         return value;
       case "object":
         if (original === null) return null;
         if (Array.isArray(original) || isPlain(original)) {
-          paths.set(original, where);
+          within.set(original, [this, key]);
           return value;
         }
-        return cannot(where, original);
+        return cannot(this, key, original);
       default:
-        return cannot(where, original);
+        return cannot(this, key, original);
     }
   };
   try {

@@ -222,9 +222,11 @@ const char* vornak_compose(const char* request, std::size_t length) {
 // "distance":0.0317},...].
 const char* vornak_similar(const char* request, std::size_t length) {
     static SoundIndex index;
-    return serve(request, length, [](const Json& r, std::vector<FileBytes>&) {
+    // The sounds handed over are this call's, whether it is refused or not.
+    const std::string sounds = takeText();
+    return serve(request, length, [&sounds](const Json& r, std::vector<FileBytes>&) {
         const SimilarRequest asked = similarRequest(r);
-        if (!asked.keptSounds) index.assign(takeText());
+        if (!asked.keptSounds) index.assign(sounds);
         Json found = Json::array();
         for (const Neighbour& n : index.nearest(asked.sound, asked.count)) {
             char distance[32];
