@@ -11,7 +11,7 @@
 // Usage: node scripts/measure-edit.mjs [rounds] [page]   (after scripts/build-web;
 // the page is web/vornak.html unless another is named, to compare)
 import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 
 import { launchChromium } from './chromium.mjs';
 
@@ -24,13 +24,13 @@ const page = await browser.newPage({ viewport: { width: 1280, height: 900 } });
 // Every request the page sends to its engine's workers, counted.
 await page.addInitScript(() => {
   const post = Worker.prototype.postMessage;
-  window.vornakCalls = 0;
+  window.vornakCalls = [];
   Worker.prototype.postMessage = function counted(message, ...rest) {
-    if (message && typeof message.call === 'string') { window.vornakCalls += 1; (window.vornakNames ??= []).push(message.call); }
+    if (message && typeof message.call === 'string') window.vornakCalls.push(message.call);
     return post.call(this, message, ...rest);
   };
 });
-await page.goto(`file://${process.argv[3] || join(root, 'web/vornak.html')}`);
+await page.goto(`file://${resolve(process.argv[3] || join(root, 'web/vornak.html'))}`);
 await page.getByText('Ready.').waitFor();
 await page.locator('#file-input').setInputFiles({ name: 'demo23.syx', mimeType: 'application/octet-stream', buffer: bank });
 await page.getByRole('status').filter({ hasText: / read/ }).waitFor();
@@ -93,7 +93,7 @@ const soundShown = (n) => page.evaluate(async (n) => {
   const calls = [];
   for (let i = 1; i <= n; i++) {
     const before = document.querySelector('#program-view .sound');
-    const called = window.vornakCalls;
+    const called = window.vornakCalls.length;
     const t0 = performance.now();
     field.stepDown();
     field.dispatchEvent(new Event('change', { bubbles: true }));
@@ -102,7 +102,7 @@ const soundShown = (n) => page.evaluate(async (n) => {
       check();
     });
     times.push(performance.now() - t0);
-    calls.push(window.vornakCalls - called);
+    calls.push(window.vornakCalls.slice(called).join(', '));
   }
   return { times, calls };
 }, n);
@@ -119,5 +119,5 @@ for (const what of ['nothing', 'value', 'blend']) {
 }
 const shown = await soundShown(15);
 line('the sound of the edited program shown', shown.times);
-console.log(`engine calls for each value changed: ${[...new Set(shown.calls)].join(', ')}`, await page.evaluate(() => window.vornakNames.slice(-6)));
+console.log(`engine calls for each value changed: ${[...new Set(shown.calls)].join('; ')}`);
 await browser.close();
