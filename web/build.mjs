@@ -128,8 +128,7 @@ export async function makeOutputs() {
   // the client of an engine in a worker; its node entry beside it.
   const module = heading('Vornak\'s engine, an ES module with the WebAssembly inside') +
     await bundle('engine/module.js', { plugins: [inline] });
-  const node = heading('Vornak\'s engine for node, whose engines in workers run in worker threads') +
-    read('engine/node.js').replaceAll("'./module.js'", "'./vornak.mjs'");
+  const node = `${read('engine/node.js').replaceAll("'./module.js'", "'./vornak.mjs'")}// Made by web/build.mjs from web/engine/node.js.\n`;
   // The client alone, for pages that run the engine only in a worker.
   const client = heading('The client of Vornak\'s engine in a worker, without the engine') +
     await bundle('engine/client-module.js', {});

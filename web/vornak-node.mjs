@@ -1,7 +1,3 @@
-// Vornak's engine for node, whose engines in workers run in worker threads: lists PPG Wave banks and converts them between formats,
-// with the same code and the same results as the vornak command-line tool.
-// Made by web/build.mjs from web/engine/; the types and their documentation
-// are web/vornak.d.ts.
 // Vornak's engine for node (web/vornak-node.mjs, the package's "node"
 // condition): the module, whose engines in workers run in node's worker
 // threads, so that bundles for browsers never meet a node module.
@@ -17,3 +13,4 @@ export { default } from './vornak.mjs';
 export function createVornakWorker(options) {
   return createWithWorker(options, () => new Worker(vornakWorkerScript, { eval: true }));
 }
+// Made by web/build.mjs from web/engine/node.js.
