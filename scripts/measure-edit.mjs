@@ -6,10 +6,12 @@
 // each as the page's own handlers do it (the script), then the browser's
 // style, layout and paint of the frame that shows it. The engine's answer
 // (the edited program's sound and what the format rounds) comes after, off
-// that frame: it is measured apart, from the change to the sound shown.
-// Usage: node scripts/measure-edit.mjs [rounds]   (after scripts/build-web)
+// that frame: it is measured apart, from the change to the sound shown,
+// with the calls the page makes of its engine's workers for it.
+// Usage: node scripts/measure-edit.mjs [rounds] [page]   (after scripts/build-web;
+// the page is web/vornak.html unless another is named, to compare)
 import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 
 import { launchChromium } from './chromium.mjs';
 
@@ -19,7 +21,16 @@ const bank = readFileSync(join(root, 'examples/demo23.syx'));
 
 const browser = await launchChromium();
 const page = await browser.newPage({ viewport: { width: 1280, height: 900 } });
-await page.goto(`file://${join(root, 'web/vornak.html')}`);
+// Every request the page sends to its engine's workers, counted.
+await page.addInitScript(() => {
+  const post = Worker.prototype.postMessage;
+  window.vornakCalls = [];
+  Worker.prototype.postMessage = function counted(message, ...rest) {
+    if (message && typeof message.call === 'string') window.vornakCalls.push(message.call);
+    return post.call(this, message, ...rest);
+  };
+});
+await page.goto(`file://${resolve(process.argv[3] || join(root, 'web/vornak.html'))}`);
 await page.getByText('Ready.').waitFor();
 await page.locator('#file-input').setInputFiles({ name: 'demo23.syx', mimeType: 'application/octet-stream', buffer: bank });
 await page.getByRole('status').filter({ hasText: / read/ }).waitFor();
@@ -79,8 +90,10 @@ const soundShown = (n) => page.evaluate(async (n) => {
   field.dispatchEvent(new Event('change', { bubbles: true }));
   await new Promise((resolve) => setTimeout(resolve, 500));
   const times = [];
+  const calls = [];
   for (let i = 1; i <= n; i++) {
     const before = document.querySelector('#program-view .sound');
+    const called = window.vornakCalls.length;
     const t0 = performance.now();
     field.stepDown();
     field.dispatchEvent(new Event('change', { bubbles: true }));
@@ -89,8 +102,9 @@ const soundShown = (n) => page.evaluate(async (n) => {
       check();
     });
     times.push(performance.now() - t0);
+    calls.push(window.vornakCalls.slice(called).join(', '));
   }
-  return times;
+  return { times, calls };
 }, n);
 
 const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(q * values.length))];
@@ -103,5 +117,7 @@ for (const what of ['nothing', 'value', 'blend']) {
   line(`${what}: rendering`, results.map((r) => r.render));
   line(`${what}: both`, results.map((r) => r.script + r.render));
 }
-line('the sound of the edited program shown', await soundShown(15));
+const shown = await soundShown(15);
+line('the sound of the edited program shown', shown.times);
+console.log(`engine calls for each value changed: ${[...new Set(shown.calls)].join('; ')}`);
 await browser.close();

@@ -5,7 +5,9 @@
 //     compiles the WebAssembly, and the median of those after it), convert
 //     of the demo dump (10 KB) to a 2.V bank against the tool's own run of
 //     the same conversion in the same engine, describe of the dump, compose
-//     of its programs with and without every value set;
+//     of its programs with and without every value set, and an edit as the
+//     page makes it (one program with a value set, written as a SysEx dump:
+//     compose alone, and compose then describe of what it wrote);
 //   - the page opened from its file in fresh browser profiles, to "Ready.";
 //   - what a page that runs the engine in a worker bundles for it:
 //     createVornakWorker from the module, and from its client where there is
@@ -40,6 +42,7 @@ async function engineFigures(createVornak, dump, rounds) {
     const programs = Array.from({ length: 87 }, (_, program) => ({ bank: 'in.syx', program, ...(withValues ? { set } : {}) }));
     return { banks: { 'in.syx': dump }, programs, format: 'O' };
   };
+  const edited = (dump) => ({ banks: { source: dump }, programs: [{ bank: 'source', program: 3, set: { a: { 'P:3': 41 } } }], format: 'S' });
   let start = now();
   const first = await createVornak();
   const created = [now() - start];
@@ -71,6 +74,8 @@ async function engineFigures(createVornak, dump, rounds) {
     // every value of every program set (to the middle of its range).
     compose: timed(() => first.compose(composed(first, dump, false))),
     composeSet: timed(() => first.compose(composed(first, dump, true))),
+    edit: timed(() => first.compose(edited(dump))),
+    editRead: timed(() => first.describe('edited.syx', first.compose(edited(dump)).bytes, { parameters: false, conversions: false })),
   };
   first.dispose();
   return figures;
@@ -79,7 +84,8 @@ async function engineFigures(createVornak, dump, rounds) {
 const show = (where, f) => console.log(`${where}: engine created ${ms(f.firstEngine)} (the first) / ${ms(f.engine)}; ` +
   `convert to /O ${ms(f.convert)}, run /O ${ms(f.run)} (convert / run ${(f.convert / f.run).toFixed(2)}); ` +
   `describe ${ms(f.describe)} (no values or reports: ${ms(f.describeBare)}); ` +
-  `compose of 87 programs to /O ${ms(f.compose)}, with every value set ${ms(f.composeSet)}`);
+  `compose of 87 programs to /O ${ms(f.compose)}, with every value set ${ms(f.composeSet)}; ` +
+  `an edit: compose ${ms(f.edit)}, compose and describe of what it wrote ${ms(f.editRead)}`);
 
 console.log(`Measured ${new Date().toISOString().slice(0, 16)} on ${folder}, ${rounds} rounds, medians.`);
 const { createVornak } = await import(join(folder, 'vornak-node.mjs'));

@@ -1,6 +1,6 @@
-// Vornak's engine for node: web/vornak.mjs, whose engines in workers run in
-// node's worker threads. The package's "node" condition names this file, so
-// that bundles for browsers never meet a node module.
+// Vornak's engine for node (web/vornak-node.mjs, the package's "node"
+// condition): the module, whose engines in workers run in node's worker
+// threads, so that bundles for browsers never meet a node module.
 import { Worker } from 'node:worker_threads';
 
 import { createVornakWorker as createWithWorker, vornakWorkerScript } from './vornak.mjs';
@@ -8,12 +8,9 @@ import { createVornakWorker as createWithWorker, vornakWorkerScript } from './vo
 export * from './vornak.mjs';
 export { default } from './vornak.mjs';
 
-/**
- * Creates an engine that runs in a worker thread: the same functions as
- * createVornak's, answering promises. See web/vornak.mjs.
- * @param {import('./vornak').VornakWorkerOptions} [options]
- * @returns {Promise<import('./vornak').VornakWorker>}
- */
+// An engine that runs in a worker thread: the same functions as
+// createVornak's, answering promises.
 export function createVornakWorker(options) {
   return createWithWorker(options, () => new Worker(vornakWorkerScript, { eval: true }));
 }
+// Made by web/build.mjs from web/engine/node.js.

@@ -14,8 +14,9 @@
  * `vornak/client` (only {@link createVornakWorker} and what it needs, without
  * the engine, for pages that run the engine in a worker), `vornak/worker` (the
  * engine's worker as a file: `web/vornak-worker.mjs`, a module worker for
- * browsers, and `web/vornak-worker-node.mjs` for node) and `vornak/version`
- * (the version alone). `import { version } from 'vornak'` costs a bundle
+ * browsers, and `web/vornak-worker-node.mjs` for node), `vornak/wasm` (the
+ * engine's WebAssembly as a file of its own, `web/vornak.wasm`, for
+ * `createVornak({ wasm })`) and `vornak/version` (the version alone). `import { version } from 'vornak'` costs a bundle
  * nothing too: the module runs nothing on import that a bundler keeps when
  * only `version` is used.
  *
@@ -40,29 +41,40 @@
  * |---|---|---|
  * | `bad-option` | `TypeError` (`RangeError` from {@link textToBytes}) | the call itself is wrong; the message names what was given and what is expected |
  * | `too-large` | `RangeError` | {@link bytesToText} of more bytes than a string of this JavaScript engine may hold (about 512 MiB in V8) |
+ * | `aborted` | `VornakError` | the call's `signal` was aborted (its `cause` is the signal's reason); the engine answers the next call |
  * | `disposed` | `VornakError` | a call after `dispose()`, or one that waited for a worker when it was disposed |
  * | `stopped` | `VornakError` | the engine failed (it is then stopped, and a new one can be made), or could not start |
  * | `wasm-blocked` | `VornakError` | WebAssembly may not be compiled here: a Content-Security-Policy without `'wasm-unsafe-eval'` in `script-src` (the message says so) |
- * | `worker-failed` | `VornakError` | the engine's worker could not be started (a Content-Security-Policy without `blob:` in `worker-src`: the message says to allow it or to start the worker from its file), or its script failed, or it ended |
+ * | `worker-failed` | `VornakError` | the engine's worker could not be started (a Content-Security-Policy without `blob:` in `worker-src`: the message says to allow it or to start the worker from its file), or its script failed, or it ended (also when whoever holds it calls its `terminate()`): the call it was at and every later one |
  * | `worker-timeout` | `VornakError` | the worker did not answer within `startTimeout`: it is not a worker that serves the engine |
  *
- * `bad-option` answers: an option object with a key not declared for it
- * (`frist`, `conversion`: the message names the key and the keys there
- * are), `args` not an array of strings, an argument or a name with a NUL
- * character (or a lone half of a surrogate pair), files neither an object
- * nor a `Map`, a file name that is not a plain relative path, is also
- * another name's folder, or is longer than the tool's system takes, bytes of
- * another type, a model, group, range, program number, format letter or
- * count that is not one of those declared, `first` above `last`, a list of
- * `parameters` or `sounds` with holes, `undefined` or `null` in it or longer
- * than a bank, an `inputLimit` that is not a whole number of bytes, and the
- * worker options that are not as declared. The rules are the same for every
- * call, on the calling thread and in a worker, before and after `dispose()`,
- * and the engine goes on after them.
+ * Each call is one request, which the engine reads and checks. What a
+ * request holds is data as JSON holds it: text, numbers, true, false,
+ * null, lists and plain objects; a key left `undefined` is left out.
+ * `bad-option` answers, by one rule for every call: `undefined` or a hole
+ * in a list (`names`, `parameters`, `programs`, `sounds`: null is the
+ * value for none where a list takes one), a number that is not finite, any
+ * other object (a `Map`, a `Date`, a function) where data is expected, and
+ * text with a lone half of a surrogate pair; and by the engine's reading:
+ * an option object with a key not declared for it (`frist`, `conversion`:
+ * the message names the key and the keys there are), `args` not an array
+ * of strings, an argument or a name with a NUL character, files neither an
+ * object nor a `Map`, a file name that is not a plain relative path, is
+ * also another name's folder, or is longer than the tool's system takes,
+ * bytes of another type, a model, group, range, program number, format
+ * letter or count that is not one of those declared, `first` above `last`,
+ * a list of `parameters` with `null` in it or longer than a bank, a sound
+ * for `similar` that is none (or holds a value beyond its range), a
+ * `signal` that is not an `AbortSignal`, an `inputLimit` that is not a
+ * whole number of bytes, a `wasm` that is none of those declared, and the
+ * worker options that are not as declared. The rules and their words are
+ * the same for every call, on the calling thread and in a worker, and the
+ * engine goes on after them. After `dispose()` every call is `disposed`.
  */
 export type VornakErrorCode =
   | 'bad-option'
   | 'too-large'
+  | 'aborted'
   | 'disposed'
   | 'stopped'
   | 'wasm-blocked'
@@ -145,6 +157,43 @@ export interface VornakOptions {
    * a worker does not send such an input to the worker at all.
    */
   inputLimit?: number;
+  /**
+   * The engine's WebAssembly, where it is not to come from the module
+   * itself (which carries it inline): the package's file (`vornak/wasm`,
+   * `web/vornak.wasm`) as its bytes, as a URL (a `URL`, or its text; the
+   * engine fetches it, and compiles it as it streams in where the server
+   * gives it the type `application/wasm`; in node a `file:` URL is read),
+   * or a `WebAssembly.Module` compiled already. An engine in a worker hands
+   * it to its worker (a URL as its text, resolved against the page). Each
+   * URL is compiled once for all engines made by the module.
+   */
+  wasm?: VornakBytes | string | VornakUrl | object;
+}
+
+/** A URL, as the `URL` of browsers and node. */
+export interface VornakUrl {
+  readonly href: string;
+}
+
+/**
+ * An `AbortSignal`, as browsers and node make them (`AbortController`,
+ * `AbortSignal.timeout()`): a call given one that is aborted, before its
+ * answer, is rejected (thrown, on the calling thread) with a
+ * {@link VornakError} of the code `aborted`, at once; an engine in a worker
+ * drops the call if it has not begun it, and answers the next one after
+ * it either way.
+ */
+export interface VornakAbortSignal {
+  readonly aborted: boolean;
+  readonly reason?: unknown;
+  addEventListener(type: 'abort', listener: () => void, options?: { once?: boolean }): void;
+  removeEventListener(type: 'abort', listener: () => void): void;
+}
+
+/** What every call takes: its `signal` (in its own options, or as the options of `run`, `formats` and `limits`). */
+export interface VornakCallOptions {
+  /** Aborts the call ({@link VornakAbortSignal}). */
+  signal?: VornakAbortSignal | null;
 }
 
 /** A worker, as the browser's Worker or node's worker_threads Worker. */
@@ -157,7 +206,9 @@ export interface VornakWorkerOptions extends VornakOptions {
   /**
    * A worker that serves the engine: the package's worker file
    * (`vornak/worker`), {@link vornakWorkerScript}, or one that calls
-   * {@link serveVornak}; the engine owns it from then on. Left out, the
+   * {@link serveVornak}; the engine owns it from then on (its `terminate()`
+   * ends the engine: the call it was at and every later one are rejected
+   * with `worker-failed`). Left out, the
    * engine starts one itself: `vornak` in a browser from a blob: URL of
    * {@link vornakWorkerScript}, in node a worker thread; `vornak/client` the
    * worker file beside it (`vornak-worker.mjs`, as a module worker).
@@ -218,13 +269,35 @@ export interface VornakLimits {
    * `parameterLabels.program` and `.group`: what `set` of a compose slot
    * takes for it.
    */
-  values: { program: VornakValueRange[]; group: VornakValueRange[] };
+  values: { program: VornakValueRange<VornakProgramLabel>[]; group: VornakValueRange<VornakGroupLabel>[] };
 }
 
+/**
+ * The labels of a program's own values that the listing shows, in its
+ * order (describe's `parameterLabels.program`): what the `program` part of
+ * a compose slot's `set` takes.
+ */
+export type VornakProgramLabel = 'WAVETABLE' | 'KEYB-SPLIT' | 'KEYB' | 'TTUNE';
+
+/**
+ * The labels of a group's values that the listing shows, in its order
+ * (describe's `parameterLabels.group`): what the `a` and `b` parts of a
+ * compose slot's `set` take. The unlabelled columns of the listing's
+ * `SEMIT`, `P:` and `GR:` lines are named by their position.
+ */
+export type VornakGroupLabel =
+  | 'UW' | 'SW' | 'KW' | 'KF' | 'KL' | 'MW' | 'MF' | 'ML'
+  | 'BD' | 'BI' | 'TW' | 'TF' | 'TL' | 'TM' | 'VF' | 'VL'
+  | 'DETU' | 'MO' | 'MS' | 'EO' | 'ES' | 'SEMIT 1' | 'SEMIT 2' | 'SEMIT 3'
+  | 'SEMIT 4' | 'SEMIT 5' | 'SEMIT 6' | 'SEMIT 7' | 'SEMIT 8' | 'P:1' | 'P:2' | 'P:3'
+  | 'P:4' | 'P:5' | 'P:6' | 'P:7' | 'P:8' | 'P:9' | 'P:10' | 'P:11'
+  | 'GR:1' | 'GR:2' | 'GR:3' | 'GR:4' | 'GR:5' | 'GR:6' | 'GR:7' | 'GR:8'
+  | 'GR:9' | 'GR:10' | 'GR:11';
+
 /** A value of the listing and its whole range, one of {@link VornakLimits.values}. */
-export interface VornakValueRange {
+export interface VornakValueRange<Label extends string = VornakProgramLabel | VornakGroupLabel> {
   /** Its label, as describe's `parameterLabels` gives it ("P:3"). */
-  label: string;
+  label: Label;
   /**
    * The least value, in the units the listing shows (TTUNE 400 for the
    * stored 0; every other value as stored, 0).
@@ -292,7 +365,7 @@ export type VornakGroup = 'A' | 'B';
 /** The switch letter of an output format, as {@link Vornak.formats} answers them. */
 export type VornakFormatLetter = 'S' | 'A' | 'B' | 'F' | 'N' | 'O' | 'M' | 'W';
 
-export interface VornakDescribeOptions {
+export interface VornakDescribeOptions extends VornakCallOptions {
   /** Reads a memory image as this model (`/2.2`, `/2.3`); left out, the data decide. */
   model?: VornakModel | null;
   /**
@@ -333,7 +406,7 @@ export interface VornakDescribeOptions {
  * | `cut-names` | names longer than the 27 characters Vornak keeps, cut |
  * | `out-of-range` | 2.V parameters that stand for no value (not a number, below 0, or above 1 and no quotient of a whole value), read as the nearest: how many, and the programs that hold them, which are not to be trusted |
  * | `reads-as-other-format` | (a written file) the tool would recognise it as another format, so its programs would not come back |
- * | `needs-model-switch` | (a file that loaded) a memory image read as a Wave 2.3 memory because a combi is marked in use, though bits that a Wave 2.3 memory leaves empty are set in it: if it came from a Wave 2.2, `/2.2` reads it as one. (A written file) the memory image reads back as the other model without `/2.2` or `/2.3`; a Waveterm A file takes no switch: the programs it cannot bring back are counted in `dropped`, and a Wave 2.3 memory comes back with 13 programs more, made of its combis' bytes |
+ * | `needs-model-switch` | (a file that loaded) a memory image read as a Wave 2.3 memory because a combi is marked in use, though bits that a Wave 2.3 memory leaves empty are set in it and, read as a Wave 2.2 memory, it sets none: if it came from a Wave 2.2, `/2.2` reads it as one. (A written file) the memory image reads back as the other model without `/2.2` or `/2.3`; a Waveterm A file takes no switch: the programs it cannot bring back are counted in `dropped`, and a Wave 2.3 memory comes back with 13 programs more, made of its combis' bytes |
  */
 export type VornakNoteCode =
   | 'bare-image'
@@ -358,16 +431,19 @@ export interface VornakNote {
   text: string;
 }
 
-/** One program's values as the listing shows them (without leading blanks: `TTUNE` is `"440"`). */
+/**
+ * One program's values as numbers in the units the listing shows (`TTUNE`
+ * is 440 for the stored 40), as a compose slot's `set` takes them.
+ */
 export interface VornakProgramValues {
   /** The program's number, from 0. */
   number: number;
   /** Its own values, by the labels of `parameterLabels.program`. */
-  program: string[];
+  program: number[];
   /** Group A's values, by the labels of `parameterLabels.group`. */
-  a: string[];
+  a: number[];
   /** Group B's values, by the labels of `parameterLabels.group`. */
-  b: string[];
+  b: number[];
 }
 
 /**
@@ -412,6 +488,14 @@ export interface VornakConversionReport {
   dropped: string[];
   /** How the file reads back where not as written (`reads-as-other-format`, `needs-model-switch`). */
   notes: VornakNote[];
+  /**
+   * The programs written that cannot be trusted, by their numbers in the
+   * bank written from (for `compose`, the slots), ascending: those whose
+   * values the file they come from does not wholly and reliably hold (its
+   * `untrusted`, as describe answers it); [] when none. The sentence says
+   * them ("52 cannot be trusted (programs 48 to 99)").
+   */
+  untrusted: number[];
   /** The whole report as one sentence, as the page shows it. */
   text: string;
 }
@@ -520,7 +604,7 @@ export interface VornakBankDescription {
    * and `GR:1` to `GR:11`, the unlabelled columns of the listing's `P:` and
    * `GR:` lines, named by their position).
    */
-  parameterLabels: { program: string[]; group: string[] };
+  parameterLabels: { program: VornakProgramLabel[]; group: VornakGroupLabel[] };
   /** The values of the programs asked for (`parameters` of the options), in program order. */
   parameters: VornakProgramValues[];
   /**
@@ -554,7 +638,7 @@ export interface VornakLoadFailure {
 /** What one file holds, as the tool loads it, or why it did not load. */
 export type VornakDescription = VornakBankDescription | VornakLoadFailure;
 
-export interface VornakListingOptions {
+export interface VornakListingOptions extends VornakCallOptions {
   /** Reads a memory image as this model (`/2.2`, `/2.3`); left out, the data decide. */
   model?: VornakModel | null;
   /** The first program listed (`/P`); left out, the tool's default. */
@@ -566,8 +650,8 @@ export interface VornakListingOptions {
 /** A listing: `ok` when the tool's exit code is 0; `text` what it printed (its banner first). */
 export type VornakListing = { ok: true; exitCode: 0; text: string } | { ok: false; exitCode: VornakExitCode; text: string };
 
-export interface VornakSimilarOptions {
-  /** How many sounds to find, from 1 (default 5). */
+export interface VornakSimilarOptions extends VornakCallOptions {
+  /** How many sounds to find, from 1 to `limits().mostPrograms` (65,536; default 5). */
   count?: number | null;
 }
 
@@ -613,7 +697,7 @@ export interface VornakFormat {
    * (TTUNE in a memory image, KEYB-SPLIT in a 2.V bank). A 2.V bank holds
    * one group: the group values are those of the group it receives.
    */
-  values: { program: { [label: string]: VornakHeld | null }; group: { [label: string]: VornakHeld | null } };
+  values: { program: { [label in VornakProgramLabel]: VornakHeld | null }; group: { [label in VornakGroupLabel]: VornakHeld | null } };
   /** The SysEx dump only: the MIDI message its file is, the bytes that begin it ([240, 41, 1, 13]) and its size (10245). */
   dump?: { header: number[]; size: number };
 }
@@ -641,9 +725,9 @@ export interface VornakComposeSlot {
    * a value that is not a whole number) throws `bad-option`.
    */
   set?: {
-    program?: { [label: string]: number };
-    a?: { [label: string]: number };
-    b?: { [label: string]: number };
+    program?: { [label in VornakProgramLabel]?: number };
+    a?: { [label in VornakGroupLabel]?: number };
+    b?: { [label in VornakGroupLabel]?: number };
   } | null;
 }
 
@@ -657,7 +741,7 @@ export interface VornakRounded {
   /** Which of the slot's `set` it was given in. */
   part: 'program' | 'a' | 'b';
   /** Its label. */
-  label: string;
+  label: VornakProgramLabel | VornakGroupLabel;
   /** The value asked for. */
   asked: number;
   /** The value the file gives back, in the listing's units. */
@@ -670,11 +754,11 @@ export interface VornakComposeReport extends VornakConversionReport {
   rounded: VornakRounded[];
 }
 
-export interface VornakComposeRequest {
+export interface VornakComposeRequest extends VornakCallOptions {
   /** The banks the programs come from, by name. */
   banks: VornakFiles;
-  /** The new bank's slots in order; null (or undefined) is a slot the format fills. */
-  programs: ReadonlyArray<VornakComposeSlot | null | undefined>;
+  /** The new bank's slots in order; null is a slot the format fills. */
+  programs: ReadonlyArray<VornakComposeSlot | null>;
   /** The output format's switch letter, in either case (default `limits().defaultFormat`, 'S'). */
   format?: VornakFormatLetter | Lowercase<VornakFormatLetter>;
   /** How memory images among the banks are read. */
@@ -696,6 +780,15 @@ export type VornakComposeResult =
       bytes: Uint8Array;
       /** What the file keeps of the built bank. */
       report: VornakComposeReport;
+      /**
+       * The sound of each slot's program as the file gives it back (as
+       * describe answers `sounds`), for the slots the file holds: what a
+       * program edited with `set` sounds like in the format, without
+       * reading the file again.
+       */
+      sounds: string[];
+      /** Each slot's packed record as the file gives it back (as describe answers `records`), likewise. */
+      records: string[];
     }
   | {
       ok: false;
@@ -720,7 +813,7 @@ export type VornakComposeResult =
       bytes: null;
     };
 
-export interface VornakConvertOptions {
+export interface VornakConvertOptions extends VornakCallOptions {
   /** The output format's switch letter, in either case; required. */
   to: VornakFormatLetter | Lowercase<VornakFormatLetter>;
   /** The first program written (`/P`), where the format takes a range; default 0. */
@@ -791,20 +884,21 @@ export interface Vornak {
    * run writes survives it but through its answer. Everywhere outside that
    * folder the file system is read-only to the tool: an export name that is
    * absolute or climbs out of the folder with `..` is a failed export (exit
-   * code 1, nothing printed), as is any export the tool cannot write. Paths
+   * code 1, nothing printed after the banner), as is any export the tool
+   * cannot write. Paths
    * are taken as the tool's system takes them ({@link VornakLimits.pathLength},
    * and `in.syx/`, `in.syx/.` or `in.syx/../out.syx` do not go through a
    * file `in.syx` as if it were a folder). Of the devices, `/dev/null` and
    * the standard streams are there: `/dev/stdin` is an empty input; a
    * terminal or a random device cannot be opened.
    */
-  run(args: readonly string[], files?: VornakFiles | null): VornakRunResult;
+  run(args: readonly string[], files?: VornakFiles | null, options?: VornakCallOptions | null): VornakRunResult;
   /** Loads one file as the tool would and says what it holds. `name` is only a name: the bytes decide the format. */
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): VornakDescription;
   /** The output formats, in the order they are offered to people. */
-  formats(): VornakFormat[];
+  formats(options?: VornakCallOptions | null): VornakFormat[];
   /** The engine's limits and defaults. */
-  limits(): VornakLimits;
+  limits(options?: VornakCallOptions | null): VornakLimits;
   /**
    * Builds a new bank from programs of the banks given and writes it in one
    * format. The built bank holds the programs of its slots with all their
@@ -816,7 +910,9 @@ export interface Vornak {
    * bank that a slot takes a program from has combis in use, the report's
    * `dropped` says so. A bank built of 2.V programs only is a 2.V bank. Its
    * bank-wide 2.V settings are those that the first program taken from a
-   * bank carries; the defaults when every slot is empty.
+   * bank carries; the defaults when every slot is empty. The answer says
+   * what the file gives back of each slot (`sounds`, `records`), so that an
+   * edited program needs no second call to be read.
    */
   compose(request: VornakComposeRequest): VornakComposeResult;
   /**
@@ -839,13 +935,15 @@ export interface Vornak {
    * `index` is the place in the list, or the number of the line. The
    * sounds are read once: a later call with an equal list (the same strings
    * in the same order) or an equal text searches them again at once, and a
-   * worker engine does not send them again.
+   * worker engine does not send them again. A line that is no sound is
+   * passed over; `sound` itself must be one, its values within their
+   * ranges.
    */
   similar(sound: string, sounds: readonly string[] | string, options?: VornakSimilarOptions | null): VornakNeighbour[];
   /**
-   * The tool's listing of the bank, as it prints it (its banner first): the
-   * run of `vornak [/P…] [/2.x] name`; `ok` false and the tool's message for
-   * a file it cannot read.
+   * The tool's listing of the bank, as it prints it (its banner first) for
+   * `vornak [/P…] [/2.x] name`; `ok` false and the tool's message for a file
+   * it cannot read. `name` is only a name, as for `describe`.
    */
   listing(name: string, bytes: VornakBytes, options?: VornakListingOptions | null): VornakListing;
   /**
@@ -859,16 +957,17 @@ export interface Vornak {
 /**
  * An engine in a worker, made by {@link createVornakWorker}: the same
  * functions as {@link Vornak}, answered by promises, which never block the
- * calling thread. Each call is checked on the calling thread by the engine's
- * own rules before anything is sent; the answers are those of an engine on
- * the calling thread, and the promises are rejected when the worker dies
- * (`worker-failed`).
+ * calling thread. The answers and refusals are those of an engine on the
+ * calling thread (what JSON cannot carry is refused before anything is
+ * sent, the rest by the worker's engine), and the promises are rejected
+ * when the worker dies (`worker-failed`) or a call's signal is aborted
+ * (`aborted`).
  */
 export interface VornakWorker {
-  run(args: readonly string[], files?: VornakFiles | null): Promise<VornakRunResult>;
+  run(args: readonly string[], files?: VornakFiles | null, options?: VornakCallOptions | null): Promise<VornakRunResult>;
   describe(name: string, bytes: VornakBytes, options?: VornakDescribeOptions | null): Promise<VornakDescription>;
-  formats(): Promise<VornakFormat[]>;
-  limits(): Promise<VornakLimits>;
+  formats(options?: VornakCallOptions | null): Promise<VornakFormat[]>;
+  limits(options?: VornakCallOptions | null): Promise<VornakLimits>;
   compose(request: VornakComposeRequest): Promise<VornakComposeResult>;
   convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
   similar(sound: string, sounds: readonly string[] | string, options?: VornakSimilarOptions | null): Promise<VornakNeighbour[]>;

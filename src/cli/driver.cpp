@@ -64,9 +64,11 @@ void printUsage(std::FILE* out) {
                out);
 }
 
+void printBanner(std::FILE* out) { std::fputs(kBanner, out); }
+
 int runDriver(int argc, const char* const* argv, PpgBank& bank, std::size_t inputLimit, FileAccess& files,
               std::FILE* out) {
-    std::fputs(kBanner, out);
+    printBanner(out);
     const ParsedCommandLine parsed =
         parseCommandLine(argc, argv, [&files](const std::string& path) { return inputExists(files, path); });
     const Settings& s = parsed.settings;

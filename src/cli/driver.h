@@ -11,6 +11,9 @@ namespace vornak {
 
 void printUsage(std::FILE* out = stdout);
 
+// The banner every run prints first.
+void printBanner(std::FILE* out = stdout);
+
 // One run of the tool on the process arguments: banner, switches, load,
 // listing, export. Answers the exit code. `inputLimit` is the loader's (see
 // loadInputFile). The input is read and the export written through `files`;

@@ -10,6 +10,7 @@
 #include "library/listed_values.h"
 #include "library/loader.h"
 #include "formats/text.h"
+#include "library/sounds.h"
 
 namespace vornak {
 
@@ -59,15 +60,22 @@ public:
                           outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message},
                          outcome.code, outcome.reason};
         combisInUse_ = combisInUse_ || bank->combisInUse() > 0;
+        untrusted_.emplace(name, outcome.untrusted);
         return *loaded_.emplace(name, std::move(bank)).first->second;
     }
 
     bool combisInUse() const { return combisInUse_; }
+    // Whether the bank read (by `bank` before) does not wholly and reliably hold the program.
+    bool untrusted(const std::string& name, int program) const {
+        const std::vector<int>& list = untrusted_.at(name);
+        return std::binary_search(list.begin(), list.end(), program);
+    }
 
 private:
     const std::vector<ComposeSource>& banks_;
     ModelHint hint_;
     std::map<std::string, std::unique_ptr<PpgBank>> loaded_;
+    std::map<std::string, std::vector<int>> untrusted_;
     bool combisInUse_ = false;
 };
 
@@ -167,6 +175,7 @@ ComposeResult compose(const ComposeRequest& request) {
         bool all2V = true;
         std::vector<Edit> edits;
         std::vector<BankWide> bankWide;
+        std::vector<int> untrusted;
         for (std::size_t i = 0; i < request.slots.size(); ++i) {
             PpgProgram& program = bank.programs[i];
             const std::optional<ComposeSlot>& slot = request.slots[i];
@@ -182,6 +191,7 @@ ComposeResult compose(const ComposeRequest& request) {
                 refuse(slotText(i) + "the bank" + quoted(slot->bank) + " has no program " + std::to_string(slot->program) +
                        " (it holds " + std::to_string(source.programCount()) + ", numbered from 0).");
             program = source.programs[static_cast<std::size_t>(slot->program)];
+            if (sources.untrusted(slot->bank, slot->program)) untrusted.push_back(static_cast<int>(i));
             all2V = all2V && program.is2V;
             if (slot->name) {
                 checkName(*slot->name, slotText(i) + "the name");
@@ -236,7 +246,13 @@ ComposeResult compose(const ComposeRequest& request) {
         report.programs -= empty;
         report.filled += empty;
         if (sources.combisInUse()) report.dropped.push_back("the combis of the source banks (a built bank holds none)");
+        report.untrusted = std::move(untrusted);
         report.text = reportText(report, bank.programCount() - empty);
+        const int given = std::min(bank.programCount(), back.programCount());
+        for (int p = 0; p < given; ++p) {
+            result.sounds.push_back(soundOf(back.programs[static_cast<std::size_t>(p)]));
+            result.records.push_back(recordOf(back.programs[static_cast<std::size_t>(p)]));
+        }
     } catch (const CodeError& error) {
         // The bank's arrays that could not grow (kBankNoMemory) are a file
         // that could not be made.

@@ -67,8 +67,13 @@ struct ComposeResult {
     FailureReason reason = FailureReason::None; // the same as a fixed code: a source's load failure,
                                                 // BadRequest or NoMemory
     std::vector<std::uint8_t> bytes; // the file, as the format's export writes it
-    ConversionReport report;         // what the written file keeps of the built bank
+    ConversionReport report;         // what the written file keeps of the built bank; its `untrusted`
+                                     // the slots whose source programs cannot be trusted
     std::vector<RoundedValue> rounded; // the values set that the format holds only in coarser steps
+    // Each slot's program as the file gives it back (soundOf, recordOf),
+    // for the slots the file holds.
+    std::vector<std::string> sounds;
+    std::vector<std::string> records;
 };
 
 // Builds the bank: each slot the source program (all its values) under its

@@ -166,6 +166,19 @@ void checkReadingBack(const ExportFormat& format, const LoadOutcome& plain, cons
     r.notes.push_back({NoteCode::NeedsModelSwitch, std::move(text)});
 }
 
+// "program 5", "programs 48 to 86", "programs 3, 5 and 9 to 12": numbers
+// ascending, runs of them as ranges.
+std::string programsListed(std::span<const int> numbers) {
+    std::vector<std::string> runs;
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+        runs.push_back(j == i ? cat({numbers[i]}) : cat({numbers[i], " to ", numbers[j]}));
+        i = j + 1;
+    }
+    return cat({numbers.size() == 1 ? "program " : "programs ", listed(runs)});
+}
+
 } // namespace
 
 std::string reportText(const ConversionReport& r, int bankPrograms) {
@@ -183,6 +196,10 @@ std::string reportText(const ConversionReport& r, int bankPrograms) {
         text += cat({"; ", r.filled, r.filled == 1 ? " slot gets" : " slots get", " the default program"});
     if (r.blank > 0)
         text += cat({"; ", r.blank, r.blank == 1 ? " slot stays" : " slots stay", " blank (zero bytes)"});
+    if (!r.untrusted.empty())
+        text += cat({"; ", r.untrusted.size(), " cannot be trusted (", programsListed(r.untrusted), "), as the file ",
+                     r.untrusted.size() == 1 ? "it comes" : "they come", " from does not wholly and reliably hold ",
+                     r.untrusted.size() == 1 ? "it" : "them"});
     // Names lost in the writing come first in `dropped` and are said on their own.
     const bool namesLost = !r.dropped.empty() && r.dropped.front().rfind("program names of ", 0) == 0;
     if (namesLost) text += "; program names are not kept";
@@ -210,6 +227,13 @@ std::string renameProgram(PpgBank& bank, int program, const std::string& name, s
     setName(bank.programs[static_cast<std::size_t>(program)].name, name.c_str());
     std::erase(namesCut, program);
     return {};
+}
+
+void noteUntrusted(ConversionReport& r, std::span<const int> untrusted, int bankPrograms) {
+    r.untrusted.clear();
+    for (const int p : untrusted)
+        if (p >= r.first && p < r.first + r.programs) r.untrusted.push_back(p);
+    if (!r.untrusted.empty()) r.text = reportText(r, bankPrograms);
 }
 
 bool isImageProgramName(const char* name) {

@@ -27,6 +27,10 @@ struct ConversionReport {
     int combis = 0;     // combis the file holds
     std::vector<std::string> dropped; // what does not come back, in words
     std::vector<LoadNote> notes;      // how the file reads back, where not as written
+    // The programs written (by their numbers in the bank written from)
+    // whose values the bank itself does not wholly and reliably hold, as
+    // noteUntrusted gives them; ascending.
+    std::vector<int> untrusted;
     std::string text;   // the whole report as one sentence
 };
 
@@ -58,6 +62,11 @@ std::string nameProblem(const std::string& name, const std::string& what);
 // counts it. Answers why the name cannot be a program's, in words ("" when
 // it was given).
 std::string renameProgram(PpgBank& bank, int program, const std::string& name, std::vector<int>& namesCut);
+
+// Adds to the report the programs it writes that cannot be trusted: those
+// of `untrusted` (the loaded bank's, LoadOutcome::untrusted, ascending)
+// among the programs written; the sentence says them.
+void noteUntrusted(ConversionReport& report, std::span<const int> untrusted, int bankPrograms);
 
 // Whether a name is one that the image formats give every program on
 // reading ("PPG Program 012"): such a name is not lost when a file drops it.

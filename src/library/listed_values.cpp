@@ -26,6 +26,14 @@ std::vector<std::string> shown(const std::vector<const ListedValue*>& values, co
     return texts;
 }
 
+std::vector<std::int64_t> numbers(const std::vector<const ListedValue*>& values, bool inGroup, const std::int32_t* source) {
+    std::vector<std::int64_t> listed;
+    listed.reserve(values.size());
+    for (const ListedValue* value : values)
+        listed.push_back(std::int64_t{source[value->index]} + parameter(inGroup, value->index).listingOffset);
+    return listed;
+}
+
 } // namespace
 
 const std::vector<const ListedValue*>& listedProgramValues() {
@@ -90,6 +98,11 @@ FillSounds fillSounds(const ExportLayout& layout) {
 ShownValues shownValues(const PpgProgram& program) {
     return {shown(listedProgramValues(), program.programValues), shown(listedGroupValues(), program.groups[0]),
             shown(listedGroupValues(), program.groups[1])};
+}
+
+ListedNumbers listedNumbers(const PpgProgram& program) {
+    return {numbers(listedProgramValues(), false, program.programValues), numbers(listedGroupValues(), true, program.groups[0]),
+            numbers(listedGroupValues(), true, program.groups[1])};
 }
 
 } // namespace vornak

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,16 @@ struct ShownValues {
     std::vector<std::string> groupB;
 };
 ShownValues shownValues(const PpgProgram& program);
+
+// The same values as numbers in the listing's units (the stored tuning 40
+// as 440), as compose's settings take them. Wider than the values: a
+// Corvel bank may hold any whole number a float holds exactly.
+struct ListedNumbers {
+    std::vector<std::int64_t> program;
+    std::vector<std::int64_t> groupA;
+    std::vector<std::int64_t> groupB;
+};
+ListedNumbers listedNumbers(const PpgProgram& program);
 
 // The labels of the values a program's listing shows that a file of the
 // layout does not hold (a memory image's program records hold no tuning; a

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "formats/program_2v.h"
+#include "formats/text.h"
 
 namespace vornak {
 
@@ -392,6 +393,21 @@ bool programOfSound(std::string_view sound, PpgProgram& program) noexcept {
     program.decode(record.data(), true);
     for (const Extra& e : extras) valueAt(program, e.place) = e.value;
     return true;
+}
+
+std::string soundProblem(std::string_view sound) {
+    PackedProgram record{};
+    Extras extras;
+    if (!parseSound(sound, record, extras)) return "it is no sound";
+    // The record's fields hold values within their ranges; the extras may not.
+    for (const Extra& e : extras) {
+        const Parameter& p = parameterAt(e.place);
+        if (e.value >= 0 && e.value <= p.max) continue;
+        const int group = e.place < kProgramValueCount ? -1 : (e.place - kProgramValueCount) / kGroupParamCount;
+        return cat({group < 0 ? "program value " : group == 0 ? "group A's parameter " : "group B's parameter ", p.index, " is ",
+                    e.value, ", beyond 0 to ", p.max});
+    }
+    return {};
 }
 
 std::string keptBy2V(const PpgProgram& program, int group) { return soundOf(heldBy2V(program, group)); }

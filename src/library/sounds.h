@@ -34,6 +34,12 @@ std::string soundOf(const PpgProgram& program);
 // false for a text that is no sound.
 bool programOfSound(std::string_view sound, PpgProgram& program) noexcept;
 
+// Why a text is not a sound whose values all lie within their ranges (the
+// parameter table's 0..max), in words ("it is no sound", "program value 13
+// is 999, beyond 0 to 99"); empty when it is one. (A Corvel bank may hold
+// values beyond the ranges, and its sounds say so.)
+std::string soundProblem(std::string_view sound);
+
 // What a 2.V bank keeps of a program when its group A or B is exported: the
 // sound of the 2.V program the exporter makes of it. A 2.V program keeps
 // itself either way, so a 2.V program written from group B of a program

@@ -9,7 +9,7 @@ import { test } from 'node:test';
 import { fromKept, toKept } from '../../web/src/collection.js';
 import { uniqueSounds } from '../../web/src/sounds.js';
 import { state } from '../../web/src/state.js';
-import { createVornak } from '../../web/vornak.mjs';
+import { createVornak } from '../../web/engine/module.js';
 import { exampleFiles, random } from './support.mjs';
 
 test('a bank\'s answer kept and read back is the engine\'s answer, records kept as empty lines where the sound begins with them', async () => {

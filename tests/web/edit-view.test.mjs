@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { createVornak } from '../../web/vornak.mjs';
+import { createVornak } from '../../web/engine/module.js';
 import {
   addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, listedValues, openPage, press, runNative,
 } from './support.mjs';

@@ -9,7 +9,7 @@ import { after, before, test } from 'node:test';
 
 import { strFromU8, strToU8, unzipSync, zipSync } from 'fflate';
 
-import { createVornak } from '../../web/vornak.mjs';
+import { createVornak } from '../../web/engine/module.js';
 import {
   addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, openPage, press, random, runNative, sameBytes, tempDir,
 } from './support.mjs';
@@ -93,7 +93,7 @@ test('a dump of a tuned Corvel bank is known by the names of its PPG records, fo
   halvic[160 + 13] = 42;
   const tuned = engine.convert(halvic, { to: 'W', names }).bytes;
   const corvel = engine.describe('tuned.crv', tuned, { parameters: [12], conversions: false });
-  assert.equal(corvel.parameters[0].program[corvel.parameterLabels.program.indexOf('TTUNE')], '442');
+  assert.equal(corvel.parameters[0].program[corvel.parameterLabels.program.indexOf('TTUNE')], 442);
   assert.equal(corvel.records[12], described.records[12]);
   assert.notEqual(corvel.sounds[12], described.sounds[12]);
   await addFiles(page, { 'tuned.crv': tuned, 'demo23.syx': dump });

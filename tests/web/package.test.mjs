@@ -12,7 +12,7 @@ import { extname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { after, test } from 'node:test';
 
-import { createVornak, textToBytes } from '../../web/vornak.mjs';
+import { createVornak, textToBytes } from '../../web/engine/module.js';
 import { exportSwitches, launchChromium, root, runNative, sameBytes, tempDir } from './support.mjs';
 
 const run = (command, args, cwd) => execFileSync(command, args, { cwd, encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
@@ -43,7 +43,8 @@ export async function check() {
   if (!described.ok) throw new Error(described.reason);
   const formats: VornakFormat[] = vornak.formats();
   const asFxb: VornakConvertResult = vornak.convert(longer, { to: 'o', first: 0, last: 9, group: 'B', model: '2.2', name: 'bank.bin' });
-  const built: VornakComposeResult = vornak.compose({ banks: { 'bank.bin': bank }, programs: [{ bank: 'bank.bin', program: 1, name: 'One' }, null], format: 'W' });
+  const built: VornakComposeResult = vornak.compose({ banks: { 'bank.bin': bank }, programs: [{ bank: 'bank.bin', program: 1, name: 'One', set: { a: { 'P:3': 2 } } }, null], format: 'W' });
+  const tuning: number = described.parameters[0].program[described.parameterLabels.program.indexOf('TTUNE')];
   const again = built.ok ? vornak.describe('built.crv', built.bytes, { parameters: false, conversions: false }) : null;
   const builtNames = again?.exitCode === 0 ? again.names : built.message;
   // A name that stands for no byte is refused in words, a reason the types name.
@@ -83,6 +84,9 @@ export async function check() {
     converted: Array.from(converted.files['out.fxb'] ?? []),
     inWorker: Array.from(inWorker.files['out.fxb'] ?? []),
     textGivesItsBytes: textToBytes(bytesToText(all)).every((b, i) => b === i),
+    tuning,
+    builtSounds: built.ok ? built.sounds.length : 0,
+    errorName: VornakError.name,
   };
 }
 
@@ -115,6 +119,10 @@ export function misuse(vornak: Vornak, worker: VornakWorker): void {
   if (vornak.describe('bank.bin', bank).model === '2.4') void report;
   // @ts-expect-error: transfer is true or false
   void createVornakWorker({ transfer: 'yes' });
+  // @ts-expect-error: no value of a group is labelled P:33
+  vornak.compose({ banks: {}, programs: [{ bank: 'a', program: 0, set: { a: { 'P:33': 1 } } }] });
+  // @ts-expect-error: a program's own values are not a group's
+  vornak.compose({ banks: {}, programs: [{ bank: 'a', program: 0, set: { program: { 'P:3': 1 } } }] });
   void code;
   void name;
   void programs;
@@ -201,6 +209,7 @@ function expectReport(report, where) {
   assert.equal(report.textGivesItsBytes, true, where);
   assert.equal(report.versionAlone, version, where);
   assert.deepEqual(report.failures, ['unknown-format', 'disposed'], where);
+  assert.deepEqual([report.tuning, report.builtSounds, report.errorName], [440, 2, 'VornakError'], where);
   assert.match(report.refusedName, /a name cannot hold/, where);
 }
 
@@ -208,9 +217,9 @@ test('npm pack gives the module, its workers, types, licence and the documents t
   const [packed] = JSON.parse(run('npm', ['pack', '--json', '--pack-destination', dir], root));
   const paths = packed.files.map((f) => f.path).sort();
   assert.deepEqual(paths, ['LICENSE', 'README.md', 'docs/api.md', 'docs/formats.md', 'docs/fuzzing.md', 'docs/midi.md',
-    'docs/performance.md', 'package.json', 'web/vornak-client.d.ts', 'web/vornak-client.mjs', 'web/vornak-node.mjs',
+    'docs/performance.md', 'docs/values.md', 'package.json', 'web/vornak-client.d.ts', 'web/vornak-client.mjs', 'web/vornak-node.mjs',
     'web/vornak-version.d.ts', 'web/vornak-version.mjs', 'web/vornak-worker-node.mjs', 'web/vornak-worker.mjs', 'web/vornak.d.ts',
-    'web/vornak.mjs']);
+    'web/vornak.mjs', 'web/vornak.wasm']);
   const links = [...readFileSync(join(root, 'README.md'), 'utf8').matchAll(/\]\(([^)#:]+)\)/g)].map((m) => m[1]);
   assert.ok(links.length > 0);
   for (const link of links) assert.ok(paths.includes(link), `the README links ${link}, which the package lacks`);
@@ -267,7 +276,7 @@ test('esbuild bundles it for node and for browsers without a warning, and node r
   // A page that runs the engine in a worker bundles the client alone.
   writeFileSync(join(project, 'client.js'), "import { createVornakWorker } from 'vornak/client'; globalThis.start = createVornakWorker;");
   const client = run(tool('.bin/esbuild'), ['client.js', '--bundle', '--platform=browser', '--minify', '--log-level=warning'], project);
-  assert.ok(gzipSync(client).length < 30 * 1024 && !client.includes('wasm'), `the client: ${gzipSync(client).length} bytes gzipped`);
+  assert.ok(gzipSync(client).length < 30 * 1024 && !/WebAssembly\.(compile|instantiate)/.test(client), `the client: ${gzipSync(client).length} bytes gzipped`);
   // The version costs a bundle nothing, from the module or from its own entry.
   for (const entry of ['version.js', 'version-alone.js']) {
     const bundled = run(tool('.bin/esbuild'), [entry, '--bundle', '--platform=browser', '--minify', '--log-level=warning'], project);
@@ -312,7 +321,7 @@ test('a page runs the browser bundle, and the module as it is, under a strict Co
   }
 });
 
-test('in Chromium, the README\'s page recipe runs as written with the worker file, and a policy that forbids WebAssembly or blob: workers gives its code', async () => {
+test('in Chromium, the README\'s page recipe runs as written with the worker file, a worker the page ends fails its calls, and a policy that forbids WebAssembly or blob: workers gives its code', async () => {
   browser ??= await launchChromium();
   const context = await browser.newContext();
   const origin = 'http://recipe.test';
@@ -320,13 +329,27 @@ test('in Chromium, the README\'s page recipe runs as written with the worker fil
     '/recipe.html': "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; worker-src 'self'",
     '/no-wasm.html': "default-src 'none'; script-src 'self'; worker-src blob:",
     '/no-blob.html': "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; worker-src 'self'",
+    '/ended.html': "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; worker-src 'self'; connect-src 'self'",
   };
   const probe = '<!doctype html><title>probe</title><script type="module" src="/probe.js"></script>';
   const bodies = {
     '/recipe.html': '<!doctype html><title>recipe</title><input type="file"><output></output><script type="module" src="/app.js"></script>',
     '/no-wasm.html': probe,
     '/no-blob.html': probe,
+    '/ended.html': '<!doctype html><title>ended</title><script type="module" src="/ended.js"></script>',
     '/app.js': recipe('// A page: the engine in a worker'),
+    // A worker the page ends itself (as a component's clean-up or a reload of
+    // its module does), and the WebAssembly fetched as a file of its own.
+    '/ended.js': `import { createVornak } from '/vornak/vornak.mjs';
+import { createVornakWorker } from '/vornak/vornak-client.mjs';
+const codeOf = (call) => call.then(() => 'none', (error) => error.code);
+const worker = new Worker('/vornak/vornak-worker.mjs', { type: 'module' });
+const engine = await createVornakWorker({ worker });
+const pending = codeOf(engine.describe('bank.bin', new Uint8Array(5120)));
+worker.terminate();
+const streamed = await createVornak({ wasm: '/vornak/vornak.wasm' });
+globalThis.vornakCodes = [...await Promise.all([pending, codeOf(engine.formats()), codeOf(engine.describe('bank.bin', new Uint8Array(5120)))]),
+  streamed.describe('bank.bin', new Uint8Array(5120)).format];`,
     '/probe.js': `import { createVornak, createVornakWorker } from '/vornak/vornak.mjs';
 const codeOf = (made) => made.then((engine) => { engine.dispose(); return 'none'; }, (error) => error.code);
 Promise.all([codeOf(createVornak()), codeOf(createVornakWorker())]).then((codes) => { globalThis.vornakCodes = codes; });`,
@@ -335,7 +358,7 @@ Promise.all([codeOf(createVornak()), codeOf(createVornakWorker())]).then((codes)
     const path = new URL(route.request().url()).pathname;
     route.fulfill({
       body: bodies[path] ?? readFileSync(join(project, 'node_modules/vornak/web', path.replace(/^\/vornak\//, ''))),
-      contentType: path.endsWith('.html') ? 'text/html' : 'text/javascript',
+      contentType: path.endsWith('.html') ? 'text/html' : path.endsWith('.wasm') ? 'application/wasm' : 'text/javascript',
       headers: { 'Content-Security-Policy': policies[path] ?? policies['/recipe.html'] },
     });
   });
@@ -347,7 +370,8 @@ Promise.all([codeOf(createVornak()), codeOf(createVornakWorker())]).then((codes)
   await page.waitForFunction(() => document.querySelector('output').textContent !== '', null, { timeout: 30_000 });
   assert.equal(await page.locator('output').textContent(), await recipeLine());
   assert.deepEqual(refused, []);
-  for (const [path, codes] of [['/no-wasm.html', ['wasm-blocked', 'wasm-blocked']], ['/no-blob.html', ['none', 'worker-failed']]]) {
+  for (const [path, codes] of [['/no-wasm.html', ['wasm-blocked', 'wasm-blocked']], ['/no-blob.html', ['none', 'worker-failed']],
+    ['/ended.html', ['worker-failed', 'worker-failed', 'worker-failed', 'PPG memory image']]]) {
     await page.goto(origin + path);
     assert.deepEqual(await (await page.waitForFunction(() => globalThis.vornakCodes, null, { timeout: 30_000 })).jsonValue(), codes, path);
   }

@@ -8,7 +8,7 @@ import { after, before, test } from 'node:test';
 
 import { unzipSync } from 'fflate';
 
-import { createVornak } from '../../web/vornak.mjs';
+import { createVornak } from '../../web/engine/module.js';
 import {
   addFiles, corpusFiles, decodeText, download, exampleFiles, exportSwitches, inputFiles, launchChromium, listedValues, openPage, pageUrl,
   press, random, root, runNative, sameBytes, tempDir, toolMessage,

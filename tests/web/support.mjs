@@ -5,11 +5,12 @@ import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, 
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 
+import { makeOutputs } from '../../web/build.mjs';
+import { launchChromium as launch } from '../../scripts/chromium.mjs';
+
 
 export const root = new URL('../../', import.meta.url).pathname;
 export const nativeTool = process.env.VORNAK_BINARY || join(root, 'build/vornak');
-export const pagePath = join(root, 'web/vornak.html');
-export const enginePath = join(root, 'web/vornak.mjs');
 export const corpusDir = join(root, '../shared/corpus');
 
 // Export switches with the extension each output gets.
@@ -126,9 +127,23 @@ export function listedValues(listing, program, group) {
 
 // ---- The page in Chromium -------------------------------------------------
 
+// The page as its sources make it now (web/build.mjs), written once for the
+// tests of a process when Chromium is first launched: a change to the page
+// or to the engine's JavaScript is tested without a build step.
+const pageDir = mkdtempSync(join(tmpdir(), 'vornak-page-'));
+process.on('exit', () => rmSync(pageDir, { recursive: true, force: true }));
+export const pagePath = join(pageDir, 'vornak.html');
 export const pageUrl = `file://${pagePath}`;
+let pageMade = null;
+export function pageBuilt() {
+  pageMade ??= makeOutputs().then((outputs) => writeFileSync(pagePath, outputs['vornak.html']));
+  return pageMade;
+}
 
-export { launchChromium } from '../../scripts/chromium.mjs';
+export async function launchChromium(...args) {
+  await pageBuilt();
+  return launch(...args);
+}
 
 // Opens the page from its file in the context and waits for its engine.
 export async function openPage(context) {
@@ -161,7 +176,7 @@ export async function press(button) {
 }
 
 // The engine's rule for text, one character for each byte.
-export { bytesToText as decodeText } from '../../web/vornak.mjs';
+export { bytesToText as decodeText } from '../../web/engine/text.js';
 
 // The tool's message: what it printed after its four banner lines.
 export function toolMessage(text) {

@@ -8,7 +8,7 @@ import { test } from 'node:test';
 
 import ts from 'typescript';
 
-import { createVornak } from '../../web/vornak.mjs';
+import { createVornak } from '../../web/engine/module.js';
 import { exampleFiles, root } from './support.mjs';
 
 const typesPath = join(root, 'web/vornak.d.ts');

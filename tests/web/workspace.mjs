@@ -2,10 +2,11 @@
 // kept between visits, the Banks region's lines, the selected bank's facts
 // and programs, the "Write as…" dialog.
 import { launchWithProfile } from '../../scripts/chromium.mjs';
-import { pageUrl, press } from './support.mjs';
+import { pageBuilt, pageUrl, press } from './support.mjs';
 
 // A browser with a profile of its own in `dir`, kept when it is closed.
 export async function openProfile(dir) {
+  await pageBuilt();
   const context = await launchWithProfile(dir, { acceptDownloads: true });
   const page = context.pages()[0] || await context.newPage();
   page.on('dialog', (dialog) => dialog.accept());

@@ -6,7 +6,7 @@
 import { connect, workerHint } from './client.js';
 import { refuse, VornakError } from './errors.js';
 
-export { version } from 'vornak:version';
+export { version } from './version.js';
 export { VornakError } from './errors.js';
 export { bytesToText, textToBytes } from './text.js';
 

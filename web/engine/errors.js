@@ -26,6 +26,8 @@ export const VornakError = /* @__PURE__ */ (() => {
       return value !== null && typeof value === 'object' && value[mark] === true;
     }
   }
+  // Its name stays whatever a bundler or minifier calls the class.
+  Object.defineProperty(VornakError, 'name', { value: 'VornakError', configurable: true });
   Object.defineProperty(VornakError.prototype, 'name', { value: 'VornakError', writable: true, configurable: true });
   return VornakError;
 })();
@@ -43,6 +45,13 @@ export const refusal = (message) => marked(new TypeError(`vornak: ${message}`), 
 export function refuse(message) {
   throw refusal(message);
 }
+
+// A call whose signal was aborted; the signal's reason is its cause.
+export const aborted = (signal) => {
+  const error = new VornakError('aborted', 'vornak: the call was aborted');
+  error.cause = signal?.reason;
+  return error;
+};
 
 // An error that is not the engine's own, as the engine stopping.
 export function stoppedBy(error, what) {

@@ -1,26 +1,22 @@
 // The module's interface (web/vornak.mjs): the engine on the calling thread,
-// and in a worker whose script is the module's own text of the engine
-// (vornakWorkerScript, made by web/build.mjs from worker-script.js). The
-// types and their documentation are web/vornak.d.ts. Nothing here runs on
-// import that a bundle needs when it uses only `version`.
-import { wasmGzipBase64 } from 'vornak:wasm';
-import workerCode from 'vornak:worker-code';
-
+// and in a worker that runs vornakWorkerScript. The types and their
+// documentation are web/vornak.d.ts. Nothing here runs on import that a
+// bundle needs when it uses only `version`.
 import { connect, workerHint } from './client.js';
 import { refuse, VornakError } from './errors.js';
+import { vornakWorkerScript } from './worker-code.js';
 
-export { version } from 'vornak:version';
+export { version } from './version.js';
 export { createVornak } from './engine.js';
 export { VornakError } from './errors.js';
 export { serveVornak } from './serve.js';
 export { bytesToText, textToBytes } from './text.js';
+export { vornakWorkerScript } from './worker-code.js';
 export { createVornak as default } from './engine.js';
 
-export const vornakWorkerScript = /* @__PURE__ */ (() => `var vornakWasmGzipBase64 = "${wasmGzipBase64}";\n${workerCode}`)();
-
-// (The package's node entry, web/vornak-node.mjs, passes `start`, which
-// starts node's worker thread.) A browser's worker starts from a blob: URL
-// of the script, given up once the worker has started or failed.
+// (The node entry, node.js, passes `start`, which starts node's worker
+// thread.) A browser's worker starts from a blob: URL of the script, given
+// up once the worker has started or failed.
 export function createVornakWorker(options, start) {
   let url = null;
   const blobWorker = () => {

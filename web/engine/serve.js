@@ -1,19 +1,17 @@
 // The worker's side of createVornakWorker: one engine, made by the first
-// request; requests are answered in order:
-//   { id, call: 'start', options }                    -> { id, result: { formats, limits } }
-//   { id, call: 'run', args, files }                  -> { id, result }
-//   { id, call: 'describe', name, bytes, options }    -> { id, result }
-//   { id, call: 'formats' } and { id, call: 'limits' } -> { id, result }
-//   { id, call: 'compose', request }                  -> { id, result }
-//   { id, call: 'convert', bytes, options }           -> { id, result }
-//   { id, call: 'listing', name, bytes, options }     -> { id, result }
-//   { id, call: 'similar', sound, sounds, options }   -> { id, result }
-//     (sounds null: those of the last call)
+// request; requests are answered one at a time, in order:
+//   { id, call: 'start', options }                      -> { id, result: { formats, limits } }
+//   { id, call, request, inputs }                       -> { id, result }
+//     (run, describe, listing, convert, compose: the request as JSON text,
+//     the input bytes in the order it names them)
+//   { id, call: 'similar', request, text }              -> { id, result }
+//     (text: the sounds, or null for those of the last call)
+//   { cancel: id }: a request not yet begun is dropped
 // or { id, error: { name, code, message } }. An input above the engine's
 // limit comes as { withheld: its length } (the caller keeps its bytes). The
 // bytes of an answer are transferred.
-import { buffersOf, withInputs, Withheld } from './bytes.js';
-import { createVornak } from './engine.js';
+import { buffersOf, Withheld } from './bytes.js';
+import { createVornak, served } from './engine.js';
 import { errorData, refuse, show, VornakError } from './errors.js';
 
 // `port` is the worker's global scope (self), or node's parentPort.
@@ -23,7 +21,6 @@ export function serveVornak(port) {
     refuse(`serveVornak needs the worker's global scope (self) or node's parentPort, not ${show(port)}`);
   }
   let engine = null;
-  let lastSounds = [];
   const answer = (id, settle) => {
     try {
       const result = settle();
@@ -32,21 +29,46 @@ export function serveVornak(port) {
       port.postMessage({ id, error: errorData(error) });
     }
   };
-  const calls = {
-    run: (r) => engine.run(r.args, r.files),
-    describe: (r) => engine.describe(r.name, r.bytes, r.options),
-    formats: () => engine.formats(),
-    limits: () => engine.limits(),
-    compose: (r) => engine.compose(r.request),
-    convert: (r) => engine.convert(r.bytes, r.options),
-    listing: (r) => engine.listing(r.name, r.bytes, r.options),
-    similar: (r) => {
-      if (r.sounds !== null) lastSounds = r.sounds;
-      return engine.similar(r.sound, lastSounds, r.options);
-    },
+  const perform = (request) => {
+    if (!engine) throw new VornakError('worker-failed', `vornak: no such request: ${request.call}`);
+    if (request.call === 'formats' || request.call === 'limits') return engine[request.call]();
+    const inputs = (request.inputs ?? []).map((bytes) => (bytes instanceof Uint8Array ? bytes : new Withheld(bytes.withheld)));
+    return engine[served](request.call, request.request, inputs, request.text ?? null);
   };
+
+  // Requests wait here, and each is begun in a task of its own, so that a
+  // cancellation sent after a request, while the one before it ran, is
+  // read before it begins. A similar call that hands its sounds over is
+  // never dropped: the calls after it search them.
+  const waiting = [];
+  const tick = new MessageChannel();
+  let ticking = false;
+  const next = () => {
+    ticking = false;
+    const request = waiting.shift();
+    if (request) answer(request.id, () => perform(request));
+    if (waiting.length) schedule();
+  };
+  const schedule = () => {
+    if (ticking) return;
+    ticking = true;
+    tick.port2.postMessage(null);
+  };
+  if (typeof tick.port1.on === 'function') {
+    tick.port1.on('message', next);
+    tick.port1.unref();
+  } else {
+    tick.port1.onmessage = next;
+  }
+
   const handle = (request) => {
-    if (request === null || typeof request !== 'object' || typeof request.id !== 'number') return;
+    if (request === null || typeof request !== 'object') return;
+    if (typeof request.cancel === 'number') {
+      const at = waiting.findIndex((r) => r.id === request.cancel && !(r.call === 'similar' && r.text !== null));
+      if (at >= 0) waiting.splice(at, 1);
+      return;
+    }
+    if (typeof request.id !== 'number') return;
     if (request.call === 'start' && !engine) {
       createVornak(request.options).then((made) => {
         engine = made;
@@ -56,10 +78,8 @@ export function serveVornak(port) {
       }));
       return;
     }
-    answer(request.id, () => {
-      if (!engine || !Object.hasOwn(calls, request.call)) throw new VornakError('worker-failed', `vornak: no such request: ${request.call}`);
-      return calls[request.call](withInputs(request, (bytes) => (bytes instanceof Uint8Array ? bytes : new Withheld(bytes.withheld))));
-    });
+    waiting.push(request);
+    schedule();
   };
   if (typeof port.on === 'function') port.on('message', handle);
   else port.addEventListener('message', (event) => handle(event.data));

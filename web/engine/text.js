@@ -68,6 +68,3 @@ export function textToBytes(text) {
   }
   return bytes;
 }
-
-// The engine's JSON answer in `bytes`, decoded by the rule for text.
-export const parseAnswer = (bytes) => JSON.parse(bytesToText(bytes));

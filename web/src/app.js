@@ -23,7 +23,7 @@ import {
   addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, inCollection, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
-import { version } from '../vornak.mjs';
+import { version } from '../engine/version.js';
 import { openWrite, setUpWriteView } from './write-view.js';
 
 const $ = (id) => document.getElementById(id);
@@ -294,9 +294,12 @@ async function readAgain(banks) {
 }
 
 async function start() {
-  // The engine starts first: its worker gets going while the views are set up.
+  // The engine starts first: its worker gets going while the views are set
+  // up and the choices kept from before are read (the browser's store of
+  // them opens slowly in a fresh profile).
   const starting = engine.startEngine();
   const facts = starting.then(() => Promise.all([engine.formats(), engine.limits()]));
+  const choices = keptChoices('settings');
   // The kept collection is read while the engine starts (the browser's
   // store opened now, what it holds taken once the views are set up).
   const opening = openCollection(facts.then(([, l]) => l));
@@ -308,7 +311,7 @@ async function start() {
   setUpWriteView(viewActions);
   setUpSendView(sendActions);
   const [kept, [formats, limits]] = await Promise.all([opening, facts]);
-  engineReady(formats, limits, keptChoices('settings'));
+  engineReady(formats, limits, choices);
   // The models a memory image may be read as are the engine's.
   $('model').append(...limits.models.map((m) => element('option', { value: m.model, textContent: m.name })));
   const sysex = dumpFormat();

@@ -23,7 +23,7 @@
 //   sounds:  what the person added to a sound (marks.js), by the sound
 // Banks kept by an earlier page (with the whole answer in `summary`) are
 // read again by the engine.
-import { version } from '../vornak.mjs';
+import { version } from '../engine/version.js';
 import { cleanEdit, cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
 

@@ -1,9 +1,9 @@
 // Edited programs as the engine writes them. Its sound is found by
 // writing the one program with its new values in its bank's own format
-// (compose with its `set`) and reading the bytes back (describe), as the
-// page reads any bank; the same answer says which values that format
-// rounded. A copy of its bank in its own format, the edited program in its
-// place, joins the collection like any bank.
+// (compose with its `set`), whose answer says what the file gives back (its
+// sound and record) and which values that format rounded: one call. A
+// copy of its bank in its own format, the edited program in its place,
+// joins the collection like any bank.
 import { numbered } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf } from './files.js';
@@ -32,10 +32,7 @@ export function editedSound(bank, program, set, format) {
       const composed = await engine.compose({ banks: { source: await bytesOf(bank) }, programs: [{ bank: 'source', program, set }],
         format: format.letter, model: state.settings.model });
       if (!engine.succeeded(composed)) throw new Error(engine.failure(composed));
-      const read = await engine.describe(`edited${format.extension}`, composed.bytes, { model: state.settings.model, parameters: false,
-        conversions: false });
-      if (!engine.succeeded(read)) throw new Error(engine.failure(read));
-      return { sound: read.sounds[0], record: read.records[0], rounded: composed.report.rounded || [] };
+      return { sound: composed.sounds[0], record: composed.records[0], rounded: composed.report.rounded };
     })();
     asked.catch(() => answers.delete(key));
     answers.set(key, asked);

@@ -13,8 +13,8 @@ export const GROUP_WORDS = { program: 'program', a: 'group A', b: 'group B' };
 // "P:3, group A": a value named by its label and where it is.
 export const valueName = (part, label) => `${label}, ${GROUP_WORDS[part]}`;
 
-// describe's values of a program (texts) as numbers.
-export const numbersOf = (values) => Object.fromEntries(PARTS.map((part) => [part, values[part].map(Number)]));
+// describe's values of a program, by part (a copy to edit).
+export const numbersOf = (values) => Object.fromEntries(PARTS.map((part) => [part, values[part].slice()]));
 
 // The values with the set applied.
 export function applySet(base, labels, set) {

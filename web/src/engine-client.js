@@ -4,7 +4,7 @@
 // the reading of whether an answer is a success, goes through here. Many
 // banks read at once are the engine's longest work: while the first engine
 // is at work, a second one reads banks beside it.
-import { createVornakWorker } from '../vornak.mjs';
+import { createVornakWorker } from '../engine/module.js';
 
 // `engine`: a promise of an engine, or null; `waiting`: questions asked of
 // it and not yet answered.

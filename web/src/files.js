@@ -13,7 +13,7 @@ import {
 } from './state.js';
 import { holdIndex } from './sounds.js';
 import { ZipRefused, isZip, readZip } from './zip.js';
-import { version } from '../vornak.mjs';
+import { version } from '../engine/version.js';
 
 const CANNOT_READ = 'The browser could not read this file. Try choosing it again.';
 

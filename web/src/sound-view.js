@@ -6,7 +6,7 @@
 // section is made once for a program (and for each sound it is edited to)
 // and brought up to date in place when the banks or the marks change: a
 // field being typed in is never touched.
-import { textToBytes } from '../vornak.mjs';
+import { textToBytes } from '../engine/text.js';
 import { button, element, plural, redraw } from './dom.js';
 import { say } from './layout.js';
 import { heldOnlyBy, linksOf, sameRecord } from './links.js';

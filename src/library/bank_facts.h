@@ -1,4 +1,0 @@
-#pragma once
-
-// The header's former name: library/listed_values.h.
-#include "library/listed_values.h"

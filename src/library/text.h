@@ -1,4 +1,0 @@
-#pragma once
-
-// The header's former place: formats/text.h.
-#include "formats/text.h"
