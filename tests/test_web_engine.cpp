@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "flex_image.h"
 #include "test_support.h"
 
 extern "C" {
@@ -23,6 +24,7 @@ const char* vornak_describe(const char* request, std::size_t length);
 const char* vornak_convert(const char* request, std::size_t length);
 const char* vornak_compose(const char* request, std::size_t length);
 const char* vornak_similar(const char* request, std::size_t length);
+const char* vornak_disk(const char* request, std::size_t length);
 const std::uint8_t* vornak_bytes();
 }
 
@@ -50,7 +52,8 @@ Json call(Entry entry, const std::string& request) {
 } // namespace
 
 TEST(WebEngine, EveryMalformedRequestIsRefusedInWords) {
-    const Entry entries[] = {vornak_run, vornak_listing, vornak_describe, vornak_convert, vornak_compose, vornak_similar};
+    const Entry entries[] = {vornak_run,     vornak_listing, vornak_describe, vornak_convert,
+                             vornak_compose, vornak_similar, vornak_disk};
     const std::string requests[] = {
         "", "{", "[]", "null", "{\"options\":5}", "{\"name\":\"a\\u0000b\"}", "{\"args\":[1],\"files\":[]}",
         "{\"name\":\"x\",\"options\":{\"first\":1e400}}", "{\"name\":\"x\",\"options\":{\"first\":-0.5,\"parameters\":[null]}}",
@@ -85,4 +88,46 @@ TEST(WebEngine, NamesCrossByTheTextRuleBothWays) {
     EXPECT_EQ(described["names"][0], "Caf\u00e9 \u20ac");
     // Without a file given: as the tool answers a file it cannot open.
     EXPECT_EQ(call(vornak_describe, "{\"name\":\"x\"}").value("exitCode", -1), 1);
+}
+
+TEST(WebEngine, ADiskIsListedWithTheBytesOfEachFileAsCopiedOffIt) {
+    FlexImage disk;
+    const Bytes bank = readFile(examplePath("demo23-a.usr"));
+    disk.addFile("D001.USR", bank);
+    disk.addFile("README.TXT", Bytes(300, 'x'), {.month = 12, .day = 31, .year = 86});
+    const auto loop = disk.addFile("LOOP.USR", bank);
+    disk.link(loop[3], loop[1]);
+    give(disk.raw());
+    const Json listed = call(vornak_disk, "{\"options\":{\"model\":\"2.2\"}}");
+    ASSERT_EQ(listed.value("ok", false), true) << listed.dump();
+    EXPECT_EQ(listed["label"], "WAVETERM");
+    EXPECT_EQ(listed["date"], "07-14-86");
+    EXPECT_EQ(listed["banks"], 1);
+    const Json& files = listed["files"];
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_EQ(files[0]["holds"], "bank");
+    EXPECT_EQ(files[0]["format"], "Waveterm A file");
+    EXPECT_EQ(files[1]["holds"], "not-a-bank");
+    EXPECT_EQ(files[1]["date"], "12-31-86");
+    EXPECT_EQ(files[2]["holds"], "unreadable");
+    EXPECT_EQ(files[2]["size"], 0);
+    // The readable files' bytes, one after another.
+    const Bytes first = asCopied(bank), second = asCopied(Bytes(300, 'x'));
+    ASSERT_EQ(files[0]["size"], first.size());
+    ASSERT_EQ(files[1]["size"], second.size());
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), vornak_bytes()));
+    EXPECT_TRUE(std::equal(second.begin(), second.end(), vornak_bytes() + first.size()));
+
+    // Described whole, the image says it holds files; a file that is not a
+    // disk image is answered as the reader refuses it.
+    give(disk.raw());
+    EXPECT_EQ(call(vornak_describe, "{\"name\":\"d.dsk\",\"options\":{\"conversions\":false}}")["holdsFiles"], true);
+    give(bank);
+    const Json notDisk = call(vornak_disk, "{}");
+    EXPECT_EQ(notDisk.value("exitCode", 0), 6);
+    EXPECT_EQ(notDisk["message"], "Not a disk image");
+    EXPECT_FALSE(notDisk.contains("files"));
+    EXPECT_EQ(call(vornak_disk, "{}").value("exitCode", 0), 1); // none given
+    EXPECT_EQ(call(vornak_disk, "{\"options\":{\"to\":\"S\"}}").value("refused", ""),
+              "unknown key \"to\" in the options of disk: the keys are model");
 }

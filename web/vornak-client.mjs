@@ -178,6 +178,11 @@ var calls = {
     const text = envelope({ request: requestText("the request of compose", rest), banks: requestText("the bank names", banks.names) });
     return { request: text, inputs: banks.inputs, signal };
   },
+  disk(bytes, given) {
+    const input = bytesOf("bytes", bytes);
+    const { options, signal } = withoutSignal(given);
+    return { request: envelope({ options: requestText("the options of disk", options) }), inputs: [input], signal };
+  },
   formats: (options) => ({ signal: signalOnly("the options of formats", options) }),
   limits: (options) => ({ signal: signalOnly("the options of limits", options) })
 };
@@ -364,6 +369,7 @@ function connectWorker(worker, { engineOptions, transfer, timeout }) {
     limits: (options) => fact("limits", options),
     compose: (...args) => call("compose", ...args),
     convert: (...args) => call("convert", ...args),
+    disk: (...args) => call("disk", ...args),
     // The sounds cross to the worker only when they are not those sent last:
     // both sides keep the last list, in the order the calls are sent.
     similar: (sound, sounds, options) => {

@@ -515,6 +515,13 @@ export type VornakInputFormat =
   | 'FXB bank'
   | 'PPG memory image';
 
+/**
+ * What a failure to load may have recognised beside the formats of banks: a
+ * FLEX disk image, which holds files, not a bank ({@link Vornak.disk} lists
+ * and reads them).
+ */
+export type VornakContainerFormat = 'FLEX disk image';
+
 /** What a file that loaded holds. */
 export interface VornakBankDescription {
   ok: true;
@@ -530,6 +537,8 @@ export interface VornakBankDescription {
    * Halvic bank), every name is the image's own, "PPG Program 012".
    */
   holdsNames: boolean;
+  /** Whether the file holds files rather than a bank: false for a bank. */
+  holdsFiles: false;
   /** What a careful user should know about the file. */
   notes: VornakNote[];
   /**
@@ -628,9 +637,16 @@ export interface VornakLoadFailure {
   /** Why the file did not load, in plain words with what to try. */
   explanation: string;
   /** The format recognised ("" when none was), also when reading it then failed. */
-  format: VornakInputFormat | '';
+  format: VornakInputFormat | VornakContainerFormat | '';
   /** Whether the format recognised holds program names. */
   holdsNames: boolean;
+  /**
+   * Whether the file is a disk image, which holds files rather than a bank
+   * (reason `not-a-bank`, or why the image cannot be read):
+   * {@link Vornak.disk} lists it and gives each file's bytes, which
+   * `describe` reads as the banks they are.
+   */
+  holdsFiles: boolean;
   /** Empty. */
   notes: VornakNote[];
 }
@@ -871,6 +887,91 @@ export type VornakConvertResult =
       bytes: null;
     };
 
+export interface VornakDiskOptions extends VornakCallOptions {
+  /** Reads the memory images among the disk's files as this model (`/2.2`, `/2.3`); left out, the data decide. */
+  model?: VornakModel | null;
+}
+
+/** One file of a disk, as the tool lists it. */
+export interface VornakDiskFile {
+  /** Its name on the disk, "NAME.EXT" (a byte other than printable ASCII as `?`). */
+  name: string;
+  /** Its date as the directory gives it, as the tool shows it: "03-09-87" (month, day, two-digit year). */
+  date: string;
+  /** Its sectors, as the directory counts them. */
+  sectors: number;
+  /** The bytes of `bytes`: 252 a sector of its chain; 0 when it cannot be read. */
+  size: number;
+  /**
+   * What it holds: a bank of a format the engine reads, no bank (the loader
+   * refuses it, or none of its programs is whole in it, or it has no header
+   * and is no clean PPG memory), or nothing that can be read (its chain
+   * cannot be followed, or the files before it took as many sectors as the
+   * disk holds).
+   */
+  holds: 'bank' | 'not-a-bank' | 'unreadable';
+  /** The same in words: the bank's format ("Waveterm A file"), "not a bank", "cannot be read" or "not read". */
+  kind: string;
+  /** A bank's format; "" for any other file. */
+  format: VornakInputFormat | '';
+  /** A bank's programs; 0 for any other file. */
+  programs: number;
+  /** A bank's combis in use. */
+  combis: number;
+  /**
+   * Why it is no bank or cannot be read; for a bank, why its bytes may not
+   * be the file's as written or its programs not all whole; "" when there
+   * is nothing to say.
+   */
+  why: string;
+  /**
+   * The file as FLEX copies it off the disk (every sector's 252 bytes, in
+   * chain order), as `describe`, `convert` and the others take it; null
+   * when it cannot be read.
+   */
+  bytes: Uint8Array | null;
+}
+
+/** What a disk image holds, as the tool lists it for `vornak disk.dsk`, or why it cannot be read. */
+export type VornakDisk =
+  | {
+      ok: true;
+      exitCode: 0;
+      reason: '';
+      message: '';
+      explanation: '';
+      /** The kind of image: "raw sector image" or "ImageDisk image". */
+      image: string;
+      /** The volume label. */
+      label: string;
+      /** The volume number. */
+      volume: number;
+      /** The disk's date, as the tool shows it ("07-14-86"). */
+      date: string;
+      /** Its tracks. */
+      tracks: number;
+      /** Its sectors a track, both sides together on a double-sided disk. */
+      sectorsPerTrack: number;
+      /** The free sectors, as its System Information Record counts them. */
+      freeSectors: number;
+      /** How many of its files are banks. */
+      banks: number;
+      /** What is worth knowing about the disk as a whole, in words. */
+      notes: string[];
+      /** Its files in directory order, deleted ones left out. */
+      files: VornakDiskFile[];
+    }
+  | {
+      ok: false;
+      /** The tool's exit code: 6 for a file that is no disk image it reads, 5 for a damaged one, 1 or 2 as for any input. */
+      exitCode: VornakExitCode;
+      reason: VornakLoadReason;
+      /** The tool's message ("Not a disk image"). */
+      message: string;
+      /** Why, in plain words, with what to try. */
+      explanation: string;
+    };
+
 /**
  * An engine on the calling thread, made by {@link createVornak}: its
  * functions answer at once, and block the thread while they work. `run` is
@@ -947,6 +1048,18 @@ export interface Vornak {
    */
   listing(name: string, bytes: VornakBytes, options?: VornakListingOptions | null): VornakListing;
   /**
+   * What a FLEX disk image holds (a raw sector image or an ImageDisk file,
+   * as the Waveterm A's disks are kept), as the tool lists it for `vornak
+   * disk.dsk`: the disk, and each file with what it holds and its bytes as
+   * copied off the disk, which every other call reads as the file it is
+   * (`describe` of a file's bytes answers what `vornak disk.dsk/NAME.EXT`
+   * lists). However its links run, the files read together take no more
+   * sectors than the disk holds. Any other file is answered `ok` false
+   * ("Not a disk image"); `describe` says of a file whether it is one
+   * (`holdsFiles`).
+   */
+  disk(bytes: VornakBytes, options?: VornakDiskOptions | null): VornakDisk;
+  /**
    * Lets go of the engine and its memory (a worker is ended); every later
    * call throws (rejects, in a worker) a {@link VornakError} with the code
    * `disposed`, and so do calls that still wait for a worker.
@@ -972,6 +1085,7 @@ export interface VornakWorker {
   convert(bytes: VornakBytes, options: VornakConvertOptions): Promise<VornakConvertResult>;
   similar(sound: string, sounds: readonly string[] | string, options?: VornakSimilarOptions | null): Promise<VornakNeighbour[]>;
   listing(name: string, bytes: VornakBytes, options?: VornakListingOptions | null): Promise<VornakListing>;
+  disk(bytes: VornakBytes, options?: VornakDiskOptions | null): Promise<VornakDisk>;
   /** Ends the worker; calls that wait and every later call are rejected. */
   dispose(): void;
 }

@@ -60,7 +60,7 @@ int DiskReport::banks() const {
 
 bool isDiskImage(std::span<const std::uint8_t> bytes) { return looksLikeDiskImage(bytes); }
 
-DiskReport readDisk(std::span<const std::uint8_t> bytes, ModelHint hint) {
+DiskReport readDisk(std::span<const std::uint8_t> bytes, ModelHint hint, bool keepFiles) {
     DiskReport report;
     const FlexDiskRead read = readFlexDisk(bytes);
     const FlexDisk& disk = read.disk;
@@ -90,7 +90,11 @@ DiskReport readDisk(std::span<const std::uint8_t> bytes, ModelHint hint) {
             unreadable(file, "the files before it share sectors and have taken as many as the disk holds", "not read");
         } else {
             budget -= chain;
-            readAsInput(file, readFlexFile(disk, f).bytes, hint);
+            std::vector<std::uint8_t> copied = readFlexFile(disk, f).bytes;
+            // The loader may change the bytes it reads (a SysEx dump is
+            // decoded in place): it reads a copy of those kept.
+            if (keepFiles) file.copied = copied;
+            readAsInput(file, std::move(copied), hint);
             addWhy(file, f.problem);
         }
     }

@@ -38,6 +38,9 @@ struct DiskFile {
     // be the file's as written, or its programs not all whole. Empty when
     // there is nothing to say.
     std::string why;
+    // The file as copied off the disk, when readDisk was asked to keep it;
+    // empty when unreadable.
+    std::vector<std::uint8_t> copied;
 };
 
 struct DiskReport {
@@ -65,8 +68,9 @@ bool isDiskImage(std::span<const std::uint8_t> bytes);
 // Reads the disk and every file on it. Bounded whatever the image says:
 // the files read together take no more sectors than the disk holds (files
 // whose chains share sectors may count them twice; those beyond are not
-// read, and say so). The model hint is the loader's.
-DiskReport readDisk(std::span<const std::uint8_t> bytes, ModelHint hint = ModelHint::Detect);
+// read, and say so). The model hint is the loader's. With `keepFiles`,
+// each readable file's bytes are kept in the report (DiskFile::copied).
+DiskReport readDisk(std::span<const std::uint8_t> bytes, ModelHint hint = ModelHint::Detect, bool keepFiles = false);
 
 // A FLEX date as the tool shows it: "03-09-87" (month, day, two-digit year).
 std::string dateText(const FlexDate& date);

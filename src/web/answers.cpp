@@ -32,6 +32,15 @@ Json valuesOf(int number, const PpgProgram& program) {
     return {{"number", number}, {"program", std::move(n.program)}, {"a", std::move(n.groupA)}, {"b", std::move(n.groupB)}};
 }
 
+const char* holdsName(DiskFileHolds holds) {
+    switch (holds) {
+    case DiskFileHolds::Bank: return "bank";
+    case DiskFileHolds::NotABank: return "not-a-bank";
+    case DiskFileHolds::Unreadable: break;
+    }
+    return "unreadable";
+}
+
 } // namespace
 
 Json notesAnswer(const std::vector<LoadNote>& notes) {
@@ -48,6 +57,8 @@ Json outcomeAnswer(const LoadOutcome& outcome) {
             {"explanation", textOf(outcome.explanation)},
             {"format", outcome.formatName()},
             {"holdsNames", outcome.format != nullptr && outcome.format->holdsNames()},
+            // A disk image: files are taken out of it (disk() lists them).
+            {"holdsFiles", outcome.format != nullptr && outcome.format->takeOut != nullptr},
             {"notes", notesAnswer(outcome.notes)}};
 }
 
@@ -116,6 +127,41 @@ void putBank(Json& answer, const PpgBank& bank, const LoadOutcome& outcome, cons
         reports.push_back(reportAnswer(report));
     }
     answer["conversions"] = std::move(reports);
+}
+
+Json diskAnswer(const DiskReport& report) {
+    const FailureAnswer failure = inText(report.failure);
+    Json answer = {{"ok", report.ok()},
+                   {"exitCode", failure.exitCode},
+                   {"reason", reasonName(failure.reason)},
+                   {"message", failure.message},
+                   {"explanation", failure.explanation}};
+    if (!report.ok()) return answer;
+    Json notes = Json::array(), files = Json::array();
+    for (const std::string& note : report.notes) notes.push_back(textOf(note));
+    for (const DiskFile& f : report.files) {
+        files.push_back({{"name", textOf(f.name)},
+                         {"date", dateText(f.date)},
+                         {"sectors", f.sectors},
+                         {"size", f.copied.size()},
+                         {"holds", holdsName(f.holds)},
+                         {"kind", textOf(f.kind)},
+                         {"format", f.format != nullptr ? f.format->name : ""},
+                         {"programs", f.programs},
+                         {"combis", f.combis},
+                         {"why", textOf(f.why)}});
+    }
+    answer["image"] = imageKindName(report.image);
+    answer["label"] = textOf(report.label);
+    answer["volume"] = report.volume;
+    answer["date"] = dateText(report.date);
+    answer["tracks"] = report.geometry.lastTrack + 1;
+    answer["sectorsPerTrack"] = report.geometry.sectorsPerTrack;
+    answer["freeSectors"] = report.freeSectors;
+    answer["banks"] = report.banks();
+    answer["notes"] = std::move(notes);
+    answer["files"] = std::move(files);
+    return answer;
 }
 
 FailureAnswer inText(FailureAnswer failure) {

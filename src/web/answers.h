@@ -9,6 +9,7 @@
 
 #include "library/compose.h"
 #include "library/conversions.h"
+#include "library/disk.h"
 #include "library/failures.h"
 #include "library/loader.h"
 #include "model/ppg_bank.h"
@@ -30,6 +31,11 @@ Json notesAnswer(const std::vector<LoadNote>& notes);
 
 // A conversion report; for a compose, with the values set that were rounded.
 Json reportAnswer(const ConversionReport& report, const std::vector<RoundedValue>* rounded = nullptr);
+
+// What a disk image holds, as the tool lists it: the disk, and each file
+// on it with the number of bytes it leaves at vornak_bytes() (those of
+// every readable file, in directory order); or why it cannot be read.
+Json diskAnswer(const DiskReport& report);
 
 // A failure in the library's words (bytes), given by the text rule.
 FailureAnswer inText(FailureAnswer failure);

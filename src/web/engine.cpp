@@ -19,6 +19,7 @@
 #include "cli/driver.h"
 #include "io/memory_files.h"
 #include "library/conversions.h"
+#include "library/disk.h"
 #include "library/loader.h"
 #include "library/sounds.h"
 #include "formats/text.h"
@@ -212,6 +213,30 @@ const char* vornak_compose(const char* request, std::size_t length) {
                        {"report", reportAnswer(result.report, &result.rounded)},
                        {"sounds", std::move(result.sounds)},
                        {"records", std::move(result.records)}});
+    });
+}
+
+// What the disk image given holds, as the tool lists it for `vornak
+// disk.dsk`: {"options":{"model":...}}, answered as VornakDisk declares;
+// at vornak_bytes() the bytes of each readable file, as copied off the
+// disk, one after another in directory order (each file's "size").
+const char* vornak_disk(const char* request, std::size_t length) {
+    return serve(request, length, [](const Json& r, std::vector<FileBytes>& given) {
+        const DiskRequest asked = diskRequest(r);
+        DiskReport report;
+        if (given.empty() || given.front().status != FileBytes::Read) {
+            report.failure = answerOf(given.empty() ? kNoInput : kTooLarge);
+            return answer(diskAnswer(report));
+        }
+        const FileBytes& file = given.front();
+        report = readDisk({file.data.get(), file.size}, asked.hint, true);
+        const Json disk = diskAnswer(report);
+        std::vector<std::uint8_t>& bytes = bytesMade();
+        for (DiskFile& f : report.files) {
+            bytes.insert(bytes.end(), f.copied.begin(), f.copied.end());
+            std::vector<std::uint8_t>().swap(f.copied);
+        }
+        return answer(disk);
     });
 }
 

@@ -382,6 +382,11 @@ ComposeCall composeRequest(const Json& request) {
     return call;
 }
 
+DiskRequest diskRequest(const Json& request) {
+    const Options o(member(request, "options"), "the options of disk", {"model"});
+    return {modelOf(o)};
+}
+
 SimilarRequest similarRequest(const Json& request) {
     const Options o(member(request, "options"), "the options of similar", {"count"});
     SimilarRequest s;

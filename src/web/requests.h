@@ -81,6 +81,12 @@ struct ComposeCall {
 };
 ComposeCall composeRequest(const Json& request);
 
+// A disk image, read with the loader's model hint for the files on it.
+struct DiskRequest {
+    ModelHint hint = ModelHint::Detect;
+};
+DiskRequest diskRequest(const Json& request);
+
 struct SimilarRequest {
     std::string sound;
     std::size_t count = 5;

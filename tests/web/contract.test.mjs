@@ -56,6 +56,7 @@ test('every request is checked by the engine in words, alike on the calling thre
     [(e) => e.run(['x'], { x: syx, 'x/y': syx }), /a file and of a folder/],
     [(e) => e.run('x'), /args/],
     [(e) => e.listing('in.syx', syx, { model: '2.4' }), /'2\.2' or '2\.3'/],
+    [(e) => e.disk(syx, { to: 'S' }), /"to" in the options of disk: the keys are model/],
     [(e) => e.similar('zz', ['zz']), /sound must be a sound.*no sound/],
     [(e) => e.similar(`${'0'.repeat(102)};p13=999`, ['zz']), /program value 13 is 999, beyond 0 to 99/],
     [(e) => e.similar(`${'0'.repeat(102)}`, ['zz'], { count: 65537 }), /count must be a whole number from 1 to 65536/],

@@ -9,6 +9,7 @@ import { test } from 'node:test';
 import ts from 'typescript';
 
 import { createVornak } from '../../web/engine/module.js';
+import { flexDisk } from './flex-disk.mjs';
 import { exampleFiles, root } from './support.mjs';
 
 const typesPath = join(root, 'web/vornak.d.ts');
@@ -109,6 +110,16 @@ test('every field the engine answers is declared in the types, and every field d
     const { sounds } = vornak.describe(name, bytes, { parameters: false, conversions: false });
     if (sounds) ask('similar', sounds[0], sounds, { count: 2 });
   }
+  // A disk with a bank, a file that is none and one that cannot be read;
+  // and a file that is no disk.
+  const disk = flexDisk();
+  disk.add('D001.USR', examples['demo23-a.usr']);
+  disk.add('README.TXT', new Uint8Array(300));
+  const loop = disk.add('LOOP.USR', examples['demo23-a.usr']);
+  disk.link(loop[3], loop[1]);
+  ask('disk', disk.image);
+  ask('describe', 'disk.dsk', disk.image);
+  ask('disk', examples['demo23.syx']);
   ask('compose', { banks: {}, programs: [{ bank: 'none', program: 0 }] });
   // A value set that a memory image holds only in steps of 2.
   ask('compose', { banks: { 'demo23.syx': files['demo23.syx'] }, programs: [{ bank: 'demo23.syx', program: 3, set: { a: { 'P:3': 41 } } }] });

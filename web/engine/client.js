@@ -168,6 +168,7 @@ function connectWorker(worker, { engineOptions, transfer, timeout }) {
     limits: (options) => fact('limits', options),
     compose: (...args) => call('compose', ...args),
     convert: (...args) => call('convert', ...args),
+    disk: (...args) => call('disk', ...args),
     // The sounds cross to the worker only when they are not those sent last:
     // both sides keep the last list, in the order the calls are sent.
     similar: (sound, sounds, options) => {

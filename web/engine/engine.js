@@ -123,6 +123,17 @@ function engineOver(module, inputLimit) {
     describe: (answer) => answer,
     convert: withBytes,
     compose: withBytes,
+    // Each readable file's bytes, in the order of the files.
+    disk(answer) {
+      if (!answer.ok) return answer;
+      let at = 0;
+      const files = answer.files.map((file) => {
+        const bytes = file.holds === 'unreadable' ? null : made(at, file.size);
+        at += file.size;
+        return { ...file, bytes };
+      });
+      return { ...answer, files };
+    },
     similar: (answer) => answer,
   };
 
@@ -156,6 +167,7 @@ function engineOver(module, inputLimit) {
     listing: (...args) => call('listing', args),
     compose: (...args) => call('compose', args),
     convert: (...args) => call('convert', args),
+    disk: (...args) => call('disk', args),
     formats(options) {
       live();
       checkAborted(calls.formats(options).signal);

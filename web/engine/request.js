@@ -142,6 +142,11 @@ export const calls = {
     const text = envelope({ request: requestText('the request of compose', rest), banks: requestText('the bank names', banks.names) });
     return { request: text, inputs: banks.inputs, signal };
   },
+  disk(bytes, given) {
+    const input = bytesOf('bytes', bytes);
+    const { options, signal } = withoutSignal(given);
+    return { request: envelope({ options: requestText('the options of disk', options) }), inputs: [input], signal };
+  },
   formats: (options) => ({ signal: signalOnly('the options of formats', options) }),
   limits: (options) => ({ signal: signalOnly('the options of limits', options) }),
 };

@@ -2,7 +2,7 @@
 // request; requests are answered one at a time, in order:
 //   { id, call: 'start', options }                      -> { id, result: { formats, limits } }
 //   { id, call, request, inputs }                       -> { id, result }
-//     (run, describe, listing, convert, compose: the request as JSON text,
+//     (run, describe, listing, convert, compose, disk: the request as JSON text,
 //     the input bytes in the order it names them)
 //   { id, call: 'similar', request, text }              -> { id, result }
 //     (text: the sounds, or null for those of the last call)
