@@ -2,11 +2,14 @@
 // reads back when it is opened again: the answer made whole again is the
 // engine's, for every example file and banks of random programs, from the
 // form kept now and from the one an earlier page kept. The collection's
-// sounds, as the engine is handed them.
+// sounds, as the engine is handed them. Where banks came from, in a saved
+// collection.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { fromKept, toKept } from '../../web/src/collection.js';
+import { cleanOrigin, originOf } from '../../web/src/provenance.js';
+import { INDEX, readSaved, savedIndex } from '../../web/src/saved-file.js';
 import { uniqueSounds } from '../../web/src/sounds.js';
 import { state } from '../../web/src/state.js';
 import { createVornak } from '../../web/engine/module.js';
@@ -48,4 +51,26 @@ test('the collection\'s sounds, made a slice at a time, are each sound once in b
   assert.equal(made.text, expected.join('\n'));
   assert.equal(await uniqueSounds(banks), made, 'the same lists again: the same answer');
   assert.notEqual(await uniqueSounds(banks.map((list) => [...list])), made, 'other lists: made again');
+});
+
+test('a saved collection keeps where each bank came from, a disk\'s file by its path; one saved before opens without it', async () => {
+  const engine = await createVornak();
+  const limits = engine.limits();
+  const bytes = exampleFiles()['demo23.syx'];
+  const summary = engine.describe('d', bytes, { parameters: false, conversions: false });
+  const origin = originOf({ file: 'disk.dsk', member: 'D001.USR',
+    disk: { label: 'WAVETERM', volume: 1, date: '07-14-86', image: 'raw sector image', digest: null, others: [{ name: 'A.TXT', kind: 'not a bank', why: '' }] } });
+  const banks = [{ name: 'disk.dsk/D001.USR', digest: null, built: false, received: false, sameAs: null, summary, origin },
+    { name: 'old.syx', digest: null, built: false, received: false, sameAs: null, summary }];
+  const { files, index } = savedIndex({ engine: '1', model: '', banks, marks: [], newBank: null });
+  const json = JSON.parse(new TextDecoder().decode(index));
+  delete json.banks[1].origin; // as a page before origins saved it
+  json.banks[0].origin.disk.others.push({ name: 5 }); // a damaged entry is left out
+  const archive = { files: new Map([...files.map((name) => [name, bytes]), [INDEX, new TextEncoder().encode(JSON.stringify(json))]]), damaged: [] };
+  const saved = readSaved(archive, limits);
+  assert.deepEqual(saved.damaged, []);
+  assert.deepEqual(saved.banks.map((b) => [b.name, b.origin]), [['disk.dsk/D001.USR', origin], ['old.syx', null]]);
+  assert.deepEqual(cleanOrigin({ file: 'a.syx', member: 7, added: 'yesterday', disk: { label: 'X' } }),
+    { file: 'a.syx', member: null, disk: null, added: null });
+  engine.dispose();
 });

@@ -16,6 +16,7 @@ import { say, setUpLayout } from './layout.js';
 import { Instrument } from './midi.js';
 import { setUpProgramView } from './program-view.js';
 import { setUpProgramsView } from './programs-view.js';
+import { printSheet, setUpPrintSheet } from './print-sheet.js';
 import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
 import { indexSoon, whenIndexed } from './sounds.js';
@@ -197,6 +198,8 @@ const viewActions = {
   mark,
   write: openWrite,
   send: openSend,
+  print: (bank) => printSheet(bank, state.settings.model).then(() => say('banks', `The sheet of ${bank.name} was given to the browser to print.`),
+    (error) => say('banks', `The sheet of ${bank.name} could not be made (${error.message}).`)),
   remove,
   removeAll,
 };
@@ -310,6 +313,7 @@ async function start() {
   setUpBuilder(viewActions);
   setUpWriteView(viewActions);
   setUpSendView(sendActions);
+  setUpPrintSheet();
   const [kept, [formats, limits]] = await Promise.all([opening, facts]);
   engineReady(formats, limits, choices);
   // The models a memory image may be read as are the engine's.

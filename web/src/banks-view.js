@@ -1,8 +1,10 @@
 // The Banks region: the collection, one line per bank (its name, format,
 // program count, a mark when the file is cut or damaged and one when it has
-// notes), the files that could not be
-// read, and the actions on the banks chosen: write, send, remove; the
-// collection saved in one file, or removed.
+// notes), the banks of a disk image under a line of the disk's own (its
+// label and date, and the files on it that are no banks), the files that
+// could not be read, and the actions on the banks chosen: write, send,
+// print, remove; the collection saved in one file, or removed.
+import { diskHeading } from './disks.js';
 import { button, coalesced, count, element, plural, put } from './dom.js';
 import { failure } from './engine-client.js';
 import { sideBySide } from './layout.js';
@@ -13,12 +15,13 @@ import { bankById, on, readable, selectBank, setChecked, setView, state, targets
 const BANKS_AT_ONCE = 100;
 let drawn = BANKS_AT_ONCE;
 const rows = new WeakMap(); // bank to its line
+const headings = new Map(); // a disk's key to the line that heads its banks
 const ui = {};
 
-// `actions`: { write(), send(bank), remove(banks), removeAll(), save() }
+// `actions`: { write(), send(bank), print(bank), remove(banks), removeAll(), save() }
 export function setUpBanksView(actions) {
   for (const id of ['bank-list', 'bank-count', 'check-all', 'more-banks', 'failed', 'failed-list', 'failed-title', 'write', 'send',
-    'remove', 'remove-all', 'save-collection', 'midi-receive']) ui[id] = document.getElementById(id);
+    'print', 'remove', 'remove-all', 'save-collection', 'midi-receive']) ui[id] = document.getElementById(id);
   ui['check-all'].addEventListener('change', () => setChecked(state.banks.filter(readable).map((b) => b.id), ui['check-all'].checked));
   ui['more-banks'].addEventListener('click', () => {
     drawn += BANKS_AT_ONCE;
@@ -26,6 +29,7 @@ export function setUpBanksView(actions) {
   });
   ui.write.addEventListener('click', () => actions.write());
   ui.send.addEventListener('click', () => actions.send(bankById(state.selected)));
+  ui.print.addEventListener('click', () => actions.print(bankById(state.selected)));
   ui.remove.addEventListener('click', () => actions.remove(targets()));
   ui['remove-all'].addEventListener('click', () => actions.removeAll());
   ui['save-collection'].addEventListener('click', () => actions.save());
@@ -58,7 +62,8 @@ function failed(bank) {
 
 function drawList() {
   const good = state.banks.filter((b) => !failed(b));
-  const shown = good.slice(0, drawn).map(rowOf);
+  const banks = good.slice(0, drawn);
+  const shown = withHeadings(banks);
   const list = ui['bank-list'];
   // Banks added at the end are appended: the lines there stay as they are.
   const kept = list.children.length <= shown.length && [...list.children].every((row, i) => row === shown[i]);
@@ -66,7 +71,7 @@ function drawList() {
   else list.replaceChildren(...shown);
   settleStop(list, '.pick');
   put(document.getElementById('bank-keys'), 'hidden', !shown.length);
-  const hidden = good.length - shown.length;
+  const hidden = good.length - banks.length;
   put(ui['more-banks'], 'hidden', hidden <= 0);
   put(ui['more-banks'], 'textContent', `Show ${plural(Math.min(BANKS_AT_ONCE, hidden), 'more bank')} (${count(hidden)} not shown)`);
   const bad = state.banks.filter(failed);
@@ -76,13 +81,43 @@ function drawList() {
   drawChoice();
 }
 
+// The lines of banks, each disk's banks headed by a line of the disk's own
+// where the first of them stands (they stand together, unless moved).
+function withHeadings(banks) {
+  const lines = [];
+  const headed = new Set();
+  for (const bank of banks) {
+    const key = diskKey(bank);
+    if (key && !headed.has(key)) {
+      headed.add(key);
+      lines.push(headingOf(key, bank.origin));
+    }
+    lines.push(rowOf(bank));
+  }
+  return lines;
+}
+
+// The disk image a bank is a file of, told apart from another of its name
+// by its bytes and the moment it was given.
+const diskKey = (bank) => (bank.origin?.disk ? JSON.stringify([bank.origin.file, bank.origin.disk.digest, bank.origin.added]) : null);
+
+function headingOf(key, origin) {
+  if (!headings.has(key)) {
+    const { title, facts, others } = diskHeading(origin);
+    headings.set(key, element('li', { className: 'disk' }, element('strong', { className: 'disk-name', textContent: title }),
+      ' ', element('span', { className: 'bank-facts', textContent: facts }),
+      others ? element('p', { className: 'hint disk-others', textContent: others }) : null));
+  }
+  return headings.get(key);
+}
+
 function rowOf(bank) {
   if (!rows.has(bank)) {
     const check = element('input', { type: 'checkbox', dataset: { cell: '', key: `check ${bank.id}` },
       attrs: { 'aria-label': `Choose ${bank.name}` } });
     check.addEventListener('change', () => setChecked([bank.id], check.checked));
     const pick = button('', () => openBank(bank), { className: 'pick', dataset: { cell: '', key: `pick ${bank.id}` } });
-    const row = element('li', { className: 'bank' }, element('span', { className: 'check' }, check), pick);
+    const row = element('li', { className: bank.origin?.disk ? 'bank in-disk' : 'bank' }, element('span', { className: 'check' }, check), pick);
     rows.set(bank, { row, check, pick });
     fillRow(bank);
   }
@@ -146,6 +181,8 @@ function drawChoice() {
   put(ui.write, 'textContent', work.length > 1 ? `Write ${plural(work.length, 'bank')} as…` : 'Write as…');
   put(ui.send, 'disabled', !state.ready || !readable(selected));
   put(ui.send, '@aria-label', selected ? `Send to instrument: ${selected.name}` : 'Send to instrument');
+  put(ui.print, 'disabled', !state.ready || !readable(selected));
+  put(ui.print, '@aria-label', selected ? `Print a sheet of ${selected.name}` : 'Print a sheet of the selected bank');
   put(ui.remove, 'disabled', work.length === 0);
   put(ui.remove, 'textContent', work.length > 1 ? `Remove ${plural(work.length, 'bank')}` : 'Remove');
   put(ui.remove, '@aria-label', work.length === 1 ? `Remove ${work[0].name}` : ui.remove.textContent);
@@ -169,7 +206,7 @@ export function focusBank(bank) {
 // Where a bank's line stands in the list (for the focus after removing).
 export function placeOf(bank) {
   const r = rows.get(bank);
-  return r ? [...ui['bank-list'].children].indexOf(r.row) : -1;
+  return r ? [...ui['bank-list'].querySelectorAll('.pick')].indexOf(r.pick) : -1;
 }
 
 // After banks went away, the keyboard goes to the line that took the place

@@ -9,8 +9,10 @@
 // after them, a part at a time; the bytes are kept apart too and read when
 // a bank is first used.
 //   banks:   { id, name, size, facts, built, received, sameAs, digest, order,
-//            engine }: `facts` what the engine answered without its lists,
-//            `engine` the version of the engine that answered
+//            engine, origin }: `facts` what the engine answered without its
+//            lists, `engine` the version of the engine that answered,
+//            `origin` where the bank came from (provenance.js; none in a
+//            record an earlier page kept)
 //   answers: the other lists, by the bank's id: { names, records, keptA,
 //            keptB }, each one text of lines (what describe answers holds no
 //            line breaks); keptA and keptB empty lines where a 2.V bank
@@ -26,6 +28,7 @@
 import { version } from '../engine/version.js';
 import { cleanEdit, cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
+import { cleanOrigin } from './provenance.js';
 
 const DB_NAME = 'vornak';
 const STORES = ['banks', 'answers', 'files', 'meta', 'sounds', 'soundLists'];
@@ -172,7 +175,7 @@ function wellFormed(r) {
 }
 
 // Everything kept but the banks' lists: { banks: [{ id, name, size, facts
-// (null: to be read again), built, received, sameAs, order, digest }],
+// (null: to be read again), built, received, sameAs, order, digest, origin }],
 // newBank, edits (as keepEdits keeps them, those whole and within the
 // engine's ranges), marks: [[sound, mark]] }. `limits`: a promise of the engine's
 // limits, by which what is read is checked (the store is read meanwhile).
@@ -184,7 +187,7 @@ export async function loadCollection(limits) {
   const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size,
     facts: r.engine === version && factsFit(r.facts, mostPrograms) ? r.facts : null,
     built: r.built === true, received: r.received === true, sameAs: isText(r.sameAs) ? r.sameAs : null, order: r.order,
-    digest: isText(r.digest) ? r.digest : null }));
+    digest: isText(r.digest) ? r.digest : null, origin: cleanOrigin(r.origin) }));
   good.sort((a, b) => a.order - b.order);
   order = good.length ? good[good.length - 1].order : 0;
   const kept = [];
@@ -250,7 +253,7 @@ async function keepInParts(list, put) {
 // Banks kept whole: their facts, answers and bytes.
 export const keepBanks = (list) => keepInParts(list, ({ banks, files }, bank, facts) => {
   banks.put({ id: bank.id, name: bank.name, size: bank.bytes.length, facts, built: bank.built, received: bank.received,
-    sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version });
+    sameAs: bank.sameAs, digest: bank.digest, order: bank.order ??= ++order, engine: version, origin: bank.origin });
   files.put(bank.bytes, bank.id);
 });
 

@@ -107,6 +107,10 @@ export function compose({ model: hint, ...request }) {
   return ask('compose', { model: model(hint), ...request });
 }
 
+// What a disk image holds, as the tool lists it, with each file's bytes as
+// copied off the disk.
+export const disk = (bytes, hint) => ask('disk', bytes, { model: model(hint) });
+
 // The tool's listing of a bank, as it prints it (its message, for a file
 // it cannot read).
 export async function listing(name, bytes, hint) {

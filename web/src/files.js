@@ -1,15 +1,18 @@
 // What is given to the page: bank files (chosen, dropped, received from the
 // instrument or built here), each read by the engine once and kept in the
-// collection; ZIP archives, whose files are read as if given one by one; and
-// saved collections, which are opened and added to what is there. The same
-// bytes given again are noticed and not added twice.
-import { BANKS_KEPT_AT_ONCE, allKept, keep, keepBanks, keepMarks, keptBytes, placeKept } from './collection.js';
+// collection with where it came from; ZIP archives, whose files are read as
+// if given one by one; disk images, whose banks take their place; and saved
+// collections, which are opened and added to what is there. The same bytes
+// given again are noticed and not added twice.
+import { BANKS_KEPT_AT_ONCE, allKept, forgetBank, keep, keepBanks, keepMarks, keptBytes, placeKept } from './collection.js';
+import { diskBanks, diskWords, othersText } from './disks.js';
 import { fileBytes, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { say } from './layout.js';
+import { diskText, originOf } from './provenance.js';
 import { INDEX, MOST_BANKS, memberName, readSaved } from './saved-file.js';
 import {
-  addBanks, addMarks, inCollection, keptNewBank, markOf, nextReading, readable, setBytes, state, updateBank,
+  addBanks, addMarks, inCollection, keptNewBank, markOf, nextReading, openedDisk, readable, setBytes, state, updateBank,
 } from './state.js';
 import { holdIndex } from './sounds.js';
 import { ZipRefused, isZip, readZip } from './zip.js';
@@ -25,17 +28,59 @@ export async function bytesOf(bank) {
   return bank.bytes;
 }
 
-// What the bank holds, as the engine reads it with the model hint.
+// What the bank holds, as the engine reads it with the model hint; a disk
+// image's banks are put in its place and read (answers what is to be said
+// of it and its banks, or null for any other file).
 export async function readBank(bank) {
+  const disk = await describeBank(bank);
+  return disk ? openDisk(bank, disk) : null;
+}
+
+// The engine's answer about a file, taken into its entry; for a disk image
+// whose disk the engine reads, that answer instead.
+async function describeBank(bank) {
   const generation = nextReading(bank);
   let changes;
   try {
-    const summary = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: false });
+    const bytes = await bytesOf(bank);
+    const summary = await engine.describe(bank.name, bytes, { model: state.settings.model, parameters: false, conversions: false });
+    if (summary.holdsFiles) {
+      const disk = await engine.disk(bytes, state.settings.model);
+      if (engine.succeeded(disk) && generation === bank.generation) return disk;
+    }
     changes = { summary, problem: null };
   } catch (error) {
     changes = { problem: bank.bytes ? `The engine stopped on this file (${error.message}). The other files are not affected; try this one again.` : CANNOT_READ };
   }
   if (generation === bank.generation) updateBank(bank, changes);
+  return null;
+}
+
+// A disk image's banks take its place in the collection, each read from its
+// file's bytes as copied off the disk and kept; a bank whose bytes are here
+// already is not added again. A disk without banks stays among the files
+// that could not be read, with what is on it. Answers { banks, words }.
+async function openDisk(image, answer) {
+  const { banks, disk } = diskBanks(image, answer);
+  if (!banks.length) {
+    updateBank(image, { problem: `This is a disk image, ${diskText(disk)}, and none of its files is a bank`
+      + `${disk.others.length ? `: ${othersText(disk.others, 5)}` : ''}.` });
+    return { banks: [image], words: '' };
+  }
+  const digests = await Promise.all(banks.map((bank) => digestOf(bank.bytes)));
+  const fresh = [];
+  for (const [i, bank] of banks.entries()) {
+    const twin = (await twinOf(bank.bytes, digests[i])) || fresh.find((f) => f.digest === digests[i] && sameBytes(f.bytes, bank.bytes));
+    if (!twin) fresh.push({ ...bank, digest: digests[i] });
+  }
+  // In the image's place, also in the order the collection is kept in.
+  const members = openedDisk(image, fresh.map((bank, i) => ({ ...bank, order: image.order === null ? null : image.order + (i + 1) / (fresh.length + 1) })));
+  keep(() => forgetBank(image.id)); // an earlier page kept a disk image as a bank
+  placeKept(members);
+  await Promise.all(members.map(readInTurn));
+  const good = members.filter((bank) => readable(bank) && inCollection(bank));
+  keep(() => keepBanks(good));
+  return { banks: members, words: diskWords(image.name, disk, members.length, banks.length - fresh.length) };
 }
 
 // A digest of bytes, to find a bank with the same bytes quickly: the
@@ -107,7 +152,7 @@ async function readFiles(files, extra) {
   // next are read.
   const given = [...files];
   for (let at = 0; at < given.length; at += FILES_AT_ONCE) {
-    const part = await Promise.all(given.slice(at, at + FILES_AT_ONCE).map(async (file) => ({ name: file.name, from: file.from,
+    const part = await Promise.all(given.slice(at, at + FILES_AT_ONCE).map(async (file) => ({ name: file.name, from: file.from, path: file.path,
       bytes: file instanceof Blob ? await fileBytes(file) : file.bytes })));
     const list = [];
     for (const file of part) {
@@ -135,14 +180,19 @@ async function readFiles(files, extra) {
         words.push(`${file.name}${file.from ? ` in ${file.from}` : ''} is the same file as ${twin.name}, already loaded: not added again`);
         continue;
       }
-      fresh.push({ name: file.name, bytes: file.bytes, ...extra, digest: digests[i], sameAs: twin ? twin.name : null });
+      const origin = file.from ? originOf({ file: file.from, member: file.path ?? file.name }) : originOf({ file: file.name });
+      fresh.push({ name: file.name, bytes: file.bytes, ...extra, digest: digests[i], sameAs: twin ? twin.name : null, origin });
     }
     const banks = addBanks(fresh);
     placeKept(banks);
     added.push(...banks);
     for (const bank of banks.filter((b) => b.bytes)) {
-      reads.push(readInTurn(bank).then(() => {
-        if (readable(bank) && read.push(bank) >= BANKS_KEPT_AT_ONCE) keepRead();
+      reads.push(readInTurn(bank).then((disk) => {
+        // A disk image: its banks, read and kept, in its place.
+        if (disk) {
+          added.splice(added.indexOf(bank), 1, ...disk.banks);
+          if (disk.words) words.push(disk.words);
+        } else if (readable(bank) && read.push(bank) >= BANKS_KEPT_AT_ONCE) keepRead();
       }));
     }
   }
@@ -165,12 +215,15 @@ const waitingTurn = [];
 async function readInTurn(bank) {
   if (readingNow >= MOST_READING) await new Promise((resolve) => waitingTurn.push(resolve));
   readingNow += 1;
+  let disk;
   try {
-    await readBank(bank);
+    disk = await describeBank(bank);
   } finally {
     readingNow -= 1;
     waitingTurn.shift()?.();
   }
+  // A disk's banks are read in turn too, after its own turn.
+  return disk ? openDisk(bank, disk) : null;
 }
 
 // ---- ZIP archives and saved collections ----------------------------------------
@@ -190,7 +243,7 @@ async function openArchive(name, bytes) {
     + `damaged and ${archive.damaged.length === 1 ? 'was' : 'were'} not read (${archive.damaged.map(memberName).join(', ')})` : '';
   const cut = archive.cut ? ', which ends early: what followed is lost' : '';
   const members = () => [...archive.files].filter(([path]) => path !== INDEX)
-    .map(([path, member]) => ({ name: memberName(path), bytes: member, from: name }));
+    .map(([path, member]) => ({ name: memberName(path), bytes: member, from: name, path }));
   let saved;
   try {
     saved = readSaved(archive, state.limits);
@@ -250,8 +303,11 @@ async function addSaved(name, saved, digests) {
       ids.push(twin.id);
       continue;
     }
+    // A collection saved before banks kept their origin: they came from it,
+    // when is not known.
     fresh.push({ name: entry.name, bytes: entry.bytes, digest: digests[i], built: entry.built, received: entry.received,
-      sameAs: entry.sameAs, summary: sameAnswers ? entry.summary : null });
+      sameAs: entry.sameAs, summary: sameAnswers ? entry.summary : null,
+      origin: entry.origin ?? originOf({ file: name, member: entry.name, added: null }) });
     ids.push(null);
   }
   const banks = addBanks(fresh);

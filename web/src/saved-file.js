@@ -1,7 +1,8 @@
 // A saved collection: one ZIP archive that holds every bank's bytes as they
 // were given (stored, not compressed, so that saving a large collection
 // takes a moment) and one JSON file with the rest: each bank's name, where
-// it came from and what the engine answered about it, what the person added
+// it came from (its origin, and whether it was received or built here) and
+// what the engine answered about it, what the person added
 // to sounds, and the new bank. A saved collection is known by that JSON
 // file. Reading one checks all of it before anything is taken: what is
 // damaged is said, part by part, so that what is whole can still be taken;
@@ -9,6 +10,7 @@
 import { summaryFits } from './collection.js';
 import { cleanSet } from './edits.js';
 import { cleanMark, isSound } from './marks.js';
+import { cleanOrigin } from './provenance.js';
 import { keptModel } from './state.js';
 import { zipFiles } from './zip.js';
 
@@ -21,17 +23,18 @@ const MOST_MARKS = 1_000_000;
 
 const isText = (value) => typeof value === 'string';
 
-// A bank's name as a file could have it: no folders, no NUL.
-const isFileName = (name, limits) => isText(name) && name.length > 0 && name.length <= limits.fileNameLength
-  && !/[/\u0000]/.test(name) && name !== '.' && name !== '..';
+// A bank's name as a file could have it, or a file on a disk image
+// ("disk.dsk/D001.USR"): no NUL, no part empty or of dots.
+const isFileName = (name, limits) => isText(name) && name.length > 0 && name.length <= limits.pathLength && !name.includes('\u0000')
+  && name.split('/').every((part) => part.length > 0 && part.length <= limits.fileNameLength && part !== '.' && part !== '..');
 
 // The index of a saved collection: `collection` is { engine, model, banks:
-// [{ name, digest, summary, built, received, sameAs }], marks: [[sound,
+// [{ name, digest, summary, built, received, sameAs, origin }], marks: [[sound,
 // mark]], newBank: { name, slots: [{ bank (its place in banks), program,
 // name, set (the values edited, or null) } or null] } }. Answers the names of the banks' files in the archive
 // and the index's bytes, for makeSaved.
 export function savedIndex(collection) {
-  const files = collection.banks.map((bank, i) => `banks/${String(i + 1).padStart(4, '0')} ${bank.name.replace(/\\/g, '_')}`);
+  const files = collection.banks.map((bank, i) => `banks/${String(i + 1).padStart(4, '0')} ${bank.name.replace(/[\\/]/g, '_')}`);
   const index = {
     kind: KIND,
     version: SAVED_VERSION,
@@ -39,7 +42,7 @@ export function savedIndex(collection) {
     engine: collection.engine,
     model: collection.model,
     banks: collection.banks.map((bank, i) => ({ file: files[i], name: bank.name, digest: bank.digest, built: bank.built,
-      received: bank.received, sameAs: bank.sameAs, summary: compact(bank.summary) })),
+      received: bank.received, sameAs: bank.sameAs, origin: bank.origin ?? null, summary: compact(bank.summary) })),
     sounds: collection.marks,
     newBank: collection.newBank,
   };
@@ -81,7 +84,7 @@ export function memberName(path) {
 
 // The saved collection in a ZIP archive (zip.js's readZip), checked: {
 // engine, model, banks: [{ name, bytes, digest, summary (null when it is not
-// one the page can take), built, received, sameAs } or null where the bank
+// one the page can take), built, received, sameAs, origin } or null where the bank
 // is damaged], marks, newBank, damaged: [what is damaged, in words] }; {
 // broken: words } when its index cannot be read; null when the archive is
 // not a saved collection. Throws an Error whose message says why one cannot
@@ -129,6 +132,8 @@ function readBank(entry, i, files, limits) {
     built: entry.built === true,
     received: entry.received === true,
     sameAs: isFileName(entry.sameAs, limits) ? entry.sameAs : null,
+    // None in a collection saved before banks kept their origin.
+    origin: cleanOrigin(entry.origin),
   };
 }
 

@@ -1,4 +1,5 @@
-// The sound of the program on view: the names it is known by, what the
+// The sound of the program on view: where it was first seen and where else
+// it is, the names it is known by, what the
 // person adds to it (kept for the sound, so every program of the same sound
 // shares it: a favourite mark, a name of their own, tags, a note), the
 // other programs of the same sound or that the PPG holds the same, the 2.V
@@ -11,6 +12,7 @@ import { button, element, plural, redraw } from './dom.js';
 import { say } from './layout.js';
 import { heldOnlyBy, linksOf, sameRecord } from './links.js';
 import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
+import { provenanceText } from './provenance.js';
 import { indexed, knownAs, knownNames, namesOfProgram, programsByRecord, programsOf, sameSounds } from './sounds.js';
 import { markOf, programName, state, where } from './state.js';
 
@@ -31,12 +33,13 @@ const nearness = (distance) => (distance < 0.5 ? 'nearly the same' : distance < 
 export function soundSection(bank, program, actions, edited = null) {
   const sound = edited ? edited.sound : bank.summary.sounds[program];
   const known = element('div');
+  const origin = element('p', { className: 'provenance' });
   const form = marksForm(sound, actions);
   const lists = [element('div'), element('div'), element('div')];
   const near = element('ol', { className: 'near', attrs: { 'aria-labelledby': 'near-title' } },
     element('li', { className: 'hint', textContent: 'Finding the nearest sounds…' }));
   const section = element('section', { className: 'sound', attrs: { 'aria-labelledby': 'sound-title' } },
-    element('h3', { id: 'sound-title', textContent: edited ? 'The sound as edited' : 'The sound' }), known, form.element, ...lists,
+    element('h3', { id: 'sound-title', textContent: edited ? 'The sound as edited' : 'The sound' }), origin, known, form.element, ...lists,
     element('h4', { id: 'near-title', textContent: 'Nearest sounds in the collection' }),
     element('p', { className: 'hint', textContent: `The distance adds up how far apart the values lie, each over its range: 1 is one value `
       + `moved from one end to the other (or another wavetable, or one switch). Only sounds within ${ALIKE} are listed.` }),
@@ -46,6 +49,7 @@ export function soundSection(bank, program, actions, edited = null) {
   const update = () => {
     form.update();
     if (!indexed()) return;
+    if (!edited) redraw(origin, [provenanceText(bank, program)]);
     redraw(known, [knownLine(bank, program, edited, actions)]);
     redraw(lists[0], programList('Same sound', edited ? programsOf(sound) : sameSounds(bank, program), () => '', actions));
     redraw(lists[1], programList('The PPG holds these the same', edited

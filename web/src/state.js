@@ -17,7 +17,7 @@ export const state = {
   // `names`: programs named from the collection where the format keeps names.
   settings: { model: '', write: { format: '', first: '', last: '', group: 'A', names: true }, bank: { format: '', group: 'A', names: true } },
   // Each bank: { id, name, size, bytes, digest, summary, facts, problem,
-  // built, received, sameAs, order, generation }. `summary` is what the
+  // built, received, sameAs, order, generation, origin }. `summary` is what the
   // engine answered when the bank was read (kept between visits); `facts`,
   // of a kept bank, that answer without its lists, there before the whole
   // answer is read back; `bytes` are read from the kept collection when
@@ -166,11 +166,12 @@ function newId() {
   return `${Date.now().toString(36)}-${(++nextId).toString(36)}-${Math.random().toString(36).slice(2, 8)}`;
 }
 
+const entryOf = (given) => ({ id: newId(), size: given.bytes ? given.bytes.length : 0, summary: null, problem: null, built: false,
+  received: false, sameAs: null, digest: null, order: null, generation: 0, origin: null, ...given });
 // Adds banks, each { name, bytes } and what else is known of it; answers
 // their entries.
 export function addBanks(list) {
-  const banks = list.map((given) => ({ id: newId(), size: given.bytes ? given.bytes.length : 0, summary: null, problem: null, built: false,
-    received: false, sameAs: null, digest: null, order: null, generation: 0, ...given }));
+  const banks = list.map(entryOf);
   state.banks.push(...banks);
   if (!state.selected && banks.length) state.selected = banks[0].id;
   if (banks.length) emit('banks');
@@ -263,6 +264,17 @@ export function removeEverything() {
   emit('program');
   emit('newBank', { kind: 'all' });
   emit('marks', null);
+}
+
+// ---- Disk images: their banks in their place (none, where all were here) -----
+export function openedDisk(image, list) {
+  const at = state.banks.indexOf(image);
+  const banks = at < 0 ? [] : list.map(entryOf);
+  if (at >= 0) state.banks.splice(at, 1, ...banks);
+  if (state.selected === image.id) state.selected = (banks[0] || state.banks[Math.min(at, state.banks.length - 1)] || {}).id ?? null;
+  emit('banks');
+  emit('selection');
+  return banks;
 }
 
 // ---- What a person adds to sounds ------------------------------------------
