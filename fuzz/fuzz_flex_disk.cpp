@@ -1,7 +1,8 @@
 // FLEX disk images, raw or ImageDisk: the System Information Record and the
 // directory read, every file's chain followed, every file read off the disk;
-// then the disk as the tool lists it (every file loaded, bounded) and its
-// first file read by name through the loader.
+// then the disk as the tool lists it (every file loaded, bounded, its bytes
+// kept as the engine keeps them) and its first file read by name through
+// the loader.
 
 #include <cstdlib>
 
@@ -22,8 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (broken != (file.failure == FlexFileFailure::BrokenChain)) std::abort();
         if (!broken && file.bytes.size() != static_cast<std::size_t>(file.file->chainSectors) * kFlexSectorData) std::abort();
     }
-    const DiskReport report = readDisk({data, size});
+    const DiskReport report = readDisk({data, size}, ModelHint::Detect, true);
     if (report.ok() != (read.failure == FlexDiskFailure::None) || report.files.size() != read.disk.files.size()) std::abort();
+    // The bytes kept of each file are those it was read from; none of one
+    // that was not read.
+    for (const DiskFile& f : report.files)
+        if (f.copied.size() != (f.holds == DiskFileHolds::Unreadable ? 0 : f.bytes)) std::abort();
     if (!read.disk.files.empty()) {
         PpgBank bank(87, 20);
         (void)loadBank(data, size, ModelHint::Detect, bank, read.disk.files.front().name);
