@@ -77,9 +77,9 @@ async function openDisk(image, answer) {
   const members = openedDisk(image, fresh.map((bank, i) => ({ ...bank, order: image.order === null ? null : image.order + (i + 1) / (fresh.length + 1) })));
   keep(() => forgetBank(image.id)); // an earlier page kept a disk image as a bank
   placeKept(members);
-  await Promise.all(members.map(readInTurn));
-  const good = members.filter((bank) => readable(bank) && inCollection(bank));
-  keep(() => keepBanks(good));
+  const keeping = keptAsRead();
+  await Promise.all(members.map((bank) => readInTurn(bank).then(() => keeping.read(bank))));
+  keeping.rest();
   return { banks: members, words: diskWords(image.name, disk, members.length, banks.length - fresh.length) };
 }
 
@@ -140,14 +140,8 @@ async function readFiles(files, extra) {
   const offers = [];
   const added = [];
   const reads = [];
-  // Files that cannot be read are not kept for the next visit; the others
-  // are kept a few at a time as they are read, and said to be read once
-  // the browser has kept them.
-  const read = [];
-  const keepRead = () => {
-    const part = read.splice(0);
-    if (part.length) keep(() => keepBanks(part.filter(inCollection)));
-  };
+  // Said to be read once the browser has kept them.
+  const keeping = keptAsRead();
   // The browser reads some files at once, and those are shown while the
   // next are read.
   const given = [...files];
@@ -192,17 +186,34 @@ async function readFiles(files, extra) {
         if (disk) {
           added.splice(added.indexOf(bank), 1, ...disk.banks);
           if (disk.words) words.push(disk.words);
-        } else if (readable(bank) && read.push(bank) >= BANKS_KEPT_AT_ONCE) keepRead();
+        } else keeping.read(bank);
       }));
     }
   }
   await Promise.all(reads);
-  keepRead();
+  keeping.rest();
   await allKept();
   const failed = added.filter((bank) => !readable(bank)).length;
   const done = added.length || !words.length ? [`${plural(added.length, 'file')} read${failed ? `, ${failed} failed` : ''}.`] : [];
   say('banks', [...done, ...words.map((w) => `${w}.`)].join(' '), { offer: offers[0] });
   return added;
+}
+
+// Banks read are kept a few at a time as they are read (`read(bank)`), the
+// rest when all are read (`rest()`); files that cannot be read are not kept
+// for the next visit.
+function keptAsRead() {
+  const read = [];
+  const keepRead = () => {
+    const part = read.splice(0);
+    if (part.length) keep(() => keepBanks(part.filter(inCollection)));
+  };
+  return {
+    read(bank) {
+      if (readable(bank) && read.push(bank) >= BANKS_KEPT_AT_ONCE) keepRead();
+    },
+    rest: keepRead,
+  };
 }
 
 // Banks are handed to the engine a few at a time, each when one before it
