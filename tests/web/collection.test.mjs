@@ -10,7 +10,7 @@ import { test } from 'node:test';
 import { fromKept, toKept } from '../../web/src/collection.js';
 import { cleanOrigin, originOf } from '../../web/src/provenance.js';
 import { INDEX, readSaved, savedIndex } from '../../web/src/saved-file.js';
-import { uniqueSounds } from '../../web/src/sounds.js';
+import { uniqueSounds } from '../../web/src/sound-index.js';
 import { state } from '../../web/src/state.js';
 import { createVornak } from '../../web/engine/module.js';
 import { exampleFiles, random } from './support.mjs';

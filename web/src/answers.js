@@ -4,7 +4,7 @@
 // programs can take the names the collection knows for their sounds.
 import * as engine from './engine-client.js';
 import { bytesOf } from './files.js';
-import { collectionName, programsOf, uniqueSounds } from './sounds.js';
+import { collectionName, programsOf, uniqueSounds } from './sound-index.js';
 import { bankById, formatByLetter, state } from './state.js';
 
 // Answers that depend only on a bank's summary are kept with it.

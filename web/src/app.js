@@ -19,7 +19,7 @@ import { setUpProgramsView } from './programs-view.js';
 import { printSheet, setUpPrintSheet } from './print-sheet.js';
 import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
-import { indexSoon, whenIndexed } from './sounds.js';
+import { indexSoon, whenIndexed } from './sound-index.js';
 import {
   addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, inCollection, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setModel, showProgram, state, updateBank,

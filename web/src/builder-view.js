@@ -5,10 +5,10 @@
 // chosen for it by the engine.
 import { button, count, element, formatOptions, keepingFocus, notesBox, plural, whenSettled } from './dom.js';
 import { allKept } from './collection.js';
-import { GROUP_WORDS, setSize } from './edits.js';
+import { GROUP_WORDS, setSize } from './value-sets.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
-import { sameSounds, whenIndexed } from './sounds.js';
+import { sameSounds, whenIndexed } from './sound-index.js';
 import {
   addSlot, bankById, changeSettings, clearNewBank, distrust, emptySlot, formatByLetter, moveSlot, on, readable, removeSlot,
   renameNewBank, renameSlot, restoreNewBank, state, untrusted, where,

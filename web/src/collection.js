@@ -26,7 +26,7 @@
 // Banks kept by an earlier page (with the whole answer in `summary`) are
 // read again by the engine.
 import { version } from '../engine/version.js';
-import { cleanEdit, cleanSet } from './edits.js';
+import { cleanEdit, cleanSet } from './value-sets.js';
 import { cleanMark, isSound } from './marks.js';
 import { cleanOrigin } from './provenance.js';
 

@@ -3,7 +3,7 @@
 // sounds are all in another bank is one line, and so are the default and
 // blank programs. Every group can be reached: they come a page at a time.
 import { button, count, element, plural } from './dom.js';
-import { duplicateReport } from './sounds.js';
+import { duplicateReport } from './sound-index.js';
 import { state, where } from './state.js';
 
 const GROUPS_AT_ONCE = 50;

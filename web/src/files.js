@@ -14,7 +14,7 @@ import { INDEX, MOST_BANKS, memberName, readSaved } from './saved-file.js';
 import {
   addBanks, addMarks, inCollection, keptNewBank, markOf, nextReading, openedDisk, readable, setBytes, state, updateBank,
 } from './state.js';
-import { holdIndex } from './sounds.js';
+import { holdIndex } from './sound-index.js';
 import { ZipRefused, isZip, readZip } from './zip.js';
 import { version } from '../engine/version.js';
 

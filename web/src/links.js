@@ -6,8 +6,8 @@
 //   - programs of the same PPG program record (describe's `records`) that
 //     are not the same sound: the PPG holds them the same, and they differ
 //     in settings that only the file of one of them holds.
-// The questions are answered from the index of the collection (sounds.js).
-import { groupsKeptAs, programsByRecord, programsOf } from './sounds.js';
+// The questions are answered from the index of the collection (sound-index.js).
+import { groupsKeptAs, programsByRecord, programsOf } from './sound-index.js';
 import { state } from './state.js';
 
 const is2V = (summary, program) => summary.sounds[program] === summary.keptBy2V[program].A;

@@ -8,7 +8,7 @@
 // through.
 import { button, count, element } from './dom.js';
 import { rove, settleStop } from './roving.js';
-import { indexed, knownAs, knownNames, namesOfProgram, sameSoundText } from './sounds.js';
+import { indexed, knownAs, knownNames, namesOfProgram, sameSoundText } from './sound-index.js';
 import { distrust, markOf, untrusted, where } from './state.js';
 
 const ROWS_AT_ONCE = 100;

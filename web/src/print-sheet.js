@@ -11,7 +11,7 @@ import * as engine from './engine-client.js';
 import { bytesOf } from './files.js';
 import { tagsText } from './marks.js';
 import { dayOf, originText } from './provenance.js';
-import { collectionName } from './sounds.js';
+import { collectionName } from './sound-index.js';
 import { distrust, markOf, on, state, untrusted } from './state.js';
 
 const sheet = () => document.getElementById('print-sheet');

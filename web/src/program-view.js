@@ -1,5 +1,5 @@
 // A program's values under the labels the listing uses, group A beside
-// group B, as controls that edit them (edit-view.js), and its sound
+// group B, as controls that edit them (program-editor.js), and its sound
 // (sound-view.js), the edited program's once it is edited; with a second
 // program (from any bank) beside it, a table of the two, where the values
 // that differ are marked, and the table can show those alone. A 2.V
@@ -8,10 +8,10 @@
 // banks or the marks change, what depends on them is brought up to date
 // in place.
 import { button, element, keepingFocus, redraw, whenSettled } from './dom.js';
-import { editor } from './edit-view.js';
+import { editor } from './program-editor.js';
 import { heldOnlyBy, linkBetween } from './links.js';
 import { soundSection } from './sound-view.js';
-import { indexed, knownAs, namesOfProgram, sameSoundText, whenIndexed } from './sounds.js';
+import { indexed, knownAs, namesOfProgram, sameSoundText, whenIndexed } from './sound-index.js';
 import { bankById, closeProgram, distrust, on, programName, state, stopComparing, untrusted, where } from './state.js';
 
 const ui = {};

@@ -6,7 +6,7 @@
 import { drawDuplicates } from './duplicates-view.js';
 import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
-import { findPrograms, tagsInUse, whenIndexed } from './sounds.js';
+import { findPrograms, tagsInUse, whenIndexed } from './sound-index.js';
 import { bankById, browse, on, readable, state } from './state.js';
 
 // Very large listings are shown in part; copying takes all.

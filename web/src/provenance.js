@@ -6,7 +6,7 @@
 // earliest; banks kept before origins were kept count as the earliest, in
 // the order they were added.
 import { plural } from './dom.js';
-import { programsOf } from './sounds.js';
+import { programsOf } from './sound-index.js';
 import { where } from './state.js';
 
 // Bounds on an origin read back, far above what a disk holds.

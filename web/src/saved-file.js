@@ -8,7 +8,7 @@
 // damaged is said, part by part, so that what is whole can still be taken;
 // one saved by a newer page is refused in words.
 import { summaryFits } from './collection.js';
-import { cleanSet } from './edits.js';
+import { cleanSet } from './value-sets.js';
 import { cleanMark, isSound } from './marks.js';
 import { cleanOrigin } from './provenance.js';
 import { keptModel } from './state.js';

@@ -13,7 +13,7 @@ import { say } from './layout.js';
 import { heldOnlyBy, linksOf, sameRecord } from './links.js';
 import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } from './marks.js';
 import { provenanceText } from './provenance.js';
-import { indexed, knownAs, knownNames, namesOfProgram, programsByRecord, programsOf, sameSounds } from './sounds.js';
+import { indexed, knownAs, knownNames, namesOfProgram, programsByRecord, programsOf, sameSounds } from './sound-index.js';
 import { markOf, programName, state, where } from './state.js';
 
 // A sound that many programs share lists its first ones and counts the others.

@@ -8,10 +8,10 @@
 // A change is shown at once; the engine is asked after, a moment later,
 // what the bank's format writes of it (its sound, and what it rounded).
 import { button, element, put } from './dom.js';
-import { addBankCopy, editedSound, ownFormat } from './edited.js';
+import { addBankCopy, editedSound, ownFormat } from './edited-programs.js';
 import {
   GROUP_WORDS, PARTS, applySet, blended, copiedGroup, heldBy, numbersOf, partOf, randomized, rangeOf, setOf, valueName,
-} from './edits.js';
+} from './value-sets.js';
 import { say } from './layout.js';
 import {
   bankById, blendWith, changeEdit, chooseRandomize, editOf, edited, markOf, on, readable, state, stepEdit, where,

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { createVornak } from '../../web/engine/module.js';
-import { cleanEdit, cleanSet } from '../../web/src/edits.js';
+import { cleanEdit, cleanSet } from '../../web/src/value-sets.js';
 
 test('a kept set or edit is taken only whole: known labels, whole numbers within their ranges, the three parts', async () => {
   const engine = await createVornak();
