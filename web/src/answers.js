@@ -66,13 +66,14 @@ async function withNames(ask, named) {
   return engine.succeeded(answer) ? { ...answer, namesProblem: problem } : answer;
 }
 
-// The bank written with `options` ({ to, first, last, group }); with
-// `named`, its programs take the names from the collection.
-export async function convert(bank, options, named = false) {
+// The bank written with `options` ({ to, first, last, group, edits: as
+// convert takes them, or none for the bank as read }); with `named`, its
+// programs take the names from the collection.
+export async function convert(bank, { edits, ...options }, named = false) {
   const bytes = await bytesOf(bank);
   const { names, count } = named ? collectionNames(bank) : { count: 0 };
-  return withNames((withThem) => engine.convert(bank.name, bytes, { model: state.settings.model, ...options, ...(withThem ? { names } : {}) }),
-    count > 0);
+  return withNames((withThem) => engine.convert(bank.name, bytes, { model: state.settings.model, ...options, ...(edits ? { edits } : {}),
+    ...(withThem ? { names } : {}) }), count > 0);
 }
 
 // Whether the new bank's programs take the names from the collection.

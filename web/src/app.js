@@ -3,13 +3,15 @@
 // engine's; this module starts the engine and the views, keeps the
 // collection, and hands the views what they ask for.
 import * as answers from './answers.js';
+import { discardEdits, editsText, hasEdits, keptEdits, keptForm, restoreEdits } from './bank-edits.js';
+import { addBankCopy, ownFormat } from './edited-programs.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
   allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepLists, keepNewBank, keptAnswers, keptChoices, keptFiles, keptSounds, loadCollection,
   whenKeepingFails,
 } from './collection.js';
-import { coalesced, download, element, numbered, plural, whenSettled } from './dom.js';
+import { coalesced, count, download, element, numbered, plural, whenSettled } from './dom.js';
 import * as engine from './engine-client.js';
 import { addFiles, bytesOf, give, readBank, readWaiting } from './files.js';
 import { say, setUpLayout } from './layout.js';
@@ -21,7 +23,7 @@ import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
 import { indexSoon, whenIndexed } from './sound-index.js';
 import {
-  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, inCollection, keptEdits, keptForm, keptNewBank, markSound, on, readable, removeBanks,
+  addKept, addMarks, bankById, compareProgram, engineReady, formatByLetter, inCollection, keptNewBank, markSound, on, readable, removeBanks,
   removeEverything, restoreBanks, setModel, showProgram, state, updateBank,
 } from './state.js';
 import { version } from '../engine/version.js';
@@ -75,7 +77,7 @@ async function saveCollection() {
     const place = new Map(list.map((bank, i) => [bank.id, i]));
     return savedIndex({ engine: version, model: state.settings.model, banks: list, marks: [...state.marks], newBank: { name: state.newBank.name,
       slots: state.newBank.slots.map((s) => (s && place.has(s.bankId) ? { bank: place.get(s.bankId), program: s.program, name: s.name, set: s.set }
-        : null)) } });
+        : null)) }, edits: savedEdits(keptForm(new Set(place.keys())), place) });
   };
   let index = indexOf(banks);
   const kept = new Map((await reading).map((bytes, i) => [missing[i], bytes]));
@@ -87,8 +89,56 @@ async function saveCollection() {
   const name = `Vornak collection ${new Date().toISOString().slice(0, 10)}.zip`;
   download(zip, name, 'application/zip');
   const lost = banks.length - listed.length;
-  say('banks', `Saved ${plural(listed.length, 'bank')}, the names, tags and notes of ${plural(state.marks.size, 'sound')} and the new bank as ${name}`
+  const edited = listed.filter((bank) => hasEdits(bank.id)).length;
+  say('banks', `Saved ${plural(listed.length, 'bank')}${edited ? ` (${count(edited)} with their edits)` : ''}, `
+    + `the names, tags and notes of ${plural(state.marks.size, 'sound')} and the new bank as ${name}`
     + `${lost ? ` (${plural(lost, 'bank')} left out: the browser no longer has their bytes)` : ''}. Give that file to this page, here or in another browser, to open it.`);
+}
+
+// The edits of the banks saved, each bank by its place in the saved list.
+function savedEdits({ programs, combis }, place) {
+  return {
+    programs: programs.filter((e) => !e.now.source || place.has(e.now.source.bankId)).map(({ bankId, program, now }) => ({ bank: place.get(bankId),
+      program, now: { set: now.set, source: now.source && { ...now.source, bankId: undefined, bank: place.get(now.source.bankId) } } })),
+    combis: combis.map(({ bankId, combi, now }) => ({ bank: place.get(bankId), combi, now })),
+  };
+}
+
+// ---- A bank's edits ---------------------------------------------------------
+
+// The bank as edited, kept as a bank of its own in its own format; the bank
+// itself as read again (Undo puts its edits back).
+async function keepAsNew(bank) {
+  const words = editsText(bank.id);
+  const format = ownFormat(bank.summary.writesAs);
+  say('programs', `Writing ${bank.name} with ${words} as a new bank…`);
+  try {
+    const { added, name, report } = await addBankCopy(bank, format);
+    if (!added) {
+      say('programs', `The banks hold a bank with the bytes of ${bank.name} as edited already; the edits stay.`);
+      return;
+    }
+    const gone = discardEdits(bank.id);
+    say('programs', `Kept as ${name} (${format.name}), with ${words}: ${report.text} ${bank.name} is as it was read.`, {
+      undo: () => {
+        restoreEdits(gone);
+        return `${bank.name} has its ${words} again; ${name} stays among the banks.`;
+      },
+    });
+  } catch (error) {
+    say('programs', `${bank.name} could not be written as edited: ${error.message}`);
+  }
+}
+
+function discard(bank) {
+  const words = editsText(bank.id);
+  const gone = discardEdits(bank.id);
+  say('programs', `Discarded ${words} of ${bank.name}: it is as it was read.`, {
+    undo: () => {
+      restoreEdits(gone);
+      return `${bank.name} has its ${words} again.`;
+    },
+  });
 }
 
 // ---- Removing, with Undo ---------------------------------------------------
@@ -106,7 +156,9 @@ function remove(banks) {
     });
   }
   const names = banks.length === 1 ? banks[0].name : plural(banks.length, 'bank');
-  say('banks', `Removed ${names}.`, {
+  // Their edits stay with them while Undo can bring them back.
+  const edited = banks.filter((bank) => hasEdits(bank.id)).map((bank) => `${bank.name}’s ${editsText(bank.id)}`);
+  say('banks', `Removed ${names}${edited.length ? `, and with ${banks.length === 1 ? 'it' : 'them'} ${edited.join(', ')}` : ''}.`, {
     undo: () => {
       restoreBanks(undo);
       focusBank(undo.banks[0].bank);
@@ -123,6 +175,10 @@ function remove(banks) {
 function removeAll() {
   if (!state.banks.length && !state.newBank.slots.length && !state.marks.size) return;
   say('remove', '');
+  const edited = state.banks.filter((bank) => hasEdits(bank.id));
+  $('remove-edits').hidden = !edited.length;
+  $('remove-edits').textContent = `Your edits go too: ${edited.map((bank) => `${bank.name} with ${editsText(bank.id)}`).join('; ')}. `
+    + 'A saved collection keeps them.';
   $('remove-save').disabled = !state.ready;
   $('remove-dialog').showModal();
   $('remove-cancel').focus();
@@ -139,7 +195,7 @@ $('remove-form').addEventListener('submit', async (event) => {
   removeEverything();
   $('choose').focus();
   await keep(forgetAll);
-  say('banks', 'All banks removed, with your names, tags and notes, from this page and from this browser.');
+  say('banks', 'All banks removed, with your edits, names, tags and notes, from this page and from this browser.');
 });
 
 // A name no bank has.
@@ -202,6 +258,8 @@ const viewActions = {
     (error) => say('banks', `The sheet of ${bank.name} could not be made (${error.message}).`)),
   remove,
   removeAll,
+  keepAsNew,
+  discard,
 };
 
 const sendActions = {

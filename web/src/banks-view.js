@@ -9,6 +9,7 @@ import { button, coalesced, count, element, plural, put } from './dom.js';
 import { failure } from './engine-client.js';
 import { sideBySide } from './layout.js';
 import { rove, settleStop } from './roving.js';
+import { editedBanks } from './bank-edits.js';
 import { bankById, on, readable, selectBank, setChecked, setView, state, targets } from './state.js';
 
 // Long collections are drawn in part; more on request.
@@ -53,6 +54,17 @@ export function setUpBanksView(actions) {
   on('ready', drawChoice);
   on('newBank', drawChoice);
   on('marks', drawActions);
+  // A bank's mark of its edits, where it changed.
+  let marked = -1;
+  on('edit', coalesced(() => {
+    if (marked === state.editedRevision) return;
+    marked = state.editedRevision;
+    const banks = editedBanks();
+    for (const bank of state.banks) {
+      const r = rows.get(bank);
+      if (r && r.edits !== (banks.get(bank.id) || '')) fillRow(bank);
+    }
+  }));
   drawList();
 }
 
@@ -134,14 +146,17 @@ function openBank(bank) {
 }
 
 function fillRow(bank) {
-  const { check, pick } = rows.get(bank);
+  const r = rows.get(bank);
+  const { check, pick } = r;
+  r.edits = editedBanks().get(bank.id) || '';
   const s = bank.summary || bank.facts;
   const facts = !s ? 'Reading…' : `${s.format} · ${plural(s.programs, 'program')}${bank.built ? ' · built here' : ''}`;
   pick.replaceChildren(element('strong', { className: 'bank-name', textContent: bank.name }),
     element('span', { className: 'bank-facts', textContent: facts }),
     s && s.damage ? element('span', { className: 'mark damage', textContent: s.damage }) : '',
     s && s.notes.length ? element('span', { className: 'mark', textContent: plural(s.notes.length, 'note') }) : '',
-    bank.sameAs ? element('span', { className: 'mark same', textContent: `same bytes as ${bank.sameAs}` }) : '');
+    bank.sameAs ? element('span', { className: 'mark same', textContent: `same bytes as ${bank.sameAs}` }) : '',
+    r.edits ? element('span', { className: 'mark edited', textContent: r.edits }) : '');
   check.disabled = !readable(bank);
   check.checked = state.checked.has(bank.id);
   pick.setAttribute('aria-current', String(state.selected === bank.id));

@@ -21,11 +21,13 @@
 //   soundLists: the sounds, by the bank's id: one text of lines
 //   files:   the bytes, by the bank's id
 //   meta:    "newBank": the new bank's name and slots; "edits": the
-//            programs edited in the program view (without their Undo)
+//            programs edited (without their Undo); "combiEdits": the combis
+//            edited
 //   sounds:  what the person added to a sound (marks.js), by the sound
 // Banks kept by an earlier page (with the whole answer in `summary`) are
 // read again by the engine.
 import { version } from '../engine/version.js';
+import { cleanCombiEdit } from './bank-edits.js';
 import { cleanEdit, cleanSet } from './value-sets.js';
 import { cleanMark, isSound } from './marks.js';
 import { cleanOrigin } from './provenance.js';
@@ -180,8 +182,9 @@ function wellFormed(r) {
 // engine's ranges), marks: [[sound, mark]] }. `limits`: a promise of the engine's
 // limits, by which what is read is checked (the store is read meanwhile).
 export async function loadCollection(limits) {
-  const [records, newBank, edits, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([
-    request(banks.getAll()), request(meta.get('newBank')), request(meta.get('edits')), request(sounds.getAllKeys()), request(sounds.getAll())]));
+  const [records, newBank, edits, combiEdits, keys, marks] = await transaction('readonly', ({ banks, meta, sounds }) => Promise.all([
+    request(banks.getAll()), request(meta.get('newBank')), request(meta.get('edits')), request(meta.get('combiEdits')),
+    request(sounds.getAllKeys()), request(sounds.getAll())]));
   const engineLimits = await limits;
   const { mostPrograms, nameLength } = engineLimits;
   const good = records.filter(wellFormed).map((r) => ({ id: r.id, name: r.name, size: r.size,
@@ -199,8 +202,15 @@ export async function loadCollection(limits) {
   // and its slots' edited values here.
   const fits = newBank && Array.isArray(newBank.slots) && newBank.slots.length <= mostPrograms;
   const slots = fits ? newBank.slots.map((slot) => (slot && typeof slot === 'object' ? { ...slot, set: cleanSet(slot.set, engineLimits) } : slot)) : [];
-  const edited = Array.isArray(edits) ? edits.slice(0, MOST_EDITS).map((e) => cleanEdit(e, engineLimits)).filter(Boolean) : [];
-  return { banks: good, newBank: fits ? { ...newBank, slots } : null, edits: edited, marks: kept };
+  return { banks: good, newBank: fits ? { ...newBank, slots } : null, edits: cleanEdits({ programs: edits, combis: combiEdits }, engineLimits),
+    marks: kept };
+}
+
+// Edits as kept ({ programs, combis }, each a list), those whole and within
+// the engine's ranges, at most MOST_EDITS of each.
+export function cleanEdits({ programs, combis }, limits) {
+  const clean = (list, check) => (Array.isArray(list) ? list.slice(0, MOST_EDITS).map((e) => check(e, limits)).filter(Boolean) : []);
+  return { programs: clean(programs, cleanEdit), combis: clean(combis, cleanCombiEdit) };
 }
 
 // What one store keeps under each of these keys, read in one transaction.
@@ -297,12 +307,13 @@ export function keepNewBank(newBank) {
   });
 }
 
-// The programs edited in the program view: [{ bankId, program, now }], at
-// most MOST_EDITS of them.
+// The programs and combis edited ({ programs: [{ bankId, program, now }],
+// combis: [{ bankId, combi, now }] }), at most MOST_EDITS of each.
 export const MOST_EDITS = 10000;
-export function keepEdits(edits) {
+export function keepEdits({ programs, combis }) {
   return transaction('readwrite', ({ meta }) => {
-    meta.put(JSON.parse(JSON.stringify(edits)), 'edits');
+    meta.put(JSON.parse(JSON.stringify(programs)), 'edits');
+    meta.put(JSON.parse(JSON.stringify(combis)), 'combiEdits');
   });
 }
 

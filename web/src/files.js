@@ -4,6 +4,7 @@
 // if given one by one; disk images, whose banks take their place; and saved
 // collections, which are opened and added to what is there. The same bytes
 // given again are noticed and not added twice.
+import { keptEdits } from './bank-edits.js';
 import { BANKS_KEPT_AT_ONCE, allKept, forgetBank, keep, keepBanks, keepMarks, keptBytes, placeKept } from './collection.js';
 import { diskBanks, diskWords, othersText } from './disks.js';
 import { fileBytes, plural } from './dom.js';
@@ -340,6 +341,9 @@ async function addSaved(name, saved, digests) {
   } else if (slots) {
     parts.push(`its new bank of ${plural(slots, 'slot')} was left out, since the new bank here has slots`);
   }
+  // Edits of its banks, where those programs and combis are not edited here.
+  const edits = keptEdits(saved.edits, (id) => ids[Number(id.slice(1))] || null);
+  if (edits) parts.push(`${plural(edits, 'edit')} of programs and combis`);
   // Shown at once; said to be opened once the browser has kept it.
   say('banks', `Opening ${parts.join('; ')}. Keeping it in this browser…`);
   keep(() => keepBanks(good.filter(inCollection)));

@@ -2,13 +2,14 @@
 // Tab stop: its name opens it, "Compare" puts it beside the one shown,
 // "Add" puts it into the new bank. Under each name: the name its sound is
 // known by where the bank holds no names (or the person's own), whether it
-// is a favourite, its tags, whether it is the same sound as others, and
+// is edited, whether it is a favourite, its tags, whether it is the same sound as others, and
 // whether its file can be trusted for it.
 // Long tables are drawn a part at a time, as they are scrolled or moved
 // through.
 import { button, count, element } from './dom.js';
 import { rove, settleStop } from './roving.js';
 import { indexed, knownAs, knownNames, namesOfProgram, sameSoundText } from './sound-index.js';
+import { programEdited } from './bank-edits.js';
 import { distrust, markOf, untrusted, where } from './state.js';
 
 const ROWS_AT_ONCE = 100;
@@ -72,6 +73,7 @@ function row({ bank, program }, index, withBank, actions) {
     known ? element('span', { className: 'known', textContent: knownAs(known) }) : null,
     marks ? element('span', { className: 'tags', textContent: marks }) : null,
     same ? element('span', { className: 'same', textContent: same }) : null,
+    programEdited(bank.id, program) ? element('span', { className: 'mark edited', textContent: 'edited' }) : null,
     untrusted(bank, program) ? element('span', { className: 'damage', textContent: distrust(bank) }) : null),
     withBank ? element('td', { className: 'where', textContent: bank.name }) : null,
     element('td', { className: 'row-actions' },

@@ -13,9 +13,8 @@ import {
   GROUP_WORDS, PARTS, applySet, blended, copiedGroup, heldBy, numbersOf, partOf, randomized, rangeOf, setOf, valueName,
 } from './value-sets.js';
 import { say } from './layout.js';
-import {
-  bankById, blendWith, changeEdit, chooseRandomize, editOf, edited, markOf, on, readable, state, stepEdit, where,
-} from './state.js';
+import { blendWith, changeEdit, chooseRandomize, editOf, edited, editsText, hasEdits, stepEdit } from './bank-edits.js';
+import { bankById, markOf, on, readable, state, where } from './state.js';
 
 // The rows of values, as the listing arranges them: the program's own
 // values, then for each group its flags and modes, its tuning, and the
@@ -70,6 +69,10 @@ export function editor(bank, program, answer, actions) {
         ? element('input', { type: 'checkbox', attrs: { role: 'switch', 'aria-label': name }, dataset: { key: `${part} ${label}` } })
         : element('input', { type: 'number', min: held.min, max: held.max, step: held.step, className: 'value',
           attrs: { 'aria-label': name, inputmode: 'numeric' }, dataset: { key: `${part} ${label}` } });
+      // A value is taken as it is typed, so that a button clicked while
+      // the field still has the keyboard acts on it; said when the field
+      // is left.
+      if (!c.flag) c.control.addEventListener('input', () => typing(c));
       c.control.addEventListener('change', () => typed(c));
       c.td = element('td', {}, c.control, c.was, c.rounded);
     }
@@ -93,19 +96,54 @@ export function editor(bank, program, answer, actions) {
 
   // A value typed or stepped: taken when it is a whole number in its range
   // (the format's rounding is the engine's, and is shown when it answers).
-  function typed(c) {
-    const now = values();
+  const valueOf = (c) => {
     const value = c.flag ? Number(c.control.checked) : Number(c.control.value);
     const range = rangeOf(state.limits, c.part, c.label);
-    if (c.control.value === '' || !Number.isInteger(value) || value < range.min || value > range.max) {
+    return c.control.value !== '' && Number.isInteger(value) && value >= range.min && value <= range.max ? value : null;
+  };
+  const setWords = (c, value) => `${c.label} of ${GROUP_WORDS[c.part]} set to ${value}`
+    + `${value === base[c.part][c.k] ? ' (as it was)' : ` (was ${base[c.part][c.k]})`}.`;
+  // The value being typed, taken at each keystroke that makes one (a run of
+  // them is one change for Undo); `typed.cell`: the field it was typed in.
+  let typedIn = null;
+  function typing(c) {
+    const value = valueOf(c);
+    const now = values();
+    if (value === null || value === now[c.part][c.k]) return;
+    now[c.part][c.k] = value;
+    typedIn = c;
+    change(now, `type ${c.part} ${c.label}`, '');
+  }
+  // What was said last of a value taken as its field was left, a moment
+  // before a button's click: the button's words follow it.
+  let taken = { words: '', at: 0 };
+  function typed(c) {
+    const now = values();
+    const value = valueOf(c);
+    const wasTyping = typedIn === c;
+    typedIn = null;
+    if (value === null) {
+      const range = rangeOf(state.limits, c.part, c.label);
       say('program', `${c.label} of ${GROUP_WORDS[c.part]} takes whole numbers from ${range.min} to ${range.max}; it stays ${now[c.part][c.k]}.`);
       c.control.value = String(now[c.part][c.k]);
       return;
     }
-    if (value === now[c.part][c.k]) return;
+    if (value === now[c.part][c.k]) {
+      if (wasTyping) {
+        taken = { words: setWords(c, value), at: performance.now() };
+        say('program', taken.words);
+      }
+      return;
+    }
     now[c.part][c.k] = value;
-    change(now, 'value', `${c.label} of ${GROUP_WORDS[c.part]} set to ${value}${value === base[c.part][c.k] ? ' (as it was)' : ` (was ${base[c.part][c.k]})`}.`);
+    change(now, 'value', setWords(c, value));
   }
+  // Words said by a button, after those of the value taken as it was clicked.
+  const afterTaken = (words) => {
+    const recent = performance.now() - taken.at < 1000 ? `${taken.words} ` : '';
+    taken = { words: '', at: 0 };
+    return `${recent}${words}`;
+  };
 
   function change(next, kind, words, source = edit.now.source) {
     changeEdit(edit, { source, set: setOf(source ? source.values : base, labels, next) }, kind);
@@ -144,16 +182,22 @@ export function editor(bank, program, answer, actions) {
     change(blended(valuesOf(from), to, labels, state.limits, format, amount / 100), 'blend', '', source);
   });
 
+  // The edited program into the new bank, under the name of one's own of
+  // its sound, or else of the sound it was edited from.
+  const ownName = () => (shown && markOf(shown.sound)?.name) || markOf(bank.summary.sounds[program])?.name || null;
   const [addButton, copyBankButton] = [button('Add the edited program to the new bank', () => {
     const { source, set } = edit.now;
-    actions.add(source ? source.bankId : bank.id, source ? source.program : program, 'program', set, (shown && markOf(shown.sound)?.name) || null);
+    const before = afterTaken('');
+    actions.add(source ? source.bankId : bank.id, source ? source.program : program, 'program', set, ownName());
+    if (before) say('program', `${before}${document.getElementById('program-status').textContent}`);
   }, { dataset: { key: 'add edited' } }),
     button(`Add a copy of ${bank.name} with it`, async () => {
-      say('program', `Writing a copy of ${bank.name} as ${article(format.name)}…`);
+      const words = editsText(bank.id);
+      say('program', afterTaken(`Writing a copy of ${bank.name} with ${words} as ${article(format.name)}…`));
       try {
-        const { added, name, report } = await addBankCopy(bank, program, edit.now, format);
-        say('program', added ? `Added ${name} to the banks, with ${where(bank, program)} as edited: ${report.text} Write as… and Send take it from there.`
-          : 'The banks hold a bank with these bytes already.');
+        const { added, name, report } = await addBankCopy(bank, format);
+        say('program', added ? `Added ${name} to the banks, as ${bank.name} with ${words} and its combis: ${report.text} `
+          + 'Write as… and Send take it from there.' : 'The banks hold a bank with these bytes already.');
       } catch (error) {
         say('program', `The copy could not be written: ${error.message}`);
       }
@@ -218,13 +262,14 @@ export function editor(bank, program, answer, actions) {
       const was = base[c.part][c.k];
       if (!c.held) put(c.control, 'textContent', String(value));
       else if (c.flag) put(c.control, 'checked', value === 1);
-      else if (c.control.value !== String(value)) c.control.value = String(value);
+      else if (c.control.value === '' || Number(c.control.value) !== value) c.control.value = String(value);
       put(c.was, 'textContent', value === was ? '' : ` was ${was}`);
       c.td.classList.toggle('changed', value !== was);
     }
     put(undoButton, 'disabled', !edit.undo.length);
     put(redoButton, 'disabled', !edit.redo.length);
-    for (const control of [revertButton, addButton, copyBankButton]) put(control, 'disabled', !edited(edit));
+    for (const control of [revertButton, addButton]) put(control, 'disabled', !edited(edit));
+    put(copyBankButton, 'disabled', !hasEdits(bank.id));
     blend.update();
     ask();
   }

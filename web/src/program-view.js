@@ -8,7 +8,9 @@
 // banks or the marks change, what depends on them is brought up to date
 // in place.
 import { button, element, keepingFocus, redraw, whenSettled } from './dom.js';
+import { editOf, programEdited } from './bank-edits.js';
 import { editor } from './program-editor.js';
+import { applySet, numbersOf } from './value-sets.js';
 import { heldOnlyBy, linkBetween } from './links.js';
 import { soundSection } from './sound-view.js';
 import { indexed, knownAs, namesOfProgram, sameSoundText, whenIndexed } from './sound-index.js';
@@ -35,10 +37,10 @@ export function setUpProgramView(pageActions) {
   on('marks', () => state.shown && drawProgram());
 }
 
-function title(pick) {
+function title(pick, compared = false) {
   const bank = bankById(pick.bankId);
   const name = programName(bank, pick.program);
-  return `${where(bank, pick.program)}${name ? ` “${name}”` : ''}`;
+  return `${where(bank, pick.program)}${name ? ` “${name}”` : ''}${compared && programEdited(pick.bankId, pick.program) ? ', as edited' : ''}`;
 }
 
 // Where a bank holds no names: the name the program is known by.
@@ -120,13 +122,19 @@ export async function drawProgram() {
     const all = indexed();
     const same = all ? sameSoundText(bank, program) : '';
     return element('p', { className: 'pick' },
-      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(picks[i]), all ? known(bank, program) : null, ' ',
+      two ? element('strong', { textContent: i === 0 ? 'First: ' : 'Second: ' }) : null, title(picks[i], two), all ? known(bank, program) : null, ' ',
       same ? element('span', { className: 'same', textContent: `(${same}) ` }) : null,
       untrusted(bank, program) ? element('strong', { className: 'damage', textContent: `This program ${distrust(bank)}. ` }) : null,
       button('Add to new bank', () => actions.add(bank.id, program, 'program'),
         { className: 'quiet', label: `Add to new bank: ${title(picks[i])}`, dataset: { key: `add ${i}` } }));
   }));
-  const { table, differing, total } = two ? valuesTable(answers) : {};
+  // Two programs are compared as edited.
+  const asEdited = (pick, answer) => {
+    if (!programEdited(pick.bankId, pick.program)) return answer;
+    const { now } = editOf(pick.bankId, pick.program);
+    return { ...answer, values: applySet(now.source ? now.source.values : numbersOf(answer.values), answer.labels, now.set) };
+  };
+  const { table, differing, total } = two ? valuesTable(answers.map((answer, i) => asEdited(picks[i], answer))) : {};
   const drawComparison = () => {
     if (!two || !indexed()) return;
     const linked = linkSentence(pairs, answers);

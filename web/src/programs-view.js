@@ -7,7 +7,8 @@ import { drawDuplicates } from './duplicates-view.js';
 import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
 import { findPrograms, tagsInUse, whenIndexed } from './sound-index.js';
-import { bankById, browse, on, readable, state } from './state.js';
+import { editedPrograms, editedCombis, editsText, hasEdits } from './bank-edits.js';
+import { bankById, browse, on, readable, runs, state } from './state.js';
 
 // Very large listings are shown in part; copying takes all.
 const LISTING_SHOWN = 1 << 20;
@@ -15,7 +16,8 @@ const HITS_SHOWN = 2000;
 const ui = {};
 let actions = null;
 
-// `pageActions`: { listing(bank), show, compare, add, say(text) }
+// `pageActions`: { listing(bank), show, compare, add, say(text),
+// keepAsNew(bank), discard(bank) }
 export function setUpProgramsView(pageActions) {
   actions = pageActions;
   for (const id of ['search', 'filter', 'bank-facts', 'browse']) ui[id] = document.getElementById(id);
@@ -43,6 +45,7 @@ export function setUpProgramsView(pageActions) {
     drawFilters();
     drawAll();
   });
+  on('edit', whenSettled(drawAll, 100));
   drawAll();
 }
 
@@ -64,7 +67,7 @@ function drawAll() {
   const { mode, search, sort, filter } = state.browse;
   const finding = Boolean(search.trim() || filter);
   const others = finding || mode !== 'listing' ? [state.revision, state.fills.size, state.marksRevision] : [];
-  const wanted = JSON.stringify([state.selected, mode, search, sort, filter, answerId(bankById(state.selected)), ...others]);
+  const wanted = JSON.stringify([state.selected, mode, search, sort, filter, answerId(bankById(state.selected)), state.editedRevision, ...others]);
   if (wanted === drawn) return;
   const again = drawn && JSON.parse(drawn).slice(0, 5).join() === JSON.parse(wanted).slice(0, 5).join();
   drawn = wanted;
@@ -105,12 +108,30 @@ function drawFacts(bank) {
   const made = bank.built ? ' · built here' : '';
   const parts = [element('h3', { textContent: bank.name }),
     element('p', { className: 'facts', textContent: `${s.format} · ${s.modelName || s.model} · ${plural(s.programs, 'program')}${combis}${name}${made}` })];
+  if (hasEdits(bank.id)) parts.push(editsBox(bank));
   if (s.notes.length) parts.push(notesBox(bank.name, s.notes));
   if (bank.received) {
     const same = bank.sameAs ? ` Its bytes are those of ${bank.sameAs}; it is kept as a bank of its own.` : '';
     parts.push(element('p', {}, actions.receivedLink(bank), ` as it came from the instrument (${count(bank.size)} bytes).${same}`));
   }
   ui['bank-facts'].replaceChildren(...parts);
+}
+
+// A bank's edits: which, that it is written and sent as edited, and what
+// else can become of them.
+function editsBox(bank) {
+  const programs = editedPrograms(bank.id).map((e) => e.program);
+  const combis = editedCombis(bank.id).map((e) => e.combi);
+  const which = [programs.length ? `${programs.length === 1 ? 'program' : 'programs'} ${runs(programs)}` : '',
+    combis.length ? `${combis.length === 1 ? 'combi' : 'combis'} ${runs(combis)}` : ''].filter(Boolean).join('; ');
+  return element('div', { className: 'bank-edits' },
+    element('p', {}, element('strong', { textContent: `With ${editsText(bank.id)}` }), ` (${which}). `
+      + 'Write as…, Send and a saved collection take the bank as edited, and offer it as read.'),
+    element('p', { className: 'actions' },
+      button('Keep as a new bank', () => actions.keepAsNew(bank), { className: 'quiet', dataset: { key: 'keep edits' },
+        label: `Keep ${bank.name} as edited as a new bank` }),
+      button('Discard the edits', () => actions.discard(bank), { className: 'quiet danger', dataset: { key: 'discard edits' },
+        label: `Discard the edits of ${bank.name}` })));
 }
 
 function drawNames(bank) {

@@ -7,7 +7,7 @@
 // file. Reading one checks all of it before anything is taken: what is
 // damaged is said, part by part, so that what is whole can still be taken;
 // one saved by a newer page is refused in words.
-import { summaryFits } from './collection.js';
+import { cleanEdits, summaryFits } from './collection.js';
 import { cleanSet } from './value-sets.js';
 import { cleanMark, isSound } from './marks.js';
 import { cleanOrigin } from './provenance.js';
@@ -31,7 +31,10 @@ const isFileName = (name, limits) => isText(name) && name.length > 0 && name.len
 // The index of a saved collection: `collection` is { engine, model, banks:
 // [{ name, digest, summary, built, received, sameAs, origin }], marks: [[sound,
 // mark]], newBank: { name, slots: [{ bank (its place in banks), program,
-// name, set (the values edited, or null) } or null] } }. Answers the names of the banks' files in the archive
+// name, set (the values edited, or null) } or null] }, edits: { programs:
+// [{ bank, program, now: { set, source: { bank, program, values } or null }
+// }], combis: [{ bank, combi, now }] } } (`bank`: a place in banks).
+// Answers the names of the banks' files in the archive
 // and the index's bytes, for makeSaved.
 export function savedIndex(collection) {
   const files = collection.banks.map((bank, i) => `banks/${String(i + 1).padStart(4, '0')} ${bank.name.replace(/[\\/]/g, '_')}`);
@@ -45,6 +48,7 @@ export function savedIndex(collection) {
       received: bank.received, sameAs: bank.sameAs, origin: bank.origin ?? null, summary: compact(bank.summary) })),
     sounds: collection.marks,
     newBank: collection.newBank,
+    edits: collection.edits,
   };
   return { files, index: new TextEncoder().encode(JSON.stringify(index)) };
 }
@@ -85,7 +89,8 @@ export function memberName(path) {
 // The saved collection in a ZIP archive (zip.js's readZip), checked: {
 // engine, model, banks: [{ name, bytes, digest, summary (null when it is not
 // one the page can take), built, received, sameAs, origin } or null where the bank
-// is damaged], marks, newBank, damaged: [what is damaged, in words] }; {
+// is damaged], marks, newBank, edits: { programs, combis } (each edit's
+// bank as `#` and its place in banks), damaged: [what is damaged, in words] }; {
 // broken: words } when its index cannot be read; null when the archive is
 // not a saved collection. Throws an Error whose message says why one cannot
 // be opened. `limits`: the engine's.
@@ -116,7 +121,21 @@ export function readSaved(archive, limits) {
   const banks = index.banks.map((entry, i) => part('', () => readBank(entry, i, archive.files, limits), null));
   return { engine: isText(index.engine) ? index.engine : '', model: keptModel(index.model, limits),
     banks, damaged, marks: part('its names, tags and notes', () => readMarks(index.sounds, limits), []),
-    newBank: part('its new bank', () => readNewBank(index.newBank, banks.length, limits), null) };
+    newBank: part('its new bank', () => readNewBank(index.newBank, banks.length, limits), null),
+    edits: part('its edits', () => readEdits(index.edits, banks.length, limits), { programs: [], combis: [] }) };
+}
+
+// The edits, checked as those kept in the browser; none in a collection
+// saved before edits were saved with their banks.
+function readEdits(saved, banks, limits) {
+  if (saved === undefined) return { programs: [], combis: [] };
+  if (!saved || typeof saved !== 'object') refuse('');
+  const place = (bank) => (Number.isInteger(bank) && bank >= 0 && bank < banks ? `#${bank}` : refuse(''));
+  const lists = (list) => (list === undefined ? [] : Array.isArray(list) ? list : refuse(''));
+  const programs = lists(saved.programs).map((e) => ({ ...e, bankId: place(e?.bank),
+    now: e?.now?.source ? { ...e.now, source: { ...e.now.source, bankId: place(e.now.source.bank) } } : e?.now }));
+  const combis = lists(saved.combis).map((e) => ({ ...e, bankId: place(e?.bank) }));
+  return cleanEdits({ programs, combis }, limits);
 }
 
 function readBank(entry, i, files, limits) {

@@ -11,6 +11,7 @@ import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { cableTime } from './midi.js';
 import { readRange } from './range.js';
+import { asEdited, editsText, hasEdits } from './bank-edits.js';
 import { distrust, runs, untrusted } from './state.js';
 
 const ui = {};
@@ -18,17 +19,19 @@ let actions = null;
 let sending = null; // { bank, output, dump }: the bank on the way, and its dump once written
 let round = 0;
 
-// `pageActions`: { output(tell) -> the MIDI output or null, dump(bank, range)
-// -> promise of the engine's answer, receive(tell) -> promise of the kept
+// `pageActions`: { output(tell) -> the MIDI output or null, dump(bank, {
+// first, last, edits }) -> promise of the engine's answer, receive(tell) -> promise of the kept
 // bank or null, send(output, label, dump, tell) -> promise,
 // cancelReceiving() }
 export function setUpSendView(pageActions) {
   actions = pageActions;
   for (const id of ['send-dialog', 'send-form', 'send-title', 'send-whole', 'send-part', 'send-range-inputs', 'send-first', 'send-last',
     'send-plan', 'send-notes', 'send-drops', 'send-readback', 'send-time', 'send-backup', 'send-cancel', 'send-go', 'send-untrusted',
-    'send-untrusted-field', 'send-untrusted-text']) ui[id] = document.getElementById(id);
+    'send-untrusted-field', 'send-untrusted-text', 'send-edited', 'send-edited-field', 'send-edited-text', 'send-edited-hint']) {
+    ui[id] = document.getElementById(id);
+  }
   ui['send-untrusted'].addEventListener('change', allowed);
-  for (const id of ['send-whole', 'send-part', 'send-first', 'send-last']) ui[id].addEventListener('change', plan);
+  for (const id of ['send-whole', 'send-part', 'send-first', 'send-last', 'send-edited']) ui[id].addEventListener('change', plan);
   ui['send-part'].addEventListener('change', () => ui['send-first'].focus());
   ui['send-cancel'].addEventListener('click', () => ui['send-dialog'].close());
   ui['send-dialog'].addEventListener('close', () => {
@@ -54,6 +57,11 @@ export async function openSend(bank) {
   ui['send-first'].value = ui['send-last'].value = '';
   ui['send-backup'].checked = false;
   ui['send-title'].textContent = `Send ${bank.name} to “${output.name}”?`;
+  // A bank with edits is sent as edited unless the person chooses it as read.
+  ui['send-edited-field'].hidden = !hasEdits(bank.id);
+  ui['send-edited'].checked = true;
+  ui['send-edited-text'].textContent = `Send it with its edits (${editsText(bank.id)})`;
+  ui['send-edited-hint'].textContent = 'Without this, the bank is sent as it was read.';
   const notes = bank.summary.notes;
   ui['send-notes'].replaceChildren(notes.length ? notesBox(bank.name, notes, `Worth knowing about ${bank.name}`) : '');
   say('send', '');
@@ -62,6 +70,9 @@ export async function openSend(bank) {
   ui['send-cancel'].focus();
   await plan();
 }
+
+// The edits the bank is sent with (none: as read).
+const editsOf = (bank) => (ui['send-edited'].checked ? asEdited(bank) : undefined);
 
 // Slots a to b, in words.
 const span = (word, a, b) => (a === b ? `${word} ${a}` : `${word}s ${a}–${b}`);
@@ -73,6 +84,8 @@ const span = (word, a, b) => (a === b ? `${word} ${a}` : `${word}s ${a}–${b}`)
 // Programs asked for that the dump has no slot for are said too.
 function landing(bank, keeps, range) {
   const lines = [];
+  const edits = editsOf(bank);
+  const edited = new Set(Object.keys(edits?.programs || {}).map(Number));
   let slot = 0;
   for (let k = 1; k <= keeps.programs; k++) {
     const doubtful = untrusted(bank, keeps.first + slot);
@@ -86,7 +99,17 @@ function landing(bank, keeps, range) {
     slot += keeps.filled;
   }
   if (keeps.blank) lines.push(`${span('slot', slot, slot + keeps.blank - 1)}: left blank (zero bytes)`);
-  if (keeps.combis) lines.push(`${plural(keeps.combis, 'combi')} of ${bank.name}`);
+  const changed = [...edited].filter((p) => p >= keeps.first && p < keeps.first + keeps.programs);
+  if (changed.length) lines.push(`as edited: ${changed.length === 1 ? 'program' : 'programs'} ${runs(changed)}`);
+  if (keeps.combis) {
+    const combis = Object.keys(edits?.combis || {}).length;
+    lines.push(`${plural(keeps.combis, 'combi')} of ${bank.name}${combis ? `, ${count(combis)} of them as edited` : ''}`);
+  } else {
+    // A dump without combis has programs where a Wave 2.3 keeps its combis.
+    lines.push(`no combis: ${bank.name} holds none${bank.built ? ' (a bank built here from programs has none)' : ''}. `
+      + `On a Wave 2.3 the dump overwrites the instrument’s combis${keeps.slots > 87 ? ` with programs 87–${keeps.slots - 1}` : ''}: `
+      + 'receive its memory first to keep them');
+  }
   const wanted = Math.min(range.last ?? Infinity, bank.summary.programs - 1);
   const after = keeps.first + keeps.programs;
   if (after <= wanted) lines.push(`not sent: ${span('program', after, wanted)} of ${bank.name} (the dump has ${plural(keeps.slots, 'slot')})`);
@@ -122,7 +145,7 @@ async function plan() {
   let answer = null;
   let problem = null;
   try {
-    answer = await actions.dump(bank, { first: range.first, last: range.last });
+    answer = await actions.dump(bank, { first: range.first, last: range.last, edits: editsOf(bank) });
     if (!succeeded(answer)) problem = failure(answer);
   } catch (error) {
     problem = `the engine stopped (${error.message})`;

@@ -34,7 +34,7 @@ export function soundSection(bank, program, actions, edited = null) {
   const sound = edited ? edited.sound : bank.summary.sounds[program];
   const known = element('div');
   const origin = element('p', { className: 'provenance' });
-  const form = marksForm(sound, actions);
+  const form = marksForm(sound, actions, edited ? bank.summary.sounds[program] : null);
   const lists = [element('div'), element('div'), element('div')];
   const near = element('ol', { className: 'near', attrs: { 'aria-labelledby': 'near-title' } },
     element('li', { className: 'hint', textContent: 'Finding the nearest sounds…' }));
@@ -111,8 +111,10 @@ async function holdsMore(bank, program, known, actions) {
 
 // The person's marks of the sound, changed as each field is left. Answers
 // { element, update() }: update() shows the marks as they are now in every
-// field but the one the person is in.
-function marksForm(sound, actions) {
+// field but the one the person is in. `before`: the sound the edited one
+// was edited from, whose name of one's own stays with it until the edited
+// sound has one (it is taken on when the edit is kept).
+function marksForm(sound, actions, before = null) {
   const none = { name: '', tags: [], favourite: false, note: '' };
   const now = () => markOf(sound) || none;
   const change = (changes) => actions.mark(sound, cleanMark({ ...now(), ...changes }, state.limits.nameLength));
@@ -138,9 +140,13 @@ function marksForm(sound, actions) {
   note.addEventListener('change', () => change({ note: note.value }));
   const fields = [[favourite, 'checked', (m) => m.favourite], [name, 'value', (m) => m.name], [tags, 'value', (m) => tagsText(m.tags)],
     [note, 'value', (m) => m.note]];
+  const from = element('span', { className: 'hint edited-from' });
   const update = () => {
     const mark = now();
     for (const [field, property, of] of fields) if (field !== document.activeElement && field[property] !== of(mark)) field[property] = of(mark);
+    const earlier = before && !mark.name ? markOf(before)?.name : '';
+    if (from.textContent !== (earlier ? ` edited from “${earlier}”` : '')) from.textContent = earlier ? ` edited from “${earlier}”` : '';
+    if (name.placeholder !== (earlier || '')) name.placeholder = earlier || '';
   };
   update();
   const field = (label, control, hint) => element('p', { className: 'field' },
@@ -149,7 +155,7 @@ function marksForm(sound, actions) {
     update,
     element: element('div', { className: 'marks' },
       element('label', { className: 'check' }, favourite, element('span', { textContent: 'Favourite' })),
-      field('Your name for it', name),
+      field('Your name for it', name, from),
       field('Tags', tags, element('span', { id: 'own-tags-hint', className: 'hint', textContent: 'Words separated by commas: pad, bass 80s' })),
       field('Note', note),
       element('p', { className: 'hint', textContent: 'Kept for the sound: every program of the same sound shares them.' })),

@@ -52,6 +52,12 @@ export const state = {
   // null), or the one blended with from half way on ({ bankId, program,
   // values }, with its values as numbers).
   edits: new Map(),
+  // Combis edited, by editKey(): { bankId, combi, now (the values changed,
+  // { LABEL: value }, or null), undo, redo }.
+  combiEdits: new Map(),
+  // Counts the changes of which programs and combis are edited (not of
+  // their values): what marks them is drawn again when it changes.
+  editedRevision: 0,
   // Randomize's choices: how far (1 to 100 %) and which rows of values.
   randomize: { amount: 20, rows: ['P:'] },
 };
@@ -68,7 +74,8 @@ export function on(topic, listener) {
   listeners.get(topic).add(listener);
 }
 
-function emit(topic, detail) {
+// Also for the modules the state owns (bank-edits.js): views never emit.
+export function emit(topic, detail) {
   if (topic === 'banks' || topic === 'bank') state.revision += 1;
   if (topic === 'marks') state.marksRevision += 1;
   for (const listener of listeners.get(topic) || []) listener(detail);
@@ -259,6 +266,8 @@ export function removeEverything() {
   state.selected = state.shown = state.compared = null;
   state.newBank = { name: '', slots: [] };
   state.edits.clear();
+  state.combiEdits.clear();
+  state.editedRevision += 1;
   emit('banks');
   emit('selection');
   emit('program');
@@ -431,69 +440,4 @@ export function keptNewBank(kept) {
       set: s.set && typeof s.set === 'object' ? s.set : null } : null));
   state.newBank = { name: typeof kept.name === 'string' ? kept.name : '', slots };
   newBankChanged('all');
-}
-
-// ---- Edited programs ---------------------------------------------------------
-
-const editKey = (bankId, program) => `${bankId} ${program}`;
-// The most changes Undo goes back.
-const MOST_UNDONE = 500;
-
-// The edit of a program, made when first asked for.
-export function editOf(bankId, program) {
-  const key = editKey(bankId, program);
-  if (!state.edits.has(key)) {
-    state.edits.set(key, { bankId, program, now: { source: null, set: null }, undo: [], redo: [], last: '', from: null, blendWith: null });
-  }
-  return state.edits.get(key);
-}
-
-// Whether an edit changes anything.
-export const edited = (edit) => Boolean(edit.now.set || edit.now.source);
-
-// The values of an edited program changed: `now` as the edit keeps it,
-// `kind` what changed it ('blend' for a step of the blend slider; the steps
-// of one blend are one change for Undo).
-export function changeEdit(edit, now, kind) {
-  if (kind !== 'blend' || edit.last !== 'blend') {
-    edit.undo.push(edit.now);
-    if (edit.undo.length > MOST_UNDONE) edit.undo.shift();
-    edit.redo = [];
-    if (kind === 'blend') edit.from = edit.now;
-  }
-  edit.now = now;
-  edit.last = kind;
-  emit('edit', edit);
-}
-
-// Undo ('undo') or Redo ('redo'); answers whether there was one.
-export function stepEdit(edit, way) {
-  const [from, to] = way === 'undo' ? [edit.undo, edit.redo] : [edit.redo, edit.undo];
-  if (!from.length) return false;
-  to.push(edit.now);
-  edit.now = from.pop();
-  edit.last = '';
-  emit('edit', edit);
-  return true;
-}
-
-// The edits kept from an earlier visit (checked where they were read), for
-// the banks still here; without their Undo.
-export function keptEdits(kept) {
-  for (const { bankId, program, now } of kept) {
-    if (bankById(bankId) && (!now.source || bankById(now.source.bankId))) editOf(bankId, program).now = now;
-  }
-}
-
-// The edits that change something, as they are kept: [{ bankId, program, now }].
-export const keptForm = () => [...state.edits.values()].filter(edited).map(({ bankId, program, now }) => ({ bankId, program, now }));
-
-export function blendWith(edit, pick) {
-  edit.blendWith = pick;
-  edit.last = '';
-  emit('edit', edit);
-}
-
-export function chooseRandomize(changes) {
-  Object.assign(state.randomize, changes);
 }

@@ -7,6 +7,7 @@ import { count, download, element, formatOptions, notesBox, numbered, plural } f
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { readRange } from './range.js';
+import { asEdited, editsText, hasEdits } from './bank-edits.js';
 import { changeSettings, distrust, formatByLetter, on, readable, runs, state, targets } from './state.js';
 import { zipFiles } from './zip.js';
 
@@ -23,7 +24,8 @@ let writeRound = 0; // the latest writing: a change of the choices ends the one 
 export function setUpWriteView(pageActions) {
   actions = pageActions;
   for (const id of ['write-dialog', 'write-form', 'format', 'format-facts', 'first', 'last', 'group', 'range-hint', 'write-keeps',
-    'write-files', 'zip', 'write-close', 'write-names', 'write-names-field']) ui[id] = document.getElementById(id);
+    'write-files', 'zip', 'write-close', 'write-names', 'write-names-field', 'write-edited', 'write-edited-field', 'write-edited-hint',
+    'write-edited-text']) ui[id] = document.getElementById(id);
   on('ready', () => {
     ui.format.replaceChildren(...formatOptions(state.formats));
     for (const key of ['format', 'group']) ui[key].value = state.settings.write[key];
@@ -41,6 +43,10 @@ export function setUpWriteView(pageActions) {
     dropOutputs();
     drawKeeps();
   });
+  ui['write-edited'].addEventListener('change', () => {
+    dropOutputs();
+    drawKeeps();
+  });
   ui['write-form'].addEventListener('submit', (event) => {
     event.preventDefault();
     writeAll();
@@ -55,6 +61,13 @@ export function openWrite() {
   dropOutputs();
   for (const key of ['format', 'first', 'last', 'group']) ui[key].value = state.settings.write[key];
   document.getElementById('write-title').textContent = banks.length === 1 ? `Write ${banks[0].name} as…` : `Write ${plural(banks.length, 'bank')} as…`;
+  // Banks with edits are written as edited unless the person chooses them as read.
+  const edited = banks.filter((bank) => hasEdits(bank.id));
+  ui['write-edited-field'].hidden = !edited.length;
+  ui['write-edited'].checked = true;
+  ui['write-edited-text'].textContent = edited.length === 1 ? `Write ${edited[0].name} with its edits` : 'Write the banks with their edits';
+  ui['write-edited-hint'].textContent = `${edited.map((bank) => `${bank.name} with ${editsText(bank.id)}`).join('; ')}. `
+    + 'Without this, each bank is written as it was read.';
   say('write', '');
   drawChoices();
   ui['write-dialog'].showModal();
@@ -74,6 +87,10 @@ function drawChoices() {
   ui['write-names-field'].hidden = !f.names;
   ui['write-names'].checked = state.settings.write.names;
 }
+
+// The edits a bank is written with (none: as read).
+const editsOf = (bank) => (ui['write-edited'].checked ? asEdited(bank) : undefined);
+const editedWords = (bank) => (editsOf(bank) ? `, with ${editsText(bank.id)}` : '');
 
 // Whether the programs take the names from the collection.
 const named = () => format().names && state.settings.write.names;
@@ -113,7 +130,8 @@ async function drawKeeps() {
     }
     if (mine !== keepsRound) return;
     const names = named() ? actions.collectionNames(bank).count : 0;
-    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}: ` }), text,
+    const combis = bank.built && !bank.summary.combis ? ' It holds no combis: a bank built here from programs has none.' : '';
+    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}${editedWords(bank)}: ` }), text, combis,
       doubtful.length ? element('strong', { className: 'damage', textContent: ` ${doubtful.length === 1 ? 'Program' : 'Programs'} `
         + `${runs(doubtful)} ${distrust(bank)}; ${doubtful.length === 1 ? 'it is' : 'they are'} written as the file holds ${doubtful.length === 1 ? 'it' : 'them'}.` }) : '',
       names ? ` ${plural(names, 'program')} ${names === 1 ? 'takes its name' : 'take their names'} from the collection.` : '',
@@ -146,7 +164,7 @@ async function writeAll() {
     let answer = null;
     let problem = null;
     try {
-      answer = await actions.convert(bank, asked, named());
+      answer = await actions.convert(bank, { ...asked, edits: editsOf(bank) }, named());
       if (!succeeded(answer)) problem = failure(answer);
     } catch (error) {
       problem = `the engine stopped on this bank (${error.message}); try again`;
@@ -163,7 +181,7 @@ async function writeAll() {
     const url = URL.createObjectURL(new Blob([answer.bytes], { type: 'application/octet-stream' }));
     outputs.push({ name, bytes: answer.bytes, url });
     ui['write-files'].append(element('li', {}, element('a', { href: url, download: name, textContent: `Download ${name}` }),
-      ` (${count(answer.bytes.length)} bytes) from ${bank.name}`,
+      ` (${count(answer.bytes.length)} bytes) from ${bank.name}${editedWords(bank)}`,
       answer.namesProblem ? element('span', { className: 'problem', textContent: `, without the names from the collection: ${answer.namesProblem}` }) : ''));
   }
   ui.zip.disabled = outputs.length === 0;
