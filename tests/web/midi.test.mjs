@@ -7,7 +7,7 @@ import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 
 import {
-  addFiles, decodeText, download, exampleFiles, launchChromium, pageUrl, press, root, runNative, sameBytes,
+  addFiles, decodeText, download, exampleFiles, launchChromium, pageUrl, press, reloadKept, root, runNative, sameBytes,
 } from './support.mjs';
 import { bankLine, listingOf, selectBank, writeAll } from './workspace.mjs';
 
@@ -124,8 +124,7 @@ test('a dump among other MIDI messages, whole or in parts, loads as its file doe
   await (await selectBank(page, await receivedNames(page).nth(2).textContent()))
     .getByText('The dump\'s closing byte (F7) comes after 5,996 of the 10,240 data bytes').waitFor();
 
-  await page.reload();
-  await page.getByText('Ready.').waitFor();
+  await reloadKept(page);
   await standInDo(page, 'setup', twoInputs);
   await receive(page);
   await said(page, 'Waiting for a dump on “PPG interface”');

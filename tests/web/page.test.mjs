@@ -10,8 +10,7 @@ import { unzipSync } from 'fflate';
 
 import { createVornak } from '../../web/engine/module.js';
 import {
-  addFiles, corpusFiles, decodeText, download, exampleFiles, exportSwitches, inputFiles, launchChromium, listedValues, openPage, pageUrl,
-  press, random, root, runNative, sameBytes, tempDir, toolMessage,
+  addFiles, corpusFiles, decodeText, download, exampleFiles, exportSwitches, inputFiles, launchChromium, listedValues, openPage, pageUrl, press, random, reloadKept, root, runNative, sameBytes, tempDir, toolMessage,
 } from './support.mjs';
 import { bankLine, browse, failedItem, listingOf, selectBank, writeAll } from './workspace.mjs';
 
@@ -177,8 +176,7 @@ test('dropped files convert with the chosen range, group and model; a range in w
     assert.ok(sameBytes(got.bytes, native.files['out.fxb']), `${name} converted`);
   }
 
-  await page.reload();
-  await page.getByText('Ready.').waitFor();
+  await reloadKept(page);
   assert.equal(await page.locator('#format').inputValue(), 'O');
   assert.equal(await page.locator('#group').inputValue(), 'B');
   assert.equal(await page.locator('#first').inputValue(), '', 'the range is not kept for the next visit');

@@ -7,7 +7,7 @@ import { after, before, test } from 'node:test';
 
 import { createVornak } from '../../web/engine/module.js';
 import {
-  addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, listedValues, openPage, press, runNative,
+  addFiles, decodeText, download, exampleFiles, inputFiles, launchChromium, listedValues, openPage, press, reloadKept, runNative,
 } from './support.mjs';
 import { browse, listingOf, selectBank } from './workspace.mjs';
 
@@ -122,8 +122,7 @@ test('a value set by keyboard is marked, undone and redone, and goes as a sound 
   await status('Added demo23.syx, program 3 as edited to the new bank as slot 0.');
   // The slot keeps its values when the page is opened again, and in a
   // saved collection opened into an empty new bank.
-  await page.reload();
-  await page.getByText('Ready.').waitFor();
+  await reloadKept(page);
   // So does the edit itself, in the program view.
   await show(3);
   assert.equal(await field('P:3').inputValue(), '40');

@@ -153,6 +153,14 @@ export async function openPage(context) {
   return page;
 }
 
+// Reloads the page once what it keeps between visits is stored (it marks
+// its root with data-keeping while storage work is pending).
+export async function reloadKept(page) {
+  await page.waitForFunction(() => !document.documentElement.dataset.keeping);
+  await page.reload();
+  await page.getByText('Ready.').waitFor();
+}
+
 export function inputFiles(files) {
   return Object.entries(files).map(([name, bytes]) => ({ name, mimeType: 'application/octet-stream', buffer: Buffer.from(bytes) }));
 }

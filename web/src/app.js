@@ -8,8 +8,8 @@ import { addBankCopy, ownFormat } from './edited-programs.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
 import {
-  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepLists, keepNewBank, keptAnswers, keptChoices, keptFiles, keptSounds, loadCollection,
-  whenKeepingFails,
+  allKept, forgetAll, forgetBank, keep, keepBanks, keepChoices, keepEdits, keepMarks, keepLists, keepNewBank, keepSoon, keptAnswers,
+  keptChoices, keptFiles, keptSounds, loadCollection, whenKeepingFails,
 } from './collection.js';
 import { coalesced, count, download, element, numbered, plural, whenSettled } from './dom.js';
 import * as engine from './engine-client.js';
@@ -402,11 +402,8 @@ async function start() {
 on('newBank', () => keep(() => keepNewBank(state.newBank)));
 // The programs edited are kept a moment after the last change (a blend is
 // many changes in a row).
-let keepingEdits = 0;
-on('edit', () => {
-  clearTimeout(keepingEdits);
-  keepingEdits = setTimeout(() => keep(() => keepEdits(keptForm())), 250);
-});
+const keepEditsSoon = keepSoon(250);
+on('edit', () => keepEditsSoon(() => keepEdits(keptForm())));
 // Once the banks have settled, the index of their sounds is made while the
 // page is idle, and the engine is handed the collection's sounds, so that
 // a program opened finds its nearest sounds at once.

@@ -45,10 +45,36 @@ export function whenKeepingFails(report) {
   failed = report;
 }
 
+// Storage work asked for and not yet done, shown on the page's root as
+// data-keeping while there is some: a page closed or reloaded meanwhile
+// may lose it, so whoever drives the page can wait for it to settle.
+let pending = 0;
+function pendingBy(n) {
+  pending += n;
+  const root = globalThis.document?.documentElement;
+  if (root && pending) root.dataset.keeping = String(pending);
+  else if (root) delete root.dataset.keeping;
+}
+
 // Queues storage work; answers when it (and all before it) is done.
 export function keep(work) {
-  queue = queue.then(work).catch((error) => failed(error));
+  pendingBy(1);
+  queue = queue.then(work).catch((error) => failed(error)).finally(() => pendingBy(-1));
   return queue;
+}
+
+// Storage work queued once `ms` have gone by without it being asked for
+// again (a blend is many changes in a row): pending from the first ask.
+export function keepSoon(ms) {
+  let timer = 0;
+  return (work) => {
+    if (timer) clearTimeout(timer);
+    else pendingBy(1);
+    timer = setTimeout(() => {
+      timer = 0;
+      keep(work).finally(() => pendingBy(-1));
+    }, ms);
+  };
 }
 
 // Answers when all storage work asked for so far is done.
