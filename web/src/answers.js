@@ -29,6 +29,13 @@ export function parameters(bank, program) {
   });
 }
 
+// A bank's combis with their values, as describe answers them.
+export const combiValues = (bank) => cached(bank, 'combis', async () => {
+  const answer = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: false });
+  if (!engine.succeeded(answer)) throw new Error(engine.failure(answer));
+  return answer.combiValues || [];
+});
+
 // What writing the bank with `options` ({ to, first, last, group }) keeps.
 export function report(bank, { to, ...range }) {
   return cached(bank, `report ${JSON.stringify([to, range])}`, async () => {

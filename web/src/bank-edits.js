@@ -85,16 +85,45 @@ export function combiEditOf(bankId, combi) {
   return state.combiEdits.get(key);
 }
 
+// The combis of a bank in the order they were changed, for its Undo and Redo.
+function combiSteps(bankId) {
+  if (!state.combiSteps.has(bankId)) state.combiSteps.set(bankId, { undo: [], redo: [] });
+  return state.combiSteps.get(bankId);
+}
+
 // A combi's values changed: `now` { LABEL: value } of those that differ
-// from the bank's, or null.
-export function changeCombi(edit, now) {
+// from the bank's, or null; `kind` as changeEdit's (a run of 'type LABEL'
+// is one change).
+export function changeCombi(edit, now, kind = 'value') {
   const was = edited(edit);
-  pushUndo(edit);
+  if (!kind.startsWith('type ') || edit.last !== kind) {
+    pushUndo(edit);
+    const steps = combiSteps(edit.bankId);
+    steps.undo.push(edit);
+    if (steps.undo.length > MOST_UNDONE) steps.undo.shift();
+    steps.redo = [];
+  }
   edit.now = now && Object.keys(now).length ? now : null;
-  edit.last = 'value';
+  edit.last = kind;
   markedChanged(was, edited(edit));
   emit('edit', edit);
 }
+
+// Undo or Redo of the last change of a bank's combis; answers the combi's
+// edit, or null where there was none.
+export function stepCombis(bankId, way) {
+  const steps = combiSteps(bankId);
+  const [from, to] = way === 'undo' ? [steps.undo, steps.redo] : [steps.redo, steps.undo];
+  const edit = from.pop();
+  if (!edit || !stepEdit(edit, way)) return null;
+  to.push(edit);
+  return edit;
+}
+
+export const combiStepsLeft = (bankId) => {
+  const steps = state.combiSteps.get(bankId);
+  return { undo: steps ? steps.undo.length : 0, redo: steps ? steps.redo.length : 0 };
+};
 
 // ---- A bank as edited ------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 // or the same sounds of the whole collection; a search across all banks (of
 // names, tags and notes) takes the place of the names while it holds text,
 // and so does a filter (favourites, untagged programs, one tag).
+import { combisView } from './combis-view.js';
 import { drawDuplicates } from './duplicates-view.js';
 import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
@@ -16,8 +17,8 @@ const HITS_SHOWN = 2000;
 const ui = {};
 let actions = null;
 
-// `pageActions`: { listing(bank), show, compare, add, say(text),
-// keepAsNew(bank), discard(bank) }
+// `pageActions`: { listing(bank), combiValues(bank), show, compare, add,
+// say(text), keepAsNew(bank), discard(bank) }
 export function setUpProgramsView(pageActions) {
   actions = pageActions;
   for (const id of ['search', 'filter', 'bank-facts', 'browse']) ui[id] = document.getElementById(id);
@@ -45,7 +46,16 @@ export function setUpProgramsView(pageActions) {
     drawFilters();
     drawAll();
   });
-  on('edit', whenSettled(drawAll, 100));
+  // Edits change the bank's facts and the names' marks; the combis, edited
+  // in place, are not drawn again.
+  let factsDrawn = -1;
+  on('edit', whenSettled(() => {
+    if (factsDrawn === state.editedRevision) return;
+    factsDrawn = state.editedRevision;
+    const { search, filter, mode } = state.browse;
+    if (!search.trim() && !filter && mode !== 'duplicates') drawFacts(bankById(state.selected));
+    drawAll();
+  }, 100));
   drawAll();
 }
 
@@ -67,7 +77,8 @@ function drawAll() {
   const { mode, search, sort, filter } = state.browse;
   const finding = Boolean(search.trim() || filter);
   const others = finding || mode !== 'listing' ? [state.revision, state.fills.size, state.marksRevision] : [];
-  const wanted = JSON.stringify([state.selected, mode, search, sort, filter, answerId(bankById(state.selected)), state.editedRevision, ...others]);
+  const wanted = JSON.stringify([state.selected, mode, search, sort, filter, answerId(bankById(state.selected)),
+    mode === 'combis' ? 0 : state.editedRevision, ...others]);
   if (wanted === drawn) return;
   const again = drawn && JSON.parse(drawn).slice(0, 5).join() === JSON.parse(wanted).slice(0, 5).join();
   drawn = wanted;
@@ -77,13 +88,18 @@ function drawAll() {
   if (ui.search.value !== search) ui.search.value = search;
   if (ui.filter.value !== filter) drawFilters();
   const bank = bankById(state.selected);
-  for (const control of ui.modes) control.setAttribute('aria-pressed', String(!finding && control.dataset.mode === mode));
+  const combis = readable(bank) && bank.summary.combis > 0;
+  for (const control of ui.modes) {
+    control.setAttribute('aria-pressed', String(!finding && control.dataset.mode === mode));
+    if (control.dataset.mode === 'combis') control.hidden = !combis;
+  }
   drawFacts(finding || mode === 'duplicates' ? null : bank);
   if (finding) drawFound(search, filter);
   else if (mode === 'duplicates') drawDuplicates(ui.browse, { ...actions, say: said });
   else if (!readable(bank)) ui.browse.replaceChildren(element('p', { className: 'hint', textContent: bank && !bank.summary && !bank.problem
     ? 'Reading its programs…' : state.banks.length ? 'Choose a bank in the Banks region to see its programs.' : 'Add bank files to see their programs here.' }));
   else if (mode === 'listing') drawListing(bank);
+  else if (mode === 'combis' && combis) drawCombis(bank);
   else drawNames(bank);
   if (again && scrolled) body.scrollTop = scrolled;
   else if (!again && scrolled) body.scrollTop = 0;
@@ -172,6 +188,17 @@ function drawFound(text, filter) {
 // The status line, told again only when what it says changes.
 function said(text) {
   if (document.getElementById('programs-status').textContent !== text) actions.say(text);
+}
+
+function drawCombis(bank) {
+  const hint = element('p', { className: 'hint', textContent: 'Reading the combis…' });
+  ui.browse.replaceChildren(hint);
+  actions.combiValues(bank).then((combis) => {
+    if (!ui.browse.contains(hint)) return; // another view was drawn meanwhile
+    const ranges = state.limits.values.combi;
+    if (!combis.length || !Array.isArray(ranges)) hint.textContent = 'The engine answers no values of these combis.';
+    else ui.browse.replaceChildren(combisView(bank, combis, ranges));
+  }, (error) => { hint.textContent = `The combis could not be read (${error.message}).`; });
 }
 
 function drawListing(bank) {

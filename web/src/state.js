@@ -55,6 +55,8 @@ export const state = {
   // Combis edited, by editKey(): { bankId, combi, now (the values changed,
   // { LABEL: value }, or null), undo, redo }.
   combiEdits: new Map(),
+  // Each bank's combi edits in the order they were changed: { undo, redo }.
+  combiSteps: new Map(),
   // Counts the changes of which programs and combis are edited (not of
   // their values): what marks them is drawn again when it changes.
   editedRevision: 0,
@@ -66,7 +68,8 @@ const listeners = new Map();
 
 // Topics: "ready", "banks" (added, removed or reordered), "bank" (one
 // bank's entry changed; the listener gets it), "selection", "program",
-// "edit" (a program's values edited; the listener gets the edit),
+// "edit" (a program's or a combi's values edited, bank-edits.js; the
+// listener gets the edit, or null for several),
 // "newBank" (the listener gets what changed), "settings", "view", "browse",
 // "marks" (the listener gets the sounds whose marks changed).
 export function on(topic, listener) {
@@ -267,6 +270,7 @@ export function removeEverything() {
   state.newBank = { name: '', slots: [] };
   state.edits.clear();
   state.combiEdits.clear();
+  state.combiSteps.clear();
   state.editedRevision += 1;
   emit('banks');
   emit('selection');
