@@ -104,11 +104,13 @@ test('a value set by keyboard is marked, undone and redone, and goes as a sound 
   await page.keyboard.press('Control+z');
   assert.equal(await p3.inputValue(), '40');
 
-  // A copy of its bank, in the bank's own format, joins the banks.
+  // A copy of its bank as edited, in the bank's own format, joins the
+  // banks: its combis and every other program as they were.
   await press(page.getByRole('button', { name: 'Add a copy of demo23.syx with it' }));
   await status('Added demo23 edited.syx to the banks');
   const copy = await listingOf(page, 'demo23 edited.syx');
   assert.equal(listedValues(copy, 3, 0)['P:3'], '40');
+  assert.equal(copy.slice(0, copy.indexOf('PROG:')), demo.slice(0, demo.indexOf('PROG:')), 'the combis');
   for (const p of [0, 3, 86]) {
     for (const group of [0, 1]) assert.deepEqual({ ...listedValues(copy, p, group), 'P:3': '' }, { ...listedValues(demo, p, group), 'P:3': '' });
   }

@@ -8,10 +8,10 @@ import { collectionName, programsOf, uniqueSounds } from './sound-index.js';
 import { bankById, formatByLetter, state } from './state.js';
 
 // Answers that depend only on a bank's summary are kept with it.
-const cache = new WeakMap();
+const answerCache = new WeakMap();
 function cached(bank, key, make) {
-  if (!cache.has(bank.summary)) cache.set(bank.summary, new Map());
-  const answers = cache.get(bank.summary);
+  if (!answerCache.has(bank.summary)) answerCache.set(bank.summary, new Map());
+  const answers = answerCache.get(bank.summary);
   if (!answers.has(key)) answers.set(key, make().catch((error) => {
     answers.delete(key);
     throw error;
@@ -96,12 +96,12 @@ export function slotName(slot) {
 // The new bank as the engine builds it: each source bank under its id. The
 // last answer is kept: writing the bank that the builder has just reported
 // on takes its bytes at once.
-let lastComposed = { key: null, answer: null };
+let composedCache = { key: null, answer: null };
 export async function composeNewBank() {
   const { format, group } = state.settings.bank;
   const named = bankNamed();
   const key = JSON.stringify([state.newBank, format, group, named, state.settings.model, state.revision, named && state.marksRevision]);
-  if (lastComposed.key === key) return lastComposed.answer;
+  if (composedCache.key === key) return composedCache.answer;
   const banks = {};
   const programs = [];
   const given = [];
@@ -121,7 +121,7 @@ export async function composeNewBank() {
     bankName: state.newBank.name || undefined };
   const answer = await withNames((withThem) => engine.compose({ ...request, programs: withThem
     ? programs.map((p, i) => p && { ...p, name: given[i] }) : programs }), given.some((name, i) => name !== null && name !== programs[i]?.name));
-  if (engine.succeeded(answer)) lastComposed = { key, answer };
+  if (engine.succeeded(answer)) composedCache = { key, answer };
   return answer;
 }
 
@@ -129,10 +129,10 @@ export async function composeNewBank() {
 // program that holds it (one of a bank with names where there is one), how
 // many do, and the engine's distance: [{ bank, program, holders, distance }].
 // Kept while the banks are the same.
-let nearest = { revision: -1, answers: new Map() };
+let nearestCache = { revision: -1, answers: new Map() };
 export function similar(sound) {
-  if (nearest.revision !== state.revision) nearest = { revision: state.revision, answers: new Map() };
-  if (!nearest.answers.has(sound)) {
+  if (nearestCache.revision !== state.revision) nearestCache = { revision: state.revision, answers: new Map() };
+  if (!nearestCache.answers.has(sound)) {
     const asked = whole.then(async () => {
       const { sounds, text } = await uniqueSounds();
       return { sounds, found: await engine.similar(sound, text, 5) };
@@ -141,11 +141,11 @@ export function similar(sound) {
       const shown = holders.find((h) => h.bank.summary.holdsNames) || holders[0];
       return { ...shown, holders: holders.length, distance };
     }));
-    const { answers } = nearest;
+    const { answers } = nearestCache;
     asked.catch(() => answers.delete(sound));
     answers.set(sound, asked);
   }
-  return nearest.answers.get(sound);
+  return nearestCache.answers.get(sound);
 }
 
 // Hands the engine the collection's sounds before a program asks for its
