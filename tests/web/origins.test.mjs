@@ -100,11 +100,14 @@ test('Print gives a sheet of the selected bank that only a print shows, its name
   assert.equal(await page.locator('main').isVisible(), false, 'a print shows the sheet alone');
   await sheet.getByRole('heading', { name: 'disk.dsk/D001.USR' }).waitFor();
   await sheet.getByText(/^From D001\.USR on disk\.dsk \(disk “WAVETERM”, volume 1, 07-14-86\), added .* · SHA-256 [0-9a-f]{64}$/).waitFor();
-  const rows = sheet.locator('tbody tr');
+  const rows = sheet.locator('.sheet-programs tbody tr');
   assert.equal(await rows.count(), 87);
   // Program 5: its name, its own values as the tool lists them, its tags
-  // and note.
-  const listed = listedValues(decodeText(runNative(['D001.USR'], { 'D001.USR': asCopied(examples['demo23-a.usr']) }).stdoutBytes), 5, 0);
+  // and note; combi 0's programs as the tool lists them.
+  const text = decodeText(runNative(['D001.USR'], { 'D001.USR': asCopied(examples['demo23-a.usr']) }).stdoutBytes);
+  const listed = listedValues(text, 5, 0);
+  const combi = /^CP:0 +BK:(.*)$/m.exec(text)[1].match(/\d+/g).join(' ');
+  assert.equal(await sheet.locator('.sheet-combis tbody tr').first().locator('td').nth(1).textContent(), combi);
   const cells = await rows.nth(5).locator('td').allTextContents();
   assert.deepEqual(cells, ['5', 'PPG Program 005', listed.WAVETABLE, listed['KEYB-SPLIT'], listed.KEYB, listed.TTUNE, 'brass, 80s',
     'from the Waveterm disk']);

@@ -158,6 +158,11 @@ export const programEdited = (bankId, program) => {
   return Boolean(edit && edited(edit));
 };
 
+// The values set that a file keeps otherwise (convert's `keeps.rounded`),
+// in words: " Kept otherwise: program 9, P:3 of group A 41 as 40."
+export const roundedText = (rounded = []) => (rounded.length ? ` Kept otherwise: ${rounded.map((r) => `program ${r.program}, `
+  + `${r.label}${r.part === 'program' ? '' : ` of group ${r.part.toUpperCase()}`} ${r.asked} as ${r.written}`).join('; ')}.` : '');
+
 // A bank's edits as convert takes them ({ programs, combis }), or undefined
 // where it has none. A program blended from another from half way on is
 // that program's sound (as describe answers it), its values set on it.
@@ -236,7 +241,7 @@ export function cleanCombiEdit(raw, limits) {
   if (!raw || typeof raw !== 'object' || typeof raw.bankId !== 'string' || !raw.bankId || !Number.isInteger(raw.combi) || raw.combi < 0) return null;
   const { now } = raw;
   if (!now || typeof now !== 'object' || Array.isArray(now)) return null;
-  const ranges = limits.values.combi || [];
+  const ranges = limits.combiValues || [];
   const entries = Object.entries(now);
   const fits = ([label, value]) => {
     const range = ranges.find((r) => r.label === label);

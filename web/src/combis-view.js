@@ -28,14 +28,15 @@ function rowsOf(labels) {
 }
 
 // `combis`: describe's `combiValues` of the bank; `ranges`: the engine's
-// combi labels with their ranges (limits().values.combi). Answers the
+// combi labels with their ranges (limits().combiValues). Answers the
 // view's element.
 export function combisView(bank, combis, ranges) {
   const labels = ranges.map((r) => r.label);
   const rangeOf = (label) => ranges.find((r) => r.label === label);
   const cells = []; // { edit, read (the bank's values), label, control, was }
   const names = bank.summary.holdsNames ? bank.summary.names : null;
-  const nameOf = (label, value) => (rangeOf(label).program && names && names[value] !== undefined ? names[value] : '');
+  // The BK entries are program numbers of the bank.
+  const nameOf = (label, value) => (/^BK \d+$/.test(label) && names && names[value] !== undefined ? names[value] : '');
 
   const valuesOf = (edit, read) => ({ ...read, ...(edit.now || {}) });
   function take(c, kind) {
@@ -57,21 +58,22 @@ export function combisView(bank, combis, ranges) {
   }
 
   const sections = combis.map((combi) => {
-    const edit = combiEditOf(bank.id, combi.number);
+    const edit = combiEditOf(bank.id, combi.combi);
     const read = combi.values;
     const table = element('table', { className: 'values combi' },
-      element('caption', { textContent: `Combi ${combi.number}${combi.inUse ? '' : ' (not in use)'}` }),
+      element('caption', { textContent: `Combi ${combi.combi}${combi.name ? ` “${combi.name}”` : ''}`
+        + `${combi.used ? '' : ' (not in use: a value set puts it in use)'}` }),
       element('tbody', {}, ...rowsOf(labels.filter((label) => label in read)).map((row) => element('tr', {},
         element('th', { scope: 'row', textContent: row.stem }),
         ...row.labels.map((label) => {
           const range = rangeOf(label);
           const c = { edit, read, label, was: element('span', { className: 'was' }), name: element('span', { className: 'known' }) };
           c.control = element('input', { type: 'number', min: range.min, max: range.max, step: 1, className: 'value',
-            attrs: { 'aria-label': `${label}, combi ${combi.number}`, inputmode: 'numeric' }, dataset: { key: `combi ${combi.number} ${label}` } });
+            attrs: { 'aria-label': `${label}, combi ${combi.combi}`, inputmode: 'numeric' }, dataset: { key: `combi ${combi.combi} ${label}` } });
           c.control.addEventListener('input', () => take(c, 'typed'));
           c.control.addEventListener('change', () => {
             if (take(c, 'left') && c.edit.last === `type ${c.label}`) {
-              say('programs', `${c.label} of combi ${combi.number} set to ${c.control.value} (was ${read[label]}).`);
+              say('programs', `${c.label} of combi ${combi.combi} set to ${c.control.value} (was ${read[label]}).`);
             }
           });
           cells.push(c);

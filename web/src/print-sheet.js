@@ -72,19 +72,31 @@ function programsTable(bank, answer) {
     element('thead', {}, head), element('tbody', {}, ...rows));
 }
 
-// The combis, a line each, where the engine answers their values
-// (`combiValues`: [{ number, inUse, values: { LABEL: number } }], their
-// labels in the order of the engine's limits().values.combi where it gives
-// them).
+// The combis in use (those the listing shows), a line each, with the
+// values describe answers for them (`combiValues`) under the engine's combi
+// labels (limits().combiValues), in columns as the listing groups them: the
+// eight programs, KBM, MULTI, then each group's.
 function combiSection(answer) {
-  const combis = answer.combiValues;
-  if (!Array.isArray(combis) || !combis.length) return null;
-  const given = state.limits.values.combi;
-  const labels = Array.isArray(given) ? given.map((v) => v.label) : [...new Set(combis.flatMap((c) => Object.keys(c.values)))];
-  const head = element('tr', {}, ...['Combi', 'In use', ...labels].map((text) => element('th', { scope: 'col', textContent: text })));
-  const rows = combis.map((c) => element('tr', {}, element('td', { textContent: String(c.number) }),
-    element('td', { textContent: c.inUse ? 'yes' : 'no' }),
-    ...labels.map((label) => element('td', { className: 'value', textContent: label in c.values ? String(c.values[label]) : '' }))));
-  return element('section', { className: 'sheet-combis' }, element('h2', { textContent: 'Combis' }),
+  const combis = answer.combiValues.filter((c) => c.used);
+  if (!combis.length) return null;
+  const columns = [];
+  for (const { label } of state.limits.combiValues) {
+    const [, group, rest] = /^(GR:[ab]) (.*)$/.exec(label) || [];
+    const head = group ? `Group ${group.slice(3)}` : /^BK \d+$/.test(label) ? 'Programs' : label;
+    const last = columns[columns.length - 1];
+    const part = { label, shown: group ? rest : '' };
+    if (last && last.head === head) last.parts.push(part);
+    else columns.push({ head, parts: [part] });
+  }
+  // "BK 3 DET 0 SPL 51 95 55 …": each value's name once, before its run.
+  const cell = (c, parts) => parts.map((p, i) => {
+    const name = p.shown.replace(/ \d+$/, '');
+    const named = name && (i === 0 || parts[i - 1].shown.replace(/ \d+$/, '') !== name);
+    return `${named ? `${name} ` : ''}${c.values[p.label]}`;
+  }).join(' ');
+  const head = element('tr', {}, ...['Combi', ...columns.map((c) => c.head)].map((text) => element('th', { scope: 'col', textContent: text })));
+  const rows = combis.map((c) => element('tr', {}, element('td', { textContent: `${c.combi}${c.name ? ` ${c.name}` : ''}` }),
+    ...columns.map((column) => element('td', { className: 'value', textContent: cell(c, column.parts) }))));
+  return element('section', { className: 'sheet-combis' }, element('h2', { textContent: `Combis (${count(combis.length)} in use)` }),
     element('table', {}, element('thead', {}, head), element('tbody', {}, ...rows)));
 }

@@ -195,7 +195,7 @@ function drawCombis(bank) {
   ui.browse.replaceChildren(hint);
   actions.combiValues(bank).then((combis) => {
     if (!ui.browse.contains(hint)) return; // another view was drawn meanwhile
-    const ranges = state.limits.values.combi;
+    const ranges = state.limits.combiValues;
     if (!combis.length || !Array.isArray(ranges)) hint.textContent = 'The engine answers no values of these combis.';
     else ui.browse.replaceChildren(combisView(bank, combis, ranges));
   }, (error) => { hint.textContent = `The combis could not be read (${error.message}).`; });

@@ -11,7 +11,7 @@ import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { cableTime } from './midi.js';
 import { readRange } from './range.js';
-import { asEdited, editsText, hasEdits } from './bank-edits.js';
+import { asEdited, editsText, hasEdits, roundedText } from './bank-edits.js';
 import { distrust, runs, untrusted } from './state.js';
 
 const ui = {};
@@ -158,7 +158,8 @@ async function plan() {
   }
   sending.dump = { name: answer.fileName, bytes: answer.bytes };
   const { keeps } = answer;
-  ui['send-plan'].replaceChildren(...landing(bank, keeps, range).map((line) => element('li', { textContent: line })));
+  ui['send-plan'].replaceChildren(...landing(bank, keeps, range).map((line) => element('li', { textContent: line })),
+    keeps.rounded?.length ? element('li', { textContent: roundedText(keeps.rounded).trim() }) : '');
   // The slots that would get untrusted programs, confirmed for this plan alone.
   const slots = bank.summary.untrusted.filter((p) => p >= keeps.first && p < keeps.first + keeps.programs).map((p) => p - keeps.first);
   sending.untrusted = slots.length > 0;

@@ -7,7 +7,7 @@ import { count, download, element, formatOptions, notesBox, numbered, plural } f
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { readRange } from './range.js';
-import { asEdited, editsText, hasEdits } from './bank-edits.js';
+import { asEdited, editsText, hasEdits, roundedText } from './bank-edits.js';
 import { changeSettings, distrust, formatByLetter, on, readable, runs, state, targets } from './state.js';
 import { zipFiles } from './zip.js';
 
@@ -119,8 +119,15 @@ async function drawKeeps() {
     let loses = false;
     let notes = [];
     let doubtful = [];
+    let rounded = [];
     try {
-      const report = await actions.report(bank, asked);
+      // A bank as edited: what convert with its edits keeps, and the values
+      // set that the format keeps otherwise.
+      const edits = editsOf(bank);
+      const answer = edits ? await actions.convert(bank, { ...asked, edits }, named()) : null;
+      if (answer && !succeeded(answer)) throw new Error(failure(answer));
+      const report = answer ? answer.keeps : await actions.report(bank, asked);
+      rounded = report.rounded || [];
       text = report.text;
       loses = report.dropped.length > 0;
       notes = report.notes;
@@ -131,7 +138,7 @@ async function drawKeeps() {
     if (mine !== keepsRound) return;
     const names = named() ? actions.collectionNames(bank).count : 0;
     const combis = bank.built && !bank.summary.combis ? ' It holds no combis: a bank built here from programs has none.' : '';
-    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}${editedWords(bank)}: ` }), text, combis,
+    lines[i].replaceChildren(element('strong', { textContent: `${bank.name}${editedWords(bank)}: ` }), text, combis, roundedText(rounded),
       doubtful.length ? element('strong', { className: 'damage', textContent: ` ${doubtful.length === 1 ? 'Program' : 'Programs'} `
         + `${runs(doubtful)} ${distrust(bank)}; ${doubtful.length === 1 ? 'it is' : 'they are'} written as the file holds ${doubtful.length === 1 ? 'it' : 'them'}.` }) : '',
       names ? ` ${plural(names, 'program')} ${names === 1 ? 'takes its name' : 'take their names'} from the collection.` : '',
