@@ -83,7 +83,7 @@ test('two edited programs go with their bank into Write as…, Send and a saved 
   await press(page.getByRole('button', { name: 'Send to instrument: demo23.syx' }));
   const send = page.getByRole('dialog', { name: 'Send demo23.syx to “Stand-in MIDI”?' });
   await send.getByText('as edited: programs 7, 9').waitFor();
-  await send.getByText(/^\d+ combis of demo23\.syx$/).waitFor();
+  await send.getByText(/^\d+ combis of demo23\.syx: they take the place of the instrument’s combis$/).waitFor();
   await send.getByRole('button', { name: 'Overwrite the instrument’s memory' }).click();
   await page.getByRole('status').filter({ hasText: 'Sent demo23.syx' }).waitFor();
   const sent = await page.evaluate(() => window.midiStandIn.sent);
@@ -113,14 +113,21 @@ test('two edited programs go with their bank into Write as…, Send and a saved 
   await page.context().close();
 });
 
-test('a value typed and a button clicked at once: the value is taken, the click acts, and both are said', async () => {
+test('a value typed and a button clicked at once: the value is taken, the click acts, both are said, and the sound keeps its name', async () => {
   const page = await freshPage();
   await addFiles(page, { 'demo23.syx': examples['demo23.syx'] });
   await show(page, 11);
+  const name = page.getByLabel('Your name for it');
+  await name.fill('Warm Pad');
+  await name.press('Tab');
   await field(page, 'P:3').fill('30');
   await page.getByRole('button', { name: 'Add the edited program to the new bank' }).click();
   await page.locator('#program-status').getByText(
     /P:3 of group A set to 30 \(was \d+\)\. Added demo23\.syx, program 11 as edited to the new bank as slot 0\./).waitFor();
+  // The name given to the sound before it was edited stays with it, and
+  // the edit kept in the new bank takes it on.
+  await page.locator('#program-view .sound').getByText('edited from “Warm Pad”').waitFor();
+  assert.equal(await page.getByLabel('Name of slot 0').inputValue(), 'Warm Pad');
   await page.context().close();
 });
 

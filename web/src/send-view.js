@@ -103,7 +103,8 @@ function landing(bank, keeps, range) {
   if (changed.length) lines.push(`as edited: ${changed.length === 1 ? 'program' : 'programs'} ${runs(changed)}`);
   if (keeps.combis) {
     const combis = Object.keys(edits?.combis || {}).length;
-    lines.push(`${plural(keeps.combis, 'combi')} of ${bank.name}${combis ? `, ${count(combis)} of them as edited` : ''}`);
+    lines.push(`${plural(keeps.combis, 'combi')} of ${bank.name}${combis ? `, ${count(combis)} of them as edited` : ''}: `
+      + 'they take the place of the instrument’s combis');
   } else {
     // A dump without combis has programs where a Wave 2.3 keeps its combis.
     lines.push(`no combis: ${bank.name} holds none${bank.built ? ' (a bank built here from programs has none)' : ''}. `
