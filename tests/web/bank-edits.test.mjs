@@ -101,7 +101,7 @@ test('two edited programs go with their bank into Write as…, Send and a saved 
 
   // Kept as a new bank, the original as read; Undo brings the edits back.
   await selectBank(page, 'demo23.syx');
-  await press(page.getByRole('button', { name: 'Keep demo23.syx as edited as a new bank' }));
+  await press(page.getByRole('button', { name: 'Keep as a new bank: demo23.syx as edited' }));
   await page.locator('#programs-status').getByText('Kept as demo23 edited.syx').waitFor();
   await bankLine(page, 'demo23 edited.syx').waitFor();
   assert.equal(await bankLine(page, 'demo23.syx').locator('.edited').count(), 0);
@@ -142,7 +142,7 @@ test('a combi edited by keyboard is marked, undone and redone, and written with 
   await bk.fill('12');
   await bk.press('Tab');
   await page.locator('#programs-status').getByText(`BK 1 of combi 0 set to 12 (was ${was}).`).waitFor();
-  await page.locator('td').filter({ has: bk }).getByText(`was ${was}`).waitFor();
+  await page.locator('.combi-field').filter({ has: bk }).getByText(`was ${was}`).waitFor();
   await bk.focus();
   await page.keyboard.press('Control+z');
   assert.equal(await bk.inputValue(), was);

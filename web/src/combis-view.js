@@ -14,15 +14,17 @@ import { on, state } from './state.js';
 let current = null; // the combis on view: { bankId, update(edit) }
 on('edit', (edit) => current && (!edit || edit.bankId === current.bankId) && current.update(edit));
 
-// The rows of a combi, as the listing arranges them: labels that differ by
-// a number at their end ("BK 1" … "BK 8") share a row.
+// The rows of a combi, as the listing arranges them: its eight programs
+// ("BK 1" … "BK 8"), its own values (KBM, MULTI), then each group's ("GR:a
+// BK", "GR:a DET", "GR:a SPL 1" …); each value under its short name.
 function rowsOf(labels) {
   const rows = [];
   for (const label of labels) {
-    const stem = label.replace(/ ?\d+$/, '');
+    const group = /^GR:([ab]) (.*)$/.exec(label);
+    const [stem, short] = /^BK \d+$/.test(label) ? ['Programs', label.slice(3)] : group ? [`Group ${group[1]}`, group[2]] : ['Combi', label];
     const last = rows[rows.length - 1];
-    if (last && last.stem === stem && stem !== label) last.labels.push(label);
-    else rows.push({ stem, labels: [label] });
+    if (last && last.stem === stem) last.labels.push({ label, short });
+    else rows.push({ stem, labels: [{ label, short }] });
   }
   return rows;
 }
@@ -57,15 +59,17 @@ export function combisView(bank, combis, ranges) {
     return true;
   }
 
+  // Each combi a group of rows, each value a field with its label above it
+  // (a row of eight program numbers wraps in a narrow region).
   const sections = combis.map((combi) => {
     const edit = combiEditOf(bank.id, combi.combi);
     const read = combi.values;
-    const table = element('table', { className: 'values combi' },
-      element('caption', { textContent: `Combi ${combi.combi}${combi.name ? ` “${combi.name}”` : ''}`
-        + `${combi.used ? '' : ' (not in use: a value set puts it in use)'}` }),
-      element('tbody', {}, ...rowsOf(labels.filter((label) => label in read)).map((row) => element('tr', {},
-        element('th', { scope: 'row', textContent: row.stem }),
-        ...row.labels.map((label) => {
+    const title = `Combi ${combi.combi}${combi.name ? ` “${combi.name}”` : ''}`;
+    return element('fieldset', { className: 'combi' },
+      element('legend', { textContent: `${title}${combi.used ? '' : ' (not in use: a value set puts it in use)'}` }),
+      ...rowsOf(labels.filter((label) => label in read)).map((row) => element('div', { className: 'combi-row' },
+        element('span', { className: 'combi-stem', textContent: row.stem }),
+        ...row.labels.map(({ label, short }) => {
           const range = rangeOf(label);
           const c = { edit, read, label, was: element('span', { className: 'was' }), name: element('span', { className: 'known' }) };
           c.control = element('input', { type: 'number', min: range.min, max: range.max, step: 1, className: 'value',
@@ -77,10 +81,10 @@ export function combisView(bank, combis, ranges) {
             }
           });
           cells.push(c);
-          c.td = element('td', {}, c.control, c.name, c.was);
+          c.td = element('span', { className: 'combi-field' }, element('span', { className: 'hint', textContent: short, attrs: { 'aria-hidden': 'true' } }),
+            c.control, c.name, c.was);
           return c.td;
-        })))));
-    return table;
+        }))));
   });
 
   const undoButton = button('Undo', () => step('undo'), { dataset: { key: 'combis undo' }, label: 'Undo the last change of a combi' });
@@ -94,7 +98,7 @@ export function combisView(bank, combis, ranges) {
     element('p', { className: 'hint', textContent: `The ${combis.length} combis of ${bank.name}, as the listing shows them`
       + `${names ? '; program numbers named' : ''}. A combi edited goes with the bank into Write as… and Send.` }),
     element('div', { className: 'actions', attrs: { role: 'group', 'aria-label': 'Changes of the combis' } }, undoButton, redoButton),
-    element('div', { className: 'values-wrap', attrs: { role: 'region', 'aria-label': 'Combi values' } }, ...sections));
+    ...sections);
   view.addEventListener('keydown', (event) => {
     if (!(event.ctrlKey || event.metaKey) || event.altKey || event.key.toLowerCase() !== 'z') return;
     event.preventDefault();

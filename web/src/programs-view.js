@@ -145,7 +145,7 @@ function editsBox(bank) {
       + 'Write as…, Send and a saved collection take the bank as edited, and offer it as read.'),
     element('p', { className: 'actions' },
       button('Keep as a new bank', () => actions.keepAsNew(bank), { className: 'quiet', dataset: { key: 'keep edits' },
-        label: `Keep ${bank.name} as edited as a new bank` }),
+        label: `Keep as a new bank: ${bank.name} as edited` }),
       button('Discard the edits', () => actions.discard(bank), { className: 'quiet danger', dataset: { key: 'discard edits' },
         label: `Discard the edits of ${bank.name}` })));
 }
