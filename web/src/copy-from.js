@@ -33,8 +33,8 @@ export function copier({ bank, program, rows, labels, format, values, parameters
     element('p', { className: 'field' }, element('label', { htmlFor: bankChoice.id, textContent: 'Bank to copy from' }), bankChoice),
     element('p', { className: 'field' }, element('label', { htmlFor: number.id, textContent: 'Program to copy from' }), number),
     fromField, intoField,
-    element('fieldset', { className: 'field' }, element('legend', { textContent: 'Rows to copy' }),
-      ...boxes.map((box) => element('label', { className: 'check' }, box, element('span', { textContent: box.dataset.row })))),
+    element('div', { className: 'field rows', attrs: { role: 'group', 'aria-labelledby': id('rows') } },
+      element('span', { id: id('rows'), className: 'legend', textContent: 'Rows to copy' }), ...boxes.map((box) => element('label', { className: 'check' }, box, element('span', { textContent: box.dataset.row })))),
     element('p', { className: 'actions' }, go));
   // The banks are listed when it is opened: a thousand of them cost.
   details.addEventListener('toggle', () => {
