@@ -16,6 +16,8 @@ const cap = (list) => {
 // ---- Marks ---------------------------------------------------------------
 
 const marksBefore = new Map(); // sound: its marks before each change (null: none)
+// Everything removed: nothing of it comes back by Undo.
+on('marks', (sounds) => sounds === null && marksBefore.clear());
 
 // A sound's marks are about to change.
 export function rememberMark(sound) {
