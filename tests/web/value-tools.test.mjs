@@ -5,22 +5,30 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
+import { createVornak } from '../../web/engine/module.js';
 import {
   addFiles, decodeText, exampleFiles, launchChromium, listedValues, openPage, press, runNative,
 } from './support.mjs';
 import { browse, selectBank } from './workspace.mjs';
 
 const examples = exampleFiles();
-const listing = (name) => decodeText(runNative([name], { [name]: examples[name] }).stdoutBytes);
-const banks = ['demo23.syx', 'demo23.crv'];
+const files = { 'demo23.syx': examples['demo23.syx'], 'demo23.crv': examples['demo23.crv'] };
+const listing = (name) => decodeText(runNative([name], { [name]: files[name] }).stdoutBytes);
 let browser;
 let page;
+let steps;
 
 before(async () => {
+  // A Corvel bank of one program whose P:1 and P:3 lie between a PPG memory's steps.
+  const engine = await createVornak();
+  files['odd.crv'] = engine.compose({ banks: { s: examples['demo23.syx'] }, format: 'W',
+    programs: [{ bank: 's', program: 9, set: { a: { 'P:1': 33, 'P:3': 41 } } }] }).bytes;
+  steps = engine.formats().find((f) => f.letter === 'S').values.group;
+  engine.dispose();
   browser = await launchChromium();
   const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
   page = await openPage(context);
-  await addFiles(page, Object.fromEntries(banks.map((name) => [name, examples[name]])));
+  await addFiles(page, files);
 });
 
 after(async () => {
@@ -42,7 +50,7 @@ const groupShown = (group) => page.locator(`#program table.values.edit input[ari
   inputs.map((i) => [i.getAttribute('aria-label').replace(/, group .$/, ''), String(i.type === 'checkbox' ? Number(i.checked) : i.value)])));
 
 test('a group copied from a program of another bank, undone in one step; the values as read while B is held', async () => {
-  const [syx, crv] = banks.map(listing);
+  const [syx, crv] = ['demo23.syx', 'demo23.crv'].map(listing);
   await show('demo23.syx', 2);
   const own = await groupShown('B');
   await page.locator('#program summary').getByText('Copy from another program').click();
@@ -58,6 +66,18 @@ test('a group copied from a program of another bank, undone in one step; the val
   for (const [label, value] of Object.entries(copied)) assert.equal(value, theirs[label], label);
   assert.notDeepEqual(copied, own);
   assert.deepEqual(await groupShown('A'), Object.fromEntries(Object.keys(copied).map((l) => [l, listedValues(syx, 2, 0)[l]])));
+  // Values between the SysEx dump's steps come onto them, as the fields step.
+  await page.getByLabel('Bank to copy from').selectOption({ label: 'odd.crv' });
+  await page.getByLabel('Program to copy from').fill('0');
+  await press(page.getByRole('button', { name: 'Copy', exact: true }));
+  await status('program', 'of group A of odd.crv, program 0 into group B');
+  for (const [label, asked] of [['P:1', 33], ['P:3', 41]]) {
+    const value = Number(await field(label, 'B').inputValue());
+    const { min, step } = steps[label];
+    assert.ok((value - min) % step === 0 && Math.abs(value - asked) < step, `${label} ${value} for ${asked}, steps of ${step}`);
+  }
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await groupShown('B'), copied);
 
   // Held: the values as read; let go: the copy again.
   const p3 = field('P:3', 'B');
@@ -87,7 +107,7 @@ test('a search by value lists the programs the native tool lists with it, across
   const query = page.getByLabel('Find by a value in all banks');
   const found = page.locator('#value-found');
   const hits = () => found.locator('tbody tr').evaluateAll((rows) => rows.map((r) => `${r.querySelector('.where').textContent} ${r.querySelector('.number').textContent}`));
-  const expected = (test) => banks.flatMap((name) => {
+  const expected = (test) => Object.keys(files).flatMap((name) => {
     const text = listing(name);
     const count = (text.match(/^PROG:\d+ *WAVETABLE/gm) || []).length;
     return Array.from({ length: count }, (_, p) => p).filter((p) => test(p, text)).map((p) => `${name} ${p}`);
