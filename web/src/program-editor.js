@@ -8,6 +8,8 @@
 // A change is shown at once; the engine is asked after, a moment later,
 // what the bank's format writes of it (its sound, and what it rounded).
 import { button, element, put } from './dom.js';
+import { beforeAfter } from './before-after.js';
+import { copier } from './copy-from.js';
 import { addBankCopy, editedSound, ownFormat } from './edited-programs.js';
 import {
   GROUP_WORDS, PARTS, applySet, blended, copiedGroup, heldBy, numbersOf, partOf, randomized, rangeOf, setOf, valueName,
@@ -94,6 +96,7 @@ export function editor(bank, program, answer, actions) {
   // A value typed or stepped: taken when it is a whole number in its range
   // (the format's rounding is the engine's, and is shown when it answers).
   function typed(c) {
+    if (before.held()) return update();
     const now = values();
     const value = c.flag ? Number(c.control.checked) : Number(c.control.value);
     const range = rangeOf(state.limits, c.part, c.label);
@@ -144,6 +147,9 @@ export function editor(bank, program, answer, actions) {
     change(blended(valuesOf(from), to, labels, state.limits, format, amount / 100), 'blend', '', source);
   });
 
+  const copyFrom = copier({ bank, program, rows, labels, format, values, parameters: actions.parameters,
+    apply: (next, words) => change(next, 'copy', words) });
+
   const [addButton, copyBankButton] = [button('Add the edited program to the new bank', () => {
     const { source, set } = edit.now;
     actions.add(source ? source.bankId : bank.id, source ? source.program : program, 'program', set, (shown && markOf(shown.sound)?.name) || null);
@@ -170,7 +176,14 @@ export function editor(bank, program, answer, actions) {
     formatWords,
     element('div', { className: 'actions', attrs: { role: 'group', 'aria-label': 'Changes' } }, undoButton, redoButton, revertButton, ...copyButtons),
     element('div', { className: 'values-wrap', attrs: { role: 'region', 'aria-label': 'Program values' } }, table),
-    randomize, blend.element, element('div', { className: 'actions' }, addButton, copyBankButton));
+    randomize, blend.element, copyFrom, element('div', { className: 'actions' }, addButton, copyBankButton));
+  // Before and after: the values as read while held.
+  const before = beforeAfter(element_, (asRead) => {
+    table.classList.toggle('as-read', asRead);
+    update();
+    say('program', asRead ? 'Shown as the bank holds them, before the edits; let go for the edited values.' : 'The edited values are shown.');
+  });
+  element_.querySelector('.actions').append(before.button);
   element_.addEventListener('keydown', (event) => {
     if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
     const key = event.key.toLowerCase();
@@ -212,7 +225,7 @@ export function editor(bank, program, answer, actions) {
 
   // Brings the controls to the values: only what changed is written.
   function update() {
-    const now = values();
+    const now = before.held() ? base : values();
     for (const c of cells) {
       const value = now[c.part][c.k];
       const was = base[c.part][c.k];
