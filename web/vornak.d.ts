@@ -931,8 +931,8 @@ export interface VornakEdits {
   /**
    * The combis edited, by their numbers (from 0): new values by label, in
    * the units the listing shows. A combi given any value is marked in use
-   * (a combi not in use is neither listed nor played, so a value set in it
-   * could not be seen): editing a combi of an unused slot makes it one.
+   * (a combi not in use is not listed, so a value set in it could not be
+   * seen): editing a combi of an unused slot makes it one.
    * Every format that holds combis holds each of these values whole.
    */
   combis?: { [combi: number]: { [label in VornakCombiLabel]?: number } } | null;
