@@ -270,6 +270,11 @@ export interface VornakLimits {
    * takes for it.
    */
   values: { program: VornakValueRange<VornakProgramLabel>[]; group: VornakValueRange<VornakGroupLabel>[] };
+  /**
+   * Each value of a combi, in the listing's order (as describe's
+   * `combiValues` give them): what a combi of convert's `edits` takes.
+   */
+  combiValues: VornakValueRange<VornakCombiLabel>[];
 }
 
 /**
@@ -294,7 +299,21 @@ export type VornakGroupLabel =
   | 'GR:1' | 'GR:2' | 'GR:3' | 'GR:4' | 'GR:5' | 'GR:6' | 'GR:7' | 'GR:8'
   | 'GR:9' | 'GR:10' | 'GR:11';
 
-/** A value of the listing and its whole range, one of {@link VornakLimits.values}. */
+/**
+ * The labels of a combi's values, as its listing (the CP lines) shows them:
+ * the eight program numbers (`BK 1` to `BK 8`, 0..255), the keyboard mode
+ * (`KBM`, shown as its low seven bits, 0..127), `MULTI` (0..255), and for
+ * group a and group b the number of the BK entry it plays (`GR:a BK`,
+ * 0..7), its `DET` (0..3) and its seven split keys (`GR:a SPL 1` to
+ * `GR:a SPL 7`, 0..255; `SPL 1` is also the listing's `KEY`).
+ */
+export type VornakCombiLabel =
+  | 'BK 1' | 'BK 2' | 'BK 3' | 'BK 4' | 'BK 5' | 'BK 6' | 'BK 7' | 'BK 8'
+  | 'KBM' | 'MULTI'
+  | 'GR:a BK' | 'GR:a DET' | 'GR:a SPL 1' | 'GR:a SPL 2' | 'GR:a SPL 3' | 'GR:a SPL 4' | 'GR:a SPL 5' | 'GR:a SPL 6' | 'GR:a SPL 7'
+  | 'GR:b BK' | 'GR:b DET' | 'GR:b SPL 1' | 'GR:b SPL 2' | 'GR:b SPL 3' | 'GR:b SPL 4' | 'GR:b SPL 5' | 'GR:b SPL 6' | 'GR:b SPL 7';
+
+/** A value of the listing and its whole range, one of {@link VornakLimits.values} (or of {@link VornakLimits.combiValues}). */
 export interface VornakValueRange<Label extends string = VornakProgramLabel | VornakGroupLabel> {
   /** Its label, as describe's `parameterLabels` gives it ("P:3"). */
   label: Label;
@@ -305,7 +324,7 @@ export interface VornakValueRange<Label extends string = VornakProgramLabel | Vo
   min: number;
   /** The greatest value, likewise: the widest any format holds (TTUNE 499, P:3 63, KEYB 15). */
   max: number;
-  /** Whether it is a switch: 0 or 1, listed as a single flag (VL, VF, MW, MS, MO, MF, ML, TF, TL, TM, TW, UW, EO, ES). */
+  /** Whether it is a switch: 0 or 1, listed as a single flag (VL, VF, MW, MS, MO, MF, ML, TF, TL, TM, TW, UW, EO, ES); false for every combi value. */
   flag: boolean;
 }
 
@@ -319,6 +338,20 @@ export interface VornakHeld {
   min: number;
   max: number;
   step: number;
+  /**
+   * How the format's writer keeps a value between two steps, whatever
+   * file it was read from or however it was set (compose's `set`,
+   * convert's `edits`): 'down', to the step below it (P:3 41 in steps of 2
+   * is written 40, 43 in steps of 4 is 40); a value above `max` comes back
+   * as `max`. So a value lands alike whether typed or converted, byte for
+   * byte.
+   */
+  rounding: 'down';
+  /**
+   * Whether the files hold it once for the whole bank (a Halvic bank's
+   * TTUNE): every program gives back the bank's, the last one set.
+   */
+  bankWide: boolean;
 }
 
 /** A model a memory image may be read as, one of {@link VornakLimits.models}. */
@@ -617,6 +650,12 @@ export interface VornakBankDescription {
   /** The values of the programs asked for (`parameters` of the options), in program order. */
   parameters: VornakProgramValues[];
   /**
+   * Every combi of the bank (20 in a Wave 2.3 memory, none in a Wave 2.2
+   * memory or a 2.V bank), in order, with its values as the listing shows
+   * them: what convert's `edits` set for a combi.
+   */
+  combiValues: VornakCombiValues[];
+  /**
    * What writing the bank in each output format keeps, one report for each
    * (or for the one format asked for), in the order of
    * {@link Vornak.formats}, for the range and group of the options; left
@@ -679,6 +718,21 @@ export interface VornakNeighbour {
   distance: number;
 }
 
+/** A combi of a bank, one of describe's `combiValues`. */
+export interface VornakCombiValues {
+  /** Its number, from 0 (the listing's CP number). */
+  combi: number;
+  /** Whether it is marked in use: the listing shows only those that are. */
+  used: boolean;
+  /** Its name as the listing shows it ("" but in a Corvel bank that names it). */
+  name: string;
+  /**
+   * Its values, by label, in the listing's units. The `BK` entries are
+   * program numbers of the bank (describe's `names` name them).
+   */
+  values: { [label in VornakCombiLabel]: number };
+}
+
 /** An output format, in the engine's words, one for each export switch. */
 export interface VornakFormat {
   /** Its export switch letter, upper case. */
@@ -730,9 +784,10 @@ export interface VornakComposeSlot {
    * New values for the program: its own (`program`) and group A's and B's
    * (`a`, `b`), by the labels of describe's `parameterLabels`, in the units
    * the listing shows (TTUNE 400..499), whole numbers; the same whatever the
-   * output format. Each is written as the format holds it: the nearest
-   * value it keeps (halves up) within its `min`..`max`
-   * ({@link VornakFormat.values}); `report.rounded` lists those that come
+   * output format. Each is written as the format's writer writes the same
+   * value read from any other file: down to the step below it, within its
+   * `min`..`max` ({@link VornakFormat.values}, {@link VornakHeld.rounding});
+   * `report.rounded` lists those that come
    * back otherwise than asked. A value the format does not hold at all (or
    * a group a 2.V bank does not receive) is set but does not come back, as
    * the report's `dropped` says. A label the listing does not show, or a
@@ -851,6 +906,84 @@ export interface VornakConvertOptions extends VornakCallOptions {
    * no byte) is answered with `reason` `bad-request`.
    */
   names?: readonly (string | null)[] | null;
+  /**
+   * Edits of the bank's programs and combis, by their numbers: the bank is
+   * read as without them, edited, and written whole as a plain convert
+   * writes it (combis, model, names, bank name and settings, every bit it
+   * keeps; `first`, `last`, `group` and `names` as without them). Its
+   * report (`keeps`) is that of the bank so edited, and `keeps.rounded`
+   * lists the values set that come back otherwise than asked.
+   */
+  edits?: VornakEdits | null;
+}
+
+/**
+ * The edits of a bank that `convert` writes. A program or combi the bank
+ * does not hold (a combi of a bank that holds none: a Wave 2.2 memory, a
+ * 2.V bank), a label its listing does not show, or a value beyond its range
+ * ({@link VornakLimits.values}, {@link VornakLimits.combiValues}) is a
+ * `bad-request`, in words; an edit of another form (a key that is no
+ * number, a value that is not a whole number, a sound that is no sound)
+ * throws `bad-option`.
+ */
+export interface VornakEdits {
+  /** The programs edited, by their numbers (from 0). */
+  programs?: { [program: number]: VornakProgramEdit } | null;
+  /**
+   * The combis edited, by their numbers (from 0): new values by label, in
+   * the units the listing shows. A combi given any value is marked in use
+   * (a combi not in use is not listed, so a value set in it could not be
+   * seen): editing a combi of an unused slot makes it one.
+   * Every format that holds combis holds each of these values whole.
+   */
+  combis?: { [combi: number]: { [label in VornakCombiLabel]?: number } } | null;
+}
+
+/** The edit of one program of a bank that `convert` writes. */
+export interface VornakProgramEdit {
+  /**
+   * A sound (as describe answers `sounds`) that replaces everything the
+   * program holds but its name, before its values are set: a program blended
+   * from another, for one.
+   */
+  sound?: string | null;
+  /**
+   * New values, as compose's `set` takes them
+   * ({@link VornakComposeSlot.set}): by label, in the listing's units, each
+   * written as the format's writer keeps it ({@link VornakHeld.rounding}).
+   */
+  program?: { [label in VornakProgramLabel]?: number } | null;
+  /** New values of group A, likewise. */
+  a?: { [label in VornakGroupLabel]?: number } | null;
+  /** New values of group B, likewise. */
+  b?: { [label in VornakGroupLabel]?: number } | null;
+}
+
+/** A value of convert's `edits` that the file gives back otherwise than asked. */
+export interface VornakEditRounded {
+  /** The program's number in the bank. */
+  program: number;
+  /** Which of its edit it was given in. */
+  part: 'program' | 'a' | 'b';
+  /** Its label. */
+  label: VornakProgramLabel | VornakGroupLabel;
+  /** The value asked for. */
+  asked: number;
+  /** The value the file gives back, in the listing's units. */
+  written: number;
+}
+
+/** What the file that `convert` writes keeps of the bank, with its edits. */
+export interface VornakConvertReport extends VornakConversionReport {
+  /**
+   * Given `edits` (an empty one too): the values set that the file gives
+   * back otherwise than asked, in the order given; [] when none. Left out
+   * without `edits`, so that the report is the one describe's
+   * `conversions` gives for the bank. A value held
+   * once for the whole bank (a Halvic bank's TTUNE) that replaced the own
+   * value of other programs lists them too, as compose's `rounded` does.
+   */
+  rounded?: VornakEditRounded[];
 }
 
 /** A bank converted, or why it could not be. */
@@ -866,15 +999,15 @@ export type VornakConvertResult =
       /** `name` with the format's extension in place of its own (the part from its last dot): "demo23.syx" to O is "demo23.fxb". */
       fileName: string;
       /** What the file keeps of the bank: the conversion report for the format, range and group. */
-      keeps: VornakConversionReport;
+      keeps: VornakConvertReport;
       /** What the tool notes about the input. */
       notes: VornakNote[];
     }
   | {
       ok: false;
-      /** The tool's exit code (1 for a name refused, or a file that could not be made). */
+      /** The tool's exit code (1 for a name or an edit refused, or a file that could not be made). */
       exitCode: VornakExitCode;
-      /** The load's failure; `bad-request` for a name refused; `no-memory` when the file could not be made. */
+      /** The load's failure; `bad-request` for a name or an edit refused; `no-memory` when the file could not be made. */
       reason: VornakLoadReason | 'bad-request' | 'no-memory';
       /**
        * The tool's message for a file that does not load, never the banner
@@ -1021,7 +1154,9 @@ export interface Vornak {
    * export writes, byte for byte (`/<letter>`, with `/P`, `/G` and `/2.x`
    * from the options where the format takes them), with what it keeps of
    * the bank and the notes about the input. The bank is read once and
-   * written once.
+   * written once. With `edits`, the bank read is edited before it is
+   * written: the same file as a plain convert of a bank that held those
+   * values.
    */
   convert(bytes: VornakBytes, options: VornakConvertOptions): VornakConvertResult;
   /**

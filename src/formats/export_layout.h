@@ -38,12 +38,16 @@ struct HeldSteps {
     bool bankWide = false;
 
     constexpr bool held() const { return step != 0; }
-    // The held value nearest to v (halves up), within min..max.
-    constexpr std::int32_t nearest(std::int32_t v) const {
+    // How every writer keeps a value between two steps: it divides by the
+    // step and drops the rest (a memory image stores P:3 41 as 20, read
+    // back 40), so a value goes down to the step below it.
+    static constexpr const char* kRounding = "down";
+    // The value a file gives back of v: down to the step below it, within
+    // min..max (above max, max).
+    constexpr std::int32_t written(std::int32_t v) const {
         if (v <= min) return min;
         if (v >= max) return max;
-        const std::int32_t held = min + (v - min + step / 2) / step * step;
-        return held > max ? max : held;
+        return min + (v - min) / step * step;
     }
 };
 

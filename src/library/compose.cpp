@@ -1,13 +1,10 @@
 #include "library/compose.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
 
-#include "library/listed_values.h"
 #include "library/loader.h"
 #include "formats/text.h"
 #include "library/sounds.h"
@@ -18,7 +15,7 @@ namespace {
 
 [[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
 
-std::string slotText(std::size_t slot) { return "Slot " + std::to_string(slot) + ": "; }
+std::string slotText(std::size_t slot) { return whereText("slot", slot); }
 
 // A file name in a message, when it is plain text; else it is left out.
 std::string quoted(const std::string& name) {
@@ -79,76 +76,6 @@ private:
     bool combisInUse_ = false;
 };
 
-// A value set, as it was asked and written.
-struct Edit {
-    int slot;
-    ValuePart part;
-    const ValueRange* value;
-    std::int32_t asked;
-};
-
-const char* partText(ValuePart part) {
-    return part == ValuePart::Program ? "the program" : part == ValuePart::A ? "group A" : "group B";
-}
-
-int groupOf(ValuePart part) { return part == ValuePart::B ? kGroupB : kGroupA; }
-
-// A number as a person writes it: 64, 1e+20, 2.5, nan.
-std::string numberText(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.16g", v);
-    return text;
-}
-
-// A value set that the format holds once for the whole bank (a Halvic
-// bank's tuning), as it holds it: the last one set of a value reaches every
-// program.
-struct BankWide {
-    int slot;
-    const ValueRange* value;
-    std::int32_t held; // in the listing's units
-};
-
-// Sets the slot's new values, each as the format holds it; `edits` receives
-// those the file holds, to be read back, and `bankWide` those it holds once
-// for the bank.
-void setValues(PpgProgram& program, std::size_t slot, const std::vector<ValueSetting>& set, const ExportFormat& format,
-               int writtenGroup, std::vector<Edit>& edits, std::vector<BankWide>& bankWide) {
-    for (const ValueSetting& s : set) {
-        const bool inGroup = s.part != ValuePart::Program;
-        const ValueRange* value = valueRange(inGroup, s.label);
-        if (value == nullptr) refuse(slotText(slot) + partText(s.part) + " has no value" + quoted(s.label) + ".");
-        if (!(s.value >= value->min && s.value <= value->max) || s.value != std::floor(s.value))
-            refuse(cat({slotText(slot), value->label(), " of ", partText(s.part), " runs from ", value->min, " to ",
-                        value->max, ", not ", numberText(s.value), "."}));
-        const int group = groupOf(s.part);
-        const HeldSteps steps = heldSteps(*format.layout, *value);
-        const bool held = steps.held() && (!inGroup || format.layout->groups == 2 || group == writtenGroup);
-        const auto asked = static_cast<std::int32_t>(s.value);
-        const std::int32_t kept = held ? steps.nearest(asked) : asked;
-        program.setValue(*value->row, group, kept - value->row->listingOffset);
-        if (held) edits.push_back({static_cast<int>(slot), s.part, value, asked});
-        if (held && steps.bankWide && globalOf(*value->row) >= 0) {
-            std::erase_if(bankWide, [&](const BankWide& b) { return b.value == value; });
-            bankWide.push_back({static_cast<int>(slot), value, kept});
-        }
-    }
-}
-
-// The programs of the other slots whose own value a value held once for the
-// bank replaces: their own values, in the listing's units, and the one that
-// replaces them.
-std::vector<RoundedValue> replacedBy(const BankWide& b, const PpgBank& bank,
-                                     const std::vector<std::optional<ComposeSlot>>& slots) {
-    std::vector<RoundedValue> replaced;
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        const std::int32_t own = bank.programs[i].value(*b.value->row, kGroupA) + b.value->row->listingOffset;
-        if (slots[i] && static_cast<int>(i) != b.slot && own != b.held)
-            replaced.push_back({static_cast<int>(i), ValuePart::Program, b.value->label(), own, b.held});
-    }
-    return replaced;
-}
-
 } // namespace
 
 ComposeResult compose(const ComposeRequest& request) {
@@ -173,8 +100,7 @@ ComposeResult compose(const ComposeRequest& request) {
         // A bank of 2.V programs stays a 2.V bank, as the tool's Corvel
         // export of a 2.V bank does.
         bool all2V = true;
-        std::vector<Edit> edits;
-        std::vector<BankWide> bankWide;
+        ValueSetter values(*format, request.group, "slot");
         std::vector<int> untrusted;
         for (std::size_t i = 0; i < request.slots.size(); ++i) {
             PpgProgram& program = bank.programs[i];
@@ -197,17 +123,13 @@ ComposeResult compose(const ComposeRequest& request) {
                 checkName(*slot->name, slotText(i) + "the name");
                 setName(program.name, slot->name->c_str());
             }
-            setValues(program, i, slot->set, *format, request.group, edits, bankWide);
+            values.set(program, static_cast<int>(i), slotText(i), slot->set);
             if (!settingsTaken) {
                 bank.takeGlobalsFrom(program);
                 settingsTaken = true;
             }
         }
-        std::vector<std::vector<RoundedValue>> replaced;
-        for (const BankWide& b : bankWide) {
-            replaced.push_back(replacedBy(b, bank, request.slots));
-            bank.setGlobal(globalOf(*b.value->row), b.held - b.value->row->listingOffset);
-        }
+        values.setBankWide(bank, [&](int i) { return request.slots[static_cast<std::size_t>(i)].has_value(); });
 
         bank.is2V = settingsTaken && all2V;
         result.bytes = format->exporter(bank, {0, bank.programCount() - 1, request.group});
@@ -215,32 +137,7 @@ ComposeResult compose(const ComposeRequest& request) {
         ConversionReport& report = result.report;
         PpgBank back(0, 0);
         report = reportConversion(*format, bank, result.bytes, 0, bank.programCount() - 1, request.group, {}, &back);
-        // The values set, as the file gives them back (the report says when a
-        // program does not come back).
-        const auto writtenBack = [&](int slot, ValuePart part, const ValueRange& value) -> std::optional<std::int32_t> {
-            if (slot >= back.programCount()) return std::nullopt;
-            return back.programs[static_cast<std::size_t>(slot)].value(*value.row, groupOf(part)) + value.row->listingOffset;
-        };
-        for (const Edit& e : edits) {
-            const std::optional<std::int32_t> written = writtenBack(e.slot, e.part, *e.value);
-            if (written && *written != e.asked) result.rounded.push_back({e.slot, e.part, e.value->label(), e.asked, *written});
-        }
-        // The other programs' own values that one set for the bank replaced.
-        for (std::size_t k = 0; k < bankWide.size(); ++k) {
-            const BankWide& b = bankWide[k];
-            if (replaced[k].empty()) continue;
-            for (RoundedValue& r : replaced[k]) {
-                const std::optional<std::int32_t> written = writtenBack(r.slot, r.part, *b.value);
-                const bool ownEdit = std::any_of(edits.begin(), edits.end(),
-                                                 [&](const Edit& e) { return e.slot == r.slot && e.value == b.value; });
-                if (!written || ownEdit || *written == r.asked) continue;
-                r.written = *written;
-                result.rounded.push_back(r);
-            }
-            report.dropped.push_back(cat({"the own ", b.value->label(), " of ", counted(replaced[k].size(), "program"), " (a ",
-                                          format->name, " holds one ", b.value->label(), " for the whole bank: ", b.held,
-                                          ", set on slot ", b.slot, ", reaches every program)"}));
-        }
+        values.collect(back, 0, back.programCount(), report, result.rounded);
         // The slots the format fills hold no program of the request.
         const auto empty = static_cast<int>(std::count(request.slots.begin(), request.slots.end(), std::nullopt));
         report.programs -= empty;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "library/conversions.h"
+#include "library/value_setting.h"
 #include "model/ppg_bank.h"
 
 namespace vornak {
@@ -21,35 +22,11 @@ struct ComposeSource {
     std::uint8_t* loaderBuffer = nullptr;
 };
 
-// The values of a program: its own, or those of group A or B.
-enum class ValuePart { Program, A, B };
-
-// A new value for a slot's program, by the label the listing gives it, in
-// the units the listing shows (TTUNE 400..499): a whole number (held as a
-// double, so that any number a caller has is taken, and refused in words
-// when it is beyond the range).
-struct ValueSetting {
-    ValuePart part = ValuePart::Program;
-    std::string label;
-    double value = 0;
-};
-
 struct ComposeSlot {
     std::string bank;                // the source's name
     int program = 0;                 // numbered from 0, as the listing numbers them
     std::optional<std::string> name; // a new name; none keeps the source program's
     std::vector<ValueSetting> set{}; // new values, set in this order
-};
-
-// A value set that the file gives back otherwise than asked: `written` is
-// what it gives back, in the listing's units. (A slot's own value that one
-// set for the whole bank replaced counts as asked.)
-struct RoundedValue {
-    int slot = 0;
-    ValuePart part = ValuePart::Program;
-    std::string label;
-    std::int32_t asked = 0;
-    std::int32_t written = 0;
 };
 
 struct ComposeRequest {
@@ -83,10 +60,10 @@ struct ComposeResult {
 // takes them. Then exports it with the format's exporter. A request that
 // cannot be met answers exit code 1 (or the code of a source that cannot be
 // read) and a message, and no bytes.
-// A value set is written as the format holds it: the nearest value it keeps
-// (halves up, within what it keeps); one that it does not hold is set all
-// the same, and comes back as the format gives it (the report's `dropped`
-// says so). One that the format holds once for the whole bank (a Halvic
+// A value set is written as the format's writer writes the same value
+// read from any other file (ValueSetter): down to the step it keeps, within
+// what it keeps; one that it does not hold is set all the same, and comes
+// back as the format gives it (the report's `dropped` says so). One that the format holds once for the whole bank (a Halvic
 // bank's tuning) reaches every program, the last one set where several
 // slots set it: `rounded` lists the other slots whose own value it
 // replaced, and `dropped` says so in words. A label the listing does not

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "model/ppg_program.h"
 
@@ -51,5 +52,33 @@ public:
     // marker byte of a combi not in use). Zero but in an image that sets them.
     PackedCombi spare{};
 };
+
+// The values of a combi that the listing shows (its CP lines), each by a
+// label of its own, in the listing's units, with the range a combi record
+// holds of it: the eight program numbers (BK 1..BK 8), the keyboard mode
+// (KBM, shown as its low seven bits), MULTI, and for each group the number
+// of its BK entry (GR:a BK, 0..7), its DET (0..3) and its seven split keys
+// (GR:a SPL 1..SPL 7; SPL 1 is also the listing's KEY). One table, read by
+// the descriptions of a bank and by the edits of its combis.
+enum class CombiField : std::uint8_t { Bk, Kbm, Multi, GroupBk, GroupDet, Split };
+
+struct CombiValue {
+    const char* label;
+    CombiField field;
+    std::uint8_t group; // 0: a, 1: b (the group's fields only)
+    std::uint8_t index; // the BK entry or the split key, from 0
+    std::int32_t max;   // from 0
+};
+
+inline constexpr int kCombiValueCount = 28;
+extern const std::array<CombiValue, kCombiValueCount> kCombiValues;
+
+// Nullptr for a label the table does not have.
+const CombiValue* combiValue(std::string_view label);
+// The value as the listing shows it (KBM: its low seven bits).
+std::int32_t shownValue(const PpgCombi& combi, const CombiValue& value);
+// Sets the value as the listing shows it: KBM keeps its top bit; the
+// others become `v`.
+void setValue(PpgCombi& combi, const CombiValue& value, std::int32_t v);
 
 } // namespace vornak

@@ -62,7 +62,7 @@ Json outcomeAnswer(const LoadOutcome& outcome) {
             {"notes", notesAnswer(outcome.notes)}};
 }
 
-Json reportAnswer(const ConversionReport& r, const std::vector<RoundedValue>* rounded) {
+Json reportAnswer(const ConversionReport& r, const std::vector<RoundedValue>* rounded, const char* key) {
     Json dropped = Json::array();
     for (const std::string& d : r.dropped) dropped.push_back(textOf(d));
     Json report = {{"letter", letterOf(*r.format)}, {"programs", r.programs}, {"first", r.first},
@@ -72,7 +72,7 @@ Json reportAnswer(const ConversionReport& r, const std::vector<RoundedValue>* ro
     if (rounded != nullptr) {
         Json list = Json::array();
         for (const RoundedValue& v : *rounded)
-            list.push_back({{"slot", v.slot}, {"part", partName(v.part)}, {"label", v.label}, {"asked", v.asked},
+            list.push_back({{key, v.slot}, {"part", partName(v.part)}, {"label", v.label}, {"asked", v.asked},
                             {"written", v.written}});
         report["rounded"] = std::move(list);
     }
@@ -116,6 +116,14 @@ void putBank(Json& answer, const PpgBank& bank, const LoadOutcome& outcome, cons
     for (std::size_t p = 0; p < n; ++p)
         if (wanted[p]) values.push_back(valuesOf(static_cast<int>(p), bank.programs[p]));
     answer["parameters"] = std::move(values);
+    Json combis = Json::array();
+    for (std::size_t c = 0; c < bank.combis.size(); ++c) {
+        const PpgCombi& combi = bank.combis[c];
+        Json shown = Json::object();
+        for (const CombiValue& v : kCombiValues) shown[v.label] = shownValue(combi, v);
+        combis.push_back({{"combi", c}, {"used", combi.used != 0}, {"name", nameOf(combi.name)}, {"values", std::move(shown)}});
+    }
+    answer["combiValues"] = std::move(combis);
 
     if (!asked.conversions) return;
     Json reports = Json::array();
@@ -198,7 +206,12 @@ Json formatsAnswer() {
             Json held = Json::object();
             for (const ValueRange& v : valueRanges(inGroup)) {
                 const HeldSteps steps = heldSteps(*f.layout, v);
-                held[v.label()] = steps.held() ? Json{{"min", steps.min}, {"max", steps.max}, {"step", steps.step}} : Json();
+                held[v.label()] = steps.held() ? Json{{"min", steps.min},
+                                                      {"max", steps.max},
+                                                      {"step", steps.step},
+                                                      {"rounding", HeldSteps::kRounding},
+                                                      {"bankWide", steps.bankWide}}
+                                               : Json();
             }
             values[inGroup ? "group" : "program"] = std::move(held);
         }
@@ -245,6 +258,9 @@ Json limitsAnswer() {
             list.push_back({{"label", v.label()}, {"min", v.min}, {"max", v.max}, {"flag", v.flag}});
         values[inGroup ? "group" : "program"] = std::move(list);
     }
+    Json combiValues = Json::array();
+    for (const CombiValue& v : kCombiValues)
+        combiValues.push_back({{"label", v.label}, {"min", 0}, {"max", v.max}, {"flag", false}});
     return {{"inputLimit", inputLimit()},
             {"nameLength", kProgramNameSize - 1},
             {"firstProgram", defaults.rangeStart},
@@ -256,7 +272,8 @@ Json limitsAnswer() {
             {"noteCodes", std::move(codes)},
             {"reasons", std::move(reasons)},
             {"models", std::move(models)},
-            {"values", std::move(values)}};
+            {"values", std::move(values)},
+            {"combiValues", std::move(combiValues)}};
 }
 
 } // namespace vornak::web

@@ -29,8 +29,10 @@ void putBank(Json& answer, const PpgBank& bank, const LoadOutcome& outcome, cons
 // What a careful user should know about a file: [{code, text}].
 Json notesAnswer(const std::vector<LoadNote>& notes);
 
-// A conversion report; for a compose, with the values set that were rounded.
-Json reportAnswer(const ConversionReport& report, const std::vector<RoundedValue>* rounded = nullptr);
+// A conversion report; for a compose or a convert, with the values set that
+// were rounded, each by its slot (compose) or program (convert): `key`.
+Json reportAnswer(const ConversionReport& report, const std::vector<RoundedValue>* rounded = nullptr,
+                  const char* key = "slot");
 
 // What a disk image holds, as the tool lists it: the disk, and each file
 // on it with the number of bytes it leaves at vornak_bytes() (those of

@@ -20,6 +20,7 @@
 #include "io/memory_files.h"
 #include "library/conversions.h"
 #include "library/disk.h"
+#include "library/edits.h"
 #include "library/loader.h"
 #include "library/sounds.h"
 #include "formats/text.h"
@@ -152,9 +153,10 @@ const char* vornak_describe(const char* request, std::size_t length) {
 }
 
 // Writes the bank of the file given in another format, as the tool's export
-// writes it, with new names where given: {"options":{...}}. Answers
-// {"ok":true,...,"size":10245,"fileName":"bank.fxb","keeps":{...},
-// "notes":[...]}, the file's bytes at vornak_bytes(); or why not.
+// writes it, with new names and the edits (writeEdited) where given:
+// {"options":{...}}. Answers {"ok":true,...,"size":10245,"fileName":
+// "bank.fxb","keeps":{...},"notes":[...]}, the file's bytes at
+// vornak_bytes(); or why not. With edits, "keeps" has "rounded":[...].
 const char* vornak_convert(const char* request, std::size_t length) {
     return serve(request, length, [](const Json& r, std::vector<FileBytes>& given) {
         const ConvertRequest asked = convertRequest(r);
@@ -170,9 +172,10 @@ const char* vornak_convert(const char* request, std::size_t length) {
             if (!problem.empty()) return answer(nothingWritten(inText(answerOf(kBadRequest, {problem})), true));
         }
         const Written& w = asked.written;
-        bytesMade() = asked.format->exporter(bank, {w.first, w.last, w.group});
-        if (bytesMade().empty()) return answer(nothingWritten(inText(answerOf(kNoMemory)), true));
-        ConversionReport keeps = reportConversion(*asked.format, bank, bytesMade(), w.first, w.last, w.group, outcome.namesCut);
+        EditedFile file = writeEdited(bank, asked.edits, *asked.format, w.first, w.last, w.group, outcome.namesCut);
+        if (file.failure.exitCode != 0) return answer(nothingWritten(inText(file.failure), true));
+        bytesMade() = std::move(file.bytes);
+        ConversionReport& keeps = file.report;
         noteUntrusted(keeps, outcome.untrusted, bank.programCount());
         return answer({{"ok", true},
                        {"exitCode", 0},
@@ -181,7 +184,7 @@ const char* vornak_convert(const char* request, std::size_t length) {
                        {"explanation", ""},
                        {"size", bytesMade().size()},
                        {"fileName", asked.fileName},
-                       {"keeps", reportAnswer(keeps)},
+                       {"keeps", reportAnswer(keeps, asked.editsGiven ? &file.rounded : nullptr, "program")},
                        {"notes", notesAnswer(outcome.notes)}});
     });
 }

@@ -219,12 +219,11 @@ void oneFileName(const Json& request) {
     fileNames(&names);
 }
 
-// A slot's new values: program, a and b, each an object of labels to whole
-// numbers. Which labels there are and what they range over compose says
-// (a request that cannot be met); here only the form is checked.
-std::vector<ValueSetting> settingsOf(std::size_t slot, const Json* set) {
-    const std::string where = cat({"the set of slot ", slot});
-    const Options parts(set, where, {"program", "a", "b"});
+// New values of a program: program, a and b of `parts`, each an object
+// of labels to whole numbers. Which labels there are and what they range
+// over the library says (a request that cannot be met); here only the form
+// is checked.
+std::vector<ValueSetting> settingsOf(const Options& parts, const std::string& where) {
     static constexpr std::pair<const char*, ValuePart> kParts[] = {
         {"program", ValuePart::Program}, {"a", ValuePart::A}, {"b", ValuePart::B}};
     std::vector<ValueSetting> settings;
@@ -244,6 +243,73 @@ std::vector<ValueSetting> settingsOf(std::size_t slot, const Json* set) {
         }
     }
     return settings;
+}
+
+std::vector<ValueSetting> settingsOf(std::size_t slot, const Json* set) {
+    const std::string where = cat({"the set of slot ", slot});
+    return settingsOf(Options(set, where, {"program", "a", "b"}), where);
+}
+
+// A key of an object of edits: a program or combi number as JavaScript
+// writes it (0, 12; no sign, no leading zero).
+int numberKey(const std::string& what, const std::string& key) {
+    const bool digits = std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool plain = digits && !key.empty() && key.size() <= 10 && (key.size() == 1 || key[0] != '0') &&
+                       std::stoll(key) <= kIntMax;
+    if (!plain) {
+        const Json shown(key);
+        refuse(what + " must be keyed by their numbers (whole numbers from 0), not " + show(&shown));
+    }
+    return std::stoi(key);
+}
+
+// The object of an edit, keyed by numbers.
+const Json& editsObject(const Json* value, const std::string& what) {
+    if (!value->is_object()) refuse(what + " must be an object keyed by numbers, not " + show(value));
+    return *value;
+}
+
+// The edits of convert: {programs: {7: {sound, program, a, b}}, combis:
+// {2: {"BK 1": 12}}}.
+BankEdits editsOf(const Json* given) {
+    const Options o(given, "edits", {"programs", "combis"});
+    BankEdits edits;
+    if (const Json* programs = o["programs"]) {
+        for (const auto& item : editsObject(programs, "programs in edits").items()) {
+            const int number = numberKey("the programs in edits", item.key());
+            const std::string where = cat({"the edits of program ", number});
+            if (!item.value().is_object()) refuse(where + " must be an object, not " + show(&item.value()));
+            const Options parts(&item.value(), where, {"sound", "program", "a", "b"});
+            ProgramEdit edit{number, std::nullopt};
+            if (const Json* sound = parts["sound"]) {
+                edit.sound = text("sound in " + where, sound);
+                PpgProgram program;
+                if (edit.sound->find('\n') != std::string::npos || !programOfSound(*edit.sound, program))
+                    refuse("sound in " + where + " must be a sound as describe answers it, not " + show(sound));
+            }
+            edit.set = settingsOf(parts, where);
+            edits.programs.push_back(std::move(edit));
+        }
+    }
+    if (const Json* combis = o["combis"]) {
+        for (const auto& item : editsObject(combis, "combis in edits").items()) {
+            const int number = numberKey("the combis in edits", item.key());
+            const std::string where = cat({"the edits of combi ", number});
+            if (!item.value().is_object()) refuse(where + " must be an object of labels to values, not " + show(&item.value()));
+            CombiEdit edit{number};
+            for (const auto& value : item.value().items()) {
+                const Json label(value.key());
+                CombiSetting s{text("a label in " + where, &label), 0};
+                const Json& v = value.value();
+                if (!v.is_number() || !std::isfinite(v.get<double>()) || v.get<double>() != std::floor(v.get<double>()))
+                    refuse(value.key() + " in " + where + " must be a whole number, not " + show(&v));
+                s.value = v.get<double>();
+                edit.set.push_back(std::move(s));
+            }
+            edits.combis.push_back(std::move(edit));
+        }
+    }
+    return edits;
 }
 
 } // namespace
@@ -310,7 +376,7 @@ ListingRequest listingRequest(const Json& request) {
 
 ConvertRequest convertRequest(const Json& request) {
     const Options o(member(request, "options"), "the options of convert",
-                    {"to", "first", "last", "group", "model", "name", "names"});
+                    {"to", "first", "last", "group", "model", "name", "names", "edits"});
     ConvertRequest c;
     if (o["to"] == nullptr) refuse("convert needs the option to: the switch letter of an output format");
     c.format = &formatOf("to", o["to"]);
@@ -340,6 +406,8 @@ ConvertRequest convertRequest(const Json& request) {
             c.names.push_back(n.is_null() ? std::nullopt : nameBytes(cat({"the name of program ", i}), &n, c.unmet));
         }
     }
+    c.edits = editsOf(o["edits"]);
+    c.editsGiven = o["edits"] != nullptr;
     return c;
 }
 

@@ -17,6 +17,7 @@
 #include <nlohmann/json.hpp>
 
 #include "library/compose.h"
+#include "library/edits.h"
 #include "library/format_table.h"
 
 namespace vornak::web {
@@ -70,6 +71,8 @@ struct ConvertRequest {
     Written written;     // what the format takes of the range and group; the tool's defaults for the rest
     std::string fileName; // the file written: the input's name with the format's extension
     std::vector<std::optional<std::string>> names; // new names as bytes, by program number
+    BankEdits edits;      // new sounds and values of programs and combis, in the order given
+    bool editsGiven = false; // whether the request has edits (even none): its report says what was rounded
     std::string unmet;   // why the request cannot be met, when a name stands for no bytes
 };
 ConvertRequest convertRequest(const Json& request);

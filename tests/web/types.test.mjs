@@ -124,6 +124,7 @@ test('every field the engine answers is declared in the types, and every field d
   // A value set that a memory image holds only in steps of 2.
   ask('compose', { banks: { 'demo23.syx': files['demo23.syx'] }, programs: [{ bank: 'demo23.syx', program: 3, set: { a: { 'P:3': 41 } } }] });
   ask('convert', files['demo23.syx'], { to: 'O', names: ['x'.repeat(28)] });
+  ask('convert', files['demo23.syx'], { to: 'S', edits: { programs: { 3: { a: { 'P:3': 41 } } }, combis: { 0: { 'BK 1': 5 } } } });
   vornak.dispose();
 
   const seen = new Set();
