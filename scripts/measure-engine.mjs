@@ -7,7 +7,9 @@
 //     the same conversion in the same engine, describe of the dump, compose
 //     of its programs with and without every value set, and an edit as the
 //     page makes it (one program with a value set, written as a SysEx dump:
-//     compose alone, and compose then describe of what it wrote);
+//     compose alone, and compose then describe of what it wrote), and
+//     convert of the dump to a SysEx dump, plain and with two programs
+//     edited;
 //   - the page opened from its file in fresh browser profiles, to "Ready.";
 //   - what a page that runs the engine in a worker bundles for it:
 //     createVornakWorker from the module, and from its client where there is
@@ -43,6 +45,9 @@ async function engineFigures(createVornak, dump, rounds) {
     return { banks: { 'in.syx': dump }, programs, format: 'O' };
   };
   const edited = (dump) => ({ banks: { source: dump }, programs: [{ bank: 'source', program: 3, set: { a: { 'P:3': 41 } } }], format: 'S' });
+  // The bank written whole with two programs edited, as the page writes a
+  // bank with its edits.
+  const edits = { programs: { 7: { a: { 'P:6': 3 } }, 9: { a: { 'P:3': 41 }, b: { 'P:3': 41 } } } };
   let start = now();
   const first = await createVornak();
   const created = [now() - start];
@@ -75,6 +80,8 @@ async function engineFigures(createVornak, dump, rounds) {
     compose: timed(() => first.compose(composed(first, dump, false))),
     composeSet: timed(() => first.compose(composed(first, dump, true))),
     edit: timed(() => first.compose(edited(dump))),
+    convertS: timed(() => first.convert(dump, { to: 'S' })),
+    convertEdited: timed(() => first.convert(dump, { to: 'S', edits })),
     editRead: timed(() => first.describe('edited.syx', first.compose(edited(dump)).bytes, { parameters: false, conversions: false })),
   };
   first.dispose();
@@ -85,7 +92,8 @@ const show = (where, f) => console.log(`${where}: engine created ${ms(f.firstEng
   `convert to /O ${ms(f.convert)}, run /O ${ms(f.run)} (convert / run ${(f.convert / f.run).toFixed(2)}); ` +
   `describe ${ms(f.describe)} (no values or reports: ${ms(f.describeBare)}); ` +
   `compose of 87 programs to /O ${ms(f.compose)}, with every value set ${ms(f.composeSet)}; ` +
-  `an edit: compose ${ms(f.edit)}, compose and describe of what it wrote ${ms(f.editRead)}`);
+  `an edit: compose ${ms(f.edit)}, compose and describe of what it wrote ${ms(f.editRead)}; ` +
+  `convert to /S ${ms(f.convertS)}, with 2 programs edited ${ms(f.convertEdited)}`);
 
 console.log(`Measured ${new Date().toISOString().slice(0, 16)} on ${folder}, ${rounds} rounds, medians.`);
 const { createVornak } = await import(join(folder, 'vornak-node.mjs'));

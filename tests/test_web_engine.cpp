@@ -61,6 +61,10 @@ TEST(WebEngine, EveryMalformedRequestIsRefusedInWords) {
         "{\"request\":{\"programs\":[{\"bank\":\"b\",\"program\":0,\"set\":{\"a\":{\"P:3\":1e308}}}]},\"banks\":[\"b\"]}",
         "{\"sound\":\"zz\"}", std::string(100000, '[') + std::string(100000, ']'), "{\"name\":\"../x\"}",
         "{\"name\":\"\xff\"}", "{\"args\":[],\"files\":[\"a\",\"a/b\"]}",
+        "{\"options\":{\"to\":\"S\",\"edits\":{\"programs\":{\"99999999999\":{}}}}}",
+        "{\"options\":{\"to\":\"W\",\"edits\":{\"programs\":{\"2147483647\":{\"a\":{\"P:3\":1e308}}},"
+        "\"combis\":{\"0\":{\"KBM\":-1,\"BK 9\":1}}}}}",
+        "{\"options\":{\"to\":\"O\",\"edits\":{\"programs\":{\"3\":{\"sound\":\"00\"}},\"combis\":{\"-1\":{}}}}}",
     };
     for (const Entry entry : entries)
         for (const std::string& request : requests) {

@@ -342,8 +342,9 @@ export interface VornakHeld {
    * How the format's writer keeps a value between two steps, whatever
    * file it was read from or however it was set (compose's `set`,
    * convert's `edits`): 'down', to the step below it (P:3 41 in steps of 2
-   * is written 40, 43 in steps of 4 is 40); a value above `max` is written
-   * as `max`. So a value lands alike whether typed or converted.
+   * is written 40, 43 in steps of 4 is 40); a value above `max` comes back
+   * as `max`. So a value lands alike whether typed or converted, byte for
+   * byte.
    */
   rounding: 'down';
   /**
@@ -931,8 +932,8 @@ export interface VornakEdits {
   /**
    * The combis edited, by their numbers (from 0): new values by label, in
    * the units the listing shows. A combi given any value is marked in use
-   * (a combi not in use is neither listed nor played, so a value set in it
-   * could not be seen): editing a combi of an unused slot makes it one.
+   * (a combi not in use is not listed, so a value set in it could not be
+   * seen): editing a combi of an unused slot makes it one.
    * Every format that holds combis holds each of these values whole.
    */
   combis?: { [combi: number]: { [label in VornakCombiLabel]?: number } } | null;

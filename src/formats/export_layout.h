@@ -42,7 +42,7 @@ struct HeldSteps {
     // step and drops the rest (a memory image stores P:3 41 as 20, read
     // back 40), so a value goes down to the step below it.
     static constexpr const char* kRounding = "down";
-    // The value a file keeps of v: down to the step below it, within
+    // The value a file gives back of v: down to the step below it, within
     // min..max (above max, max).
     constexpr std::int32_t written(std::int32_t v) const {
         if (v <= min) return min;

@@ -1,13 +1,10 @@
 #include "library/compose.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
 
-#include "library/listed_values.h"
 #include "library/loader.h"
 #include "formats/text.h"
 #include "library/sounds.h"

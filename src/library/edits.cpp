@@ -1,6 +1,7 @@
 #include "library/edits.h"
 
 #include <cmath>
+#include <cstdio>
 #include <new>
 
 #include "formats/text.h"
@@ -12,8 +13,11 @@ namespace {
 
 [[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
 
+// A number as a person writes it: 64, 1e+20, 2.5, nan.
 std::string valueText(double v) {
-    return v == std::floor(v) && std::abs(v) < 1e15 ? cat({static_cast<std::int64_t>(v)}) : cat({"a number that is not whole"});
+    char text[32];
+    std::snprintf(text, sizeof text, "%.16g", v);
+    return text;
 }
 
 void editProgram(PpgBank& bank, const ProgramEdit& edit, ValueSetter& values) {

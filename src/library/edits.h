@@ -45,8 +45,8 @@ struct BankEdits {
 // Applies the edits to the bank, in order, each program's values as the
 // format's writer keeps them (ValueSetter, whose `set` they go through as
 // compose's do). A combi edited with any value is marked in use: a combi
-// not in use is neither listed nor played, so a value set in it would not
-// be seen. A program or combi the bank does not hold, a label its listing
+// not in use is not listed, so a value set in it would not be seen, and
+// one who edits an unused slot means a new combi. A program or combi the bank does not hold, a label its listing
 // does not show, a value beyond its range, a sound that is no sound: a
 // CodeError kBadRequest, in words.
 void applyEdits(PpgBank& bank, const BankEdits& edits, ValueSetter& values);

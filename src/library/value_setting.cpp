@@ -58,7 +58,11 @@ void ValueSetter::set(PpgProgram& program, int number, const std::string& where,
         const HeldSteps steps = heldSteps(*format_.layout, *value);
         const bool held = steps.held() && (!inGroup || format_.layout->groups == 2 || group == writtenGroup_);
         const auto asked = static_cast<std::int32_t>(s.value);
-        const std::int32_t kept = held ? steps.written(asked) : asked;
+        // Kept as the file keeps it, so that the bank written is what the
+        // file gives back; a value above what the file holds is left to the
+        // writer, which writes what it writes of the same value read from
+        // any file (a 2.V bank's KEYB 7 as 7/3, read back as 3).
+        const std::int32_t kept = held && asked <= steps.max ? steps.written(asked) : asked;
         program.setValue(*value->row, group, kept - value->row->listingOffset);
         if (held) edits_.push_back({number, s.part, value, asked});
         if (held && steps.bankWide && globalOf(*value->row) >= 0) {

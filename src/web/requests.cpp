@@ -253,8 +253,9 @@ std::vector<ValueSetting> settingsOf(std::size_t slot, const Json* set) {
 // A key of an object of edits: a program or combi number as JavaScript
 // writes it (0, 12; no sign, no leading zero).
 int numberKey(const std::string& what, const std::string& key) {
-    const bool plain = !key.empty() && key.size() <= 10 && std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
-                       (key.size() == 1 || key[0] != '0') && std::stoll(key) <= kIntMax;
+    const bool digits = std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool plain = digits && !key.empty() && key.size() <= 10 && (key.size() == 1 || key[0] != '0') &&
+                       std::stoll(key) <= kIntMax;
     if (!plain) {
         const Json shown(key);
         refuse(what + " must be keyed by their numbers (whole numbers from 0), not " + show(&shown));

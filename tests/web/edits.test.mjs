@@ -67,12 +67,13 @@ test('two programs and two combis edited, written as SysEx and as a Corvel bank:
 });
 
 test('edits that set what the bank holds write the bytes a plain convert writes, in every format', () => {
-  const labels = vornak.limits().values.group.map((v) => v.label);
+  const { values } = vornak.limits();
   for (const [name, bytes] of Object.entries(files)) {
     const bank = vornak.describe(name, bytes, { parameters: [3], conversions: false });
     const used = bank.combiValues.find((c) => c.used);
-    const a = Object.fromEntries(labels.map((label, i) => [label, bank.parameters[0].a[i]]));
-    const edits = { programs: { 3: { sound: bank.sounds[3], a } }, combis: used ? { [used.combi]: used.values } : {} };
+    const held = (list, part) => Object.fromEntries(list.map(({ label }, i) => [label, bank.parameters[0][part][i]]));
+    const edit = { sound: bank.sounds[3], program: held(values.program, 'program'), a: held(values.group, 'a'), b: held(values.group, 'b') };
+    const edits = { programs: { 3: edit }, combis: used ? { [used.combi]: used.values } : {} };
     for (const { letter } of vornak.formats()) {
       const plain = vornak.convert(bytes, { to: letter });
       const edited = vornak.convert(bytes, { to: letter, edits });

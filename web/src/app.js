@@ -18,6 +18,7 @@ import { say, setUpLayout } from './layout.js';
 import { Instrument } from './midi.js';
 import { setUpProgramView } from './program-view.js';
 import { setUpProgramsView } from './programs-view.js';
+import { setUpValueSearch } from './value-search.js';
 import { printSheet, setUpPrintSheet } from './print-sheet.js';
 import { makeSaved, savedIndex } from './saved-file.js';
 import { openSend, setUpSendView } from './send-view.js';
@@ -367,6 +368,7 @@ async function start() {
   setUpLayout();
   setUpBanksView(viewActions);
   setUpProgramsView(viewActions);
+  setUpValueSearch(viewActions);
   setUpProgramView(viewActions);
   setUpBuilder(viewActions);
   setUpWriteView(viewActions);

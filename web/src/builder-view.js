@@ -9,6 +9,7 @@ import { GROUP_WORDS, setSize } from './value-sets.js';
 import { failure, succeeded } from './engine-client.js';
 import { say } from './layout.js';
 import { sameSounds, whenIndexed } from './sound-index.js';
+import { undoKey, undoNewBank } from './undo-history.js';
 import {
   addSlot, bankById, changeSettings, clearNewBank, distrust, emptySlot, formatByLetter, moveSlot, on, readable, removeSlot,
   renameNewBank, renameSlot, restoreNewBank, state, untrusted, where,
@@ -24,7 +25,7 @@ let reportRound = 0;
 export function setUpBuilder(pageActions) {
   actions = pageActions;
   for (const id of ['builder-slots', 'builder-summary', 'builder-report', 'bank-name', 'bank-format', 'bank-group', 'add-empty',
-    'write-new', 'clear-new', 'bank-names']) ui[id] = document.getElementById(id);
+    'write-new', 'clear-new', 'bank-names', 'undo-new']) ui[id] = document.getElementById(id);
   ui['bank-name'].addEventListener('change', () => renameNewBank(ui['bank-name'].value));
   ui['bank-format'].addEventListener('change', () => changeSettings('bank', { format: ui['bank-format'].value }));
   ui['bank-group'].addEventListener('change', () => changeSettings('bank', { group: ui['bank-group'].value }));
@@ -46,6 +47,10 @@ export function setUpBuilder(pageActions) {
     });
     ui['add-empty'].focus();
   });
+  // Undo of the slots' and names' changes: its button, or Ctrl+Z in the region.
+  const undo = () => say('builder', undoNewBank() || 'Nothing to undo: the slots and names are as they were.');
+  ui['undo-new'].addEventListener('click', undo);
+  undoKey(document.getElementById('builder'), undo);
   on('ready', () => {
     ui['bank-format'].replaceChildren(...formatOptions(state.formats));
     ui['bank-name'].maxLength = state.limits.nameLength;

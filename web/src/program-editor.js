@@ -8,6 +8,8 @@
 // A change is shown at once; the engine is asked after, a moment later,
 // what the bank's format writes of it (its sound, and what it rounded).
 import { button, element, put } from './dom.js';
+import { beforeAfter } from './before-after.js';
+import { copier } from './copy-from.js';
 import { addBankCopy, editedSound, ownFormat } from './edited-programs.js';
 import {
   GROUP_WORDS, PARTS, applySet, blended, copiedGroup, heldBy, numbersOf, partOf, randomized, rangeOf, setOf, valueName,
@@ -107,6 +109,7 @@ export function editor(bank, program, answer, actions) {
   // them is one change for Undo); `typed.cell`: the field it was typed in.
   let typedIn = null;
   function typing(c) {
+    if (before.held()) return update();
     const value = valueOf(c);
     const now = values();
     if (value === null || value === now[c.part][c.k]) return;
@@ -118,6 +121,7 @@ export function editor(bank, program, answer, actions) {
   // before a button's click: the button's words follow it.
   let taken = { words: '', at: 0 };
   function typed(c) {
+    if (before.held()) return update();
     const now = values();
     const value = valueOf(c);
     const wasTyping = typedIn === c;
@@ -182,6 +186,9 @@ export function editor(bank, program, answer, actions) {
     change(blended(valuesOf(from), to, labels, state.limits, format, amount / 100), 'blend', '', source);
   });
 
+  const copyFrom = copier({ bank, program, rows, labels, format, values, parameters: actions.parameters,
+    apply: (next, words) => change(next, 'copy', words) });
+
   // The edited program into the new bank, under the name of one's own of
   // its sound, or else of the sound it was edited from.
   const ownName = () => (shown && markOf(shown.sound)?.name) || markOf(bank.summary.sounds[program])?.name || null;
@@ -214,7 +221,14 @@ export function editor(bank, program, answer, actions) {
     formatWords,
     element('div', { className: 'actions', attrs: { role: 'group', 'aria-label': 'Changes' } }, undoButton, redoButton, revertButton, ...copyButtons),
     element('div', { className: 'values-wrap', attrs: { role: 'region', 'aria-label': 'Program values' } }, table),
-    randomize, blend.element, element('div', { className: 'actions' }, addButton, copyBankButton));
+    randomize, blend.element, copyFrom, element('div', { className: 'actions' }, addButton, copyBankButton));
+  // Before and after: the values as read while held.
+  const before = beforeAfter(element_, (asRead) => {
+    table.classList.toggle('as-read', asRead);
+    update();
+    say('program', asRead ? 'Shown as the bank holds them, before the edits; let go for the edited values.' : 'The edited values are shown.');
+  });
+  element_.querySelector('.actions').append(before.button);
   element_.addEventListener('keydown', (event) => {
     if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
     const key = event.key.toLowerCase();
@@ -256,7 +270,7 @@ export function editor(bank, program, answer, actions) {
 
   // Brings the controls to the values: only what changed is written.
   function update() {
-    const now = values();
+    const now = before.held() ? base : values();
     for (const c of cells) {
       const value = now[c.part][c.k];
       const was = base[c.part][c.k];

@@ -15,6 +15,7 @@ import { MOST_TAGS, NOTE_LENGTH, TAG_LENGTH, cleanMark, parseTags, tagsText } fr
 import { provenanceText } from './provenance.js';
 import { indexed, knownAs, knownNames, namesOfProgram, programsByRecord, programsOf, sameSounds } from './sound-index.js';
 import { markOf, programName, state, where } from './state.js';
+import { markWords, rememberMark, undoKey, undoMark } from './undo-history.js';
 
 // A sound that many programs share lists its first ones and counts the others.
 const LISTED = 8;
@@ -117,7 +118,10 @@ async function holdsMore(bank, program, known, actions) {
 function marksForm(sound, actions, before = null) {
   const none = { name: '', tags: [], favourite: false, note: '' };
   const now = () => markOf(sound) || none;
-  const change = (changes) => actions.mark(sound, cleanMark({ ...now(), ...changes }, state.limits.nameLength));
+  const change = (changes) => {
+    rememberMark(sound);
+    actions.mark(sound, cleanMark({ ...now(), ...changes }, state.limits.nameLength));
+  };
   const favourite = element('input', { type: 'checkbox', dataset: { key: 'favourite' } });
   favourite.addEventListener('change', () => change({ favourite: favourite.checked }));
   const name = element('input', { type: 'text', id: 'own-name', maxLength: state.limits.nameLength, spellcheck: false,
@@ -141,25 +145,37 @@ function marksForm(sound, actions, before = null) {
   const fields = [[favourite, 'checked', (m) => m.favourite], [name, 'value', (m) => m.name], [tags, 'value', (m) => tagsText(m.tags)],
     [note, 'value', (m) => m.note]];
   const from = element('span', { className: 'hint edited-from' });
-  const update = () => {
+  // `all`: the field the person is in too (after an Undo).
+  const update = (all = false) => {
     const mark = now();
-    for (const [field, property, of] of fields) if (field !== document.activeElement && field[property] !== of(mark)) field[property] = of(mark);
+    for (const [field, property, of] of fields) if ((all || field !== document.activeElement) && field[property] !== of(mark)) field[property] = of(mark);
     const earlier = before && !mark.name ? markOf(before)?.name : '';
     if (from.textContent !== (earlier ? ` edited from “${earlier}”` : '')) from.textContent = earlier ? ` edited from “${earlier}”` : '';
     if (name.placeholder !== (earlier || '')) name.placeholder = earlier || '';
   };
+  const undo = () => {
+    const was = undoMark(sound);
+    if (!was) {
+      say('program', 'Nothing to undo: the name, tags, favourite and note are as they were.');
+      return;
+    }
+    const mark = now();
+    actions.mark(sound, was.mark);
+    update(true);
+    say('program', markWords(mark, was.mark));
+  };
   update();
   const field = (label, control, hint) => element('p', { className: 'field' },
     element('label', { htmlFor: control.id, textContent: label }), control, hint || null);
-  return {
-    update,
-    element: element('div', { className: 'marks' },
-      element('label', { className: 'check' }, favourite, element('span', { textContent: 'Favourite' })),
-      field('Your name for it', name, from),
-      field('Tags', tags, element('span', { id: 'own-tags-hint', className: 'hint', textContent: 'Words separated by commas: pad, bass 80s' })),
-      field('Note', note),
-      element('p', { className: 'hint', textContent: 'Kept for the sound: every program of the same sound shares them.' })),
-  };
+  const marks = element('div', { className: 'marks' },
+    element('label', { className: 'check' }, favourite, element('span', { textContent: 'Favourite' })),
+    field('Your name for it', name, from),
+    field('Tags', tags, element('span', { id: 'own-tags-hint', className: 'hint', textContent: 'Words separated by commas: pad, bass 80s' })),
+    field('Note', note),
+    element('p', { className: 'hint', textContent: 'Kept for the sound: every program of the same sound shares them.' }),
+    button('Undo a change of these', undo, { className: 'quiet', attrs: { 'aria-keyshortcuts': 'Control+Z' }, dataset: { key: 'undo-marks' } }));
+  undoKey(marks, undo);
+  return { update, element: marks };
 }
 
 // A program in a list: its name and where it is, with Show and Compare.
