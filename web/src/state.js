@@ -110,12 +110,12 @@ export function where(bank, program) {
 
 // Whether the file holds a program wholly and reliably, as the engine says
 // of a cut or damaged file (its `untrusted` programs).
-const untrustedSets = new WeakMap();
+const untrustedCache = new WeakMap();
 export function untrusted(bank, program) {
   const s = bank.summary;
   if (!s || !s.untrusted?.length) return false;
-  if (!untrustedSets.has(s)) untrustedSets.set(s, new Set(s.untrusted));
-  return untrustedSets.get(s).has(program);
+  if (!untrustedCache.has(s)) untrustedCache.set(s, new Set(s.untrusted));
+  return untrustedCache.get(s).has(program);
 }
 
 // Why, in words: "cannot be trusted: the file is cut short"
