@@ -7,7 +7,7 @@ import { combisView } from './combis-view.js';
 import { drawDuplicates } from './duplicates-view.js';
 import { button, count, element, notesBox, plural, whenSettled } from './dom.js';
 import { namesTable } from './names-table.js';
-import { findPrograms, tagsInUse, whenIndexed } from './sound-index.js';
+import { findPrograms, indexed, tagsInUse, whenIndexed } from './sound-index.js';
 import { editedPrograms, editedCombis, editsText, hasEdits } from './bank-edits.js';
 import { bankById, browse, on, readable, runs, state } from './state.js';
 
@@ -76,7 +76,9 @@ const answerId = (bank) => {
 function drawAll() {
   const { mode, search, sort, filter } = state.browse;
   const finding = Boolean(search.trim() || filter);
-  const others = finding || mode !== 'listing' ? [state.revision, state.fills.size, state.marksRevision] : [];
+  // Whether the collection's index was there: a table drawn before it is
+  // drawn again once it is.
+  const others = finding || mode !== 'listing' ? [state.revision, state.fills.size, state.marksRevision, Boolean(indexed())] : [];
   const wanted = JSON.stringify([state.selected, mode, search, sort, filter, answerId(bankById(state.selected)),
     mode === 'combis' ? 0 : state.editedRevision, ...others]);
   if (wanted === drawn) return;
