@@ -220,8 +220,10 @@ export function keptEdits({ programs = [], combis = [] }, ids = (id) => id) {
       taken += 1;
     }
   }
-  state.editedRevision += 1;
-  emit('edit', null);
+  if (taken) {
+    state.editedRevision += 1;
+    emit('edit', null);
+  }
   return taken;
 }
 
