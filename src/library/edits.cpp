@@ -1,7 +1,6 @@
 #include "library/edits.h"
 
 #include <cmath>
-#include <cstdio>
 #include <new>
 
 #include "formats/text.h"
@@ -12,13 +11,6 @@ namespace vornak {
 namespace {
 
 [[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
-
-// A number as a person writes it: 64, 1e+20, 2.5, nan.
-std::string valueText(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.16g", v);
-    return text;
-}
 
 void editProgram(PpgBank& bank, const ProgramEdit& edit, ValueSetter& values) {
     if (edit.program < 0 || edit.program >= bank.programCount())
@@ -46,7 +38,7 @@ void editCombi(PpgBank& bank, const CombiEdit& edit) {
         const CombiValue* value = combiValue(s.label);
         if (value == nullptr) refuse(where + "a combi has no value \"" + (s.label.size() <= 40 ? s.label : "") + "\".");
         if (!(s.value >= 0 && s.value <= value->max) || s.value != std::floor(s.value))
-            refuse(cat({where, value->label, " runs from 0 to ", value->max, ", not ", valueText(s.value), "."}));
+            refuse(cat({where, value->label, " runs from 0 to ", value->max, ", not ", numberText(s.value), "."}));
         setValue(combi, *value, static_cast<std::int32_t>(s.value));
     }
     if (!edit.set.empty()) combi.used = 1;

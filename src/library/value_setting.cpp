@@ -21,13 +21,6 @@ const char* partText(ValuePart part) {
 
 int groupOf(ValuePart part) { return part == ValuePart::B ? kGroupB : kGroupA; }
 
-// A number as a person writes it: 64, 1e+20, 2.5, nan.
-std::string numberText(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.16g", v);
-    return text;
-}
-
 // A label in a message, when it is plain text; else it is left out.
 std::string quoted(const std::string& name) {
     const bool plain = !name.empty() && name.size() <= 200 &&
@@ -36,6 +29,12 @@ std::string quoted(const std::string& name) {
 }
 
 } // namespace
+
+std::string numberText(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.16g", v);
+    return text;
+}
 
 std::string whereText(const char* noun, std::size_t number) {
     std::string text = cat({noun, " ", number, ": "});

@@ -87,4 +87,7 @@ private:
 // "Slot 3: ", "Program 3: ", "Combi 2: ".
 std::string whereText(const char* noun, std::size_t number);
 
+// A number as a person writes it in a refusal: 64, 1e+20, 2.5, nan.
+std::string numberText(double v);
+
 } // namespace vornak
