@@ -82,6 +82,13 @@ test('Print gives a sheet of the selected bank that only a print shows, its name
   const page = await openPage(context);
   await addFiles(page, { 'disk.dsk': disk.image });
   await selectBank(page, 'disk.dsk/D001.USR');
+  // Program 6 edited: the sheet is of the bank as edited.
+  const text = decodeText(runNative(['D001.USR'], { 'D001.USR': asCopied(examples['demo23-a.usr']) }).stdoutBytes);
+  const wavetable = listedValues(text, 6, 0).WAVETABLE === '7' ? '8' : '7';
+  await press(page.getByRole('button', { name: 'Show program 6 PPG Program 006' }));
+  const field = page.getByRole('spinbutton', { name: 'WAVETABLE, program', exact: true });
+  await field.fill(wavetable);
+  await field.press('Tab');
   await press(page.getByRole('button', { name: 'Show program 5 PPG Program 005' }));
   await page.getByLabel('Tags', { exact: true }).fill('brass, 80s');
   await page.getByLabel('Note', { exact: true }).fill('from the Waveterm disk');
@@ -99,18 +106,20 @@ test('Print gives a sheet of the selected bank that only a print shows, its name
   assert.equal(await sheet.isVisible(), true);
   assert.equal(await page.locator('main').isVisible(), false, 'a print shows the sheet alone');
   await sheet.getByRole('heading', { name: 'disk.dsk/D001.USR' }).waitFor();
+  await sheet.getByText('As edited, with 1 edited program.').waitFor();
   await sheet.getByText(/^From D001\.USR on disk\.dsk \(disk “WAVETERM”, volume 1, 07-14-86\), added .* · SHA-256 [0-9a-f]{64}$/).waitFor();
   const rows = sheet.locator('.sheet-programs tbody tr');
   assert.equal(await rows.count(), 87);
   // Program 5: its name, its own values as the tool lists them, its tags
-  // and note; combi 0's programs as the tool lists them.
-  const text = decodeText(runNative(['D001.USR'], { 'D001.USR': asCopied(examples['demo23-a.usr']) }).stdoutBytes);
+  // and note; program 6's WAVETABLE as edited; combi 0's programs as the
+  // tool lists them.
   const listed = listedValues(text, 5, 0);
   const combi = /^CP:0 +BK:(.*)$/m.exec(text)[1].match(/\d+/g).join(' ');
   assert.equal(await sheet.locator('.sheet-combis tbody tr').first().locator('td').nth(1).textContent(), combi);
   const cells = await rows.nth(5).locator('td').allTextContents();
   assert.deepEqual(cells, ['5', 'PPG Program 005', listed.WAVETABLE, listed['KEYB-SPLIT'], listed.KEYB, listed.TTUNE, 'brass, 80s',
     'from the Waveterm disk']);
+  assert.equal(await rows.nth(6).locator('td').nth(2).textContent(), wavetable);
   // Within the printable width of A4 (186 mm) and Letter (192 mm).
   for (const width of [703, 725]) {
     await page.setViewportSize({ width, height: 1000 });

@@ -6,6 +6,7 @@
 // style puts it in the workspace's place while it is there); it goes once
 // printed, or when anything it shows changes.
 import { version } from '../engine/version.js';
+import { asEdited, editsText } from './bank-edits.js';
 import { count, element, plural } from './dom.js';
 import * as engine from './engine-client.js';
 import { bytesOf } from './files.js';
@@ -28,21 +29,30 @@ export function setUpPrintSheet() {
 }
 
 // Makes the sheet of a bank, as the engine reads it with the model hint
-// `model`, and asks the browser to print it.
+// `model`, and asks the browser to print it. A bank with edits is printed
+// as edited: written with them in its own format, and that file read.
 export async function printSheet(bank, model) {
-  const answer = await engine.describe(bank.name, await bytesOf(bank), { model, conversions: false });
+  let bytes = await bytesOf(bank);
+  const edits = bank.summary.writesAs ? asEdited(bank) : undefined;
+  if (edits) {
+    const written = await engine.convert(bank.name, bytes, { to: bank.summary.writesAs, model, edits });
+    if (!engine.succeeded(written)) throw new Error(engine.failure(written));
+    bytes = written.bytes;
+  }
+  const answer = await engine.describe(bank.name, bytes, { model, conversions: false });
   if (!engine.succeeded(answer)) throw new Error(engine.failure(answer));
-  sheet().replaceChildren(...sheetOf(bank, answer));
+  sheet().replaceChildren(...sheetOf(bank, answer, edits ? editsText(bank.id) : ''));
   document.body.classList.add('has-sheet');
   window.print();
 }
 
-function sheetOf(bank, answer) {
+function sheetOf(bank, answer, edited) {
   const combis = answer.combis ? `, ${plural(answer.combis, 'combi')} (${count(answer.combisInUse)} in use)` : '';
   const named = answer.bankName ? ` · bank “${answer.bankName}”` : '';
   const digest = /^[0-9a-f]{64}$/.test(bank.digest ?? '') ? ` · SHA-256 ${bank.digest}` : '';
   return [
     element('header', {}, element('h1', { textContent: bank.name }),
+      edited ? element('p', { textContent: `As edited, with ${edited}.` }) : null,
       element('p', { textContent: `${answer.format} · ${answer.modelName} · ${plural(answer.programs, 'program')}${combis}${named}` }),
       element('p', { className: 'origin', textContent: `From ${originText(bank)}${digest}` })),
     programsTable(bank, answer),
