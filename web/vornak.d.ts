@@ -362,6 +362,10 @@ export interface VornakModelInfo {
   number: 2 | 3;
   /** Its name, for people ("PPG Wave 2.2"). */
   name: 'PPG Wave 2.2' | 'PPG Wave 2.3';
+  /** How many programs its memory holds (100 on a Wave 2.2, 87 on a Wave 2.3). */
+  programs: number;
+  /** How many combis its memory holds after its programs (none on a Wave 2.2, 20 on a Wave 2.3). */
+  combis: number;
 }
 
 /**

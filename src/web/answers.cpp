@@ -241,7 +241,8 @@ Json formatsAnswer() {
 // part of a path between slashes) holds at most `fileNameLength` bytes and
 // a path at most `pathLength`, as on the system the tool is built for. No
 // bank holds more than `mostPrograms` programs. `models` are the models a
-// memory image may be read as (/2.2, /2.3); `values` the values of the
+// memory image may be read as (/2.2, /2.3), with the programs and combis
+// its memory holds; `values` the values of the
 // listing, in the order of describe's parameterLabels, each with its range
 // in the listing's units (the widest any format holds).
 Json limitsAnswer() {
@@ -249,8 +250,14 @@ Json limitsAnswer() {
     Json codes = Json::array(), reasons = Json::array(), models = Json::array();
     for (const NoteCode code : noteCodes()) codes.push_back(noteCodeName(code));
     for (const FailureReason reason : failureReasons()) reasons.push_back(reasonName(reason));
-    for (const ModelName& m : modelNames())
-        models.push_back({{"model", m.model}, {"number", static_cast<int>(m.hint)}, {"name", m.name}});
+    for (const ModelName& m : modelNames()) {
+        const bool combis = m.hint == ModelHint::Wave23;
+        models.push_back({{"model", m.model},
+                          {"number", static_cast<int>(m.hint)},
+                          {"name", m.name},
+                          {"programs", combis ? kImageProgramsWithCombis : kImageProgramsWithoutCombis},
+                          {"combis", combis ? kImageCombis : 0}});
+    }
     Json values = Json::object();
     for (const bool inGroup : {false, true}) {
         Json list = Json::array();

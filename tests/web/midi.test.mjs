@@ -186,6 +186,9 @@ test('Send writes the tool\'s /S bytes of the whole bank unless its own dialog i
   await dialog.getByText('slots 0–99: programs 0–99 of demo23.syx').waitFor();
   await dialog.getByText('10,245 bytes take at least 3.3 s').waitFor();
   await dialog.getByText('overwrites the instrument’s whole program memory').waitFor();
+  // Read as a Wave 2.2 memory it has no combis: a Wave 2.3 loses its own.
+  await dialog.getByText('no combis: demo23.syx holds none. On a Wave 2.3 the dump overwrites the instrument’s combis with programs '
+    + '87–99: receive its memory first to keep them').waitFor();
   await dialog.getByRole('button', { name: 'Cancel' }).click();
   await said(page, 'Nothing was sent');
   assert.equal((await page.evaluate(() => window.midiStandIn.sent)).length, 0);

@@ -12,7 +12,7 @@ import { say } from './layout.js';
 import { cableTime } from './midi.js';
 import { readRange } from './range.js';
 import { asEdited, editsText, hasEdits, roundedText } from './bank-edits.js';
-import { distrust, runs, untrusted } from './state.js';
+import { distrust, runs, state, untrusted } from './state.js';
 
 const ui = {};
 let actions = null;
@@ -107,9 +107,10 @@ function landing(bank, keeps, range) {
       + 'they take the place of the instrument’s combis');
   } else {
     // A dump without combis has programs where a Wave 2.3 keeps its combis.
+    const withCombis = state.limits.models.find((m) => m.combis > 0);
+    const over = keeps.slots > withCombis.programs ? ` with programs ${withCombis.programs}–${keeps.slots - 1}` : '';
     lines.push(`no combis: ${bank.name} holds none${bank.built ? ' (a bank built here from programs has none)' : ''}. `
-      + `On a Wave 2.3 the dump overwrites the instrument’s combis${keeps.slots > 87 ? ` with programs 87–${keeps.slots - 1}` : ''}: `
-      + 'receive its memory first to keep them');
+      + `On a ${withCombis.name.replace(/^PPG /, '')} the dump overwrites the instrument’s combis${over}: receive its memory first to keep them`);
   }
   const wanted = Math.min(range.last ?? Infinity, bank.summary.programs - 1);
   const after = keeps.first + keeps.programs;
