@@ -13,16 +13,7 @@ namespace vornak {
 
 namespace {
 
-[[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
-
 std::string slotText(std::size_t slot) { return whereText("slot", slot); }
-
-// A file name in a message, when it is plain text; else it is left out.
-std::string quoted(const std::string& name) {
-    const bool plain = !name.empty() && name.size() <= 200 &&
-                       std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-    return plain ? " \"" + name + "\"" : "";
-}
 
 ComposeResult failedCompose(const CodeError& error) {
     const FailureAnswer a = answerOf(error);
@@ -34,7 +25,7 @@ ComposeResult failedCompose(const CodeError& error) {
 }
 
 void checkName(const std::string& name, const std::string& what) {
-    if (std::string problem = nameProblem(name, what); !problem.empty()) refuse(std::move(problem));
+    if (std::string problem = nameProblem(name, what); !problem.empty()) refuseRequest(std::move(problem));
 }
 
 // The sources, each read once, as the tool reads a file.
@@ -46,14 +37,14 @@ public:
         const auto found = loaded_.find(name);
         if (found != loaded_.end()) return *found->second;
         const auto source = std::find_if(banks_.begin(), banks_.end(), [&](const ComposeSource& s) { return s.name == name; });
-        if (source == banks_.end()) refuse(slotText(slot) + "no bank" + quoted(name) + " was given.");
+        if (source == banks_.end()) refuseRequest(slotText(slot) + "no bank" + quotedText(name) + " was given.");
         auto bank = std::make_unique<PpgBank>(makeStartupBank());
         const LoadOutcome outcome = source->loaderBuffer != nullptr
                                         ? loadBuffer(source->loaderBuffer, source->size, hint_, *bank)
                                         : loadBank(source->data, source->size, hint_, *bank);
         if (outcome.code != 0)
             throw CodeError{&kSourceUnread,
-                         {slotText(slot), quoted(name),
+                         {slotText(slot), quotedText(name),
                           outcome.message.empty() ? "code " + std::to_string(outcome.code) : outcome.message},
                          outcome.code, outcome.reason};
         combisInUse_ = combisInUse_ || bank->combisInUse() > 0;
@@ -82,13 +73,13 @@ ComposeResult compose(const ComposeRequest& request) {
     ComposeResult result;
     try {
         const ExportFormat* format = exportFormat(request.format);
-        if (format == nullptr) refuse("There is no output format for the new bank.");
+        if (format == nullptr) refuseRequest("There is no output format for the new bank.");
         const std::size_t capacity = static_cast<std::size_t>(format->capacity());
-        if (request.slots.empty()) refuse("The new bank has no slots.");
+        if (request.slots.empty()) refuseRequest("The new bank has no slots.");
         if (request.slots.size() > capacity)
-            refuse(std::string("A ") + format->name + " holds at most " + std::to_string(capacity) +
+            refuseRequest(std::string("A ") + format->name + " holds at most " + std::to_string(capacity) +
                    " programs; the new bank has " + std::to_string(request.slots.size()) + " slots.");
-        if (request.group != kGroupA && request.group != kGroupB) refuse("The group is A or B.");
+        if (request.group != kGroupA && request.group != kGroupB) refuseRequest("The group is A or B.");
         if (request.bankName) checkName(*request.bankName, "The bank name");
 
         PpgBank bank(0, 0);
@@ -114,7 +105,7 @@ ComposeResult compose(const ComposeRequest& request) {
             }
             const PpgBank& source = sources.bank(slot->bank, i);
             if (slot->program < 0 || slot->program >= source.programCount())
-                refuse(slotText(i) + "the bank" + quoted(slot->bank) + " has no program " + std::to_string(slot->program) +
+                refuseRequest(slotText(i) + "the bank" + quotedText(slot->bank) + " has no program " + std::to_string(slot->program) +
                        " (it holds " + std::to_string(source.programCount()) + ", numbered from 0).");
             program = source.programs[static_cast<std::size_t>(slot->program)];
             if (sources.untrusted(slot->bank, slot->program)) untrusted.push_back(static_cast<int>(i));

@@ -10,16 +10,14 @@ namespace vornak {
 
 namespace {
 
-[[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
-
 void editProgram(PpgBank& bank, const ProgramEdit& edit, ValueSetter& values) {
     if (edit.program < 0 || edit.program >= bank.programCount())
-        refuse(cat({"The bank has no program ", edit.program, " (it holds ", bank.programCount(), ", numbered from 0)."}));
+        refuseRequest(cat({"The bank has no program ", edit.program, " (it holds ", bank.programCount(), ", numbered from 0)."}));
     PpgProgram& program = bank.programs[static_cast<std::size_t>(edit.program)];
     const std::string where = whereText("program", static_cast<std::size_t>(edit.program));
     if (edit.sound) {
         PpgProgram sound;
-        if (!programOfSound(*edit.sound, sound)) refuse(where + "the sound given is not a sound as a description gives it.");
+        if (!programOfSound(*edit.sound, sound)) refuseRequest(where + "the sound given is not a sound as a description gives it.");
         setName(sound.name, program.name);
         sound.is2V = program.is2V;
         program = sound;
@@ -29,16 +27,16 @@ void editProgram(PpgBank& bank, const ProgramEdit& edit, ValueSetter& values) {
 
 void editCombi(PpgBank& bank, const CombiEdit& edit) {
     if (bank.combiCount() == 0)
-        refuse(cat({"The bank holds no combis (a Wave 2.2 memory and a 2.V bank have none), so it has no combi ", edit.combi, "."}));
+        refuseRequest(cat({"The bank holds no combis (a Wave 2.2 memory and a 2.V bank have none), so it has no combi ", edit.combi, "."}));
     if (edit.combi < 0 || edit.combi >= bank.combiCount())
-        refuse(cat({"The bank has no combi ", edit.combi, " (it holds ", bank.combiCount(), ", numbered from 0)."}));
+        refuseRequest(cat({"The bank has no combi ", edit.combi, " (it holds ", bank.combiCount(), ", numbered from 0)."}));
     PpgCombi& combi = bank.combis[static_cast<std::size_t>(edit.combi)];
     const std::string where = whereText("combi", static_cast<std::size_t>(edit.combi));
     for (const CombiSetting& s : edit.set) {
         const CombiValue* value = combiValue(s.label);
-        if (value == nullptr) refuse(where + "a combi has no value \"" + (s.label.size() <= 40 ? s.label : "") + "\".");
+        if (value == nullptr) refuseRequest(where + "a combi has no value \"" + (s.label.size() <= 40 ? s.label : "") + "\".");
         if (!(s.value >= 0 && s.value <= value->max) || s.value != std::floor(s.value))
-            refuse(cat({where, value->label, " runs from 0 to ", value->max, ", not ", numberText(s.value), "."}));
+            refuseRequest(cat({where, value->label, " runs from 0 to ", value->max, ", not ", numberText(s.value), "."}));
         setValue(combi, *value, static_cast<std::int32_t>(s.value));
     }
     if (!edit.set.empty()) combi.used = 1;

@@ -13,22 +13,21 @@ namespace vornak {
 
 namespace {
 
-[[noreturn]] void refuse(std::string why) { fail(kBadRequest, {std::move(why)}); }
-
 const char* partText(ValuePart part) {
     return part == ValuePart::Program ? "the program" : part == ValuePart::A ? "group A" : "group B";
 }
 
 int groupOf(ValuePart part) { return part == ValuePart::B ? kGroupB : kGroupA; }
 
-// A label in a message, when it is plain text; else it is left out.
-std::string quoted(const std::string& name) {
-    const bool plain = !name.empty() && name.size() <= 200 &&
-                       std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-    return plain ? " \"" + name + "\"" : "";
-}
-
 } // namespace
+
+void refuseRequest(std::string why) { fail(kBadRequest, {std::move(why)}); }
+
+std::string quotedText(const std::string& text) {
+    const bool plain = !text.empty() && text.size() <= 200 &&
+                       std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    return plain ? " \"" + text + "\"" : "";
+}
 
 std::string numberText(double v) {
     char text[32];
@@ -49,9 +48,9 @@ void ValueSetter::set(PpgProgram& program, int number, const std::string& where,
     for (const ValueSetting& s : settings) {
         const bool inGroup = s.part != ValuePart::Program;
         const ValueRange* value = valueRange(inGroup, s.label);
-        if (value == nullptr) refuse(where + partText(s.part) + " has no value" + quoted(s.label) + ".");
+        if (value == nullptr) refuseRequest(where + partText(s.part) + " has no value" + quotedText(s.label) + ".");
         if (!(s.value >= value->min && s.value <= value->max) || s.value != std::floor(s.value))
-            refuse(cat({where, value->label(), " of ", partText(s.part), " runs from ", value->min, " to ", value->max,
+            refuseRequest(cat({where, value->label(), " of ", partText(s.part), " runs from ", value->min, " to ", value->max,
                         ", not ", numberText(s.value), "."}));
         const int group = groupOf(s.part);
         const HeldSteps steps = heldSteps(*format_.layout, *value);

@@ -84,6 +84,12 @@ private:
     std::vector<BankWide> bankWide_;
 };
 
+// The words of a request that cannot be met: refuseRequest throws it as a
+// kBadRequest failure; quotedText gives a name or label in them, quoted,
+// when it is plain text (else nothing).
+[[noreturn]] void refuseRequest(std::string why);
+std::string quotedText(const std::string& text);
+
 // "Slot 3: ", "Program 3: ", "Combi 2: ".
 std::string whereText(const char* noun, std::size_t number);
 

@@ -219,6 +219,14 @@ void oneFileName(const Json& request) {
     fileNames(&names);
 }
 
+// A value set by a label: any whole number (the library says which are
+// beyond the label's range).
+double wholeValue(const Json& value, const std::string& what) {
+    if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() != std::floor(value.get<double>()))
+        refuse(what + " must be a whole number, not " + show(&value));
+    return value.get<double>();
+}
+
 // New values of a program: program, a and b of `parts`, each an object
 // of labels to whole numbers. Which labels there are and what they range
 // over the library says (a request that cannot be met); here only the form
@@ -234,12 +242,8 @@ std::vector<ValueSetting> settingsOf(const Options& parts, const std::string& wh
             refuse(std::string(key) + " in " + where + " must be an object of labels to values, not " + show(values));
         for (const auto& item : values->items()) {
             const Json label(item.key());
-            ValueSetting s{part, text("a label in " + where, &label), 0};
-            const Json& value = item.value();
-            if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() != std::floor(value.get<double>()))
-                refuse(item.key() + " of " + key + " in " + where + " must be a whole number, not " + show(&value));
-            s.value = value.get<double>();
-            settings.push_back(std::move(s));
+            const std::string name = text("a label in " + where, &label);
+            settings.push_back({part, name, wholeValue(item.value(), item.key() + " of " + key + " in " + where)});
         }
     }
     return settings;
@@ -299,12 +303,8 @@ BankEdits editsOf(const Json* given) {
             CombiEdit edit{number};
             for (const auto& value : item.value().items()) {
                 const Json label(value.key());
-                CombiSetting s{text("a label in " + where, &label), 0};
-                const Json& v = value.value();
-                if (!v.is_number() || !std::isfinite(v.get<double>()) || v.get<double>() != std::floor(v.get<double>()))
-                    refuse(value.key() + " in " + where + " must be a whole number, not " + show(&v));
-                s.value = v.get<double>();
-                edit.set.push_back(std::move(s));
+                const std::string name = text("a label in " + where, &label);
+                edit.set.push_back({name, wholeValue(value.value(), value.key() + " in " + where)});
             }
             edits.combis.push_back(std::move(edit));
         }
