@@ -3,7 +3,7 @@
 // engine's; this module starts the engine and the views, keeps the
 // collection, and hands the views what they ask for.
 import * as answers from './answers.js';
-import { discardEdits, editsText, hasEdits, keptEdits, keptForm, restoreEdits } from './bank-edits.js';
+import { discardEdits, editsText, hasEdits, keptEdits, keptForm, restoreEdits, savedForm } from './bank-edits.js';
 import { addBankCopy, ownFormat } from './edited-programs.js';
 import { focusAfterRemoval, focusBank, placeOf, setUpBanksView } from './banks-view.js';
 import { addToNewBank, setUpBuilder } from './builder-view.js';
@@ -78,7 +78,7 @@ async function saveCollection() {
     const place = new Map(list.map((bank, i) => [bank.id, i]));
     return savedIndex({ engine: version, model: state.settings.model, banks: list, marks: [...state.marks], newBank: { name: state.newBank.name,
       slots: state.newBank.slots.map((s) => (s && place.has(s.bankId) ? { bank: place.get(s.bankId), program: s.program, name: s.name, set: s.set }
-        : null)) }, edits: savedEdits(keptForm(new Set(place.keys())), place) });
+        : null)) }, edits: savedForm(place) });
   };
   let index = indexOf(banks);
   const kept = new Map((await reading).map((bytes, i) => [missing[i], bytes]));
@@ -94,15 +94,6 @@ async function saveCollection() {
   say('banks', `Saved ${plural(listed.length, 'bank')}${edited ? ` (${count(edited)} with their edits)` : ''}, `
     + `the names, tags and notes of ${plural(state.marks.size, 'sound')} and the new bank as ${name}`
     + `${lost ? ` (${plural(lost, 'bank')} left out: the browser no longer has their bytes)` : ''}. Give that file to this page, here or in another browser, to open it.`);
-}
-
-// The edits of the banks saved, each bank by its place in the saved list.
-function savedEdits({ programs, combis }, place) {
-  return {
-    programs: programs.filter((e) => !e.now.source || place.has(e.now.source.bankId)).map(({ bankId, program, now }) => ({ bank: place.get(bankId),
-      program, now: { set: now.set, source: now.source && { ...now.source, bankId: undefined, bank: place.get(now.source.bankId) } } })),
-    combis: combis.map(({ bankId, combi, now }) => ({ bank: place.get(bankId), combi, now })),
-  };
 }
 
 // ---- A bank's edits ---------------------------------------------------------

@@ -236,6 +236,18 @@ export function keptForm(banks = null) {
     combis: [...state.combiEdits.values()].filter(take).map(({ bankId, combi, now }) => ({ bankId, combi, now })) };
 }
 
+// The edits of the banks of a saved collection, as it keeps them: each
+// bank by its place in the saved list (`place`: bank id to place); a
+// program blended from a bank left out of it is left out too.
+export function savedForm(place) {
+  const { programs, combis } = keptForm(new Set(place.keys()));
+  return {
+    programs: programs.filter((e) => !e.now.source || place.has(e.now.source.bankId)).map(({ bankId, program, now }) => ({ bank: place.get(bankId),
+      program, now: { set: now.set, source: now.source && { ...now.source, bankId: undefined, bank: place.get(now.source.bankId) } } })),
+    combis: combis.map(({ bankId, combi, now }) => ({ bank: place.get(bankId), combi, now })),
+  };
+}
+
 // A combi's edit as it comes from storage or a saved collection, checked
 // against the engine's combi labels and ranges; null for one that is not
 // whole or changes nothing.
