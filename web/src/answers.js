@@ -29,12 +29,16 @@ export function parameters(bank, program) {
   });
 }
 
-// A bank's combis with their values, as describe answers them.
-export const combiValues = (bank) => cached(bank, 'combis', async () => {
-  const answer = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: false });
-  if (!engine.succeeded(answer)) throw new Error(engine.failure(answer));
-  return answer.combiValues || [];
-});
+// A bank's combis with their values, as describe answers them: in the
+// bank's answer already, unless it was kept without them.
+export function combiValues(bank) {
+  if (Array.isArray(bank.summary.combiValues)) return Promise.resolve(bank.summary.combiValues);
+  return cached(bank, 'combis', async () => {
+    const answer = await engine.describe(bank.name, await bytesOf(bank), { model: state.settings.model, parameters: false, conversions: false });
+    if (!engine.succeeded(answer)) throw new Error(engine.failure(answer));
+    return answer.combiValues || [];
+  });
+}
 
 // What writing the bank with `options` ({ to, first, last, group }) keeps.
 export function report(bank, { to, ...range }) {
