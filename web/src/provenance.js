@@ -54,7 +54,7 @@ export function dayOf(added) {
 
 // A bank by its name, and the archive it was taken out of: "a.syx in
 // songs.zip" (a disk's file is named after the disk already).
-export function bankText(bank) {
+function bankText(bank) {
   const o = bank.origin;
   return o && o.member && !o.disk && o.file !== bank.name ? `${bank.name} in ${o.file}` : bank.name;
 }

@@ -27,8 +27,6 @@ export function rememberMark(sound) {
   cap(list);
 }
 
-export const canUndoMark = (sound) => Boolean(marksBefore.get(sound)?.length);
-
 // The marks the sound had before its last change ({ mark }: null for
 // none), taken off the history; null when there is nothing to undo.
 export function undoMark(sound) {
@@ -79,8 +77,6 @@ on('newBank', (change) => {
   if (kind === 'all' && !state.banks.length) newBankBefore.length = 0;
   last = copyOf(state.newBank);
 });
-
-export const canUndoNewBank = () => newBankBefore.length > 0;
 
 // Undoes the last change of the new bank; answers what was undone in
 // words, or null when nothing was.

@@ -21,7 +21,7 @@ const EXAMPLE = 'as “WAVETABLE = 7” or “P:3 of group A > 40”';
 // A query read into conditions ({ part: 'program', 'a', 'b' or 'group'
 // (either), k, label, test, value, words }), or { problem } in words.
 // `ranges`: the engine's limits().values.
-export function readQuery(text, ranges) {
+function readQuery(text, ranges) {
   const parts = text.trim().split(/\s+and\s+|\s*[,;]\s*/i).filter(Boolean);
   if (!parts.length) return { problem: `Write a value and a comparison, ${EXAMPLE}.` };
   const conditions = [];
@@ -85,7 +85,7 @@ function meets({ values, width, own, groupWidth }, p, conditions) {
 // Every program of the collection that meets the conditions, bank by bank
 // in the collection's order: { hits, passed } (the banks whose values
 // could not be had).
-export async function findByValue(conditions, isCurrent = () => true, progress = () => {}) {
+async function findByValue(conditions, isCurrent = () => true, progress = () => {}) {
   const banks = state.banks.filter(readable);
   const hits = [];
   const passed = [];
